@@ -1,0 +1,37 @@
+#include "app/AppContext.h"
+
+#include "platform/Platform.h"
+#include "store/HistoryStore.h"
+#include "store/PasteboardGroupStore.h"
+#include "store/SettingsStore.h"
+
+namespace tavrin {
+
+namespace {
+AppContext *currentContext = nullptr;
+}
+
+AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<SettingsStore> settings)
+    : m_platform(std::move(platform)),
+      m_settings(std::move(settings)),
+      m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler)),
+      m_groups(std::make_unique<PasteboardGroupStore>(*m_settings))
+{
+    Q_ASSERT(!currentContext);
+    currentContext = this;
+}
+
+AppContext::~AppContext()
+{
+    // Objects that use the platform go before it.
+    m_groups.reset();
+    m_history.reset();
+    currentContext = nullptr;
+}
+
+AppContext *AppContext::current()
+{
+    return currentContext;
+}
+
+}  // namespace tavrin

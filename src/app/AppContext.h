@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+
+namespace tavrin {
+
+struct Platform;
+class HistoryStore;
+class PasteboardGroupStore;
+class SettingsStore;
+
+// The composition root: the one place that owns the process-wide objects. main builds one for the
+// run; each test builds its own, so no test inherits another's state.
+class AppContext {
+public:
+    AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<SettingsStore> settings);
+    AppContext(const AppContext &) = delete;
+    AppContext &operator=(const AppContext &) = delete;
+    ~AppContext();
+
+    /// The context of this process (or test), null when none exists.
+    static AppContext *current();
+
+    Platform &platform() { return *m_platform; }
+    SettingsStore &settings() { return *m_settings; }
+    HistoryStore &history() { return *m_history; }
+    PasteboardGroupStore &groups() { return *m_groups; }
+
+private:
+    std::unique_ptr<Platform> m_platform;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<HistoryStore> m_history;
+    std::unique_ptr<PasteboardGroupStore> m_groups;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace tavrin {
+
+// What the general clipboard held at one read.
+struct PasteboardContents {
+    /// Data of the file-URL type, one per item that carries it, in item order (UTF-8 URL text).
+    QList<QByteArray> fileUrlItems;
+    /// The plain string type, when offered.
+    std::optional<QString> string;
+    /// The owner marked the content secret (a password manager); it must not be recorded.
+    bool concealed = false;
+};
+
+// The general clipboard (stands in for the general NSPasteboard).
+class Pasteboard {
+public:
+    Pasteboard() = default;
+    Pasteboard(const Pasteboard &) = delete;
+    Pasteboard &operator=(const Pasteboard &) = delete;
+    virtual ~Pasteboard() = default;
+
+    /// Number of ownership changes so far; cheap and safe from any thread.
+    virtual std::int64_t changeCount() const = 0;
+    /// Reads the file-URL and plain-string types; may block on another client, so never call it on the GUI thread.
+    virtual PasteboardContents readContents() = 0;
+    /// Replaces the contents with one file or folder, as a file manager's copy offers it; raises changeCount by one.
+    virtual void writeFileUrl(const QString &absolutePath) = 0;
+    /// Replaces the contents with one plain string; raises changeCount by one.
+    virtual void writeString(const QString &text) = 0;
+    /// Listener run on the GUI thread when another client changed the contents; backends that cannot tell never call
+    /// it.
+    virtual void setChangeListener(std::function<void()> listener) = 0;
+};
+
+}  // namespace tavrin

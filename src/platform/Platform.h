@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/Accessibility.h"
+#include "platform/Dispatcher.h"
+#include "platform/HotKeyService.h"
+#include "platform/KeyEventPoster.h"
+#include "platform/LoginItems.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Pasteboard.h"
+#include "platform/Scheduler.h"
+#include "platform/SoundPlayer.h"
+#include "platform/SystemInfo.h"
+#include "platform/Workspace.h"
+
+#include <memory>
+
+namespace tavrin {
+
+// One backend's set of services; the application context owns it for the whole run.
+struct Platform {
+    Platform() = default;
+    Platform(const Platform &) = delete;
+    Platform &operator=(const Platform &) = delete;
+    virtual ~Platform() = default;
+
+    std::unique_ptr<Scheduler> scheduler;
+    std::unique_ptr<Dispatcher> dispatcher;
+    std::unique_ptr<SystemInfo> systemInfo;
+    std::unique_ptr<Pasteboard> pasteboard;
+    std::unique_ptr<KeyEventPoster> keyEventPoster;
+    std::unique_ptr<Accessibility> accessibility;
+    std::unique_ptr<HotKeyService> hotKeyService;
+    std::unique_ptr<LoginItems> loginItems;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<NotificationCenter> notificationCenter;
+    std::unique_ptr<SoundPlayer> soundPlayer;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <QUrl>
+
+#include <cstdint>
+
+namespace tavrin {
+
+// The desktop around the program (stands in for NSWorkspace and application activation).
+class Workspace {
+public:
+    using WindowId = std::uint64_t;  // 0 is no window
+
+    Workspace() = default;
+    Workspace(const Workspace &) = delete;
+    Workspace &operator=(const Workspace &) = delete;
+    virtual ~Workspace() = default;
+
+    /// The icon the desktop shows for the file or folder at path.
+    virtual QIcon iconForFile(const QString &path) const = 0;
+    /// Opens a URL with the user's preferred handler; false when nothing could open it.
+    virtual bool openUrl(const QUrl &url) = 0;
+    /// True when an application with that identifier is running for this user.
+    virtual bool isApplicationRunning(const QString &identifier) const = 0;
+    /// The window that has the input focus now, 0 when unknown.
+    virtual WindowId activeWindow() const = 0;
+    /// The class name of a window (WM_CLASS on X11), empty when unknown.
+    virtual QString windowClass(WindowId window) const = 0;
+    /// Gives the focus to a window of another application; false when that failed.
+    virtual bool activateWindow(WindowId window) = 0;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/Pasteboard.h"
+
+#include <QStringList>
+
+#include <atomic>
+#include <mutex>
+
+namespace tavrin {
+
+// An in-memory clipboard; a test plays the other applications that copy into it.
+class FakePasteboard final : public Pasteboard {
+public:
+    struct Write {
+        enum Kind { FileUrl, String } kind;
+        QString value;
+    };
+
+    std::int64_t changeCount() const override { return m_changeCount.load(); }
+    PasteboardContents readContents() override;
+    void writeFileUrl(const QString &absolutePath) override;
+    void writeString(const QString &text) override;
+    void setChangeListener(std::function<void()> listener) override { m_listener = std::move(listener); }
+
+    /// Another application copies: the contents are replaced and the count moves; the listener is not run.
+    void copyFromOtherApplication(const PasteboardContents &contents);
+    /// Shorthands for the common copies of other applications.
+    void copyText(const QString &text);
+    void copyFiles(const QStringList &fileUrls);
+    /// Runs the change listener as a backend with change notices would.
+    void notifyChange();
+    /// Every write made through the interface, oldest first.
+    QList<Write> writes() const;
+    /// Number of readContents calls so far.
+    int readCount() const { return m_reads.load(); }
+
+private:
+    mutable std::mutex m_mutex;
+    PasteboardContents m_contents;
+    QList<Write> m_writes;
+    std::atomic<std::int64_t> m_changeCount{0};
+    std::atomic<int> m_reads{0};
+    std::function<void()> m_listener;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,40 @@
+#include "platform/fake/FakePlatform.h"
+
+#include "platform/fake/FakeAccessibility.h"
+#include "platform/fake/FakeDispatcher.h"
+#include "platform/fake/FakeKeyEventPoster.h"
+#include "platform/fake/FakeLoginItems.h"
+#include "platform/fake/FakeNotificationCenter.h"
+#include "platform/fake/FakePasteboard.h"
+#include "platform/fake/FakeScheduler.h"
+#include "platform/fake/FakeSoundPlayer.h"
+#include "platform/fake/FakeSystemInfo.h"
+#include "platform/fake/FakeWorkspace.h"
+
+namespace tavrin {
+
+namespace {
+template <typename Fake, typename Interface> Fake *install(std::unique_ptr<Interface> &slot)
+{
+    auto fake = std::make_unique<Fake>();
+    Fake *raw = fake.get();
+    slot = std::move(fake);
+    return raw;
+}
+}  // namespace
+
+FakePlatform::FakePlatform()
+{
+    fakeScheduler = install<FakeScheduler>(scheduler);
+    fakeDispatcher = install<FakeDispatcher>(dispatcher);
+    fakeSystemInfo = install<FakeSystemInfo>(systemInfo);
+    fakePasteboard = install<FakePasteboard>(pasteboard);
+    fakeKeyEventPoster = install<FakeKeyEventPoster>(keyEventPoster);
+    fakeAccessibility = install<FakeAccessibility>(accessibility);
+    fakeLoginItems = install<FakeLoginItems>(loginItems);
+    fakeWorkspace = install<FakeWorkspace>(workspace);
+    fakeNotificationCenter = install<FakeNotificationCenter>(notificationCenter);
+    fakeSoundPlayer = install<FakeSoundPlayer>(soundPlayer);
+}
+
+}  // namespace tavrin

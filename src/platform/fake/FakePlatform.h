@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace tavrin {
+
+class FakeAccessibility;
+class FakeDispatcher;
+class FakeKeyEventPoster;
+class FakeLoginItems;
+class FakeNotificationCenter;
+class FakePasteboard;
+class FakeScheduler;
+class FakeSoundPlayer;
+class FakeSystemInfo;
+class FakeWorkspace;
+
+// The in-memory backend with typed access to each fake, for tests of the layers above.
+struct FakePlatform final : Platform {
+    FakePlatform();
+
+    FakeScheduler *fakeScheduler = nullptr;
+    FakeDispatcher *fakeDispatcher = nullptr;
+    FakeSystemInfo *fakeSystemInfo = nullptr;
+    FakePasteboard *fakePasteboard = nullptr;
+    FakeKeyEventPoster *fakeKeyEventPoster = nullptr;
+    FakeAccessibility *fakeAccessibility = nullptr;
+    FakeLoginItems *fakeLoginItems = nullptr;
+    FakeWorkspace *fakeWorkspace = nullptr;
+    FakeNotificationCenter *fakeNotificationCenter = nullptr;
+    FakeSoundPlayer *fakeSoundPlayer = nullptr;
+};
+
+}  // namespace tavrin

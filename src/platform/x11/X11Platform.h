@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <memory>
+
+namespace tavrin {
+
+/// The real Linux desktop backend (X11, D-Bus, libcanberra). Needs a running QGuiApplication.
+std::unique_ptr<Platform> createX11Platform();
+
+}  // namespace tavrin

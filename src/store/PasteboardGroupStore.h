@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+
+namespace tavrin {
+
+class HistoryStore;
+class SettingsStore;
+
+// The user's named groups of saved items: the ordered names in the settings, each group's items in a file of its own.
+class PasteboardGroupStore : public QObject {
+    Q_OBJECT
+public:
+    enum class RenameOutcome {
+        unchanged,  // same text: the list is saved, no file touched
+        restored,  // empty text: the old name stays
+        dropped,  // empty name left empty: the group is removed
+        duplicate,  // another group has that name: nothing changes
+        changed,  // renamed and the items moved to the new file
+        invalidName,  // the name cannot be a file name, or is the history's: nothing changes
+        writeFailed,  // the new file could not be written: the old name and file stay
+    };
+
+    static const QString kDefaultName;  // "My Clipboard"
+
+    PasteboardGroupStore(SettingsStore &settings, QObject *parent = nullptr);
+
+    const QStringList &groupNames() const { return m_groupNames; }
+
+    /// Reads "pasteboardArr"; when it is not an array of texts the list is the default name, stored at once.
+    void loadGroupNames();
+    void saveGroupNames();
+    /// Appends the first free name of My Clipboard, My Clipboard1, ...; returns its index. Saves nothing.
+    int addGroup();
+    RenameOutcome renameGroup(int index, const QString &text);
+    /// Removes the name and its item file.
+    void deleteGroup(int index);
+
+    /// False for names that cannot be a file name here or that would be the history's file.
+    static bool isValidGroupName(const QString &name);
+
+    QStringList readGroupItems(const QString &name) const;
+    bool writeGroupItems(const QString &name, const QStringList &items);
+    /// Appends the paths of the local file URLs among urls, in order.
+    void appendDroppedFiles(int index, const QList<QUrl> &urls);
+    /// Appends the history entries at draggedHistoryRows, in that order; the history is unchanged.
+    void appendHistoryRows(int index, const HistoryStore &history);
+
+    /// The items of the group the group view shows.
+    QStringList currentGroupItems;
+    /// History rows being dragged from the main-window list; non-empty while such a drag runs.
+    QList<int> draggedHistoryRows;
+
+Q_SIGNALS:
+    void groupNamesChanged();
+
+private:
+    SettingsStore &m_settings;
+    QStringList m_groupNames;
+};
+
+}  // namespace tavrin

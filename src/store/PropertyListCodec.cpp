@@ -1,0 +1,373 @@
+#include "store/PropertyListCodec.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <plist/plist.h>
+
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <string.h>
+
+namespace tavrin::plist {
+
+namespace {
+
+constexpr char16_t kEscape = 0xFDD0;
+// Escaped code units map into the private-use area: C0 controls to U+E000.., surrogate halves to
+// U+E100.., and three singles after them.
+constexpr char16_t kControlBase = 0xE000;
+constexpr char16_t kSurrogateBase = 0xE100;
+constexpr char16_t kEscapeSelf = 0xE900;
+constexpr char16_t kFFFE = 0xE901;
+constexpr char16_t kFFFF = 0xE902;
+
+constexpr char kHeader[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+    "<plist version=\"1.0\">\n";
+constexpr char kFooter[] = "</plist>\n";
+
+bool isXmlControl(char16_t c)
+{
+    return c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
+}
+
+// True when the code unit at i cannot be written as XML text as it is.
+bool needsEscape(const QChar *data, qsizetype size, qsizetype i)
+{
+    const char16_t c = data[i].unicode();
+    if (isXmlControl(c) || c == kEscape || c == 0xFFFE || c == 0xFFFF)
+        return true;
+    if (QChar::isHighSurrogate(c))
+        return !(i + 1 < size && QChar::isLowSurrogate(data[i + 1].unicode()));
+    if (QChar::isLowSurrogate(c))
+        return !(i > 0 && QChar::isHighSurrogate(data[i - 1].unicode()));
+    return false;
+}
+
+char16_t escapeCode(char16_t c)
+{
+    if (c < 0x20)
+        return kControlBase + c;
+    if (c >= 0xD800 && c <= 0xDFFF)
+        return kSurrogateBase + (c - 0xD800);
+    if (c == kEscape)
+        return kEscapeSelf;
+    return c == 0xFFFE ? kFFFE : kFFFF;
+}
+
+std::optional<char16_t> unescapeCode(char16_t code)
+{
+    if (code >= kControlBase && code < kControlBase + 0x20)
+        return char16_t(code - kControlBase);
+    if (code >= kSurrogateBase && code < kSurrogateBase + 0x800)
+        return char16_t(0xD800 + (code - kSurrogateBase));
+    if (code == kEscapeSelf)
+        return kEscape;
+    if (code == kFFFE)
+        return char16_t(0xFFFE);
+    if (code == kFFFF)
+        return char16_t(0xFFFF);
+    return std::nullopt;
+}
+
+// Appends text as XML character data: markup characters as entities, CR as a character reference.
+void appendXmlText(QByteArray &out, const QString &text)
+{
+    const QString safe = escapeUnencodable(text);
+    const QChar *data = safe.constData();
+    const qsizetype size = safe.size();
+    qsizetype runStart = 0;
+    auto flush = [&](qsizetype end) {
+        if (end > runStart)
+            out.append(QStringView(data + runStart, end - runStart).toUtf8());
+    };
+    for (qsizetype i = 0; i < size; ++i) {
+        const char *entity = nullptr;
+        switch (data[i].unicode()) {
+        case u'&': entity = "&amp;"; break;
+        case u'<': entity = "&lt;"; break;
+        case u'>': entity = "&gt;"; break;
+        case u'\r': entity = "&#13;"; break;
+        default: continue;
+        }
+        flush(i);
+        out.append(entity);
+        runStart = i + 1;
+    }
+    flush(size);
+}
+
+void appendIndent(QByteArray &out, int depth)
+{
+    out.append(QByteArray(depth, '\t'));
+}
+
+// Seconds between the Unix epoch and the property-list epoch, 2001-01-01 UTC.
+constexpr qint64 kPlistEpochOffset = 978307200;
+
+void appendValue(QByteArray &out, const QVariant &value, int depth)
+{
+    appendIndent(out, depth);
+    switch (value.metaType().id()) {
+    case QMetaType::Bool: out.append(value.toBool() ? "<true/>\n" : "<false/>\n"); return;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+        out.append("<integer>").append(QByteArray::number(value.toLongLong())).append("</integer>\n");
+        return;
+    case QMetaType::ULongLong:
+    case QMetaType::ULong:
+        out.append("<integer>").append(QByteArray::number(value.toULongLong())).append("</integer>\n");
+        return;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        out.append("<real>").append(QByteArray::number(value.toDouble(), 'g', 17)).append("</real>\n");
+        return;
+    case QMetaType::QByteArray: out.append("<data>").append(value.toByteArray().toBase64()).append("</data>\n"); return;
+    case QMetaType::QDateTime:
+        out.append("<date>").append(value.toDateTime().toUTC().toString(Qt::ISODate).toUtf8()).append("</date>\n");
+        return;
+    case QMetaType::QStringList:
+    case QMetaType::QVariantList: {
+        const QVariantList list = value.toList();
+        if (list.isEmpty()) {
+            out.append("<array/>\n");
+            return;
+        }
+        out.append("<array>\n");
+        for (const QVariant &element : list)
+            appendValue(out, element, depth + 1);
+        appendIndent(out, depth);
+        out.append("</array>\n");
+        return;
+    }
+    case QMetaType::QVariantMap: {
+        const QVariantMap map = value.toMap();
+        if (map.isEmpty()) {
+            out.append("<dict/>\n");
+            return;
+        }
+        out.append("<dict>\n");
+        for (auto it = map.cbegin(); it != map.cend(); ++it) {
+            appendIndent(out, depth + 1);
+            out.append("<key>");
+            appendXmlText(out, it.key());
+            out.append("</key>\n");
+            appendValue(out, it.value(), depth + 1);
+        }
+        appendIndent(out, depth);
+        out.append("</dict>\n");
+        return;
+    }
+    default:
+        out.append("<string>");
+        appendXmlText(out, value.toString());
+        out.append("</string>\n");
+        return;
+    }
+}
+
+struct PlistDeleter {
+    void operator()(void *node) const { plist_free(static_cast<plist_t>(node)); }
+};
+using PlistPtr = std::unique_ptr<void, PlistDeleter>;
+
+PlistPtr parseTree(const QByteArray &bytes)
+{
+    if (bytes.isEmpty() || bytes.size() > qsizetype(std::numeric_limits<uint32_t>::max()))
+        return nullptr;
+    plist_t root = nullptr;
+    plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &root);
+    return PlistPtr(root);
+}
+
+QString stringOf(plist_t node)
+{
+    uint64_t length = 0;
+    const char *data = plist_get_string_ptr(node, &length);
+    if (!data)
+        return QString();
+    // U+FDD0 in UTF-8; only strings that hold it need the slower unescape.
+    static constexpr char kEscapeUtf8[] = "\xEF\xB7\x90";
+    const QString text = QString::fromUtf8(data, qsizetype(length));
+    if (length >= 3 && ::memmem(data, length, kEscapeUtf8, 3))
+        return unescapeUnencodable(text);
+    return text;
+}
+
+QVariant toVariant(plist_t node)
+{
+    switch (plist_get_node_type(node)) {
+    case PLIST_BOOLEAN: {
+        uint8_t b = 0;
+        plist_get_bool_val(node, &b);
+        return QVariant(b != 0);
+    }
+    case PLIST_UINT: {
+        uint64_t u = 0;
+        plist_get_uint_val(node, &u);
+        // libplist keeps negative integers as their two's complement.
+        return QVariant(qint64(u));
+    }
+    case PLIST_REAL: {
+        double d = 0;
+        plist_get_real_val(node, &d);
+        return QVariant(d);
+    }
+    case PLIST_STRING: return QVariant(stringOf(node));
+    case PLIST_DATA: {
+        char *data = nullptr;
+        uint64_t length = 0;
+        plist_get_data_val(node, &data, &length);
+        QByteArray bytes(data, qsizetype(length));
+        free(data);
+        return QVariant(bytes);
+    }
+    case PLIST_DATE: {
+        int32_t sec = 0;
+        int32_t usec = 0;
+        plist_get_date_val(node, &sec, &usec);
+        const qint64 ms = (qint64(sec) + kPlistEpochOffset) * 1000 + usec / 1000;
+        return QVariant(QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()));
+    }
+    case PLIST_ARRAY: {
+        QVariantList list;
+        const uint32_t size = plist_array_get_size(node);
+        list.reserve(size);
+        for (uint32_t i = 0; i < size; ++i)
+            list.append(toVariant(plist_array_get_item(node, i)));
+        return list;
+    }
+    case PLIST_DICT: {
+        QVariantMap map;
+        plist_dict_iter it = nullptr;
+        plist_dict_new_iter(node, &it);
+        for (;;) {
+            char *key = nullptr;
+            plist_t value = nullptr;
+            plist_dict_next_item(node, it, &key, &value);
+            if (!key)
+                break;
+            map.insert(unescapeUnencodable(QString::fromUtf8(key)), toVariant(value));
+            free(key);
+        }
+        free(it);
+        return map;
+    }
+    default: return QVariant();
+    }
+}
+
+}  // namespace
+
+QString escapeUnencodable(const QString &text)
+{
+    const QChar *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype first = 0;
+    while (first < size && !needsEscape(data, size, first))
+        ++first;
+    if (first == size)
+        return text;
+    QString out;
+    out.reserve(size + 16);
+    out.append(QStringView(data, first));
+    for (qsizetype i = first; i < size; ++i) {
+        if (needsEscape(data, size, i)) {
+            out.append(QChar(kEscape));
+            out.append(QChar(escapeCode(data[i].unicode())));
+        } else {
+            out.append(data[i]);
+        }
+    }
+    return out;
+}
+
+QString unescapeUnencodable(const QString &text)
+{
+    qsizetype at = text.indexOf(QChar(kEscape));
+    if (at < 0)
+        return text;
+    QString out;
+    out.reserve(text.size());
+    qsizetype from = 0;
+    while (at >= 0) {
+        out.append(QStringView(text).mid(from, at - from));
+        const std::optional<char16_t> original =
+            at + 1 < text.size() ? unescapeCode(text.at(at + 1).unicode()) : std::nullopt;
+        if (original) {
+            out.append(QChar(*original));
+            from = at + 2;
+        } else {
+            // Not one of ours (a file from elsewhere): keep the character as it stands.
+            out.append(QChar(kEscape));
+            from = at + 1;
+        }
+        at = text.indexOf(QChar(kEscape), from);
+    }
+    out.append(QStringView(text).mid(from));
+    return out;
+}
+
+QByteArray serializeStringArray(const QStringList &strings)
+{
+    QByteArray out;
+    qsizetype estimate = qsizetype(sizeof kHeader) + 32;
+    for (const QString &s : strings)
+        estimate += s.size() + 20;
+    out.reserve(estimate);
+    out.append(kHeader);
+    if (strings.isEmpty()) {
+        out.append("<array/>\n");
+    } else {
+        out.append("<array>\n");
+        for (const QString &s : strings) {
+            out.append("\t<string>");
+            appendXmlText(out, s);
+            out.append("</string>\n");
+        }
+        out.append("</array>\n");
+    }
+    out.append(kFooter);
+    return out;
+}
+
+QByteArray serialize(const QVariant &root)
+{
+    QByteArray out(kHeader);
+    appendValue(out, root, 0);
+    out.append(kFooter);
+    return out;
+}
+
+std::optional<QStringList> parseStringArray(const QByteArray &bytes)
+{
+    PlistPtr root = parseTree(bytes);
+    if (!root || plist_get_node_type(root.get()) != PLIST_ARRAY)
+        return std::nullopt;
+    const uint32_t size = plist_array_get_size(root.get());
+    QStringList strings;
+    strings.reserve(size);
+    for (uint32_t i = 0; i < size; ++i) {
+        plist_t item = plist_array_get_item(root.get(), i);
+        if (plist_get_node_type(item) != PLIST_STRING)
+            return std::nullopt;
+        strings.append(stringOf(item));
+    }
+    return strings;
+}
+
+std::optional<QVariant> parse(const QByteArray &bytes)
+{
+    PlistPtr root = parseTree(bytes);
+    if (!root)
+        return std::nullopt;
+    return toVariant(root.get());
+}
+
+}  // namespace tavrin::plist

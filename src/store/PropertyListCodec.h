@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <optional>
+
+namespace tavrin::plist {
+
+// Apple's XML property-list form, written by our own writer and read with libplist.
+//
+// Every file we write is well-formed XML 1.0. Characters that XML 1.0 cannot carry (C0 controls other
+// than tab, line feed and carriage return; U+FFFE, U+FFFF; unpaired surrogates) are stored as the
+// noncharacter U+FDD0 followed by a private-use character that names the original code unit; a U+FDD0
+// of the text itself is escaped the same way. A carriage return is written as "&#13;" so that XML
+// parsers do not fold it into a line feed. Strings without these characters are stored as plain text.
+
+/// Serialises a list of strings as an XML property list whose root is an array.
+QByteArray serializeStringArray(const QStringList &strings);
+/// Serialises a value tree (bool, integer, real, string, data, date, list, map) as an XML property list.
+QByteArray serialize(const QVariant &root);
+
+/// Parses an XML or binary property list whose root is an array of strings; none for anything else.
+std::optional<QStringList> parseStringArray(const QByteArray &bytes);
+/// Parses any property list into a value tree; none when it cannot be parsed.
+std::optional<QVariant> parse(const QByteArray &bytes);
+
+/// The reversible escape for characters XML 1.0 cannot carry (exposed for tests).
+QString escapeUnencodable(const QString &text);
+QString unescapeUnencodable(const QString &text);
+
+}  // namespace tavrin::plist

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace tavrin::keys {
+
+// Every settings key the program reads or writes, spelled exactly as stored.
+inline const QString TotalPinCount = QStringLiteral("TotalPinCount");
+inline const QString userdefaultsCopiedPath = QStringLiteral("userdefaultsCopiedPath");
+inline const QString pasteboardArr = QStringLiteral("pasteboardArr");
+inline const QString firstRun = QStringLiteral("firstRun");
+inline const QString LoginStartStatus = QStringLiteral("LoginStartStatus");
+inline const QString userdeafultsSoundEnable = QStringLiteral("userdeafultsSoundEnable");
+inline const QString SequentialPasteStayle = QStringLiteral("SequentialPasteStayle");
+inline const QString kshowtooltip = QStringLiteral("kshowtooltip");
+inline const QString firstPastefromapp = QStringLiteral("firstPastefromapp");
+inline const QString userdefaults_shortcutKey = QStringLiteral("userdefaults_shortcutKey");
+inline const QString userdefaults_shortcutflag = QStringLiteral("userdefaults_shortcutflag");
+inline const QString userdefaults_sequentialtoggleKey = QStringLiteral("userdefaults_sequentialtoggleKey");
+inline const QString userdefaults_sequentialtoggleflag = QStringLiteral("userdefaults_sequentialtoggleflag");
+inline const QString userdefaults_sequentialPasteKey = QStringLiteral("userdefaults_sequentialPasteKey");
+inline const QString userdefaults_sequentialPasteflag = QStringLiteral("userdefaults_sequentialPasteflag");
+
+}  // namespace tavrin::keys

@@ -1,0 +1,185 @@
+#include "TestDirs.h"
+#include "platform/fake/FakeScheduler.h"
+#include "store/HistoryStore.h"
+#include "store/PasteboardGroupStore.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace tavrin;
+using Outcome = PasteboardGroupStore::RenameOutcome;
+
+namespace {
+
+struct Fixture {
+    test::TestDirs dirs;
+    SettingsStore settings{SettingsStore::defaultPath()};
+    PasteboardGroupStore groups{settings};
+
+    QString file(const QString &name) const
+    {
+        return dirs.documents() + QLatin1Char('/') + name + QStringLiteral(".plist");
+    }
+    QStringList stored() const
+    {
+        return settings.stringArray(keys::pasteboardArr).value_or(QStringList{QStringLiteral("<none>")});
+    }
+};
+
+}  // namespace
+
+class TestGroupStore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void defaultsAndTheStoredList()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        QCOMPARE(f.groups.groupNames(), QStringList{QStringLiteral("My Clipboard")});
+        QCOMPARE(f.stored(), QStringList{QStringLiteral("My Clipboard")});
+
+        // A stored empty list stays empty; a value of another type falls back to the default.
+        f.settings.setStringArray(keys::pasteboardArr, {});
+        f.groups.loadGroupNames();
+        QVERIFY(f.groups.groupNames().isEmpty());
+        f.settings.setIntegerArray(keys::pasteboardArr, {1});
+        f.groups.loadGroupNames();
+        QCOMPARE(f.groups.groupNames(), QStringList{QStringLiteral("My Clipboard")});
+    }
+
+    void newGroupsTakeTheFirstFreeNumber()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        QCOMPARE(f.groups.addGroup(), 1);
+        QCOMPARE(f.groups.addGroup(), 2);
+        QCOMPARE(f.groups.groupNames(), (QStringList{QStringLiteral("My Clipboard"), QStringLiteral("My Clipboard1"),
+                                                     QStringLiteral("My Clipboard2")}));
+        // Adding saves nothing: the name edit that follows does.
+        QCOMPARE(f.stored(), QStringList{QStringLiteral("My Clipboard")});
+
+        f.settings.setStringArray(keys::pasteboardArr, {QStringLiteral("My Clipboard"), QStringLiteral("My Clipboard2"),
+                                                        QStringLiteral("My Clipboard1")});
+        f.groups.loadGroupNames();
+        f.groups.addGroup();
+        QCOMPARE(f.groups.groupNames().last(), QStringLiteral("My Clipboard3"));
+
+        // Once the default name is renamed away it is the next one handed out again.
+        QCOMPARE(f.groups.renameGroup(0, QStringLiteral("Work")), Outcome::changed);
+        f.groups.addGroup();
+        QCOMPARE(f.groups.groupNames().last(), QStringLiteral("My Clipboard"));
+        // Case and spaces make different names.
+        QCOMPARE(f.groups.renameGroup(1, QStringLiteral("work")), Outcome::changed);
+        QCOMPARE(f.groups.renameGroup(2, QStringLiteral("   ")), Outcome::changed);
+    }
+
+    void renameOutcomesAndTheirFiles()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        f.groups.addGroup();  // My Clipboard1, held in memory only
+        QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard"),
+                                         {QStringLiteral("/tmp/a"), QStringLiteral("note")}));
+
+        QCOMPARE(f.groups.renameGroup(0, QStringLiteral("My Clipboard")), Outcome::unchanged);
+        QCOMPARE(f.stored().size(), 2);  // the unchanged edit saved the added name
+        QCOMPARE(f.groups.renameGroup(0, QString()), Outcome::restored);
+        QCOMPARE(f.groups.renameGroup(0, QStringLiteral("My Clipboard1")), Outcome::duplicate);
+        QVERIFY(QFileInfo::exists(f.file(QStringLiteral("My Clipboard"))));
+        QCOMPARE(f.groups.groupNames().first(), QStringLiteral("My Clipboard"));
+
+        QCOMPARE(f.groups.renameGroup(0, QStringLiteral("Project")), Outcome::changed);
+        QVERIFY(!QFileInfo::exists(f.file(QStringLiteral("My Clipboard"))));
+        QCOMPARE(readStringListAtPath(f.file(QStringLiteral("Project"))),
+                 (QStringList{QStringLiteral("/tmp/a"), QStringLiteral("note")}));
+        QCOMPARE(f.stored(), (QStringList{QStringLiteral("Project"), QStringLiteral("My Clipboard1")}));
+
+        // A group that never had items gets an empty file under its new name.
+        QCOMPARE(f.groups.renameGroup(1, QStringLiteral("Fresh")), Outcome::changed);
+        QVERIFY(QFileInfo::exists(f.file(QStringLiteral("Fresh"))));
+        QCOMPARE(readStringListAtPath(f.file(QStringLiteral("Fresh"))), QStringList());
+
+        // An empty name left empty removes the entry.
+        f.settings.setStringArray(keys::pasteboardArr, {QString(), QStringLiteral("Project")});
+        f.groups.loadGroupNames();
+        QCOMPARE(f.groups.renameGroup(0, QString()), Outcome::dropped);
+        QCOMPARE(f.stored(), QStringList{QStringLiteral("Project")});
+    }
+
+    void namesThatCannotBeFilesAreRefused()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        QVERIFY(
+            writeStringListAtPath(f.dirs.documents() + QStringLiteral("/myfile.plist"), {QStringLiteral("history")}));
+        const QStringList refused = {QStringLiteral("a/b"),    QStringLiteral("../escape"),
+                                     QStringLiteral("."),      QStringLiteral(".."),
+                                     QStringLiteral("myfile"), QStringLiteral("nul") + QChar(u'\0')};
+        for (const QString &name : refused) {
+            QCOMPARE(f.groups.renameGroup(0, name), Outcome::invalidName);
+            QCOMPARE(f.groups.groupNames(), QStringList{QStringLiteral("My Clipboard")});
+            QVERIFY(!f.groups.writeGroupItems(name, {QStringLiteral("x")}));
+        }
+        QCOMPARE(readStringListAtPath(f.dirs.documents() + QStringLiteral("/myfile.plist")),
+                 QStringList{QStringLiteral("history")});
+        QCOMPARE(QDir(f.dirs.root()).entryList({QStringLiteral("escape*")}), QStringList());
+    }
+
+    void aRenameThatCannotWriteKeepsTheOldGroup()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("keep me")}));
+        // A name too long for the file system cannot be written whoever runs the test.
+        const QString tooLong(300, QChar(u'n'));
+        QCOMPARE(f.groups.renameGroup(0, tooLong), Outcome::writeFailed);
+        QCOMPARE(f.groups.groupNames(), QStringList{QStringLiteral("My Clipboard")});
+        QCOMPARE(f.groups.readGroupItems(QStringLiteral("My Clipboard")), QStringList{QStringLiteral("keep me")});
+    }
+
+    void deletingGroups()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        f.groups.addGroup();
+        QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard1"), {QStringLiteral("x")}));
+        f.groups.deleteGroup(1);
+        QVERIFY(!QFileInfo::exists(f.file(QStringLiteral("My Clipboard1"))));
+        f.groups.deleteGroup(0);  // never had a file
+        QCOMPARE(f.stored(), QStringList());
+        f.groups.loadGroupNames();  // the next launch keeps the empty list
+        QVERIFY(f.groups.groupNames().isEmpty());
+    }
+
+    void droppingFilesAndHistoryRows()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        const QList<QUrl> drop = {QUrl::fromLocalFile(QStringLiteral("/tmp/with space/a.txt")),
+                                  QUrl(QStringLiteral("https://example.com/not-a-file")),
+                                  QUrl(QStringLiteral("file:///tmp/folder/"))};
+        f.groups.appendDroppedFiles(0, drop);
+        f.groups.appendDroppedFiles(0, drop.mid(0, 1));
+        QCOMPARE(f.groups.readGroupItems(QStringLiteral("My Clipboard")),
+                 (QStringList{QStringLiteral("/tmp/with space/a.txt"), QStringLiteral("/tmp/folder"),
+                              QStringLiteral("/tmp/with space/a.txt")}));
+
+        FakeScheduler clock;
+        HistoryStore history(f.settings, clock);
+        for (const QString &s : {QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("a")})
+            history.insertCaptured(s);
+        f.groups.draggedHistoryRows = {2, 0, 7};
+        f.groups.appendHistoryRows(0, history);
+        QCOMPARE(f.groups.readGroupItems(QStringLiteral("My Clipboard")).mid(3),
+                 (QStringList{QStringLiteral("c"), QStringLiteral("a")}));
+        QCOMPARE(history.items().size(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGroupStore)
+#include "tst_group_store.moc"

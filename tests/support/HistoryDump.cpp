@@ -1,0 +1,26 @@
+// Prints the history as a fresh launch would load it: {"pinCount": n, "items": [...]}.
+#include "platform/fake/FakeScheduler.h"
+#include "store/HistoryStore.h"
+#include "store/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    tavrin::SettingsStore settings(tavrin::SettingsStore::defaultPath());
+    tavrin::FakeScheduler scheduler;
+    tavrin::HistoryStore history(settings, scheduler);
+    history.loadHistory();
+    QJsonObject out;
+    out.insert(QStringLiteral("pinCount"), qint64(history.pinCount()));
+    out.insert(QStringLiteral("items"), QJsonArray::fromStringList(history.items()));
+    const QByteArray json = QJsonDocument(out).toJson(QJsonDocument::Compact);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return 0;
+}
