@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Runs a command inside a private X11 desktop: Xvfb on a free display, its own D-Bus session bus,
+# openbox as window manager, trayer as tray host, and private XDG folders. Everything started here
+# is stopped again when the command ends, and its exit status is passed on.
+set -euo pipefail
+
+if [ $# -eq 0 ]; then
+  echo "usage: $0 command [args...]" >&2
+  exit 2
+fi
+
+session=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-e2e.XXXXXX")
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$session"
+}
+trap cleanup EXIT
+
+# -displayfd picks a free display number and tells us which one.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1280x800x24 -nolisten tcp -noreset >"$session/xvfb.log" 2>&1 &
+pids+=($!)
+display=""
+for _ in $(seq 100); do
+  if read -r -t 0.1 -u "$fd" display && [ -n "$display" ]; then break; fi
+done
+if [ -z "$display" ]; then
+  echo "Xvfb did not start:" >&2
+  cat "$session/xvfb.log" >&2
+  exit 1
+fi
+export DISPLAY=":$display"
+
+mkdir -p "$session/config" "$session/data" "$session/runtime" "$session/home"
+chmod 700 "$session/runtime"
+export XDG_CONFIG_HOME="$session/config" XDG_DATA_HOME="$session/data" XDG_RUNTIME_DIR="$session/runtime"
+export HOME="$session/home"
+export TAVRIN_E2E_SESSION="$session"
+
+bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
+export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
+pids+=("$(echo "$bus" | sed -n 2p)")
+
+openbox --sm-disable >"$session/openbox.log" 2>&1 &
+pids+=($!)
+trayer --edge top --align right --widthtype request --height 24 --SetDockType true >"$session/trayer.log" 2>&1 &
+pids+=($!)
+
+# Wait until the window manager and the tray host are up.
+for _ in $(seq 100); do
+  if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window &&
+     xwininfo -root -tree 2>/dev/null | grep -qi trayer; then break; fi
+  sleep 0.1
+done
+
+set +e
+"$@"
+status=$?
+set -e
+exit $status
