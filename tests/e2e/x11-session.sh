@@ -50,8 +50,10 @@ pids+=($!)
 
 # Wait until the window manager and the tray host are up.
 for _ in $(seq 100); do
-  if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window &&
-     xwininfo -root -tree 2>/dev/null | grep -qi trayer; then break; fi
+  # Whole outputs first: grep -q closing a pipe early would fail the check under pipefail.
+  wm=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true)
+  tree=$(xwininfo -root -tree 2>/dev/null || true)
+  if [[ "$wm" == *window* && "$tree" == *trayer* ]]; then break; fi
   sleep 0.1
 done
 
