@@ -27,15 +27,16 @@ void syncDirectory(const QString &directory)
 
 bool writeFileAtomically(const QString &path, const QByteArray &data)
 {
+    return writeFileAtomically(path, [&data](QIODevice &device) { return device.write(data) == data.size(); });
+}
+
+bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &produce)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // The temporary file becomes the target, so its mode is the file's mode.
-    if (::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0) {
-        file.cancelWriting();
-        return false;
-    }
-    if (file.write(data) != data.size()) {
+    if (::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0 || !produce(file)) {
         file.cancelWriting();
         return false;
     }

@@ -1,5 +1,7 @@
 #include "store/PropertyListCodec.h"
 
+#include "store/FastStringArrayReader.h"
+
 #include <QDateTime>
 #include <QTimeZone>
 
@@ -73,31 +75,65 @@ std::optional<char16_t> unescapeCode(char16_t code)
     return std::nullopt;
 }
 
-// Appends text as XML character data: markup characters as entities, CR as a character reference.
+// Appends text as UTF-8 XML character data in one pass: markup characters as entities, CR as a
+// character reference, and the characters XML cannot carry as our escape. Hot for large histories.
 void appendXmlText(QByteArray &out, const QString &text)
 {
-    const QString safe = escapeUnencodable(text);
-    const QChar *data = safe.constData();
-    const qsizetype size = safe.size();
-    qsizetype runStart = 0;
-    auto flush = [&](qsizetype end) {
-        if (end > runStart)
-            out.append(QStringView(data + runStart, end - runStart).toUtf8());
+    const char16_t *data = reinterpret_cast<const char16_t *>(text.constData());
+    const qsizetype size = text.size();
+    // Worst case per code unit: an escape pair of two three-byte characters.
+    const qsizetype start = out.size();
+    out.resize(start + size * 6);
+    char *o = out.data() + start;
+    auto put3 = [&o](char16_t c) {
+        *o++ = char(0xE0 | (c >> 12));
+        *o++ = char(0x80 | ((c >> 6) & 0x3F));
+        *o++ = char(0x80 | (c & 0x3F));
     };
     for (qsizetype i = 0; i < size; ++i) {
-        const char *entity = nullptr;
-        switch (data[i].unicode()) {
-        case u'&': entity = "&amp;"; break;
-        case u'<': entity = "&lt;"; break;
-        case u'>': entity = "&gt;"; break;
-        case u'\r': entity = "&#13;"; break;
-        default: continue;
+        const char16_t c = data[i];
+        if (c < 0x80) {
+            if (c >= 0x20 || c == u'\t' || c == u'\n') {
+                switch (c) {
+                case u'&':
+                    std::memcpy(o, "&amp;", 5);
+                    o += 5;
+                    break;
+                case u'<':
+                    std::memcpy(o, "&lt;", 4);
+                    o += 4;
+                    break;
+                case u'>':
+                    std::memcpy(o, "&gt;", 4);
+                    o += 4;
+                    break;
+                default: *o++ = char(c); break;
+                }
+            } else if (c == u'\r') {
+                std::memcpy(o, "&#13;", 5);
+                o += 5;
+            } else {
+                put3(kEscape);
+                put3(escapeCode(c));
+            }
+        } else if (c < 0x800) {
+            *o++ = char(0xC0 | (c >> 6));
+            *o++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(data[i + 1])) {
+            const char32_t u = QChar::surrogateToUcs4(c, data[i + 1]);
+            ++i;
+            *o++ = char(0xF0 | (u >> 18));
+            *o++ = char(0x80 | ((u >> 12) & 0x3F));
+            *o++ = char(0x80 | ((u >> 6) & 0x3F));
+            *o++ = char(0x80 | (u & 0x3F));
+        } else if (QChar::isSurrogate(c) || c == kEscape || c == 0xFFFE || c == 0xFFFF) {
+            put3(kEscape);
+            put3(escapeCode(c));
+        } else {
+            put3(c);
         }
-        flush(i);
-        out.append(entity);
-        runStart = i + 1;
     }
-    flush(size);
+    out.resize(o - out.constData());
 }
 
 void appendIndent(QByteArray &out, int depth)
@@ -314,26 +350,39 @@ QString unescapeUnencodable(const QString &text)
     return out;
 }
 
+bool writeStringArray(const QStringList &strings, const ChunkSink &sink, qsizetype chunkSize)
+{
+    // A bounded buffer handed out in chunks: no second copy of a large history in memory.
+    QByteArray chunk;
+    chunk.reserve(chunkSize + 4096);
+    chunk.append(kHeader);
+    if (strings.isEmpty()) {
+        chunk.append("<array/>\n");
+    } else {
+        chunk.append("<array>\n");
+        for (const QString &s : strings) {
+            chunk.append("\t<string>");
+            appendXmlText(chunk, s);
+            chunk.append("</string>\n");
+            if (chunk.size() >= chunkSize) {
+                if (!sink(chunk))
+                    return false;
+                chunk.resize(0);
+            }
+        }
+        chunk.append("</array>\n");
+    }
+    chunk.append(kFooter);
+    return sink(chunk);
+}
+
 QByteArray serializeStringArray(const QStringList &strings)
 {
     QByteArray out;
-    qsizetype estimate = qsizetype(sizeof kHeader) + 32;
-    for (const QString &s : strings)
-        estimate += s.size() + 20;
-    out.reserve(estimate);
-    out.append(kHeader);
-    if (strings.isEmpty()) {
-        out.append("<array/>\n");
-    } else {
-        out.append("<array>\n");
-        for (const QString &s : strings) {
-            out.append("\t<string>");
-            appendXmlText(out, s);
-            out.append("</string>\n");
-        }
-        out.append("</array>\n");
-    }
-    out.append(kFooter);
+    writeStringArray(strings, [&out](const QByteArray &chunk) {
+        out.append(chunk);
+        return true;
+    });
     return out;
 }
 
@@ -346,6 +395,13 @@ QByteArray serialize(const QVariant &root)
 }
 
 std::optional<QStringList> parseStringArray(const QByteArray &bytes)
+{
+    if (std::optional<QStringList> fast = readStringArrayFast(bytes))
+        return fast;
+    return parseStringArrayGeneral(bytes);
+}
+
+std::optional<QStringList> parseStringArrayGeneral(const QByteArray &bytes)
 {
     PlistPtr root = parseTree(bytes);
     if (!root || plist_get_node_type(root.get()) != PLIST_ARRAY)

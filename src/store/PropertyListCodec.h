@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <optional>
 
 namespace tavrin::plist {
@@ -17,13 +18,19 @@ namespace tavrin::plist {
 // of the text itself is escaped the same way. A carriage return is written as "&#13;" so that XML
 // parsers do not fold it into a line feed. Strings without these characters are stored as plain text.
 
+using ChunkSink = std::function<bool(const QByteArray &chunk)>;
+
 /// Serialises a list of strings as an XML property list whose root is an array.
 QByteArray serializeStringArray(const QStringList &strings);
+/// The same, handed to sink in pieces of about chunkSize bytes; false as soon as the sink fails.
+bool writeStringArray(const QStringList &strings, const ChunkSink &sink, qsizetype chunkSize = 1 << 20);
 /// Serialises a value tree (bool, integer, real, string, data, date, list, map) as an XML property list.
 QByteArray serialize(const QVariant &root);
 
 /// Parses an XML or binary property list whose root is an array of strings; none for anything else.
 std::optional<QStringList> parseStringArray(const QByteArray &bytes);
+/// The same with the general parser only (libplist), which also reads binary lists.
+std::optional<QStringList> parseStringArrayGeneral(const QByteArray &bytes);
 /// Parses any property list into a value tree; none when it cannot be parsed.
 std::optional<QVariant> parse(const QByteArray &bytes);
 

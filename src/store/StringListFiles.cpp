@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QMutex>
 #include <QSet>
 
@@ -87,7 +88,10 @@ bool writeStringListAtPath(const QString &path, const QStringList &strings)
         return false;
     // A remembered path whose folder went missing would otherwise fail every later write.
     ensurePrivateDirectory(QFileInfo(path).absolutePath());
-    return writeFileAtomically(path, plist::serializeStringArray(strings));
+    return writeFileAtomically(path, [&strings](QIODevice &device) {
+        return plist::writeStringArray(
+            strings, [&device](const QByteArray &chunk) { return device.write(chunk) == chunk.size(); });
+    });
 }
 
 }  // namespace tavrin

@@ -20,7 +20,7 @@ trap cleanup EXIT
 
 # -displayfd picks a free display number and tells us which one.
 exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x800x24 -nolisten tcp -noreset >"$session/xvfb.log" 2>&1 &
+setsid Xvfb -displayfd "$fd" -screen 0 1280x800x24 -nolisten tcp -noreset >"$session/xvfb.log" 2>&1 &
 pids+=($!)
 display=""
 for _ in $(seq 100); do
@@ -43,9 +43,9 @@ bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
 export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
 pids+=("$(echo "$bus" | sed -n 2p)")
 
-openbox --sm-disable >"$session/openbox.log" 2>&1 &
+setsid openbox --sm-disable >"$session/openbox.log" 2>&1 &
 pids+=($!)
-trayer --edge top --align right --widthtype request --height 24 --SetDockType true >"$session/trayer.log" 2>&1 &
+setsid trayer --edge top --align right --widthtype request --height 24 --SetDockType true >"$session/trayer.log" 2>&1 &
 pids+=($!)
 
 # Wait until the window manager and the tray host are up.
@@ -57,8 +57,16 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
+# The desktop's programs run in sessions of their own, so Ctrl+C reaches only the command; a
+# signal sent to this script is passed on to the command, and the desktop goes once it has ended.
+"$@" &
+command_pid=$!
+trap 'kill -TERM "$command_pid" 2>/dev/null || true' INT TERM
 set +e
-"$@"
-status=$?
+while true; do
+  wait "$command_pid"
+  status=$?
+  kill -0 "$command_pid" 2>/dev/null || break
+done
 set -e
 exit $status

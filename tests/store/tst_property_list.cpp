@@ -1,4 +1,5 @@
 #include "TestDirs.h"
+#include "store/FastStringArrayReader.h"
 #include "store/PropertyListCodec.h"
 #include "store/StringListFiles.h"
 
@@ -186,6 +187,53 @@ private Q_SLOTS:
         // A U+FDD0 that is not followed by one of our codes (a file from elsewhere) reads as written.
         const QString foreign = QString(QChar(char16_t(0xFDD0))) + QStringLiteral("a");
         QCOMPARE(plist::unescapeUnencodable(foreign), foreign);
+    }
+
+    void theFastReaderAgreesWithTheGeneralParser()
+    {
+        QRandomGenerator rng(7);
+        for (int round = 0; round < 10; ++round) {
+            QStringList strings = awkwardStrings() + unencodableStrings();
+            for (int i = 0; i < 30; ++i)
+                strings.append(randomString(rng));
+            const QByteArray bytes = plist::serializeStringArray(strings);
+            QCOMPARE(plist::readStringArrayFast(bytes), std::optional<QStringList>(strings));
+            QCOMPARE(plist::parseStringArrayGeneral(bytes), std::optional<QStringList>(strings));
+        }
+
+        const QByteArray head("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">");
+        // Forms other writers produce, which the fast reader must read exactly as the general one does.
+        const QList<QByteArray> accepted = {
+            head +
+                "<!-- c --><array>\n<!-- between -->\n<string>a</string> <string/>\n</array>\n</plist><!-- end -->\n",
+            head + "<array><string>&quot;q&quot; &apos;a&apos; &#65;&#x42;&#x1F600; &amp;amp;</string></array></plist>",
+            head + "<array/></plist>",
+            "<plist version=\"1.0\"><array><string>  spaced\n\t</string></array></plist>",
+        };
+        for (const QByteArray &doc : accepted) {
+            QVERIFY2(plist::readStringArrayFast(doc).has_value(), doc.constData());
+            QCOMPARE(plist::readStringArrayFast(doc), plist::parseStringArrayGeneral(doc));
+        }
+        // A byte-order mark is valid XML that libplist refuses; the fast reader takes it.
+        QCOMPARE(plist::parseStringArray("\xEF\xBB\xBF" + head + "<array><string>bom</string></array></plist>"),
+                 std::optional<QStringList>(QStringList{QStringLiteral("bom")}));
+        // Forms it leaves to the general parser; the combined reader still gives the general answer.
+        const QList<QByteArray> declined = {
+            head + "<array><string><![CDATA[<raw>]]></string></array></plist>",
+            head + "<array><string>a</string><integer>1</integer></array></plist>",
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><plist><array><string>x</string></array></plist>",
+            head + "<array><string>&unknown;</string></array></plist>",
+            head + "<array><string>&#0;</string></array></plist>",
+            head + "<array><string>&#4294967361;</string></array></plist>",
+            head + "<array><string>&#xZ1;</string></array></plist>",
+            head + "<dict/></plist>",
+        };
+        for (const QByteArray &doc : declined) {
+            QVERIFY2(!plist::readStringArrayFast(doc).has_value(), doc.constData());
+            QCOMPARE(plist::parseStringArray(doc), plist::parseStringArrayGeneral(doc));
+        }
+        QCOMPARE(plist::parseStringArray(declined.first()),
+                 std::optional<QStringList>(QStringList{QStringLiteral("<raw>")}));
     }
 
     void damagedOrForeignFilesReadEmptyAndAreKept()

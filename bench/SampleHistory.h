@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+namespace tavrin::bench {
+
+/// A reproducible history of n entries shaped like real copies: mostly short, some long, some
+/// multi-line, a few paths and non-Latin texts, 20 to 2,000 bytes of UTF-8 each.
+QStringList sampleHistory(int n, quint32 seed = 42);
+
+/// Total UTF-8 size of the entries.
+qint64 utf8Size(const QStringList &entries);
+
+}  // namespace tavrin::bench
