@@ -1,0 +1,88 @@
+#include "store/SearchQuery.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace tavrin;
+
+namespace {
+
+// The rule itself, written the slow and obvious way.
+bool reference(const QString &entry, const QString &text)
+{
+    return !text.isEmpty() && entry.toLower().contains(text.toLower());
+}
+
+QString randomText(QRandomGenerator &rng, int maxLength)
+{
+    // A small alphabet so that matches are frequent, with the characters whose case rules are unusual.
+    // Entries are well-formed text: they come from UTF-8, which cannot hold half a surrogate pair.
+    static const QList<char32_t> alphabet = {u'a',  u'A',  u'b',  u'B',    u'k',    u'K',   u'z',  u'Z',
+                                             u'1',  u' ',  u'/',  0x212A,  0x130,   u'i',   0x307, 0xDF,
+                                             0x3A3, 0x3C3, 0x3C2, 0x10400, 0x10428, 0x1F600};
+    QString s;
+    const int length = int(rng.bounded(maxLength + 1));
+    for (int i = 0; i < length; ++i)
+        s.append(QStringView(QChar::fromUcs4(alphabet.at(int(rng.bounded(qsizetype(alphabet.size())))))));
+    return s;
+}
+
+}  // namespace
+
+class TestSearchQuery : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void matchesLowerCasedSubstrings()
+    {
+        const SearchQuery abc(QStringLiteral("ABC"));
+        QVERIFY(abc.matches(u"xabcx"));
+        QVERIFY(abc.matches(u"XaBc"));
+        QVERIFY(!abc.matches(u"ab c"));
+        QVERIFY(!SearchQuery(QString()).matches(u"anything"));
+        QVERIFY(!SearchQuery(QString()).matches(u""));
+        // A file entry matches on any part of its path.
+        QVERIFY(SearchQuery(QStringLiteral("projects/")).matches(u"/home/me/Projects/report.pdf"));
+        // Long entries cross the vector width; the match may sit in the tail.
+        const QString longEntry = QString(1000, QChar(u'x')) + QStringLiteral("Needle") + QStringLiteral("yz");
+        QVERIFY(SearchQuery(QStringLiteral("NEEDLEy")).matches(longEntry));
+        QVERIFY(!SearchQuery(QStringLiteral("needlex")).matches(longEntry));
+        // The Kelvin sign lower-cases to k; Greek and Deseret letters by their own rules.
+        QVERIFY(SearchQuery(QStringLiteral("k")).matches(QStringLiteral("\u212A")));
+        QVERIFY(SearchQuery(QStringLiteral("\u03C3")).matches(QStringLiteral("\u03A3")));
+        QVERIFY(SearchQuery(QStringLiteral("\U00010428")).matches(QStringLiteral("a\U00010400")));
+    }
+
+    void agreesWithTheRuleOnRandomTexts()
+    {
+        QRandomGenerator rng(1207);
+        for (int round = 0; round < 20000; ++round) {
+            const QString entry = randomText(rng, 40);
+            const QString text = randomText(rng, 3);
+            if (SearchQuery(text).matches(entry) != reference(entry, text)) {
+                auto units = [](const QString &s) {
+                    QStringList hex;
+                    for (QChar c : s)
+                        hex.append(QString::number(c.unicode(), 16));
+                    return hex.join(QLatin1Char(' '));
+                };
+                QFAIL(qPrintable(QStringLiteral("entry [%1] text [%2]").arg(units(entry), units(text))));
+            }
+        }
+    }
+
+    void filteringKeepsOrderAndNarrowingIsSafe()
+    {
+        const QStringList source = {QStringLiteral("alpha"), QStringLiteral("beta"), QStringLiteral("Alphabet"),
+                                    QStringLiteral("gamma")};
+        QCOMPARE(SearchQuery(QStringLiteral("ALPHA")).filter(source),
+                 (QStringList{QStringLiteral("alpha"), QStringLiteral("Alphabet")}));
+        QVERIFY(SearchQuery(QStringLiteral("alphab")).narrows(SearchQuery(QStringLiteral("alpha"))));
+        QVERIFY(SearchQuery(QStringLiteral("xalpha")).narrows(SearchQuery(QStringLiteral("ALP"))));
+        QVERIFY(!SearchQuery(QStringLiteral("alp")).narrows(SearchQuery(QStringLiteral("alpha"))));
+        QVERIFY(!SearchQuery(QStringLiteral("alpha")).narrows(SearchQuery(QString())));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSearchQuery)
+#include "tst_search_query.moc"
