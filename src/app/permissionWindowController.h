@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+namespace tavrin {
+
+class GrantAccessvc;
+
+// The permission guide's window: borderless, above ordinary windows, moved by dragging its background,
+// closed by its close button or Escape. Created once and shown again each time pasting fails.
+class permissionWindowController : public QWidget {
+    Q_OBJECT
+public:
+    /// Takes the guide as its content (the window owns it from then on).
+    explicit permissionWindowController(GrantAccessvc *content);
+
+    GrantAccessvc *contentViewController() const { return m_content; }
+    /// Shows the window, brings it to the front and gives it the focus.
+    void showPermissionGuide();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void placeOnScreen();
+
+    GrantAccessvc *m_content;
+    bool m_placed = false;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,126 @@
+#include "E2e.h"
+#include "app/GrantAccessvc.h"
+#include "app/permissionWindowController.h"
+#include "platform/fake/FakeWorkspace.h"
+#include "platform/qt/QtScheduler.h"
+#include "ui/widgets/FlatButton.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTest>
+
+using namespace tavrin;
+
+namespace {
+
+QString run(const QStringList &xdotoolArguments)
+{
+    return QString::fromUtf8(e2e::runTool(QStringLiteral("xdotool"), xdotoolArguments).out).trimmed();
+}
+
+QString windowProperty(WId window, const QString &name)
+{
+    return QString::fromUtf8(
+        e2e::runTool(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), name}).out);
+}
+
+QStringList centreOf(QWidget *widget)
+{
+    const QPoint at = widget->mapToGlobal(widget->rect().center());
+    return {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())};
+}
+
+// The guide on the real clock, with the opened URLs recorded.
+struct RealGuide {
+    QtScheduler clock;
+    FakeWorkspace workspace;
+    permissionWindowController window{new GrantAccessvc(clock, workspace)};
+    GrantAccessvc &vc = *window.contentViewController();
+
+    bool shownAndActive()
+    {
+        window.showPermissionGuide();
+        return QTest::qWaitForWindowExposed(&window) && QTest::qWaitFor([&] {
+                   return run({QStringLiteral("getactivewindow")}).toULongLong() == window.winId();
+               });
+    }
+};
+
+}  // namespace
+
+class TestE2ePermissionGuide : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void guideComesForwardWithoutFrameAndStaysAboveOtherWindows()
+    {
+        QProcess xterm;
+        xterm.start(QStringLiteral("timeout"), {QStringLiteral("60"), QStringLiteral("xterm")});
+        QVERIFY(xterm.waitForStarted());
+        const QString other = run({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--class"),
+                                   QStringLiteral("xterm")})
+                                  .section(QLatin1Char('\n'), 0, 0);
+        QVERIFY(!other.isEmpty());
+        run({QStringLiteral("windowactivate"), QStringLiteral("--sync"), other});
+
+        RealGuide g;
+        QVERIFY(g.shownAndActive());
+        QVERIFY(windowProperty(g.window.winId(), QStringLiteral("_NET_WM_STATE")).contains("_NET_WM_STATE_ABOVE"));
+        QVERIFY(windowProperty(g.window.winId(), QStringLiteral("_NET_FRAME_EXTENTS")).contains("= 0, 0, 0, 0"));
+
+        // The other window takes the focus back, yet the guide stays on top of it.
+        run({QStringLiteral("windowactivate"), QStringLiteral("--sync"), other});
+        const QString stacking =
+            QString::fromUtf8(e2e::runTool(QStringLiteral("xprop"),
+                                           {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")})
+                                  .out);
+        const QString guideId = QStringLiteral("0x%1").arg(g.window.winId(), 0, 16);
+        const QString otherId = QStringLiteral("0x%1").arg(other.toULongLong(), 0, 16);
+        QVERIFY2(stacking.indexOf(guideId) > stacking.indexOf(otherId), qPrintable(stacking));
+
+        xterm.kill();
+        xterm.waitForFinished();
+    }
+
+    void realPointerAndKeysDriveTheGuide()
+    {
+        RealGuide g;
+        QVERIFY(g.shownAndActive());
+        QCOMPARE(g.vc.currentPage(), 1);
+        run(centreOf(g.vc.btn2) << QStringLiteral("click") << QStringLiteral("1"));
+        QTRY_COMPARE(g.vc.currentPage(), 2);
+        QVERIFY(!g.vc.isAdvancePending());
+
+        // Pressed, dragged off and released outside: the button does nothing.
+        const QPoint below = g.vc.btnpreferences->mapToGlobal(QPoint(10, 80));
+        run(centreOf(g.vc.btnpreferences)
+            << QStringLiteral("mousedown") << QStringLiteral("1") << QStringLiteral("mousemove")
+            << QString::number(below.x()) << QString::number(below.y()) << QStringLiteral("mouseup")
+            << QStringLiteral("1"));
+        QTRY_VERIFY(!g.vc.btnpreferences->mouseDown());
+        QTest::qWait(200);
+        QVERIFY(g.workspace.openedUrls.isEmpty());
+        QCOMPARE(g.vc.btnpreferences->shownColor(FlatButton::Part::Background), g.vc.btnpreferences->normalColor());
+
+        run({QStringLiteral("key"), QStringLiteral("Return")});
+        QTRY_COMPARE(g.workspace.openedUrls.size(), 1);
+        QVERIFY(g.workspace.openedUrls.first().toLocalFile().endsWith(QStringLiteral("/help/paste-help.html")));
+
+        run({QStringLiteral("key"), QStringLiteral("Escape")});
+        QTRY_VERIFY(!g.window.isVisible());
+    }
+
+    void slideshowMovesOnAfterFourSecondsOnTheRealClock()
+    {
+        RealGuide g;
+        QElapsedTimer shown;
+        shown.start();
+        QVERIFY(g.shownAndActive());
+        QTRY_COMPARE_WITH_TIMEOUT(g.vc.currentPage(), 2, 8000);
+        QVERIFY(shown.elapsed() >= 3900);
+    }
+};
+
+QTEST_MAIN(TestE2ePermissionGuide)
+#include "tst_e2e_permission_guide.moc"
