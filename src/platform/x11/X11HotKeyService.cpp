@@ -71,7 +71,7 @@ X11HotKeyService::~X11HotKeyService()
 {
     if (!m_connection)
         return;
-    for (const auto &[ref, grab] : m_grabs)
+    for (auto &[ref, grab] : m_grabs)
         ungrab(grab);
     std::free(m_peeked);
     xcb_key_symbols_free(m_symbols);
@@ -131,67 +131,67 @@ OSStatus X11HotKeyService::removeEventHandler(EventHandlerRef ref)
 
 OSStatus X11HotKeyService::grab(Grab &grab)
 {
-    grab.keycodes.clear();
+    // What the combination needs in the current keymap and lock masks.
+    std::vector<KeyGrab> wanted;
     const auto keysym = keysymForCarbonKeyCode(grab.carbonKeyCode);
-    if (!keysym)
-        return eventHotKeyInvalidErr;
-    const std::vector<xcb_keycode_t> keycodes = keycodesFor(m_symbols, *keysym);
-    if (keycodes.empty())
+    for (const xcb_keycode_t keycode : keysym ? keycodesFor(m_symbols, *keysym) : std::vector<xcb_keycode_t>()) {
+        for (const std::uint16_t locks : lockVariants())
+            wanted.push_back({keycode, std::uint16_t(grab.modifiers | locks)});
+    }
+    const auto isWanted = [&wanted](const KeyGrab &held) {
+        return std::find(wanted.begin(), wanted.end(), held) != wanted.end();
+    };
+    // Keys that type something else now are let go; keys held already stay held without a gap.
+    std::erase_if(grab.held, [&](const KeyGrab &held) {
+        if (isWanted(held))
+            return false;
+        xcb_ungrab_key(m_connection, held.keycode, m_root, held.modifiers);
+        return true;
+    });
+    xcb_flush(m_connection);
+    if (wanted.empty())
         return eventHotKeyInvalidErr;  // not on this keyboard (F13 and up often are not)
 
-    struct Attempt {
-        xcb_keycode_t keycode;
-        std::uint16_t modifiers;
-        xcb_void_cookie_t cookie;
-    };
-    std::vector<Attempt> attempts;
-    for (const xcb_keycode_t keycode : keycodes) {
-        for (const std::uint16_t locks : lockVariants()) {
-            const std::uint16_t mods = grab.modifiers | locks;
-            attempts.push_back({keycode, mods,
-                                xcb_grab_key_checked(m_connection, 0, m_root, mods, keycode, XCB_GRAB_MODE_ASYNC,
-                                                     XCB_GRAB_MODE_ASYNC)});
-        }
+    std::vector<std::pair<KeyGrab, xcb_void_cookie_t>> attempts;
+    for (const KeyGrab &key : wanted) {
+        if (std::find(grab.held.begin(), grab.held.end(), key) == grab.held.end())
+            attempts.push_back({key, xcb_grab_key_checked(m_connection, 0, m_root, key.modifiers, key.keycode,
+                                                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)});
     }
     // Checked requests: a grab another client holds answers BadAccess before this returns.
     bool refused = false;
-    std::vector<Attempt> granted;
-    for (const Attempt &attempt : attempts) {
-        if (xcb_generic_error_t *error = xcb_request_check(m_connection, attempt.cookie)) {
+    std::vector<KeyGrab> granted;
+    for (const auto &[key, cookie] : attempts) {
+        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
             refused = true;
             std::free(error);
         } else {
-            granted.push_back(attempt);
+            granted.push_back(key);
         }
     }
     if (refused) {
-        for (const Attempt &attempt : granted)
-            xcb_ungrab_key(m_connection, attempt.keycode, m_root, attempt.modifiers);
+        for (const KeyGrab &key : granted)
+            xcb_ungrab_key(m_connection, key.keycode, m_root, key.modifiers);
         xcb_flush(m_connection);
         return eventHotKeyExistsErr;
     }
-    grab.keycodes = keycodes;
+    grab.held.insert(grab.held.end(), granted.begin(), granted.end());
     return noErr;
 }
 
-void X11HotKeyService::ungrab(const Grab &grab)
+void X11HotKeyService::ungrab(Grab &grab)
 {
-    for (const xcb_keycode_t keycode : grab.keycodes) {
-        for (const std::uint16_t locks : lockVariants())
-            xcb_ungrab_key(m_connection, keycode, m_root, grab.modifiers | locks);
-    }
+    for (const KeyGrab &held : grab.held)
+        xcb_ungrab_key(m_connection, held.keycode, m_root, held.modifiers);
+    grab.held.clear();
     xcb_flush(m_connection);
 }
 
 void X11HotKeyService::regrabAll()
 {
-    // Release with the old keycodes and lock masks, then claim again in the new keymap.
-    for (const auto &[ref, grab] : m_grabs)
-        ungrab(grab);
-    m_pressed.clear();
     updateLockMasks();
     for (auto &[ref, grab] : m_grabs) {
-        // A combination another client took meanwhile stays registered but silent until the next change.
+        // A key another client took meanwhile leaves the combination registered but silent until the next change.
         this->grab(grab);
     }
 }
@@ -263,8 +263,7 @@ void X11HotKeyService::handleEvent(xcb_generic_event_t *event)
         }
         const std::uint16_t held = key->state & kShortcutModifiers;
         for (const auto &[ref, grab] : m_grabs) {
-            if (grab.modifiers == held &&
-                std::find(grab.keycodes.begin(), grab.keycodes.end(), key->detail) != grab.keycodes.end()) {
+            if (grab.modifiers == held && grab.holds(key->detail)) {
                 m_pressed[key->detail] = ref;
                 deliver(kEventHotKeyPressed, grab.id);
                 return;

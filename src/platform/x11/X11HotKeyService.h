@@ -8,6 +8,7 @@
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -41,16 +42,26 @@ public:
     OSStatus removeEventHandler(EventHandlerRef ref) override;
 
 private:
+    struct KeyGrab {
+        xcb_keycode_t keycode = 0;
+        std::uint16_t modifiers = 0;  // with the lock bits of one variant
+        bool operator==(const KeyGrab &) const = default;
+    };
     struct Grab {
         std::uint32_t carbonKeyCode = 0;
         std::uint32_t carbonModifiers = 0;
         EventHotKeyID id;
         std::uint16_t modifiers = 0;  // X modifier mask
-        std::vector<xcb_keycode_t> keycodes;  // grabbed now, in the current keymap
+        std::vector<KeyGrab> held;  // the grabs held now, in the current keymap
+        bool holds(xcb_keycode_t keycode) const
+        {
+            return std::any_of(held.begin(), held.end(), [keycode](const KeyGrab &g) { return g.keycode == keycode; });
+        }
     };
 
+    /// Brings the combination's grabs in line with the keymap and lock masks; on a refusal nothing new is held.
     OSStatus grab(Grab &grab);
-    void ungrab(const Grab &grab);
+    void ungrab(Grab &grab);
     void regrabAll();
     void updateLockMasks();
     std::vector<std::uint16_t> lockVariants() const;
