@@ -55,6 +55,8 @@ std::shared_ptr<HotKey> AppDelegate::shortcutHotKey(int n) const
 
 void AppDelegate::setShortcutHotKey(int n, std::shared_ptr<HotKey> hotKey)
 {
+    if (n < 1 || n > 3)
+        return;
     if (hotKey)
         hotKey->setKeyDownHandler(keyDownAction(n));
     std::shared_ptr<HotKey> *slot = n == 1 ? &m_hotKey : n == 2 ? &m_sequentialcopyKey : &m_sequentialPasteKey;

@@ -83,6 +83,14 @@ void ShortcutRecorder::showShortcuts()
     }
 }
 
+void ShortcutRecorder::stopRecording()
+{
+    // Left disabled, the menu items would stay so until some later recording ends.
+    if (recordingShortcut())
+        enableMenuItems(true);
+    m_recording = {};
+}
+
 void ShortcutRecorder::startRecording(int n)
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);

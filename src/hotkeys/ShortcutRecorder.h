@@ -68,8 +68,8 @@ public:
 
     /// Refreshes the three rows (the Preferences pane is about to appear).
     void showShortcuts();
-    /// Drops any recording (the Preferences pane disappears).
-    void stopRecording() { m_recording = {}; }
+    /// Drops any recording (the Preferences pane disappears); the menu items come back.
+    void stopRecording();
     /// Starts recording shortcut n, clearing it and cancelling a recording of another shortcut.
     void startRecording(int n);
     /// Clears shortcut n: nothing stored, nothing registered.

@@ -208,8 +208,11 @@ private Q_SLOTS:
         QVERIFY(f.recorder.recordingQuickAccess());
         f.view.pane = ShortcutRecorder::preferencesPane;
         f.recorder.stopRecording();  // the pane disappears
+        QCOMPARE(f.menuItemStates, (QList<bool>{false, true}));
         QVERIFY(!f.recorder.keyDown(keyEvent(QStringLiteral("v"), 9, kCommand | kShift)));
         QVERIFY(!f.settings.contains(keys::userdefaults_shortcutKey));
+        f.recorder.stopRecording();
+        QCOMPARE(f.menuItemStates.size(), 2);
     }
 
     void shiftedSymbolsNameTheirKey()
