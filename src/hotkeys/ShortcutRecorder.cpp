@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 namespace tavrin {
 
 const QString ShortcutRecorder::placeholderText = QStringLiteral("Click here to enter shortcut");
