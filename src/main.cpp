@@ -1,4 +1,5 @@
 #include "app/AppContext.h"
+#include "app/AppDelegate.h"
 #include "app/UnixSignalQuit.h"
 #include "platform/x11/X11Platform.h"
 #include "store/HistoryStore.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QSystemTrayIcon>
 
 #include <cstdio>
@@ -22,6 +24,16 @@ int main(int argc, char *argv[])
                                std::make_unique<tavrin::SettingsStore>(tavrin::SettingsStore::defaultPath()));
 
     context.history().loadPinCount();
+    tavrin::AppDelegate delegate(context);
+    // Stands in for the quick-access list window until that is built.
+    QLabel quickAccessPlaceholder(QStringLiteral("Tavrin"));
+    quickAccessPlaceholder.setWindowTitle(QStringLiteral("Tavrin"));
+    delegate.hooks.showShortcutWindow = [&quickAccessPlaceholder] {
+        quickAccessPlaceholder.show();
+        quickAccessPlaceholder.raise();
+        quickAccessPlaceholder.activateWindow();
+    };
+    delegate.registerStoredShortcuts();
     context.groups().loadGroupNames();
     context.history().loadItems();
 

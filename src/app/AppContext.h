@@ -6,6 +6,7 @@ namespace tavrin {
 
 struct Platform;
 class HistoryStore;
+class HotKeysController;
 class PasteboardGroupStore;
 class SettingsStore;
 
@@ -26,11 +27,15 @@ public:
     HistoryStore &history() { return *m_history; }
     PasteboardGroupStore &groups() { return *m_groups; }
 
+    // Global hot keys: the registry of this context, over the platform's hot key service.
+    HotKeysController &hotKeysController() { return *m_hotKeysController; }
+
 private:
     std::unique_ptr<Platform> m_platform;
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<HistoryStore> m_history;
     std::unique_ptr<PasteboardGroupStore> m_groups;
+    std::unique_ptr<HotKeysController> m_hotKeysController;
 };
 
 }  // namespace tavrin

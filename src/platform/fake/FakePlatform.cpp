@@ -2,6 +2,7 @@
 
 #include "platform/fake/FakeAccessibility.h"
 #include "platform/fake/FakeDispatcher.h"
+#include "platform/fake/FakeHotKeyService.h"
 #include "platform/fake/FakeKeyEventPoster.h"
 #include "platform/fake/FakeLoginItems.h"
 #include "platform/fake/FakeNotificationCenter.h"
@@ -35,6 +36,7 @@ FakePlatform::FakePlatform()
     fakeWorkspace = install<FakeWorkspace>(workspace);
     fakeNotificationCenter = install<FakeNotificationCenter>(notificationCenter);
     fakeSoundPlayer = install<FakeSoundPlayer>(soundPlayer);
+    fakeHotKeyService = install<FakeHotKeyService>(hotKeyService);
 }
 
 }  // namespace tavrin

@@ -6,6 +6,7 @@ namespace tavrin {
 
 class FakeAccessibility;
 class FakeDispatcher;
+class FakeHotKeyService;
 class FakeKeyEventPoster;
 class FakeLoginItems;
 class FakeNotificationCenter;
@@ -29,6 +30,7 @@ struct FakePlatform final : Platform {
     FakeWorkspace *fakeWorkspace = nullptr;
     FakeNotificationCenter *fakeNotificationCenter = nullptr;
     FakeSoundPlayer *fakeSoundPlayer = nullptr;
+    FakeHotKeyService *fakeHotKeyService = nullptr;
 };
 
 }  // namespace tavrin

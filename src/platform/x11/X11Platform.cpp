@@ -3,6 +3,7 @@
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtScheduler.h"
+#include "platform/x11/X11HotKeyService.h"
 
 namespace tavrin {
 
@@ -12,6 +13,7 @@ std::unique_ptr<Platform> createX11Platform()
     platform->scheduler = std::make_unique<QtScheduler>();
     platform->dispatcher = std::make_unique<QtDispatcher>();
     platform->systemInfo = std::make_unique<DesktopSystemInfo>();
+    platform->hotKeyService = std::make_unique<X11HotKeyService>();
     return platform;
 }
 

@@ -1,0 +1,108 @@
+#include "hotkeys/AppShortcuts.h"
+
+#include "hotkeys/HotKey.h"
+#include "hotkeys/HotKeysController.h"
+#include "hotkeys/KeyCombo.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+
+namespace tavrin {
+
+namespace {
+
+struct CodedModifier {
+    std::int64_t code;
+    std::uint64_t flag;
+};
+
+// The order the recorder writes the codes in.
+constexpr CodedModifier kCodedModifiers[] = {
+    {AppShortcuts::controlCode, ModifierFlags::control},
+    {AppShortcuts::optionCode, ModifierFlags::option},
+    {AppShortcuts::shiftCode, ModifierFlags::shift},
+    {AppShortcuts::commandCode, ModifierFlags::command},
+};
+
+}  // namespace
+
+const std::array<AppShortcut, 3> &AppShortcut::all()
+{
+    static const std::array<AppShortcut, 3> shortcuts{{
+        {1, keys::userdefaults_shortcutKey, keys::userdefaults_shortcutflag},
+        {2, keys::userdefaults_sequentialtoggleKey, keys::userdefaults_sequentialtoggleflag},
+        {3, keys::userdefaults_sequentialPasteKey, keys::userdefaults_sequentialPasteflag},
+    }};
+    return shortcuts;
+}
+
+const AppShortcut &AppShortcut::withNumber(int n)
+{
+    Q_ASSERT(n >= 1 && n <= 3);
+    return all()[std::size_t(n - 1)];
+}
+
+AppShortcuts::AppShortcuts(SettingsStore &settings, HotKeysController &hotKeys, ShortcutHotKeyHolder &holder)
+    : m_settings(settings), m_hotKeys(hotKeys), m_holder(holder)
+{
+}
+
+void AppShortcuts::loadShortcut(const QString &keyNameKey, const QString &modifierKey)
+{
+    shortcutModifiers = ModifierFlags();
+    shortcutKeyName.clear();
+    if (const auto name = m_settings.string(keyNameKey))
+        shortcutKeyName = *name;
+    if (const auto codes = m_settings.integerArray(modifierKey))
+        shortcutModifiers = modifiersFromCodes(*codes);
+}
+
+void AppShortcuts::registerShortcut(int n)
+{
+    const KeyCombo combo(shortcutKeyName, shortcutModifiers);
+    // The previous hot key goes first: it may hold this very combination, which would refuse the new one.
+    m_holder.setShortcutHotKey(n, nullptr);
+    m_holder.setShortcutHotKey(n, HotKey::create(m_hotKeys, combo));
+}
+
+void AppShortcuts::unregisterShortcut(int n)
+{
+    m_holder.setShortcutHotKey(n, nullptr);
+}
+
+void AppShortcuts::storeShortcut(int n, const QString &keyName, ModifierFlags modifiers)
+{
+    const AppShortcut &shortcut = AppShortcut::withNumber(n);
+    m_settings.setString(shortcut.keyNameKey, keyName);
+    m_settings.setIntegerArray(shortcut.modifierKey, codesFromModifiers(modifiers));
+}
+
+void AppShortcuts::removeStoredShortcut(int n)
+{
+    const AppShortcut &shortcut = AppShortcut::withNumber(n);
+    m_settings.remove(shortcut.keyNameKey);
+    m_settings.remove(shortcut.modifierKey);
+}
+
+ModifierFlags AppShortcuts::modifiersFromCodes(const QList<std::int64_t> &codes)
+{
+    ModifierFlags modifiers;
+    for (const std::int64_t code : codes) {
+        for (const CodedModifier &m : kCodedModifiers) {
+            if (m.code == code)
+                modifiers.insert(m.flag);
+        }
+    }
+    return modifiers;
+}
+
+QList<std::int64_t> AppShortcuts::codesFromModifiers(ModifierFlags modifiers)
+{
+    QList<std::int64_t> codes;
+    for (const CodedModifier &m : kCodedModifiers) {
+        if (modifiers.contains(m.flag))
+            codes.append(m.code);
+    }
+    return codes;
+}
+
+}  // namespace tavrin
