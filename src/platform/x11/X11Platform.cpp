@@ -3,6 +3,11 @@
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtScheduler.h"
+#include "platform/x11/CanberraSoundPlayer.h"
+#include "platform/x11/X11Accessibility.h"
+#include "platform/x11/X11KeyEventPoster.h"
+#include "platform/x11/X11Pasteboard.h"
+#include "platform/x11/X11Workspace.h"
 
 namespace tavrin {
 
@@ -12,6 +17,11 @@ std::unique_ptr<Platform> createX11Platform()
     platform->scheduler = std::make_unique<QtScheduler>();
     platform->dispatcher = std::make_unique<QtDispatcher>();
     platform->systemInfo = std::make_unique<DesktopSystemInfo>();
+    platform->pasteboard = std::make_unique<X11Pasteboard>();
+    platform->keyEventPoster = std::make_unique<X11KeyEventPoster>();
+    platform->accessibility = std::make_unique<X11Accessibility>();
+    platform->workspace = std::make_unique<X11Workspace>();
+    platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
     return platform;
 }
 
