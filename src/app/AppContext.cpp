@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 
+#include "capture/CaptureServices.h"
 #include "platform/Platform.h"
 #include "store/HistoryStore.h"
 #include "store/PasteboardGroupStore.h"
@@ -15,7 +16,8 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
     : m_platform(std::move(platform)),
       m_settings(std::move(settings)),
       m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler)),
-      m_groups(std::make_unique<PasteboardGroupStore>(*m_settings))
+      m_groups(std::make_unique<PasteboardGroupStore>(*m_settings)),
+      m_capture(std::make_unique<CaptureServices>(*m_platform, *m_settings, *m_history))
 {
     Q_ASSERT(!currentContext);
     currentContext = this;
@@ -24,6 +26,7 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
 AppContext::~AppContext()
 {
     // Objects that use the platform go before it.
+    m_capture.reset();
     m_groups.reset();
     m_history.reset();
     currentContext = nullptr;

@@ -5,6 +5,7 @@
 namespace tavrin {
 
 struct Platform;
+class CaptureServices;
 class HistoryStore;
 class PasteboardGroupStore;
 class SettingsStore;
@@ -26,11 +27,15 @@ public:
     HistoryStore &history() { return *m_history; }
     PasteboardGroupStore &groups() { return *m_groups; }
 
+    // Capture and paste: the change count, the monitor, the paste engine and the sequential queue.
+    CaptureServices &capture() { return *m_capture; }
+
 private:
     std::unique_ptr<Platform> m_platform;
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<HistoryStore> m_history;
     std::unique_ptr<PasteboardGroupStore> m_groups;
+    std::unique_ptr<CaptureServices> m_capture;
 };
 
 }  // namespace tavrin

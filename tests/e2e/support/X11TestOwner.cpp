@@ -45,6 +45,15 @@ bool SilentClipboardOwner::isOwner() const
     return owner;
 }
 
+void clearClipboard()
+{
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    xcb_set_selection_owner(c, XCB_WINDOW_NONE, intern(c, "CLIPBOARD"), XCB_CURRENT_TIME);
+    xcb_get_input_focus_reply_t *sync = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    std::free(sync);
+    xcb_disconnect(c);
+}
+
 bool isKeyDown(unsigned keysym)
 {
     xcb_connection_t *c = xcb_connect(nullptr, nullptr);

@@ -20,6 +20,9 @@ private:
     xcb_atom_t m_clipboard = 0;
 };
 
+/// Leaves CLIPBOARD without an owner, as after a fresh login.
+void clearClipboard();
+
 /// True while the key with this X keysym is down on the display (XTest or real).
 bool isKeyDown(unsigned keysym);
 
