@@ -42,16 +42,30 @@ struct Live {
     PasteEngine &engine() { return capture.pasteEngine(); }
 };
 
+bool activateWindow(const QString &window)
+{
+    return e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window})
+               .exitCode == 0;
+}
+
 // Another application's window, started as its own process; its window gets the focus.
 struct ForeignWindow {
     QProcess process;
     QString window;
 
-    bool activate()
+    /// Starts the program and activates its window, found by class or, without one, by process id.
+    bool launch(const QString &program, const QStringList &arguments, const QString &windowClass = {})
     {
-        return e2e::runTool(QStringLiteral("xdotool"),
-                            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window})
-                   .exitCode == 0;
+        process.start(program, arguments);
+        if (!process.waitForStarted(5000))
+            return false;
+        const QStringList by = windowClass.isEmpty()
+                                   ? QStringList{QStringLiteral("--pid"), QString::number(process.processId())}
+                                   : QStringList{QStringLiteral("--class"), windowClass};
+        const e2e::ToolResult found = e2e::runTool(
+            QStringLiteral("xdotool"), QStringList{QStringLiteral("search"), QStringLiteral("--sync")} + by);
+        window = QString::fromLatin1(found.out.trimmed().split('\n').value(0));
+        return !window.isEmpty() && activateWindow(window);
     }
     ~ForeignWindow()
     {
@@ -60,22 +74,15 @@ struct ForeignWindow {
     }
 };
 
+bool launchPasteTarget(ForeignWindow &target, const QString &output)
+{
+    return target.launch(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output});
+}
+
 }  // namespace
 
 class TestE2eCapturePaste : public QObject {
     Q_OBJECT
-
-    bool launchTarget(ForeignWindow &target, const QString &output)
-    {
-        target.process.start(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output});
-        if (!target.process.waitForStarted(5000))
-            return false;
-        const e2e::ToolResult found = e2e::runTool(
-            QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--pid"),
-                                        QString::number(target.process.processId())});
-        target.window = QString::fromLatin1(found.out.trimmed().split('\n').value(0));
-        return !target.window.isEmpty() && target.activate();
-    }
 
 private Q_SLOTS:
     void aPasteReachesTheWindowThatHadTheFocusBeforeOurs()
@@ -84,7 +91,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString output = dir.filePath(QStringLiteral("pasted.txt"));
         ForeignWindow target;
-        QVERIFY(launchTarget(target, output));
+        QVERIFY(launchPasteTarget(target, output));
 
         // Our list window comes to the front, as when the user opens it to pick an entry.
         QWidget list;
@@ -92,9 +99,7 @@ private Q_SLOTS:
         list.resize(200, 200);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
-        QVERIFY(e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"),
-                                                         QString::number(list.winId())})
-                    .exitCode == 0);
+        QVERIFY(activateWindow(QString::number(list.winId())));
         QTRY_COMPARE(live.platform->workspace->activeWindow(), Workspace::WindowId(list.winId()));
         QCOMPARE(live.platform->workspace->lastForeignActiveWindow(), target.window.toULongLong());
 
@@ -112,7 +117,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString output = dir.filePath(QStringLiteral("pasted.txt"));
         ForeignWindow target;
-        QVERIFY(launchTarget(target, output));
+        QVERIFY(launchPasteTarget(target, output));
         QCOMPARE(e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("keydown"), QStringLiteral("shift")}).exitCode,
                  0);
         QVERIFY(e2e::isKeyDown(XK_Shift_L));
@@ -129,15 +134,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString output = dir.filePath(QStringLiteral("typed.txt"));
         ForeignWindow xterm;
-        xterm.process.start(QStringLiteral("xterm"), {QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"),
-                                                      QStringLiteral("stty raw -echo; exec cat > '%1'").arg(output)});
-        QVERIFY(xterm.process.waitForStarted(5000));
-        const e2e::ToolResult found =
-            e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
-                                                     QStringLiteral("--class"), QStringLiteral("xterm")});
-        xterm.window = QString::fromLatin1(found.out.trimmed().split('\n').value(0));
-        QVERIFY(!xterm.window.isEmpty());
-        QVERIFY(xterm.activate());
+        QVERIFY(xterm.launch(QStringLiteral("xterm"),
+                             {QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"),
+                              QStringLiteral("stty raw -echo; exec cat > '%1'").arg(output)},
+                             QStringLiteral("xterm")));
         QTRY_COMPARE(live.platform->workspace->windowClass(live.platform->workspace->activeWindow()),
                      QStringLiteral("XTerm"));
         QTest::qWait(300);  // the shell has set the terminal up
