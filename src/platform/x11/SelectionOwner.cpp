@@ -204,7 +204,16 @@ void SelectionOwner::handleEvent(const xcb_generic_event_t *event)
     if (type == m_xfixesEvent) {
         const auto *notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
         // Our own ownership was counted when we wrote; only other clients' changes count here.
-        if (notify->selection == m_atoms.clipboard && notify->owner != m_window && m_foreignChange)
+        if (notify->selection != m_atoms.clipboard || notify->owner == m_window || !m_foreignChange)
+            return;
+        // A copy that raced one of our writes and lost to it is gone before anyone could read it; counting it
+        // would make our own content look like a new copy.
+        bool superseded = notify->selection_timestamp < m_clipboardTime;
+        {
+            std::lock_guard lock(m_mutex);
+            superseded = superseded || m_wantClipboard;
+        }
+        if (!superseded)
             m_foreignChange();
         return;
     }
