@@ -1,10 +1,12 @@
 #include "app/AppContext.h"
+#include "app/PlainQueueWindow.h"
 #include "app/ProgramHider.h"
 #include "app/UnixSignalQuit.h"
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "capture/InteractionSound.h"
 #include "capture/PasteEngine.h"
+#include "capture/SequentialMode.h"
 #include "platform/Platform.h"
 #include "platform/x11/X11Platform.h"
 #include "store/HistoryStore.h"
@@ -39,6 +41,8 @@ int main(int argc, char *argv[])
     capture.recordChangeCount();
     tavrin::ProgramHider hider(*context.platform().workspace);
     capture.pasteEngine().hooks.hideProgram = [&hider] { hider.hideProgram(); };
+    tavrin::PlainQueueWindow queueWindow(capture.sequentialMode(), capture.queue());
+    capture.sequentialMode().setWindow(&queueWindow);
     context.history().saveHistory();
     capture.monitor().start();
 

@@ -1,5 +1,6 @@
 #include "app/ProgramHider.h"
 
+#include "app/PlainQueueWindow.h"
 #include "platform/Workspace.h"
 
 #include <QApplication>
@@ -16,8 +17,9 @@ void ProgramHider::hideProgram()
     bool activeWasOurs = false;
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
-        // The tray icon is a top-level widget on X11 too; it must stay.
-        if (!window->isVisible() || window->inherits("QSystemTrayIconSys"))
+        // The tray icon is a top-level widget on X11 too, and the queue window keeps sequential mode on.
+        if (!window->isVisible() || window->inherits("QSystemTrayIconSys") ||
+            window->property(PlainQueueWindow::kKeepShownProperty).toBool())
             continue;
         if (active != 0 && window->winId() == active)
             activeWasOurs = true;
