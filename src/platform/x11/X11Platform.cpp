@@ -9,6 +9,8 @@
 #include "platform/x11/X11Pasteboard.h"
 #include "platform/x11/X11Workspace.h"
 
+#include <QtGlobal>
+
 namespace tavrin {
 
 std::unique_ptr<Platform> createX11Platform()
@@ -17,8 +19,14 @@ std::unique_ptr<Platform> createX11Platform()
     platform->scheduler = std::make_unique<QtScheduler>();
     platform->dispatcher = std::make_unique<QtDispatcher>();
     platform->systemInfo = std::make_unique<DesktopSystemInfo>();
-    platform->pasteboard = std::make_unique<X11Pasteboard>();
-    platform->keyEventPoster = std::make_unique<X11KeyEventPoster>();
+    auto pasteboard = std::make_unique<X11Pasteboard>();
+    if (!pasteboard->isValid())
+        qWarning("Tavrin: the display offers no usable clipboard (XFixes missing); copies will not be recorded");
+    platform->pasteboard = std::move(pasteboard);
+    auto keys = std::make_unique<X11KeyEventPoster>();
+    if (!keys->hasXTest())
+        qWarning("Tavrin: the display offers no XTEST; entries are put on the clipboard but not pasted");
+    platform->keyEventPoster = std::move(keys);
     platform->accessibility = std::make_unique<X11Accessibility>();
     platform->workspace = std::make_unique<X11Workspace>();
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
