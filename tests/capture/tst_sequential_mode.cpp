@@ -1,7 +1,12 @@
 #include "CaptureFixture.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QTest>
+
+#include <cstdio>
+#include <unistd.h>
 
 using namespace tavrin;
 using namespace std::chrono_literals;
@@ -134,6 +139,29 @@ private Q_SLOTS:
         QCOMPARE(f.capture.queue().items(), QStringList({"a", "c"}));
         f.sequential().removeAllEntries();
         QVERIFY(f.capture.queue().isEmpty());
+    }
+
+    void theShortcutsWriteTheirDiagnosticLine()
+    {
+        Sequential f(0);
+        QTemporaryFile out;
+        QVERIFY(out.open());
+        std::fflush(stdout);
+        const int saved = ::dup(STDOUT_FILENO);
+        ::dup2(out.handle(), STDOUT_FILENO);
+        f.sequential().toggleSequentialMode();
+        f.sequential().showSequentialPasteQueue();  // the menu command writes nothing
+        f.sequential().sequentialPasteNext();  // an empty queue: only the line
+        std::fflush(stdout);
+        ::dup2(saved, STDOUT_FILENO);
+        ::close(saved);
+        const QStringList lines = QString::fromUtf8(test::readFile(out.fileName())).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const QRegularExpression line(
+            QStringLiteral("^Pressed sequential \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d \\+0000$"));
+        for (const QString &l : lines)
+            QVERIFY2(line.match(l).hasMatch(), qPrintable(l));
+        QVERIFY(f.pasteboard.writes().isEmpty());
     }
 
     void withoutAStoredOrderNothingIsTakenOrPasted()
