@@ -140,12 +140,13 @@ PasteboardContents SelectionReader::read()
     if (!m_x.isValid() || owner() == XCB_WINDOW_NONE)
         return contents;
 
-    // Some owners answer any target, even ones they never offered: only ask for what TARGETS lists.
+    // Some owners answer any target, even ones they never offered: only ask for what TARGETS lists (typed ATOM, or
+    // TARGETS by some older toolkits).
     std::vector<xcb_atom_t> offered;
     const Reply targets = convert(m_atoms.targets);
     if (targets.outcome == Outcome::Failed)
         return contents;
-    if (targets.outcome == Outcome::Converted && targets.type == XCB_ATOM_ATOM) {
+    if (targets.outcome == Outcome::Converted && (targets.type == XCB_ATOM_ATOM || targets.type == m_atoms.targets)) {
         const auto *atoms = reinterpret_cast<const xcb_atom_t *>(targets.data.constData());
         offered.assign(atoms, atoms + targets.data.size() / qsizetype(sizeof(xcb_atom_t)));
     } else {
