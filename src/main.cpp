@@ -1,6 +1,14 @@
 #include "app/AppContext.h"
 #include "app/AppDelegate.h"
+#include "app/PlainQueueWindow.h"
+#include "app/ProgramHider.h"
 #include "app/UnixSignalQuit.h"
+#include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
+#include "capture/InteractionSound.h"
+#include "capture/PasteEngine.h"
+#include "capture/SequentialMode.h"
+#include "platform/Platform.h"
 #include "platform/x11/X11Platform.h"
 #include "store/HistoryStore.h"
 #include "store/PasteboardGroupStore.h"
@@ -36,6 +44,19 @@ int main(int argc, char *argv[])
     delegate.registerStoredShortcuts();
     context.groups().loadGroupNames();
     context.history().loadItems();
+
+    // Capture: the sound flag, the clipboard's text at launch (a read bounded by the backend's timeout), the count
+    // the monitor starts from; then the history is saved once and the monitor's timer starts.
+    tavrin::CaptureServices &capture = context.capture();
+    capture.sound().load();
+    capture.insertCurrentClipboardText();
+    capture.recordChangeCount();
+    tavrin::ProgramHider hider(*context.platform().workspace);
+    capture.pasteEngine().hooks.hideProgram = [&hider] { hider.hideProgram(); };
+    tavrin::PlainQueueWindow queueWindow(capture.sequentialMode(), capture.queue());
+    capture.sequentialMode().setWindow(&queueWindow);
+    context.history().saveHistory();
+    capture.monitor().start();
 
     QSystemTrayIcon tray(QIcon(QStringLiteral(":/images/21.svg")));
     tray.setToolTip(QStringLiteral("Tavrin"));

@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 
+#include "capture/CaptureServices.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/Platform.h"
 #include "store/HistoryStore.h"
@@ -17,7 +18,8 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_settings(std::move(settings)),
       m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler)),
       m_groups(std::make_unique<PasteboardGroupStore>(*m_settings)),
-      m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService))
+      m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService)),
+      m_capture(std::make_unique<CaptureServices>(*m_platform, *m_settings, *m_history))
 {
     Q_ASSERT(!currentContext);
     currentContext = this;
@@ -26,6 +28,7 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
 AppContext::~AppContext()
 {
     // Objects that use the platform go before it.
+    m_capture.reset();
     m_hotKeysController.reset();
     m_groups.reset();
     m_history.reset();

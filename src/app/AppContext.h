@@ -5,6 +5,7 @@
 namespace tavrin {
 
 struct Platform;
+class CaptureServices;
 class HistoryStore;
 class HotKeysController;
 class PasteboardGroupStore;
@@ -29,6 +30,8 @@ public:
 
     // Global hot keys: the registry of this context, over the platform's hot key service.
     HotKeysController &hotKeysController() { return *m_hotKeysController; }
+    // Capture and paste: the change count, the monitor, the paste engine and the sequential queue.
+    CaptureServices &capture() { return *m_capture; }
 
 private:
     std::unique_ptr<Platform> m_platform;
@@ -36,6 +39,7 @@ private:
     std::unique_ptr<HistoryStore> m_history;
     std::unique_ptr<PasteboardGroupStore> m_groups;
     std::unique_ptr<HotKeysController> m_hotKeysController;
+    std::unique_ptr<CaptureServices> m_capture;
 };
 
 }  // namespace tavrin

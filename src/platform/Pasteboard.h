@@ -36,6 +36,9 @@ public:
     virtual void writeFileUrl(const QString &absolutePath) = 0;
     /// Replaces the contents with one plain string; raises changeCount by one.
     virtual void writeString(const QString &text) = 0;
+    /// Offers what the program last wrote also as the primary selection, for windows that paste from it; the
+    /// change count does not move. Returns once other clients can see it.
+    virtual void offerAsPrimarySelection() = 0;
     /// Listener run on the GUI thread when another client changed the contents; backends that cannot tell never call
     /// it.
     virtual void setChangeListener(std::function<void()> listener) = 0;

@@ -28,6 +28,8 @@ public:
     virtual WindowId activeWindow() const = 0;
     /// The class name of a window (WM_CLASS on X11), empty when unknown.
     virtual QString windowClass(WindowId window) const = 0;
+    /// The window of another application that had the focus most recently, 0 when none is known.
+    virtual WindowId lastForeignActiveWindow() const = 0;
     /// Gives the focus to a window of another application; false when that failed.
     virtual bool activateWindow(WindowId window) = 0;
 };

@@ -20,5 +20,9 @@ inline const QString userdefaults_sequentialtoggleKey = QStringLiteral("userdefa
 inline const QString userdefaults_sequentialtoggleflag = QStringLiteral("userdefaults_sequentialtoggleflag");
 inline const QString userdefaults_sequentialPasteKey = QStringLiteral("userdefaults_sequentialPasteKey");
 inline const QString userdefaults_sequentialPasteflag = QStringLiteral("userdefaults_sequentialPasteflag");
+// Window classes of terminals that paste on Ctrl+Shift+V, and of those that paste the primary selection on
+// Shift+Insert (Linux only; the user may extend both lists).
+inline const QString shiftPasteWindowClasses = QStringLiteral("shiftPasteWindowClasses");
+inline const QString primaryPasteWindowClasses = QStringLiteral("primaryPasteWindowClasses");
 
 }  // namespace tavrin::keys

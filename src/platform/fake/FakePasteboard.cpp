@@ -7,12 +7,16 @@ namespace tavrin {
 PasteboardContents FakePasteboard::readContents()
 {
     ++m_reads;
+    if (duringRead)
+        duringRead();
     std::lock_guard lock(m_mutex);
     return m_contents;
 }
 
 void FakePasteboard::writeFileUrl(const QString &absolutePath)
 {
+    if (duringWrite)
+        duringWrite();
     std::lock_guard lock(m_mutex);
     m_contents = PasteboardContents{};
     m_contents.fileUrlItems.append(QUrl::fromLocalFile(absolutePath).toEncoded());
@@ -22,11 +26,19 @@ void FakePasteboard::writeFileUrl(const QString &absolutePath)
 
 void FakePasteboard::writeString(const QString &text)
 {
+    if (duringWrite)
+        duringWrite();
     std::lock_guard lock(m_mutex);
     m_contents = PasteboardContents{};
     m_contents.string = text;
     m_writes.append(Write{Write::String, text});
     ++m_changeCount;
+}
+
+void FakePasteboard::offerAsPrimarySelection()
+{
+    std::lock_guard lock(m_mutex);
+    m_writes.append(Write{Write::Primary, m_writes.isEmpty() ? QString() : m_writes.constLast().value});
 }
 
 void FakePasteboard::copyFromOtherApplication(const PasteboardContents &contents)

@@ -13,7 +13,7 @@ namespace tavrin {
 class FakePasteboard final : public Pasteboard {
 public:
     struct Write {
-        enum Kind { FileUrl, String } kind;
+        enum Kind { FileUrl, String, Primary } kind;
         QString value;
     };
 
@@ -21,6 +21,7 @@ public:
     PasteboardContents readContents() override;
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
+    void offerAsPrimarySelection() override;
     void setChangeListener(std::function<void()> listener) override { m_listener = std::move(listener); }
 
     /// Another application copies: the contents are replaced and the count moves; the listener is not run.
@@ -34,6 +35,10 @@ public:
     QList<Write> writes() const;
     /// Number of readContents calls so far.
     int readCount() const { return m_reads.load(); }
+    /// Runs inside each write of the interface before the contents change, to stage what happens meanwhile.
+    std::function<void()> duringWrite;
+    /// Runs inside each readContents before the contents are taken.
+    std::function<void()> duringRead;
 
 private:
     mutable std::mutex m_mutex;

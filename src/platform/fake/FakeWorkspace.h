@@ -26,6 +26,7 @@ public:
         return runningApplications.contains(identifier);
     }
     WindowId activeWindow() const override { return active; }
+    WindowId lastForeignActiveWindow() const override { return lastForeign; }
     QString windowClass(WindowId window) const override { return windowClasses.value(window); }
     bool activateWindow(WindowId window) override
     {
@@ -38,6 +39,7 @@ public:
     QList<QUrl> openedUrls;
     QSet<QString> runningApplications;
     WindowId active = 0;
+    WindowId lastForeign = 0;
     QHash<WindowId, QString> windowClasses;
     QList<WindowId> activations;
 };

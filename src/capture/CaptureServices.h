@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+
+namespace tavrin {
+
+struct Platform;
+class ClipboardMonitor;
+class HistoryStore;
+class InteractionSound;
+class LastChangeCount;
+class PasteEngine;
+class SequentialMode;
+class SequentialQueue;
+class SettingsStore;
+
+// The process-wide objects of capture and paste, built together over one platform, settings and history.
+class CaptureServices {
+public:
+    CaptureServices(Platform &platform, SettingsStore &settings, HistoryStore &history);
+    CaptureServices(const CaptureServices &) = delete;
+    CaptureServices &operator=(const CaptureServices &) = delete;
+    ~CaptureServices();
+
+    LastChangeCount &lastChangeCount() { return *m_lastChangeCount; }
+    InteractionSound &sound() { return *m_sound; }
+    SequentialQueue &queue() { return *m_queue; }
+    PasteEngine &pasteEngine() { return *m_pasteEngine; }
+    SequentialMode &sequentialMode() { return *m_sequentialMode; }
+    ClipboardMonitor &monitor() { return *m_monitor; }
+
+    /// Launch: inserts the text the clipboard holds now into the history (files are not looked at).
+    void insertCurrentClipboardText();
+    /// Launch: the monitor starts from the clipboard's current change count.
+    void recordChangeCount();
+
+private:
+    Platform &m_platform;
+    HistoryStore &m_history;
+    std::unique_ptr<LastChangeCount> m_lastChangeCount;
+    std::unique_ptr<InteractionSound> m_sound;
+    std::unique_ptr<SequentialQueue> m_queue;
+    std::unique_ptr<PasteEngine> m_pasteEngine;
+    std::unique_ptr<SequentialMode> m_sequentialMode;
+    std::unique_ptr<ClipboardMonitor> m_monitor;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,36 @@
+#include "capture/InteractionSound.h"
+
+#include "platform/SoundPlayer.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+
+namespace tavrin {
+
+InteractionSound::InteractionSound(SettingsStore &settings, SoundPlayer &player)
+    : m_settings(settings), m_player(player)
+{
+}
+
+void InteractionSound::load()
+{
+    if (const auto stored = m_settings.boolValue(keys::userdeafultsSoundEnable)) {
+        m_enabled = *stored;
+    } else {
+        m_enabled = true;
+        m_settings.setBool(keys::userdeafultsSoundEnable, true);
+    }
+}
+
+void InteractionSound::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    m_settings.setBool(keys::userdeafultsSoundEnable, enabled);
+}
+
+void InteractionSound::play(const QString &name)
+{
+    if (m_enabled)
+        m_player.play(name);
+}
+
+}  // namespace tavrin

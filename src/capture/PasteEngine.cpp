@@ -1,0 +1,141 @@
+#include "capture/PasteEngine.h"
+
+#include "capture/ClipItem.h"
+#include "capture/InteractionSound.h"
+#include "capture/LastChangeCount.h"
+#include "platform/Accessibility.h"
+#include "platform/KeyEventPoster.h"
+#include "platform/Pasteboard.h"
+#include "platform/Scheduler.h"
+#include "platform/SystemInfo.h"
+#include "platform/Workspace.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+
+namespace tavrin {
+
+PasteEngine::PasteEngine(Pasteboard &pasteboard, KeyEventPoster &keys, Accessibility &accessibility, SystemInfo &system,
+                         Workspace &workspace, Scheduler &scheduler, SettingsStore &settings,
+                         LastChangeCount &lastChangeCount, InteractionSound &sound, QObject *parent)
+    : QObject(parent),
+      m_pasteboard(pasteboard),
+      m_keys(keys),
+      m_accessibility(accessibility),
+      m_system(system),
+      m_workspace(workspace),
+      m_scheduler(scheduler),
+      m_settings(settings),
+      m_lastChangeCount(lastChangeCount),
+      m_sound(sound),
+      m_chords(settings)
+{
+}
+
+AlertRequest PasteEngine::folderQuestion()
+{
+    return AlertRequest{1,
+                        QStringLiteral("Paste this Folder?"),
+                        QStringLiteral("Are you sure you want to Paste this Folder with all its contents in the "
+                                       "current destination?"),
+                        {QStringLiteral("Yes"), QStringLiteral("No")}};
+}
+
+void PasteEngine::writeItemToPasteboard(const QString &item)
+{
+    m_lastChangeCount.raiseAndWrite([&] {
+        if (isExistingFile(item))
+            m_pasteboard.writeFileUrl(item);
+        else
+            m_pasteboard.writeString(item);
+    });
+}
+
+void PasteEngine::pasteItem(const QString &item)
+{
+    writeItemToPasteboard(item);
+    if (isExistingFolder(item)) {
+        // Unanswered (no view connected) counts as "No": a folder is never pasted with all its contents unasked.
+        const int answer = hooks.runAlert ? hooks.runAlert(folderQuestion()) : 1;
+        if (answer == 0)
+            btnYes_pasteGroup();
+        else
+            btnNo_pasteGroup();
+        return;
+    }
+    pasteAfterHandBack();
+}
+
+void PasteEngine::btnYes_pasteGroup()
+{
+    pasteAfterHandBack();
+}
+
+void PasteEngine::btnNo_pasteGroup()
+{
+    // The folder stays on the clipboard; nothing is pasted.
+}
+
+void PasteEngine::pasteAfterHandBack()
+{
+    m_sound.play(QStringLiteral("Ping"));
+    if (hooks.closeListWindow)
+        hooks.closeListWindow();
+    if (hooks.hideProgram)
+        hooks.hideProgram();
+    scheduleStart();
+}
+
+void PasteEngine::scheduleStart()
+{
+    m_scheduler.scheduleOnce(kPasteDelay, [this] { start(); });
+}
+
+void PasteEngine::scheduleStartpaste()
+{
+    m_scheduler.scheduleOnce(kPasteDelay, [this] { startpaste(); });
+}
+
+void PasteEngine::start()
+{
+    postPasteKeystroke(false);
+}
+
+void PasteEngine::startpaste()
+{
+    postPasteKeystroke(true);
+}
+
+void PasteEngine::checkPermission()
+{
+    if (!m_system.isAtLeast(10, 13))
+        return;
+    if (!m_settings.boolValue(keys::firstPastefromapp)) {
+        // The very first paste request never opens the permission guide.
+        m_settings.setBool(keys::firstPastefromapp, true);
+        return;
+    }
+    if (!m_accessibility.isProcessTrusted(true) && hooks.showPermissionGuide)
+        hooks.showPermissionGuide();
+}
+
+void PasteEngine::postPasteKeystroke(bool sequential)
+{
+    // The keystroke is posted whether or not the program is trusted; the entry stays on the clipboard either way.
+    checkPermission();
+    if (sequential)
+        m_sound.play(QStringLiteral("Frog"));
+
+    const PasteChord chord = m_chords.forWindowClass(m_workspace.windowClass(m_workspace.activeWindow()));
+    if (chord.usesPrimarySelection)
+        m_pasteboard.offerAsPrimarySelection();
+
+    // A chord that could only be begun is still closed, so no key is left pressed.
+    using namespace keycodes;
+    if (!m_keys.postKeyEvent(kShiftPosition, true, 0))
+        return;
+    if (m_keys.postKeyEvent(chord.keyCode, true, chord.flags))
+        m_keys.postKeyEvent(chord.keyCode, false, chord.flags);
+    m_keys.postKeyEvent(kShiftPosition, false, 0);
+}
+
+}  // namespace tavrin

@@ -1,0 +1,72 @@
+#include "platform/x11/X11Pasteboard.h"
+
+#include "platform/x11/SelectionOwner.h"
+#include "platform/x11/SelectionReader.h"
+
+#include <QMetaObject>
+
+namespace tavrin {
+
+namespace {
+constexpr std::chrono::milliseconds kPrimaryWait{1000};
+}
+
+X11Pasteboard::X11Pasteboard(std::chrono::milliseconds readTimeout, QObject *parent)
+    : QObject(parent), m_reader(std::make_unique<SelectionReader>(readTimeout))
+{
+    m_owner = std::make_unique<SelectionOwner>([this] {
+        ++m_changeCount;
+        QMetaObject::invokeMethod(this, &X11Pasteboard::notifyListener, Qt::QueuedConnection);
+    });
+}
+
+X11Pasteboard::~X11Pasteboard()
+{
+    m_owner.reset();
+}
+
+bool X11Pasteboard::isValid() const
+{
+    return m_reader->isValid() && m_owner->isValid();
+}
+
+PasteboardContents X11Pasteboard::readContents()
+{
+    std::lock_guard lock(m_readMutex);
+    // Our own content is answered from memory: no round trip through our own thread, and no wait on it.
+    if (m_owner->isValid() && m_reader->owner() == m_owner->window()) {
+        if (auto own = m_owner->ownedContents())
+            return *own;
+    }
+    return m_reader->read();
+}
+
+void X11Pasteboard::writeFileUrl(const QString &absolutePath)
+{
+    ++m_changeCount;
+    m_owner->own(SelectionOffer::forFile(absolutePath));
+}
+
+void X11Pasteboard::writeString(const QString &text)
+{
+    ++m_changeCount;
+    m_owner->own(SelectionOffer::forText(text));
+}
+
+void X11Pasteboard::offerAsPrimarySelection()
+{
+    m_owner->ownPrimary(kPrimaryWait);
+}
+
+void X11Pasteboard::setChangeListener(std::function<void()> listener)
+{
+    m_listener = std::move(listener);
+}
+
+void X11Pasteboard::notifyListener()
+{
+    if (m_listener)
+        m_listener();
+}
+
+}  // namespace tavrin

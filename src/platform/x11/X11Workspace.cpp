@@ -1,0 +1,134 @@
+#include "platform/x11/X11Workspace.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDesktopServices>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QSocketNotifier>
+
+#include <unistd.h>
+
+namespace tavrin {
+
+namespace {
+constexpr std::uint32_t kSourcePager = 2;  // activation asked for by the user's own tool, not an application
+}
+
+X11Workspace::X11Workspace(QObject *parent) : QObject(parent)
+{
+    if (!m_x.isValid())
+        return;
+    const auto a = m_x.atoms({"_NET_ACTIVE_WINDOW", "_NET_WM_PID"});
+    m_activeAtom = a[0];
+    m_pidAtom = a[1];
+    const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(m_x.get(), m_x.root(), XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(m_x.get());
+    m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_x.get()), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &X11Workspace::readEvents);
+    noteActiveWindow();
+}
+
+Workspace::WindowId X11Workspace::lastForeignActiveWindow() const
+{
+    // Round trips may have queued notices that the socket no longer signals: take them in first.
+    readEvents();
+    return m_lastForeign;
+}
+
+void X11Workspace::readEvents() const
+{
+    if (!m_x.isValid())
+        return;
+    bool activeChanged = false;
+    while (xcb_generic_event_t *raw = xcb_poll_for_event(m_x.get())) {
+        xcb::Ptr<xcb_generic_event_t> event(raw);
+        if (xcb::eventType(event.get()) == XCB_PROPERTY_NOTIFY &&
+            reinterpret_cast<const xcb_property_notify_event_t *>(event.get())->atom == m_activeAtom)
+            activeChanged = true;
+    }
+    if (activeChanged)
+        noteActiveWindow();
+}
+
+void X11Workspace::noteActiveWindow() const
+{
+    const WindowId active = activeWindow();
+    if (active != 0 && !isOwnWindow(active))
+        m_lastForeign = active;
+}
+
+bool X11Workspace::isOwnWindow(WindowId window) const
+{
+    xcb_connection_t *c = m_x.get();
+    xcb::Ptr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, xcb_window_t(window), m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+    return reply && xcb_get_property_value_length(reply.get()) == 4 &&
+           *static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get())) == std::uint32_t(::getpid());
+}
+
+QIcon X11Workspace::iconForFile(const QString &path) const
+{
+    return QFileIconProvider().icon(QFileInfo(path));
+}
+
+bool X11Workspace::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+bool X11Workspace::isApplicationRunning(const QString &identifier) const
+{
+    const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(identifier).value();
+}
+
+Workspace::WindowId X11Workspace::activeWindow() const
+{
+    if (!m_x.isValid())
+        return 0;
+    xcb_connection_t *c = m_x.get();
+    xcb::Ptr<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, m_x.root(), m_activeAtom, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!reply || xcb_get_property_value_length(reply.get()) != 4)
+        return 0;
+    return *static_cast<const xcb_window_t *>(xcb_get_property_value(reply.get()));
+}
+
+QString X11Workspace::windowClass(WindowId window) const
+{
+    if (!m_x.isValid() || window == 0)
+        return {};
+    xcb_connection_t *c = m_x.get();
+    xcb::Ptr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, xcb_window_t(window), XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr));
+    if (!reply)
+        return {};
+    // WM_CLASS holds the instance name, then the class name, each ending in a zero byte.
+    const QByteArray value(static_cast<const char *>(xcb_get_property_value(reply.get())),
+                           xcb_get_property_value_length(reply.get()));
+    const QList<QByteArray> parts = value.split('\0');
+    if (parts.size() >= 2 && !parts.at(1).isEmpty())
+        return QString::fromLocal8Bit(parts.at(1));
+    return parts.isEmpty() ? QString() : QString::fromLocal8Bit(parts.at(0));
+}
+
+bool X11Workspace::activateWindow(WindowId window)
+{
+    if (!m_x.isValid() || window == 0)
+        return false;
+    xcb_client_message_event_t message = {};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(window);
+    message.type = m_activeAtom;
+    message.data.data32[0] = kSourcePager;
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(m_x.get(), 0, m_x.root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(m_x.get());
+    return !xcb_connection_has_error(m_x.get());
+}
+
+}  // namespace tavrin

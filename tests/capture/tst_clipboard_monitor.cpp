@@ -1,0 +1,314 @@
+#include "CaptureFixture.h"
+#include "capture/ClipItem.h"
+#include "store/StringListFiles.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tavrin;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct Monitored : test::CaptureFixture {
+    Monitored() { monitor().start(); }
+    QStringList onDisk()
+    {
+        history.waitForWrites();
+        return readStringListAtPath(historyFile());
+    }
+};
+
+PasteboardContents concealedText(const QString &text)
+{
+    PasteboardContents contents;
+    contents.string = text;
+    contents.concealed = true;
+    return contents;
+}
+
+}  // namespace
+
+class TestClipboardMonitor : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theSameTextTwiceGivesTwoEntriesAndOneSaveFiveSecondsAfterTheSecond()
+    {
+        Monitored f;
+        f.pasteboard.copyText(QStringLiteral("same"));
+        f.tick();  // t = 1 s
+        f.tick();  // t = 2 s, nothing new
+        f.pasteboard.copyText(QStringLiteral("same"));
+        f.tick();  // t = 3 s: second capture, the save moves to t = 8 s
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("same"), QStringLiteral("same")}));
+        QCOMPARE(f.sounds.played, QStringList({QStringLiteral("Frog"), QStringLiteral("Frog")}));
+        f.clock.advance(4999ms);
+        QVERIFY(!QFileInfo::exists(f.historyFile()));
+        QVERIFY(f.history.hasPendingSave());
+        f.clock.advance(1ms);
+        QCOMPARE(f.onDisk(), QStringList({QStringLiteral("same"), QStringLiteral("same")}));
+        QVERIFY(!f.history.hasPendingSave());
+    }
+
+    void capturesLandBelowThePins()
+    {
+        Monitored f;
+        f.history.insertCaptured(QStringLiteral("pinned"));
+        f.history.togglePin(0);
+        f.pasteboard.copyText(QStringLiteral("new"));
+        f.tick();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("pinned"), QStringLiteral("new")}));
+    }
+
+    void filesAreRecordedAsTheDecodedPathOfTheLastFileItem()
+    {
+        Monitored f;
+        f.pasteboard.copyFiles({QStringLiteral("file:///tmp/a.txt"), QStringLiteral("file:///tmp/b.txt"),
+                                QStringLiteral("file:///tmp/c.txt")});
+        f.tick();
+        f.pasteboard.copyFiles({QStringLiteral("file:///home/me/My%20Notes/plan%20v2.txt")});
+        f.tick();
+        f.pasteboard.copyFiles({QStringLiteral("file://localhost/srv/folder/")});
+        f.tick();
+        QCOMPARE(f.history.items(),
+                 QStringList({QStringLiteral("/srv/folder"), QStringLiteral("/home/me/My Notes/plan v2.txt"),
+                              QStringLiteral("/tmp/c.txt")}));
+    }
+
+    void itemsThatAreNoLocalFileUrlsAreSkipped()
+    {
+        QCOMPARE(filePathFromUrl("file:///tmp/%C3%A9t%C3%A9"), std::optional<QString>(QString::fromUtf8("/tmp/été")));
+        QCOMPARE(filePathFromUrl("file:///"), std::optional<QString>(QStringLiteral("/")));
+        QCOMPARE(filePathFromUrl("https://example.org/a"), std::nullopt);
+        QCOMPARE(filePathFromUrl("file://elsewhere.example/tmp/a"), std::nullopt);
+        QCOMPARE(filePathFromUrl("not a url at all"), std::nullopt);
+        QCOMPARE(filePathFromUrl(QByteArray("file:///tmp/\xff\xfe")), std::nullopt);  // not UTF-8
+
+        Monitored f;
+        PasteboardContents mixed;
+        mixed.fileUrlItems = {"file:///tmp/first", "https://example.org/page", QByteArray("\xff")};
+        mixed.string = QStringLiteral("https://example.org/page");
+        f.pasteboard.copyFromOtherApplication(mixed);
+        f.tick();
+        PasteboardContents webOnly;
+        webOnly.fileUrlItems = {"https://example.org/page"};
+        webOnly.string = QStringLiteral("the page");
+        f.pasteboard.copyFromOtherApplication(webOnly);
+        f.tick();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("the page"), QStringLiteral("/tmp/first")}));
+    }
+
+    void contentWithoutTextOrFilesConsumesItsChangeAndRecordsNothing()
+    {
+        Monitored f;
+        f.pasteboard.copyText(QStringLiteral("words"));
+        f.tick();
+        f.sounds.played.clear();
+        f.history.flushPendingSave();
+        f.pasteboard.copyFromOtherApplication({});  // an image alone
+        f.tick();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("words")}));
+        QVERIFY(f.sounds.played.isEmpty());
+        QVERIFY(!f.history.hasPendingSave());
+        QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
+        const int reads = f.pasteboard.readCount();
+        f.tick();
+        QCOMPARE(f.pasteboard.readCount(), reads);  // consumed: an idle tick does not read again
+        f.pasteboard.copyText(QStringLiteral("words"));
+        f.tick();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("words"), QStringLiteral("words")}));
+    }
+
+    void secretContentIsConsumedLikeAnImage()
+    {
+        Monitored f;
+        f.pasteboard.copyFromOtherApplication(concealedText(QStringLiteral("hunter2")));
+        f.tick();
+        QVERIFY(f.history.items().isEmpty());
+        QVERIFY(f.sounds.played.isEmpty());
+        QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
+    }
+
+    void anEmptyStringIsRecorded()
+    {
+        Monitored f;
+        f.pasteboard.copyText(QString());
+        f.tick();
+        QCOMPARE(f.history.items(), QStringList({QString()}));
+    }
+
+    void ourOwnWritesAreNotRecorded()
+    {
+        Monitored f;
+        f.engine().writeItemToPasteboard(QStringLiteral("from history"));
+        f.engine().writeItemToPasteboard(QDir::tempPath());
+        f.tick();
+        QVERIFY(f.history.items().isEmpty());
+        QCOMPARE(f.pasteboard.readCount(), 0);
+        QCOMPARE(f.capture.lastChangeCount().value(), 2);
+        QCOMPARE(f.pasteboard.changeCount(), 2);
+    }
+
+    void aCheckBetweenRaisingTheCountAndWritingTakesNothing()
+    {
+        Monitored f;
+        f.pasteboard.copyText(QStringLiteral("theirs"));
+        f.tick();
+        int checksDuringWrite = 0;
+        f.pasteboard.duringWrite = [&] {
+            // A tick and a change report land while our write is half done (count raised, contents not yet).
+            ++checksDuringWrite;
+            f.clock.advance(ClipboardMonitor::kPollInterval);
+            f.pasteboard.notifyChange();
+            f.dispatcher.runAll();
+        };
+        f.engine().writeItemToPasteboard(QStringLiteral("ours"));
+        f.pasteboard.duringWrite = nullptr;
+        f.tick();
+        f.tick();
+        QCOMPARE(checksDuringWrite, 1);
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("theirs")}));  // neither ours nor a duplicate
+        QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
+    }
+
+    void aWriteWhileACaptureReadsIsNotRecorded()
+    {
+        Monitored f;
+        f.pasteboard.copyText(QStringLiteral("theirs"));
+        f.pasteboard.duringRead = [&] {
+            // The user pastes from the history after the step took the change but before it read the contents.
+            f.pasteboard.duringRead = nullptr;
+            f.engine().writeItemToPasteboard(QStringLiteral("ours"));
+        };
+        f.tick();
+        f.tick();
+        QVERIFY(!f.history.items().contains(QStringLiteral("ours")));
+        QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
+    }
+
+    void changeReportsCaptureAtOnceAndEachOfQuickCopies()
+    {
+        Monitored f;
+        f.pasteboard.copyText(QStringLiteral("one"));
+        f.pasteboard.notifyChange();
+        QCOMPARE(f.dispatcher.backgroundCount(), 1);
+        f.dispatcher.runBackground();  // the worker has read "one"
+        f.pasteboard.copyText(QStringLiteral("two"));
+        f.pasteboard.notifyChange();  // while the step is still running
+        QCOMPARE(f.dispatcher.backgroundCount(), 0);  // one step at a time
+        f.dispatcher.runAll();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("two"), QStringLiteral("one")}));
+        QCOMPARE(f.clock.now(), 0ms);  // no tick was needed
+    }
+
+    void ticksDoNotStackStepsWhileOneRuns()
+    {
+        Monitored f;
+        f.pasteboard.copyText(QStringLiteral("slow"));
+        f.clock.advance(3s);  // three ticks while the worker has not run
+        QCOMPARE(f.dispatcher.backgroundCount(), 1);
+        f.dispatcher.runAll();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("slow")}));
+        QCOMPARE(f.pasteboard.readCount(), 1);
+    }
+
+    void nothingIsCapturedBeforeTheStartAndTheFirstTickTakesOnlyTheLatest()
+    {
+        test::CaptureFixture f;
+        f.pasteboard.copyText(QStringLiteral("early"));
+        f.pasteboard.notifyChange();
+        f.clock.advance(5s);
+        f.dispatcher.runAll();
+        QVERIFY(f.history.items().isEmpty());
+        QVERIFY(!f.monitor().isStarted());
+        f.pasteboard.copyText(QStringLiteral("latest"));
+        f.monitor().start();
+        f.monitor().start();  // a second start adds no second timer
+        f.tick();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("latest")}));
+        QCOMPARE(f.clock.pendingCount(), 2);  // the poll timer and the save timer
+    }
+
+    void afterCaptureRunsItsStepsInOrder()
+    {
+        Monitored f;
+        f.window.visible = true;
+        QStringList log;
+        QObject::connect(&f.monitor(), &ClipboardMonitor::historyModeRequested, [&] { log << "history mode"; });
+        QObject::connect(&f.monitor(), &ClipboardMonitor::mainWindowListReloadRequested, [&] { log << "main list"; });
+        QObject::connect(&f.sequential(), &SequentialMode::queueChanged, [&] {
+            log << QStringLiteral("sounds %1").arg(f.sounds.played.join(','));
+            log << QStringLiteral("queue %1").arg(f.capture.queue().items().join(','));
+        });
+        QObject::connect(&f.monitor(), &ClipboardMonitor::quickAccessReloadRequested, [&] {
+            log << QStringLiteral("save pending %1").arg(f.history.hasPendingSave());
+            log << "quick list";
+        });
+        QObject::connect(&f.history, &HistoryStore::itemInserted,
+                         [&](int index) { log << QStringLiteral("inserted at %1").arg(index); });
+        f.pasteboard.copyText(QStringLiteral("x"));
+        f.tick();
+        QCOMPARE(log, QStringList({"inserted at 0", "history mode", "main list", "sounds Frog", "queue x",
+                                   "save pending 1", "quick list"}));
+    }
+
+    void soundsFollowTheSetting()
+    {
+        Monitored f;
+        f.capture.sound().setEnabled(false);
+        f.pasteboard.copyText(QStringLiteral("quiet"));
+        f.tick();
+        QCOMPARE(f.history.items().size(), 1);
+        QVERIFY(f.sounds.played.isEmpty());
+        QCOMPARE(f.settings.boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(false));
+    }
+
+    void theSoundFlagTakesAStoredBooleanAndOtherwiseStoresTrue()
+    {
+        test::CaptureFixture f;
+        QCOMPARE(f.settings.boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(true));
+        f.settings.setString(keys::userdeafultsSoundEnable, QStringLiteral("no"));  // wrong type counts as missing
+        f.capture.sound().load();
+        QVERIFY(f.capture.sound().isEnabled());
+        QCOMPARE(f.settings.boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(true));
+        f.settings.setBool(keys::userdeafultsSoundEnable, false);
+        f.capture.sound().load();
+        QVERIFY(!f.capture.sound().isEnabled());
+        f.capture.sound().play(QStringLiteral("Ping"));
+        QVERIFY(f.sounds.played.isEmpty());
+    }
+
+    void theLaunchRecordsTheCurrentTextAndStartsFromTheCurrentCount()
+    {
+        test::CaptureFixture f;
+        f.pasteboard.copyText(QStringLiteral("at launch"));
+        f.capture.insertCurrentClipboardText();
+        f.capture.recordChangeCount();
+        f.pasteboard.copyFromOtherApplication(concealedText(QStringLiteral("secret")));
+        f.capture.insertCurrentClipboardText();
+        f.monitor().start();
+        f.tick();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("at launch")}));
+    }
+
+    void aMonitorGoesAwayWithAStepStillQueued()
+    {
+        test::CaptureFixture f;
+        auto monitor =
+            std::make_unique<ClipboardMonitor>(f.pasteboard, f.dispatcher, f.clock, f.history,
+                                               f.capture.lastChangeCount(), f.capture.sound(), f.sequential());
+        monitor->start();
+        f.pasteboard.copyText(QStringLiteral("late"));
+        f.pasteboard.notifyChange();
+        QCOMPARE(f.dispatcher.backgroundCount(), 1);
+        monitor.reset();
+        f.dispatcher.runAll();  // the step outlived its monitor and must do nothing
+        QVERIFY(f.history.items().isEmpty());
+        QCOMPARE(f.pasteboard.readCount(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClipboardMonitor)
+#include "tst_clipboard_monitor.moc"

@@ -1,0 +1,217 @@
+#include "CaptureFixture.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavrin;
+using namespace std::chrono_literals;
+
+namespace {
+
+using Event = FakeKeyEventPoster::Event;
+using Write = FakePasteboard::Write;
+
+constexpr std::uint64_t kCommand = 0x100000;
+constexpr std::uint64_t kShift = 0x20000;
+
+const QList<Event> kCommandV = {{56, true, 0}, {9, true, kCommand}, {9, false, kCommand}, {56, false, 0}};
+
+// The engine with its hooks recording into one log.
+struct Pasting : test::CaptureFixture {
+    QStringList log;
+    QList<AlertRequest> alerts;
+    int alertAnswer = 1;
+
+    Pasting()
+    {
+        engine().hooks.closeListWindow = [this] { log << "close list"; };
+        engine().hooks.hideProgram = [this] { log << "hide"; };
+        engine().hooks.showPermissionGuide = [this] { log << "guide"; };
+        engine().hooks.runAlert = [this](const AlertRequest &alert) {
+            alerts.append(alert);
+            return alertAnswer;
+        };
+    }
+    QList<Write::Kind> writeKinds() const
+    {
+        QList<Write::Kind> kinds;
+        for (const Write &w : pasteboard.writes())
+            kinds.append(w.kind);
+        return kinds;
+    }
+};
+
+}  // namespace
+
+class TestPasteEngine : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pastingTextWritesHidesAndPostsCommandVAfterTheDelay()
+    {
+        Pasting f;
+        f.engine().pasteItem(QStringLiteral("hello"));
+        QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::String}));
+        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("hello"));
+        QCOMPARE(f.log, QStringList({"close list", "hide"}));
+        QCOMPARE(f.sounds.played, QStringList({QStringLiteral("Ping")}));
+        f.clock.advance(199ms);
+        QVERIFY(f.keys.events.isEmpty());
+        f.clock.advance(1ms);
+        QCOMPARE(f.keys.events, kCommandV);
+        // The first request ever stores the flag and skips the trust check.
+        QCOMPARE(f.accessibility.checks, 0);
+        QCOMPARE(f.settings.boolValue(keys::firstPastefromapp), std::optional<bool>(true));
+        QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
+    }
+
+    void laterPastesAskForTrustAndShowTheGuideWhenMissingButPasteAnyway()
+    {
+        Pasting f;
+        f.engine().start();
+        QCOMPARE(f.accessibility.checks, 0);
+        f.engine().start();
+        QCOMPARE(f.accessibility.checks, 1);
+        QVERIFY(f.accessibility.lastPrompt);
+        QVERIFY(!f.log.contains("guide"));
+        f.accessibility.trusted = false;
+        f.engine().start();
+        QCOMPARE(f.log, QStringList({"guide"}));
+        QCOMPARE(f.keys.events, kCommandV + kCommandV + kCommandV);
+        QVERIFY(f.sounds.played.isEmpty());  // only the sequential paste plays "Frog"
+        f.engine().startpaste();
+        QCOMPARE(f.sounds.played, QStringList({QStringLiteral("Frog")}));
+    }
+
+    void onOlderSystemsNoTrustCheckIsMade()
+    {
+        Pasting f;
+        f.platform.fakeSystemInfo->version = OsVersion{10, 12, 6};
+        f.engine().start();
+        f.engine().start();
+        QCOMPARE(f.accessibility.checks, 0);
+        QVERIFY(!f.settings.contains(keys::firstPastefromapp));
+        QCOMPARE(f.keys.events.size(), 8);
+    }
+
+    void filesAreWrittenAsFilesAndPastedWithoutQuestion()
+    {
+        Pasting f;
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("report 1.txt"));
+        test::writeFile(file, "x");
+        f.engine().pasteItem(file);
+        QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::FileUrl}));
+        QVERIFY(f.alerts.isEmpty());
+        f.clock.advance(200ms);
+        QCOMPARE(f.keys.events, kCommandV);
+        // A file deleted since it was copied goes back as its path text; a relative name is always text.
+        QFile::remove(file);
+        f.engine().writeItemToPasteboard(file);
+        f.engine().writeItemToPasteboard(QStringLiteral("."));
+        QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::FileUrl, Write::String, Write::String}));
+    }
+
+    void aFolderIsPastedOnlyAfterYes()
+    {
+        Pasting f;
+        const QString folder = f.dirs.root();
+        f.engine().pasteItem(folder);
+        QCOMPARE(f.alerts.size(), 1);
+        const AlertRequest &alert = f.alerts.constFirst();
+        QCOMPARE(alert.style, 1);
+        QCOMPARE(alert.messageText, QStringLiteral("Paste this Folder?"));
+        QCOMPARE(alert.informativeText,
+                 QStringLiteral(
+                     "Are you sure you want to Paste this Folder with all its contents in the current destination?"));
+        QCOMPARE(alert.buttons, QStringList({QStringLiteral("Yes"), QStringLiteral("No")}));
+        // "No": the folder stays on the clipboard and nothing else happens.
+        f.clock.advance(1s);
+        QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::FileUrl}));
+        QVERIFY(f.keys.events.isEmpty());
+        QVERIFY(f.log.isEmpty());
+        QVERIFY(f.sounds.played.isEmpty());
+
+        f.alertAnswer = 0;
+        f.engine().pasteItem(folder);
+        QCOMPARE(f.log, QStringList({"close list", "hide"}));
+        QCOMPARE(f.sounds.played, QStringList({QStringLiteral("Ping")}));
+        f.clock.advance(200ms);
+        QCOMPARE(f.keys.events, kCommandV);
+    }
+
+    void withoutAViewTheFolderQuestionCountsAsNo()
+    {
+        test::CaptureFixture f;
+        f.engine().pasteItem(f.dirs.root());
+        f.clock.advance(1s);
+        QVERIFY(f.keys.events.isEmpty());
+    }
+
+    void copyingAloneNeitherHidesNorPostsKeys()
+    {
+        Pasting f;
+        f.engine().writeItemToPasteboard(QStringLiteral("copy only"));
+        f.clock.advance(1s);
+        QVERIFY(f.keys.events.isEmpty());
+        QVERIFY(f.log.isEmpty());
+        QVERIFY(f.sounds.played.isEmpty());
+    }
+
+    void twoPastesWithinTheDelayPostTwoKeystrokes()
+    {
+        Pasting f;
+        f.engine().pasteItem(QStringLiteral("a"));
+        f.clock.advance(100ms);
+        f.engine().pasteItem(QStringLiteral("b"));
+        f.clock.advance(300ms);
+        QCOMPARE(f.keys.events, kCommandV + kCommandV);
+    }
+
+    void terminalsGetTheirOwnChordFromTheSettingsList()
+    {
+        Pasting f;
+        f.workspace.active = 7;
+        f.workspace.windowClasses = {
+            {7, QStringLiteral("gnome-terminal")}, {8, QStringLiteral("XTerm")}, {9, QStringLiteral("MyTerm")}};
+        f.engine().writeItemToPasteboard(QStringLiteral("ls -l"));
+        f.engine().start();
+        QCOMPARE(
+            f.keys.events,
+            QList<Event>({{56, true, 0}, {9, true, kCommand | kShift}, {9, false, kCommand | kShift}, {56, false, 0}}));
+        QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::String}));
+
+        f.keys.events.clear();
+        f.workspace.active = 8;
+        f.engine().start();
+        QCOMPARE(f.keys.events,
+                 QList<Event>({{56, true, 0}, {0x72, true, kShift}, {0x72, false, kShift}, {56, false, 0}}));
+        QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::String, Write::Primary}));
+        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("ls -l"));
+
+        // The lists were written out, and a class the user adds is honoured.
+        QStringList terminals = *f.settings.stringArray(keys::shiftPasteWindowClasses);
+        QVERIFY(terminals.contains(QStringLiteral("Gnome-terminal")));
+        QVERIFY(f.settings.stringArray(keys::primaryPasteWindowClasses)->contains(QStringLiteral("XTerm")));
+        f.keys.events.clear();
+        f.workspace.active = 9;
+        f.engine().start();
+        QCOMPARE(f.keys.events, kCommandV);
+        f.settings.setStringArray(keys::shiftPasteWindowClasses, terminals << QStringLiteral("myterm"));
+        f.keys.events.clear();
+        f.engine().start();
+        QCOMPARE(f.keys.events.at(1).flags, kCommand | kShift);
+    }
+
+    void aChordThatCannotBePostedIsClosedOrNotBegun()
+    {
+        Pasting f;
+        f.keys.failing = true;
+        f.engine().start();
+        QVERIFY(f.keys.events.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPasteEngine)
+#include "tst_paste_engine.moc"

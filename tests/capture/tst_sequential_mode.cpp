@@ -1,0 +1,180 @@
+#include "CaptureFixture.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace tavrin;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct Sequential : test::CaptureFixture {
+    explicit Sequential(int order)
+    {
+        settings.setInteger(keys::SequentialPasteStayle, order);
+        monitor().start();
+    }
+    void copy(const QString &text)
+    {
+        pasteboard.copyText(text);
+        tick();
+    }
+    /// One press of the paste shortcut and the delayed keystroke; returns what went on the clipboard.
+    QString pressPaste()
+    {
+        const int before = int(pasteboard.writes().size());
+        sequential().sequentialPasteNext();
+        clock.advance(PasteEngine::kPasteDelay);
+        dispatcher.runAll();
+        const auto writes = pasteboard.writes();
+        return writes.size() > before ? writes.constLast().value : QStringLiteral("<nothing>");
+    }
+};
+
+}  // namespace
+
+class TestSequentialMode : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void orderZeroPastesOldestFirstAndSwitchesOffAfterTheLast()
+    {
+        Sequential f(0);
+        f.sequential().toggleSequentialMode();
+        QVERIFY(f.sequential().isOn());
+        QCOMPARE(f.window.activations, QList<bool>({true}));
+        f.copy(QStringLiteral("X"));
+        f.copy(QStringLiteral("Y"));
+        f.copy(QStringLiteral("Z"));
+        QCOMPARE(f.capture.queue().items(), QStringList({"X", "Y", "Z"}));
+        f.sounds.played.clear();
+        QCOMPARE(f.pressPaste(), QStringLiteral("X"));
+        QCOMPARE(f.pressPaste(), QStringLiteral("Y"));
+        QVERIFY(f.sequential().isOn());
+        QCOMPARE(f.pressPaste(), QStringLiteral("Z"));
+        QVERIFY(!f.sequential().isOn());
+        QCOMPARE(f.pressPaste(), QStringLiteral("<nothing>"));
+        // Each paste: the keystroke with "Frog"; the entries stay in the history once each.
+        QCOMPARE(f.keys.events.size(), 12);
+        QCOMPARE(f.sounds.played, QStringList({"Frog", "Frog", "Frog"}));
+        f.tick();
+        QCOMPARE(f.history.items(), QStringList({"Z", "Y", "X"}));
+    }
+
+    void anyOtherOrderPastesNewestFirst()
+    {
+        Sequential f(1);
+        f.sequential().showSequentialPasteQueue();
+        QCOMPARE(f.window.activations, QList<bool>({false}));
+        f.copy(QStringLiteral("X"));
+        f.copy(QStringLiteral("Y"));
+        f.copy(QStringLiteral("Z"));
+        QCOMPARE(f.pressPaste(), QStringLiteral("Z"));
+        QCOMPARE(f.pressPaste(), QStringLiteral("Y"));
+        QCOMPARE(f.pressPaste(), QStringLiteral("X"));
+        QVERIFY(!f.sequential().isOn());
+    }
+
+    void onlyCapturesWhileTheWindowIsVisibleAreQueuedAndTheQueueSurvivesOffAndOn()
+    {
+        Sequential f(0);
+        QSignalSpy changed(&f.sequential(), &SequentialMode::queueChanged);
+        f.copy(QStringLiteral("before"));
+        f.sequential().toggleSequentialMode();
+        f.copy(QStringLiteral("during"));
+        f.sequential().toggleSequentialMode();
+        QVERIFY(!f.sequential().isOn());
+        f.copy(QStringLiteral("after"));
+        f.sequential().toggleSequentialMode();
+        QCOMPARE(f.capture.queue().items(), QStringList({"during"}));
+        QCOMPARE(changed.size(), 1);
+    }
+
+    void aQueuedFolderIsPastedWithoutTheQuestion()
+    {
+        Sequential f(0);
+        int alerts = 0;
+        f.engine().hooks.runAlert = [&](const AlertRequest &) { return ++alerts, 1; };
+        f.sequential().toggleSequentialMode();
+        f.pasteboard.copyFiles({QUrl::fromLocalFile(f.dirs.root()).toString()});
+        f.tick();
+        QCOMPARE(f.pressPaste(), f.dirs.root());
+        QCOMPARE(f.pasteboard.writes().constLast().kind, FakePasteboard::Write::FileUrl);
+        QCOMPARE(alerts, 0);
+        QCOMPARE(f.keys.events.size(), 4);
+    }
+
+    void clearingEmptiesTheQueueWithPopAndLeavesAnEmptyOneAlone()
+    {
+        Sequential f(0);
+        QSignalSpy cleared(&f.sequential(), &SequentialMode::queueCleared);
+        f.sequential().ClearSequentialPasteQueue();
+        QCOMPARE(cleared.size(), 0);
+        f.sequential().toggleSequentialMode();
+        f.copy(QStringLiteral("a"));
+        f.copy(QStringLiteral("b"));
+        f.sounds.played.clear();
+        f.sequential().ClearSequentialPasteQueue();
+        QVERIFY(f.capture.queue().isEmpty());
+        QCOMPARE(cleared.size(), 1);
+        QCOMPARE(f.sounds.played, QStringList({"Pop"}));
+        QCOMPARE(f.pressPaste(), QStringLiteral("<nothing>"));
+        QVERIFY(f.sequential().isOn());  // clearing does not end the mode
+    }
+
+    void removingSingleEntriesFromTheList()
+    {
+        Sequential f(0);
+        f.sequential().toggleSequentialMode();
+        f.copy(QStringLiteral("a"));
+        f.copy(QStringLiteral("b"));
+        f.copy(QStringLiteral("c"));
+        f.sequential().removeEntry(1);
+        f.sequential().removeEntry(7);
+        QCOMPARE(f.capture.queue().items(), QStringList({"a", "c"}));
+        f.sequential().removeAllEntries();
+        QVERIFY(f.capture.queue().isEmpty());
+    }
+
+    void theShortcutsWriteTheirDiagnosticLine()
+    {
+        Sequential f(0);
+        QTemporaryFile out;
+        QVERIFY(out.open());
+        std::fflush(stdout);
+        const int saved = ::dup(STDOUT_FILENO);
+        ::dup2(out.handle(), STDOUT_FILENO);
+        f.sequential().toggleSequentialMode();
+        f.sequential().showSequentialPasteQueue();  // the menu command writes nothing
+        f.sequential().sequentialPasteNext();  // an empty queue: only the line
+        std::fflush(stdout);
+        ::dup2(saved, STDOUT_FILENO);
+        ::close(saved);
+        const QStringList lines = QString::fromUtf8(test::readFile(out.fileName())).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const QRegularExpression line(
+            QStringLiteral("^Pressed sequential \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d \\+0000$"));
+        for (const QString &l : lines)
+            QVERIFY2(line.match(l).hasMatch(), qPrintable(l));
+        QVERIFY(f.pasteboard.writes().isEmpty());
+    }
+
+    void withoutAStoredOrderNothingIsTakenOrPasted()
+    {
+        Sequential f(0);
+        f.sequential().toggleSequentialMode();
+        f.copy(QStringLiteral("kept"));
+        f.settings.remove(keys::SequentialPasteStayle);
+        QCOMPARE(f.pressPaste(), QStringLiteral("<nothing>"));
+        QVERIFY(f.keys.events.isEmpty());
+        QCOMPARE(f.capture.queue().items(), QStringList({"kept"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSequentialMode)
+#include "tst_sequential_mode.moc"

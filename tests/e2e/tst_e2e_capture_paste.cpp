@@ -1,0 +1,191 @@
+// Capture and paste over the real X11 backend: pastes reach other applications' windows, and a clipboard owner
+// that never answers does not stall the GUI thread.
+#include "E2e.h"
+#include "TestDirs.h"
+#include "X11TestOwner.h"
+#include "app/ProgramHider.h"
+#include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
+#include "capture/PasteEngine.h"
+#include "platform/Platform.h"
+#include "platform/x11/X11Platform.h"
+#include "store/HistoryStore.h"
+#include "store/SettingsStore.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+using namespace tavrin;
+
+namespace {
+
+constexpr unsigned XK_Shift_L = 0xffe1;
+
+// The capture services over the real platform, as the program builds them.
+struct Live {
+    test::TestDirs dirs;
+    std::unique_ptr<Platform> platform = createX11Platform();
+    SettingsStore settings;
+    HistoryStore history{settings, *platform->scheduler};
+    CaptureServices capture{*platform, settings, history};
+    ProgramHider hider{*platform->workspace};
+
+    Live()
+    {
+        capture.recordChangeCount();
+        capture.pasteEngine().hooks.hideProgram = [this] { hider.hideProgram(); };
+    }
+    PasteEngine &engine() { return capture.pasteEngine(); }
+};
+
+bool activateWindow(const QString &window)
+{
+    return e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window})
+               .exitCode == 0;
+}
+
+// Another application's window, started as its own process; its window gets the focus.
+struct ForeignWindow {
+    QProcess process;
+    QString window;
+
+    /// Starts the program and activates its window, found by class or, without one, by process id.
+    bool launch(const QString &program, const QStringList &arguments, const QString &windowClass = {})
+    {
+        process.start(program, arguments);
+        if (!process.waitForStarted(5000))
+            return false;
+        const QStringList by = windowClass.isEmpty()
+                                   ? QStringList{QStringLiteral("--pid"), QString::number(process.processId())}
+                                   : QStringList{QStringLiteral("--class"), windowClass};
+        const e2e::ToolResult found = e2e::runTool(
+            QStringLiteral("xdotool"), QStringList{QStringLiteral("search"), QStringLiteral("--sync")} + by);
+        window = QString::fromLatin1(found.out.trimmed().split('\n').value(0));
+        return !window.isEmpty() && activateWindow(window);
+    }
+    ~ForeignWindow()
+    {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+};
+
+bool launchPasteTarget(ForeignWindow &target, const QString &output)
+{
+    return target.launch(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output});
+}
+
+}  // namespace
+
+class TestE2eCapturePaste : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void aPasteReachesTheWindowThatHadTheFocusBeforeOurs()
+    {
+        Live live;
+        QTemporaryDir dir;
+        const QString output = dir.filePath(QStringLiteral("pasted.txt"));
+        ForeignWindow target;
+        QVERIFY(launchPasteTarget(target, output));
+
+        // Our list window comes to the front, as when the user opens it to pick an entry.
+        QWidget list;
+        list.setWindowTitle(QStringLiteral("Tavrin list"));
+        list.resize(200, 200);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QVERIFY(activateWindow(QString::number(list.winId())));
+        QTRY_COMPARE(live.platform->workspace->activeWindow(), Workspace::WindowId(list.winId()));
+        QCOMPARE(live.platform->workspace->lastForeignActiveWindow(), target.window.toULongLong());
+
+        const QString text = QStringLiteral("Exact text – ✓ 42");
+        live.engine().pasteItem(text);
+        QVERIFY(!list.isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(test::readFile(output), text.toUtf8(), 5000);
+        QTest::qWait(300);
+        QCOMPARE(test::readFile(output), text.toUtf8());  // once, nothing more
+    }
+
+    void aModifierStillHeldDoesNotLeakIntoThePasteAndStaysHeld()
+    {
+        Live live;
+        QTemporaryDir dir;
+        const QString output = dir.filePath(QStringLiteral("pasted.txt"));
+        ForeignWindow target;
+        QVERIFY(launchPasteTarget(target, output));
+        QCOMPARE(e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("keydown"), QStringLiteral("shift")}).exitCode,
+                 0);
+        QVERIFY(e2e::isKeyDown(XK_Shift_L));
+        live.engine().pasteItem(QStringLiteral("held shift"));
+        QTRY_COMPARE_WITH_TIMEOUT(test::readFile(output), QByteArray("held shift"), 5000);
+        QVERIFY(e2e::isKeyDown(XK_Shift_L));  // the user's key is as the user holds it
+        e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("keyup"), QStringLiteral("shift")});
+        QVERIFY(!e2e::isKeyDown(XK_Shift_L));
+    }
+
+    void xtermGetsThePasteThroughShiftInsert()
+    {
+        Live live;
+        QTemporaryDir dir;
+        const QString output = dir.filePath(QStringLiteral("typed.txt"));
+        ForeignWindow xterm;
+        QVERIFY(xterm.launch(QStringLiteral("xterm"),
+                             {QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"),
+                              QStringLiteral("stty raw -echo; exec cat > '%1'").arg(output)},
+                             QStringLiteral("xterm")));
+        QTRY_COMPARE(live.platform->workspace->windowClass(live.platform->workspace->activeWindow()),
+                     QStringLiteral("XTerm"));
+        QTest::qWait(300);  // the shell has set the terminal up
+        live.engine().pasteItem(QStringLiteral("echo pasted into xterm"));
+        QTRY_COMPARE_WITH_TIMEOUT(test::readFile(output), QByteArray("echo pasted into xterm"), 5000);
+    }
+
+    void ourWritesAreServedAndNotRecordedAgain()
+    {
+        Live live;
+        live.capture.monitor().start();
+        live.engine().writeItemToPasteboard(QStringLiteral("written back"));
+        QTRY_COMPARE(e2e::readWithXclip().out, QByteArray("written back"));
+        QTest::qWait(1200);  // a tick and every notice have passed
+        QVERIFY(live.history.items().isEmpty());
+        e2e::copyWithXclip("then a real copy");
+        QTRY_COMPARE(live.history.items(), QStringList({QStringLiteral("then a real copy")}));
+    }
+
+    void anOwnerThatNeverAnswersLeavesTheGuiThreadResponsive()
+    {
+        Live live;
+        live.capture.monitor().start();
+        e2e::SilentClipboardOwner silent;
+        QVERIFY(silent.isOwner());
+        // While the worker waits for the silent owner, measure how late the GUI thread's timer events come.
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0;
+        qint64 worstDelay = 0;
+        QTimer probe;
+        probe.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            const qint64 now = clock.elapsed();
+            worstDelay = std::max(worstDelay, now - last - probe.interval());
+            last = now;
+        });
+        probe.start(10);
+        QTest::qWait(2000);
+        probe.stop();
+        qInfo("worst event-loop delay while the read hangs: %lld ms", worstDelay);
+        QVERIFY2(worstDelay < 200, qPrintable(QString::number(worstDelay)));
+        QVERIFY(live.history.items().isEmpty());
+        // The read times out, and the next copy is recorded as usual.
+        e2e::copyWithXclip("after the silent owner");
+        QTRY_COMPARE_WITH_TIMEOUT(live.history.items(), QStringList({QStringLiteral("after the silent owner")}), 6000);
+    }
+};
+
+QTEST_MAIN(TestE2eCapturePaste)
+#include "tst_e2e_capture_paste.moc"

@@ -1,0 +1,81 @@
+// The X11 backend's file lists and sound files, without a display.
+#include "platform/x11/CanberraSoundPlayer.h"
+#include "platform/x11/SelectionOwner.h"
+#include "platform/x11/UriList.h"
+#include "platform/x11/X11KeyEventPoster.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+using namespace tavrin;
+
+class TestX11Formats : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void uriListsDropCommentsBlankLinesAndLineEnds()
+    {
+        QCOMPARE(splitUriList("# a comment\r\nfile:///a\r\n\r\nfile:///b%20c\nhttps://x.example/\r\n"),
+                 QList<QByteArray>({"file:///a", "file:///b%20c", "https://x.example/"}));
+        QCOMPARE(splitUriList(""), QList<QByteArray>());
+        QCOMPARE(splitGnomeCopiedFiles("copy\nfile:///a\nfile:///b"), QList<QByteArray>({"file:///a", "file:///b"}));
+        QCOMPARE(splitGnomeCopiedFiles("cut\r\nfile:///a\r\n"), QList<QByteArray>({"file:///a"}));
+        QCOMPARE(splitGnomeCopiedFiles("copy"), QList<QByteArray>());
+    }
+
+    void aFileIsOfferedLikeAFileManagerOffersIt()
+    {
+        QCOMPARE(uriListForPath(QStringLiteral("/tmp/a b/ü#1")), QByteArray("file:///tmp/a%20b/%C3%BC%231\r\n"));
+        QCOMPARE(gnomeCopiedFilesForPath(QStringLiteral("/tmp/x")), QByteArray("copy\nfile:///tmp/x"));
+        const SelectionOffer offer = SelectionOffer::forFile(QStringLiteral("/tmp/x"));
+        QStringList targets;
+        for (const auto &format : offer.formats)
+            targets << QString::fromStdString(format.target);
+        QVERIFY(targets.startsWith(QStringLiteral("text/uri-list")));
+        QVERIFY(targets.contains(QStringLiteral("x-special/gnome-copied-files")));
+        QVERIFY(targets.contains(QStringLiteral("UTF8_STRING")));
+        QCOMPARE(offer.contents.string, std::optional<QString>(QStringLiteral("/tmp/x")));
+        QCOMPARE(SelectionOffer::forText(QStringLiteral("€")).formats.at(2).data,
+                 QByteArray("?"));  // STRING is Latin-1
+    }
+
+    void thePasteKeysHaveKeysyms()
+    {
+        QCOMPARE(X11KeyEventPoster::keysymFor(9), std::uint32_t('v'));
+        QCOMPARE(X11KeyEventPoster::keysymFor(0), std::uint32_t('a'));
+        QCOMPARE(X11KeyEventPoster::keysymFor(0x72), std::uint32_t(0xff63));  // Insert
+        QCOMPARE(X11KeyEventPoster::keysymFor(10), std::uint32_t(0));
+        QVERIFY(X11KeyEventPoster::isModifierKey(56));
+        QVERIFY(!X11KeyEventPoster::isModifierKey(9));
+    }
+
+    void theThreeSoundsAreShortWavFiles()
+    {
+        CanberraSoundPlayer player(QStringLiteral(TAVRIN_SOUNDS_DIR));
+        for (const QString &name : {QStringLiteral("Frog"), QStringLiteral("Ping"), QStringLiteral("Pop")}) {
+            QFile file(player.fileFor(name));
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+            const QByteArray bytes = file.readAll();
+            QVERIFY(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt ");
+            const double seconds = double(bytes.size() - 44) / (44100 * 2);
+            QVERIFY2(seconds > 0.03 && seconds < 0.6, qPrintable(QString::number(seconds)));
+        }
+        QVERIFY(player.fileFor(QStringLiteral("Basso")).isEmpty());
+    }
+
+    void playingNeverWaitsForTheDevice()
+    {
+        // With or without a sound device (CI has none) play() only queues: the thread hands each known sound over.
+        CanberraSoundPlayer player(QStringLiteral(TAVRIN_SOUNDS_DIR));
+        player.play(QStringLiteral("Unknown"));
+        player.play(QStringLiteral("Frog"));
+        player.play(QStringLiteral("Ping"));
+        player.play(QStringLiteral("Pop"));
+        player.waitUntilIdle();
+        QCOMPARE(player.handedOver(), 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestX11Formats)
+#include "tst_x11_formats.moc"
