@@ -1,0 +1,287 @@
+// The quick-access list over a 100,000-entry history, offscreen: opening it, one search keystroke, a capture
+// while it is shown, and scrolling a page.
+#include "SampleHistory.h"
+#include "app/AppContext.h"
+#include "platform/fake/FakePlatform.h"
+#include "platform/qt/QtDispatcher.h"
+#include "store/HistoryStore.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
+#include "ui/AlertPresenter.h"
+#include "ui/lists/ListSearch.h"
+#include "ui/lists/ViewController.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+
+using namespace tavrin;
+
+namespace {
+
+constexpr int kEntries = 100000;
+
+double msSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// CPU time of the calling thread: what a step costs the GUI thread, without the time other threads and
+// processes held the core.
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// The real thread hand-off, with the GUI-thread CPU time of the tasks handed back added up: that is the cost
+// of applying background results.
+class TimedDispatcher final : public Dispatcher {
+public:
+    void runInBackground(Task task) override { m_qt.runInBackground(std::move(task)); }
+    void runOnMain(Task task) override
+    {
+        m_qt.runOnMain([this, task = std::move(task)] {
+            const double start = threadCpuMs();
+            task();
+            mainMs += threadCpuMs() - start;
+        });
+    }
+    double mainMs = 0;
+
+private:
+    QtDispatcher m_qt;
+};
+
+// A program with the sample history loaded and the list in a window of its own.
+struct Program {
+    QTemporaryDir dir;
+    TimedDispatcher *dispatcher = nullptr;
+    std::unique_ptr<AppContext> context;
+    ScriptedAlertPresenter alerts;
+
+    Program()
+    {
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
+        auto platform = std::make_unique<FakePlatform>();
+        auto timed = std::make_unique<TimedDispatcher>();
+        dispatcher = timed.get();
+        platform->dispatcher = std::move(timed);
+        auto settings = std::make_unique<SettingsStore>();
+        const QString file = dir.filePath(QStringLiteral("history.plist"));
+        writeStringListAtPath(file, bench::sampleHistory(kEntries));
+        settings->setString(keys::userdefaultsCopiedPath, file);
+        context = std::make_unique<AppContext>(std::move(platform), std::move(settings));
+        context->history().loadHistory();
+    }
+    ~Program()
+    {
+        context->history().waitForWrites();
+        context.reset();
+    }
+};
+
+struct ListWindow {
+    QWidget window;
+    ViewController *vc;
+    explicit ListWindow(Program &program) : vc(new ViewController(*program.context, program.alerts, &window))
+    {
+        auto *layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(vc);
+        window.setGeometry(1000, 40, ViewController::kViewWidth, ViewController::kMaximumViewHeight);
+    }
+    // Shown and drawn: the events of the showing, then a complete paint of the window.
+    void showAndPaint()
+    {
+        window.show();
+        QCoreApplication::processEvents();
+        window.repaint();
+    }
+    // The rows below the first screens are laid out in slices between events: runs them all.
+    void finishLayout()
+    {
+        QListView *view = vc->tblview();
+        const int expected = view->model()->rowCount() * 40 - view->viewport()->height();
+        while (view->verticalScrollBar()->maximum() < expected)
+            QCoreApplication::processEvents();
+    }
+};
+
+Program *g_program = nullptr;
+
+Program &program()
+{
+    return *g_program;
+}
+
+// The first opening: the list made, its set-up (the history saved once, the monitor started), shown and drawn.
+// Also reported: the time until every row is laid out (the scroll bar spans the whole list).
+void BM_OpenList_First(benchmark::State &state)
+{
+    Program &p = program();
+    double laidOut = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        ListWindow list(p);
+        list.showAndPaint();
+        state.PauseTiming();
+        list.finishLayout();
+        laidOut = std::max(laidOut, msSince(start));
+        list.window.hide();
+        p.context->history().waitForWrites();
+        state.ResumeTiming();
+    }
+    state.counters["all_laid_out_max_ms"] = laidOut;
+}
+
+// Opening it again from the tray or the shortcut.
+void BM_OpenList_Again(benchmark::State &state)
+{
+    Program &p = program();
+    ListWindow list(p);
+    list.showAndPaint();
+    p.context->history().waitForWrites();
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.window.hide();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        list.showAndPaint();
+    }
+}
+
+void sendKey(QWidget *field, int key, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(field, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(field, &release);
+}
+
+// Typing a word into the search field, then deleting it letter by letter. For each keystroke: the GUI
+// thread's CPU time for the key event (filtering small lists at once, or handing large ones to the worker),
+// the same in wall time, the GUI-thread CPU time of applying results that came from the worker, and the wall
+// time until the results are shown (applied and the list drawn).
+void BM_SearchKeystrokes(benchmark::State &state, const char *word)
+{
+    Program &p = program();
+    ListWindow list(p);
+    list.showAndPaint();
+    p.context->history().waitForWrites();
+    QLineEdit *field = list.vc->searchField();
+    const QString text = QString::fromUtf8(word);
+    struct Stat {
+        double max = 0, total = 0;
+        void add(double ms)
+        {
+            max = std::max(max, ms);
+            total += ms;
+        }
+    } keyCpu, keyWall, applyCpu, shown;
+    qint64 keystrokes = 0;
+    auto keystroke = [&](int key, const QString &typed) {
+        p.dispatcher->mainMs = 0;
+        const auto start = std::chrono::steady_clock::now();
+        const double cpuStart = threadCpuMs();
+        sendKey(field, key, typed);
+        keyCpu.add(threadCpuMs() - cpuStart);
+        keyWall.add(msSince(start));
+        while (list.vc->search().isPending())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        list.vc->tblview()->viewport()->repaint();
+        shown.add(msSince(start));
+            fprintf(stderr, "key \"%s\" shown %.2f rows %d\n", qPrintable(field->text()), msSince(start),
+                    list.vc->tblview()->model()->rowCount());
+        applyCpu.add(p.dispatcher->mainMs);
+        ++keystrokes;
+    };
+    for (auto _ : state) {
+        for (QChar c : text)
+            keystroke(Qt::Key_A + (c.toUpper().unicode() - u'A'), QString(c));
+        for (qsizetype i = 0; i < text.size(); ++i)
+            keystroke(Qt::Key_Backspace, QString());
+    }
+    const auto n = double(keystrokes);
+    state.counters["key_cpu_max_ms"] = keyCpu.max;
+    state.counters["key_cpu_mean_ms"] = keyCpu.total / n;
+    state.counters["key_wall_max_ms"] = keyWall.max;
+    state.counters["apply_cpu_max_ms"] = applyCpu.max;
+    state.counters["apply_cpu_mean_ms"] = applyCpu.total / n;
+    state.counters["shown_max_ms"] = shown.max;
+    state.counters["shown_mean_ms"] = shown.total / n;
+}
+
+// A capture while the list is shown: the entry inserted, the list's follow-up, and the redraw.
+void BM_CaptureWhileShown(benchmark::State &state)
+{
+    Program &p = program();
+    ListWindow list(p);
+    list.showAndPaint();
+    list.finishLayout();
+    HistoryStore &history = p.context->history();
+    history.waitForWrites();
+    for (auto _ : state) {
+        history.insertCaptured(QStringLiteral("captured while the list is shown"));
+        list.vc->showHistoryMode();
+        list.vc->reloadData();
+        list.vc->tblview()->viewport()->repaint();
+        state.PauseTiming();
+        history.removeItem(0);
+        history.waitForWrites();
+        state.ResumeTiming();
+    }
+}
+
+// Scrolling one page down and drawing it.
+void BM_ScrollPage(benchmark::State &state)
+{
+    Program &p = program();
+    ListWindow list(p);
+    list.showAndPaint();
+    p.context->history().waitForWrites();
+    list.finishLayout();
+    QScrollBar *bar = list.vc->tblview()->verticalScrollBar();
+    for (auto _ : state) {
+        bar->setValue(bar->value() + bar->pageStep() > bar->maximum() ? 0 : bar->value() + bar->pageStep());
+        list.vc->tblview()->viewport()->repaint();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_OpenList_First)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_OpenList_Again)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SearchKeystrokes, meeting, "meeting")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(BM_SearchKeystrokes, report, "report")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(BM_SearchKeystrokes, e, "e")->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_CaptureWhileShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollPage)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    Program sample;  // goes before the application object
+    g_program = &sample;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "capture/PasteEngine.h"
+
+#include <QList>
+
+namespace tavrin {
+
+// Runs the application-modal alerts of the views; tests answer them in advance.
+class AlertPresenter {
+public:
+    AlertPresenter() = default;
+    AlertPresenter(const AlertPresenter &) = delete;
+    AlertPresenter &operator=(const AlertPresenter &) = delete;
+    virtual ~AlertPresenter() = default;
+
+    /// Shows the alert until the user answers it; returns the index of the button pressed in request.buttons.
+    virtual int runAlert(const AlertRequest &request) = 0;
+};
+
+// Alerts as message boxes, modal to the whole application.
+class MessageBoxAlertPresenter final : public AlertPresenter {
+public:
+    int runAlert(const AlertRequest &request) override;
+};
+
+// Answers from a script: each alert takes the next answer queued with answerNext and is recorded.
+class ScriptedAlertPresenter final : public AlertPresenter {
+public:
+    /// The next alert gets this button.
+    void answerNext(int button) { m_answers.append(button); }
+    int runAlert(const AlertRequest &request) override;
+
+    /// Every alert shown, oldest first.
+    QList<AlertRequest> shown;
+    /// Alerts that found no answer queued; they got their last button (the dismissing one).
+    int unanswered = 0;
+
+private:
+    QList<int> m_answers;
+};
+
+}  // namespace tavrin

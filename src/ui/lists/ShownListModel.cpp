@@ -1,0 +1,175 @@
+#include "ui/lists/ShownListModel.h"
+
+#include "capture/ClipItem.h"
+#include "platform/Workspace.h"
+#include "store/HistoryStore.h"
+
+#include <QIcon>
+#include <QKeySequence>
+
+namespace tavrin {
+
+namespace {
+
+constexpr int kShortcutRows = 9;
+
+bool isSpaceOrTab(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// The entry without spaces and tabs at both ends (line breaks stay), cut to the title's room.
+QString trimmedForTitle(const QString &entry)
+{
+    qsizetype begin = 0;
+    qsizetype end = entry.size();
+    while (begin < end && isSpaceOrTab(entry.at(begin)))
+        ++begin;
+    if (end - begin > ShownListModel::kMaxTitleLength)
+        return entry.mid(begin, ShownListModel::kMaxTitleLength);
+    while (end > begin && isSpaceOrTab(entry.at(end - 1)))
+        --end;
+    return entry.mid(begin, end - begin);
+}
+
+QString lastPathComponent(const QString &path)
+{
+    qsizetype end = path.size();
+    while (end > 1 && path.at(end - 1) == u'/')
+        --end;
+    if (end == 1)
+        return QStringLiteral("/");
+    const qsizetype slash = path.lastIndexOf(u'/', end - 1);
+    return path.mid(slash + 1, end - slash - 1);
+}
+
+}  // namespace
+
+ShownListModel::ShownListModel(const Workspace &workspace, QObject *parent)
+    : QAbstractListModel(parent), m_workspace(workspace)
+{
+}
+
+QString ShownListModel::rowPrefix(int row)
+{
+    if (row >= kShortcutRows)
+        return QStringLiteral("=>   ");
+    const QKeySequence keys(QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + row)));
+    return keys.toString(QKeySequence::NativeText) + QStringLiteral("    ");
+}
+
+QString ShownListModel::rowPrefixGlyph(int row)
+{
+    if (row >= kShortcutRows)
+        return QStringLiteral("=>   ");
+    return QStringLiteral("\u2318") + QString::number(row + 1) + QStringLiteral("    ");
+}
+
+QString ShownListModel::rowTitle(int row, const QString &entry, bool isFile)
+{
+    if (isFile)
+        return rowPrefix(row) + QString(11, u' ') + lastPathComponent(entry);
+    return rowPrefix(row) + trimmedForTitle(entry);
+}
+
+void ShownListModel::showHistory(const HistoryStore &history)
+{
+    if (m_history == &history) {
+        redrawAll();
+        return;
+    }
+    beginResetModel();
+    stopFollowing();
+    m_history = &history;
+    m_rows = history.items();
+    m_pinned = history.pinCount();
+    // The history has changed when these arrive; our own copy has not, so each change is announced before it.
+    m_connections << connect(&history, &HistoryStore::itemInserted, this, [this](int at) {
+        beginInsertRows({}, at, at);
+        m_rows = m_history->items();
+        endInsertRows();
+        redrawAll();  // the rows below moved: their prefixes changed
+    });
+    m_connections << connect(&history, &HistoryStore::itemRemoved, this, [this](int at) {
+        beginRemoveRows({}, at, at);
+        m_rows = m_history->items();
+        endRemoveRows();
+        redrawAll();
+    });
+    m_connections << connect(&history, &HistoryStore::itemMoved, this, [this](int from, int to) {
+        // A move onto itself (pinning the first unpinned entry) changes no row.
+        if (from != to && beginMoveRows({}, from, from, {}, to > from ? to + 1 : to)) {
+            m_rows = m_history->items();
+            endMoveRows();
+        } else {
+            m_rows = m_history->items();
+        }
+        redrawAll();
+    });
+    m_connections << connect(&history, &HistoryStore::itemsReset, this, [this] {
+        beginResetModel();
+        m_rows = m_history->items();
+        m_pinned = m_history->pinCount();
+        endResetModel();
+    });
+    m_connections << connect(&history, &HistoryStore::pinCountChanged, this, [this](std::int64_t pins) {
+        m_pinned = pins;
+        redrawAll();
+    });
+    endResetModel();
+}
+
+void ShownListModel::showList(const QStringList &rows)
+{
+    if (rows.constData() == m_rows.constData() && rows.size() == m_rows.size()) {
+        // The same rows (a search starting over the list it filters): only the pin markers go.
+        stopFollowing();
+        m_pinned = 0;
+        redrawAll();
+        return;
+    }
+    beginResetModel();
+    stopFollowing();
+    m_rows = rows;
+    m_pinned = 0;
+    endResetModel();
+}
+
+void ShownListModel::stopFollowing()
+{
+    for (const QMetaObject::Connection &connection : std::as_const(m_connections))
+        disconnect(connection);
+    m_connections.clear();
+    m_history = nullptr;
+}
+
+void ShownListModel::redrawAll()
+{
+    if (!m_rows.isEmpty())
+        Q_EMIT dataChanged(index(0), index(int(m_rows.size()) - 1));
+}
+
+int ShownListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant ShownListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const int row = index.row();
+    const QString &entry = m_rows.at(row);
+    switch (role) {
+    case Qt::DisplayRole: return rowTitle(row, entry, isExistingFile(entry));
+    case Qt::DecorationRole: return isExistingFile(entry) ? m_workspace.iconForFile(entry) : QVariant();
+    case Qt::ToolTipRole: return {};  // the content preview shows the whole entry
+    case EntryRole: return entry;
+    case PinnedRole: return row < m_pinned;
+    case FileRole: return isExistingFile(entry);
+    case PrefixRole: return rowPrefix(row);
+    default: return {};
+    }
+}
+
+}  // namespace tavrin

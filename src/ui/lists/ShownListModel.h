@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+namespace tavrin {
+
+class HistoryStore;
+class Workspace;
+
+// The rows of the quick-access list over "the shown list": the history (following its changes row by row,
+// with pin markers), or a fixed list (search results, a group's items). Holds the list shared, never a copy
+// of its texts; a row's text, file test and icon are made only when the view asks for that row.
+class ShownListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    enum Role {
+        EntryRole = Qt::UserRole + 1,  // the entry itself
+        PinnedRole,  // bool: show the pin marker
+        FileRole,  // bool: a file or folder exists at the entry's path
+        PrefixRole,  // the row's shortcut prefix
+    };
+
+    /// Room for the texts of a row: longer entries are cut for display (nothing else reads the title).
+    static constexpr qsizetype kMaxTitleLength = 500;
+
+    explicit ShownListModel(const Workspace &workspace, QObject *parent = nullptr);
+
+    /// The prefix of a row as the user reads it on this desktop: "Ctrl+1" to "Ctrl+9" and four spaces for the
+    /// first nine rows (their paste shortcuts), "=>" and three spaces after them.
+    static QString rowPrefix(int row);
+    /// The same prefix with the Command glyph ("⌘1    "), as a macOS desktop writes it.
+    static QString rowPrefixGlyph(int row);
+    /// A row's title: the prefix, then eleven spaces (room for the icon) and the last path component for a
+    /// file entry, or the entry without spaces and tabs at both ends for a text.
+    static QString rowTitle(int row, const QString &entry, bool isFile);
+
+    /// Shows the history and follows its changes; pinned rows carry the marker. When it already shows the
+    /// history, only the rows are redrawn.
+    void showHistory(const HistoryStore &history);
+    /// Shows a fixed list, without pin markers.
+    void showList(const QStringList &rows);
+    bool followsHistory() const { return m_history != nullptr; }
+
+    const QStringList &rows() const { return m_rows; }
+    qsizetype pinnedRows() const { return m_pinned; }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+private:
+    void stopFollowing();
+    void redrawAll();
+
+    const Workspace &m_workspace;
+    const HistoryStore *m_history = nullptr;
+    QList<QMetaObject::Connection> m_connections;
+    QStringList m_rows;
+    qsizetype m_pinned = 0;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,161 @@
+#pragma once
+
+#include "TestDirs.h"
+#include "app/AppContext.h"
+#include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
+#include "capture/InteractionSound.h"
+#include "capture/LastChangeCount.h"
+#include "capture/PasteEngine.h"
+#include "capture/SequentialMode.h"
+#include "capture/SequentialQueue.h"
+#include "capture/SequentialWindow.h"
+#include "platform/fake/FakeDispatcher.h"
+#include "platform/fake/FakeKeyEventPoster.h"
+#include "platform/fake/FakePasteboard.h"
+#include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeScheduler.h"
+#include "platform/fake/FakeSoundPlayer.h"
+#include "platform/fake/FakeSystemInfo.h"
+#include "platform/fake/FakeWorkspace.h"
+#include "store/HistoryStore.h"
+#include "store/PasteboardGroupStore.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+#include "ui/AlertPresenter.h"
+#include "ui/lists/ShownListModel.h"
+#include "ui/lists/ViewController.h"
+#include "ui/lists/contentTooltipvc.h"
+#include "ui/lists/tooltipvc.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace tavrin::test {
+
+// The queue window as a visibility flag.
+class FakeQueueWindow final : public SequentialWindow {
+public:
+    bool isVisible() const override { return visible; }
+    void show(bool) override { visible = true; }
+    void close() override { visible = false; }
+    bool visible = false;
+};
+
+// A launched program's state over the fake platform, with the quick-access list in a window of its own.
+struct ListFixture {
+    TestDirs dirs;
+    FakePlatform *platform = nullptr;
+    AppContext context;
+    FakeScheduler &clock;
+    FakeDispatcher &dispatcher;
+    FakePasteboard &pasteboard;
+    FakeKeyEventPoster &keys;
+    FakeSoundPlayer &sounds;
+    FakeWorkspace &workspace;
+    FakeSystemInfo &system;
+    ScriptedAlertPresenter alerts;
+    FakeQueueWindow queueWindow;
+    QStringList log;
+    QWidget window;
+    ViewController *vc = nullptr;
+
+    explicit ListFixture(const QStringList &entries = {})
+        : context(makePlatform(platform), std::make_unique<SettingsStore>()),
+          clock(*platform->fakeScheduler),
+          dispatcher(*platform->fakeDispatcher),
+          pasteboard(*platform->fakePasteboard),
+          keys(*platform->fakeKeyEventPoster),
+          sounds(*platform->fakeSoundPlayer),
+          workspace(*platform->fakeWorkspace),
+          system(*platform->fakeSystemInfo)
+    {
+        history().loadHistory();
+        setHistory(entries);
+        context.groups().loadGroupNames();
+        capture().sound().load();
+        capture().recordChangeCount();
+        capture().sequentialMode().setWindow(&queueWindow);
+        capture().pasteEngine().hooks.runAlert = [this](const AlertRequest &r) { return alerts.runAlert(r); };
+        capture().pasteEngine().hooks.hideProgram = [this] { log << QStringLiteral("hide program"); };
+        vc = new ViewController(context, alerts, &window);
+        auto *layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(vc);
+        window.setGeometry(100, 50, ViewController::kViewWidth, 500);
+    }
+
+    ~ListFixture()
+    {
+        // The history writer finishes before the test's folder goes.
+        history().waitForWrites();
+    }
+
+    static std::unique_ptr<Platform> makePlatform(FakePlatform *&out)
+    {
+        auto fake = std::make_unique<FakePlatform>();
+        out = fake.get();
+        return fake;
+    }
+
+    HistoryStore &history() { return context.history(); }
+    CaptureServices &capture() { return context.capture(); }
+
+    /// Entries top to bottom, no pins.
+    void setHistory(const QStringList &entries)
+    {
+        history().clearAll();
+        for (auto it = entries.crbegin(); it != entries.crend(); ++it)
+            history().insertCaptured(*it);
+    }
+
+    /// Shows the list's window (the first showing loads the view).
+    void show()
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QStringList shownEntries() const
+    {
+        QStringList entries;
+        for (int row = 0; row < vc->model()->rowCount(); ++row)
+            entries << vc->model()->index(row).data(ShownListModel::EntryRole).toString();
+        return entries;
+    }
+    QString title(int row) const { return vc->model()->index(row).data().toString(); }
+    bool pinned(int row) const { return vc->model()->index(row).data(ShownListModel::PinnedRole).toBool(); }
+
+    /// The titles of a menu's items, separators as "-", disabled items in brackets.
+    static QStringList menuItems(const QMenu *menu)
+    {
+        QStringList items;
+        for (const QAction *action : menu->actions()) {
+            if (action->isSeparator())
+                items << QStringLiteral("-");
+            else
+                items << (action->isEnabled() ? action->text() : QLatin1Char('[') + action->text() + QLatin1Char(']'));
+        }
+        return items;
+    }
+    static QAction *menuItem(const QMenu *menu, const QString &title)
+    {
+        for (QAction *action : menu->actions()) {
+            if (action->text() == title)
+                return action;
+        }
+        return nullptr;
+    }
+
+    /// Types text into the search field, key by key.
+    void type(const QString &text) { QTest::keyClicks(vc->searchField(), text); }
+    QRect rowRect(int row) const { return vc->tblview()->visualRect(vc->model()->index(row)); }
+    /// Pastes happen after the paste delay.
+    void runPasteDelay() { clock.advance(PasteEngine::kPasteDelay); }
+};
+
+}  // namespace tavrin::test

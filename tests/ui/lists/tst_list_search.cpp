@@ -1,0 +1,94 @@
+// The list search on its own, and the alert presenters.
+#include "ListFixture.h"
+#include "ui/lists/ListSearch.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+using namespace tavrin;
+
+class TestListSearch : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void narrowsOnlyResultsOfTheSameList()
+    {
+        FakeDispatcher dispatcher;
+        ListSearch search(dispatcher);
+        search.setBackgroundThreshold(2);
+        const QStringList first = {"abc", "abd", "xyz", "ab"};
+        search.search(first, QStringLiteral("ab"));
+        QVERIFY(search.isPending());
+        dispatcher.runAll();
+        QCOMPARE(search.results(), QStringList({"abc", "abd", "ab"}));
+        // "abc" narrows "ab" of the same list: three results to look at, more than the threshold.
+        search.search(first, QStringLiteral("abc"));
+        dispatcher.runAll();
+        QCOMPARE(search.results(), QStringList({"abc"}));
+        // Another list with the same texts is searched whole, even for a longer text.
+        QStringList second = first;
+        second.append(QStringLiteral("abcd"));
+        search.search(second, QStringLiteral("abcd"));
+        dispatcher.runAll();
+        QCOMPARE(search.results(), QStringList({"abcd"}));
+        // An empty text finds nothing, at once.
+        search.search(second, QString());
+        QVERIFY(!search.isPending());
+        QVERIFY(search.results().isEmpty());
+    }
+
+    void resultsOutliveNothing()
+    {
+        FakeDispatcher dispatcher;
+        {
+            ListSearch search(dispatcher);
+            search.setBackgroundThreshold(0);
+            search.search({"a"}, QStringLiteral("a"));
+            dispatcher.runBackground();
+        }
+        // The search is gone: its results are dropped without harm.
+        QCOMPARE(dispatcher.runMain(), 1);
+    }
+
+    void messageBoxAnswersWithTheButtonPressed()
+    {
+        MessageBoxAlertPresenter presenter;
+        const AlertRequest request{1,
+                                   QStringLiteral("Remove All Item?"),
+                                   QStringLiteral("Sure?"),
+                                   {QStringLiteral("Yes"), QStringLiteral("No")}};
+        for (const int pressed : {0, 1}) {
+            QString seen;
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+                seen = box->text() + QLatin1Char('|') + box->informativeText();
+                box->buttons();
+                for (QAbstractButton *button : box->buttons()) {
+                    if (button->text() == request.buttons.at(pressed))
+                        button->click();
+                }
+            });
+            QCOMPARE(presenter.runAlert(request), pressed);
+            QCOMPARE(seen, QStringLiteral("Remove All Item?|Sure?"));
+        }
+    }
+
+    void scriptedAlertsTakeTheirAnswersInOrder()
+    {
+        ScriptedAlertPresenter presenter;
+        presenter.answerNext(0);
+        const AlertRequest request{1, QStringLiteral("Q"), QString(), {QStringLiteral("Yes"), QStringLiteral("No")}};
+        QCOMPARE(presenter.runAlert(request), 0);
+        QCOMPARE(presenter.runAlert(request), 1);  // nothing scripted: the dismissing button
+        QCOMPARE(presenter.unanswered, 1);
+        QCOMPARE(presenter.shown.size(), 2);
+    }
+};
+
+QTEST_MAIN(TestListSearch)
+#include "tst_list_search.moc"

@@ -1,0 +1,395 @@
+// The quick-access list: its rows, height, modes, search, pastes and keyboard.
+#include "ListFixture.h"
+#include "store/StringListFiles.h"
+#include "ui/lists/ListSearch.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace tavrin;
+using namespace std::chrono_literals;
+
+namespace {
+
+using Event = FakeKeyEventPoster::Event;
+using Write = FakePasteboard::Write;
+
+constexpr std::uint64_t kCommand = 0x100000;
+const QList<Event> kCommandV = {{56, true, 0}, {9, true, kCommand}, {9, false, kCommand}, {56, false, 0}};
+
+QStringList numbered(int n, const QString &stem = QStringLiteral("entry"))
+{
+    QStringList entries;
+    for (int i = 0; i < n; ++i)
+        entries << stem + QString::number(i);
+    return entries;
+}
+
+}  // namespace
+
+class TestQuickList : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rowsAreNumberedByTheirPasteShortcut()
+    {
+        test::ListFixture f(numbered(11));
+        for (int row = 0; row < 9; ++row)
+            QCOMPARE(f.title(row), QStringLiteral("Ctrl+%1    entry%2").arg(row + 1).arg(row));
+        QCOMPARE(f.title(9), QStringLiteral("=>   entry9"));
+        QCOMPARE(f.title(10), QStringLiteral("=>   entry10"));
+        QCOMPARE(ShownListModel::rowPrefixGlyph(0), QStringLiteral("\u23181    "));
+        QCOMPARE(ShownListModel::rowPrefixGlyph(9), QStringLiteral("=>   "));
+    }
+
+    void textsLoseOnlySpacesAndTabsAtTheEndsAndFilesShowTheirNameAndIcon()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("report.pdf"));
+        QFile(file).open(QIODevice::WriteOnly);
+        const QString gone = folder.filePath(QStringLiteral("gone.txt"));
+        test::ListFixture f({QStringLiteral(" \t two\nlines \t"), QStringLiteral("\nbreak kept\n"), file, gone,
+                             QStringLiteral("relative/path")});
+        QCOMPARE(f.title(0), QStringLiteral("Ctrl+1    two\nlines"));
+        QCOMPARE(f.title(1), QStringLiteral("Ctrl+2    \nbreak kept\n"));
+        QCOMPARE(f.title(2), QStringLiteral("Ctrl+3               report.pdf"));  // 4 + 11 spaces
+        QVERIFY(f.vc->model()->index(2).data(ShownListModel::FileRole).toBool());
+        f.workspace.iconRequests.clear();
+        f.vc->model()->index(2).data(Qt::DecorationRole);
+        QCOMPARE(f.workspace.iconRequests, QStringList({file}));
+        // A path where nothing exists, or one that is not absolute, is a text.
+        QCOMPARE(f.title(3), QStringLiteral("Ctrl+4    ") + gone);
+        QVERIFY(!f.vc->model()->index(3).data(Qt::DecorationRole).isValid());
+        QCOMPARE(f.title(4), QStringLiteral("Ctrl+5    relative/path"));
+        // A huge entry is cut for its row only.
+        f.setHistory({QString(100000, u'x')});
+        QCOMPARE(f.title(0).size(), 10 + ShownListModel::kMaxTitleLength);
+        QCOMPARE(f.vc->shownList().constFirst().size(), 100000);
+    }
+
+    void heightFollowsTheEntriesButNotASearch()
+    {
+        QCOMPARE(ViewController::viewHeightFor(0), 370);
+        QCOMPARE(ViewController::viewHeightFor(6), 370);
+        QCOMPARE(ViewController::viewHeightFor(7), 410);
+        QCOMPARE(ViewController::viewHeightFor(10), 530);
+        QCOMPARE(ViewController::viewHeightFor(14), 690);
+        QCOMPARE(ViewController::viewHeightFor(15), 710);
+        QCOMPARE(ViewController::viewHeightFor(100000), 710);
+
+        test::ListFixture f(numbered(10));
+        QCOMPARE(f.vc->viewHeight(), 530);
+        QCOMPARE(f.vc->sizeHint().height(), 530);
+        QSignalSpy heights(f.vc, &ViewController::viewHeightChanged);
+        f.history().insertCaptured(QStringLiteral("new"));
+        f.vc->reloadData();
+        QCOMPARE(heights.size(), 1);
+        QCOMPARE(heights.constFirst().constFirst().toInt(), 570);
+        f.show();
+        f.type(QStringLiteral("entry1"));
+        QCOMPARE(f.shownEntries(), QStringList({"entry1"}));
+        QCOMPARE(f.vc->viewHeight(), 570);
+        f.vc->endSearch();
+        QCOMPARE(f.vc->viewHeight(), 570);
+        f.setHistory({});
+        QCOMPARE(f.vc->viewHeight(), 370);
+    }
+
+    void pinMarkersOnlyInTheHistoryOutsideASearch()
+    {
+        test::ListFixture f({"a1", "a2", "b3"});
+        f.history().togglePin(2);
+        f.history().togglePin(2);
+        QCOMPARE(f.history().items(), QStringList({"b3", "a2", "a1"}));
+        QCOMPARE(QList<bool>({f.pinned(0), f.pinned(1), f.pinned(2)}), QList<bool>({true, true, false}));
+        f.show();
+        f.type(QStringLiteral("a"));
+        QCOMPARE(f.shownEntries(), QStringList({"a2", "a1"}));
+        QVERIFY(!f.pinned(0));
+        f.vc->endSearch();
+        QVERIFY(f.pinned(0));
+        f.context.groups().writeGroupItems(QStringLiteral("My Clipboard"), {"g1", "g2", "g3"});
+        f.vc->showGroup(QStringLiteral("My Clipboard"));
+        QCOMPARE(QList<bool>({f.pinned(0), f.pinned(1), f.pinned(2)}), QList<bool>({false, false, false}));
+    }
+
+    void theListFollowsTheHistoryAndKeepsTheSelectedEntry()
+    {
+        test::ListFixture f({"one", "two", "three"});
+        f.show();
+        f.vc->menuWillOpen(1);
+        QCOMPARE(f.vc->selectedRow(), 1);
+        // A capture lands above the selection: the selection stays on its entry.
+        f.pasteboard.copyText(QStringLiteral("zero"));
+        f.clock.advance(ClipboardMonitor::kPollInterval);
+        f.dispatcher.runAll();
+        QCOMPARE(f.shownEntries(), QStringList({"zero", "one", "two", "three"}));
+        QCOMPARE(f.vc->selectedRow(), 2);
+        QCOMPARE(f.title(2), QStringLiteral("Ctrl+3    two"));
+        f.vc->meniuitem_delete();
+        QCOMPARE(f.history().items(), QStringList({"zero", "one", "three"}));
+        QCOMPARE(f.shownEntries(), f.history().items());
+    }
+
+    void setUpRunsOnceAtTheFirstShowing()
+    {
+        test::ListFixture f({"kept"});
+        const QString file = f.dirs.documents() + QStringLiteral("/myfile.plist");
+        QVERIFY(!f.vc->isViewLoaded());
+        QVERIFY(!f.capture().monitor().isStarted());
+        QVERIFY(!f.context.settings().contains(keys::kshowtooltip));
+        f.show();
+        QVERIFY(f.vc->isViewLoaded());
+        QVERIFY(f.capture().monitor().isStarted());
+        QCOMPARE(f.context.settings().boolValue(keys::kshowtooltip), std::optional<bool>(true));
+        QVERIFY(f.vc->showTooltip());
+        QVERIFY(f.history().waitForWrites());
+        QCOMPARE(readStringListAtPath(file), QStringList({"kept"}));
+        QVERIFY(!f.vc->promotionButton()->isVisible());
+        QVERIFY(!f.vc->promotionLine()->isVisible());
+        QCOMPARE(f.vc->btnstate()->text(), QStringLiteral("Clipboard"));
+
+        // Shown again: nothing runs twice; the timer captures and the list shows it.
+        QFile::remove(file);
+        f.window.hide();
+        f.show();
+        QVERIFY(f.history().waitForWrites());
+        QVERIFY(!QFile::exists(file));
+        f.pasteboard.copyText(QStringLiteral("copied"));
+        f.clock.advance(ClipboardMonitor::kPollInterval);
+        f.dispatcher.runAll();
+        QCOMPARE(f.shownEntries(), QStringList({"copied", "kept"}));
+        QCOMPARE(f.clock.pendingCount(), 2);  // the one poll timer and the save timer
+    }
+
+    void aStoredTooltipSettingIsKept()
+    {
+        test::ListFixture f;
+        f.context.settings().setBool(keys::kshowtooltip, false);
+        f.vc->viewDidLoad();
+        QVERIFY(!f.vc->showTooltip());
+    }
+
+    void ctrlDigitPastesThatRowThroughThePasteEngine()
+    {
+        test::ListFixture f({"first", "second"});
+        f.show();
+        QTest::keyClick(f.vc->searchField(), Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(f.pasteboard.writes().size(), 1);
+        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("second"));
+        QVERIFY(!f.window.isVisible());  // the list's window closes
+        QCOMPARE(f.log, QStringList({"hide program"}));
+        f.runPasteDelay();
+        QCOMPARE(f.keys.events, kCommandV);
+        QCOMPARE(f.sounds.played, QStringList({"Ping"}));
+
+        // Beyond the shown entries, with Shift, or 0: nothing.
+        f.show();
+        QTest::keyClick(f.vc->searchField(), Qt::Key_3, Qt::ControlModifier);
+        QTest::keyClick(f.vc->searchField(), Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(f.vc->searchField(), Qt::Key_0, Qt::ControlModifier);
+        QTest::keyClick(f.vc->tblview(), Qt::Key_1, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(f.pasteboard.writes().size(), 1);
+        QVERIFY(f.window.isVisible());
+        // From the list too, and the digits count in the shown list (here search results).
+        f.type(QStringLiteral("fir"));
+        QTest::keyClick(f.vc->tblview(), Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("first"));
+    }
+
+    void pastingAFolderAsksFirst()
+    {
+        QTemporaryDir folder;
+        test::ListFixture f({folder.path(), "text"});
+        f.show();
+        f.alerts.answerNext(1);  // "No"
+        QTest::keyClick(f.vc->searchField(), Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(f.alerts.shown.size(), 1);
+        QCOMPARE(f.alerts.shown.constFirst().messageText, QStringLiteral("Paste this Folder?"));
+        QCOMPARE(f.pasteboard.writes().constFirst().kind, Write::FileUrl);  // the folder stays on the clipboard
+        f.runPasteDelay();
+        QVERIFY(f.keys.events.isEmpty());
+
+        f.show();
+        f.alerts.answerNext(0);  // "Yes"
+        f.vc->menuWillOpen(0);
+        f.vc->DoubleClick_action();
+        QCOMPARE(f.alerts.shown.size(), 2);
+        f.runPasteDelay();
+        QCOMPARE(f.keys.events, kCommandV);
+        QCOMPARE(f.alerts.unanswered, 0);
+    }
+
+    void doubleClickPastesTheClickedRow()
+    {
+        test::ListFixture f({"one", "two", "three"});
+        f.show();
+        f.vc->tblview()->clearSelection();
+        f.vc->DoubleClick_action();  // nothing selected: nothing happens
+        QVERIFY(f.pasteboard.writes().isEmpty());
+        // A real double click: a click, then the double click.
+        QTest::mouseClick(f.vc->tblview()->viewport(), Qt::LeftButton, {}, f.rowRect(2).center());
+        QTest::mouseDClick(f.vc->tblview()->viewport(), Qt::LeftButton, {}, f.rowRect(2).center());
+        QCOMPARE(f.pasteboard.writes().size(), 1);
+        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("three"));
+        f.runPasteDelay();
+        QCOMPARE(f.keys.events, kCommandV);
+    }
+
+    void keyboardMovesPastesHidesAndTypesIntoTheSearch()
+    {
+        test::ListFixture f({"alpha", "beta", "gamma"});
+        f.show();
+        QCOMPARE(f.vc->selectedRow(), 0);  // ready for Return
+        QTest::keyClick(f.vc->searchField(), Qt::Key_Down);
+        QTest::keyClick(f.vc->searchField(), Qt::Key_Down);
+        QCOMPARE(f.vc->selectedRow(), 2);
+        QTest::keyClick(f.vc->searchField(), Qt::Key_Up);
+        QCOMPARE(f.vc->selectedRow(), 1);
+        QTest::keyClick(f.vc->tblview(), Qt::Key_M);
+        QCOMPARE(f.vc->searchField()->text(), QStringLiteral("m"));
+        QCOMPARE(f.shownEntries(), QStringList({"gamma"}));
+        QCOMPARE(f.vc->selectedRow(), 0);  // the best match
+        QTest::keyClick(f.vc->searchField(), Qt::Key_Return);
+        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("gamma"));
+        QVERIFY(!f.window.isVisible());
+
+        f.show();
+        bool closed = false;
+        f.vc->hooks.closeListWindow = [&] { closed = true; };
+        QTest::keyClick(f.vc->tblview(), Qt::Key_Escape);
+        QVERIFY(closed);
+    }
+
+    void searchFindsEntriesCaseInsensitivelyInSourceOrder()
+    {
+        QTemporaryDir folder;
+        QDir(folder.path()).mkpath(QStringLiteral("Projects/abcd"));
+        const QString path = folder.filePath(QStringLiteral("Projects/abcd"));
+        test::ListFixture f({"xabcx", "nothing", "XaBc", path, "ab c"});
+        f.history().togglePin(4);
+        f.show();
+        f.type(QStringLiteral("ABC"));
+        QVERIFY(f.vc->searchBegin());
+        QCOMPARE(f.vc->searchedallarr(), QStringList({"xabcx", "XaBc", path}));
+        QCOMPARE(f.shownEntries(), f.vc->searchedallarr());
+        QCOMPARE(f.title(0), QStringLiteral("Ctrl+1    xabcx"));
+        f.vc->searchField()->clear();
+        QCOMPARE(f.shownEntries(), QStringList({"ab c", "xabcx", "nothing", "XaBc", path}));
+        QVERIFY(!f.vc->searchBegin());
+        // A folder name inside a file entry's path matches.
+        f.type(QStringLiteral("projects/"));
+        QCOMPARE(f.shownEntries(), QStringList({path}));
+        // A shorter text searches the whole list again, never the earlier results.
+        f.vc->searchField()->setText(QStringLiteral("ab"));
+        QCOMPARE(f.shownEntries(), QStringList({"ab c", "xabcx", "XaBc", path}));
+        QTest::keyClick(f.vc->searchField(), Qt::Key_Backspace);
+        QTest::keyClick(f.vc->searchField(), Qt::Key_Backspace);
+        QVERIFY(!f.vc->searchBegin());
+        QCOMPARE(f.shownEntries().size(), 5);
+    }
+
+    void searchesOfLargeListsRunInTheBackgroundAndStaleResultsAreDropped()
+    {
+        test::ListFixture f({"apple", "apricot", "banana", "grape", "pear"});
+        f.vc->search().setBackgroundThreshold(3);
+        f.show();
+        QSignalSpy ready(&f.vc->search(), &ListSearch::resultsReady);
+        f.type(QStringLiteral("a"));
+        QVERIFY(f.vc->search().isPending());
+        // Meanwhile the list shows what it showed.
+        QCOMPARE(f.shownEntries(), f.history().items());
+        f.dispatcher.runBackground();  // the results for "a" are on their way ...
+        f.type(QStringLiteral("p"));  // ... when "ap" is typed
+        f.dispatcher.runAll();
+        QCOMPARE(ready.size(), 1);
+        QCOMPARE(f.shownEntries(), QStringList({"apple", "apricot", "grape"}));
+        QCOMPARE(f.vc->selectedRow(), 0);
+        // "apr" narrows the three results: small enough to filter at once.
+        f.type(QStringLiteral("r"));
+        QCOMPARE(f.dispatcher.backgroundCount(), 0);
+        QCOMPARE(f.shownEntries(), QStringList({"apricot"}));
+        // Ending the search drops a filter still running.
+        f.vc->searchField()->setText(QStringLiteral("e"));
+        QVERIFY(f.vc->search().isPending());
+        f.vc->endSearch();
+        f.dispatcher.runAll();
+        QCOMPARE(f.shownEntries(), f.history().items());
+        QVERIFY(!f.vc->searchBegin());
+    }
+
+    void theModeButtonSwitchesToAGroupAndBack()
+    {
+        test::ListFixture f({"h1", "h2"});
+        f.context.groups().addGroup();
+        f.context.groups().saveGroupNames();
+        const QStringList names = f.context.groups().groupNames();
+        QCOMPARE(names, QStringList({"My Clipboard", "My Clipboard1"}));
+        f.context.groups().writeGroupItems(names.at(1), {"g1", "g2", "g3"});
+        f.show();
+        f.type(QStringLiteral("h"));
+        bool edited = false;
+        f.vc->hooks.endMainWindowEditing = [&] { edited = true; };
+        f.vc->btnchangeState();
+        QVERIFY(edited);
+        QCOMPARE(test::ListFixture::menuItems(f.vc->stateMenu()),
+                 QStringList({"Clipboard", "My Clipboard", "My Clipboard1"}));
+        test::ListFixture::menuItem(f.vc->stateMenu(), QStringLiteral("My Clipboard1"))->trigger();
+        QVERIFY(!f.vc->clipBoardClicked());
+        QVERIFY(!f.vc->searchBegin());
+        QCOMPARE(f.vc->searchField()->text(), QString());
+        QCOMPARE(f.vc->btnstate()->text(), QStringLiteral("My Clipboard1"));
+        QCOMPARE(f.shownEntries(), QStringList({"g1", "g2", "g3"}));
+        QCOMPARE(f.vc->viewHeight(), 370);
+
+        // Pastes come from the group; a search filters the group.
+        QTest::keyClick(f.vc->searchField(), Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("g3"));
+        f.show();
+        f.type(QStringLiteral("2"));
+        QCOMPARE(f.shownEntries(), QStringList({"g2"}));
+
+        // Removing a row rewrites the group's file and tells the group's views.
+        f.vc->endSearch();
+        QSignalSpy changed(f.vc, &ViewController::groupItemsChanged);
+        f.vc->menuWillOpen(0);
+        QCOMPARE(test::ListFixture::menuItems(f.vc->actionmenu()),
+                 QStringList({"Copy to Clipboard", "Remove this item"}));
+        test::ListFixture::menuItem(f.vc->actionmenu(), QStringLiteral("Remove this item"))->trigger();
+        QCOMPARE(f.context.groups().readGroupItems(names.at(1)), QStringList({"g2", "g3"}));
+        QCOMPARE(f.shownEntries(), QStringList({"g2", "g3"}));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.constFirst().constFirst().toString(), names.at(1));
+        QCOMPARE(f.history().items(), QStringList({"h1", "h2"}));
+
+        f.vc->btnchangeState();
+        test::ListFixture::menuItem(f.vc->stateMenu(), QStringLiteral("Clipboard"))->trigger();
+        QVERIFY(f.vc->clipBoardClicked());
+        QCOMPARE(f.vc->btnstate()->text(), QStringLiteral("Clipboard"));
+        QCOMPARE(f.shownEntries(), QStringList({"h1", "h2"}));
+    }
+
+    void aCaptureBringsTheListBackToTheHistory()
+    {
+        test::ListFixture f({"old"});
+        f.context.groups().writeGroupItems(QStringLiteral("My Clipboard"), {"g1"});
+        f.show();
+        f.vc->showGroup(QStringLiteral("My Clipboard"));
+        f.type(QStringLiteral("g"));
+        QVERIFY(f.vc->searchBegin());
+        f.pasteboard.copyText(QStringLiteral("fresh"));
+        f.clock.advance(ClipboardMonitor::kPollInterval);
+        f.dispatcher.runAll();
+        QVERIFY(f.vc->clipBoardClicked());
+        QVERIFY(!f.vc->searchBegin());
+        QCOMPARE(f.vc->searchField()->text(), QString());
+        QCOMPARE(f.vc->btnstate()->text(), QStringLiteral("Clipboard"));
+        QCOMPARE(f.shownEntries(), QStringList({"fresh", "old"}));
+    }
+};
+
+QTEST_MAIN(TestQuickList)
+#include "tst_quick_list.moc"

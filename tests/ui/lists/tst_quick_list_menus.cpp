@@ -1,0 +1,248 @@
+// The row menu with its commands, and the application menu with its commands.
+#include "ListFixture.h"
+#include "store/StringListFiles.h"
+
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace tavrin;
+using namespace std::chrono_literals;
+
+namespace {
+
+using Write = FakePasteboard::Write;
+using test::ListFixture;
+
+QStringList numbered(int n)
+{
+    QStringList entries;
+    for (int i = 0; i < n; ++i)
+        entries << QStringLiteral("e%1").arg(i);
+    return entries;
+}
+
+}  // namespace
+
+class TestQuickListMenus : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rowMenuOffersWhatTheRowAllows()
+    {
+        ListFixture f(numbered(12));
+        f.show();
+        f.vc->menuWillOpen(-1);
+        QVERIFY(f.vc->actionmenu()->isEmpty());
+        f.vc->menuWillOpen(3);
+        QCOMPARE(f.vc->selectedRow(), 3);
+        QCOMPARE(ListFixture::menuItems(f.vc->actionmenu()),
+                 QStringList({"Copy to Clipboard", "Remove this item", "Pin this Item"}));
+
+        // Nine pins: no more pinning, unpinning stays.
+        for (int i = 0; i < 9; ++i) {
+            f.vc->menuWillOpen(11);
+            ListFixture::menuItem(f.vc->actionmenu(), QStringLiteral("Pin this Item"))->trigger();
+        }
+        QCOMPARE(f.history().pinCount(), 9);
+        QCOMPARE(f.context.settings().integer(keys::TotalPinCount), std::optional<std::int64_t>(9));
+        f.vc->menuWillOpen(10);
+        QCOMPARE(ListFixture::menuItems(f.vc->actionmenu()),
+                 QStringList({"Copy to Clipboard", "Remove this item", "[Pin this Item]"}));
+        f.vc->pinItem();  // even when asked directly
+        QCOMPARE(f.history().pinCount(), 9);
+        f.vc->menuWillOpen(4);
+        QCOMPARE(ListFixture::menuItems(f.vc->actionmenu()),
+                 QStringList({"Copy to Clipboard", "Remove this item", "Unpin this Item"}));
+
+        // While searching: no removing and no pinning, pinned rows included.
+        f.type(QStringLiteral("e"));
+        f.vc->menuWillOpen(0);
+        QCOMPARE(ListFixture::menuItems(f.vc->actionmenu()),
+                 QStringList({"Copy to Clipboard", "[Remove this item]", "[Unpin this Item]"}));
+        f.vc->meniuitem_delete();
+        QCOMPARE(f.history().items().size(), 12);
+
+        // A right click on a row opens the menu there.
+        f.vc->endSearch();
+        const QPoint at = f.rowRect(2).center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, f.vc->tblview()->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(f.vc->tblview()->viewport(), &click);
+        QCOMPARE(f.vc->selectedRow(), 2);
+        QVERIFY(f.vc->actionmenu()->isVisible());
+        f.vc->actionmenu()->close();
+    }
+
+    void pinningMovesTheEntryStoresAndSaves()
+    {
+        ListFixture f({"a", "b", "c"});
+        f.show();
+        QSignalSpy changed(f.vc, &ViewController::historyListChanged);
+        f.vc->menuWillOpen(2);
+        f.vc->pinItem();
+        QCOMPARE(f.shownEntries(), QStringList({"c", "a", "b"}));
+        QVERIFY(f.pinned(0));
+        QVERIFY(!f.pinned(1));
+        QCOMPARE(f.vc->selectedRow(), 0);  // the selection went with the entry
+        QCOMPARE(f.sounds.played, QStringList({"Ping"}));
+        QCOMPARE(changed.size(), 1);
+        QVERIFY(f.history().waitForWrites());
+        QCOMPARE(readStringListAtPath(f.dirs.documents() + QStringLiteral("/myfile.plist")),
+                 QStringList({"c", "a", "b"}));
+        f.vc->pinItem();  // unpin: below the remaining pins
+        QCOMPARE(f.shownEntries(), QStringList({"c", "a", "b"}));
+        QVERIFY(!f.pinned(0));
+        QCOMPARE(f.history().pinCount(), 0);
+    }
+
+    void removingAPinnedRowLowersThePins()
+    {
+        ListFixture f({"a", "b", "c"});
+        f.history().togglePin(1);
+        f.show();
+        QSignalSpy changed(f.vc, &ViewController::historyListChanged);
+        f.vc->menuWillOpen(0);
+        ListFixture::menuItem(f.vc->actionmenu(), QStringLiteral("Remove this item"))->trigger();
+        QCOMPARE(f.shownEntries(), QStringList({"a", "c"}));
+        QCOMPARE(f.history().pinCount(), 0);
+        QVERIFY(!f.pinned(0));
+        QCOMPARE(f.sounds.played, QStringList({"Pop"}));
+        QCOMPARE(changed.size(), 1);
+    }
+
+    void copyWritesShowsTheConfirmationForOneSecond()
+    {
+        ListFixture f({"a", "b"});
+        f.show();
+        f.vc->menuWillOpen(1);
+        ListFixture::menuItem(f.vc->actionmenu(), QStringLiteral("Copy to Clipboard"))->trigger();
+        QCOMPARE(f.pasteboard.writes().size(), 1);
+        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("b"));
+        QCOMPARE(f.capture().lastChangeCount().value(), f.pasteboard.changeCount());
+        QCOMPARE(f.sounds.played, QStringList({"Ping"}));
+        QVERIFY(f.vc->copiedPopover()->isVisible());
+        QVERIFY(f.vc->copiedPopover()->geometry().top() >=
+                f.vc->tblview()->viewport()->mapToGlobal(f.rowRect(1).bottomLeft()).y());
+        f.clock.advance(999ms);
+        QVERIFY(f.vc->copiedPopover()->isVisible());
+        f.clock.advance(1ms);
+        QVERIFY(!f.vc->copiedPopover()->isVisible());
+        QVERIFY(f.window.isVisible());  // a copy does not paste
+        QVERIFY(f.keys.events.isEmpty());
+
+        // A second copy within the second gets its own full second; a click elsewhere closes it at once.
+        f.vc->menuItem_copy();
+        f.clock.advance(600ms);
+        f.vc->menuItem_copy();
+        f.clock.advance(600ms);
+        QVERIFY(f.vc->copiedPopover()->isVisible());
+        QTest::mousePress(f.vc->tblview()->viewport(), Qt::LeftButton, {}, f.rowRect(0).center());
+        QVERIFY(!f.vc->copiedPopover()->isVisible());
+        QCOMPARE(f.clock.pendingCount(), 1);  // only the monitor's timer is left
+    }
+
+    void applicationMenuTitlesAndStates()
+    {
+        ListFixture f({"a"});
+        f.show();
+        f.vc->btnsettings();
+        QCOMPARE(ListFixture::menuItems(f.vc->applicationMenu()),
+                 QStringList({"Manage Clipboard", "Preferences", "Clear Clipboard", "Show Tooltip", "-",
+                              "Show Sequential Paste Queue", "[Clear Sequential Paste Queue]", "-", "Quit"}));
+        QAction *tooltips = ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Tooltip"));
+        QVERIFY(tooltips->isCheckable());
+        QVERIFY(tooltips->isChecked());
+        QVERIFY(f.vc->applicationMenu()->isVisible());
+        f.vc->applicationMenu()->close();
+
+        // Showing the queue turns sequential mode on; a capture queues; the menu follows.
+        ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Sequential Paste Queue"))->trigger();
+        QVERIFY(f.capture().sequentialMode().isOn());
+        f.pasteboard.copyText(QStringLiteral("queued"));
+        f.clock.advance(ClipboardMonitor::kPollInterval);
+        f.dispatcher.runAll();
+        QCOMPARE(f.capture().queue().size(), 1);
+        f.vc->btnsettings();
+        QCOMPARE(ListFixture::menuItems(f.vc->applicationMenu()).mid(5, 2),
+                 QStringList({"Hide Sequential Paste Queue", "Clear Sequential Paste Queue"}));
+        f.sounds.played.clear();
+        ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Clear Sequential Paste Queue"))->trigger();
+        QVERIFY(f.capture().queue().isEmpty());
+        QCOMPARE(f.sounds.played, QStringList({"Pop"}));
+        ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Hide Sequential Paste Queue"))->trigger();
+        QVERIFY(!f.capture().sequentialMode().isOn());
+
+        // "Show Tooltip" flips and stores the setting; the check mark follows.
+        ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Tooltip"))->trigger();
+        QVERIFY(!f.vc->showTooltip());
+        QCOMPARE(f.context.settings().boolValue(keys::kshowtooltip), std::optional<bool>(false));
+        f.vc->btnsettings();
+        QVERIFY(!ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Tooltip"))->isChecked());
+
+        // The main window, the preferences and quitting are the shell's.
+        QStringList calls;
+        f.vc->hooks.showClipboard = [&] { calls << "clipboard"; };
+        f.vc->hooks.showPreferences = [&] { calls << "preferences"; };
+        f.vc->hooks.quit = [&] { calls << "quit"; };
+        for (const QString &title :
+             {QStringLiteral("Manage Clipboard"), QStringLiteral("Preferences"), QStringLiteral("Quit")})
+            ListFixture::menuItem(f.vc->applicationMenu(), title)->trigger();
+        QCOMPARE(calls, QStringList({"clipboard", "preferences", "quit"}));
+        f.vc->applicationMenu()->close();
+    }
+
+    void olderSystemsHaveNoSequentialItems()
+    {
+        ListFixture f;
+        f.system.version = {10, 12, 0};
+        f.vc->btnsettings();
+        QCOMPARE(ListFixture::menuItems(f.vc->applicationMenu()),
+                 QStringList({"Manage Clipboard", "Preferences", "Clear Clipboard", "Show Tooltip", "-", "Quit"}));
+        f.vc->applicationMenu()->close();
+    }
+
+    void clearClipboardAsksThenEmptiesEverything()
+    {
+        ListFixture f({"a", "b", "c"});
+        f.history().togglePin(2);
+        f.show();
+        f.type(QStringLiteral("b"));
+        QSignalSpy cleared(f.vc, &ViewController::historyCleared);
+
+        f.alerts.answerNext(1);  // "No"
+        f.vc->ClearClipboard();
+        QCOMPARE(f.alerts.shown.size(), 1);
+        const AlertRequest &alert = f.alerts.shown.constFirst();
+        QCOMPARE(alert.style, 1);
+        QCOMPARE(alert.messageText, QStringLiteral("Remove All Item?"));
+        QCOMPARE(alert.informativeText, QStringLiteral("Are you sure you want to clear the entire Clipboard?."));
+        QCOMPARE(alert.buttons, QStringList({"Yes", "No"}));
+        QCOMPARE(f.history().items(), QStringList({"c", "a", "b"}));
+        QCOMPARE(f.history().pinCount(), 1);
+        QVERIFY(f.vc->searchBegin());
+        QCOMPARE(cleared.size(), 0);
+        QVERIFY(f.sounds.played.isEmpty());
+
+        f.alerts.answerNext(0);  // "Yes"
+        f.vc->btnsettings();
+        ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Clear Clipboard"))->trigger();
+        QVERIFY(f.history().items().isEmpty());
+        QCOMPARE(f.history().pinCount(), 0);
+        QCOMPARE(f.context.settings().integer(keys::TotalPinCount), std::optional<std::int64_t>(0));
+        QVERIFY(!f.vc->searchBegin());
+        QCOMPARE(f.vc->searchField()->text(), QString());
+        QCOMPARE(f.vc->model()->rowCount(), 0);
+        QCOMPARE(f.vc->viewHeight(), 370);
+        QCOMPARE(cleared.size(), 1);
+        QCOMPARE(f.sounds.played, QStringList({"Pop"}));
+        QVERIFY(f.history().waitForWrites());
+        const QString file = f.dirs.documents() + QStringLiteral("/myfile.plist");
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(readStringListAtPath(file), QStringList());
+        QCOMPARE(f.alerts.unanswered, 0);
+    }
+};
+
+QTEST_MAIN(TestQuickListMenus)
+#include "tst_quick_list_menus.moc"
