@@ -19,9 +19,13 @@ X11Workspace::X11Workspace(QObject *parent) : QObject(parent)
 {
     if (!m_x.isValid())
         return;
-    const auto a = m_x.atoms({"_NET_ACTIVE_WINDOW", "_NET_WM_PID"});
+    const auto a = m_x.atoms({"_NET_ACTIVE_WINDOW", "_NET_WM_PID", "_NET_CLIENT_LIST_STACKING", "_NET_WM_WINDOW_TYPE",
+                              "_NET_WM_WINDOW_TYPE_DOCK", "_NET_WM_WINDOW_TYPE_DESKTOP"});
     m_activeAtom = a[0];
     m_pidAtom = a[1];
+    m_stackingAtom = a[2];
+    m_windowTypeAtom = a[3];
+    m_dockTypes = {a[4], a[5]};
     const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(m_x.get(), m_x.root(), XCB_CW_EVENT_MASK, &mask);
     xcb_flush(m_x.get());
@@ -55,8 +59,48 @@ void X11Workspace::readEvents() const
 void X11Workspace::noteActiveWindow() const
 {
     const WindowId active = activeWindow();
-    if (active != 0 && !isOwnWindow(active))
+    if (active == 0)
+        return;
+    if (!isOwnWindow(active)) {
         m_lastForeign = active;
+        return;
+    }
+    // Several activations can arrive as one notice (another window, then ours): the foreign window that
+    // had the focus last is then the top-most foreign one in the stacking order.
+    if (const WindowId below = topForeignWindow())
+        m_lastForeign = below;
+}
+
+Workspace::WindowId X11Workspace::topForeignWindow() const
+{
+    xcb_connection_t *c = m_x.get();
+    xcb::Ptr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, m_x.root(), m_stackingAtom, XCB_ATOM_WINDOW, 0, 4096), nullptr));
+    if (!reply || reply->format != 32)
+        return 0;
+    const auto *windows = static_cast<const xcb_window_t *>(xcb_get_property_value(reply.get()));
+    // Bottom to top: look from the top down.
+    for (int i = xcb_get_property_value_length(reply.get()) / 4 - 1; i >= 0; --i) {
+        if (!isOwnWindow(windows[i]) && !isPanel(windows[i]))
+            return windows[i];
+    }
+    return 0;
+}
+
+bool X11Workspace::isPanel(WindowId window) const
+{
+    // Panels and the desktop stay above or below everything and never had the user's focus.
+    xcb_connection_t *c = m_x.get();
+    xcb::Ptr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, xcb_window_t(window), m_windowTypeAtom, XCB_ATOM_ATOM, 0, 16), nullptr));
+    if (!reply || reply->format != 32)
+        return false;
+    const auto *types = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
+    for (int i = 0; i < xcb_get_property_value_length(reply.get()) / 4; ++i) {
+        if (types[i] == m_dockTypes[0] || types[i] == m_dockTypes[1])
+            return true;
+    }
+    return false;
 }
 
 bool X11Workspace::isOwnWindow(WindowId window) const

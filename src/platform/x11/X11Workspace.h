@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "platform/Workspace.h"
 #include "platform/x11/XcbSupport.h"
 
@@ -29,10 +31,15 @@ private:
     void readEvents() const;
     void noteActiveWindow() const;
     bool isOwnWindow(WindowId window) const;
+    WindowId topForeignWindow() const;
+    bool isPanel(WindowId window) const;
 
     xcb::Connection m_x;
     xcb_atom_t m_activeAtom = XCB_ATOM_NONE;
     xcb_atom_t m_pidAtom = XCB_ATOM_NONE;
+    xcb_atom_t m_stackingAtom = XCB_ATOM_NONE;
+    xcb_atom_t m_windowTypeAtom = XCB_ATOM_NONE;
+    std::array<xcb_atom_t, 2> m_dockTypes{};
     mutable WindowId m_lastForeign = 0;
     QSocketNotifier *m_notifier = nullptr;
 };
