@@ -60,39 +60,46 @@ SearchQuery::SearchQuery(const QString &text) : m_lower(text.toLower())
     // full mapping; a text holding half a surrogate pair can match half of one. Both are compared the
     // exact, slower way. Neither comes from typing.
     m_exactOnly = unpaired || m_lower.contains(QChar(u'\u0307'));
-    if (!m_codePoints.empty())
-        findStartUnits(m_codePoints.front());
+    if (!m_codePoints.empty()) {
+        m_first = unitsFor(m_codePoints.front(), true);
+        m_last = unitsFor(m_codePoints.back(), false);
+        m_lastOffset = m_lower.size() - 1;
+    }
 }
 
-void SearchQuery::findStartUnits(char32_t first)
+SearchQuery::UnitSet SearchQuery::unitsFor(char32_t lowered, bool leadingUnit)
 {
-    // The first character itself and every character that lower-cases to it can begin a match.
+    // The character itself and every character that lower-cases to it.
     QList<char32_t> sources;
-    if (first < 0x80) {
-        sources.append(first);
-        if (first >= u'a' && first <= u'z')
-            sources.append(first - 0x20);
-        if (first == u'k')
+    if (lowered < 0x80) {
+        sources.append(lowered);
+        if (lowered >= u'a' && lowered <= u'z')
+            sources.append(lowered - 0x20);
+        if (lowered == u'k')
             sources.append(0x212A);  // KELVIN SIGN
-        if (first == u'i')
+        if (lowered == u'i')
             sources.append(0x130);  // LATIN CAPITAL LETTER I WITH DOT ABOVE
     } else {
-        sources = upperCaseSources().value(first);
-        if (!sources.contains(first))
-            sources.append(first);
+        sources = upperCaseSources().value(lowered);
+        if (!sources.contains(lowered))
+            sources.append(lowered);
     }
     QList<char16_t> units;
     for (char32_t c : sources) {
-        const char16_t unit = QChar::requiresSurrogates(c) ? QChar::highSurrogate(c) : char16_t(c);
+        const char16_t unit = !QChar::requiresSurrogates(c) ? char16_t(c)
+                              : leadingUnit                 ? QChar::highSurrogate(c)
+                                                            : QChar::lowSurrogate(c);
         if (!units.contains(unit))
             units.append(unit);
     }
-    if (units.isEmpty() || units.size() > int(m_startUnits.size())) {
-        m_anyStart = true;
-        return;
+    UnitSet set;
+    if (units.isEmpty() || units.size() > qsizetype(set.units.size())) {
+        set.any = true;
+        return set;
     }
-    for (size_t k = 0; k < m_startUnits.size(); ++k)
-        m_startUnits[k] = units.at(qsizetype(std::min<size_t>(k, size_t(units.size()) - 1)));
+    for (size_t k = 0; k < set.units.size(); ++k)
+        set.units[k] = units.at(qsizetype(std::min<size_t>(k, size_t(units.size()) - 1)));
+    return set;
 }
 
 bool SearchQuery::narrows(const SearchQuery &other) const
@@ -127,11 +134,10 @@ bool SearchQuery::matches(QStringView entry) const
 
     const char16_t *h = reinterpret_cast<const char16_t *>(entry.utf16());
     const qsizetype n = entry.size();
-    auto isStart = [this](char16_t u) {
-        return m_anyStart || u == m_startUnits[0] || u == m_startUnits[1] || u == m_startUnits[2] ||
-               u == m_startUnits[3];
-    };
+    const qsizetype last = m_lastOffset;
     auto tryAt = [&](qsizetype i) {
+        if (!m_first.contains(h[i]) || !m_last.contains(h[i + last]))
+            return false;
         // A low surrogate that completes a pair is inside a character, not at its start.
         if (i > 0 && QChar::isLowSurrogate(h[i]) && QChar::isHighSurrogate(h[i - 1]))
             return false;
@@ -139,29 +145,31 @@ bool SearchQuery::matches(QStringView entry) const
     };
 
     qsizetype i = 0;
-    if (!m_anyStart) {
-        // Eight units at a time: most blocks hold no unit that can start a match.
-        auto splat = [](char16_t u) { return u16x8{u, u, u, u, u, u, u, u}; };
-        const u16x8 s0 = splat(m_startUnits[0]);
-        const u16x8 s1 = splat(m_startUnits[1]);
-        const u16x8 s2 = splat(m_startUnits[2]);
-        const u16x8 s3 = splat(m_startUnits[3]);
-        for (; i + 8 <= n; i += 8) {
-            u16x8 v;
-            std::memcpy(&v, h + i, sizeof v);
-            const auto hit = (v == s0) | (v == s1) | (v == s2) | (v == s3);
-            std::uint64_t lanes[2];
-            std::memcpy(lanes, &hit, sizeof lanes);
-            if ((lanes[0] | lanes[1]) == 0)
-                continue;
-            for (qsizetype k = i; k < i + 8; ++k) {
-                if (isStart(h[k]) && tryAt(k))
-                    return true;
-            }
+    // Eight positions at a time: a position is kept only when both its first and its last unit fit, which
+    // rules out nearly every block before any character is compared.
+    auto splat = [](char16_t u) { return u16x8{u, u, u, u, u, u, u, u}; };
+    const u16x8 f0 = splat(m_first.units[0]), f1 = splat(m_first.units[1]), f2 = splat(m_first.units[2]),
+                f3 = splat(m_first.units[3]), anyFirst = splat(m_first.any ? 0xFFFF : 0);
+    const u16x8 l0 = splat(m_last.units[0]), l1 = splat(m_last.units[1]), l2 = splat(m_last.units[2]),
+                l3 = splat(m_last.units[3]), anyLast = splat(m_last.any ? 0xFFFF : 0);
+    for (; i + last + 8 <= n; i += 8) {
+        u16x8 v;
+        u16x8 w;
+        std::memcpy(&v, h + i, sizeof v);
+        std::memcpy(&w, h + i + last, sizeof w);
+        const auto hit = (anyFirst | (v == f0) | (v == f1) | (v == f2) | (v == f3)) &
+                         (anyLast | (w == l0) | (w == l1) | (w == l2) | (w == l3));
+        std::uint64_t lanes[2];
+        std::memcpy(lanes, &hit, sizeof lanes);
+        if ((lanes[0] | lanes[1]) == 0)
+            continue;
+        for (qsizetype k = i; k < i + 8; ++k) {
+            if (tryAt(k))
+                return true;
         }
     }
-    for (; i < n; ++i) {
-        if (isStart(h[i]) && tryAt(i))
+    for (; i + last < n; ++i) {
+        if (tryAt(i))
             return true;
     }
     return false;

@@ -28,15 +28,28 @@ public:
     bool narrows(const SearchQuery &other) const;
 
 private:
+    // The UTF-16 units a character of the lower-cased text can stand on in an entry (up to four, repeated to fill),
+    // or any unit when there are more.
+    struct UnitSet {
+        std::array<char16_t, 4> units{};
+        bool any = false;
+        bool contains(char16_t u) const
+        {
+            return any || u == units[0] || u == units[1] || u == units[2] || u == units[3];
+        }
+    };
+    static UnitSet unitsFor(char32_t lowered, bool leadingUnit);
+
     bool verifyAt(const char16_t *h, qsizetype n, qsizetype at) const;
-    void findStartUnits(char32_t first);
 
     QString m_lower;
     std::u32string m_codePoints;
     bool m_exactOnly = false;
-    // UTF-16 units at which a match can begin (repeated to fill), or any unit when there are too many.
-    std::array<char16_t, 4> m_startUnits{};
-    bool m_anyStart = false;
+    // A match starts on a unit of m_first and has a unit of m_last m_lastOffset units further on: case pairs
+    // have the same length in UTF-16, so a match is as long as the lower-cased text.
+    UnitSet m_first;
+    UnitSet m_last;
+    qsizetype m_lastOffset = 0;
 };
 
 }  // namespace tavrin
