@@ -1,23 +1,12 @@
 #include "app/AppContext.h"
 #include "app/AppDelegate.h"
-#include "app/PlainQueueWindow.h"
-#include "app/ProgramHider.h"
+#include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
-#include "capture/CaptureServices.h"
-#include "capture/ClipboardMonitor.h"
-#include "capture/InteractionSound.h"
-#include "capture/PasteEngine.h"
-#include "capture/SequentialMode.h"
-#include "platform/Platform.h"
 #include "platform/x11/X11Platform.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "store/SettingsStore.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QLabel>
-#include <QSystemTrayIcon>
 
 #include <cstdio>
 
@@ -27,47 +16,34 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // One program per user and display: a second start shows the first one's list and ends, before it touches the
+    // clipboard, the shortcuts or the files.
+    tavrin::SingleInstance instance(QDBusConnection::sessionBus(), tavrin::SingleInstance::currentDisplay());
+    QString busError;
+    switch (instance.claimOrHandOver(&busError)) {
+    case tavrin::SingleInstance::Outcome::First: break;
+    case tavrin::SingleInstance::Outcome::HandedOver: return 0;
+    case tavrin::SingleInstance::Outcome::NoBus:
+        std::fprintf(stderr, "Tavrin: no D-Bus session bus (%s); a second start will not find this one\n",
+                     qPrintable(busError));
+        break;
+    case tavrin::SingleInstance::Outcome::NotAnswering:
+        std::fprintf(stderr, "Tavrin is already running on this display but does not answer: %s\n",
+                     qPrintable(busError));
+        return 1;
+    }
+
     tavrin::UnixSignalQuit signalQuit;
     tavrin::AppContext context(tavrin::createX11Platform(),
                                std::make_unique<tavrin::SettingsStore>(tavrin::SettingsStore::defaultPath()));
-
-    context.history().loadPinCount();
     tavrin::AppDelegate delegate(context);
-    // Stands in for the quick-access list window until that is built.
-    QLabel quickAccessPlaceholder(QStringLiteral("Tavrin"));
-    quickAccessPlaceholder.setWindowTitle(QStringLiteral("Tavrin"));
-    delegate.hooks.showShortcutWindow = [&quickAccessPlaceholder] {
-        quickAccessPlaceholder.show();
-        quickAccessPlaceholder.raise();
-        quickAccessPlaceholder.activateWindow();
-    };
-    delegate.registerStoredShortcuts();
-    context.groups().loadGroupNames();
-    context.history().loadItems();
+    QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate,
+                     &tavrin::AppDelegate::ShowShortcutWindow);
+    // A clean quit (SIGTERM, the Quit command, the end of the session) writes a history save still waiting.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppDelegate::applicationWillTerminate);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
+                     [&context] { context.history().flushPendingSave(); });
 
-    // Capture: the sound flag, the clipboard's text at launch (a read bounded by the backend's timeout), the count
-    // the monitor starts from; then the history is saved once and the monitor's timer starts.
-    tavrin::CaptureServices &capture = context.capture();
-    capture.sound().load();
-    capture.insertCurrentClipboardText();
-    capture.recordChangeCount();
-    tavrin::ProgramHider hider(*context.platform().workspace);
-    capture.pasteEngine().hooks.hideProgram = [&hider] { hider.hideProgram(); };
-    tavrin::PlainQueueWindow queueWindow(capture.sequentialMode(), capture.queue());
-    capture.sequentialMode().setWindow(&queueWindow);
-    context.history().saveHistory();
-    capture.monitor().start();
-
-    QSystemTrayIcon tray(QIcon(QStringLiteral(":/images/21.svg")));
-    tray.setToolTip(QStringLiteral("Tavrin"));
-    tray.show();
-
-    auto flush = [&context] { context.history().flushPendingSave(); };
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, flush);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] {
-        flush();
-        std::puts("terminate");
-        std::fflush(stdout);
-    });
+    delegate.applicationDidFinishLaunching();
     return app.exec();
 }

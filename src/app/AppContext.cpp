@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 
+#include "app/ControllerAccessors.h"
 #include "capture/CaptureServices.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/Platform.h"
@@ -19,7 +20,8 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler)),
       m_groups(std::make_unique<PasteboardGroupStore>(*m_settings)),
       m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService)),
-      m_capture(std::make_unique<CaptureServices>(*m_platform, *m_settings, *m_history))
+      m_capture(std::make_unique<CaptureServices>(*m_platform, *m_settings, *m_history)),
+      m_controllers(std::make_unique<ControllerAccessors>(*this))
 {
     Q_ASSERT(!currentContext);
     currentContext = this;
@@ -27,7 +29,8 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
 
 AppContext::~AppContext()
 {
-    // Objects that use the platform go before it.
+    // The views go before the objects they show, and objects that use the platform go before it.
+    m_controllers.reset();
     m_capture.reset();
     m_hotKeysController.reset();
     m_groups.reset();

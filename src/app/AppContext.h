@@ -6,6 +6,7 @@ namespace tavrin {
 
 struct Platform;
 class CaptureServices;
+class ControllerAccessors;
 class HistoryStore;
 class HotKeysController;
 class PasteboardGroupStore;
@@ -32,6 +33,8 @@ public:
     HotKeysController &hotKeysController() { return *m_hotKeysController; }
     // Capture and paste: the change count, the monitor, the paste engine and the sequential queue.
     CaptureServices &capture() { return *m_capture; }
+    // The program's windows and views, each created by its identifier on first use.
+    ControllerAccessors &controllers() { return *m_controllers; }
 
 private:
     std::unique_ptr<Platform> m_platform;
@@ -40,6 +43,7 @@ private:
     std::unique_ptr<PasteboardGroupStore> m_groups;
     std::unique_ptr<HotKeysController> m_hotKeysController;
     std::unique_ptr<CaptureServices> m_capture;
+    std::unique_ptr<ControllerAccessors> m_controllers;
 };
 
 }  // namespace tavrin

@@ -1,0 +1,129 @@
+#include "app/SingleInstance.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QRegularExpression>
+
+namespace tavrin {
+
+namespace {
+
+// A later start waits this long for the running program to answer.
+constexpr int kCallTimeoutMs = 5000;
+
+// Bus name elements allow letters, digits and '_' only (a '-' is discouraged).
+QString busElement(const QString &text)
+{
+    QString element;
+    for (const QChar c : text)
+        element += (c.isLetterOrNumber() && c.unicode() < 128) ? c : QLatin1Char('_');
+    return element;
+}
+
+}  // namespace
+
+SingleInstance::SingleInstance(const QDBusConnection &bus, const QString &display, QObject *parent)
+    : QObject(parent), m_bus(bus), m_service(serviceName(display))
+{
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (m_registered) {
+        m_bus.unregisterObject(QString::fromLatin1(kObjectPath));
+        m_bus.unregisterService(m_service);
+    }
+}
+
+QString SingleInstance::serviceName(const QString &display)
+{
+    // [host]:number[.screen]: the screen is part of the same display, so it is left out.
+    static const QRegularExpression form(QStringLiteral("^(.*):(\\d+)(\\.\\d+)?$"));
+    const QRegularExpressionMatch parts = form.match(display);
+    QString suffix;
+    if (parts.hasMatch()) {
+        const QString host = parts.captured(1);
+        suffix = QStringLiteral("display") + (host.isEmpty() ? QString() : QLatin1Char('_') + busElement(host)) +
+                 QLatin1Char('_') + parts.captured(2);
+    } else {
+        suffix = QStringLiteral("display_") + busElement(display.isEmpty() ? QStringLiteral("none") : display);
+    }
+    return QString::fromLatin1(kServicePrefix) + QLatin1Char('.') + suffix;
+}
+
+QString SingleInstance::currentDisplay()
+{
+    const QString x11 = qEnvironmentVariable("DISPLAY");
+    return x11.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : x11;
+}
+
+SingleInstance::Outcome SingleInstance::claimOrHandOver(QString *error)
+{
+    if (!m_bus.isConnected()) {
+        if (error) {
+            const QString reason = m_bus.lastError().message();
+            *error = reason.isEmpty() ? QStringLiteral("not connected") : reason;
+        }
+        return Outcome::NoBus;
+    }
+    // The name's owner may quit between our two steps; the second round then finds the name free.
+    for (int round = 0; round < 2; ++round) {
+        switch (claim(error)) {
+        case Claim::Taken: return Outcome::First;
+        case Claim::Failed: return Outcome::NoBus;
+        case Claim::Held: break;
+        }
+        if (bringFirstForward(error))
+            return Outcome::HandedOver;
+        if (m_bus.interface()->isServiceRegistered(m_service).value())
+            break;
+    }
+    return Outcome::NotAnswering;
+}
+
+SingleInstance::Claim SingleInstance::claim(QString *error)
+{
+    // The object is in place before the name is, so a later start never finds the name without it.
+    const QString path = QString::fromLatin1(kObjectPath);
+    if (!m_bus.objectRegisteredAt(path) &&
+        !m_bus.registerObject(path, QString::fromLatin1(kInterface), this, QDBusConnection::ExportScriptableSlots)) {
+        if (error)
+            *error = QStringLiteral("cannot export %1 on the session bus").arg(path);
+        return Claim::Failed;
+    }
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = m_bus.interface()->registerService(
+        m_service, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
+    if (!reply.isValid()) {
+        m_bus.unregisterObject(path);
+        if (error)
+            *error = reply.error().message();
+        return Claim::Failed;
+    }
+    if (reply.value() != QDBusConnectionInterface::ServiceRegistered) {
+        m_bus.unregisterObject(path);
+        return Claim::Held;
+    }
+    m_registered = true;
+    return Claim::Taken;
+}
+
+bool SingleInstance::bringFirstForward(QString *error)
+{
+    const QDBusMessage call =
+        QDBusMessage::createMethodCall(m_service, QString::fromLatin1(kObjectPath), QString::fromLatin1(kInterface),
+                                       QStringLiteral("ShowShortcutWindow"));
+    const QDBusMessage reply = m_bus.call(call, QDBus::Block, kCallTimeoutMs);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return true;
+    if (error)
+        *error = reply.errorMessage();
+    return false;
+}
+
+void SingleInstance::ShowShortcutWindow()
+{
+    Q_EMIT showRequested();
+}
+
+}  // namespace tavrin

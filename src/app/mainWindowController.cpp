@@ -1,0 +1,19 @@
+#include "app/mainWindowController.h"
+
+#include "app/WindowActivation.h"
+
+namespace tavrin {
+
+mainWindowController::mainWindowController(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Tavrin"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(760, 480);
+}
+
+void mainWindowController::showWindow()
+{
+    showAndActivate(this);
+}
+
+}  // namespace tavrin

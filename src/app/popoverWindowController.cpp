@@ -1,0 +1,94 @@
+#include "app/popoverWindowController.h"
+
+#include "app/WindowActivation.h"
+
+#include <QGuiApplication>
+#include <QMetaProperty>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tavrin {
+
+namespace {
+const char *const kHeightProperty = "viewHeight";
+}
+
+popoverWindowController::popoverWindowController(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setWindowTitle(QStringLiteral("Tavrin"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            &popoverWindowController::applicationStateChanged);
+}
+
+void popoverWindowController::setContentViewController(QWidget *content)
+{
+    if (m_content == content)
+        return;
+    if (m_content) {
+        disconnect(m_content, nullptr, this, nullptr);
+        m_content->deleteLater();
+    }
+    m_content = content;
+    if (!content)
+        return;
+    layout()->addWidget(content);
+    const QMetaObject *meta = content->metaObject();
+    const int index = meta->indexOfProperty(kHeightProperty);
+    if (index >= 0 && meta->property(index).hasNotifySignal()) {
+        const QMetaMethod fit = metaObject()->method(metaObject()->indexOfSlot("fitToContent()"));
+        connect(content, meta->property(index).notifySignal(), this, fit);
+    }
+    fitToContent();
+}
+
+int popoverWindowController::wantedHeight() const
+{
+    if (!m_content)
+        return 0;
+    bool ok = false;
+    const int height = m_content->property(kHeightProperty).toInt(&ok);
+    return ok ? height : m_content->sizeHint().height();
+}
+
+void popoverWindowController::fitToContent()
+{
+    if (!m_content)
+        return;
+    int height = wantedHeight();
+    if (const QScreen *screen = this->screen())
+        height = std::min(height, screen->availableGeometry().height());
+    const int width = std::min(m_content->sizeHint().width(), kRightOffset);
+    // The top edge stays where it is: the window grows and shrinks downwards from under the panel.
+    setFixedSize(std::max(width, 1), std::max(height, 1));
+}
+
+void popoverWindowController::placeOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    move(free.x() + free.width() - kRightOffset, free.y());
+    m_placed = true;
+}
+
+void popoverWindowController::showWindow()
+{
+    // The place is chosen once, at the first showing; the height follows the content every time.
+    if (!m_placed)
+        placeOnScreen();
+    fitToContent();
+    showAndActivate(this);
+}
+
+void popoverWindowController::applicationStateChanged(Qt::ApplicationState state)
+{
+    if (state != Qt::ApplicationActive && isVisible())
+        hide();
+}
+
+}  // namespace tavrin

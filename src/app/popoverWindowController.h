@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+namespace tavrin {
+
+// The small window without a title bar that shows the quick-access list at the top right of the screen, above
+// other windows. It hides as soon as the program loses the focus.
+//
+// Its height is the one its content asks for: the content's int property "viewHeight" when it has one (its notify
+// signal, if any, resizes the window), else the content's size hint; never more than the screen's free height.
+class popoverWindowController : public QWidget {
+    Q_OBJECT
+public:
+    /// Distance of the window's left edge from the right edge of the screen's free area.
+    static constexpr int kRightOffset = 450;
+
+    explicit popoverWindowController(QWidget *parent = nullptr);
+
+    /// Takes a view as the window's content (the window owns it from then on).
+    void setContentViewController(QWidget *content);
+    QWidget *contentViewController() const { return m_content; }
+
+    /// Shows the window, brings it to the front and gives it the focus.
+    void showWindow();
+
+    /// True once the window's position was chosen (at the first showing).
+    bool isPlaced() const { return m_placed; }
+
+public Q_SLOTS:
+    /// Sizes the window to the height its content asks for now.
+    void fitToContent();
+
+private:
+    int wantedHeight() const;
+    void placeOnScreen();
+    void applicationStateChanged(Qt::ApplicationState state);
+
+    QPointer<QWidget> m_content;
+    bool m_placed = false;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,326 @@
+// The launch sequence, the tray item and the actions that show the program's windows, on the fake platform.
+#include "TestDirs.h"
+#include "app/AppContext.h"
+#include "app/AppDelegate.h"
+#include "app/ControllerAccessors.h"
+#include "app/PlainQueueWindow.h"
+#include "app/StatusItem.h"
+#include "app/mainWindowController.h"
+#include "app/permissionWindowController.h"
+#include "app/popoverWindowController.h"
+#include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
+#include "capture/LastChangeCount.h"
+#include "capture/PasteEngine.h"
+#include "capture/SequentialMode.h"
+#include "platform/fake/FakeDispatcher.h"
+#include "platform/fake/FakeHotKeyService.h"
+#include "platform/fake/FakeLoginItems.h"
+#include "platform/fake/FakeNotificationCenter.h"
+#include "platform/fake/FakePasteboard.h"
+#include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeScheduler.h"
+#include "platform/fake/FakeWorkspace.h"
+#include "store/HistoryStore.h"
+#include "store/PasteboardGroupStore.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
+
+#include <QListWidget>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+using namespace tavrin;
+
+namespace {
+
+const QString kLauncher = QString::fromLatin1(AppDelegate::kLauncherIdentifier);
+
+// A program on the fake platform with its settings in memory and its files in the test's own folder.
+struct App {
+    test::TestDirs dirs;
+    FakePlatform *platform = nullptr;
+    SettingsStore *settings = nullptr;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<AppDelegate> delegate;
+
+    App()
+    {
+        auto fake = std::make_unique<FakePlatform>();
+        platform = fake.get();
+        auto store = std::make_unique<SettingsStore>();
+        settings = store.get();
+        context = std::make_unique<AppContext>(std::move(fake), std::move(store));
+        delegate = std::make_unique<AppDelegate>(*context);
+    }
+    ~App()
+    {
+        delegate.reset();
+        context.reset();
+    }
+
+    void launch() { delegate->applicationDidFinishLaunching(); }
+    void finishedFirstRunBefore() { settings->setInteger(keys::firstRun, 1); }
+
+    ControllerAccessors &controllers() { return context->controllers(); }
+    HistoryStore &history() { return context->history(); }
+    bool listShown() { return controllers().isLoaded(ids::popoverWindowController) && popover()->isVisible(); }
+    popoverWindowController *popover() { return controllers().popoverWindow(); }
+    bool mainWindowShown()
+    {
+        return controllers().isLoaded(ids::mainWindowController) && controllers().mainWindow()->isVisible();
+    }
+    QStringList historyOnDisk() { return readStringListAtPath(dirs.documents() + QStringLiteral("/myfile.plist")); }
+};
+
+}  // namespace
+
+class TestAppLaunch : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theLaunchRestoresTheStoredStateInItsOrder()
+    {
+        App app;
+        const QString file = app.dirs.documents() + QStringLiteral("/myfile.plist");
+        writeStringListAtPath(file, {QStringLiteral("pinned"), QStringLiteral("older")});
+        app.settings->setString(keys::userdefaultsCopiedPath, file);
+        app.settings->setInteger(keys::TotalPinCount, 1);
+        app.settings->setBool(keys::LoginStartStatus, true);
+        app.settings->setStringArray(keys::pasteboardArr, {QStringLiteral("Work")});
+        app.settings->setString(keys::userdefaults_shortcutKey, QStringLiteral("V"));
+        app.settings->setIntegerArray(keys::userdefaults_shortcutflag, {14, 11});
+        app.finishedFirstRunBefore();
+        app.platform->fakePasteboard->copyText(QStringLiteral("on the clipboard"));
+        app.platform->fakePasteboard->copyText(QStringLiteral("copied again"));
+        app.launch();
+
+        // The login choice goes to the desktop's switch for the launcher.
+        QCOMPARE(app.platform->fakeLoginItems->requests, (QList<QPair<QString, bool>>{{kLauncher, true}}));
+        QCOMPARE(app.settings->integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(0));
+        QCOMPARE(app.settings->boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(true));
+        QVERIFY(app.platform->fakeHotKeyService->isRegistered(9, 0x300));
+        QCOMPARE(app.context->groups().groupNames(), QStringList{QStringLiteral("Work")});
+        // The clipboard's text goes below the pins of the history read from the file, and the monitor starts from
+        // the clipboard's count, so that text is not recorded a second time.
+        QCOMPARE(app.history().items(),
+                 QStringList({QStringLiteral("pinned"), QStringLiteral("copied again"), QStringLiteral("older")}));
+        QCOMPARE(app.context->capture().lastChangeCount().value(), app.platform->fakePasteboard->changeCount());
+
+        // A user's launch: the tray item and the list; the main window stays closed while it has no content.
+        QVERIFY(app.delegate->statusItem().isSetUp());
+        QVERIFY(app.listShown());
+        QVERIFY(!app.controllers().isLoaded(ids::mainWindowController));
+        QVERIFY(app.platform->fakeNotificationCenter->posted.isEmpty());
+        // The list's first showing saved the history once and started the monitor.
+        QVERIFY(app.context->capture().monitor().isStarted());
+        QVERIFY(app.history().waitForWrites());
+        QCOMPARE(app.historyOnDisk(), app.history().items());
+    }
+
+    void storedSettingsAreKeptAndValuesOfAnotherTypeReplaced()
+    {
+        App app;
+        app.finishedFirstRunBefore();
+        app.settings->setInteger(keys::SequentialPasteStayle, 1);
+        app.settings->setBool(keys::userdeafultsSoundEnable, false);
+        app.settings->setString(keys::LoginStartStatus, QStringLiteral("yes"));
+        app.launch();
+        QCOMPARE(app.settings->integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(1));
+        QCOMPARE(app.settings->boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(false));
+        QVERIFY(app.platform->fakeLoginItems->requests.isEmpty());
+    }
+
+    void aPasteOrderOfAnotherTypeIsReplaced()
+    {
+        App app;
+        app.finishedFirstRunBefore();
+        app.settings->setString(keys::SequentialPasteStayle, QStringLiteral("first"));
+        app.launch();
+        QCOMPARE(app.settings->integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(0));
+    }
+
+    void aBackendWithoutLoginItemsOrNotificationsStillLaunches()
+    {
+        App app;
+        app.platform->loginItems.reset();
+        app.platform->notificationCenter.reset();
+        app.finishedFirstRunBefore();
+        app.settings->setBool(keys::LoginStartStatus, true);
+        app.platform->fakeWorkspace->runningApplications.insert(kLauncher);
+        app.launch();
+        QVERIFY(app.listShown());
+        QCOMPARE(app.settings->boolValue(keys::LoginStartStatus), std::optional<bool>(true));
+    }
+
+    void aFirstRunEndsAtOnceWithTheTrayItemAndTheList()
+    {
+        App app;
+        app.launch();
+        QCOMPARE(app.settings->integer(keys::firstRun), std::optional<std::int64_t>(1));
+        QVERIFY(app.delegate->statusItem().isSetUp());
+        QVERIFY(app.listShown());
+        QVERIFY(app.context->capture().monitor().isStarted());
+        QVERIFY(!app.controllers().isLoaded(ids::mainWindowController));
+    }
+
+    void aFirstRunValueOfAnotherTypeCountsAsNoFirstRunDone()
+    {
+        App app;
+        app.settings->setString(keys::firstRun, QStringLiteral("1"));
+        app.launch();
+        QCOMPARE(app.settings->integer(keys::firstRun), std::optional<std::int64_t>(1));
+        QVERIFY(app.listShown());
+    }
+
+    void aLaunchAtLoginTellsTheLauncherToQuitAndOpensNoMainWindow()
+    {
+        App app;
+        app.finishedFirstRunBefore();
+        app.delegate->opensMainWindowAtLaunch = true;
+        app.platform->fakeWorkspace->runningApplications.insert(kLauncher);
+        app.launch();
+        QCOMPARE(app.platform->fakeNotificationCenter->posted,
+                 (QList<QPair<QString, QString>>{
+                     {QStringLiteral("killLauncher"), QString::fromLatin1(AppDelegate::kBundleIdentifier)}}));
+        QVERIFY(!app.controllers().isLoaded(ids::mainWindowController));
+        QVERIFY(app.delegate->statusItem().isSetUp());
+        QVERIFY(app.listShown());
+    }
+
+    void aUserLaunchOpensTheMainWindowOnceItIsWanted()
+    {
+        App app;
+        app.finishedFirstRunBefore();
+        app.delegate->opensMainWindowAtLaunch = true;
+        app.launch();
+        QVERIFY(app.mainWindowShown());
+        QCOMPARE(app.controllers().mainWindow()->windowTitle(), QStringLiteral("Tavrin"));
+        QVERIFY(app.listShown());
+        QVERIFY(app.platform->fakeNotificationCenter->posted.isEmpty());
+    }
+
+    void theTrayItemAndTheShortcutShowTheList()
+    {
+        App app;
+        QVERIFY(!app.delegate->statusItem().isSetUp());
+        QVERIFY(!app.delegate->statusItem().trayIcon()->isVisible());
+        app.settings->setString(keys::userdefaults_shortcutKey, QStringLiteral("V"));
+        app.settings->setIntegerArray(keys::userdefaults_shortcutflag, {14, 11});
+        app.finishedFirstRunBefore();
+        app.launch();
+
+        QSystemTrayIcon *tray = app.delegate->statusItem().trayIcon();
+        QVERIFY(tray->isVisible());
+        QCOMPARE(tray->toolTip(), QStringLiteral("Tavrin"));
+        QVERIFY(!tray->icon().isNull());
+        QVERIFY(!tray->icon().pixmap(22, 22).isNull());
+        QVERIFY(!tray->contextMenu());
+
+        app.popover()->hide();
+        Q_EMIT tray->activated(QSystemTrayIcon::Context);
+        QVERIFY(!app.listShown());
+        Q_EMIT tray->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(app.listShown());
+
+        app.popover()->hide();
+        QCOMPARE(app.platform->fakeHotKeyService->press(9, 0x300), std::optional<OSStatus>(noErr));
+        QVERIFY(app.listShown());
+        // One window for the whole run.
+        QCOMPARE(app.controllers().popoverWindow(), app.popover());
+    }
+
+    void thePasteEngineReachesTheProgramsWindows()
+    {
+        App app;
+        app.finishedFirstRunBefore();
+        app.launch();
+        PasteEngine::Hooks &engine = app.context->capture().pasteEngine().hooks;
+        QVERIFY(engine.closeListWindow && engine.hideProgram && engine.showPermissionGuide);
+
+        // The guide is created once and shown again each time.
+        QVERIFY(!app.controllers().isLoaded(ids::permissionWindowController));
+        engine.showPermissionGuide();
+        permissionWindowController *guide = app.controllers().permissionWindow();
+        QVERIFY(guide->isVisible());
+        QCOMPARE(guide->contentViewController(), app.controllers().permissionGuide());
+        guide->close();
+        engine.showPermissionGuide();
+        QVERIFY(guide->isVisible());
+        QCOMPARE(app.controllers().permissionWindow(), guide);
+        guide->close();
+
+        QVERIFY(app.listShown());
+        engine.closeListWindow();
+        QVERIFY(!app.listShown());
+
+        // Hiding the program hides the list and gives the focus back to the window that had it.
+        app.delegate->ShowShortcutWindow();
+        app.platform->fakeWorkspace->lastForeign = 77;
+        app.platform->fakeWorkspace->active = app.popover()->winId();
+        engine.hideProgram();
+        QVERIFY(!app.listShown());
+        QCOMPARE(app.platform->fakeWorkspace->activations, QList<Workspace::WindowId>({77}));
+    }
+
+    void theQueueWindowIsCreatedWhenSequentialModeIsFirstSwitchedOn()
+    {
+        App app;
+        app.settings->setString(keys::userdefaults_sequentialtoggleKey, QStringLiteral("s"));
+        app.settings->setIntegerArray(keys::userdefaults_sequentialtoggleflag, {12, 13});
+        app.finishedFirstRunBefore();
+        app.launch();
+        SequentialMode &mode = app.context->capture().sequentialMode();
+
+        // A copy while the mode is off asks whether it is on, which needs no window.
+        app.platform->fakePasteboard->copyText(QStringLiteral("copied while off"));
+        app.platform->fakeScheduler->advance(ClipboardMonitor::kPollInterval);
+        app.platform->fakeDispatcher->runAll();
+        QCOMPARE(app.history().items().value(0), QStringLiteral("copied while off"));
+        QVERIFY(!mode.isOn());
+        QVERIFY(!app.controllers().isLoaded(ids::sequentialWindowController));
+
+        // The toggle shortcut switches the mode on: its window appears, with the queue list as its content.
+        const FakeHotKeyService::Registration toggle = app.platform->fakeHotKeyService->registrations().begin()->second;
+        app.platform->fakeHotKeyService->press(toggle.keyCode, toggle.modifiers);
+        QVERIFY(mode.isOn());
+        QVERIFY(app.controllers().sequentialList()->isVisible());
+        QCOMPARE(app.controllers().sequentialList(), app.controllers().sequentialWindow()->list());
+        mode.showSequentialPasteQueue();
+        QVERIFY(!mode.isOn());
+    }
+
+    void theMainWindowCommandShowsOneMainWindow()
+    {
+        App app;
+        app.finishedFirstRunBefore();
+        app.launch();
+        app.delegate->menuShow_mainwindow();
+        QVERIFY(app.mainWindowShown());
+        mainWindowController *window = app.controllers().mainWindow();
+        window->close();
+        QVERIFY(!app.mainWindowShown());
+        app.delegate->menuShow_mainwindow();
+        QCOMPARE(app.controllers().mainWindow(), window);
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
+    }
+
+    void aCleanQuitWritesTheHistorySaveThatIsStillWaiting()
+    {
+        App app;
+        app.finishedFirstRunBefore();
+        app.launch();
+        QVERIFY(app.history().waitForWrites());
+        app.history().insertCaptured(QStringLiteral("copied just before the quit"));
+        app.history().scheduleSave();
+        QVERIFY(app.history().hasPendingSave());
+        app.delegate->applicationWillTerminate();
+        QVERIFY(!app.history().hasPendingSave());
+        QCOMPARE(app.historyOnDisk(), QStringList{QStringLiteral("copied just before the quit")});
+    }
+};
+
+QTEST_MAIN(TestAppLaunch)
+#include "tst_app_launch.moc"

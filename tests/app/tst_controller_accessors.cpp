@@ -1,0 +1,229 @@
+// The windows and views created by identifier, and the list window that sizes itself from its content.
+#include "TestDirs.h"
+#include "app/AppContext.h"
+#include "app/ControllerAccessors.h"
+#include "app/GrantAccessvc.h"
+#include "app/PlainQueueWindow.h"
+#include "app/QuickAccessPlaceholder.h"
+#include "app/mainWindowController.h"
+#include "app/permissionWindowController.h"
+#include "app/popoverWindowController.h"
+#include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
+#include "platform/fake/FakePlatform.h"
+#include "store/HistoryStore.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QScreen>
+#include <QTest>
+
+using namespace tavrin;
+
+namespace {
+
+struct Context {
+    test::TestDirs dirs;
+    AppContext context{std::make_unique<FakePlatform>(), std::make_unique<SettingsStore>()};
+    ControllerAccessors &controllers = context.controllers();
+};
+
+// A list view as the popover window sees it: a wanted height that changes with its rows.
+class ResizingList : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int viewHeight READ viewHeight NOTIFY viewHeightChanged)
+public:
+    int viewHeight() const { return m_height; }
+    void setRows(int rows)
+    {
+        m_height = std::max(370, std::min(40 * rows + 130, 710));
+        Q_EMIT viewHeightChanged();
+    }
+    QSize sizeHint() const override { return {420, 100}; }
+Q_SIGNALS:
+    void viewHeightChanged();
+
+private:
+    int m_height = 370;
+};
+
+// A view that only has a size hint, wider than the window may be.
+class WideView : public QWidget {
+public:
+    QSize sizeHint() const override { return {600, 250}; }
+};
+
+QRect freeArea()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+}  // namespace
+
+class TestControllerAccessors : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eachIsCreatedOnceOnFirstUse()
+    {
+        Context c;
+        for (const QString &id : {ids::ViewController, ids::popoverWindowController, ids::mainWindowController,
+                                  ids::sequentialWindowController, ids::permissionWindowController, ids::GrantAccessvc})
+            QVERIFY2(!c.controllers.isLoaded(id), qPrintable(id));
+
+        popoverWindowController *popover = c.controllers.popoverWindow();
+        QVERIFY(popover);
+        QCOMPARE(c.controllers.popoverWindow(), popover);
+        QCOMPARE(c.controllers.controller(ids::popoverWindowController), popover);
+        // The window asked for its content, which is the one list of the run.
+        QVERIFY(c.controllers.isLoaded(ids::ViewController));
+        QCOMPARE(popover->contentViewController(), c.controllers.viewController());
+        QVERIFY(qobject_cast<QuickAccessPlaceholder *>(c.controllers.viewController()));
+
+        permissionWindowController *guide = c.controllers.permissionWindow();
+        QCOMPARE(guide->contentViewController(), c.controllers.permissionGuide());
+        QVERIFY(!c.controllers.isLoaded(ids::mainWindowController));
+
+        QTest::ignoreMessage(QtWarningMsg, "Tavrin: no view or window is known as \"tooltipvc\"");
+        QVERIFY(!c.controllers.controller(QStringLiteral("tooltipvc")));
+    }
+
+    void aFactorySetBeforeFirstUseMakesTheObject()
+    {
+        Context c;
+        int made = 0;
+        c.controllers.setFactory(ids::ViewController, [&made] {
+            ++made;
+            return new ResizingList;
+        });
+        auto *list = qobject_cast<ResizingList *>(c.controllers.popoverWindow()->contentViewController());
+        QVERIFY(list);
+        c.controllers.viewController();
+        QCOMPARE(made, 1);
+        c.controllers.setFactory(QStringLiteral("tooltipvc"), [] { return new QObject; });
+        QVERIFY(c.controllers.controller(QStringLiteral("tooltipvc")));
+    }
+
+    void everyObjectIsDeletedOnceWithTheAccessors()
+    {
+        QList<QString> destroyed;
+        {
+            Context c;
+            auto watch = [&destroyed](QObject *object, const QString &name) {
+                QObject::connect(object, &QObject::destroyed, [&destroyed, name] { destroyed.append(name); });
+            };
+            watch(c.controllers.popoverWindow(), QStringLiteral("popover"));
+            watch(c.controllers.viewController(), QStringLiteral("list"));
+            watch(c.controllers.permissionWindow(), QStringLiteral("guide window"));
+            watch(c.controllers.permissionGuide(), QStringLiteral("guide"));
+            watch(c.controllers.sequentialWindow(), QStringLiteral("queue window"));
+            watch(c.controllers.mainWindow(), QStringLiteral("main window"));
+            c.controllers.popoverWindow()->showWindow();
+            c.controllers.permissionWindow()->showPermissionGuide();
+        }
+        // Newest first; a view goes with the window that holds it.
+        QCOMPARE(destroyed, QList<QString>({QStringLiteral("main window"), QStringLiteral("queue window"),
+                                            QStringLiteral("guide window"), QStringLiteral("guide"),
+                                            QStringLiteral("popover"), QStringLiteral("list")}));
+    }
+
+    void theListWindowOpensAtTheTopRightWithoutFrameAboveOtherWindows()
+    {
+        Context c;
+        popoverWindowController *popover = c.controllers.popoverWindow();
+        QVERIFY(!popover->isPlaced());
+        popover->showWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(popover));
+        const QRect free = freeArea();
+        QCOMPARE(popover->pos(), QPoint(free.x() + free.width() - 450, free.y()));
+        QCOMPARE(popover->size(), QSize(QuickAccessPlaceholder::kWidth, QuickAccessPlaceholder::kHeight));
+        const Qt::WindowFlags flags = popover->windowFlags();
+        QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
+        QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(popover->windowType(), Qt::Tool);
+        QVERIFY(!popover->testAttribute(Qt::WA_QuitOnClose));
+
+        // The place is chosen once: shown again, the window is where it was.
+        popover->hide();
+        popover->move(10, 20);
+        popover->showWindow();
+        QCOMPARE(popover->pos(), QPoint(10, 20));
+    }
+
+    void theWindowsHeightFollowsTheListUpToTheFreeHeight()
+    {
+        Context c;
+        c.controllers.setFactory(ids::ViewController, [] { return new ResizingList; });
+        popoverWindowController *popover = c.controllers.popoverWindow();
+        auto *list = static_cast<ResizingList *>(c.controllers.viewController());
+        popover->showWindow();
+        QCOMPARE(popover->height(), 370);
+        QCOMPARE(popover->width(), 420);
+        list->setRows(10);
+        QCOMPARE(popover->height(), 530);
+        list->setRows(40);
+        QCOMPARE(popover->height(), std::min(710, freeArea().height()));
+        list->setRows(0);
+        QCOMPARE(popover->height(), 370);
+        const QPoint top = popover->pos();
+        list->setRows(12);
+        QCOMPARE(popover->pos(), top);
+
+        // Without a wanted height the content's size hint counts; the window is never wider than its offset.
+        popoverWindowController plain;
+        plain.setContentViewController(new WideView);
+        QCOMPARE(plain.size(), QSize(450, 250));
+    }
+
+    void theListsFirstShowingSavesTheHistoryAndStartsTheMonitorOnce()
+    {
+        Context c;
+        c.context.history().insertCaptured(QStringLiteral("there at launch"));
+        QuickAccessPlaceholder *list = qobject_cast<QuickAccessPlaceholder *>(c.controllers.viewController());
+        QCOMPARE(list->list()->count(), 1);
+        QVERIFY(!c.context.capture().monitor().isStarted());
+        QVERIFY(!c.context.history().hasPendingSave());
+
+        c.controllers.popoverWindow()->showWindow();
+        QVERIFY(c.context.capture().monitor().isStarted());
+        QVERIFY(c.context.history().waitForWrites());
+        const QString file = *c.context.settings().string(keys::userdefaultsCopiedPath);
+        QCOMPARE(readStringListAtPath(file), QStringList{QStringLiteral("there at launch")});
+
+        // Later showings save nothing; the list follows the history.
+        QFile::remove(file);
+        c.controllers.popoverWindow()->hide();
+        c.context.history().insertCaptured(QStringLiteral("copied later"));
+        c.controllers.popoverWindow()->showWindow();
+        QVERIFY(c.context.history().waitForWrites());
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(list->list()->item(0)->text(), QStringLiteral("copied later"));
+    }
+
+    void theListWindowHidesWhenTheProgramLosesTheFocus()
+    {
+        Context c;
+        popoverWindowController *popover = c.controllers.popoverWindow();
+        popover->showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(popover));
+        QCOMPARE(QGuiApplication::applicationState(), Qt::ApplicationActive);
+        // Another window of the program taking the focus keeps the program active, and the list shown.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(popover->isVisible());
+
+        // The state the platform reports when another application takes the focus.
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!popover->isVisible());
+        QVERIFY(other.isVisible());
+    }
+};
+
+QTEST_MAIN(TestControllerAccessors)
+#include "tst_controller_accessors.moc"
