@@ -1,7 +1,9 @@
 #include "E2e.h"
+#include "TestDirs.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
@@ -32,6 +34,122 @@ QString configHome()
 QString dataHome()
 {
     return qEnvironmentVariable("XDG_DATA_HOME");
+}
+
+QString settingsPath()
+{
+    return configHome() + QStringLiteral("/tavrin/settings.plist");
+}
+
+void storeRecordedQuickAccessShortcut()
+{
+    test::writeFile(settingsPath(),
+                    QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+                               "\t<key>firstRun</key>\n\t<integer>1</integer>\n"
+                               "\t<key>userdefaults_shortcutKey</key>\n\t<string>V</string>\n"
+                               "\t<key>userdefaults_shortcutflag</key>\n"
+                               "\t<array>\n\t\t<integer>14</integer>\n\t\t<integer>11</integer>\n"
+                               "\t</array>\n</dict>\n</plist>\n"));
+}
+
+namespace {
+
+QString xdotool(const QStringList &arguments)
+{
+    return QString::fromUtf8(runTool(QStringLiteral("xdotool"), arguments).out).trimmed();
+}
+
+// The windows of a process that meet every condition; a name pattern goes last.
+QList<quint64> windowsOf(qint64 pid, const QStringList &conditions)
+{
+    QList<quint64> windows;
+    const QString found = xdotool(
+        QStringList{QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--pid"), QString::number(pid)} +
+        conditions);
+    for (const QString &line : found.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        windows.append(line.toULongLong());
+    return windows;
+}
+
+quint64 parentWindow(quint64 window)
+{
+    static const QRegularExpression parent(QStringLiteral("Parent window id: (0x[0-9a-f]+)"));
+    const QString tree =
+        QString::fromUtf8(runTool(QStringLiteral("xwininfo"),
+                                  {QStringLiteral("-children"), QStringLiteral("-id"), QString::number(window)})
+                              .out);
+    const QRegularExpressionMatch match = parent.match(tree);
+    return match.hasMatch() ? match.captured(1).toULongLong(nullptr, 16) : 0;
+}
+
+}  // namespace
+
+quint64 activeWindow()
+{
+    return xdotool({QStringLiteral("getactivewindow")}).toULongLong();
+}
+
+QString windowProperty(quint64 window, const QString &name)
+{
+    const ToolResult result = runTool(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), name});
+    const QString text = QString::fromUtf8(result.out).trimmed();
+    return text.contains(QStringLiteral("not found")) ? QString() : text;
+}
+
+QRect windowGeometry(quint64 window)
+{
+    const QString text =
+        QString::fromUtf8(runTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)}).out);
+    auto value = [&text](const QString &label) {
+        const QRegularExpression line(QRegularExpression::escape(label) + QStringLiteral(":\\s+(-?\\d+)"));
+        return line.match(text).captured(1).toInt();
+    };
+    return QRect(value(QStringLiteral("Absolute upper-left X")), value(QStringLiteral("Absolute upper-left Y")),
+                 value(QStringLiteral("Width")), value(QStringLiteral("Height")));
+}
+
+QRect workArea()
+{
+    const QString text = QString::fromUtf8(
+        runTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_WORKAREA")}).out);
+    const QStringList numbers = text.section(QLatin1Char('='), 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (numbers.size() < 4)
+        return {};
+    return QRect(numbers.at(0).trimmed().toInt(), numbers.at(1).trimmed().toInt(), numbers.at(2).trimmed().toInt(),
+                 numbers.at(3).trimmed().toInt());
+}
+
+quint64 shownListWindow(qint64 pid)
+{
+    const QList<quint64> windows =
+        windowsOf(pid, {QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Tavrin$")});
+    for (quint64 window : windows) {
+        if (windowProperty(window, QStringLiteral("_NET_WM_WINDOW_TYPE")).contains("_NET_WM_WINDOW_TYPE_UTILITY"))
+            return window;
+    }
+    return 0;
+}
+
+bool hasTrayIcon(qint64 pid)
+{
+    for (quint64 window : windowsOf(pid, {})) {
+        // The icon sits in a socket window of the tray host, which sits in the host's panel.
+        quint64 ancestor = parentWindow(window);
+        for (int level = 0; level < 4 && ancestor != 0; ++level) {
+            if (windowProperty(ancestor, QStringLiteral("WM_CLASS")).contains(QStringLiteral("\"trayer\"")))
+                return true;
+            ancestor = parentWindow(ancestor);
+        }
+    }
+    return false;
+}
+
+void clickOnDesktop()
+{
+    // The bottom middle of the screen: new windows open at the top left and the list at the top right.
+    const QRect area = workArea();
+    xdotool({QStringLiteral("mousemove"), QString::number(area.center().x()), QString::number(area.bottom() - 10),
+             QStringLiteral("click"), QStringLiteral("1")});
 }
 
 void copyWithXclip(const QByteArray &data, const QString &target)

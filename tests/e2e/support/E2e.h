@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,29 @@ ToolResult runTool(const QString &program, const QStringList &arguments, int tim
 /// The session's private folders, set by x11-session.sh.
 QString configHome();
 QString dataHome();
+/// The program's settings file there.
+QString settingsPath();
+/// Writes the settings of an earlier run that finished its first run and recorded the quick-access shortcut
+/// Ctrl+Shift+V ("V" with Shift and Command, as the recorder stores it).
+void storeRecordedQuickAccessShortcut();
+
+// Windows on the session's display, through xdotool, xprop and xwininfo. A window is its X11 id; 0 is none.
+
+/// The window that has the focus now.
+quint64 activeWindow();
+/// An X11 property of a window as xprop prints it ("NAME(TYPE) = value"), empty when it has none.
+QString windowProperty(quint64 window, const QString &name);
+/// The window's place and size on the screen, frame not included.
+QRect windowGeometry(quint64 window);
+/// The work area the window manager leaves free for windows (_NET_WORKAREA of the first desktop).
+QRect workArea();
+/// The program's quick-access list window while it is shown: a visible utility window of the process, titled
+/// "Tavrin".
+quint64 shownListWindow(qint64 pid);
+/// True when one of the process's windows sits inside the tray host (trayer).
+bool hasTrayIcon(qint64 pid);
+/// Clicks on the empty desktop, away from every window: the program in front loses the focus.
+void clickOnDesktop();
 
 /// Puts text on the CLIPBOARD with xclip, which stays in the background to serve it.
 void copyWithXclip(const QByteArray &data, const QString &target = QStringLiteral("UTF8_STRING"));
