@@ -26,6 +26,7 @@ QuickAccessPlaceholder::QuickAccessPlaceholder(AppContext &context, QWidget *par
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setTextElideMode(Qt::ElideRight);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setWordWrap(false);
 
     auto *column = new QVBoxLayout(this);

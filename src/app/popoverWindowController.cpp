@@ -3,6 +3,7 @@
 #include "app/WindowActivation.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMetaProperty>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -83,6 +84,15 @@ void popoverWindowController::showWindow()
         placeOnScreen();
     fitToContent();
     showAndActivate(this);
+}
+
+void popoverWindowController::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void popoverWindowController::applicationStateChanged(Qt::ApplicationState state)

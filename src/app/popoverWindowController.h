@@ -6,7 +6,7 @@
 namespace tavrin {
 
 // The small window without a title bar that shows the quick-access list at the top right of the screen, above
-// other windows. It hides as soon as the program loses the focus.
+// other windows. It hides as soon as the program loses the focus, and on Escape when its content leaves that key.
 //
 // Its height is the one its content asks for: the content's int property "viewHeight" when it has one (its notify
 // signal, if any, resizes the window), else the content's size hint; never more than the screen's free height.
@@ -31,6 +31,9 @@ public:
 public Q_SLOTS:
     /// Sizes the window to the height its content asks for now.
     void fitToContent();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     int wantedHeight() const;

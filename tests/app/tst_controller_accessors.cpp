@@ -204,7 +204,7 @@ private Q_SLOTS:
         QCOMPARE(list->list()->item(0)->text(), QStringLiteral("copied later"));
     }
 
-    void theListWindowHidesWhenTheProgramLosesTheFocus()
+    void theListWindowHidesWhenTheProgramLosesTheFocusOrOnEscape()
     {
         Context c;
         popoverWindowController *popover = c.controllers.popoverWindow();
@@ -218,7 +218,16 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QVERIFY(popover->isVisible());
 
+        // Escape, which the list leaves alone, closes the window.
+        popover->showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(popover));
+        QTest::keyClick(popover, Qt::Key_Escape, Qt::ShiftModifier);
+        QVERIFY(popover->isVisible());
+        QTest::keyClick(c.controllers.viewController(), Qt::Key_Escape);
+        QVERIFY(!popover->isVisible());
+
         // The state the platform reports when another application takes the focus.
+        popover->showWindow();
         Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
         QVERIFY(!popover->isVisible());
         QVERIFY(other.isVisible());
