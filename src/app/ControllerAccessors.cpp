@@ -35,6 +35,8 @@ void ControllerAccessors::registerDefaults()
     setFactory(ids::popoverWindowController, [this] {
         auto *window = new popoverWindowController;
         window->setContentViewController(viewController());
+        Workspace &workspace = *m_context.platform().workspace;
+        window->activateOnDesktop = [&workspace](WId id) { workspace.activateWindow(id); };
         return window;
     });
     setFactory(ids::mainWindowController, [] { return new mainWindowController; });

@@ -7,6 +7,7 @@
 #include <QMetaProperty>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tavrin {
 
@@ -84,6 +85,28 @@ void popoverWindowController::showWindow()
         placeOnScreen();
     fitToContent();
     showAndActivate(this);
+    if (!activateOnDesktop)
+        return;
+    // The desktop knows the window only once it is on screen.
+    QWindow *handle = windowHandle();
+    if (handle && handle->isExposed()) {
+        activateOnDesktop(winId());
+    } else if (handle) {
+        m_activateWhenExposed = true;
+        handle->removeEventFilter(this);
+        handle->installEventFilter(this);
+    }
+}
+
+bool popoverWindowController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_activateWhenExposed && event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        m_activateWhenExposed = false;
+        if (activateOnDesktop)
+            activateOnDesktop(winId());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void popoverWindowController::keyPressEvent(QKeyEvent *event)

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 namespace tavrin {
 
 // The small window without a title bar that shows the quick-access list at the top right of the screen, above
@@ -25,6 +27,10 @@ public:
     /// Shows the window, brings it to the front and gives it the focus.
     void showWindow();
 
+    /// Asks the desktop to give a window the focus whatever application is in front. A global shortcut reaches
+    /// the program without an input event of its own, and window managers may refuse a request that carries none.
+    std::function<void(WId)> activateOnDesktop;
+
     /// True once the window's position was chosen (at the first showing).
     bool isPlaced() const { return m_placed; }
 
@@ -34,6 +40,7 @@ public Q_SLOTS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     int wantedHeight() const;
@@ -42,6 +49,7 @@ private:
 
     QPointer<QWidget> m_content;
     bool m_placed = false;
+    bool m_activateWhenExposed = false;
 };
 
 }  // namespace tavrin

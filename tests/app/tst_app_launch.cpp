@@ -225,8 +225,12 @@ private Q_SLOTS:
         QVERIFY(app.listShown());
 
         app.popover()->hide();
+        app.platform->fakeWorkspace->activations.clear();
         QCOMPARE(app.platform->fakeHotKeyService->press(9, 0x300), std::optional<OSStatus>(noErr));
         QVERIFY(app.listShown());
+        // The desktop is asked to give the list the focus once the window is on screen.
+        QTRY_COMPARE(app.platform->fakeWorkspace->activations,
+                     QList<Workspace::WindowId>({Workspace::WindowId(app.popover()->winId())}));
         // One window for the whole run.
         QCOMPARE(app.controllers().popoverWindow(), app.popover());
     }
@@ -261,7 +265,7 @@ private Q_SLOTS:
         app.platform->fakeWorkspace->active = app.popover()->winId();
         engine.hideProgram();
         QVERIFY(!app.listShown());
-        QCOMPARE(app.platform->fakeWorkspace->activations, QList<Workspace::WindowId>({77}));
+        QCOMPARE(app.platform->fakeWorkspace->activations.last(), Workspace::WindowId(77));
     }
 
     void theQueueWindowIsCreatedWhenSequentialModeIsFirstSwitchedOn()
