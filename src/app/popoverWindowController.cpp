@@ -38,12 +38,18 @@ void popoverWindowController::setContentViewController(QWidget *content)
     if (!content)
         return;
     layout()->addWidget(content);
+    // The content announces a new wanted height with its property's notify signal, or a signal of that name.
     const QMetaObject *meta = content->metaObject();
-    const int index = meta->indexOfProperty(kHeightProperty);
-    if (index >= 0 && meta->property(index).hasNotifySignal()) {
-        const QMetaMethod fit = metaObject()->method(metaObject()->indexOfSlot("fitToContent()"));
-        connect(content, meta->property(index).notifySignal(), this, fit);
+    const int property = meta->indexOfProperty(kHeightProperty);
+    QMetaMethod changed;
+    if (property >= 0 && meta->property(property).hasNotifySignal())
+        changed = meta->property(property).notifySignal();
+    for (const char *signature : {"viewHeightChanged(int)", "viewHeightChanged()"}) {
+        if (!changed.isValid() && meta->indexOfSignal(signature) >= 0)
+            changed = meta->method(meta->indexOfSignal(signature));
     }
+    if (changed.isValid())
+        connect(content, changed, this, metaObject()->method(metaObject()->indexOfSlot("fitToContent()")));
     fitToContent();
 }
 

@@ -10,8 +10,9 @@ namespace tavrin {
 // The small window without a title bar that shows the quick-access list at the top right of the screen, above
 // other windows. It hides as soon as the program loses the focus, and on Escape when its content leaves that key.
 //
-// Its height is the one its content asks for: the content's int property "viewHeight" when it has one (its notify
-// signal, if any, resizes the window), else the content's size hint; never more than the screen's free height.
+// Its height is the one its content asks for: the content's int property "viewHeight" when it has one, else the
+// content's size hint; never more than the screen's free height. The property's notify signal, or else a signal
+// viewHeightChanged(int) or viewHeightChanged(), resizes the window while it is shown.
 class popoverWindowController : public QWidget {
     Q_OBJECT
 public:

@@ -51,6 +51,23 @@ private:
     int m_height = 370;
 };
 
+// A list that tells its wanted height through its size hint and a signal, without a property.
+class SignallingList : public QWidget {
+    Q_OBJECT
+public:
+    QSize sizeHint() const override { return {400, m_height}; }
+    void setHeight(int height)
+    {
+        m_height = height;
+        Q_EMIT viewHeightChanged(height);
+    }
+Q_SIGNALS:
+    void viewHeightChanged(int height);
+
+private:
+    int m_height = 370;
+};
+
 // A view that only has a size hint, wider than the window may be.
 class WideView : public QWidget {
 public:
@@ -173,7 +190,15 @@ private Q_SLOTS:
         list->setRows(12);
         QCOMPARE(popover->pos(), top);
 
-        // Without a wanted height the content's size hint counts; the window is never wider than its offset.
+        // Without the property the size hint counts, and a signal of the same name resizes the window.
+        popoverWindowController signalled;
+        auto *signalling = new SignallingList;
+        signalled.setContentViewController(signalling);
+        QCOMPARE(signalled.size(), QSize(400, 370));
+        signalling->setHeight(450);
+        QCOMPARE(signalled.size(), QSize(400, 450));
+
+        // The window is never wider than its offset from the right edge.
         popoverWindowController plain;
         plain.setContentViewController(new WideView);
         QCOMPARE(plain.size(), QSize(450, 250));
