@@ -204,8 +204,6 @@ void BM_SearchKeystrokes(benchmark::State &state, const char *word)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         list.vc->tblview()->viewport()->repaint();
         shown.add(msSince(start));
-            fprintf(stderr, "key \"%s\" shown %.2f rows %d\n", qPrintable(field->text()), msSince(start),
-                    list.vc->tblview()->model()->rowCount());
         applyCpu.add(p.dispatcher->mainMs);
         ++keystrokes;
     };

@@ -7,12 +7,9 @@
 #include "store/HistoryStore.h"
 #include "store/PasteboardGroupStore.h"
 #include "store/SettingsStore.h"
+#include "ui/AlertPresenter.h"
 
 namespace tavrin {
-
-namespace {
-AppContext *currentContext = nullptr;
-}
 
 AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<SettingsStore> settings)
     : m_platform(std::move(platform)),
@@ -21,26 +18,25 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_groups(std::make_unique<PasteboardGroupStore>(*m_settings)),
       m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService)),
       m_capture(std::make_unique<CaptureServices>(*m_platform, *m_settings, *m_history)),
+      m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
       m_controllers(std::make_unique<ControllerAccessors>(*this))
 {
-    Q_ASSERT(!currentContext);
-    currentContext = this;
 }
 
 AppContext::~AppContext()
 {
     // The views go before the objects they show, and objects that use the platform go before it.
     m_controllers.reset();
+    m_alerts.reset();
     m_capture.reset();
     m_hotKeysController.reset();
     m_groups.reset();
     m_history.reset();
-    currentContext = nullptr;
 }
 
-AppContext *AppContext::current()
+void AppContext::setAlertPresenter(std::unique_ptr<AlertPresenter> alerts)
 {
-    return currentContext;
+    m_alerts = std::move(alerts);
 }
 
 }  // namespace tavrin

@@ -5,6 +5,7 @@
 namespace tavrin {
 
 struct Platform;
+class AlertPresenter;
 class CaptureServices;
 class ControllerAccessors;
 class HistoryStore;
@@ -21,9 +22,6 @@ public:
     AppContext &operator=(const AppContext &) = delete;
     ~AppContext();
 
-    /// The context of this process (or test), null when none exists.
-    static AppContext *current();
-
     Platform &platform() { return *m_platform; }
     SettingsStore &settings() { return *m_settings; }
     HistoryStore &history() { return *m_history; }
@@ -33,6 +31,10 @@ public:
     HotKeysController &hotKeysController() { return *m_hotKeysController; }
     // Capture and paste: the change count, the monitor, the paste engine and the sequential queue.
     CaptureServices &capture() { return *m_capture; }
+    // Application-modal alerts: message boxes, or answers a test gives in advance.
+    AlertPresenter &alerts() { return *m_alerts; }
+    /// Replaces the alert presenter; only before a view uses it.
+    void setAlertPresenter(std::unique_ptr<AlertPresenter> alerts);
     // The program's windows and views, each created by its identifier on first use.
     ControllerAccessors &controllers() { return *m_controllers; }
 
@@ -43,6 +45,7 @@ private:
     std::unique_ptr<PasteboardGroupStore> m_groups;
     std::unique_ptr<HotKeysController> m_hotKeysController;
     std::unique_ptr<CaptureServices> m_capture;
+    std::unique_ptr<AlertPresenter> m_alerts;
     std::unique_ptr<ControllerAccessors> m_controllers;
 };
 

@@ -22,6 +22,7 @@
 #include "store/PasteboardGroupStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
+#include "ui/AlertPresenter.h"
 
 #include <QDateTime>
 
@@ -81,6 +82,7 @@ AppDelegate::~AppDelegate()
     engine.closeListWindow = nullptr;
     engine.hideProgram = nullptr;
     engine.showPermissionGuide = nullptr;
+    engine.runAlert = nullptr;
     m_context.capture().sequentialMode().setWindow(nullptr);
 }
 
@@ -95,6 +97,7 @@ void AppDelegate::connectCapture()
     };
     engine.hideProgram = [this] { m_hider->hideProgram(); };
     engine.showPermissionGuide = [&controllers] { controllers.permissionWindow()->showPermissionGuide(); };
+    engine.runAlert = [this](const AlertRequest &request) { return m_context.alerts().runAlert(request); };
     capture.sequentialMode().setWindow(m_sequentialWindow.get());
 }
 

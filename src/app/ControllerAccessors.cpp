@@ -1,9 +1,10 @@
 #include "app/ControllerAccessors.h"
 
+#include "ui/lists/ViewController.h"
+
 #include "app/AppContext.h"
 #include "app/GrantAccessvc.h"
 #include "app/PlainQueueWindow.h"
-#include "app/QuickAccessPlaceholder.h"
 #include "app/mainWindowController.h"
 #include "app/permissionWindowController.h"
 #include "app/popoverWindowController.h"
@@ -31,7 +32,15 @@ ControllerAccessors::~ControllerAccessors()
 
 void ControllerAccessors::registerDefaults()
 {
-    setFactory(ids::ViewController, [this] { return new QuickAccessPlaceholder(m_context); });
+    setFactory(ids::ViewController, [this] {
+        auto *list = new ViewController(m_context, m_context.alerts());
+        // The main window's panes come later; until then each of these opens the main window.
+        auto showMainWindow = [this] { mainWindow()->showWindow(); };
+        list->hooks.showClipboard = showMainWindow;
+        list->hooks.showPreferences = showMainWindow;
+        list->hooks.showPromotion = showMainWindow;
+        return list;
+    });
     setFactory(ids::popoverWindowController, [this] {
         auto *window = new popoverWindowController;
         window->setContentViewController(viewController());

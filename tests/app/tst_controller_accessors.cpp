@@ -4,7 +4,6 @@
 #include "app/ControllerAccessors.h"
 #include "app/GrantAccessvc.h"
 #include "app/PlainQueueWindow.h"
-#include "app/QuickAccessPlaceholder.h"
 #include "app/mainWindowController.h"
 #include "app/permissionWindowController.h"
 #include "app/popoverWindowController.h"
@@ -15,6 +14,8 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "store/StringListFiles.h"
+#include "ui/lists/ShownListModel.h"
+#include "ui/lists/ViewController.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -99,7 +100,7 @@ private Q_SLOTS:
         // The window asked for its content, which is the one list of the run.
         QVERIFY(c.controllers.isLoaded(ids::ViewController));
         QCOMPARE(popover->contentViewController(), c.controllers.viewController());
-        QVERIFY(qobject_cast<QuickAccessPlaceholder *>(c.controllers.viewController()));
+        QVERIFY(qobject_cast<ViewController *>(c.controllers.viewController()));
 
         permissionWindowController *guide = c.controllers.permissionWindow();
         QCOMPARE(guide->contentViewController(), c.controllers.permissionGuide());
@@ -157,7 +158,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(popover));
         const QRect free = freeArea();
         QCOMPARE(popover->pos(), QPoint(free.x() + free.width() - 450, free.y()));
-        QCOMPARE(popover->size(), QSize(QuickAccessPlaceholder::kWidth, QuickAccessPlaceholder::kHeight));
+        QCOMPARE(popover->size(), c.controllers.viewController()->sizeHint());
         const Qt::WindowFlags flags = popover->windowFlags();
         QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
         QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
@@ -208,8 +209,8 @@ private Q_SLOTS:
     {
         Context c;
         c.context.history().insertCaptured(QStringLiteral("there at launch"));
-        QuickAccessPlaceholder *list = qobject_cast<QuickAccessPlaceholder *>(c.controllers.viewController());
-        QCOMPARE(list->list()->count(), 1);
+        auto *list = qobject_cast<ViewController *>(c.controllers.viewController());
+        QCOMPARE(list->model()->rowCount(), 1);
         QVERIFY(!c.context.capture().monitor().isStarted());
         QVERIFY(!c.context.history().hasPendingSave());
 
@@ -226,7 +227,7 @@ private Q_SLOTS:
         c.controllers.popoverWindow()->showWindow();
         QVERIFY(c.context.history().waitForWrites());
         QVERIFY(!QFile::exists(file));
-        QCOMPARE(list->list()->item(0)->text(), QStringLiteral("copied later"));
+        QCOMPARE(list->model()->index(0).data(ShownListModel::EntryRole).toString(), QStringLiteral("copied later"));
     }
 
     void theListWindowHidesWhenTheProgramLosesTheFocusOrOnEscape()

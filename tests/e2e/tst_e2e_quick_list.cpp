@@ -1,0 +1,159 @@
+// The quick-access list of the real program, driven from the keyboard as a user does: the shortcut opens it,
+// Ctrl+digit pastes an entry into the window that had the focus, Escape hides it, and a copy made while it is
+// open is at its top at once.
+#include "E2e.h"
+#include "TestDirs.h"
+#include "X11TestOwner.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavrin;
+
+namespace {
+
+QString historyPath()
+{
+    return e2e::dataHome() + QStringLiteral("/tavrin/myfile.plist");
+}
+
+// Settings with a recorded Ctrl+Shift+V quick-access shortcut and a history of three entries, newest first.
+void seedHistory()
+{
+    test::writeFile(historyPath(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<array>\n"
+                                   "\t<string>first entry</string>\n\t<string>second entry</string>\n"
+                                   "\t<string>third entry</string>\n</array>\n</plist>\n");
+    test::writeFile(e2e::settingsPath(),
+                    QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+                                   "\t<key>firstRun</key>\n\t<integer>1</integer>\n"
+                                   "\t<key>userdefaultsCopiedPath</key>\n\t<string>%1</string>\n"
+                                   "\t<key>userdefaults_shortcutKey</key>\n\t<string>V</string>\n"
+                                   "\t<key>userdefaults_shortcutflag</key>\n"
+                                   "\t<array>\n\t\t<integer>14</integer>\n\t\t<integer>11</integer>\n"
+                                   "\t</array>\n</dict>\n</plist>\n")
+                        .arg(historyPath())
+                        .toUtf8());
+}
+
+bool xdotool(const QStringList &arguments)
+{
+    return e2e::runTool(QStringLiteral("xdotool"), arguments).exitCode == 0;
+}
+
+bool pressKeys(const QString &keys)
+{
+    return xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+}
+
+// A text window of our own that writes what is pasted into it to a file, with the focus.
+struct PasteTarget {
+    QTemporaryDir dir;
+    QString output = dir.filePath(QStringLiteral("pasted.txt"));
+    QProcess process;
+    quint64 window = 0;
+
+    bool open()
+    {
+        process.start(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output});
+        if (!process.waitForStarted(5000))
+            return false;
+        const e2e::ToolResult found =
+            e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
+                                                     QStringLiteral("--pid"), QString::number(process.processId())});
+        window = found.out.trimmed().split('\n').value(0).toULongLong();
+        if (window == 0)
+            return false;
+        // A click, as the user gives a window the focus; it also hides the list the launch showed.
+        const QRect frame = e2e::windowGeometry(window);
+        return xdotool({QStringLiteral("mousemove"), QString::number(frame.center().x()),
+                        QString::number(frame.center().y()), QStringLiteral("click"), QStringLiteral("1")}) &&
+               QTest::qWaitFor([this] { return e2e::activeWindow() == window; }, 5000);
+    }
+    QByteArray pasted() const { return test::readFile(output); }
+    ~PasteTarget()
+    {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+};
+
+}  // namespace
+
+class TestE2eQuickList : public QObject {
+    Q_OBJECT
+
+private:
+    // The program with the seeded history, its launch list hidden again by a click into the paste target.
+    bool startWithTarget(e2e::TavrinProcess &tavrin, PasteTarget &target)
+    {
+        seedHistory();
+        return tavrin.start() && tavrin.waitUntilRunning() &&
+               QTest::qWaitFor([&] { return e2e::shownListWindow(tavrin.pid()) != 0; }, 5000) && target.open() &&
+               QTest::qWaitFor([&] { return e2e::shownListWindow(tavrin.pid()) == 0; }, 5000);
+    }
+    bool openListWithShortcut(e2e::TavrinProcess &tavrin)
+    {
+        if (!pressKeys(QStringLiteral("ctrl+shift+v")))
+            return false;
+        return QTest::qWaitFor(
+            [&] {
+                const quint64 list = e2e::shownListWindow(tavrin.pid());
+                return list != 0 && e2e::activeWindow() == list;
+            },
+            5000);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QDir(e2e::configHome() + QStringLiteral("/tavrin")).removeRecursively();
+        QDir(e2e::dataHome() + QStringLiteral("/tavrin")).removeRecursively();
+        e2e::clearClipboard();
+    }
+
+    void ctrlDigitPastesThatEntryIntoTheWindowThatHadTheFocus()
+    {
+        e2e::TavrinProcess tavrin;
+        PasteTarget target;
+        QVERIFY(startWithTarget(tavrin, target));
+        QVERIFY(openListWithShortcut(tavrin));
+        QVERIFY(pressKeys(QStringLiteral("ctrl+2")));
+        QTRY_COMPARE_WITH_TIMEOUT(target.pasted(), QByteArray("second entry"), 5000);
+        QCOMPARE(e2e::shownListWindow(tavrin.pid()), quint64(0));
+        QCOMPARE(e2e::activeWindow(), target.window);
+        QVERIFY(tavrin.terminate());
+        QCOMPARE(tavrin.exitCode(), 0);
+    }
+
+    void escapeHidesTheList()
+    {
+        e2e::TavrinProcess tavrin;
+        PasteTarget target;
+        QVERIFY(startWithTarget(tavrin, target));
+        QVERIFY(openListWithShortcut(tavrin));
+        QVERIFY(pressKeys(QStringLiteral("Escape")));
+        QTRY_COMPARE_WITH_TIMEOUT(e2e::shownListWindow(tavrin.pid()), quint64(0), 5000);
+        QTest::qWait(300);
+        QVERIFY(target.pasted().isEmpty());
+    }
+
+    void aCopyMadeWhileTheListIsOpenIsAtItsTopWithinASecond()
+    {
+        e2e::TavrinProcess tavrin;
+        PasteTarget target;
+        QVERIFY(startWithTarget(tavrin, target));
+        QVERIFY(openListWithShortcut(tavrin));
+        QElapsedTimer clock;
+        clock.start();
+        e2e::copyWithXclip("copied while the list is open");
+        QTest::qWait(int(std::max<qint64>(0, 1100 - clock.elapsed())));
+        // Row 1 of the open list is pasted: it must be the new copy.
+        QVERIFY(e2e::shownListWindow(tavrin.pid()) != 0);
+        QVERIFY(pressKeys(QStringLiteral("ctrl+1")));
+        QTRY_COMPARE_WITH_TIMEOUT(target.pasted(), QByteArray("copied while the list is open"), 5000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestE2eQuickList)
+#include "tst_e2e_quick_list.moc"
