@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Start-up of the real program until its list window is shown, a second start's hand-over, and resident
+# memory, with histories of 0, 10,000 and 100,000 sample entries (five runs each), on a private X11 desktop.
+# Usage: bench/app/measure-startup.sh [build-dir]   (builds a release tavrin and bench_history there)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+
+if [ "${1:-}" != "--inside" ]; then
+  build=${1:-$root/build-bench}
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVRIN_BUILD_TESTS=OFF \
+    -DTAVRIN_BUILD_BENCHMARKS=ON >/dev/null
+  cmake --build "$build" -j2 --target tavrin bench_history >/dev/null
+  samples=$(mktemp -d)
+  trap 'rm -rf "$samples"' EXIT
+  "$build/bench/bench_history" --write-sample="$samples"
+  "$root/tests/e2e/x11-session.sh" "$0" --inside "$build/tavrin" "$samples"
+  exit
+fi
+
+bin=$2
+samples=$3
+data="$XDG_DATA_HOME/tavrin"
+mkdir -p "$XDG_CONFIG_HOME/tavrin" "$data"
+for entries in 0 10000 100000; do
+  if [ "$entries" -eq 0 ]; then
+    rm -f "$data/myfile.plist"
+  else
+    cp "$samples/history-$entries.plist" "$data/myfile.plist"
+  fi
+  for run in 1 2 3 4 5; do
+    cat >"$XDG_CONFIG_HOME/tavrin/settings.plist" <<PLIST
+<?xml version="1.0" encoding="UTF-8"?>
+<plist version="1.0"><dict>
+<key>firstRun</key><integer>1</integer>
+<key>userdefaultsCopiedPath</key><string>$data/myfile.plist</string>
+</dict></plist>
+PLIST
+    t0=$(date +%s%N)
+    "$bin" >/dev/null 2>&1 &
+    pid=$!
+    until [ -n "$(xdotool search --all --pid "$pid" --onlyvisible 2>/dev/null | head -1)" ]; do sleep 0.005; done
+    t1=$(date +%s%N)
+    "$bin" >/dev/null 2>&1
+    t2=$(date +%s%N)
+    sleep 1
+    rss=$(awk '/^VmRSS/ {print int($2 / 1024)}' "/proc/$pid/status")
+    echo "entries=$entries run=$run list_shown_ms=$(((t1 - t0) / 1000000)) second_start_ms=$(((t2 - t1) / 1000000)) rss_mb=$rss"
+    kill "$pid"
+    wait "$pid" || true
+    # Each start inserts the clipboard text and saves; put the sample back for the next run.
+    [ "$entries" -eq 0 ] || cp "$samples/history-$entries.plist" "$data/myfile.plist"
+  done
+done
