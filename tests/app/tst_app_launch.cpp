@@ -1,4 +1,5 @@
 // The launch sequence, the tray item and the actions that show the program's windows, on the fake platform.
+#include "FakeAppContext.h"
 #include "TestDirs.h"
 #include "app/AppContext.h"
 #include "app/AppDelegate.h"
@@ -38,22 +39,11 @@ namespace {
 const QString kLauncher = QString::fromLatin1(AppDelegate::kLauncherIdentifier);
 
 // A program on the fake platform with its settings in memory and its files in the test's own folder.
-struct App {
+struct App : test::FakeAppContext {
     test::TestDirs dirs;
-    FakePlatform *platform = nullptr;
-    SettingsStore *settings = nullptr;
-    std::unique_ptr<AppContext> context;
     std::unique_ptr<AppDelegate> delegate;
 
-    App()
-    {
-        auto fake = std::make_unique<FakePlatform>();
-        platform = fake.get();
-        auto store = std::make_unique<SettingsStore>();
-        settings = store.get();
-        context = std::make_unique<AppContext>(std::move(fake), std::move(store));
-        delegate = std::make_unique<AppDelegate>(*context);
-    }
+    App() { delegate = std::make_unique<AppDelegate>(*context); }
     ~App()
     {
         delegate.reset();

@@ -1,4 +1,5 @@
 #include "CaptureFixture.h"
+#include "PasteKeystroke.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -15,7 +16,7 @@ using Write = FakePasteboard::Write;
 constexpr std::uint64_t kCommand = 0x100000;
 constexpr std::uint64_t kShift = 0x20000;
 
-const QList<Event> kCommandV = {{56, true, 0}, {9, true, kCommand}, {9, false, kCommand}, {56, false, 0}};
+const QList<Event> &kCommandV = test::kPasteKeystroke;
 
 // The engine with its hooks recording into one log.
 struct Pasting : test::CaptureFixture {

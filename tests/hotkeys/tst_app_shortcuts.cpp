@@ -1,3 +1,4 @@
+#include "FakeAppContext.h"
 #include "RecorderFixture.h"
 #include "app/AppContext.h"
 #include "app/AppDelegate.h"
@@ -18,23 +19,13 @@ using namespace tavrin;
 
 namespace {
 
-struct App {
-    FakePlatform *platform = nullptr;
-    SettingsStore *settings = nullptr;
-    std::unique_ptr<AppContext> context;
+struct App : test::FakeAppContext {
     std::unique_ptr<AppDelegate> delegate;
     int windowsShown = 0;
     int toggles = 0;
     int pastes = 0;
 
-    App()
-    {
-        auto fake = std::make_unique<FakePlatform>();
-        platform = fake.get();
-        auto store = std::make_unique<SettingsStore>();
-        settings = store.get();
-        context = std::make_unique<AppContext>(std::move(fake), std::move(store));
-    }
+    App() {}
     ~App()
     {
         delegate.reset();

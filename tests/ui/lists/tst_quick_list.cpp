@@ -1,5 +1,6 @@
 // The quick-access list: its rows, height, modes, search, pastes and keyboard.
 #include "ListFixture.h"
+#include "PasteKeystroke.h"
 #include "store/StringListFiles.h"
 #include "ui/lists/ListSearch.h"
 
@@ -17,8 +18,7 @@ namespace {
 using Event = FakeKeyEventPoster::Event;
 using Write = FakePasteboard::Write;
 
-constexpr std::uint64_t kCommand = 0x100000;
-const QList<Event> kCommandV = {{56, true, 0}, {9, true, kCommand}, {9, false, kCommand}, {56, false, 0}};
+const QList<Event> &kCommandV = test::kPasteKeystroke;
 
 QStringList numbered(int n, const QString &stem = QStringLiteral("entry"))
 {
