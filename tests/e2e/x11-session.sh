@@ -18,13 +18,24 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd picks a free display number and tells us which one.
+# -displayfd picks a free display number and tells us which one. Two sessions starting at the same moment
+# can pick the same number, and the later Xvfb then gives up: start it again.
 exec {fd}<> <(:)
-setsid Xvfb -displayfd "$fd" -screen 0 1280x800x24 -nolisten tcp -noreset >"$session/xvfb.log" 2>&1 &
-pids+=($!)
 display=""
-for _ in $(seq 100); do
-  if read -r -t 0.1 -u "$fd" display && [ -n "$display" ]; then break; fi
+for attempt in 1 2 3 4 5; do
+  setsid Xvfb -displayfd "$fd" -screen 0 1280x800x24 -nolisten tcp -noreset >"$session/xvfb.log" 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do
+    if read -r -t 0.1 -u "$fd" display && [ -n "$display" ]; then break; fi
+    kill -0 "$xvfb" 2>/dev/null || break
+  done
+  if [ -n "$display" ]; then
+    pids+=("$xvfb")
+    break
+  fi
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+  sleep "0.$((RANDOM % 5 + 1))"
 done
 if [ -z "$display" ]; then
   echo "Xvfb did not start:" >&2
