@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command inside a private X11 desktop: Xvfb on a free display, its own D-Bus session bus,
-# openbox as window manager, trayer as tray host, and private XDG folders. Everything started here
-# is stopped again when the command ends, and its exit status is passed on.
+# openbox as window manager, trayer as tray host, and private XDG folders (unless
+# TAVRIN_SESSION_KEEP_FILES=1). Everything started here is stopped again when the command ends, and its
+# exit status is passed on.
 set -euo pipefail
 
 if [ $# -eq 0 ]; then
@@ -46,8 +47,12 @@ export DISPLAY=":$display"
 
 mkdir -p "$session/config" "$session/data" "$session/runtime" "$session/home"
 chmod 700 "$session/runtime"
-export XDG_CONFIG_HOME="$session/config" XDG_DATA_HOME="$session/data" XDG_RUNTIME_DIR="$session/runtime"
-export HOME="$session/home"
+export XDG_RUNTIME_DIR="$session/runtime"
+# Tests get private folders; a user's own session (TAVRIN_SESSION_KEEP_FILES=1) keeps their settings and history.
+if [ "${TAVRIN_SESSION_KEEP_FILES:-}" != 1 ]; then
+  export XDG_CONFIG_HOME="$session/config" XDG_DATA_HOME="$session/data"
+  export HOME="$session/home"
+fi
 export TAVRIN_E2E_SESSION="$session"
 
 bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
