@@ -48,39 +48,30 @@ std::vector<xcb_keycode_t> keycodesFor(xcb_key_symbols_t *symbols, std::uint32_t
 
 }  // namespace
 
-X11HotKeyService::X11HotKeyService(const QByteArray &displayName, QObject *parent) : QObject(parent)
+X11HotKeyService::X11HotKeyService(const QByteArray &displayName, QObject *parent)
+    : QObject(parent), m_x(displayName.isEmpty() ? nullptr : displayName.constData())
 {
-    int screenNumber = 0;
-    m_connection = xcb_connect(displayName.isEmpty() ? nullptr : displayName.constData(), &screenNumber);
-    if (xcb_connection_has_error(m_connection)) {
-        xcb_disconnect(m_connection);
-        m_connection = nullptr;
+    if (!m_x.isValid() || m_x.root() == XCB_WINDOW_NONE)
         return;
-    }
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_connection));
-    for (int i = 0; i < screenNumber && screens.rem > 1; ++i)
-        xcb_screen_next(&screens);
-    m_root = screens.data->root;
-    m_symbols = xcb_key_symbols_alloc(m_connection);
+    m_symbols = xcb_key_symbols_alloc(m_x.get());
     updateLockMasks();
-    m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
+    m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_x.get()), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] { readEvents(); });
 }
 
 X11HotKeyService::~X11HotKeyService()
 {
-    if (!m_connection)
+    if (!m_symbols)
         return;
     for (auto &[ref, grab] : m_grabs)
         ungrab(grab);
     std::free(m_peeked);
     xcb_key_symbols_free(m_symbols);
-    xcb_disconnect(m_connection);
 }
 
 bool X11HotKeyService::isConnected() const
 {
-    return m_connection && !xcb_connection_has_error(m_connection);
+    return m_symbols && m_x.isValid();
 }
 
 OSStatus X11HotKeyService::registerEventHotKey(std::uint32_t keyCode, std::uint32_t modifiers, EventHotKeyID id,
@@ -145,24 +136,24 @@ OSStatus X11HotKeyService::grab(Grab &grab)
     std::erase_if(grab.held, [&](const KeyGrab &held) {
         if (isWanted(held))
             return false;
-        xcb_ungrab_key(m_connection, held.keycode, m_root, held.modifiers);
+        xcb_ungrab_key(m_x.get(), held.keycode, m_x.root(), held.modifiers);
         return true;
     });
-    xcb_flush(m_connection);
+    xcb_flush(m_x.get());
     if (wanted.empty())
         return eventHotKeyInvalidErr;  // not on this keyboard (F13 and up often are not)
 
     std::vector<std::pair<KeyGrab, xcb_void_cookie_t>> attempts;
     for (const KeyGrab &key : wanted) {
         if (std::find(grab.held.begin(), grab.held.end(), key) == grab.held.end())
-            attempts.push_back({key, xcb_grab_key_checked(m_connection, 0, m_root, key.modifiers, key.keycode,
+            attempts.push_back({key, xcb_grab_key_checked(m_x.get(), 0, m_x.root(), key.modifiers, key.keycode,
                                                           XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)});
     }
     // Checked requests: a grab another client holds answers BadAccess before this returns.
     bool refused = false;
     std::vector<KeyGrab> granted;
     for (const auto &[key, cookie] : attempts) {
-        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
+        if (xcb_generic_error_t *error = xcb_request_check(m_x.get(), cookie)) {
             refused = true;
             std::free(error);
         } else {
@@ -171,8 +162,8 @@ OSStatus X11HotKeyService::grab(Grab &grab)
     }
     if (refused) {
         for (const KeyGrab &key : granted)
-            xcb_ungrab_key(m_connection, key.keycode, m_root, key.modifiers);
-        xcb_flush(m_connection);
+            xcb_ungrab_key(m_x.get(), key.keycode, m_x.root(), key.modifiers);
+        xcb_flush(m_x.get());
         return eventHotKeyExistsErr;
     }
     grab.held.insert(grab.held.end(), granted.begin(), granted.end());
@@ -182,9 +173,9 @@ OSStatus X11HotKeyService::grab(Grab &grab)
 void X11HotKeyService::ungrab(Grab &grab)
 {
     for (const KeyGrab &held : grab.held)
-        xcb_ungrab_key(m_connection, held.keycode, m_root, held.modifiers);
+        xcb_ungrab_key(m_x.get(), held.keycode, m_x.root(), held.modifiers);
     grab.held.clear();
-    xcb_flush(m_connection);
+    xcb_flush(m_x.get());
 }
 
 void X11HotKeyService::regrabAll()
@@ -200,7 +191,7 @@ void X11HotKeyService::updateLockMasks()
 {
     m_numLockMask = 0;
     xcb_get_modifier_mapping_reply_t *reply =
-        xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr);
+        xcb_get_modifier_mapping_reply(m_x.get(), xcb_get_modifier_mapping(m_x.get()), nullptr);
     if (!reply)
         return;
     const std::vector<xcb_keycode_t> numLock = keycodesFor(m_symbols, kNumLockKeysym);
@@ -239,16 +230,16 @@ void X11HotKeyService::scheduleRead()
 void X11HotKeyService::readEvents()
 {
     m_readScheduled = false;
-    if (!m_connection)
+    if (!m_symbols)
         return;
     for (;;) {
-        xcb_generic_event_t *event = m_peeked ? std::exchange(m_peeked, nullptr) : xcb_poll_for_event(m_connection);
+        xcb_generic_event_t *event = m_peeked ? std::exchange(m_peeked, nullptr) : xcb_poll_for_event(m_x.get());
         if (!event)
             break;
         handleEvent(event);
         std::free(event);
     }
-    if (xcb_connection_has_error(m_connection) && m_notifier)
+    if (xcb_connection_has_error(m_x.get()) && m_notifier)
         m_notifier->setEnabled(false);
 }
 
@@ -278,7 +269,7 @@ void X11HotKeyService::handleEvent(xcb_generic_event_t *event)
             return;
         // Auto-repeat sends a release and a press with the same time together: the key is still down.
         if (!m_peeked)
-            m_peeked = xcb_poll_for_event(m_connection);
+            m_peeked = xcb_poll_for_event(m_x.get());
         if (m_peeked && (m_peeked->response_type & ~0x80) == XCB_KEY_PRESS) {
             const auto *next = reinterpret_cast<const xcb_key_press_event_t *>(m_peeked);
             if (next->detail == key->detail && next->time == key->time) {

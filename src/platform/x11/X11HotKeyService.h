@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/HotKeyService.h"
+#include "platform/x11/XcbSupport.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -70,8 +71,7 @@ private:
     void handleEvent(xcb_generic_event_t *event);
     void deliver(std::uint32_t kind, EventHotKeyID id);
 
-    xcb_connection_t *m_connection = nullptr;
-    xcb_window_t m_root = 0;
+    xcb::Connection m_x;
     xcb_key_symbols_t *m_symbols = nullptr;
     QSocketNotifier *m_notifier = nullptr;
     std::uint16_t m_numLockMask = 0;

@@ -114,7 +114,7 @@ bool X11Workspace::isOwnWindow(WindowId window) const
 
 QIcon X11Workspace::iconForFile(const QString &path) const
 {
-    return QFileIconProvider().icon(QFileInfo(path));
+    return m_iconProvider.icon(QFileInfo(path));
 }
 
 bool X11Workspace::openUrl(const QUrl &url)

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <array>
-
 #include "platform/Workspace.h"
 #include "platform/x11/XcbSupport.h"
 
+#include <QFileIconProvider>
 #include <QObject>
+
+#include <array>
 
 class QSocketNotifier;
 
@@ -42,6 +43,8 @@ private:
     std::array<xcb_atom_t, 2> m_dockTypes{};
     mutable WindowId m_lastForeign = 0;
     QSocketNotifier *m_notifier = nullptr;
+    // Made once: list rows ask for icons while they are drawn.
+    QFileIconProvider m_iconProvider;
 };
 
 }  // namespace tavrin

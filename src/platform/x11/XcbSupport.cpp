@@ -6,10 +6,10 @@
 
 namespace tavrin::xcb {
 
-Connection::Connection()
+Connection::Connection(const char *displayName)
 {
     int screenNumber = 0;
-    m_connection = xcb_connect(nullptr, &screenNumber);
+    m_connection = xcb_connect(displayName, &screenNumber);
     if (xcb_connection_has_error(m_connection))
         return;
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(m_connection));

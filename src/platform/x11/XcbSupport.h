@@ -21,8 +21,8 @@ using Clock = std::chrono::steady_clock;
 // One private connection to the X server and its first screen.
 class Connection {
 public:
-    /// Connects to $DISPLAY; check isValid().
-    Connection();
+    /// Connects to the named display, $DISPLAY when null; check isValid().
+    explicit Connection(const char *displayName = nullptr);
     ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
