@@ -44,20 +44,33 @@ void ControllerAccessors::registerDefaults()
     setFactory(ids::popoverWindowController, [this] {
         auto *window = new popoverWindowController;
         window->setContentViewController(viewController());
-        Workspace &workspace = *m_context.platform().workspace;
-        window->activateOnDesktop = [&workspace](WId id) { workspace.activateWindow(id); };
+        window->activateOnDesktop = desktopActivation();
         return window;
     });
-    setFactory(ids::mainWindowController, [] { return new mainWindowController; });
+    setFactory(ids::mainWindowController, [this] {
+        auto *window = new mainWindowController;
+        window->activateOnDesktop = desktopActivation();
+        return window;
+    });
     setFactory(ids::sequentialWindowController, [this] {
         CaptureServices &capture = m_context.capture();
         return new PlainQueueWindow(capture.sequentialMode(), capture.queue());
     });
-    setFactory(ids::permissionWindowController, [this] { return new permissionWindowController(permissionGuide()); });
+    setFactory(ids::permissionWindowController, [this] {
+        auto *window = new permissionWindowController(permissionGuide());
+        window->activateOnDesktop = desktopActivation();
+        return window;
+    });
     setFactory(ids::GrantAccessvc, [this] {
         Platform &platform = m_context.platform();
         return new GrantAccessvc(*platform.scheduler, *platform.workspace);
     });
+}
+
+DesktopActivation ControllerAccessors::desktopActivation() const
+{
+    Workspace &workspace = *m_context.platform().workspace;
+    return [&workspace](WId id) { workspace.activateWindow(id); };
 }
 
 void ControllerAccessors::setFactory(const QString &identifier, Factory factory)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/WindowActivation.h"
+
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -65,6 +67,7 @@ public:
 private:
     template <typename T> T *typed(const QString &identifier);
     void registerDefaults();
+    DesktopActivation desktopActivation() const;
 
     AppContext &m_context;
     QMap<QString, Factory> m_factories;

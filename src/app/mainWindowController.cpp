@@ -1,7 +1,5 @@
 #include "app/mainWindowController.h"
 
-#include "app/WindowActivation.h"
-
 namespace tavrin {
 
 mainWindowController::mainWindowController(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -13,7 +11,7 @@ mainWindowController::mainWindowController(QWidget *parent) : QWidget(parent, Qt
 
 void mainWindowController::showWindow()
 {
-    showAndActivate(this);
+    showAndActivate(this, activateOnDesktop);
 }
 
 }  // namespace tavrin

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/WindowActivation.h"
+
 #include <QWidget>
 
 namespace tavrin {
@@ -13,6 +15,9 @@ public:
 
     /// Shows the window (restored if minimised), brings it to the front and gives it the focus.
     void showWindow();
+
+    /// How the desktop is asked to give the window the focus (see showAndActivate).
+    DesktopActivation activateOnDesktop;
 };
 
 }  // namespace tavrin

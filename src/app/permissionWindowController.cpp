@@ -49,12 +49,7 @@ void permissionWindowController::showPermissionGuide()
         placeOnScreen();
         m_placed = true;
     }
-    if (isMinimized())
-        showNormal();
-    else
-        show();
-    raise();
-    activateWindow();
+    showAndActivate(this, activateOnDesktop);
 }
 
 void permissionWindowController::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/WindowActivation.h"
+
 #include <QWidget>
 
 namespace tavrin {
@@ -17,6 +19,9 @@ public:
     GrantAccessvc *contentViewController() const { return m_content; }
     /// Shows the window, brings it to the front and gives it the focus.
     void showPermissionGuide();
+
+    /// How the desktop is asked to give the window the focus (see showAndActivate).
+    DesktopActivation activateOnDesktop;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

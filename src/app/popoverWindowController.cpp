@@ -1,13 +1,10 @@
 #include "app/popoverWindowController.h"
 
-#include "app/WindowActivation.h"
-
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMetaProperty>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace tavrin {
 
@@ -90,29 +87,7 @@ void popoverWindowController::showWindow()
     if (!m_placed)
         placeOnScreen();
     fitToContent();
-    showAndActivate(this);
-    if (!activateOnDesktop)
-        return;
-    // The desktop knows the window only once it is on screen.
-    QWindow *handle = windowHandle();
-    if (handle && handle->isExposed()) {
-        activateOnDesktop(winId());
-    } else if (handle) {
-        m_activateWhenExposed = true;
-        handle->removeEventFilter(this);
-        handle->installEventFilter(this);
-    }
-}
-
-bool popoverWindowController::eventFilter(QObject *watched, QEvent *event)
-{
-    if (m_activateWhenExposed && event->type() == QEvent::Expose && watched == windowHandle() &&
-        windowHandle()->isExposed()) {
-        m_activateWhenExposed = false;
-        if (activateOnDesktop)
-            activateOnDesktop(winId());
-    }
-    return QWidget::eventFilter(watched, event);
+    showAndActivate(this, activateOnDesktop);
 }
 
 void popoverWindowController::keyPressEvent(QKeyEvent *event)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/WindowActivation.h"
+
 #include <QPointer>
 #include <QWidget>
-
-#include <functional>
 
 namespace tavrin {
 
@@ -28,9 +28,8 @@ public:
     /// Shows the window, brings it to the front and gives it the focus.
     void showWindow();
 
-    /// Asks the desktop to give a window the focus whatever application is in front. A global shortcut reaches
-    /// the program without an input event of its own, and window managers may refuse a request that carries none.
-    std::function<void(WId)> activateOnDesktop;
+    /// How the desktop is asked to give the window the focus (see showAndActivate).
+    DesktopActivation activateOnDesktop;
 
     /// True once the window's position was chosen (at the first showing).
     bool isPlaced() const { return m_placed; }
@@ -41,7 +40,6 @@ public Q_SLOTS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     int wantedHeight() const;
@@ -50,7 +48,6 @@ private:
 
     QPointer<QWidget> m_content;
     bool m_placed = false;
-    bool m_activateWhenExposed = false;
 };
 
 }  // namespace tavrin

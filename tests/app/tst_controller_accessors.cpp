@@ -10,6 +10,7 @@
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeWorkspace.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
@@ -31,6 +32,7 @@ struct Context {
     test::TestDirs dirs;
     AppContext context{std::make_unique<FakePlatform>(), std::make_unique<SettingsStore>()};
     ControllerAccessors &controllers = context.controllers();
+    FakeWorkspace &workspace = *static_cast<FakePlatform &>(context.platform()).fakeWorkspace;
 };
 
 // A list view as the popover window sees it: a wanted height that changes with its rows.
@@ -147,6 +149,36 @@ private Q_SLOTS:
         QCOMPARE(destroyed, QList<QString>({QStringLiteral("main window"), QStringLiteral("queue window"),
                                             QStringLiteral("guide window"), QStringLiteral("guide"),
                                             QStringLiteral("popover"), QStringLiteral("list")}));
+    }
+
+    void everyWindowAsksTheDesktopForTheFocusOnceItIsOnScreen()
+    {
+        Context c;
+        QList<Workspace::WindowId> expected;
+        const QList<std::function<QWidget *()>> showings = {
+            [&c] {
+                c.controllers.popoverWindow()->showWindow();
+                return c.controllers.popoverWindow();
+            },
+            [&c] {
+                c.controllers.mainWindow()->showWindow();
+                return c.controllers.mainWindow();
+            },
+            [&c] {
+                c.controllers.permissionWindow()->showPermissionGuide();
+                return c.controllers.permissionWindow();
+            },
+        };
+        for (const auto &show : showings) {
+            QWidget *window = show();
+            show();  // again before it is on screen: still one request
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            expected.append(window->winId());
+            QTRY_COMPARE(c.workspace.activations, expected);
+            show();  // already on screen: asked at once
+            expected.append(window->winId());
+            QCOMPARE(c.workspace.activations, expected);
+        }
     }
 
     void theListWindowOpensAtTheTopRightWithoutFrameAboveOtherWindows()

@@ -18,37 +18,6 @@ bool pressShortcut()
            0;
 }
 
-// Another application's window with the focus.
-struct OtherWindow {
-    QProcess xterm;
-    quint64 window = 0;
-
-    bool open()
-    {
-        xterm.start(QStringLiteral("xterm"), {});
-        if (!xterm.waitForStarted(5000))
-            return false;
-        const e2e::ToolResult found =
-            e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
-                                                     QStringLiteral("--pid"), QString::number(xterm.processId())});
-        window = found.out.trimmed().split('\n').value(0).toULongLong();
-        return window != 0 && click();
-    }
-    bool click() const
-    {
-        const QRect frame = e2e::windowGeometry(window);
-        return e2e::runTool(QStringLiteral("xdotool"),
-                            {QStringLiteral("mousemove"), QString::number(frame.center().x()),
-                             QString::number(frame.center().y()), QStringLiteral("click"), QStringLiteral("1")})
-                   .exitCode == 0;
-    }
-    ~OtherWindow()
-    {
-        xterm.kill();
-        xterm.waitForFinished(5000);
-    }
-};
-
 // Starts the program and waits until the launch has shown its list and the history was saved once (the monitor
 // runs from then on).
 bool startAndWaitForList(e2e::TavrinProcess &tavrin)
@@ -78,7 +47,7 @@ private Q_SLOTS:
         QVERIFY(startAndWaitForList(tavrin));
         QVERIFY(e2e::hasTrayIcon(tavrin.pid()));
 
-        OtherWindow other;
+        e2e::OtherWindow other;
         QVERIFY(other.open());
         QTRY_COMPARE_WITH_TIMEOUT(e2e::activeWindow(), other.window, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(e2e::shownListWindow(tavrin.pid()), quint64(0), 5000);
@@ -138,7 +107,7 @@ private Q_SLOTS:
         e2e::storeRecordedQuickAccessShortcut();
         e2e::TavrinProcess first;
         QVERIFY(startAndWaitForList(first));
-        OtherWindow other;
+        e2e::OtherWindow other;
         QVERIFY(other.open());
         QTRY_COMPARE_WITH_TIMEOUT(e2e::shownListWindow(first.pid()), quint64(0), 5000);
 

@@ -42,41 +42,9 @@ struct Live {
     PasteEngine &engine() { return capture.pasteEngine(); }
 };
 
-bool activateWindow(const QString &window)
+bool launchPasteTarget(e2e::OtherWindow &target, const QString &output)
 {
-    return e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window})
-               .exitCode == 0;
-}
-
-// Another application's window, started as its own process; its window gets the focus.
-struct ForeignWindow {
-    QProcess process;
-    QString window;
-
-    /// Starts the program and activates its window, found by class or, without one, by process id.
-    bool launch(const QString &program, const QStringList &arguments, const QString &windowClass = {})
-    {
-        process.start(program, arguments);
-        if (!process.waitForStarted(5000))
-            return false;
-        const QStringList by = windowClass.isEmpty()
-                                   ? QStringList{QStringLiteral("--pid"), QString::number(process.processId())}
-                                   : QStringList{QStringLiteral("--class"), windowClass};
-        const e2e::ToolResult found = e2e::runTool(
-            QStringLiteral("xdotool"), QStringList{QStringLiteral("search"), QStringLiteral("--sync")} + by);
-        window = QString::fromLatin1(found.out.trimmed().split('\n').value(0));
-        return !window.isEmpty() && activateWindow(window);
-    }
-    ~ForeignWindow()
-    {
-        process.kill();
-        process.waitForFinished(5000);
-    }
-};
-
-bool launchPasteTarget(ForeignWindow &target, const QString &output)
-{
-    return target.launch(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output});
+    return target.open(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output});
 }
 
 }  // namespace
@@ -90,7 +58,7 @@ private Q_SLOTS:
         Live live;
         QTemporaryDir dir;
         const QString output = dir.filePath(QStringLiteral("pasted.txt"));
-        ForeignWindow target;
+        e2e::OtherWindow target;
         QVERIFY(launchPasteTarget(target, output));
 
         // Our list window comes to the front, as when the user opens it to pick an entry.
@@ -99,9 +67,11 @@ private Q_SLOTS:
         list.resize(200, 200);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
-        QVERIFY(activateWindow(QString::number(list.winId())));
+        QVERIFY(e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"),
+                                                         QString::number(list.winId())})
+                    .exitCode == 0);
         QTRY_COMPARE(live.platform->workspace->activeWindow(), Workspace::WindowId(list.winId()));
-        QTRY_COMPARE(live.platform->workspace->lastForeignActiveWindow(), target.window.toULongLong());
+        QTRY_COMPARE(live.platform->workspace->lastForeignActiveWindow(), target.window);
 
         const QString text = QStringLiteral("Exact text – ✓ 42");
         live.engine().pasteItem(text);
@@ -116,7 +86,7 @@ private Q_SLOTS:
         Live live;
         QTemporaryDir dir;
         const QString output = dir.filePath(QStringLiteral("pasted.txt"));
-        ForeignWindow target;
+        e2e::OtherWindow target;
         QVERIFY(launchPasteTarget(target, output));
         QCOMPARE(e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("keydown"), QStringLiteral("shift")}).exitCode,
                  0);
@@ -133,11 +103,9 @@ private Q_SLOTS:
         Live live;
         QTemporaryDir dir;
         const QString output = dir.filePath(QStringLiteral("typed.txt"));
-        ForeignWindow xterm;
-        QVERIFY(xterm.launch(QStringLiteral("xterm"),
-                             {QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"),
-                              QStringLiteral("stty raw -echo; exec cat > '%1'").arg(output)},
-                             QStringLiteral("xterm")));
+        e2e::OtherWindow xterm;
+        QVERIFY(xterm.open(QStringLiteral("xterm"), {QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                                     QStringLiteral("stty raw -echo; exec cat > '%1'").arg(output)}));
         QTRY_COMPARE(live.platform->workspace->windowClass(live.platform->workspace->activeWindow()),
                      QStringLiteral("XTerm"));
         QTest::qWait(300);  // the shell has set the terminal up
@@ -179,7 +147,8 @@ private Q_SLOTS:
         QTest::qWait(2000);
         probe.stop();
         qInfo("worst event-loop delay while the read hangs: %lld ms", worstDelay);
-        QVERIFY2(worstDelay < 200, qPrintable(QString::number(worstDelay)));
+        // A blocked GUI thread would stall for the whole read timeout (3 s); a busy machine delays a timer far less.
+        QVERIFY2(worstDelay < 1000, qPrintable(QString::number(worstDelay)));
         QVERIFY(live.history.items().isEmpty());
         // The read times out, and the next copy is recorded as usual.
         e2e::copyWithXclip("after the silent owner");

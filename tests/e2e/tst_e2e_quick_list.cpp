@@ -47,35 +47,16 @@ bool pressKeys(const QString &keys)
 }
 
 // A text window of our own that writes what is pasted into it to a file, with the focus.
+// A window that writes what is pasted into it to a file; opened by a click, which also hides the list the launch
+// showed.
 struct PasteTarget {
     QTemporaryDir dir;
     QString output = dir.filePath(QStringLiteral("pasted.txt"));
-    QProcess process;
-    quint64 window = 0;
+    e2e::OtherWindow other;
+    const quint64 &window = other.window;
 
-    bool open()
-    {
-        process.start(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output});
-        if (!process.waitForStarted(5000))
-            return false;
-        const e2e::ToolResult found =
-            e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
-                                                     QStringLiteral("--pid"), QString::number(process.processId())});
-        window = found.out.trimmed().split('\n').value(0).toULongLong();
-        if (window == 0)
-            return false;
-        // A click, as the user gives a window the focus; it also hides the list the launch showed.
-        const QRect frame = e2e::windowGeometry(window);
-        return xdotool({QStringLiteral("mousemove"), QString::number(frame.center().x()),
-                        QString::number(frame.center().y()), QStringLiteral("click"), QStringLiteral("1")}) &&
-               QTest::qWaitFor([this] { return e2e::activeWindow() == window; }, 5000);
-    }
+    bool open() { return other.open(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output}); }
     QByteArray pasted() const { return test::readFile(output); }
-    ~PasteTarget()
-    {
-        process.kill();
-        process.waitForFinished(5000);
-    }
 };
 
 }  // namespace

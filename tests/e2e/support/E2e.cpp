@@ -172,6 +172,41 @@ ToolResult readWithXclip(const QString &target)
                                              QStringLiteral("-t"), target, QStringLiteral("-o")});
 }
 
+bool OtherWindow::open(const QString &program, const QStringList &arguments)
+{
+    process.start(program, arguments);
+    if (!process.waitForStarted(5000))
+        return false;
+    // Only a window on screen can take the focus: a window that exists but is not mapped yet would take it later,
+    // from whatever the test shows next.
+    window = xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--pid"), QString::number(process.processId())})
+                 .section(QLatin1Char('\n'), 0, 0)
+                 .toULongLong();
+    return window != 0 && click() && QTest::qWaitFor([this] { return activeWindow() == window; }, 5000);
+}
+
+bool OtherWindow::click() const
+{
+    const QRect frame = windowGeometry(window);
+    return runTool(QStringLiteral("xdotool"),
+                   {QStringLiteral("mousemove"), QString::number(frame.center().x()),
+                    QString::number(frame.center().y()), QStringLiteral("click"), QStringLiteral("1")})
+               .exitCode == 0;
+}
+
+bool OtherWindow::activate() const
+{
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(window)});
+    return QTest::qWaitFor([this] { return activeWindow() == window; }, 5000);
+}
+
+OtherWindow::~OtherWindow()
+{
+    process.kill();
+    process.waitForFinished(5000);
+}
+
 TavrinProcess::TavrinProcess()
 {
     m_process.setProcessChannelMode(QProcess::SeparateChannels);

@@ -52,6 +52,22 @@ void copyWithXclip(const QByteArray &data, const QString &target = QStringLitera
 /// What the CLIPBOARD holds for a target, read with xclip.
 ToolResult readWithXclip(const QString &target = QStringLiteral("UTF8_STRING"));
 
+// Another application's window, started as a process of its own.
+struct OtherWindow {
+    QProcess process;
+    quint64 window = 0;
+
+    /// Starts the program (an xterm unless told otherwise), waits until its window is on screen and clicks into it,
+    /// as the user gives a window the focus; true once it has the focus.
+    bool open(const QString &program = QStringLiteral("xterm"), const QStringList &arguments = {});
+    /// Clicks into the middle of the window.
+    bool click() const;
+    /// Gives the window the focus as a pager would, without the pointer (a window of ours may cover it); true once
+    /// it has the focus.
+    bool activate() const;
+    ~OtherWindow();
+};
+
 // The real tavrin binary ($TAVRIN_BINARY) as a child process.
 class TavrinProcess {
 public:
