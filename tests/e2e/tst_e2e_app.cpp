@@ -22,10 +22,8 @@ bool pressShortcut()
 // runs from then on).
 bool startAndWaitForList(e2e::TavrinProcess &tavrin)
 {
-    return tavrin.start() && tavrin.waitUntilRunning() &&
-           QTest::qWaitFor([&] { return e2e::shownListWindow(tavrin.pid()) != 0; }, 5000) &&
-           QTest::qWaitFor([] { return QFileInfo::exists(e2e::dataHome() + QStringLiteral("/tavrin/myfile.plist")); },
-                           5000);
+    return tavrin.startAndWaitForMonitor() &&
+           QTest::qWaitFor([&] { return e2e::shownListWindow(tavrin.pid()) != 0; }, 5000);
 }
 
 }  // namespace
@@ -34,11 +32,7 @@ class TestE2eApp : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        QDir(e2e::configHome() + QStringLiteral("/tavrin")).removeRecursively();
-        QDir(e2e::dataHome() + QStringLiteral("/tavrin")).removeRecursively();
-    }
+    void init() { e2e::forgetStoredState(); }
 
     void theShortcutShowsTheListAtTheTopRightAboveOtherWindowsAndAClickElsewhereHidesIt()
     {
@@ -98,8 +92,7 @@ private Q_SLOTS:
         QTest::qWait(1100);  // the longest a copy may take to reach the history
         QVERIFY(tavrin.terminate());
         QCOMPARE(tavrin.exitCode(), 0);
-        QVERIFY(test::readFile(e2e::dataHome() + QStringLiteral("/tavrin/myfile.plist"))
-                    .contains("<string>copied after the first run</string>"));
+        QVERIFY(test::readFile(e2e::historyPath()).contains("<string>copied after the first run</string>"));
     }
 
     void aSecondStartBringsTheFirstForwardAndEnds()

@@ -14,23 +14,11 @@ using namespace tavrin;
 
 namespace {
 
-QString historyPath()
-{
-    return e2e::dataHome() + QStringLiteral("/tavrin/myfile.plist");
-}
-
 QStringList historyOnDisk()
 {
-    if (!QFileInfo::exists(historyPath()))
+    if (!QFileInfo::exists(e2e::historyPath()))
         return {};
-    return readStringListAtPath(historyPath());
-}
-
-// Starts the binary and waits until its monitor runs (the history is saved once at that point).
-bool startTavrin(e2e::TavrinProcess &tavrin)
-{
-    return tavrin.start() && tavrin.waitUntilRunning() &&
-           QTest::qWaitFor([] { return QFileInfo::exists(historyPath()); }, 5000);
+    return readStringListAtPath(e2e::historyPath());
 }
 
 }  // namespace
@@ -41,15 +29,14 @@ class TestE2eCapture : public QObject {
 private Q_SLOTS:
     void init()
     {
-        QDir(e2e::configHome() + QStringLiteral("/tavrin")).removeRecursively();
-        QDir(e2e::dataHome() + QStringLiteral("/tavrin")).removeRecursively();
+        e2e::forgetStoredState();
         e2e::clearClipboard();
     }
 
     void aCopyIsInTheHistoryWithinASecondAndSurvivesAQuitBeforeTheSave()
     {
         e2e::TavrinProcess tavrin;
-        QVERIFY(startTavrin(tavrin));
+        QVERIFY(tavrin.startAndWaitForMonitor());
         QElapsedTimer clock;
         clock.start();
         e2e::copyWithXclip("copied in another application");
@@ -64,7 +51,7 @@ private Q_SLOTS:
     void theHistoryFileIsWrittenFiveSecondsAfterTheCopy()
     {
         e2e::TavrinProcess tavrin;
-        QVERIFY(startTavrin(tavrin));
+        QVERIFY(tavrin.startAndWaitForMonitor());
         QElapsedTimer clock;
         clock.start();
         e2e::copyWithXclip("saved later");
@@ -78,7 +65,7 @@ private Q_SLOTS:
     void filesAndQuickSuccessiveCopiesAreEachRecorded()
     {
         e2e::TavrinProcess tavrin;
-        QVERIFY(startTavrin(tavrin));
+        QVERIFY(tavrin.startAndWaitForMonitor());
         e2e::copyWithXclip("file:///tmp/some%20folder/a%20file.txt\r\n", QStringLiteral("text/uri-list"));
         QTest::qWait(300);
         e2e::copyWithXclip("first of two");
@@ -94,7 +81,7 @@ private Q_SLOTS:
     void aCopyMarkedSecretIsNotRecorded()
     {
         e2e::TavrinProcess tavrin;
-        QVERIFY(startTavrin(tavrin));
+        QVERIFY(tavrin.startAndWaitForMonitor());
         {
             SelectionOwner passwordManager({});
             SelectionOffer offer = SelectionOffer::forText(QStringLiteral("hunter2"));
@@ -111,7 +98,7 @@ private Q_SLOTS:
     {
         e2e::copyWithXclip("there before the launch");
         e2e::TavrinProcess tavrin;
-        QVERIFY(startTavrin(tavrin));
+        QVERIFY(tavrin.startAndWaitForMonitor());
         QCOMPARE(historyOnDisk(), QStringList({QStringLiteral("there before the launch")}));
         QTest::qWait(1200);  // the first tick finds no new change
         QVERIFY(tavrin.terminate());

@@ -11,11 +11,7 @@ class TestE2eHotKeysApp : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        QDir(e2e::configHome() + QStringLiteral("/tavrin")).removeRecursively();
-        QDir(e2e::dataHome() + QStringLiteral("/tavrin")).removeRecursively();
-    }
+    void init() { e2e::forgetStoredState(); }
 
     void theStoredQuickAccessShortcutOpensTheList()
     {

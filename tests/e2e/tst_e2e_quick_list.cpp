@@ -13,17 +13,12 @@ using namespace tavrin;
 
 namespace {
 
-QString historyPath()
-{
-    return e2e::dataHome() + QStringLiteral("/tavrin/myfile.plist");
-}
-
 // Settings with a recorded Ctrl+Shift+V quick-access shortcut and a history of three entries, newest first.
 void seedHistory()
 {
-    test::writeFile(historyPath(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<array>\n"
-                                   "\t<string>first entry</string>\n\t<string>second entry</string>\n"
-                                   "\t<string>third entry</string>\n</array>\n</plist>\n");
+    test::writeFile(e2e::historyPath(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<array>\n"
+                                        "\t<string>first entry</string>\n\t<string>second entry</string>\n"
+                                        "\t<string>third entry</string>\n</array>\n</plist>\n");
     test::writeFile(e2e::settingsPath(),
                     QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
                                    "\t<key>firstRun</key>\n\t<integer>1</integer>\n"
@@ -32,7 +27,7 @@ void seedHistory()
                                    "\t<key>userdefaults_shortcutflag</key>\n"
                                    "\t<array>\n\t\t<integer>14</integer>\n\t\t<integer>11</integer>\n"
                                    "\t</array>\n</dict>\n</plist>\n")
-                        .arg(historyPath())
+                        .arg(e2e::historyPath())
                         .toUtf8());
 }
 
@@ -88,8 +83,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        QDir(e2e::configHome() + QStringLiteral("/tavrin")).removeRecursively();
-        QDir(e2e::dataHome() + QStringLiteral("/tavrin")).removeRecursively();
+        e2e::forgetStoredState();
         e2e::clearClipboard();
     }
 

@@ -14,39 +14,25 @@ const QByteArray kHistory("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                           "<plist version=\"1.0\">\n<array>\n\t<string>pinned</string>\n\t<string>second</string>\n"
                           "</array>\n</plist>\n");
 
-QString settingsPath()
-{
-    return e2e::configHome() + QStringLiteral("/tavrin/settings.plist");
-}
-
-QString historyPath()
-{
-    return e2e::dataHome() + QStringLiteral("/tavrin/myfile.plist");
-}
-
 }  // namespace
 
 class TestE2eStartup : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        QDir(e2e::configHome() + QStringLiteral("/tavrin")).removeRecursively();
-        QDir(e2e::dataHome() + QStringLiteral("/tavrin")).removeRecursively();
-    }
+    void init() { e2e::forgetStoredState(); }
 
     void startsWithItsStoredStateAndQuitsCleanlyOnSigterm()
     {
-        test::writeFile(historyPath(), kHistory);
+        test::writeFile(e2e::historyPath(), kHistory);
         const QByteArray settings =
             QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
                            "\t<key>TotalPinCount</key>\n\t<integer>1</integer>\n"
                            "\t<key>firstRun</key>\n\t<integer>1</integer>\n"
                            "\t<key>userdefaultsCopiedPath</key>\n\t<string>%1</string>\n</dict>\n</plist>\n")
-                .arg(historyPath())
+                .arg(e2e::historyPath())
                 .toUtf8();
-        test::writeFile(settingsPath(), settings);
+        test::writeFile(e2e::settingsPath(), settings);
 
         e2e::TavrinProcess tavrin;
         QVERIFY(tavrin.start());
@@ -56,13 +42,13 @@ private Q_SLOTS:
         QCOMPARE(tavrin.exitCode(), 0);
         QVERIFY(tavrin.output().contains("terminate"));
         // Nothing was lost: the history and the pin count are as they were.
-        QCOMPARE(test::readFile(historyPath()), kHistory);
-        QVERIFY(test::readFile(settingsPath()).contains("<key>TotalPinCount</key>\n\t<integer>1</integer>"));
+        QCOMPARE(test::readFile(e2e::historyPath()), kHistory);
+        QVERIFY(test::readFile(e2e::settingsPath()).contains("<key>TotalPinCount</key>\n\t<integer>1</integer>"));
     }
 
     void aDamagedSettingsFileIsKeptAndTheProgramStillStarts()
     {
-        test::writeFile(settingsPath(), QByteArray("\x00\x01garbage<dict>", 15));
+        test::writeFile(e2e::settingsPath(), QByteArray("\x00\x01garbage<dict>", 15));
         e2e::TavrinProcess tavrin;
         QVERIFY(tavrin.start());
         QVERIFY(tavrin.waitUntilRunning());

@@ -2,7 +2,9 @@
 #include "TestDirs.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -39,6 +41,17 @@ QString dataHome()
 QString settingsPath()
 {
     return configHome() + QStringLiteral("/tavrin/settings.plist");
+}
+
+QString historyPath()
+{
+    return dataHome() + QStringLiteral("/tavrin/myfile.plist");
+}
+
+void forgetStoredState()
+{
+    QDir(configHome() + QStringLiteral("/tavrin")).removeRecursively();
+    QDir(dataHome() + QStringLiteral("/tavrin")).removeRecursively();
 }
 
 void storeRecordedQuickAccessShortcut()
@@ -242,6 +255,11 @@ bool TavrinProcess::waitUntilRunning(int timeoutMs)
         QTest::qWait(50);
     }
     return false;
+}
+
+bool TavrinProcess::startAndWaitForMonitor()
+{
+    return start() && waitUntilRunning() && QTest::qWaitFor([] { return QFileInfo::exists(historyPath()); }, 5000);
 }
 
 bool TavrinProcess::terminate(int timeoutMs)

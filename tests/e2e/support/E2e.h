@@ -25,6 +25,10 @@ QString configHome();
 QString dataHome();
 /// The program's settings file there.
 QString settingsPath();
+/// The program's history file there.
+QString historyPath();
+/// Removes the program's settings and data, so that a test starts as on a new machine.
+void forgetStoredState();
 /// Writes the settings of an earlier run that finished its first run and recorded the quick-access shortcut
 /// Ctrl+Shift+V ("V" with Shift and Command, as the recorder stores it).
 void storeRecordedQuickAccessShortcut();
@@ -78,6 +82,8 @@ public:
     bool start(const QStringList &arguments = {});
     /// True once one of the program's windows is mapped on the display (it is up and running).
     bool waitUntilRunning(int timeoutMs = 10000);
+    /// Starts the program and waits until its monitor runs: the first showing of the list saves the history once.
+    bool startAndWaitForMonitor();
     /// Sends SIGTERM and waits for the exit; false when it did not end in time.
     bool terminate(int timeoutMs = 10000);
     bool isRunning() const;
