@@ -71,8 +71,6 @@ struct Program {
     QTemporaryDir dir;
     TimedDispatcher *dispatcher = nullptr;
     std::unique_ptr<AppContext> context;
-    ScriptedAlertPresenter alerts;
-
     Program()
     {
         qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
@@ -97,7 +95,7 @@ struct Program {
 struct ListWindow {
     QWidget window;
     QuickListView *vc;
-    explicit ListWindow(Program &program) : vc(new QuickListView(*program.context, program.alerts, &window))
+    explicit ListWindow(Program &program) : vc(new QuickListView(program.context->viewServices(), &window))
     {
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);

@@ -2,7 +2,7 @@
 #include "app/AppShell.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
-#include "platform/x11/X11Platform.h"
+#include "platform/DefaultPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
 
@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
     }
 
     tavrin::UnixSignalQuit signalQuit;
-    tavrin::AppContext context(tavrin::createX11Platform(),
+    tavrin::AppContext context(tavrin::createDefaultPlatform(),
                                std::make_unique<tavrin::SettingsStore>(tavrin::SettingsStore::defaultPath()));
     tavrin::AppShell delegate(context);
     QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate, &tavrin::AppShell::showQuickList);

@@ -31,7 +31,7 @@ struct Live {
     std::unique_ptr<Platform> platform = createX11Platform();
     SettingsStore settings;
     HistoryStore history{settings, *platform->scheduler};
-    CaptureServices capture{*platform, settings, history};
+    CaptureServices capture{platform->core(), settings, history};
     ProgramHider hider{*platform->workspace};
 
     Live()
