@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Runs a command inside a private headless Wayland desktop: sway on the headless backend (software rendering, one
+# 1280x800 output, swaybar as the tray host), its own D-Bus session bus and private XDG folders (unless
+# TAVRIN_SESSION_KEEP_FILES=1). The command gets WAYLAND_DISPLAY and SWAYSOCK and no DISPLAY. Everything started
+# here is stopped again when the command ends, and its exit status is passed on.
+set -euo pipefail
+
+if [ $# -eq 0 ]; then
+  echo "usage: $0 command [args...]" >&2
+  exit 2
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  # sway refuses to run as root: the whole session, command included, runs as nobody.
+  # Its home is set below, inside the session's folder.
+  exec setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=/nonexistent "$0" "$@"
+fi
+
+session=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-wl.XXXXXX")
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$session"
+}
+trap cleanup EXIT
+
+mkdir -p "$session/config" "$session/data" "$session/runtime" "$session/home"
+chmod 700 "$session/runtime"
+export XDG_RUNTIME_DIR="$session/runtime"
+if [ "${TAVRIN_SESSION_KEEP_FILES:-}" != 1 ]; then
+  export XDG_CONFIG_HOME="$session/config" XDG_DATA_HOME="$session/data"
+  export HOME="$session/home"
+fi
+export TAVRIN_E2E_SESSION="$session"
+unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET SWAYSOCK
+
+bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
+export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
+pids+=("$(echo "$bus" | sed -n 2p)")
+
+cat >"$session/sway.config" <<CONFIG
+output HEADLESS-1 resolution 1280x800
+xwayland ${TAVRIN_SESSION_XWAYLAND:-disable}
+bar {
+  tray_output *
+  status_command none
+}
+CONFIG
+
+WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=1 \
+  setsid sway -c "$session/sway.config" >"$session/sway.log" 2>&1 &
+sway=$!
+pids+=("$sway")
+
+# The compositor is ready once both of its sockets exist.
+socket=""
+ipc=""
+for _ in $(seq 100); do
+  kill -0 "$sway" 2>/dev/null || break
+  socket=$(cd "$XDG_RUNTIME_DIR" && ls wayland-* 2>/dev/null | grep -v '\.lock$' | head -1 || true)
+  ipc=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -1 || true)
+  if [ -n "$socket" ] && [ -n "$ipc" ]; then break; fi
+  sleep 0.1
+done
+if [ -z "$socket" ] || [ -z "$ipc" ]; then
+  echo "sway did not start:" >&2
+  cat "$session/sway.log" >&2
+  exit 1
+fi
+export WAYLAND_DISPLAY="$socket" SWAYSOCK="$ipc"
+
+# The desktop's programs run in sessions of their own, so Ctrl+C reaches only the command; a signal sent to this
+# script is passed on to the command, and the desktop goes once it has ended.
+"$@" &
+command_pid=$!
+trap 'kill -TERM "$command_pid" 2>/dev/null || true' INT TERM
+set +e
+while true; do
+  wait "$command_pid"
+  status=$?
+  kill -0 "$command_pid" 2>/dev/null || break
+done
+set -e
+exit $status
