@@ -2,6 +2,9 @@
 
 #include "E2e.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 namespace tavrin::wayland {
@@ -61,6 +64,33 @@ QByteArray bigText(int bytes)
         text += "line " + QByteArray::number(i) + " of a long clipboard text, with ümlauts\n";
     text.truncate(bytes);
     return text;
+}
+
+}  // namespace tavrin::wayland
+
+namespace tavrin::wayland {
+
+namespace {
+QString focusedIn(const QJsonObject &node)
+{
+    if (node.value(QStringLiteral("focused")).toBool() && node.value(QStringLiteral("type")) == QStringLiteral("con"))
+        return node.value(QStringLiteral("name")).toString();
+    for (const char *children : {"nodes", "floating_nodes"}) {
+        for (const QJsonValue &child : node.value(QLatin1String(children)).toArray()) {
+            const QString found = focusedIn(child.toObject());
+            if (!found.isEmpty())
+                return found;
+        }
+    }
+    return {};
+}
+}  // namespace
+
+QString focusedWindowTitle()
+{
+    const e2e::ToolResult tree =
+        e2e::runTool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
+    return focusedIn(QJsonDocument::fromJson(tree.out).object());
 }
 
 }  // namespace tavrin::wayland

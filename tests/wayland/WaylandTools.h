@@ -23,3 +23,10 @@ QStringList clipboardTypes();
 QByteArray bigText(int bytes);
 
 }  // namespace tavrin::wayland
+
+namespace tavrin::wayland {
+
+/// The title of the window that has the focus, as sway reports it; empty when none.
+QString focusedWindowTitle();
+
+}  // namespace tavrin::wayland

@@ -48,8 +48,8 @@ std::string firstOffered(const std::vector<std::string> &types, std::span<const 
 {
     for (const char *type : wanted) {
         const std::string normal = normalized(type);
-        const auto it = std::find_if(types.begin(), types.end(),
-                                     [&](const std::string &t) { return normalized(t) == normal; });
+        const auto it =
+            std::find_if(types.begin(), types.end(), [&](const std::string &t) { return normalized(t) == normal; });
         if (it != types.end())
             return *it;
     }

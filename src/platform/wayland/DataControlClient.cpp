@@ -144,27 +144,38 @@ void DataControlClient::post(Command command)
     [[maybe_unused]] const ssize_t n = ::write(m_wakeFd, &one, sizeof one);
 }
 
-void DataControlClient::setSelection(SelectionOffer offer, std::function<void()> ended)
+bool DataControlClient::setSelection(SelectionOffer offer, std::function<void()> ended, std::chrono::milliseconds wait)
 {
     auto shared = std::make_shared<Source>(Source{std::move(offer), std::move(ended)});
     if (!m_valid) {
         if (shared->ended)
             shared->ended();
-        return;
+        return false;
     }
-    post([this, shared] { dataControl::setSelection(m_device, makeSource(shared->offer, shared->ended)); });
+    return postAndSync(
+        [this, shared] { dataControl::setSelection(m_device, makeSource(shared->offer, shared->ended)); }, wait);
 }
 
 bool DataControlClient::setPrimarySelection(SelectionOffer offer, std::chrono::milliseconds wait)
 {
     if (!m_valid || !m_hasPrimary)
         return false;
+    return postAndSync(
+        [this, offer = std::move(offer)] { dataControl::setPrimarySelection(m_device, makeSource(offer, {})); }, wait);
+}
+
+bool DataControlClient::postAndSync(Command command, std::chrono::milliseconds wait)
+{
+    if (wait.count() <= 0) {
+        post(std::move(command));
+        return true;
+    }
     // Only the command holds the promise: a command that never runs breaks it, and the wait ends at once.
     auto synced = std::make_shared<std::promise<void>>();
     std::future<void> future = synced->get_future();
-    post([this, offer = std::move(offer), synced] {
-        dataControl::setPrimarySelection(m_device, makeSource(offer, {}));
-        // Once the compositor answers this sync it has handled the request before it.
+    post([this, command = std::move(command), synced] {
+        command();
+        // Once the compositor answers this sync it has handled the requests before it.
         wl_callback *callback = wl_display_sync(m_display->get());
         static const wl_callback_listener listener = {&onSyncDone};
         wl_callback_add_listener(callback, &listener, this);

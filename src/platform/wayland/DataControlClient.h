@@ -64,9 +64,10 @@ public:
 
     /// The selection as last announced.
     Selection selection() const;
-    /// Makes this offer the clipboard; returns at once. ended runs on the client's thread when the compositor drops
-    /// the offer (another selection replaced it) or when it could not be made.
-    void setSelection(SelectionOffer offer, std::function<void()> ended);
+    /// Makes this offer the clipboard and waits (bounded; not at all for 0) until the compositor has it: a paste
+    /// that follows must find it there. ended runs on the client's thread when the compositor drops the offer
+    /// (another selection replaced it) or when it could not be made. False when the wait ran out.
+    bool setSelection(SelectionOffer offer, std::function<void()> ended, std::chrono::milliseconds wait);
     /// Makes this offer the primary selection and waits (bounded) until the compositor has it.
     bool setPrimarySelection(SelectionOffer offer, std::chrono::milliseconds wait);
     /// Asks the owner of the selection `generation` for one type: the read end of a pipe, -1 when no pipe could be
@@ -81,6 +82,8 @@ private:
     using Command = std::function<void()>;
 
     void post(Command command);
+    /// Posts a command that sends requests, and waits (bounded) until the compositor has handled them.
+    bool postAndSync(Command command, std::chrono::milliseconds wait);
     void run();
     void runCommands();
     void fail(const std::string &reason);

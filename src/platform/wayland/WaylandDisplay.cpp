@@ -52,8 +52,8 @@ std::string WaylandDisplay::errorText() const
     const wl_interface *interface = nullptr;
     std::uint32_t id = 0;
     const std::uint32_t code = wl_display_get_protocol_error(m_display, &interface, &id);
-    return std::string("protocol error ") + std::to_string(code) + " on " + (interface ? interface->name : "?") +
-           "@" + std::to_string(id);
+    return std::string("protocol error ") + std::to_string(code) + " on " + (interface ? interface->name : "?") + "@" +
+           std::to_string(id);
 }
 
 std::optional<WaylandDisplay::Global> WaylandDisplay::find(const char *interface) const

@@ -11,7 +11,8 @@
 namespace tavrin {
 
 namespace {
-constexpr std::chrono::milliseconds kPrimaryWait{1000};
+// How long a write waits for the compositor to take it.
+constexpr std::chrono::milliseconds kWriteWait{1000};
 // A selection that changes during every read is read this often, then taken as it came.
 constexpr int kReadAttempts = 3;
 }  // namespace
@@ -77,7 +78,7 @@ void WaylandPasteboard::onSelection(const DataControlClient::Selection &selectio
         lock.unlock();
         if (again) {
             qCInfo(lcWayland) << "the clipboard became empty; offering its last content again";
-            write(std::move(*again));
+            write(std::move(*again), std::chrono::milliseconds(0));  // on the client's own thread: no waiting
         } else {
             countForeignChange();
         }
@@ -92,7 +93,7 @@ void WaylandPasteboard::countForeignChange()
     QMetaObject::invokeMethod(this, &WaylandPasteboard::notifyListener, Qt::QueuedConnection);
 }
 
-void WaylandPasteboard::write(SelectionOffer offer)
+void WaylandPasteboard::write(SelectionOffer offer, std::chrono::milliseconds wait)
 {
     std::uint64_t serial = 0;
     {
@@ -101,16 +102,21 @@ void WaylandPasteboard::write(SelectionOffer offer)
         m_lastWrite = offer;
     }
     offer.formats.push_back({clipboardTypes::ownMarkType({m_instance, serial}), {}, {}});
-    m_client->setSelection(std::move(offer), [this, serial] {
-        std::lock_guard lock(m_mutex);
-        m_ledger.settle(serial);
-    });
+    const bool taken = m_client->setSelection(
+        std::move(offer),
+        [this, serial] {
+            std::lock_guard lock(m_mutex);
+            m_ledger.settle(serial);
+        },
+        wait);
+    if (!taken && m_client->isValid())
+        qCWarning(lcWayland) << "the compositor did not take our clipboard offer in time";
 }
 
 void WaylandPasteboard::writeOffer(SelectionOffer offer)
 {
     ++m_changeCount;
-    write(std::move(offer));
+    write(std::move(offer), kWriteWait);
 }
 
 void WaylandPasteboard::writeFileUrl(const QString &absolutePath)
@@ -130,7 +136,7 @@ void WaylandPasteboard::offerAsPrimarySelection()
         std::lock_guard lock(m_mutex);
         offer = m_lastWrite;
     }
-    if (offer && !m_client->setPrimarySelection(std::move(*offer), kPrimaryWait))
+    if (offer && !m_client->setPrimarySelection(std::move(*offer), kWriteWait))
         qCWarning(lcWayland) << "the primary selection could not be offered";
 }
 

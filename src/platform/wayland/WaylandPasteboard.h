@@ -60,7 +60,7 @@ private:
     };
 
     void onSelection(const DataControlClient::Selection &selection);
-    void write(SelectionOffer offer);
+    void write(SelectionOffer offer, std::chrono::milliseconds wait);
     Read readSelection(const DataControlClient::Selection &selection);
     std::optional<QByteArray> readType(std::uint64_t generation, const std::string &type);
     void countForeignChange();

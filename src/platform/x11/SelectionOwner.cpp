@@ -6,7 +6,6 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
-
 namespace tavrin {
 
 namespace {
