@@ -83,7 +83,7 @@ struct Program {
         auto settings = std::make_unique<SettingsStore>();
         const QString file = dir.filePath(QStringLiteral("history.plist"));
         writeStringListAtPath(file, bench::sampleHistory(kEntries));
-        settings->setString(keys::userdefaultsCopiedPath, file);
+        settings->setString(keys::historyPath, file);
         context = std::make_unique<AppContext>(std::move(platform), std::move(settings));
         context->history().loadHistory();
     }

@@ -110,11 +110,11 @@ void AppDelegate::applicationDidFinishLaunching()
 
     history.loadPinCount();
     // Starting at login: the desktop's autostart switch. A backend without one leaves the choice stored only.
-    if (const std::optional<bool> atLogin = settings.boolValue(keys::LoginStartStatus); atLogin && platform.loginItems)
+    if (const std::optional<bool> atLogin = settings.boolValue(keys::startAtLogin); atLogin && platform.loginItems)
         platform.loginItems->setLoginItemEnabled(QString::fromLatin1(kLauncherIdentifier), *atLogin);
     // A value of another type reads as missing, and sequential paste needs an integer here.
-    if (!settings.integer(keys::SequentialPasteStayle))
-        settings.setInteger(keys::SequentialPasteStayle, 0);
+    if (!settings.integer(keys::sequentialPasteOrder))
+        settings.setInteger(keys::sequentialPasteOrder, 0);
     capture.sound().load();
     registerStoredShortcuts();
     m_context.groups().loadGroupNames();

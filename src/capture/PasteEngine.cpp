@@ -109,9 +109,9 @@ void PasteEngine::checkPermission()
 {
     if (!m_system.isAtLeast(10, 13))
         return;
-    if (!m_settings.boolValue(keys::firstPastefromapp)) {
+    if (!m_settings.boolValue(keys::pastedBefore)) {
         // The very first paste request never opens the permission guide.
-        m_settings.setBool(keys::firstPastefromapp, true);
+        m_settings.setBool(keys::pastedBefore, true);
         return;
     }
     if (!m_accessibility.isProcessTrusted(true) && hooks.showPermissionGuide)

@@ -62,7 +62,7 @@ void SequentialMode::sequentialPasteNext()
     printPressed();
     if (m_queue.isEmpty())
         return;
-    const auto order = m_settings.integer(keys::SequentialPasteStayle);
+    const auto order = m_settings.integer(keys::sequentialPasteOrder);
     if (!order)
         return;  // the launch stores the key; without it there is no order to take an entry by
     const QString entry = *order == 0 ? m_queue.takeFirst() : m_queue.takeLast();

@@ -28,9 +28,9 @@ constexpr CodedModifier kCodedModifiers[] = {
 const std::array<AppShortcut, 3> &AppShortcut::all()
 {
     static const std::array<AppShortcut, 3> shortcuts{{
-        {1, keys::userdefaults_shortcutKey, keys::userdefaults_shortcutflag},
-        {2, keys::userdefaults_sequentialtoggleKey, keys::userdefaults_sequentialtoggleflag},
-        {3, keys::userdefaults_sequentialPasteKey, keys::userdefaults_sequentialPasteflag},
+        {1, keys::quickAccessKeyName, keys::quickAccessModifiers},
+        {2, keys::toggleSequentialKeyName, keys::toggleSequentialModifiers},
+        {3, keys::sequentialPasteKeyName, keys::sequentialPasteModifiers},
     }};
     return shortcuts;
 }

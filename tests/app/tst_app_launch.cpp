@@ -75,12 +75,12 @@ private Q_SLOTS:
         App app;
         const QString file = app.dirs.documents() + QStringLiteral("/myfile.plist");
         writeStringListAtPath(file, {QStringLiteral("pinned"), QStringLiteral("older")});
-        app.settings->setString(keys::userdefaultsCopiedPath, file);
-        app.settings->setInteger(keys::TotalPinCount, 1);
-        app.settings->setBool(keys::LoginStartStatus, true);
-        app.settings->setStringArray(keys::pasteboardArr, {QStringLiteral("Work")});
-        app.settings->setString(keys::userdefaults_shortcutKey, QStringLiteral("V"));
-        app.settings->setIntegerArray(keys::userdefaults_shortcutflag, {14, 11});
+        app.settings->setString(keys::historyPath, file);
+        app.settings->setInteger(keys::pinCount, 1);
+        app.settings->setBool(keys::startAtLogin, true);
+        app.settings->setStringArray(keys::groupNames, {QStringLiteral("Work")});
+        app.settings->setString(keys::quickAccessKeyName, QStringLiteral("V"));
+        app.settings->setIntegerArray(keys::quickAccessModifiers, {14, 11});
         app.finishedFirstRunBefore();
         app.platform->fakePasteboard->copyText(QStringLiteral("on the clipboard"));
         app.platform->fakePasteboard->copyText(QStringLiteral("copied again"));
@@ -88,8 +88,8 @@ private Q_SLOTS:
 
         // The login choice goes to the desktop's switch for the launcher.
         QCOMPARE(app.platform->fakeLoginItems->requests, (QList<QPair<QString, bool>>{{kLauncher, true}}));
-        QCOMPARE(app.settings->integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(0));
-        QCOMPARE(app.settings->boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(true));
+        QCOMPARE(app.settings->integer(keys::sequentialPasteOrder), std::optional<std::int64_t>(0));
+        QCOMPARE(app.settings->boolValue(keys::soundEnabled), std::optional<bool>(true));
         QVERIFY(app.platform->fakeHotKeyService->isRegistered(9, 0x300));
         QCOMPARE(app.context->groups().groupNames(), QStringList{QStringLiteral("Work")});
         // The clipboard's text goes below the pins of the history read from the file, and the monitor starts from
@@ -113,12 +113,12 @@ private Q_SLOTS:
     {
         App app;
         app.finishedFirstRunBefore();
-        app.settings->setInteger(keys::SequentialPasteStayle, 1);
-        app.settings->setBool(keys::userdeafultsSoundEnable, false);
-        app.settings->setString(keys::LoginStartStatus, QStringLiteral("yes"));
+        app.settings->setInteger(keys::sequentialPasteOrder, 1);
+        app.settings->setBool(keys::soundEnabled, false);
+        app.settings->setString(keys::startAtLogin, QStringLiteral("yes"));
         app.launch();
-        QCOMPARE(app.settings->integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(1));
-        QCOMPARE(app.settings->boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(false));
+        QCOMPARE(app.settings->integer(keys::sequentialPasteOrder), std::optional<std::int64_t>(1));
+        QCOMPARE(app.settings->boolValue(keys::soundEnabled), std::optional<bool>(false));
         QVERIFY(app.platform->fakeLoginItems->requests.isEmpty());
     }
 
@@ -126,9 +126,9 @@ private Q_SLOTS:
     {
         App app;
         app.finishedFirstRunBefore();
-        app.settings->setString(keys::SequentialPasteStayle, QStringLiteral("first"));
+        app.settings->setString(keys::sequentialPasteOrder, QStringLiteral("first"));
         app.launch();
-        QCOMPARE(app.settings->integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(0));
+        QCOMPARE(app.settings->integer(keys::sequentialPasteOrder), std::optional<std::int64_t>(0));
     }
 
     void aBackendWithoutLoginItemsOrNotificationsStillLaunches()
@@ -137,11 +137,11 @@ private Q_SLOTS:
         app.platform->loginItems.reset();
         app.platform->notificationCenter.reset();
         app.finishedFirstRunBefore();
-        app.settings->setBool(keys::LoginStartStatus, true);
+        app.settings->setBool(keys::startAtLogin, true);
         app.platform->fakeWorkspace->runningApplications.insert(kLauncher);
         app.launch();
         QVERIFY(app.listShown());
-        QCOMPARE(app.settings->boolValue(keys::LoginStartStatus), std::optional<bool>(true));
+        QCOMPARE(app.settings->boolValue(keys::startAtLogin), std::optional<bool>(true));
     }
 
     void aFirstRunEndsAtOnceWithTheTrayItemAndTheList()
@@ -196,8 +196,8 @@ private Q_SLOTS:
         App app;
         QVERIFY(!app.delegate->statusItem().isSetUp());
         QVERIFY(!app.delegate->statusItem().trayIcon()->isVisible());
-        app.settings->setString(keys::userdefaults_shortcutKey, QStringLiteral("V"));
-        app.settings->setIntegerArray(keys::userdefaults_shortcutflag, {14, 11});
+        app.settings->setString(keys::quickAccessKeyName, QStringLiteral("V"));
+        app.settings->setIntegerArray(keys::quickAccessModifiers, {14, 11});
         app.finishedFirstRunBefore();
         app.launch();
 
@@ -261,8 +261,8 @@ private Q_SLOTS:
     void theQueueWindowIsCreatedWhenSequentialModeIsFirstSwitchedOn()
     {
         App app;
-        app.settings->setString(keys::userdefaults_sequentialtoggleKey, QStringLiteral("s"));
-        app.settings->setIntegerArray(keys::userdefaults_sequentialtoggleflag, {12, 13});
+        app.settings->setString(keys::toggleSequentialKeyName, QStringLiteral("s"));
+        app.settings->setIntegerArray(keys::toggleSequentialModifiers, {12, 13});
         app.finishedFirstRunBefore();
         app.launch();
         SequentialMode &mode = app.context->capture().sequentialMode();

@@ -249,7 +249,7 @@ private Q_SLOTS:
         c.controllers.popoverWindow()->showWindow();
         QVERIFY(c.context.capture().monitor().isStarted());
         QVERIFY(c.context.history().waitForWrites());
-        const QString file = *c.context.settings().string(keys::userdefaultsCopiedPath);
+        const QString file = *c.context.settings().string(keys::historyPath);
         QCOMPARE(readStringListAtPath(file), QStringList{QStringLiteral("there at launch")});
 
         // Later showings save nothing; the list follows the history.

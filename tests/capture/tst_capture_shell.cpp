@@ -43,7 +43,7 @@ private Q_SLOTS:
         test::CaptureFixture f;
         PlainQueueWindow window(f.sequential(), f.capture.queue());
         f.sequential().setWindow(&window);
-        f.settings.setInteger(keys::SequentialPasteStayle, 0);
+        f.settings.setInteger(keys::sequentialPasteOrder, 0);
         f.monitor().start();
         f.sequential().showSequentialPasteQueue();
         QVERIFY(f.sequential().isOn());

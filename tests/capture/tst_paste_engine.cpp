@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCOMPARE(f.keys.events, kCommandV);
         // The first request ever stores the flag and skips the trust check.
         QCOMPARE(f.accessibility.checks, 0);
-        QCOMPARE(f.settings.boolValue(keys::firstPastefromapp), std::optional<bool>(true));
+        QCOMPARE(f.settings.boolValue(keys::pastedBefore), std::optional<bool>(true));
         QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
     }
 
@@ -92,7 +92,7 @@ private Q_SLOTS:
         f.engine().start();
         f.engine().start();
         QCOMPARE(f.accessibility.checks, 0);
-        QVERIFY(!f.settings.contains(keys::firstPastefromapp));
+        QVERIFY(!f.settings.contains(keys::pastedBefore));
         QCOMPARE(f.keys.events.size(), 8);
     }
 

@@ -16,7 +16,7 @@ namespace {
 struct Sequential : test::CaptureFixture {
     explicit Sequential(int order)
     {
-        settings.setInteger(keys::SequentialPasteStayle, order);
+        settings.setInteger(keys::sequentialPasteOrder, order);
         monitor().start();
     }
     void copy(const QString &text)
@@ -169,7 +169,7 @@ private Q_SLOTS:
         Sequential f(0);
         f.sequential().toggleSequentialMode();
         f.copy(QStringLiteral("kept"));
-        f.settings.remove(keys::SequentialPasteStayle);
+        f.settings.remove(keys::sequentialPasteOrder);
         QCOMPARE(f.pressPaste(), QStringLiteral("<nothing>"));
         QVERIFY(f.keys.events.isEmpty());
         QCOMPARE(f.capture.queue().items(), QStringList({"kept"}));

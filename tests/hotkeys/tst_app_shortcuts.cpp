@@ -83,12 +83,12 @@ private Q_SLOTS:
     void launchRegistersEveryRecordedShortcut()
     {
         App app;
-        app.settings->setString(keys::userdefaults_shortcutKey, QStringLiteral("V"));
-        app.settings->setIntegerArray(keys::userdefaults_shortcutflag, {14, 11});
-        app.settings->setString(keys::userdefaults_sequentialtoggleKey, QStringLiteral("t"));
-        app.settings->setIntegerArray(keys::userdefaults_sequentialtoggleflag, {});  // not recorded
-        app.settings->setString(keys::userdefaults_sequentialPasteKey, QStringLiteral("f5"));
-        app.settings->setIntegerArray(keys::userdefaults_sequentialPasteflag, {12});
+        app.settings->setString(keys::quickAccessKeyName, QStringLiteral("V"));
+        app.settings->setIntegerArray(keys::quickAccessModifiers, {14, 11});
+        app.settings->setString(keys::toggleSequentialKeyName, QStringLiteral("t"));
+        app.settings->setIntegerArray(keys::toggleSequentialModifiers, {});  // not recorded
+        app.settings->setString(keys::sequentialPasteKeyName, QStringLiteral("f5"));
+        app.settings->setIntegerArray(keys::sequentialPasteModifiers, {12});
         app.launch();
 
         QCOMPARE(app.service().registrations().size(), std::size_t(2));
@@ -138,8 +138,8 @@ private Q_SLOTS:
     void aHotKeyOutlivingTheDelegateRunsNothing()
     {
         App app;
-        app.settings->setString(keys::userdefaults_shortcutKey, QStringLiteral("v"));
-        app.settings->setIntegerArray(keys::userdefaults_shortcutflag, {11});
+        app.settings->setString(keys::quickAccessKeyName, QStringLiteral("v"));
+        app.settings->setIntegerArray(keys::quickAccessModifiers, {11});
         app.launch();
         const std::shared_ptr<HotKey> kept = app.delegate->hotKey();
         app.delegate.reset();

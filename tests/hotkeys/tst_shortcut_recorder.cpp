@@ -38,8 +38,8 @@ private Q_SLOTS:
         QCOMPARE(f.view.labels[1], QStringLiteral(u"\u21E7\u2318"));
 
         QVERIFY(f.recorder.keyDown(keyEvent(QStringLiteral("V"), 9, kCommand | kShift)));
-        QCOMPARE(f.settings.string(keys::userdefaults_shortcutKey), std::optional<QString>(QStringLiteral("V")));
-        QCOMPARE(f.settings.integerArray(keys::userdefaults_shortcutflag), Codes(QList<std::int64_t>{14, 11}));
+        QCOMPARE(f.settings.string(keys::quickAccessKeyName), std::optional<QString>(QStringLiteral("V")));
+        QCOMPARE(f.settings.integerArray(keys::quickAccessModifiers), Codes(QList<std::int64_t>{14, 11}));
         QVERIFY(f.service.isRegistered(9, 0x300));
         QVERIFY(f.holder.slots[0]);
         QCOMPARE(f.view.labels[1], QStringLiteral(u"\u21E7\u2318V"));
@@ -64,7 +64,7 @@ private Q_SLOTS:
         QCOMPARE(f.view.alerts, QStringList{QStringLiteral("Please use a different key combination.")});
         QVERIFY(!f.view.dimmingHidden);
         QCOMPARE(f.view.labels[2], QString());
-        QVERIFY(!f.settings.contains(keys::userdefaults_sequentialtoggleKey));
+        QVERIFY(!f.settings.contains(keys::toggleSequentialKeyName));
         QVERIFY(f.service.registrations().empty());
         QVERIFY(f.recorder.recordingToggleSequential());
         f.view.answer();
@@ -72,9 +72,9 @@ private Q_SLOTS:
 
         // Still recording: the next combination is tried in its place.
         QVERIFY(f.recorder.keyDown(keyEvent(QStringLiteral("c"), 8, kCommand | kOption)));
-        QCOMPARE(f.settings.string(keys::userdefaults_sequentialtoggleKey),
+        QCOMPARE(f.settings.string(keys::toggleSequentialKeyName),
                  std::optional<QString>(QStringLiteral("c")));
-        QCOMPARE(f.settings.integerArray(keys::userdefaults_sequentialtoggleflag), Codes(QList<std::int64_t>{13, 11}));
+        QCOMPARE(f.settings.integerArray(keys::toggleSequentialModifiers), Codes(QList<std::int64_t>{13, 11}));
         QVERIFY(f.service.isRegistered(8, 0x900));
         QCOMPARE(f.view.alerts.size(), 1);
     }
@@ -104,7 +104,7 @@ private Q_SLOTS:
         f.view.answer();
         f.recorder.keyDown(keyEvent(characters, std::uint16_t(keyCode), kCommand | kControl));
         QCOMPARE(f.view.alerts.size(), 1);
-        QVERIFY(f.settings.contains(keys::userdefaults_shortcutKey));
+        QVERIFY(f.settings.contains(keys::quickAccessKeyName));
     }
 
     void functionKeysAreNamedByKeyCode()
@@ -112,9 +112,9 @@ private Q_SLOTS:
         RecorderFixture f;
         f.recorder.startRecording(3);
         QVERIFY(f.recorder.keyDown(keyEvent(QStringLiteral(u"\uF708"), 96, kControl)));
-        QCOMPARE(f.settings.string(keys::userdefaults_sequentialPasteKey),
+        QCOMPARE(f.settings.string(keys::sequentialPasteKeyName),
                  std::optional<QString>(QStringLiteral("f5")));
-        QCOMPARE(f.settings.integerArray(keys::userdefaults_sequentialPasteflag), Codes(QList<std::int64_t>{12}));
+        QCOMPARE(f.settings.integerArray(keys::sequentialPasteModifiers), Codes(QList<std::int64_t>{12}));
         QVERIFY(f.service.isRegistered(96, 0x1000));
         QCOMPARE(f.view.labels[3], QStringLiteral(u"\u2303f5"));
     }
@@ -125,7 +125,7 @@ private Q_SLOTS:
         f.recorder.startRecording(1);
         QVERIFY(f.recorder.keyDown(keyEvent(QStringLiteral("v"), 9, ModifierFlags::capsLock)));
         QVERIFY(f.recorder.recordingQuickAccess());
-        QVERIFY(!f.settings.contains(keys::userdefaults_shortcutKey));
+        QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
         QVERIFY(f.service.registrations().empty());
         QVERIFY(f.view.alerts.isEmpty());
         // Keys that type nothing at all do not end the recording either.
@@ -155,8 +155,8 @@ private Q_SLOTS:
         f.recorder.startRecording(2);
         QVERIFY(!f.recorder.recordingQuickAccess());
         QVERIFY(f.recorder.recordingToggleSequential());
-        QVERIFY(!f.settings.contains(keys::userdefaults_shortcutKey));
-        QVERIFY(!f.settings.contains(keys::userdefaults_shortcutflag));
+        QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
+        QVERIFY(!f.settings.contains(keys::quickAccessModifiers));
         QCOMPARE(f.view.labels[1], QStringLiteral("Click here to enter shortcut"));
         QCOMPARE(f.view.labels[2], QString());
     }
@@ -170,7 +170,7 @@ private Q_SLOTS:
         f.recorder.startRecording(1);
         QVERIFY(f.service.registrations().empty());
         QVERIFY(!f.holder.slots[0]);
-        QVERIFY(!f.settings.contains(keys::userdefaults_shortcutKey));
+        QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
         f.recorder.clearShortcut(1);
         QVERIFY(!f.recorder.recordingQuickAccess());
         QCOMPARE(f.view.labels[1], QStringLiteral("Click here to enter shortcut"));
@@ -179,12 +179,12 @@ private Q_SLOTS:
     void showShortcutsReadsTheStoredForm()
     {
         RecorderFixture f;
-        f.settings.setString(keys::userdefaults_shortcutKey, QStringLiteral("v"));
-        f.settings.setIntegerArray(keys::userdefaults_shortcutflag, {});
-        f.settings.setString(keys::userdefaults_sequentialtoggleKey, QStringLiteral("v"));
-        f.settings.setIntegerArray(keys::userdefaults_sequentialtoggleflag, {11, 99, 13});
-        f.settings.setString(keys::userdefaults_sequentialPasteKey, QStringLiteral("p"));
-        f.settings.setString(keys::userdefaults_sequentialPasteflag, QStringLiteral("11"));  // wrong type
+        f.settings.setString(keys::quickAccessKeyName, QStringLiteral("v"));
+        f.settings.setIntegerArray(keys::quickAccessModifiers, {});
+        f.settings.setString(keys::toggleSequentialKeyName, QStringLiteral("v"));
+        f.settings.setIntegerArray(keys::toggleSequentialModifiers, {11, 99, 13});
+        f.settings.setString(keys::sequentialPasteKeyName, QStringLiteral("p"));
+        f.settings.setString(keys::sequentialPasteModifiers, QStringLiteral("11"));  // wrong type
         f.recorder.startRecording(1);
         f.recorder.showShortcuts();
         QCOMPARE(f.recorder.recordingShortcut(), 0);
@@ -210,7 +210,7 @@ private Q_SLOTS:
         f.recorder.stopRecording();  // the pane disappears
         QCOMPARE(f.menuItemStates, (QList<bool>{false, true}));
         QVERIFY(!f.recorder.keyDown(keyEvent(QStringLiteral("v"), 9, kCommand | kShift)));
-        QVERIFY(!f.settings.contains(keys::userdefaults_shortcutKey));
+        QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
         f.recorder.stopRecording();
         QCOMPARE(f.menuItemStates.size(), 2);
     }
@@ -221,19 +221,19 @@ private Q_SLOTS:
         // The shifted comma key is stored as a comma.
         f.recorder.startRecording(1);
         f.recorder.keyDown(keyEvent(QStringLiteral("<"), 43, kCommand | kShift));
-        QCOMPARE(f.settings.string(keys::userdefaults_shortcutKey), std::optional<QString>(QStringLiteral(",")));
+        QCOMPARE(f.settings.string(keys::quickAccessKeyName), std::optional<QString>(QStringLiteral(",")));
         QVERIFY(f.service.isRegistered(43, 0x300));
         // A symbol no key is named by is stored as the key pressed, never as the A key.
         f.recorder.startRecording(2);
         f.recorder.keyDown(keyEvent(QStringLiteral("!"), 18, kCommand | kShift));
-        QCOMPARE(f.settings.string(keys::userdefaults_sequentialtoggleKey),
+        QCOMPARE(f.settings.string(keys::toggleSequentialKeyName),
                  std::optional<QString>(QStringLiteral("one")));
         QVERIFY(f.service.isRegistered(18, 0x300));
         QVERIFY(!f.service.isRegistered(0, 0x300));
         // An arrow types nothing printable.
         f.recorder.startRecording(3);
         f.recorder.keyDown(keyEvent(QString(), 126, kControl | kOption));
-        QCOMPARE(f.settings.string(keys::userdefaults_sequentialPasteKey),
+        QCOMPARE(f.settings.string(keys::sequentialPasteKeyName),
                  std::optional<QString>(QStringLiteral("uparrow")));
         QVERIFY(f.service.isRegistered(126, 0x1800));
         QVERIFY(f.view.alerts.isEmpty());
@@ -246,7 +246,7 @@ private Q_SLOTS:
         f.recorder.keyDown(keyEvent(QStringLiteral(u"\u00A7"), ShortcutKeyEvent::unknownKeyCode, kControl));
         QCOMPARE(f.view.alerts.size(), 1);
         QVERIFY(f.recorder.recordingQuickAccess());
-        QVERIFY(!f.settings.contains(keys::userdefaults_shortcutKey));
+        QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
     }
 
     void aRefusedCombinationIsRecordedAgain_data()
@@ -275,7 +275,7 @@ private Q_SLOTS:
         QVERIFY(f.recorder.recordingQuickAccess());
         QVERIFY(f.view.dimmingHidden);
         QCOMPARE(f.view.labels[1], QString());
-        QVERIFY(!f.settings.contains(keys::userdefaults_shortcutKey));
+        QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
         QVERIFY(!f.holder.slots[0]);
         QVERIFY(f.controller.hotKeys().empty());
         QVERIFY(f.shortcuts.shortcutKeyName.isEmpty());
@@ -305,7 +305,7 @@ private Q_SLOTS:
     {
         RecorderFixture f;
         f.service.takeByOtherApplication(9, 0x300);
-        f.shortcuts.loadShortcut(keys::userdefaults_shortcutKey, keys::userdefaults_shortcutflag);
+        f.shortcuts.loadShortcut(keys::quickAccessKeyName, keys::quickAccessModifiers);
         f.shortcuts.shortcutKeyName = QStringLiteral("v");
         f.shortcuts.shortcutModifiers = ModifierFlags(kCommand | kShift);
         f.shortcuts.registerShortcut(1);

@@ -179,10 +179,10 @@ void ViewController::viewDidLoad()
 void ViewController::loadShowTooltip()
 {
     SettingsStore &settings = m_context.settings();
-    if (const auto stored = settings.boolValue(keys::kshowtooltip)) {
+    if (const auto stored = settings.boolValue(keys::showTooltip)) {
         m_showTooltip = *stored;
     } else {
-        settings.setBool(keys::kshowtooltip, true);
+        settings.setBool(keys::showTooltip, true);
         m_showTooltip = true;
     }
 }

@@ -218,7 +218,7 @@ void ViewController::ClearSequentialPasteQueue()
 void ViewController::tooltipsettingClicked()
 {
     m_showTooltip = !m_showTooltip;
-    m_context.settings().setBool(keys::kshowtooltip, m_showTooltip);
+    m_context.settings().setBool(keys::showTooltip, m_showTooltip);
     if (!m_showTooltip)
         closeContentPreview();
 }

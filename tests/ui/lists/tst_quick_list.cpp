@@ -140,11 +140,11 @@ private Q_SLOTS:
         const QString file = f.dirs.documents() + QStringLiteral("/myfile.plist");
         QVERIFY(!f.vc->isViewLoaded());
         QVERIFY(!f.capture().monitor().isStarted());
-        QVERIFY(!f.context.settings().contains(keys::kshowtooltip));
+        QVERIFY(!f.context.settings().contains(keys::showTooltip));
         f.show();
         QVERIFY(f.vc->isViewLoaded());
         QVERIFY(f.capture().monitor().isStarted());
-        QCOMPARE(f.context.settings().boolValue(keys::kshowtooltip), std::optional<bool>(true));
+        QCOMPARE(f.context.settings().boolValue(keys::showTooltip), std::optional<bool>(true));
         QVERIFY(f.vc->showTooltip());
         QVERIFY(f.history().waitForWrites());
         QCOMPARE(readStringListAtPath(file), QStringList({"kept"}));
@@ -168,7 +168,7 @@ private Q_SLOTS:
     void aStoredTooltipSettingIsKept()
     {
         test::ListFixture f;
-        f.context.settings().setBool(keys::kshowtooltip, false);
+        f.context.settings().setBool(keys::showTooltip, false);
         f.vc->viewDidLoad();
         QVERIFY(!f.vc->showTooltip());
     }

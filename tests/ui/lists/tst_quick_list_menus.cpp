@@ -46,7 +46,7 @@ private Q_SLOTS:
             ListFixture::menuItem(f.vc->actionmenu(), QStringLiteral("Pin this Item"))->trigger();
         }
         QCOMPARE(f.history().pinCount(), 9);
-        QCOMPARE(f.context.settings().integer(keys::TotalPinCount), std::optional<std::int64_t>(9));
+        QCOMPARE(f.context.settings().integer(keys::pinCount), std::optional<std::int64_t>(9));
         f.vc->menuWillOpen(10);
         QCOMPARE(ListFixture::menuItems(f.vc->actionmenu()),
                  QStringList({"Copy to Clipboard", "Remove this item", "[Pin this Item]"}));
@@ -176,7 +176,7 @@ private Q_SLOTS:
         // "Show Tooltip" flips and stores the setting; the check mark follows.
         ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Tooltip"))->trigger();
         QVERIFY(!f.vc->showTooltip());
-        QCOMPARE(f.context.settings().boolValue(keys::kshowtooltip), std::optional<bool>(false));
+        QCOMPARE(f.context.settings().boolValue(keys::showTooltip), std::optional<bool>(false));
         f.vc->btnsettings();
         QVERIFY(!ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Tooltip"))->isChecked());
 
@@ -229,7 +229,7 @@ private Q_SLOTS:
         ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Clear Clipboard"))->trigger();
         QVERIFY(f.history().items().isEmpty());
         QCOMPARE(f.history().pinCount(), 0);
-        QCOMPARE(f.context.settings().integer(keys::TotalPinCount), std::optional<std::int64_t>(0));
+        QCOMPARE(f.context.settings().integer(keys::pinCount), std::optional<std::int64_t>(0));
         QVERIFY(!f.vc->searchBegin());
         QCOMPARE(f.vc->searchField()->text(), QString());
         QCOMPARE(f.vc->model()->rowCount(), 0);
