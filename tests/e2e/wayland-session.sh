@@ -4,6 +4,7 @@
 # TAVRIN_SESSION_KEEP_FILES=1). The command gets WAYLAND_DISPLAY and SWAYSOCK and no DISPLAY. Everything started
 # here is stopped again when the command ends, and its exit status is passed on.
 set -euo pipefail
+source "$(dirname "$0")/session-common.sh"
 
 if [ $# -eq 0 ]; then
   echo "usage: $0 command [args...]" >&2
@@ -16,14 +17,7 @@ if [ "$(id -u)" -eq 0 ]; then
   exec setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=/nonexistent "$0" "$@"
 fi
 
-session=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-wl.XXXXXX")
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$session"
-}
-trap cleanup EXIT
+open_session tavrin-wl
 
 mkdir -p "$session/config" "$session/data" "$session/runtime" "$session/home"
 chmod 700 "$session/runtime"
@@ -35,9 +29,7 @@ fi
 export TAVRIN_E2E_SESSION="$session"
 unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET SWAYSOCK
 
-bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
-export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
-pids+=("$(echo "$bus" | sed -n 2p)")
+start_session_bus
 
 cat >"$session/sway.config" <<CONFIG
 output HEADLESS-1 resolution 1280x800
@@ -70,16 +62,4 @@ if [ -z "$socket" ] || [ -z "$ipc" ]; then
 fi
 export WAYLAND_DISPLAY="$socket" SWAYSOCK="$ipc"
 
-# The desktop's programs run in sessions of their own, so Ctrl+C reaches only the command; a signal sent to this
-# script is passed on to the command, and the desktop goes once it has ended.
-"$@" &
-command_pid=$!
-trap 'kill -TERM "$command_pid" 2>/dev/null || true' INT TERM
-set +e
-while true; do
-  wait "$command_pid"
-  status=$?
-  kill -0 "$command_pid" 2>/dev/null || break
-done
-set -e
-exit $status
+run_session_command "$@"

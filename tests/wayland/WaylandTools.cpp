@@ -56,16 +56,6 @@ QStringList clipboardTypes()
     return QString::fromUtf8(result.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-QByteArray bigText(int bytes)
-{
-    QByteArray text;
-    text.reserve(bytes);
-    for (int i = 0; text.size() < bytes; ++i)
-        text += "line " + QByteArray::number(i) + " of a long clipboard text, with ümlauts\n";
-    text.truncate(bytes);
-    return text;
-}
-
 }  // namespace tavrin::wayland
 
 namespace tavrin::wayland {

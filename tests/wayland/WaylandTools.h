@@ -19,8 +19,6 @@ std::unique_ptr<QProcess> startForegroundCopy(const QByteArray &data);
 QByteArray pasteWithWlPaste(const QString &type = QString(), bool primary = false);
 /// The types the clipboard offers now.
 QStringList clipboardTypes();
-/// A text of that many bytes, lines of mixed ASCII and non-ASCII characters.
-QByteArray bigText(int bytes);
 
 }  // namespace tavrin::wayland
 

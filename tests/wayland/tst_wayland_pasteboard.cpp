@@ -1,9 +1,11 @@
 // The Wayland clipboard backend against a real compositor (headless sway) and real clients (wl-copy, wl-paste).
 // Qt itself runs offscreen here: the backend has a connection of its own.
+#include "E2e.h"
 #include "WaylandTools.h"
 #include "platform/wayland/WaylandPasteboard.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
 
@@ -27,6 +29,12 @@ class TestWaylandPasteboard : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init()
+    {
+        // A warning of the backend is a fault here.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    }
+
     void theCompositorOffersDataControl()
     {
         WaylandPasteboard pasteboard;
@@ -74,7 +82,7 @@ private Q_SLOTS:
     void multiMegabyteTextsArriveWhole()
     {
         WaylandPasteboard pasteboard;
-        const QByteArray text = bigText(5 * 1024 * 1024);
+        const QByteArray text = e2e::bigText(5 * 1024 * 1024);
         const std::int64_t count = pasteboard.changeCount();
         copyWithWlCopy(text);
         QVERIFY(waitForCount(pasteboard, count));
@@ -107,7 +115,7 @@ private Q_SLOTS:
         QTRY_COMPARE(notices, 1);
 
         // A large text of ours is written in pieces as the reader takes them and arrives whole.
-        const QByteArray text = bigText(3 * 1024 * 1024);
+        const QByteArray text = e2e::bigText(3 * 1024 * 1024);
         pasteboard.writeString(QString::fromUtf8(text));
         const QByteArray pasted = pasteWithWlPaste();
         QCOMPARE(pasted.size(), QString::fromUtf8(text).toUtf8().size());

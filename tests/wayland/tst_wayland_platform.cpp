@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace tavrin;
@@ -24,6 +25,12 @@ class TestWaylandPlatform : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init()
+    {
+        // A warning of the backend is a fault here.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    }
+
     void theCompositorIsAskedWhatItOffers()
     {
         const WaylandProtocols sway = probeWaylandProtocols();

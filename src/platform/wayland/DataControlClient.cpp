@@ -223,9 +223,12 @@ void DataControlClient::run()
             if (m_stop)
                 break;
         }
-        while (wl_display_prepare_read(display) != 0) {
-            if (wl_display_dispatch_pending(display) < 0)
-                break;
+        bool prepared = true;
+        while (prepared && wl_display_prepare_read(display) != 0)
+            prepared = wl_display_dispatch_pending(display) >= 0;
+        if (!prepared) {
+            fail(m_display->errorText());
+            break;
         }
         const bool backlog = wl_display_flush(display) < 0 && errno == EAGAIN;
 

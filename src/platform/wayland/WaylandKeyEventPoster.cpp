@@ -83,12 +83,17 @@ WaylandKeyEventPoster::~WaylandKeyEventPoster()
 {
     if (m_keyboard)
         zwp_virtual_keyboard_v1_destroy(virtualKeyboard(m_keyboard));
-    if (m_seatKeyboard)
+    // The release requests came with later versions; before them the proxies are only forgotten.
+    if (m_seatKeyboard && wl_keyboard_get_version(m_seatKeyboard) >= WL_KEYBOARD_RELEASE_SINCE_VERSION)
         wl_keyboard_release(m_seatKeyboard);
+    else if (m_seatKeyboard)
+        wl_keyboard_destroy(m_seatKeyboard);
     if (m_manager)
         wl_proxy_destroy(m_manager);
-    if (m_seat)
+    if (m_seat && wl_proxy_get_version(m_seat) >= WL_SEAT_RELEASE_SINCE_VERSION)
         wl_seat_release(reinterpret_cast<wl_seat *>(m_seat));
+    else if (m_seat)
+        wl_proxy_destroy(m_seat);
     if (m_display->isValid())
         wl_display_flush(m_display->get());
 }
