@@ -72,8 +72,7 @@ private Q_SLOTS:
 
         // Still recording: the next combination is tried in its place.
         QVERIFY(f.recorder.keyDown(keyEvent(QStringLiteral("c"), 8, kCommand | kOption)));
-        QCOMPARE(f.settings.string(keys::toggleSequentialKeyName),
-                 std::optional<QString>(QStringLiteral("c")));
+        QCOMPARE(f.settings.string(keys::toggleSequentialKeyName), std::optional<QString>(QStringLiteral("c")));
         QCOMPARE(f.settings.integerArray(keys::toggleSequentialModifiers), Codes(QList<std::int64_t>{13, 11}));
         QVERIFY(f.service.isRegistered(8, 0x900));
         QCOMPARE(f.view.alerts.size(), 1);
@@ -112,8 +111,7 @@ private Q_SLOTS:
         RecorderFixture f;
         f.recorder.startRecording(3);
         QVERIFY(f.recorder.keyDown(keyEvent(QStringLiteral(u"\uF708"), 96, kControl)));
-        QCOMPARE(f.settings.string(keys::sequentialPasteKeyName),
-                 std::optional<QString>(QStringLiteral("f5")));
+        QCOMPARE(f.settings.string(keys::sequentialPasteKeyName), std::optional<QString>(QStringLiteral("f5")));
         QCOMPARE(f.settings.integerArray(keys::sequentialPasteModifiers), Codes(QList<std::int64_t>{12}));
         QVERIFY(f.service.isRegistered(96, 0x1000));
         QCOMPARE(f.view.labels[3], QStringLiteral(u"\u2303f5"));
@@ -226,15 +224,13 @@ private Q_SLOTS:
         // A symbol no key is named by is stored as the key pressed, never as the A key.
         f.recorder.startRecording(2);
         f.recorder.keyDown(keyEvent(QStringLiteral("!"), 18, kCommand | kShift));
-        QCOMPARE(f.settings.string(keys::toggleSequentialKeyName),
-                 std::optional<QString>(QStringLiteral("one")));
+        QCOMPARE(f.settings.string(keys::toggleSequentialKeyName), std::optional<QString>(QStringLiteral("one")));
         QVERIFY(f.service.isRegistered(18, 0x300));
         QVERIFY(!f.service.isRegistered(0, 0x300));
         // An arrow types nothing printable.
         f.recorder.startRecording(3);
         f.recorder.keyDown(keyEvent(QString(), 126, kControl | kOption));
-        QCOMPARE(f.settings.string(keys::sequentialPasteKeyName),
-                 std::optional<QString>(QStringLiteral("uparrow")));
+        QCOMPARE(f.settings.string(keys::sequentialPasteKeyName), std::optional<QString>(QStringLiteral("uparrow")));
         QVERIFY(f.service.isRegistered(126, 0x1800));
         QVERIFY(f.view.alerts.isEmpty());
     }
