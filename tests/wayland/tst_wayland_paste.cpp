@@ -4,6 +4,7 @@
 #include "platform/common/ModifierKeys.h"
 #include "platform/wayland/WaylandKeyEventPoster.h"
 #include "platform/wayland/WaylandPasteboard.h"
+#include "platform/wayland/WaylandWorkspace.h"
 
 #include <QFile>
 #include <QProcess>
@@ -109,11 +110,40 @@ private Q_SLOTS:
         QVERIFY(!keys.postKeyEvent(10, true, 0));  // no key sits at that code
     }
 
+    void theWindowInFrontIsKnownByItsApplicationIdAndGetsTheFocusBack()
+    {
+        WaylandWorkspace workspace;
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Paste target"), 10000);
+        QTRY_VERIFY(workspace.activeWindow() != 0);
+        const Workspace::WindowId first = workspace.activeWindow();
+        QCOMPARE(workspace.windowClass(first), QStringLiteral("tavrin-paste-target"));
+        QCOMPARE(workspace.lastForeignActiveWindow(), first);
+
+        // A second window takes the focus; the first one gets it back on request, as after the list closes.
+        QProcess second;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        second.setProcessEnvironment(environment);
+        second.setStandardOutputFile(QProcess::nullDevice());
+        second.setStandardErrorFile(QProcess::nullDevice());
+        second.start(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {m_dir.filePath(QStringLiteral("second.txt"))});
+        QVERIFY(second.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(workspace.activeWindow() != first && workspace.activeWindow() != 0, 10000);
+        const Workspace::WindowId other = workspace.activeWindow();
+        QCOMPARE(workspace.lastForeignActiveWindow(), other);
+        QVERIFY(workspace.activateWindow(first));
+        QTRY_COMPARE(workspace.activeWindow(), first);
+        QVERIFY(!workspace.activateWindow(987654));
+        second.terminate();
+        QVERIFY(second.waitForFinished(5000));
+        QTRY_COMPARE(workspace.windowClass(other), QString());  // closed windows are forgotten
+    }
+
 private:
     QTemporaryDir m_dir;
     QString m_output;
     std::unique_ptr<QProcess> m_target;
 };
 
-QTEST_GUILESS_MAIN(TestWaylandPaste)
+QTEST_MAIN(TestWaylandPaste)
 #include "tst_wayland_paste.moc"
