@@ -6,9 +6,11 @@
 #include "platform/Pasteboard.h"
 #include "store/HistoryStore.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QObject>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -66,6 +68,22 @@ inline benchmark::internal::Benchmark *oneCopyPerRepetition(benchmark::internal:
         ->ReportAggregatesOnly(true)
         ->ComputeStatistics("max", [](const std::vector<double> &v) { return *std::max_element(v.begin(), v.end()); })
         ->ComputeStatistics("min", [](const std::vector<double> &v) { return *std::min_element(v.begin(), v.end()); });
+}
+
+/// The benchmarks' main: a GUI application, the history's file in a temporary folder, then the fixture (made here,
+/// after the application) published through `current` while the registered benchmarks run.
+template <typename Fixture> int runCaptureBenchmarks(int argc, char **argv, Fixture *&current)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir data;  // the history's file stays out of the user's folders
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    Fixture fixture;
+    current = &fixture;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    current = nullptr;
+    return 0;
 }
 
 }  // namespace tavrin::bench

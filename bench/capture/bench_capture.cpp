@@ -10,9 +10,6 @@
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 using namespace tavrin;
@@ -46,14 +43,5 @@ BENCHMARK(CopyToHistoryEntry)->Apply([](auto *b) { bench::oneCopyPerRepetition(b
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QTemporaryDir data;  // the history's file stays out of the user's folders
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    Capturing state;
-    capturing = &state;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    capturing = nullptr;
-    return 0;
+    return bench::runCaptureBenchmarks(argc, argv, capturing);
 }

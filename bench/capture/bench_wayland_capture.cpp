@@ -12,9 +12,7 @@
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -77,14 +75,5 @@ BENCHMARK(CopyToChangeNotice)->Apply([](auto *b) { bench::oneCopyPerRepetition(b
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QTemporaryDir data;  // the history's file stays out of the user's folders
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    Capturing state;
-    capturing = &state;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    capturing = nullptr;
-    return 0;
+    return bench::runCaptureBenchmarks(argc, argv, capturing);
 }

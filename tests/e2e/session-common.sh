@@ -1,11 +1,20 @@
 # Shared by the private desktop sessions (x11-session.sh, wayland-session.sh); sourced, not run.
 
-# Makes the session's folder ($session) and arranges that on exit every process in `pids` is stopped and the
-# folder removed.
+# Makes the session's folder ($session) with a private runtime folder and, for tests, private XDG folders and
+# home (a user's own session, TAVRIN_SESSION_KEEP_FILES=1, keeps their settings and history), and arranges that on
+# exit every process in `pids` is stopped and the folder removed.
 open_session() {
   session=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
   pids=()
   trap close_session EXIT
+  mkdir -p "$session/config" "$session/data" "$session/runtime" "$session/home"
+  chmod 700 "$session/runtime"
+  export XDG_RUNTIME_DIR="$session/runtime"
+  if [ "${TAVRIN_SESSION_KEEP_FILES:-}" != 1 ]; then
+    export XDG_CONFIG_HOME="$session/config" XDG_DATA_HOME="$session/data"
+    export HOME="$session/home"
+  fi
+  export TAVRIN_E2E_SESSION="$session"
 }
 
 close_session() {

@@ -18,15 +18,6 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 
 open_session tavrin-wl
-
-mkdir -p "$session/config" "$session/data" "$session/runtime" "$session/home"
-chmod 700 "$session/runtime"
-export XDG_RUNTIME_DIR="$session/runtime"
-if [ "${TAVRIN_SESSION_KEEP_FILES:-}" != 1 ]; then
-  export XDG_CONFIG_HOME="$session/config" XDG_DATA_HOME="$session/data"
-  export HOME="$session/home"
-fi
-export TAVRIN_E2E_SESSION="$session"
 unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET SWAYSOCK
 
 start_session_bus

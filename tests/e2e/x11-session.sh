@@ -39,16 +39,6 @@ if [ -z "$display" ]; then
 fi
 export DISPLAY=":$display"
 
-mkdir -p "$session/config" "$session/data" "$session/runtime" "$session/home"
-chmod 700 "$session/runtime"
-export XDG_RUNTIME_DIR="$session/runtime"
-# Tests get private folders; a user's own session (TAVRIN_SESSION_KEEP_FILES=1) keeps their settings and history.
-if [ "${TAVRIN_SESSION_KEEP_FILES:-}" != 1 ]; then
-  export XDG_CONFIG_HOME="$session/config" XDG_DATA_HOME="$session/data"
-  export HOME="$session/home"
-fi
-export TAVRIN_E2E_SESSION="$session"
-
 start_session_bus
 
 setsid openbox --sm-disable >"$session/openbox.log" 2>&1 &
