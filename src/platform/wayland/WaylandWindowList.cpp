@@ -8,6 +8,8 @@
 
 #include <QSocketNotifier>
 
+#include <poll.h>
+
 #include <algorithm>
 
 namespace tavrin {
@@ -63,9 +65,21 @@ bool WaylandWindowList::isValid() const
 
 void WaylandWindowList::dispatch()
 {
-    // Readable: this reads what arrived and handles it without blocking.
-    if (wl_display_dispatch(m_display->get()) < 0 && m_notifier)
-        m_notifier->setEnabled(false);
+    // A round trip may have read the data this notice was about: read only what is there, never wait for more.
+    wl_display *display = m_display->get();
+    bool ok = true;
+    while (ok && wl_display_prepare_read(display) != 0)
+        ok = wl_display_dispatch_pending(display) >= 0;
+    if (ok) {
+        pollfd ready{wl_display_get_fd(display), POLLIN, 0};
+        if (::poll(&ready, 1, 0) > 0)
+            ok = wl_display_read_events(display) >= 0;
+        else
+            wl_display_cancel_read(display);
+        ok = ok && wl_display_dispatch_pending(display) >= 0;
+    }
+    if (!ok && m_notifier)
+        m_notifier->setEnabled(false);  // the connection broke; queries answer "unknown" from now on
 }
 
 void WaylandWindowList::sync()
