@@ -1,5 +1,5 @@
 #include "app/AppContext.h"
-#include "app/AppDelegate.h"
+#include "app/AppShell.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
 #include "platform/x11/X11Platform.h"
@@ -36,14 +36,13 @@ int main(int argc, char *argv[])
     tavrin::UnixSignalQuit signalQuit;
     tavrin::AppContext context(tavrin::createX11Platform(),
                                std::make_unique<tavrin::SettingsStore>(tavrin::SettingsStore::defaultPath()));
-    tavrin::AppDelegate delegate(context);
-    QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate,
-                     &tavrin::AppDelegate::ShowShortcutWindow);
+    tavrin::AppShell delegate(context);
+    QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate, &tavrin::AppShell::showQuickList);
     // A clean quit (SIGTERM, the Quit command, the end of the session) writes a history save still waiting.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppDelegate::applicationWillTerminate);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppShell::prepareToQuit);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
                      [&context] { context.history().flushPendingSave(); });
 
-    delegate.applicationDidFinishLaunching();
+    delegate.launch();
     return app.exec();
 }

@@ -42,7 +42,7 @@ void SequentialMode::toggleSequentialMode()
     showOrClose(true);
 }
 
-void SequentialMode::showSequentialPasteQueue()
+void SequentialMode::toggleSequentialQueue()
 {
     showOrClose(false);
 }
@@ -69,12 +69,12 @@ void SequentialMode::sequentialPasteNext()
     // Raising the count and writing are one step; the list reload follows it instead of sitting in between.
     m_engine.writeItemToPasteboard(entry);
     Q_EMIT queueChanged();
-    m_engine.scheduleStartpaste();
+    m_engine.scheduleSequentialPaste();
     if (m_queue.isEmpty() && m_window)
         m_window->close();
 }
 
-void SequentialMode::ClearSequentialPasteQueue()
+void SequentialMode::clearSequentialQueue()
 {
     if (m_queue.isEmpty())
         return;

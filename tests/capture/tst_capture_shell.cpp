@@ -45,7 +45,7 @@ private Q_SLOTS:
         f.sequential().setWindow(&window);
         f.settings.setInteger(keys::sequentialPasteOrder, 0);
         f.monitor().start();
-        f.sequential().showSequentialPasteQueue();
+        f.sequential().toggleSequentialQueue();
         QVERIFY(f.sequential().isOn());
         QVERIFY(window.list()->testAttribute(Qt::WA_ShowWithoutActivating));
         f.pasteboard.copyText(QStringLiteral("one"));

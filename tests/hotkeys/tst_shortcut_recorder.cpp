@@ -24,29 +24,29 @@ private Q_SLOTS:
     void recordingCommandShiftV()
     {
         RecorderFixture f;
-        f.recorder.startRecording(1);
-        QVERIFY(f.recorder.recordingQuickAccess());
-        QCOMPARE(f.view.labels[1], QString());
-        QCOMPARE(f.view.borders[1], RecorderBorder::recording);
-        QVERIFY(f.view.clearHidden[1]);
+        f.recorder.startRecording(quick);
+        QVERIFY(f.recorder.isRecording(quick));
+        QCOMPARE(f.view.labels[quick], QString());
+        QCOMPARE(f.view.borders[quick], RecorderBorder::recording);
+        QVERIFY(f.view.clearHidden[quick]);
         QCOMPARE(f.menuItemStates, QList<bool>{false});
 
         // Live feedback while only modifiers are held.
         QVERIFY(f.recorder.flagsChanged(ModifierFlags(kCommand)));
-        QCOMPARE(f.view.labels[1], QStringLiteral(u"\u2318"));
+        QCOMPARE(f.view.labels[quick], QStringLiteral(u"\u2318"));
         QVERIFY(f.recorder.flagsChanged(ModifierFlags(kCommand | kShift)));
-        QCOMPARE(f.view.labels[1], QStringLiteral(u"\u21E7\u2318"));
+        QCOMPARE(f.view.labels[quick], QStringLiteral(u"\u21E7\u2318"));
 
         QVERIFY(f.recorder.keyDown(keyEvent(QStringLiteral("V"), 9, kCommand | kShift)));
         QCOMPARE(f.settings.string(keys::quickAccessKeyName), std::optional<QString>(QStringLiteral("V")));
         QCOMPARE(f.settings.integerArray(keys::quickAccessModifiers), Codes(QList<std::int64_t>{14, 11}));
         QVERIFY(f.service.isRegistered(9, 0x300));
         QVERIFY(f.holder.slots[0]);
-        QCOMPARE(f.view.labels[1], QStringLiteral(u"\u21E7\u2318V"));
-        QCOMPARE(f.view.borders[1], RecorderBorder::idle);
-        QVERIFY(!f.view.clearHidden[1]);
+        QCOMPARE(f.view.labels[quick], QStringLiteral(u"\u21E7\u2318V"));
+        QCOMPARE(f.view.borders[quick], RecorderBorder::idle);
+        QVERIFY(!f.view.clearHidden[quick]);
         QCOMPARE(f.menuItemStates.last(), true);
-        QCOMPARE(f.recorder.recordingShortcut(), 0);
+        QVERIFY(!f.recorder.recordingShortcut());
         QVERIFY(f.view.alerts.isEmpty());
 
         // Letting go of the modifiers afterwards changes nothing; the shortcut works.
@@ -58,15 +58,15 @@ private Q_SLOTS:
     void commandAloneWithAReservedKeyIsRejected()
     {
         RecorderFixture f;
-        f.recorder.startRecording(2);
+        f.recorder.startRecording(toggle);
         f.recorder.flagsChanged(ModifierFlags(kCommand));
         QVERIFY(f.recorder.keyDown(keyEvent(QStringLiteral("c"), 8, kCommand)));
         QCOMPARE(f.view.alerts, QStringList{QStringLiteral("Please use a different key combination.")});
         QVERIFY(!f.view.dimmingHidden);
-        QCOMPARE(f.view.labels[2], QString());
+        QCOMPARE(f.view.labels[toggle], QString());
         QVERIFY(!f.settings.contains(keys::toggleSequentialKeyName));
         QVERIFY(f.service.registrations().empty());
-        QVERIFY(f.recorder.recordingToggleSequential());
+        QVERIFY(f.recorder.isRecording(toggle));
         f.view.answer();
         QVERIFY(f.view.dimmingHidden);
 
@@ -95,7 +95,7 @@ private Q_SLOTS:
         QFETCH(QString, characters);
         QFETCH(int, keyCode);
         RecorderFixture f;
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         f.recorder.keyDown(keyEvent(characters, std::uint16_t(keyCode), kCommand));
         QCOMPARE(f.view.alerts.size(), 1);
         QVERIFY(f.service.registrations().empty());
@@ -109,69 +109,69 @@ private Q_SLOTS:
     void functionKeysAreNamedByKeyCode()
     {
         RecorderFixture f;
-        f.recorder.startRecording(3);
+        f.recorder.startRecording(paste);
         QVERIFY(f.recorder.keyDown(keyEvent(QStringLiteral(u"\uF708"), 96, kControl)));
         QCOMPARE(f.settings.string(keys::sequentialPasteKeyName), std::optional<QString>(QStringLiteral("f5")));
         QCOMPARE(f.settings.integerArray(keys::sequentialPasteModifiers), Codes(QList<std::int64_t>{12}));
         QVERIFY(f.service.isRegistered(96, 0x1000));
-        QCOMPARE(f.view.labels[3], QStringLiteral(u"\u2303f5"));
+        QCOMPARE(f.view.labels[paste], QStringLiteral(u"\u2303f5"));
     }
 
     void aKeyWithoutModifiersIsIgnored()
     {
         RecorderFixture f;
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         QVERIFY(f.recorder.keyDown(keyEvent(QStringLiteral("v"), 9, ModifierFlags::capsLock)));
-        QVERIFY(f.recorder.recordingQuickAccess());
+        QVERIFY(f.recorder.isRecording(quick));
         QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
         QVERIFY(f.service.registrations().empty());
         QVERIFY(f.view.alerts.isEmpty());
         // Keys that type nothing at all do not end the recording either.
         QVERIFY(f.recorder.keyDown(ShortcutKeyEvent{std::nullopt, 9, ModifierFlags(kCommand)}));
-        QVERIFY(f.recorder.recordingQuickAccess());
+        QVERIFY(f.recorder.isRecording(quick));
     }
 
     void releasingEveryModifierClearsTheRecording()
     {
         RecorderFixture f;
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         f.recorder.flagsChanged(ModifierFlags(kCommand));
         QVERIFY(f.recorder.flagsChanged(ModifierFlags(ModifierFlags::capsLock)));
-        QVERIFY(!f.recorder.recordingQuickAccess());
-        QCOMPARE(f.view.labels[1], QStringLiteral("Click here to enter shortcut"));
-        QVERIFY(f.view.clearHidden[1]);
-        QCOMPARE(f.view.borders[1], RecorderBorder::idle);
+        QVERIFY(!f.recorder.isRecording(quick));
+        QCOMPARE(f.view.labels[quick], QStringLiteral("Click here to enter shortcut"));
+        QVERIFY(f.view.clearHidden[quick]);
+        QCOMPARE(f.view.borders[quick], RecorderBorder::idle);
         QCOMPARE(f.menuItemStates.last(), true);
     }
 
     void startingASecondRecordingClearsTheFirst()
     {
         RecorderFixture f;
-        f.shortcuts.storeShortcut(1, QStringLiteral("x"), ModifierFlags(kControl));
-        f.recorder.startRecording(1);
-        f.shortcuts.storeShortcut(1, QStringLiteral("x"), ModifierFlags(kControl));  // written meanwhile
-        f.recorder.startRecording(2);
-        QVERIFY(!f.recorder.recordingQuickAccess());
-        QVERIFY(f.recorder.recordingToggleSequential());
+        f.shortcuts.storeShortcut(quick, QStringLiteral("x"), ModifierFlags(kControl));
+        f.recorder.startRecording(quick);
+        f.shortcuts.storeShortcut(quick, QStringLiteral("x"), ModifierFlags(kControl));  // written meanwhile
+        f.recorder.startRecording(toggle);
+        QVERIFY(!f.recorder.isRecording(quick));
+        QVERIFY(f.recorder.isRecording(toggle));
         QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
         QVERIFY(!f.settings.contains(keys::quickAccessModifiers));
-        QCOMPARE(f.view.labels[1], QStringLiteral("Click here to enter shortcut"));
-        QCOMPARE(f.view.labels[2], QString());
+        QCOMPARE(f.view.labels[quick], QStringLiteral("Click here to enter shortcut"));
+        QCOMPARE(f.view.labels[toggle], QString());
     }
 
     void startingARecordingDropsTheShortcutBeingReplaced()
     {
         RecorderFixture f;
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         f.recorder.keyDown(keyEvent(QStringLiteral("k"), 40, kCommand | kOption));
         QVERIFY(f.service.isRegistered(40, 0x900));
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         QVERIFY(f.service.registrations().empty());
         QVERIFY(!f.holder.slots[0]);
         QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
-        f.recorder.clearShortcut(1);
-        QVERIFY(!f.recorder.recordingQuickAccess());
-        QCOMPARE(f.view.labels[1], QStringLiteral("Click here to enter shortcut"));
+        f.recorder.clearShortcut(quick);
+        QVERIFY(!f.recorder.isRecording(quick));
+        QCOMPARE(f.view.labels[quick], QStringLiteral("Click here to enter shortcut"));
     }
 
     void showShortcutsReadsTheStoredForm()
@@ -183,27 +183,27 @@ private Q_SLOTS:
         f.settings.setIntegerArray(keys::toggleSequentialModifiers, {11, 99, 13});
         f.settings.setString(keys::sequentialPasteKeyName, QStringLiteral("p"));
         f.settings.setString(keys::sequentialPasteModifiers, QStringLiteral("11"));  // wrong type
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         f.recorder.showShortcuts();
-        QCOMPARE(f.recorder.recordingShortcut(), 0);
-        QCOMPARE(f.view.labels[1], QStringLiteral("Click here to enter shortcut"));
-        QVERIFY(f.view.clearHidden[1]);
-        QCOMPARE(f.view.labels[2], QStringLiteral(u"\u2325\u2318v"));
-        QVERIFY(!f.view.clearHidden[2]);
-        QCOMPARE(f.view.labels[3], QStringLiteral("Click here to enter shortcut"));
-        for (int n = 1; n <= 3; ++n)
-            QCOMPARE(f.view.borders[n], RecorderBorder::idle);
+        QVERIFY(!f.recorder.recordingShortcut());
+        QCOMPARE(f.view.labels[quick], QStringLiteral("Click here to enter shortcut"));
+        QVERIFY(f.view.clearHidden[quick]);
+        QCOMPARE(f.view.labels[toggle], QStringLiteral(u"\u2325\u2318v"));
+        QVERIFY(!f.view.clearHidden[toggle]);
+        QCOMPARE(f.view.labels[paste], QStringLiteral("Click here to enter shortcut"));
+        for (const Shortcut shortcut : kShortcuts)
+            QCOMPARE(f.view.borders[shortcut], RecorderBorder::idle);
     }
 
     void keysOutsideThePreferencesPaneGoOn()
     {
         RecorderFixture f;
         QVERIFY(!f.recorder.keyDown(keyEvent(QStringLiteral("v"), 9, kCommand)));  // not recording
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         f.view.pane = 0;
         QVERIFY(!f.recorder.keyDown(keyEvent(QStringLiteral("v"), 9, kCommand | kShift)));
         QVERIFY(!f.recorder.flagsChanged(ModifierFlags()));
-        QVERIFY(f.recorder.recordingQuickAccess());
+        QVERIFY(f.recorder.isRecording(quick));
         f.view.pane = ShortcutRecorder::preferencesPane;
         f.recorder.stopRecording();  // the pane disappears
         QCOMPARE(f.menuItemStates, (QList<bool>{false, true}));
@@ -217,18 +217,18 @@ private Q_SLOTS:
     {
         RecorderFixture f;
         // The shifted comma key is stored as a comma.
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         f.recorder.keyDown(keyEvent(QStringLiteral("<"), 43, kCommand | kShift));
         QCOMPARE(f.settings.string(keys::quickAccessKeyName), std::optional<QString>(QStringLiteral(",")));
         QVERIFY(f.service.isRegistered(43, 0x300));
         // A symbol no key is named by is stored as the key pressed, never as the A key.
-        f.recorder.startRecording(2);
+        f.recorder.startRecording(toggle);
         f.recorder.keyDown(keyEvent(QStringLiteral("!"), 18, kCommand | kShift));
         QCOMPARE(f.settings.string(keys::toggleSequentialKeyName), std::optional<QString>(QStringLiteral("one")));
         QVERIFY(f.service.isRegistered(18, 0x300));
         QVERIFY(!f.service.isRegistered(0, 0x300));
         // An arrow types nothing printable.
-        f.recorder.startRecording(3);
+        f.recorder.startRecording(paste);
         f.recorder.keyDown(keyEvent(QString(), 126, kControl | kOption));
         QCOMPARE(f.settings.string(keys::sequentialPasteKeyName), std::optional<QString>(QStringLiteral("uparrow")));
         QVERIFY(f.service.isRegistered(126, 0x1800));
@@ -238,10 +238,10 @@ private Q_SLOTS:
     void aKeyWithoutCodeOrNameIsRejected()
     {
         RecorderFixture f;
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         f.recorder.keyDown(keyEvent(QStringLiteral(u"\u00A7"), ShortcutKeyEvent::unknownKeyCode, kControl));
         QCOMPARE(f.view.alerts.size(), 1);
-        QVERIFY(f.recorder.recordingQuickAccess());
+        QVERIFY(f.recorder.isRecording(quick));
         QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
     }
 
@@ -258,19 +258,19 @@ private Q_SLOTS:
         RecorderFixture f;
         f.view.answerAlertsAtOnce = answerAtOnce;
         f.service.takeByOtherApplication(9, 0x300);
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         f.recorder.keyDown(keyEvent(QStringLiteral("V"), 9, kCommand | kShift));
         QCOMPARE(f.view.alerts, QStringList{QStringLiteral("Please use a different key combination.")});
         if (!answerAtOnce) {
             // Until answered, the refused combination shows and the recording has ended.
-            QCOMPARE(f.view.labels[1], QStringLiteral(u"\u21E7\u2318V"));
-            QVERIFY(!f.recorder.recordingQuickAccess());
+            QCOMPARE(f.view.labels[quick], QStringLiteral(u"\u21E7\u2318V"));
+            QVERIFY(!f.recorder.isRecording(quick));
             QVERIFY(!f.view.dimmingHidden);
             f.view.answer();
         }
-        QVERIFY(f.recorder.recordingQuickAccess());
+        QVERIFY(f.recorder.isRecording(quick));
         QVERIFY(f.view.dimmingHidden);
-        QCOMPARE(f.view.labels[1], QString());
+        QCOMPARE(f.view.labels[quick], QString());
         QVERIFY(!f.settings.contains(keys::quickAccessKeyName));
         QVERIFY(!f.holder.slots[0]);
         QVERIFY(f.controller.hotKeys().empty());
@@ -285,13 +285,13 @@ private Q_SLOTS:
     void theSameCombinationCannotServeTwoShortcuts()
     {
         RecorderFixture f;
-        f.recorder.startRecording(1);
+        f.recorder.startRecording(quick);
         f.recorder.keyDown(keyEvent(QStringLiteral("V"), 9, kCommand | kShift));
-        f.recorder.startRecording(2);
+        f.recorder.startRecording(toggle);
         f.recorder.keyDown(keyEvent(QStringLiteral("V"), 9, kCommand | kShift));
         QCOMPARE(f.view.alerts.size(), 1);
         f.view.answer();
-        QVERIFY(f.recorder.recordingToggleSequential());
+        QVERIFY(f.recorder.isRecording(toggle));
         QVERIFY(f.holder.slots[0]);
         QCOMPARE(f.service.press(9, 0x300), std::optional<OSStatus>(noErr));
         QCOMPARE(f.holder.keyDowns[0], 1);
@@ -304,7 +304,7 @@ private Q_SLOTS:
         f.shortcuts.loadShortcut(keys::quickAccessKeyName, keys::quickAccessModifiers);
         f.shortcuts.shortcutKeyName = QStringLiteral("v");
         f.shortcuts.shortcutModifiers = ModifierFlags(kCommand | kShift);
-        f.shortcuts.registerShortcut(1);
+        f.shortcuts.registerShortcut(quick);
         QVERIFY(f.view.alerts.isEmpty());
         QVERIFY(f.view.dimmingHidden);
     }
