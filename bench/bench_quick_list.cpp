@@ -96,9 +96,15 @@ struct Program {
 
 struct ListWindow {
     QWidget window;
-    QuickListView *vc;
-    explicit ListWindow(Program &program) : vc(new QuickListView(*program.context, program.alerts, &window))
+    QuickListView *vc = nullptr;
+    explicit ListWindow(Program &program)
     {
+        AppContext &context = *program.context;
+        Platform &platform = context.platform();
+        vc = new QuickListView(ViewServices{context.history(), context.groups(), context.settings(), context.capture(),
+                                            program.alerts, *platform.scheduler, *platform.dispatcher,
+                                            *platform.systemInfo, *platform.workspace},
+                               &window);
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(vc);
