@@ -64,7 +64,7 @@ private Q_SLOTS:
         QCOMPARE(f.stored(), QStringList{QStringLiteral("My Clipboard")});
 
         f.settings.setStringArray(keys::groupNames, {QStringLiteral("My Clipboard"), QStringLiteral("My Clipboard2"),
-                                                        QStringLiteral("My Clipboard1")});
+                                                     QStringLiteral("My Clipboard1")});
         f.groups.loadGroupNames();
         f.groups.addGroup();
         QCOMPARE(f.groups.groupNames().last(), QStringLiteral("My Clipboard3"));

@@ -104,8 +104,7 @@ private Q_SLOTS:
 
         f.history.removeItem(0);  // a pinned entry: the count drops and is stored before the file is written
         QCOMPARE(f.history.pinCount(), 1);
-        QCOMPARE(SettingsStore(SettingsStore::defaultPath()).integer(keys::pinCount),
-                 std::optional<std::int64_t>(1));
+        QCOMPARE(SettingsStore(SettingsStore::defaultPath()).integer(keys::pinCount), std::optional<std::int64_t>(1));
         QCOMPARE(f.onDisk(), letters(QStringLiteral("dab")));
 
         f.history.removeItem(2);  // unpinned

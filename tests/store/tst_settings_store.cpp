@@ -92,8 +92,7 @@ private Q_SLOTS:
         QVERIFY(!s.movedAsidePath().isEmpty());
         QCOMPARE(test::readFile(s.movedAsidePath()), junk);
         s.setInteger(keys::pinCount, 1);
-        QCOMPARE(SettingsStore(SettingsStore::defaultPath()).integer(keys::pinCount),
-                 std::optional<std::int64_t>(1));
+        QCOMPARE(SettingsStore(SettingsStore::defaultPath()).integer(keys::pinCount), std::optional<std::int64_t>(1));
 
         // A file whose root is not a dictionary is damaged too.
         test::writeFile(dirs.settingsPath(), "<?xml version=\"1.0\"?><plist version=\"1.0\"><array/></plist>");
