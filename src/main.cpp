@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 #include "app/AppDelegate.h"
+#include "app/SaveAtExit.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
 #include "platform/x11/X11Platform.h"
@@ -43,6 +44,8 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppDelegate::applicationWillTerminate);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
                      [&context] { context.history().flushPendingSave(); });
+    // Qt ends the program with exit() when the X server goes away, past aboutToQuit.
+    tavrin::SaveAtExit saveAtExit(context.history());
 
     delegate.applicationDidFinishLaunching();
     return app.exec();

@@ -18,8 +18,8 @@ public:
     Workspace &operator=(const Workspace &) = delete;
     virtual ~Workspace() = default;
 
-    /// The icon the desktop shows for the file or folder at path.
-    virtual QIcon iconForFile(const QString &path) const = 0;
+    /// The icon the desktop shows for files of a MIME type ("inode/directory" for folders); looks at no file.
+    virtual QIcon iconForFileType(const QString &type) const = 0;
     /// Opens a URL with the user's preferred handler; false when nothing could open it.
     virtual bool openUrl(const QUrl &url) = 0;
     /// True when an application with that identifier is running for this user.

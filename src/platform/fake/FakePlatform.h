@@ -8,6 +8,7 @@ class FakeAccessibility;
 class FakeDispatcher;
 class FakeHotKeyService;
 class FakeKeyEventPoster;
+class FakeKeyPositions;
 class FakeLoginItems;
 class FakeNotificationCenter;
 class FakePasteboard;
@@ -25,6 +26,7 @@ struct FakePlatform final : Platform {
     FakeSystemInfo *fakeSystemInfo = nullptr;
     FakePasteboard *fakePasteboard = nullptr;
     FakeKeyEventPoster *fakeKeyEventPoster = nullptr;
+    FakeKeyPositions *fakeKeyPositions = nullptr;
     FakeAccessibility *fakeAccessibility = nullptr;
     FakeLoginItems *fakeLoginItems = nullptr;
     FakeWorkspace *fakeWorkspace = nullptr;

@@ -11,9 +11,9 @@ namespace tavrin {
 // A desktop with settable running applications and windows; records opened URLs and activations.
 class FakeWorkspace final : public Workspace {
 public:
-    QIcon iconForFile(const QString &path) const override
+    QIcon iconForFileType(const QString &type) const override
     {
-        iconRequests.append(path);
+        iconRequests.append(type);
         return {};
     }
     bool openUrl(const QUrl &url) override
@@ -35,7 +35,7 @@ public:
         return true;
     }
 
-    mutable QList<QString> iconRequests;
+    mutable QList<QString> iconRequests;  // the types asked for
     QList<QUrl> openedUrls;
     QSet<QString> runningApplications;
     WindowId active = 0;

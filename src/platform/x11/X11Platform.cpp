@@ -4,13 +4,13 @@
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/x11/CanberraSoundPlayer.h"
+#include "platform/x11/EvdevKeyPositions.h"
 #include "platform/x11/X11Accessibility.h"
 #include "platform/x11/X11HotKeyService.h"
 #include "platform/x11/X11KeyEventPoster.h"
+#include "platform/x11/X11Log.h"
 #include "platform/x11/X11Pasteboard.h"
 #include "platform/x11/X11Workspace.h"
-
-#include <QtGlobal>
 
 namespace tavrin {
 
@@ -23,12 +23,13 @@ std::unique_ptr<Platform> createX11Platform()
     platform->hotKeyService = std::make_unique<X11HotKeyService>();
     auto pasteboard = std::make_unique<X11Pasteboard>();
     if (!pasteboard->isValid())
-        qWarning("Tavrin: the display offers no usable clipboard (XFixes missing); copies will not be recorded");
+        qCWarning(lcX11, "the display offers no usable clipboard (XFixes missing); copies will not be recorded");
     platform->pasteboard = std::move(pasteboard);
     auto keys = std::make_unique<X11KeyEventPoster>();
     if (!keys->hasXTest())
-        qWarning("Tavrin: the display offers no XTEST; entries are put on the clipboard but not pasted");
+        qCWarning(lcX11, "the display offers no XTEST; entries are put on the clipboard but not pasted");
     platform->keyEventPoster = std::move(keys);
+    platform->keyPositions = std::make_unique<EvdevKeyPositions>();
     platform->accessibility = std::make_unique<X11Accessibility>();
     platform->workspace = std::make_unique<X11Workspace>();
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();

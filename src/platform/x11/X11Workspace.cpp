@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QSocketNotifier>
 
 #include <unistd.h>
@@ -112,9 +113,21 @@ bool X11Workspace::isOwnWindow(WindowId window) const
            *static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get())) == std::uint32_t(::getpid());
 }
 
-QIcon X11Workspace::iconForFile(const QString &path) const
+QIcon X11Workspace::iconForFileType(const QString &type) const
 {
-    return m_iconProvider.icon(QFileInfo(path));
+    const auto cached = m_typeIcons.constFind(type);
+    if (cached != m_typeIcons.constEnd())
+        return *cached;
+    // The icon theme's icon for the type, its generic one, or the plain file or folder of the toolkit.
+    const QMimeType mime = QMimeDatabase().mimeTypeForName(type);
+    const bool folder = type == QLatin1String("inode/directory");
+    QIcon icon = QIcon::fromTheme(mime.iconName());
+    if (icon.isNull())
+        icon = QIcon::fromTheme(mime.genericIconName());
+    if (icon.isNull())
+        icon = m_iconProvider.icon(folder ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
+    m_typeIcons.insert(type, icon);
+    return icon;
 }
 
 bool X11Workspace::openUrl(const QUrl &url)

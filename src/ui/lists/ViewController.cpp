@@ -77,7 +77,7 @@ void ViewController::buildView()
         button->setFocusPolicy(Qt::NoFocus);
 
     m_tblview = new QListView(this);
-    m_model = new ShownListModel(*m_context.platform().workspace, this);
+    m_model = new ShownListModel(*m_context.platform().workspace, m_context.capture().fileEntries(), this);
     m_cell = new tbl_cell(this);
     m_tblview->setModel(m_model);
     m_tblview->setItemDelegate(m_cell);

@@ -139,8 +139,8 @@ private Q_SLOTS:
 
     void copyButtonHasItsTooltipWhateverTheSetting()
     {
-        FakeWorkspace workspace;
-        ShownListModel model(workspace);
+        ListFixture f;
+        ShownListModel model(f.workspace, f.capture().fileEntries());
         model.showList({"one", "two"});
         QListView view;
         view.setModel(&model);
