@@ -140,11 +140,12 @@ private Q_SLOTS:
 
     void aCopyWhileTheLaunchReadsIsRecorded()
     {
-        auto slow = std::make_unique<e2e::ScriptedClipboardOwner>(heldUntilReleased("there before the launch"));
+        e2e::ScriptedClipboardOwner slow(heldUntilReleased("there before the launch"));
         e2e::TavrinProcess tavrin;
-        QVERIFY(tavrin.startAndWaitForMonitor());
-        QTRY_COMPARE(slow->requests(), 1);
+        QVERIFY(tavrin.start());
+        QTRY_COMPARE(slow.requests(), 1);  // the launch's read waits for the owner
         const auto during = copyAndCount("copied while the launch reads");
+        QVERIFY(tavrin.waitUntilRunning());
         QTRY_COMPARE_WITH_TIMEOUT(historyOnDisk(), QStringList({QStringLiteral("copied while the launch reads")}),
                                   10000);
         QCOMPARE(during->requests(), 1);
