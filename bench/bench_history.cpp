@@ -98,9 +98,9 @@ void BM_InsertCaptured(benchmark::State &state)
     QTemporaryDir dir;
     qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
     SettingsStore settings;
-    settings.setString(keys::userdefaultsCopiedPath, dir.path() + QStringLiteral("/myfile.plist"));
+    settings.setString(keys::historyPath, dir.path() + QStringLiteral("/myfile.plist"));
     writeStringListAtPath(dir.path() + QStringLiteral("/myfile.plist"), sample(100000));
-    settings.setInteger(keys::TotalPinCount, 5);
+    settings.setInteger(keys::pinCount, 5);
     FakeScheduler clock;
     HistoryStore history(settings, clock);
     history.loadHistory();

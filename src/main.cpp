@@ -1,9 +1,9 @@
 #include "app/AppContext.h"
-#include "app/AppDelegate.h"
+#include "app/AppShell.h"
 #include "app/SaveAtExit.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
-#include "platform/x11/X11Platform.h"
+#include "platform/DefaultPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
 
@@ -35,18 +35,17 @@ int main(int argc, char *argv[])
     }
 
     tavrin::UnixSignalQuit signalQuit;
-    tavrin::AppContext context(tavrin::createX11Platform(),
+    tavrin::AppContext context(tavrin::createDefaultPlatform(),
                                std::make_unique<tavrin::SettingsStore>(tavrin::SettingsStore::defaultPath()));
-    tavrin::AppDelegate delegate(context);
-    QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate,
-                     &tavrin::AppDelegate::ShowShortcutWindow);
+    tavrin::AppShell delegate(context);
+    QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate, &tavrin::AppShell::showQuickList);
     // A clean quit (SIGTERM, the Quit command, the end of the session) writes a history save still waiting.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppDelegate::applicationWillTerminate);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppShell::prepareToQuit);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
                      [&context] { context.history().flushPendingSave(); });
     // Qt ends the program with exit() when the X server goes away, past aboutToQuit.
     tavrin::SaveAtExit saveAtExit(context.history());
 
-    delegate.applicationDidFinishLaunching();
+    delegate.launch();
     return app.exec();
 }

@@ -27,7 +27,7 @@ struct Capturing {
     std::unique_ptr<Platform> platform = createX11Platform();
     SettingsStore settings;
     HistoryStore history{settings, *platform->scheduler};
-    CaptureServices capture{*platform, settings, history};
+    CaptureServices capture{platform->core(), settings, history};
     X11Pasteboard otherApplication;  // a second client that copies
 
     Capturing()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ViewServices.h"
+
 #include <memory>
 
 namespace tavrin {
@@ -7,7 +9,7 @@ namespace tavrin {
 struct Platform;
 class AlertPresenter;
 class CaptureServices;
-class ControllerAccessors;
+class WindowRegistry;
 class HistoryStore;
 class HotKeysController;
 class PasteboardGroupStore;
@@ -35,8 +37,10 @@ public:
     AlertPresenter &alerts() { return *m_alerts; }
     /// Replaces the alert presenter; only before a view uses it.
     void setAlertPresenter(std::unique_ptr<AlertPresenter> alerts);
+    /// What the views use of the layers below; one fill for every view.
+    ViewServices viewServices();
     // The program's windows and views, each created by its identifier on first use.
-    ControllerAccessors &controllers() { return *m_controllers; }
+    WindowRegistry &windows() { return *m_windows; }
 
 private:
     std::unique_ptr<Platform> m_platform;
@@ -46,7 +50,7 @@ private:
     std::unique_ptr<HotKeysController> m_hotKeysController;
     std::unique_ptr<CaptureServices> m_capture;
     std::unique_ptr<AlertPresenter> m_alerts;
-    std::unique_ptr<ControllerAccessors> m_controllers;
+    std::unique_ptr<WindowRegistry> m_windows;
 };
 
 }  // namespace tavrin

@@ -7,23 +7,23 @@
 #include "capture/PasteEngine.h"
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
-#include "platform/Platform.h"
+#include "platform/Pasteboard.h"
 #include "store/HistoryStore.h"
 
 namespace tavrin {
 
-CaptureServices::CaptureServices(Platform &platform, SettingsStore &settings, HistoryStore &history)
-    : m_platform(platform),
+CaptureServices::CaptureServices(const CoreServices &desktop, SettingsStore &settings, HistoryStore &history)
+    : m_desktop(desktop),
       m_lastChangeCount(std::make_unique<LastChangeCount>()),
-      m_sound(std::make_unique<InteractionSound>(settings, *platform.soundPlayer)),
+      m_sound(std::make_unique<InteractionSound>(settings, desktop.soundPlayer)),
       m_queue(std::make_unique<SequentialQueue>()),
-      m_pasteEngine(std::make_unique<PasteEngine>(*platform.pasteboard, *platform.keyEventPoster,
-                                                  *platform.accessibility, *platform.systemInfo, *platform.workspace,
-                                                  *platform.scheduler, settings, *m_lastChangeCount, *m_sound)),
+      m_pasteEngine(std::make_unique<PasteEngine>(desktop.pasteboard, desktop.keyEventPoster, desktop.accessibility,
+                                                  desktop.workspace, desktop.scheduler, settings, *m_lastChangeCount,
+                                                  *m_sound)),
       m_sequentialMode(std::make_unique<SequentialMode>(*m_queue, settings, *m_pasteEngine, *m_sound)),
-      m_monitor(std::make_unique<ClipboardMonitor>(*platform.pasteboard, *platform.dispatcher, *platform.scheduler,
-                                                   history, *m_lastChangeCount, *m_sound, *m_sequentialMode)),
-      m_fileEntries(std::make_unique<FileEntries>(history, *platform.dispatcher, *platform.scheduler))
+      m_monitor(std::make_unique<ClipboardMonitor>(desktop.pasteboard, desktop.dispatcher, desktop.scheduler, history,
+                                                   *m_lastChangeCount, *m_sound, *m_sequentialMode)),
+      m_fileEntries(std::make_unique<FileEntries>(history, desktop.dispatcher, desktop.scheduler))
 {
 }
 
@@ -31,7 +31,7 @@ CaptureServices::~CaptureServices() = default;
 
 void CaptureServices::recordChangeCount()
 {
-    m_lastChangeCount->set(m_platform.pasteboard->changeCount());
+    m_lastChangeCount->set(m_desktop.pasteboard.changeCount());
 }
 
 void CaptureServices::insertCurrentClipboardText()

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/CoreServices.h"
+
 #include <memory>
 
 namespace tavrin {
 
-struct Platform;
 class ClipboardMonitor;
 class FileEntries;
 class HistoryStore;
@@ -15,11 +16,11 @@ class SequentialMode;
 class SequentialQueue;
 class SettingsStore;
 
-// The process-wide objects of capture and paste, built together over one platform, settings and history, and what
-// is known of which entries are files.
+// The process-wide objects of capture and paste, built together over the desktop's services, settings and history,
+// and what is known of which entries are files.
 class CaptureServices {
 public:
-    CaptureServices(Platform &platform, SettingsStore &settings, HistoryStore &history);
+    CaptureServices(const CoreServices &desktop, SettingsStore &settings, HistoryStore &history);
     CaptureServices(const CaptureServices &) = delete;
     CaptureServices &operator=(const CaptureServices &) = delete;
     ~CaptureServices();
@@ -40,7 +41,7 @@ public:
     void insertCurrentClipboardText();
 
 private:
-    Platform &m_platform;
+    CoreServices m_desktop;
     std::unique_ptr<LastChangeCount> m_lastChangeCount;
     std::unique_ptr<InteractionSound> m_sound;
     std::unique_ptr<SequentialQueue> m_queue;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <QString>
 #include <QUrl>
 
@@ -8,7 +7,7 @@
 
 namespace tavrin {
 
-// The desktop around the program (stands in for NSWorkspace and application activation).
+// The desktop around the program: URLs, running applications, windows and their activation.
 class Workspace {
 public:
     using WindowId = std::uint64_t;  // 0 is no window
@@ -18,8 +17,6 @@ public:
     Workspace &operator=(const Workspace &) = delete;
     virtual ~Workspace() = default;
 
-    /// The icon the desktop shows for files of a MIME type ("inode/directory" for folders); looks at no file.
-    virtual QIcon iconForFileType(const QString &type) const = 0;
     /// Opens a URL with the user's preferred handler; false when nothing could open it.
     virtual bool openUrl(const QUrl &url) = 0;
     /// True when an application with that identifier is running for this user.

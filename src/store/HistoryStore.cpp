@@ -28,7 +28,7 @@ void HistoryStore::loadHistory()
 
 void HistoryStore::loadPinCount()
 {
-    if (const auto stored = m_settings.integer(keys::TotalPinCount))
+    if (const auto stored = m_settings.integer(keys::pinCount))
         m_pinCount = *stored;
     else
         storePinCount();
@@ -36,7 +36,7 @@ void HistoryStore::loadPinCount()
 
 void HistoryStore::loadItems()
 {
-    const auto path = m_settings.string(keys::userdefaultsCopiedPath);
+    const auto path = m_settings.string(keys::historyPath);
     if (path && QFileInfo(*path).isFile())
         m_items = readStringListAtPath(*path);
     // The rest of the program relies on 0 <= pinCount <= number of entries.
@@ -136,16 +136,16 @@ bool HistoryStore::waitForWrites()
 
 QString HistoryStore::historyPath()
 {
-    if (const auto stored = m_settings.string(keys::userdefaultsCopiedPath))
+    if (const auto stored = m_settings.string(keys::historyPath))
         return *stored;
     const QString path = documentsDirectory() + QStringLiteral("/myfile.plist");
-    m_settings.setString(keys::userdefaultsCopiedPath, path);
+    m_settings.setString(keys::historyPath, path);
     return path;
 }
 
 void HistoryStore::storePinCount()
 {
-    m_settings.setInteger(keys::TotalPinCount, m_pinCount);
+    m_settings.setInteger(keys::pinCount, m_pinCount);
 }
 
 }  // namespace tavrin

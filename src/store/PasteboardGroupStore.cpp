@@ -24,7 +24,7 @@ PasteboardGroupStore::PasteboardGroupStore(SettingsStore &settings, QObject *par
 
 void PasteboardGroupStore::loadGroupNames()
 {
-    if (const auto stored = m_settings.stringArray(keys::pasteboardArr)) {
+    if (const auto stored = m_settings.stringArray(keys::groupNames)) {
         m_groupNames = *stored;
     } else {
         m_groupNames = QStringList{kDefaultName};
@@ -35,7 +35,7 @@ void PasteboardGroupStore::loadGroupNames()
 
 void PasteboardGroupStore::saveGroupNames()
 {
-    m_settings.setStringArray(keys::pasteboardArr, m_groupNames);
+    m_settings.setStringArray(keys::groupNames, m_groupNames);
 }
 
 int PasteboardGroupStore::addGroup()

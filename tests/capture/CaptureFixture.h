@@ -54,7 +54,7 @@ struct CaptureFixture {
     FakeWorkspace &workspace = *platform.fakeWorkspace;
     SettingsStore settings;
     HistoryStore history{settings, clock};
-    CaptureServices capture{platform, settings, history};
+    CaptureServices capture{platform.core(), settings, history};
     FakeSequentialWindow window;
 
     CaptureFixture()

@@ -78,7 +78,7 @@ struct Program {
         dispatcher = real.get();
         platform->dispatcher = std::move(real);
         history = std::make_unique<HistoryStore>(settings, *platform->scheduler);
-        capture = std::make_unique<CaptureServices>(*platform, settings, *history);
+        capture = std::make_unique<CaptureServices>(platform->core(), settings, *history);
         capture->recordChangeCount();
         capture->monitor().start();
         search = std::make_unique<ListSearch>(*dispatcher);

@@ -33,13 +33,14 @@ struct Live {
     std::unique_ptr<Platform> platform = createX11Platform();
     SettingsStore settings;
     HistoryStore history{settings, *platform->scheduler};
-    CaptureServices capture{*platform, settings, history};
+    CaptureServices capture{platform->core(), settings, history};
     ProgramHider hider{*platform->workspace};
 
     Live()
     {
         capture.recordChangeCount();
-        capture.pasteEngine().hooks.hideProgram = [this] { hider.hideProgram(); };
+        QObject::connect(&capture.pasteEngine(), &PasteEngine::programHideRequested, &capture.pasteEngine(),
+                         [this] { hider.hideProgram(); });
     }
     PasteEngine &engine() { return capture.pasteEngine(); }
 };

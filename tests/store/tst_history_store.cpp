@@ -56,7 +56,7 @@ private Q_SLOTS:
     {
         Fixture f;
         f.history.loadHistory();
-        QCOMPARE(f.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(0));
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(0));
         f.fill(letters(QStringLiteral("abcde")));
         f.history.togglePin(2);  // c
         f.history.togglePin(3);  // d
@@ -82,14 +82,14 @@ private Q_SLOTS:
         f.history.togglePin(5);  // e
         QCOMPARE(f.history.items(), letters(QStringLiteral("dfeabcg")));
         QCOMPARE(f.history.pinCount(), 3);
-        QCOMPARE(f.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(3));
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(3));
         QCOMPARE(f.onDisk(), f.history.items());
 
         // Unpin at 0 with three pins: to index 2, two pins.
         f.history.togglePin(0);
         QCOMPARE(f.history.items(), letters(QStringLiteral("fedabcg")));
         QCOMPARE(f.history.pinCount(), 2);
-        QCOMPARE(f.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(2));
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(2));
         QCOMPARE(f.onDisk(), f.history.items());
     }
 
@@ -104,8 +104,7 @@ private Q_SLOTS:
 
         f.history.removeItem(0);  // a pinned entry: the count drops and is stored before the file is written
         QCOMPARE(f.history.pinCount(), 1);
-        QCOMPARE(SettingsStore(SettingsStore::defaultPath()).integer(keys::TotalPinCount),
-                 std::optional<std::int64_t>(1));
+        QCOMPARE(SettingsStore(SettingsStore::defaultPath()).integer(keys::pinCount), std::optional<std::int64_t>(1));
         QCOMPARE(f.onDisk(), letters(QStringLiteral("dab")));
 
         f.history.removeItem(2);  // unpinned
@@ -115,7 +114,7 @@ private Q_SLOTS:
         f.history.clearAll();
         QVERIFY(f.history.items().isEmpty());
         QCOMPARE(f.history.pinCount(), 0);
-        QCOMPARE(f.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(0));
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(0));
         QVERIFY(QFileInfo::exists(f.historyPath()));
         QCOMPARE(f.onDisk(), QStringList());
     }
@@ -136,7 +135,7 @@ private Q_SLOTS:
         f.clock.advance(1ms);
         QVERIFY(!f.history.hasPendingSave());
         QCOMPARE(f.onDisk(), (QStringList{QStringLiteral("two"), QStringLiteral("one")}));
-        QCOMPARE(f.settings.string(keys::userdefaultsCopiedPath), std::optional<QString>(f.historyPath()));
+        QCOMPARE(f.settings.string(keys::historyPath), std::optional<QString>(f.historyPath()));
     }
 
     void aCleanQuitWritesThePendingSave()
@@ -156,7 +155,7 @@ private Q_SLOTS:
     {
         Fixture f;
         const QString elsewhere = f.dirs.root() + QStringLiteral("/moved/history.plist");
-        f.settings.setString(keys::userdefaultsCopiedPath, elsewhere);
+        f.settings.setString(keys::historyPath, elsewhere);
         f.history.insertCaptured(QStringLiteral("kept"));
         f.history.saveHistory();
         f.history.waitForWrites();
@@ -167,31 +166,31 @@ private Q_SLOTS:
     void aPinCountBeyondTheEntriesIsClampedAndStored()
     {
         Fixture f;
-        f.settings.setInteger(keys::TotalPinCount, 5);
-        f.settings.setString(keys::userdefaultsCopiedPath, f.historyPath());
+        f.settings.setInteger(keys::pinCount, 5);
+        f.settings.setString(keys::historyPath, f.historyPath());
         QVERIFY(writeStringListAtPath(f.historyPath(), letters(QStringLiteral("ab"))));
         f.history.loadHistory();
         QCOMPARE(f.history.pinCount(), 2);
-        QCOMPARE(f.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(2));
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(2));
 
         // A deleted file with pins stored: empty history, no pins.
         QFile::remove(f.historyPath());
         Fixture g;
-        g.settings.setInteger(keys::TotalPinCount, 3);
-        g.settings.setString(keys::userdefaultsCopiedPath, g.historyPath());
+        g.settings.setInteger(keys::pinCount, 3);
+        g.settings.setString(keys::historyPath, g.historyPath());
         g.history.loadHistory();
         QVERIFY(g.history.items().isEmpty());
         QCOMPARE(g.history.pinCount(), 0);
 
         Fixture h;
-        h.settings.setInteger(keys::TotalPinCount, -4);
+        h.settings.setInteger(keys::pinCount, -4);
         h.history.loadHistory();
         QCOMPARE(h.history.pinCount(), 0);
 
         Fixture wrongType;
-        wrongType.settings.setString(keys::TotalPinCount, QStringLiteral("3"));
+        wrongType.settings.setString(keys::pinCount, QStringLiteral("3"));
         wrongType.history.loadHistory();
-        QCOMPARE(wrongType.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(0));
+        QCOMPARE(wrongType.settings.integer(keys::pinCount), std::optional<std::int64_t>(0));
     }
 
     void aDamagedHistoryIsKeptAsideBeforeTheNextWrite()
@@ -199,7 +198,7 @@ private Q_SLOTS:
         Fixture f;
         const QByteArray damaged("<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>precious");
         test::writeFile(f.historyPath(), damaged);
-        f.settings.setString(keys::userdefaultsCopiedPath, f.historyPath());
+        f.settings.setString(keys::historyPath, f.historyPath());
         f.history.loadHistory();
         QVERIFY(f.history.items().isEmpty());
         f.history.insertCaptured(QStringLiteral("new"));

@@ -58,23 +58,23 @@ private Q_SLOTS:
         QCOMPARE(SettingsStore::defaultPath(), dirs.settingsPath());
         {
             SettingsStore s(SettingsStore::defaultPath());
-            s.setInteger(keys::TotalPinCount, 3);
-            s.setBool(keys::userdeafultsSoundEnable, false);
-            s.setString(keys::userdefaults_shortcutKey, QStringLiteral("V <&> \x1b"));
-            s.setIntegerArray(keys::userdefaults_shortcutflag, {14, 11});
-            s.setStringArray(keys::pasteboardArr, {QStringLiteral("My Clipboard"), QString()});
+            s.setInteger(keys::pinCount, 3);
+            s.setBool(keys::soundEnabled, false);
+            s.setString(keys::quickAccessKeyName, QStringLiteral("V <&> \x1b"));
+            s.setIntegerArray(keys::quickAccessModifiers, {14, 11});
+            s.setStringArray(keys::groupNames, {QStringLiteral("My Clipboard"), QString()});
             s.setInteger(QStringLiteral("negative"), std::numeric_limits<std::int64_t>::min());
             s.setBool(QStringLiteral("gone"), true);
             s.remove(QStringLiteral("gone"));
             QVERIFY(s.lastWriteSucceeded());
         }
         SettingsStore again(SettingsStore::defaultPath());
-        QCOMPARE(again.integer(keys::TotalPinCount), std::optional<std::int64_t>(3));
-        QCOMPARE(again.boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(false));
-        QCOMPARE(again.string(keys::userdefaults_shortcutKey), std::optional<QString>(QStringLiteral("V <&> \x1b")));
-        QCOMPARE(again.integerArray(keys::userdefaults_shortcutflag),
+        QCOMPARE(again.integer(keys::pinCount), std::optional<std::int64_t>(3));
+        QCOMPARE(again.boolValue(keys::soundEnabled), std::optional<bool>(false));
+        QCOMPARE(again.string(keys::quickAccessKeyName), std::optional<QString>(QStringLiteral("V <&> \x1b")));
+        QCOMPARE(again.integerArray(keys::quickAccessModifiers),
                  (std::optional<QList<std::int64_t>>(QList<std::int64_t>{14, 11})));
-        QCOMPARE(again.stringArray(keys::pasteboardArr),
+        QCOMPARE(again.stringArray(keys::groupNames),
                  std::optional<QStringList>(QStringList{QStringLiteral("My Clipboard"), QString()}));
         QCOMPARE(again.integer(QStringLiteral("negative")),
                  std::optional<std::int64_t>(std::numeric_limits<std::int64_t>::min()));
@@ -88,12 +88,11 @@ private Q_SLOTS:
         const QByteArray junk("<?xml version=\"1.0\"?><plist><dict><key>TotalPinCount</key><integer>3");
         test::writeFile(dirs.settingsPath(), junk);
         SettingsStore s(SettingsStore::defaultPath());
-        QVERIFY(!s.contains(keys::TotalPinCount));
+        QVERIFY(!s.contains(keys::pinCount));
         QVERIFY(!s.movedAsidePath().isEmpty());
         QCOMPARE(test::readFile(s.movedAsidePath()), junk);
-        s.setInteger(keys::TotalPinCount, 1);
-        QCOMPARE(SettingsStore(SettingsStore::defaultPath()).integer(keys::TotalPinCount),
-                 std::optional<std::int64_t>(1));
+        s.setInteger(keys::pinCount, 1);
+        QCOMPARE(SettingsStore(SettingsStore::defaultPath()).integer(keys::pinCount), std::optional<std::int64_t>(1));
 
         // A file whose root is not a dictionary is damaged too.
         test::writeFile(dirs.settingsPath(), "<?xml version=\"1.0\"?><plist version=\"1.0\"><array/></plist>");
@@ -111,9 +110,9 @@ private Q_SLOTS:
         // A file where the settings folder should be: no write can succeed, whoever runs the test.
         test::writeFile(dirs.configHome() + QStringLiteral("/tavrin"), "in the way");
         SettingsStore s(SettingsStore::defaultPath());
-        s.setInteger(keys::SequentialPasteStayle, 1);
+        s.setInteger(keys::sequentialPasteOrder, 1);
         QVERIFY(!s.lastWriteSucceeded());
-        QCOMPARE(s.integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(1));
+        QCOMPARE(s.integer(keys::sequentialPasteOrder), std::optional<std::int64_t>(1));
     }
 };
 

@@ -3,9 +3,6 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDesktopServices>
-#include <QFileIconProvider>
-#include <QFileInfo>
-#include <QMimeDatabase>
 #include <QSocketNotifier>
 
 #include <unistd.h>
@@ -111,23 +108,6 @@ bool X11Workspace::isOwnWindow(WindowId window) const
         c, xcb_get_property(c, 0, xcb_window_t(window), m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr));
     return reply && xcb_get_property_value_length(reply.get()) == 4 &&
            *static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get())) == std::uint32_t(::getpid());
-}
-
-QIcon X11Workspace::iconForFileType(const QString &type) const
-{
-    const auto cached = m_typeIcons.constFind(type);
-    if (cached != m_typeIcons.constEnd())
-        return *cached;
-    // The icon theme's icon for the type, its generic one, or the plain file or folder of the toolkit.
-    const QMimeType mime = QMimeDatabase().mimeTypeForName(type);
-    const bool folder = type == QLatin1String("inode/directory");
-    QIcon icon = QIcon::fromTheme(mime.iconName());
-    if (icon.isNull())
-        icon = QIcon::fromTheme(mime.genericIconName());
-    if (icon.isNull())
-        icon = m_iconProvider.icon(folder ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
-    m_typeIcons.insert(type, icon);
-    return icon;
 }
 
 bool X11Workspace::openUrl(const QUrl &url)

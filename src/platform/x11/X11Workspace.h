@@ -3,8 +3,6 @@
 #include "platform/Workspace.h"
 #include "platform/x11/XcbSupport.h"
 
-#include <QFileIconProvider>
-#include <QHash>
 #include <QObject>
 
 #include <array>
@@ -21,7 +19,6 @@ class X11Workspace final : public QObject, public Workspace {
 public:
     explicit X11Workspace(QObject *parent = nullptr);
 
-    QIcon iconForFileType(const QString &type) const override;
     bool openUrl(const QUrl &url) override;
     bool isApplicationRunning(const QString &identifier) const override;
     WindowId activeWindow() const override;
@@ -44,9 +41,6 @@ private:
     std::array<xcb_atom_t, 2> m_dockTypes{};
     mutable WindowId m_lastForeign = 0;
     QSocketNotifier *m_notifier = nullptr;
-    // List rows ask for icons while they are drawn: one per type, made once.
-    QFileIconProvider m_iconProvider;
-    mutable QHash<QString, QIcon> m_typeIcons;
 };
 
 }  // namespace tavrin

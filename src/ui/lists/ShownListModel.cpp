@@ -1,7 +1,7 @@
 #include "ui/lists/ShownListModel.h"
 
 #include "capture/FileEntries.h"
-#include "platform/Workspace.h"
+#include "platform/FileIcons.h"
 #include "store/HistoryStore.h"
 
 #include <QIcon>
@@ -45,8 +45,8 @@ QString lastPathComponent(const QString &path)
 
 }  // namespace
 
-ShownListModel::ShownListModel(const Workspace &workspace, FileEntries &files, QObject *parent)
-    : QAbstractListModel(parent), m_workspace(workspace), m_files(files)
+ShownListModel::ShownListModel(const FileIcons &fileIcons, FileEntries &files, QObject *parent)
+    : QAbstractListModel(parent), m_fileIcons(fileIcons), m_files(files)
 {
     connect(&files, &FileEntries::changed, this, &ShownListModel::redrawAll);
 }
@@ -165,7 +165,7 @@ QVariant ShownListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole: return rowTitle(row, entry, m_files.info(entry).isFile);
     case Qt::DecorationRole: {
         const FileEntries::Info file = m_files.info(entry);
-        return file.isFile ? QVariant(m_workspace.iconForFileType(file.type)) : QVariant();
+        return file.isFile ? QVariant(m_fileIcons.iconForFileType(file.type)) : QVariant();
     }
     case Qt::ToolTipRole: return {};  // the content preview shows the whole entry
     case EntryRole: return entry;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/WindowActivation.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace tavrin {
+
+// The small window without a title bar that shows the quick-access list at the top right of the screen, above
+// other windows. It hides as soon as the program loses the focus, and on Escape when its content leaves that key.
+//
+// Its height is the one its content asks for: the content's int property "viewHeight" when it has one, else the
+// content's size hint; never more than the screen's free height. The property's notify signal, or else a signal
+// viewHeightChanged(int) or viewHeightChanged(), resizes the window while it is shown.
+class QuickListWindow : public QWidget {
+    Q_OBJECT
+public:
+    /// Distance of the window's left edge from the right edge of the screen's free area.
+    static constexpr int kRightOffset = 450;
+
+    explicit QuickListWindow(QWidget *parent = nullptr);
+
+    /// Takes a view as the window's content (the window owns it from then on).
+    void setContent(QWidget *content);
+    QWidget *content() const { return m_content; }
+
+    /// Shows the window, brings it to the front and gives it the focus.
+    void showWindow();
+
+    /// How the desktop is asked to give the window the focus (see showAndActivate).
+    DesktopActivation activateOnDesktop;
+
+    /// True once the window's position was chosen (at the first showing).
+    bool isPlaced() const { return m_placed; }
+
+public Q_SLOTS:
+    /// Sizes the window to the height its content asks for now.
+    void fitToContent();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    int wantedHeight() const;
+    void placeOnScreen();
+    void applicationStateChanged(Qt::ApplicationState state);
+
+    QPointer<QWidget> m_content;
+    bool m_placed = false;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "app/WindowActivation.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QListWidget;
+class QWidget;
+
+namespace tavrin {
+
+class AppContext;
+class PasteAccessGuide;
+class PlainQueueWindow;
+class MainWindow;
+class PasteAccessGuideWindow;
+class QuickListWindow;
+
+// The identifiers the program's windows and views are created by (docs/NAMES.md maps each to its class).
+namespace ids {
+inline const QString quickListView = QStringLiteral("ViewController");
+inline const QString quickListWindow = QStringLiteral("popoverWindowController");
+inline const QString mainWindow = QStringLiteral("mainWindowController");
+inline const QString sequentialWindow = QStringLiteral("sequentialWindowController");
+inline const QString pasteAccessGuideWindow = QStringLiteral("permissionWindowController");
+inline const QString pasteAccessGuide = QStringLiteral("GrantAccessvc");
+}  // namespace ids
+
+// The program's windows and views, each created once by its identifier on first use and kept for the whole run.
+//
+// A factory returns a new object; the accessors keep it until they go, then delete, newest first, every object
+// still alive that nothing else took as a child (a view placed in its window goes with that window).
+class WindowRegistry {
+public:
+    using Factory = std::function<QObject *()>;
+
+    /// Registers the factories of the windows and views this layer builds.
+    explicit WindowRegistry(AppContext &context);
+    WindowRegistry(const WindowRegistry &) = delete;
+    WindowRegistry &operator=(const WindowRegistry &) = delete;
+    ~WindowRegistry();
+
+    /// Sets how the object of an identifier is made; only before its first use.
+    void setFactory(const QString &identifier, Factory factory);
+    /// The object of an identifier, created now when it is the first use; null for an unknown identifier.
+    QObject *controller(const QString &identifier);
+    /// True once the object of an identifier exists.
+    bool isLoaded(const QString &identifier) const;
+
+    /// The quick-access list, the content of the popover window.
+    QWidget *quickListView();
+    QuickListWindow *quickListWindow();
+    MainWindow *mainWindow();
+    PlainQueueWindow *sequentialWindow();
+    /// The queue list: the plain queue window's own list until the queue list view exists.
+    QListWidget *sequentialList();
+    PasteAccessGuideWindow *pasteAccessGuideWindow();
+    PasteAccessGuide *pasteAccessGuide();
+
+private:
+    template <typename T> T *typed(const QString &identifier);
+    void registerDefaults();
+    DesktopActivation desktopActivation() const;
+
+    AppContext &m_context;
+    QMap<QString, Factory> m_factories;
+    QMap<QString, QPointer<QObject>> m_objects;
+    QList<QPointer<QObject>> m_creationOrder;
+    QStringList m_creating;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,200 @@
+#pragma once
+
+#include "platform/Scheduler.h"
+#include "ui/ViewServices.h"
+
+#include <QMenu>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <chrono>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+namespace tavrin {
+
+class ListSearch;
+class ShownListModel;
+class EntryPreviewPopup;
+class HistoryRowDelegate;
+class CopiedToast;
+
+// The quick-access list: the content of the small window that the tray icon and the quick-access shortcut
+// open. It shows the history (or one pasteboard group) with numbered rows, searches it, and copies, pastes,
+// pins and removes entries; its settings button opens the application menu.
+class QuickListView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kMinimumViewHeight = 370;
+    static constexpr int kMaximumViewHeight = 710;
+    static constexpr int kViewWidth = 400;
+    /// The most entries the list lets the user pin.
+    static constexpr int kMaximumPins = 9;
+    /// How long the "copied" confirmation stays.
+    static constexpr std::chrono::milliseconds kCopiedConfirmationTime{1000};
+    /// The mode button's title while the history is shown, and the state menu's first item.
+    static const QString kClipboardTitle;
+    /// Rows laid out per slice.
+    static constexpr int kLayoutBatch = 5000;
+
+    explicit QuickListView(const ViewServices &services, QWidget *parent = nullptr);
+    ~QuickListView() override;
+
+    /// The height the list's window should have for n shown entries: 40 per entry plus 130, from 370 to 710.
+    static int viewHeightFor(qsizetype entries);
+    int viewHeight() const { return m_viewHeight; }
+    QSize sizeHint() const override;
+
+    /// Set-up when the view is first shown: the tooltip setting, the history saved once, the monitor started.
+    /// Runs once; later calls do nothing.
+    void viewDidLoad();
+    bool isViewLoaded() const { return m_loaded; }
+
+    // What the list shows.
+    bool isSearching() const { return m_searching; }
+    bool showsHistory() const { return m_showsHistory; }
+    const QStringList &searchResults() const { return m_searchResults; }
+    const QStringList &groupItems() const { return m_groupItems; }
+    /// Search results while searching, else the history or the group's items.
+    const QStringList &shownList() const;
+    bool showTooltip() const { return m_showTooltip; }
+    int previewedRow() const { return m_previewedRow; }
+    /// The selected row, -1 when none.
+    int selectedRow() const;
+
+    // For the other views that change what the list shows.
+    /// Shows the shown list anew (and, outside a search, sets the height for it).
+    void reloadData();
+    /// Ends a search: no results, an empty field, the whole list shown.
+    void endSearch();
+    /// Back to the history (title "Clipboard"), ending any search; the monitor asks for this after each capture.
+    void showHistoryMode();
+    /// Shows the items of the group named name (the mode button takes the name).
+    void showGroup(const QString &name);
+
+    // The list's commands.
+    /// Rebuilds the row menu for a click on clickedRow (-1: no row) and selects that row.
+    void menuWillOpen(int clickedRow);
+    void copySelectedEntry();
+    void removeSelectedEntry();
+    void togglePinOfSelectedEntry();
+    void pasteSelectedEntry();
+    /// Ctrl+digit (Command-digit) pastes that row; true when the key was such a chord.
+    bool keyDown(const QKeyEvent &event);
+    /// Pops up the state menu: the history and each group.
+    void popUpModeMenu();
+    /// A choice of the state menu: -1 the history, else the index of a group name.
+    void chooseMode(int tag);
+    void closeCopiedToast();
+    void showContentPreview(int row);
+
+    // The application menu and its commands.
+    void popUpApplicationMenu();
+    void showClipboard();
+    void showPreferences();
+    void toggleSequentialQueue();
+    void clearSequentialQueue();
+    void askToClearHistory();
+    void toggleShowTooltip();
+    void quitProgram();
+    void confirmClearHistory();
+    void cancelClearHistory();
+    void clearHistory();
+
+    // The parts, for the window around the list and for tests.
+    QLineEdit *searchField() const { return m_searchField; }
+    QPushButton *modeButton() const { return m_modeButton; }
+    QPushButton *settingsButton() const { return m_settingsButton; }
+    QListView *listView() const { return m_listView; }
+    ShownListModel *model() const { return m_model; }
+    HistoryRowDelegate *cell() const { return m_rowDelegate; }
+    ListSearch &search() const { return *m_search; }
+    /// The menus as last built (null before the first opening).
+    QMenu *rowMenu() const { return m_rowMenu; }
+    QMenu *modeMenu() const { return m_modeMenu; }
+    QMenu *applicationMenu() const { return m_applicationMenu; }
+    EntryPreviewPopup *contentPreview() const { return m_contentPreview; }
+    CopiedToast *copiedToast() const { return m_copiedToast; }
+
+Q_SIGNALS:
+    /// "Manage Clipboard": the main window on its clipboard pane.
+    void clipboardPaneRequested();
+    /// "Preferences": the main window on its preferences.
+    void preferencesPaneRequested();
+    /// The list's window should close (a paste, a command that leaves the list).
+    void closeRequested();
+    /// A menu of the list opens: any edit in the main window ends first.
+    void mainWindowEditingEndRequested();
+    /// "Quit".
+    void quitRequested();
+    /// The height the window should take (viewHeight()).
+    void viewHeightChanged(int height);
+    /// The history changed here (remove, pin): the main-window list reloads.
+    void historyListChanged();
+    /// The history was cleared here: the main-window list ends its search and reloads.
+    void historyCleared();
+    /// A group's items changed here: a view of that group reloads.
+    void groupItemsChanged(const QString &name);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void buildView();
+    void connectSignals();
+    void setViewHeight(int height);
+    void updateViewHeight();
+    void closeListWindow();
+    void endMainWindowEditing();
+    /// The list a search filters: the history or the group's items, never earlier results.
+    const QStringList &searchSource() const;
+    void searchTextChanged(const QString &text);
+    void searchStarted();
+    void searchEnded();
+    void filterBySearchText(const QString &text);
+    void applySearchResults();
+    void selectRow(int row);
+    bool handleListKey(QObject *target, QKeyEvent *event);
+    void pasteRow(int row);
+    void popUpBelow(QMenu *menu, QWidget *button);
+    void closeContentPreview();
+    QRect globalRowRect(int row) const;
+    void loadShowTooltip();
+
+    ViewServices m_services;
+    Scheduler &m_scheduler;
+
+    QLineEdit *m_searchField = nullptr;
+    QPushButton *m_modeButton = nullptr;
+    QPushButton *m_settingsButton = nullptr;
+    QListView *m_listView = nullptr;
+    ShownListModel *m_model = nullptr;
+    HistoryRowDelegate *m_rowDelegate = nullptr;
+    ListSearch *m_search = nullptr;
+    QPointer<QMenu> m_rowMenu;
+    QPointer<QMenu> m_modeMenu;
+    QPointer<QMenu> m_applicationMenu;
+    EntryPreviewPopup *m_contentPreview = nullptr;
+    CopiedToast *m_copiedToast = nullptr;
+
+    bool m_loaded = false;
+    int m_viewHeight = kMinimumViewHeight;
+    bool m_searching = false;
+    QStringList m_searchResults;
+    QStringList m_groupItems;
+    bool m_showsHistory = true;
+    bool m_showTooltip = true;
+    int m_previewedRow = -1;
+    Scheduler::TimerId m_closeTooltipTimer = 0;
+};
+
+}  // namespace tavrin

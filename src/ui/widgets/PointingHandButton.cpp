@@ -1,0 +1,17 @@
+#include "ui/widgets/PointingHandButton.h"
+
+namespace tavrin {
+
+void PointingHandButton::enterEvent(QEnterEvent *event)
+{
+    setCursor(Qt::PointingHandCursor);
+    QPushButton::enterEvent(event);
+}
+
+void PointingHandButton::leaveEvent(QEvent *event)
+{
+    unsetCursor();
+    QPushButton::leaveEvent(event);
+}
+
+}  // namespace tavrin
