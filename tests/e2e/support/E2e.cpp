@@ -223,29 +223,39 @@ OtherWindow::~OtherWindow()
 
 bool PrivateDisplay::start()
 {
-    // -displayfd picks a free display and writes its number to the descriptor named: standard output.
-    m_server.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                    QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    if (!m_server.waitForStarted(5000))
-        return false;
-    QByteArray number;
-    while (!number.contains('\n') && m_server.waitForReadyRead(10000))
-        number += m_server.readAllStandardOutput();
-    if (number.trimmed().isEmpty())
-        return false;
-    m_sessionDisplay = qgetenv("DISPLAY");
-    qputenv("DISPLAY", ":" + number.trimmed());
-    return true;
+    // -displayfd picks a free display and writes its number to the descriptor named: standard output. Two servers
+    // starting at once can pick the same number, and the later one gives up: start again then.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        m_server.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                        QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
+        if (!m_server.waitForStarted(5000))
+            return false;
+        QByteArray number;
+        while (!number.contains('\n') && m_server.waitForReadyRead(10000))
+            number += m_server.readAllStandardOutput();
+        const QString display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+        if (!number.trimmed().isEmpty() && m_server.state() == QProcess::Running &&
+            runTool(QStringLiteral("xdpyinfo"), {QStringLiteral("-display"), display}).exitCode == 0) {
+            m_sessionDisplay = qgetenv("DISPLAY");
+            qputenv("DISPLAY", display.toLatin1());
+            return true;
+        }
+        m_server.kill();
+        m_server.waitForFinished(5000);
+    }
+    return false;
 }
 
 void PrivateDisplay::end()
 {
-    if (m_server.state() == QProcess::NotRunning)
+    if (m_sessionDisplay.isNull())
         return;
     m_server.kill();
     m_server.waitForFinished(5000);
     qputenv("DISPLAY", m_sessionDisplay);
+    m_sessionDisplay.clear();
 }
 
 PrivateDisplay::~PrivateDisplay()
