@@ -3,7 +3,6 @@
 #include "platform/Scheduler.h"
 #include "store/HistoryStore.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QPointer>
@@ -47,8 +46,9 @@ FileEntries::~FileEntries() = default;
 
 bool FileEntries::couldBeFile(const QString &entry)
 {
-    // Only absolute paths: a text such as "src" must not turn into a file because the working folder has one.
-    return !entry.isEmpty() && entry.size() <= kLongestPath && QDir::isAbsolutePath(entry);
+    // Only absolute paths: a text such as "src" must not turn into a file because the working folder has one. A
+    // look at the first character, not QDir: this runs for every entry of a loaded history, on the GUI thread.
+    return entry.startsWith(u'/') && entry.size() <= kLongestPath;
 }
 
 FileEntries::Info FileEntries::info(const QString &entry)
