@@ -3,8 +3,8 @@
 #include "X11Keyboard.h"
 #include "hotkeys/HotKey.h"
 #include "hotkeys/HotKeysController.h"
-#include "platform/x11/CarbonKeysyms.h"
-#include "platform/x11/EvdevKeyPositions.h"
+#include "platform/common/CarbonKeysyms.h"
+#include "platform/common/EvdevKeyPositions.h"
 #include "platform/x11/X11HotKeyService.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 // The X11 backend's file lists and sound files, without a display.
 #include "CapturedOutput.h"
-#include "platform/x11/CanberraSoundPlayer.h"
+#include "platform/common/CanberraSoundPlayer.h"
+#include "platform/common/UriList.h"
 #include "platform/x11/SelectionOwner.h"
-#include "platform/x11/UriList.h"
 #include "platform/x11/X11KeyEventPoster.h"
 
 #include <QElapsedTimer>
@@ -16,7 +16,7 @@ namespace {
 QStringList g_messages;
 void collectMessage(QtMsgType, const QMessageLogContext &context, const QString &message)
 {
-    if (QByteArray(context.category) == "tavrin.x11")
+    if (QByteArray(context.category) == "tavrin.platform")
         g_messages.append(message);
 }
 

@@ -1,6 +1,6 @@
-#include "platform/x11/CanberraSoundPlayer.h"
+#include "platform/common/CanberraSoundPlayer.h"
 
-#include "platform/x11/X11Log.h"
+#include "platform/common/PlatformLog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,7 +27,7 @@ void alsaMessage(const char *file, int line, const char *function, int error, co
     va_start(arguments, format);
     std::vsnprintf(text, sizeof text, format, arguments);
     va_end(arguments);
-    qCDebug(lcX11, "ALSA %s:%d (%s): %s (error %d)", file, line, function, text, error);
+    qCDebug(lcPlatform, "ALSA %s:%d (%s): %s (error %d)", file, line, function, text, error);
 }
 
 void routeAlsaMessages()
@@ -141,7 +141,7 @@ void CanberraSoundPlayer::run()
                                    : CA_ERROR_NOTAVAILABLE;
         if (result != CA_SUCCESS && !reported) {
             // A machine without sound refuses every sound: one line says so.
-            qCInfo(lcX11, "sounds cannot be played: %s; later failures are not reported", ca_strerror(result));
+            qCInfo(lcPlatform, "sounds cannot be played: %s; later failures are not reported", ca_strerror(result));
             reported = true;
         }
         std::lock_guard lock(m_mutex);

@@ -1,4 +1,4 @@
-#include "platform/x11/EvdevKeyPositions.h"
+#include "platform/common/EvdevKeyPositions.h"
 
 #include <algorithm>
 #include <iterator>
