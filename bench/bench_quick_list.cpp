@@ -51,18 +51,28 @@ double threadCpuMs()
 // of applying background results.
 class TimedDispatcher final : public Dispatcher {
 public:
-    void runInBackground(Task task) override { m_qt.runInBackground(std::move(task)); }
-    void runOnMain(Task task) override
+    void runInBackground(Lane lane, Job job) override
     {
-        m_qt.runOnMain([this, task = std::move(task)] {
-            const double start = threadCpuMs();
-            task();
-            mainMs += threadCpuMs() - start;
+        m_qt.runInBackground(lane, [this, job = std::move(job)]() -> Task {
+            Task followUp = job();
+            if (!followUp)
+                return {};
+            return timed(std::move(followUp));
         });
     }
+    void runOnMain(Task task) override { m_qt.runOnMain(timed(std::move(task))); }
     double mainMs = 0;
 
 private:
+    Task timed(Task task)
+    {
+        return [this, task = std::move(task)] {
+            const double start = threadCpuMs();
+            task();
+            mainMs += threadCpuMs() - start;
+        };
+    }
+
     QtDispatcher m_qt;
 };
 

@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 #include "app/AppShell.h"
+#include "app/SaveAtExit.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
 #include "platform/DefaultPlatform.h"
@@ -42,6 +43,8 @@ int main(int argc, char *argv[])
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppShell::prepareToQuit);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
                      [&context] { context.history().flushPendingSave(); });
+    // Qt ends the program with exit() when the X server goes away, past aboutToQuit.
+    tavrin::SaveAtExit saveAtExit(context.history());
 
     delegate.launch();
     return app.exec();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up of the real program until its list window is shown, a second start's hand-over, and resident
-# memory, with histories of 0, 10,000 and 100,000 sample entries (five runs each), on a private X11 desktop.
+# memory, with histories of 0, 10,000 and 100,000 sample entries (five runs each), on a private X11 desktop; then
+# the start with 100,000 entries while the clipboard's owner never answers (a stopped xclip).
 # Usage: bench/app/measure-startup.sh [build-dir]   (builds a release tavrin and bench_history there)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -51,3 +52,22 @@ PLIST
     [ "$entries" -eq 0 ] || cp "$samples/history-$entries.plist" "$data/myfile.plist"
   done
 done
+
+# A clipboard owner that never answers: xclip's server, stopped.
+echo "never answered" | xclip -selection clipboard -i >/dev/null 2>&1
+owner=$(pgrep -n -x xclip)
+kill -STOP "$owner"
+cp "$samples/history-100000.plist" "$data/myfile.plist"
+for run in 1 2 3 4 5; do
+  t0=$(date +%s%N)
+  "$bin" >/dev/null 2>&1 &
+  pid=$!
+  until [ -n "$(xdotool search --all --pid "$pid" --onlyvisible 2>/dev/null | head -1)" ]; do sleep 0.005; done
+  t1=$(date +%s%N)
+  echo "hung_owner entries=100000 run=$run list_shown_ms=$(((t1 - t0) / 1000000))"
+  kill "$pid"
+  wait "$pid" || true
+  cp "$samples/history-100000.plist" "$data/myfile.plist"
+done
+kill -CONT "$owner"
+kill "$owner" 2>/dev/null || true

@@ -116,8 +116,10 @@ void AppShell::launch()
     registerStoredShortcuts();
     m_context.groups().loadGroupNames();
     history.loadItems();
-    capture.insertCurrentClipboardText();
+    // The count first: the clipboard's text is read on the worker, and a copy made while it reads is then a change
+    // the monitor records.
     capture.recordChangeCount();
+    capture.insertCurrentClipboardText();
 
     if (!settings.integer(keys::firstRun)) {
         completeFirstRun();

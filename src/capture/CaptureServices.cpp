@@ -1,6 +1,7 @@
 #include "capture/CaptureServices.h"
 
 #include "capture/ClipboardMonitor.h"
+#include "capture/FileEntries.h"
 #include "capture/InteractionSound.h"
 #include "capture/LastChangeCount.h"
 #include "capture/PasteEngine.h"
@@ -13,7 +14,6 @@ namespace tavrin {
 
 CaptureServices::CaptureServices(const CoreServices &desktop, SettingsStore &settings, HistoryStore &history)
     : m_desktop(desktop),
-      m_history(history),
       m_lastChangeCount(std::make_unique<LastChangeCount>()),
       m_sound(std::make_unique<InteractionSound>(settings, desktop.soundPlayer)),
       m_queue(std::make_unique<SequentialQueue>()),
@@ -22,22 +22,21 @@ CaptureServices::CaptureServices(const CoreServices &desktop, SettingsStore &set
                                                   *m_sound)),
       m_sequentialMode(std::make_unique<SequentialMode>(*m_queue, settings, *m_pasteEngine, *m_sound)),
       m_monitor(std::make_unique<ClipboardMonitor>(desktop.pasteboard, desktop.dispatcher, desktop.scheduler, history,
-                                                   *m_lastChangeCount, *m_sound, *m_sequentialMode))
+                                                   *m_lastChangeCount, *m_sound, *m_sequentialMode)),
+      m_fileEntries(std::make_unique<FileEntries>(history, desktop.dispatcher, desktop.scheduler))
 {
 }
 
 CaptureServices::~CaptureServices() = default;
 
-void CaptureServices::insertCurrentClipboardText()
-{
-    const PasteboardContents contents = m_desktop.pasteboard.readContents();
-    if (contents.string && !contents.concealed)
-        m_history.insertCaptured(*contents.string);
-}
-
 void CaptureServices::recordChangeCount()
 {
     m_lastChangeCount->set(m_desktop.pasteboard.changeCount());
+}
+
+void CaptureServices::insertCurrentClipboardText()
+{
+    m_monitor->captureLaunchText();
 }
 
 }  // namespace tavrin

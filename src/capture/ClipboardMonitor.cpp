@@ -1,5 +1,6 @@
 #include "capture/ClipboardMonitor.h"
 
+#include "capture/CaptureLog.h"
 #include "capture/ClipItem.h"
 #include "capture/InteractionSound.h"
 #include "capture/LastChangeCount.h"
@@ -13,11 +14,12 @@
 
 namespace tavrin {
 
-// Lets the monitor go away while a step is queued or running: a queued step sees the cancel and does nothing, and
-// the destructor waits for a running one (a read ends at the backend's timeout at the latest).
+// Lets the monitor go away while a step is queued or running: a queued step sees the cancel and does nothing, and a
+// running one is told to stop its read, so the destructor waits only for the read to notice.
 struct ClipboardMonitor::StepControl {
     std::mutex mutex;
     std::condition_variable idle;
+    std::stop_source stop;
     bool cancelled = false;
     bool running = false;
 };
@@ -44,6 +46,7 @@ ClipboardMonitor::~ClipboardMonitor()
         m_pasteboard.setChangeListener({});
     std::unique_lock lock(m_control->mutex);
     m_control->cancelled = true;
+    m_control->stop.request_stop();
     m_control->idle.wait(lock, [this] { return !m_control->running; });
 }
 
@@ -65,44 +68,90 @@ void ClipboardMonitor::checkState()
     // An idle tick costs these two reads and nothing else; the worker repeats the comparison atomically.
     if (m_pasteboard.changeCount() == m_lastChangeCount.value())
         return;
+    startStep(StepKind::Change);
+}
+
+void ClipboardMonitor::captureLaunchText()
+{
+    if (m_stepRunning)
+        return;  // only at launch, before any check
+    startStep(StepKind::LaunchText);
+}
+
+void ClipboardMonitor::startStep(StepKind kind)
+{
     m_stepRunning = true;
-    m_dispatcher.runInBackground([this, control = m_control] {
-        {
-            std::lock_guard lock(control->mutex);
-            if (control->cancelled)
-                return;
-            control->running = true;
-        }
-        std::optional<QString> entry = captureStep();
-        m_dispatcher.runOnMain([this, control, entry = std::move(entry)] {
-            if (!control->cancelled)
-                finishStep(entry);
-        });
+    m_dispatcher.runInBackground(Dispatcher::Lane::Capture,
+                                 [self = this, control = m_control, kind, recorded = m_lastChangeCount.value()] {
+                                     return runStep(self, control, kind, recorded);
+                                 });
+}
+
+Dispatcher::Task ClipboardMonitor::runStep(ClipboardMonitor *self, const std::shared_ptr<StepControl> &control,
+                                           StepKind kind, std::int64_t recorded)
+{
+    {
+        std::lock_guard lock(control->mutex);
+        if (control->cancelled)
+            return {};  // the monitor is gone: self must not be used
+        control->running = true;
+    }
+    const std::stop_token stop = control->stop.get_token();
+    std::optional<QString> entry =
+        kind == StepKind::Change ? self->captureStep(stop) : self->launchTextStep(recorded, stop);
+    {
         std::lock_guard lock(control->mutex);
         control->running = false;
         control->idle.notify_all();
-    });
+    }
+    // From here on the worker leaves the monitor alone; the follow-up runs on the GUI thread, where the monitor is
+    // destroyed, and checks that it still exists.
+    return [self, control, kind, entry = std::move(entry)] {
+        if (!control->cancelled)
+            self->finishStep(kind, entry);
+    };
 }
 
-std::optional<QString> ClipboardMonitor::captureStep()
+std::optional<QString> ClipboardMonitor::captureStep(std::stop_token stop)
 {
     const std::optional<std::int64_t> change = m_lastChangeCount.takeChange(m_pasteboard);
     if (!change)
         return std::nullopt;
     // From here on this change is consumed, whether or not it yields an entry.
-    const PasteboardContents contents = m_pasteboard.readContents();
+    const PasteboardContents contents = m_pasteboard.readContents(stop);
     // Content that was replaced while we read may be ours or a newer copy's; the next check takes that change.
-    if (!m_lastChangeCount.isCurrent(*change, m_pasteboard))
+    if (!m_lastChangeCount.isCurrent(*change, m_pasteboard)) {
+        qCDebug(lcCapture, "change %lld replaced while it was read; the next check takes the newer one",
+                static_cast<long long>(*change));
         return std::nullopt;
-    if (contents.concealed)
+    }
+    if (contents.concealed) {
+        qCDebug(lcCapture, "change %lld is marked secret and is not recorded", static_cast<long long>(*change));
         return std::nullopt;
+    }
     return capturedEntry(contents);
 }
 
-void ClipboardMonitor::finishStep(const std::optional<QString> &entry)
+std::optional<QString> ClipboardMonitor::launchTextStep(std::int64_t recorded, std::stop_token stop)
+{
+    // A copy made since the count was recorded is a change like any other: the next check takes it.
+    if (m_pasteboard.changeCount() != recorded)
+        return std::nullopt;
+    const PasteboardContents contents = m_pasteboard.readContents(stop);
+    if (!m_lastChangeCount.isCurrent(recorded, m_pasteboard) || contents.concealed)
+        return std::nullopt;
+    return contents.string;
+}
+
+void ClipboardMonitor::finishStep(StepKind kind, const std::optional<QString> &entry)
 {
     m_stepRunning = false;
-    if (entry) {
+    if (entry && kind == StepKind::LaunchText) {
+        // The launch's entry has no sound and no list reset; the list shows it through the history's signal. It
+        // may come after the list's first save, so it is saved on its own.
+        m_history.insertCaptured(*entry);
+        m_history.scheduleSave();
+    } else if (entry) {
         m_history.insertCaptured(*entry);
         afterCapture(*entry);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Dispatcher.h"
 #include "platform/Scheduler.h"
 
 #include <QObject>
@@ -8,10 +9,10 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 namespace tavrin {
 
-class Dispatcher;
 class HistoryStore;
 class InteractionSound;
 class LastChangeCount;
@@ -21,8 +22,9 @@ class SequentialMode;
 // Turns clipboard changes into history entries.
 //
 // A check runs every second and, where the backend reports changes, at once on each change. The check itself only
-// compares two counts on the GUI thread; a moved count starts one capture step on a worker, which reads the
-// clipboard. The insertion and every consequence of a capture run back on the GUI thread, in a fixed order.
+// compares two counts on the GUI thread; a moved count starts one capture step on the capture lane, which reads the
+// clipboard. The insertion and every consequence of a capture run back on the GUI thread, in a fixed order. A step
+// that is still reading when the monitor goes away is stopped, not waited out.
 class ClipboardMonitor : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +41,10 @@ public:
 
     /// The timer's action: starts a capture step when the clipboard changed and none is running.
     void checkState();
+    /// Launch, once the change count is recorded: reads the clipboard's text on the worker and inserts it into the
+    /// history, unless the clipboard changed meanwhile (a check then records the newer copy). Files are not
+    /// looked at.
+    void captureLaunchText();
 
 Q_SIGNALS:
     /// The quick-access list returns to history mode and ends its search.
@@ -50,12 +56,19 @@ Q_SIGNALS:
 
 private:
     struct StepControl;
+    enum class StepKind { Change, LaunchText };
 
+    void startStep(StepKind kind);
+    /// Worker side of a step: self is only used while the step's control says the monitor exists.
+    static Dispatcher::Task runStep(ClipboardMonitor *self, const std::shared_ptr<StepControl> &control, StepKind kind,
+                                    std::int64_t recorded);
     /// Worker side: consume the change, read, decide the entry.
-    std::optional<QString> captureStep();
+    std::optional<QString> captureStep(std::stop_token stop);
+    /// Worker side: the text of the launch, while the count recorded at launch still holds.
+    std::optional<QString> launchTextStep(std::int64_t recorded, std::stop_token stop);
     /// GUI side: the consequences of one new entry.
     void afterCapture(const QString &entry);
-    void finishStep(const std::optional<QString> &entry);
+    void finishStep(StepKind kind, const std::optional<QString> &entry);
 
     Pasteboard &m_pasteboard;
     Dispatcher &m_dispatcher;

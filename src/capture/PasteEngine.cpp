@@ -1,5 +1,6 @@
 #include "capture/PasteEngine.h"
 
+#include "capture/CaptureLog.h"
 #include "capture/ClipItem.h"
 #include "capture/InteractionSound.h"
 #include "capture/LastChangeCount.h"
@@ -107,10 +108,15 @@ void PasteEngine::postPasteKeystroke(bool sequential)
 
     // A chord that could only be begun is still closed, so no key is left pressed.
     using namespace keycodes;
-    if (!m_keys.postKeyEvent(kShiftPosition, true, 0))
+    if (!m_keys.postKeyEvent(kShiftPosition, true, 0)) {
+        qCWarning(lcCapture, "the paste keystroke cannot be typed here; the entry stays on the clipboard");
         return;
+    }
     if (m_keys.postKeyEvent(chord.keyCode, true, chord.flags))
         m_keys.postKeyEvent(chord.keyCode, false, chord.flags);
+    else
+        qCWarning(lcCapture, "the paste key (code %d) cannot be typed; the entry stays on the clipboard",
+                  int(chord.keyCode));
     m_keys.postKeyEvent(kShiftPosition, false, 0);
 }
 

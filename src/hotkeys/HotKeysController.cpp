@@ -1,6 +1,7 @@
 #include "hotkeys/HotKeysController.h"
 
 #include "hotkeys/HotKey.h"
+#include "hotkeys/HotKeysLog.h"
 
 #include <array>
 #include <limits>
@@ -31,6 +32,7 @@ void HotKeysController::registerHotKey(const std::shared_ptr<HotKey> &hotKey)
     }
     if (m_hotKeysCount == std::numeric_limits<std::uint32_t>::max()) {
         // No id is left to give; ids are never reused, so this is a refusal like any other.
+        qCWarning(lcHotKeys, "no hot key id is left; the shortcut is not registered");
         registrationFailed();
         return;
     }
@@ -50,6 +52,9 @@ void HotKeysController::registerHotKey(const std::shared_ptr<HotKey> &hotKey)
     }
     if (status == noErr && ref != 0)
         m_service.unregisterEventHotKey(ref);  // unregistered while the call ran
+    else
+        qCWarning(lcHotKeys, "the shortcut (key code %u, modifiers 0x%x) cannot be registered: status %d",
+                  unsigned(combo.carbonKeyCode), unsigned(combo.carbonModifiers), int(status));
     registrationFailed();
 }
 

@@ -5,17 +5,30 @@
 namespace tavrin {
 
 // Background work and hand-back to the GUI thread (stands in for the global and main dispatch queues).
+//
+// Background work runs on lanes, each one thread that takes its jobs in order: a clipboard read waiting on a slow
+// owner never holds up a search, and a file test on a hung mount holds up neither.
 class Dispatcher {
 public:
     using Task = std::function<void()>;
+    /// Work off the GUI thread; the task it returns, when set, runs on the GUI thread after it.
+    using Job = std::function<Task()>;
+
+    enum class Lane {
+        Capture,  // clipboard reads
+        Search,  // filtering long lists
+        Files,  // looking at the file system
+    };
 
     Dispatcher() = default;
     Dispatcher(const Dispatcher &) = delete;
     Dispatcher &operator=(const Dispatcher &) = delete;
+    /// Jobs not yet started are dropped, and a running job is waited for.
     virtual ~Dispatcher() = default;
 
-    /// Runs task on a background thread.
-    virtual void runInBackground(Task task) = 0;
+    /// Runs job on the lane's thread after the lane's earlier jobs; its follow-up runs on the GUI thread unless the
+    /// dispatcher is gone by then. Neither needs to hold on to the dispatcher.
+    virtual void runInBackground(Lane lane, Job job) = 0;
     /// Runs task on the GUI thread, after the events already queued there.
     virtual void runOnMain(Task task) = 0;
 };

@@ -14,8 +14,9 @@ public:
     FileIcons &operator=(const FileIcons &) = delete;
     virtual ~FileIcons() = default;
 
-    /// The icon of the file or folder at path.
-    virtual QIcon iconForFile(const QString &path) const = 0;
+    /// The icon for files of a MIME type ("inode/directory" for folders). Looks at no file, so a view may ask while
+    /// it draws.
+    virtual QIcon iconForFileType(const QString &type) const = 0;
 };
 
 }  // namespace tavrin

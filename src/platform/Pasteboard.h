@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <stop_token>
 
 namespace tavrin {
 
@@ -31,7 +32,9 @@ public:
     /// Number of ownership changes so far; cheap and safe from any thread.
     virtual std::int64_t changeCount() const = 0;
     /// Reads the file-URL and plain-string types; may block on another client, so never call it on the GUI thread.
-    virtual PasteboardContents readContents() = 0;
+    /// Gives up with nothing read once stop is requested, once another client takes the clipboard, or once the read
+    /// has taken longer than its data can justify.
+    virtual PasteboardContents readContents(std::stop_token stop = {}) = 0;
     /// Replaces the contents with one file or folder, as a file manager's copy offers it; raises changeCount by one.
     virtual void writeFileUrl(const QString &absolutePath) = 0;
     /// Replaces the contents with one plain string; raises changeCount by one.

@@ -7,6 +7,7 @@
 #include "platform/FileIcons.h"
 #include "platform/HotKeyService.h"
 #include "platform/KeyEventPoster.h"
+#include "platform/KeyPositions.h"
 #include "platform/LoginItems.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Pasteboard.h"
@@ -24,13 +25,15 @@ struct Platform {
     Platform() = default;
     Platform(const Platform &) = delete;
     Platform &operator=(const Platform &) = delete;
-    virtual ~Platform() = default;
+    /// The background lanes stop first, before any service a job of theirs may still use.
+    virtual ~Platform() { dispatcher.reset(); }
 
     std::unique_ptr<Scheduler> scheduler;
     std::unique_ptr<Dispatcher> dispatcher;
     std::unique_ptr<SystemInfo> systemInfo;
     std::unique_ptr<Pasteboard> pasteboard;
     std::unique_ptr<KeyEventPoster> keyEventPoster;
+    std::unique_ptr<KeyPositions> keyPositions;
     std::unique_ptr<Accessibility> accessibility;
     std::unique_ptr<HotKeyService> hotKeyService;
     /// Null where the desktop has no way to start programs with the session.

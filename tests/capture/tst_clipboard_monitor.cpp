@@ -177,7 +177,7 @@ private Q_SLOTS:
     {
         Monitored f;
         f.pasteboard.copyText(QStringLiteral("theirs"));
-        f.pasteboard.duringRead = [&] {
+        f.pasteboard.duringRead = [&](std::stop_token) {
             // The user pastes from the history after the step took the change but before it read the contents.
             f.pasteboard.duringRead = nullptr;
             f.engine().writeItemToPasteboard(QStringLiteral("ours"));
@@ -284,13 +284,65 @@ private Q_SLOTS:
     {
         test::CaptureFixture f;
         f.pasteboard.copyText(QStringLiteral("at launch"));
-        f.capture.insertCurrentClipboardText();
         f.capture.recordChangeCount();
+        f.capture.insertCurrentClipboardText();
+        // The read waits for the worker: an owner that does not answer cannot hold up the launch.
+        QCOMPARE(f.pasteboard.readCount(), 0);
+        QCOMPARE(f.dispatcher.backgroundCount(Dispatcher::Lane::Capture), 1);
+        f.dispatcher.runAll();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("at launch")}));
+        QVERIFY(f.history.hasPendingSave());
+        QVERIFY(f.sounds.played.isEmpty());  // not a copy the user just made
+
         f.pasteboard.copyFromOtherApplication(concealedText(QStringLiteral("secret")));
+        f.capture.recordChangeCount();
         f.capture.insertCurrentClipboardText();
         f.monitor().start();
         f.tick();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("at launch")}));
+    }
+
+    void aCopyMadeWhileTheLaunchReadsIsRecordedOnce()
+    {
+        test::CaptureFixture f;
+        f.pasteboard.copyText(QStringLiteral("at launch"));
+        f.capture.recordChangeCount();
+        f.capture.insertCurrentClipboardText();
+        f.pasteboard.duringRead = [&](std::stop_token) {
+            f.pasteboard.duringRead = nullptr;
+            f.pasteboard.copyText(QStringLiteral("copied during the launch"));
+            f.pasteboard.notifyChange();  // the monitor is not started yet: nothing happens
+        };
+        f.dispatcher.runAll();
+        f.monitor().start();
+        f.tick();
+        // What the launch read may be either text; it gives way, and the newer copy is recorded as a capture.
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("copied during the launch")}));
+        QCOMPARE(f.sounds.played, QStringList({QStringLiteral("Frog")}));
+
+        // A copy before the launch read even starts: the read is not made at all.
+        test::CaptureFixture g;
+        g.capture.recordChangeCount();
+        g.capture.insertCurrentClipboardText();
+        g.monitor().start();
+        g.pasteboard.copyText(QStringLiteral("early"));
+        g.pasteboard.notifyChange();  // comes while the launch step is queued: looked at once it ends
+        g.dispatcher.runAll();
+        QCOMPARE(g.history.items(), QStringList({QStringLiteral("early")}));
+        QCOMPARE(g.pasteboard.readCount(), 1);
+    }
+
+    void readsRunOnTheCaptureLaneAndAStoppedReadRecordsNothing()
+    {
+        Monitored f;
+        f.pasteboard.copyText(QStringLiteral("slow owner"));
+        f.pasteboard.notifyChange();
+        QCOMPARE(f.dispatcher.backgroundCount(Dispatcher::Lane::Capture), 1);
+        bool stopPossible = false;
+        f.pasteboard.duringRead = [&](std::stop_token stop) { stopPossible = stop.stop_possible(); };
+        f.dispatcher.runAll();
+        QVERIFY(stopPossible);  // the monitor can stop what it started
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("slow owner")}));
     }
 
     void aMonitorGoesAwayWithAStepStillQueued()

@@ -1,5 +1,6 @@
 // The real binary records what other clients copy, and keeps it across a clean quit.
 #include "E2e.h"
+#include "ScriptedClipboardOwner.h"
 #include "X11TestOwner.h"
 #include "platform/x11/SelectionOwner.h"
 #include "store/StringListFiles.h"
@@ -14,11 +15,26 @@ using namespace tavrin;
 
 namespace {
 
+using namespace std::chrono_literals;
+
 QStringList historyOnDisk()
 {
     if (!QFileInfo::exists(e2e::historyPath()))
         return {};
     return readStringListAtPath(e2e::historyPath());
+}
+
+// A copy by another client whose text the test knows to be read once requests() is 1.
+std::unique_ptr<e2e::ScriptedClipboardOwner> copyAndCount(const QByteArray &text)
+{
+    return std::make_unique<e2e::ScriptedClipboardOwner>(e2e::ScriptedClipboardOwner::text(text));
+}
+
+e2e::ScriptedClipboardOwner::Script heldUntilReleased(const QByteArray &text)
+{
+    e2e::ScriptedClipboardOwner::Script script = e2e::ScriptedClipboardOwner::text(text);
+    script.holdUntilReleased = true;
+    return script;
 }
 
 }  // namespace
@@ -99,10 +115,96 @@ private Q_SLOTS:
         e2e::copyWithXclip("there before the launch");
         e2e::TavrinProcess tavrin;
         QVERIFY(tavrin.startAndWaitForMonitor());
-        QCOMPARE(historyOnDisk(), QStringList({QStringLiteral("there before the launch")}));
-        QTest::qWait(1200);  // the first tick finds no new change
+        // Read on the worker, it is saved five seconds later.
+        QTRY_COMPARE_WITH_TIMEOUT(historyOnDisk(), QStringList({QStringLiteral("there before the launch")}), 10000);
+        QTest::qWait(1200);  // the next tick finds no new change
         QVERIFY(tavrin.terminate());
         QCOMPARE(historyOnDisk(), QStringList({QStringLiteral("there before the launch")}));
+    }
+
+    void anOwnerThatDoesNotAnswerDoesNotHoldUpTheLaunch()
+    {
+        e2e::ScriptedClipboardOwner slow(heldUntilReleased("there before the launch"));
+        QVERIFY(slow.isOwner());
+        e2e::TavrinProcess tavrin;
+        QVERIFY(tavrin.start());
+        // The list is on screen while the launch's read still waits for the owner...
+        QVERIFY(tavrin.waitUntilRunning());
+        QTRY_COMPARE(slow.requests(), 1);
+        // ... and the answer that comes later is still taken.
+        slow.release();
+        QVERIFY(QTest::qWaitFor([&] { return slow.bytesSent() > 0; }, 5000));
+        QTRY_COMPARE_WITH_TIMEOUT(historyOnDisk(), QStringList({QStringLiteral("there before the launch")}), 10000);
+        QVERIFY(tavrin.terminate());
+    }
+
+    void aCopyWhileTheLaunchReadsIsRecorded()
+    {
+        e2e::ScriptedClipboardOwner slow(heldUntilReleased("there before the launch"));
+        e2e::TavrinProcess tavrin;
+        QVERIFY(tavrin.start());
+        QTRY_COMPARE(slow.requests(), 1);  // the launch's read waits for the owner
+        const auto during = copyAndCount("copied while the launch reads");
+        QVERIFY(tavrin.waitUntilRunning());
+        QTRY_COMPARE_WITH_TIMEOUT(historyOnDisk(), QStringList({QStringLiteral("copied while the launch reads")}),
+                                  10000);
+        QCOMPARE(during->requests(), 1);
+        QVERIFY(tavrin.terminate());
+    }
+
+    void copiesDuringASlowTransferAreRecorded()
+    {
+        e2e::TavrinProcess tavrin;
+        QVERIFY(tavrin.startAndWaitForMonitor());
+        // An owner that announces ten megabytes and hands over a byte now and then.
+        e2e::ScriptedClipboardOwner::Script trickle = e2e::ScriptedClipboardOwner::text(QByteArray(4096, 'x'));
+        trickle.incrAnnounced = 10 * 1024 * 1024;
+        trickle.incrChunk = 1;
+        trickle.chunkInterval = 500ms;
+        e2e::ScriptedClipboardOwner slow(trickle);
+        QTRY_VERIFY(slow.bytesSent() >= 1);
+        // Each copy is read before the next is made: the slow transfer holds none of them up.
+        QStringList expected;
+        std::vector<std::unique_ptr<e2e::ScriptedClipboardOwner>> copies;
+        for (const char *text : {"first during the trickle", "second", "third"}) {
+            copies.push_back(copyAndCount(text));
+            QTRY_COMPARE(copies.back()->requests(), 1);
+            expected.prepend(QString::fromLatin1(text));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(historyOnDisk(), expected, 10000);
+        QVERIFY(tavrin.terminate());
+    }
+
+    void aPendingSaveIsWrittenWhenTheDisplayGoesAway()
+    {
+        e2e::PrivateDisplay display;
+        QVERIFY(display.start());
+        e2e::TavrinProcess tavrin;
+        tavrin.expectWarning(QStringLiteral("The X11 connection broke"));
+        QVERIFY(tavrin.startAndWaitForMonitor());
+        const auto first = copyAndCount("copied just before the logout");
+        QTRY_COMPARE(first->requests(), 1);
+        // A second copy is read only once the first is in the history.
+        const auto second = copyAndCount("the last copy");
+        QTRY_COMPARE(second->requests(), 1);
+        display.end();
+        QVERIFY(tavrin.waitForExit());
+        QVERIFY(historyOnDisk().contains(QStringLiteral("copied just before the logout")));
+    }
+
+    void aMachineWithoutSoundSaysSoOnce()
+    {
+        e2e::TavrinProcess tavrin;
+        QVERIFY(tavrin.startAndWaitForMonitor());
+        for (const char *text : {"one", "two", "three"}) {
+            const auto copy = copyAndCount(text);
+            QTRY_COMPARE(copy->requests(), 1);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(historyOnDisk().size(), 3, 10000);
+        QVERIFY(tavrin.terminate());
+        const QByteArray errors = tavrin.errors();
+        QVERIFY2(!errors.contains("ALSA"), errors.constData());
+        QVERIFY2(errors.count("sounds cannot be played") <= 1, errors.constData());
     }
 };
 

@@ -2,12 +2,14 @@
 // that never answers does not stall the GUI thread.
 #include "E2e.h"
 #include "TestDirs.h"
+#include "X11Keyboard.h"
 #include "X11TestOwner.h"
 #include "app/ProgramHider.h"
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "capture/PasteEngine.h"
 #include "platform/Platform.h"
+#include "platform/x11/X11KeyEventPoster.h"
 #include "platform/x11/X11Platform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
@@ -43,9 +45,23 @@ struct Live {
     PasteEngine &engine() { return capture.pasteEngine(); }
 };
 
-bool launchPasteTarget(e2e::OtherWindow &target, const QString &output)
+// The live services and a window of ours that takes pastes, with what it holds mirrored into a file.
+struct PasteIntoTarget : Live {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("pasted.txt"));
+    e2e::OtherWindow target;
+
+    /// Opens the target and gives it the focus.
+    bool openTarget() { return target.open(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output}); }
+    QByteArray pasted() const { return test::readFile(output); }
+};
+
+bool setLayout(const QString &layout, const QString &variant = QString())
 {
-    return target.open(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output});
+    QStringList arguments = {layout};
+    if (!variant.isEmpty())
+        arguments += {QStringLiteral("-variant"), variant};
+    return e2e::runTool(QStringLiteral("setxkbmap"), arguments).exitCode == 0;
 }
 
 }  // namespace
@@ -54,13 +70,42 @@ class TestE2eCapturePaste : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { QVERIFY(setLayout(QStringLiteral("us"))); }
+
+    void aPasteFollowsALayoutChange()
+    {
+        PasteIntoTarget live;
+        QVERIFY(live.openTarget());
+        live.engine().pasteItem(QStringLiteral("us "));
+        QTRY_COMPARE_WITH_TIMEOUT(live.pasted(), QByteArray("us "), 5000);
+        // On Dvorak the key that types "v" is another: the key of "v" on US types "k" there.
+        QVERIFY(setLayout(QStringLiteral("us"), QStringLiteral("dvorak")));
+        live.engine().pasteItem(QStringLiteral("dvorak"));
+        QTRY_COMPARE_WITH_TIMEOUT(live.pasted(), QByteArray("us dvorak"), 5000);
+    }
+
+    void aPasteWorksOnLayoutsWithoutALatinV()
+    {
+        PasteIntoTarget live;
+        auto &keys = dynamic_cast<X11KeyEventPoster &>(*live.platform->keyEventPoster);
+        QVERIFY(live.openTarget());
+        QByteArray expected;
+        for (const QString &layout : {QStringLiteral("ru"), QStringLiteral("gr")}) {
+            QVERIFY(setLayout(layout));
+            QVERIFY(live.target.activate());
+            const QString text = QStringLiteral("on %1 ").arg(layout);
+            live.engine().pasteItem(text);
+            expected += text.toUtf8();
+            QTRY_COMPARE_WITH_TIMEOUT(live.pasted(), expected, 5000);
+            // The keycode lent to "v" for the chord is given back.
+            QTRY_VERIFY_WITH_TIMEOUT(!keys.hasBorrowedKeycode(), 5000);
+            QCOMPARE(e2e::keycodeForKeysym('v'), std::uint8_t(0));
+        }
+    }
     void aPasteReachesTheWindowThatHadTheFocusBeforeOurs()
     {
-        Live live;
-        QTemporaryDir dir;
-        const QString output = dir.filePath(QStringLiteral("pasted.txt"));
-        e2e::OtherWindow target;
-        QVERIFY(launchPasteTarget(target, output));
+        PasteIntoTarget live;
+        QVERIFY(live.openTarget());
 
         // Our list window comes to the front, as when the user opens it to pick an entry.
         QWidget list;
@@ -72,28 +117,25 @@ private Q_SLOTS:
                                                          QString::number(list.winId())})
                     .exitCode == 0);
         QTRY_COMPARE(live.platform->workspace->activeWindow(), Workspace::WindowId(list.winId()));
-        QTRY_COMPARE(live.platform->workspace->lastForeignActiveWindow(), target.window);
+        QTRY_COMPARE(live.platform->workspace->lastForeignActiveWindow(), live.target.window);
 
         const QString text = QStringLiteral("Exact text – ✓ 42");
         live.engine().pasteItem(text);
         QVERIFY(!list.isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(test::readFile(output), text.toUtf8(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(live.pasted(), text.toUtf8(), 5000);
         QTest::qWait(300);
-        QCOMPARE(test::readFile(output), text.toUtf8());  // once, nothing more
+        QCOMPARE(live.pasted(), text.toUtf8());  // once, nothing more
     }
 
     void aModifierStillHeldDoesNotLeakIntoThePasteAndStaysHeld()
     {
-        Live live;
-        QTemporaryDir dir;
-        const QString output = dir.filePath(QStringLiteral("pasted.txt"));
-        e2e::OtherWindow target;
-        QVERIFY(launchPasteTarget(target, output));
+        PasteIntoTarget live;
+        QVERIFY(live.openTarget());
         QCOMPARE(e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("keydown"), QStringLiteral("shift")}).exitCode,
                  0);
         QVERIFY(e2e::isKeyDown(XK_Shift_L));
         live.engine().pasteItem(QStringLiteral("held shift"));
-        QTRY_COMPARE_WITH_TIMEOUT(test::readFile(output), QByteArray("held shift"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(live.pasted(), QByteArray("held shift"), 5000);
         QVERIFY(e2e::isKeyDown(XK_Shift_L));  // the user's key is as the user holds it
         e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("keyup"), QStringLiteral("shift")});
         QVERIFY(!e2e::isKeyDown(XK_Shift_L));

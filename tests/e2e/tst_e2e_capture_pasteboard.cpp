@@ -1,5 +1,6 @@
 // The X11 clipboard backend against real clients (xclip) on a private display.
 #include "E2e.h"
+#include "ScriptedClipboardOwner.h"
 #include "X11TestOwner.h"
 #include "platform/x11/SelectionOwner.h"
 #include "platform/x11/X11Pasteboard.h"
@@ -7,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QUrl>
+
+#include <future>
 
 using namespace tavrin;
 using namespace std::chrono_literals;
@@ -17,6 +20,27 @@ namespace {
 bool waitForCount(const X11Pasteboard &pasteboard, std::int64_t from, int timeoutMs = 3000)
 {
     return QTest::qWaitFor([&] { return pasteboard.changeCount() > from; }, timeoutMs);
+}
+
+// An owner that announces a large transfer and then hands over one byte at a time, slowly.
+e2e::ScriptedClipboardOwner::Script tricklingOwner()
+{
+    e2e::ScriptedClipboardOwner::Script script = e2e::ScriptedClipboardOwner::text(QByteArray(4096, 'x'));
+    script.incrAnnounced = 10 * 1024 * 1024;
+    script.incrChunk = 1;
+    script.chunkInterval = 300ms;
+    return script;
+}
+
+// A read on a thread of its own, so the test can look at the clipboard meanwhile.
+std::future<PasteboardContents> readInBackground(X11Pasteboard &pasteboard, std::stop_token stop = {})
+{
+    return std::async(std::launch::async, [&pasteboard, stop] { return pasteboard.readContents(stop); });
+}
+
+bool isDone(const std::future<PasteboardContents> &read)
+{
+    return read.wait_for(0ms) == std::future_status::ready;
 }
 
 }  // namespace
@@ -161,6 +185,98 @@ private Q_SLOTS:
         e2e::copyWithXclip("after the silent one");
         QVERIFY(waitForCount(pasteboard, count + 1));
         QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("after the silent one")));
+    }
+
+    void onlyEightBitTextCountsAsText()
+    {
+        X11Pasteboard pasteboard;
+        const std::int64_t count = pasteboard.changeCount();
+        // Offered as UTF8_STRING, delivered as a list of atoms: four bytes each, mostly zeros.
+        e2e::ScriptedClipboardOwner::Script script;
+        script.type = "ATOM";
+        script.format = 32;
+        const std::uint32_t atoms[] = {XCB_ATOM_STRING, XCB_ATOM_INTEGER};
+        script.data = QByteArray(reinterpret_cast<const char *>(atoms), sizeof atoms);
+        e2e::ScriptedClipboardOwner atomsAsText(script);
+        QVERIFY(atomsAsText.isOwner());
+        QVERIFY(waitForCount(pasteboard, count));
+        QCOMPARE(pasteboard.readContents().string, std::nullopt);
+        QCOMPARE(atomsAsText.requests(), 1);
+
+        script.type = "INTEGER";
+        e2e::ScriptedClipboardOwner integersAsText(script);
+        QVERIFY(waitForCount(pasteboard, count + 1));
+        QCOMPARE(pasteboard.readContents().string, std::nullopt);
+
+        // Text typed as the target it was asked for is text.
+        script.type = "UTF8_STRING";
+        script.format = 8;
+        script.data = "typed right";
+        e2e::ScriptedClipboardOwner text(script);
+        QVERIFY(waitForCount(pasteboard, count + 2));
+        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("typed right")));
+    }
+
+    void aTricklingTransferEndsAtTheReadsDeadline()
+    {
+        X11Pasteboard pasteboard(1000ms);
+        const std::int64_t count = pasteboard.changeCount();
+        e2e::ScriptedClipboardOwner trickling(tricklingOwner());
+        QVERIFY(waitForCount(pasteboard, count));
+        auto read = readInBackground(pasteboard);
+        // Each byte comes well within the per-request timeout; only the read's own deadline ends the transfer: its
+        // timeout plus a few microseconds for the bytes received.
+        QTRY_VERIFY_WITH_TIMEOUT(isDone(read), 10000);
+        QCOMPARE(read.get().string, std::nullopt);
+        QVERIFY(trickling.bytesSent() >= 1);
+        QVERIFY(trickling.bytesSent() < 4096);
+    }
+
+    void aReadGivesUpWhenAnotherClientCopies()
+    {
+        X11Pasteboard pasteboard(60000ms);  // no deadline within the test
+        const std::int64_t count = pasteboard.changeCount();
+        {
+            e2e::ScriptedClipboardOwner trickling(tricklingOwner());
+            QVERIFY(waitForCount(pasteboard, count));
+            auto read = readInBackground(pasteboard);
+            QTRY_VERIFY(trickling.bytesSent() >= 1);
+            QVERIFY(!isDone(read));
+            e2e::copyWithXclip("the newer copy");
+            QTRY_VERIFY_WITH_TIMEOUT(isDone(read), 10000);
+            QCOMPARE(read.get().string, std::nullopt);  // the old content was never complete
+        }
+        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("the newer copy")));
+
+        // An owner that goes away mid-transfer ends the read as well.
+        const std::int64_t before = pasteboard.changeCount();
+        auto trickling = std::make_unique<e2e::ScriptedClipboardOwner>(tricklingOwner());
+        QVERIFY(waitForCount(pasteboard, before));
+        auto read = readInBackground(pasteboard);
+        QTRY_VERIFY(trickling->bytesSent() >= 1);
+        trickling.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(isDone(read), 10000);
+        QCOMPARE(read.get().string, std::nullopt);
+    }
+
+    void aStoppedReadEndsAtOnce()
+    {
+        X11Pasteboard pasteboard(60000ms);
+        const std::int64_t count = pasteboard.changeCount();
+        e2e::ScriptedClipboardOwner::Script script = e2e::ScriptedClipboardOwner::text("never handed over");
+        script.holdUntilReleased = true;
+        e2e::ScriptedClipboardOwner holding(script);
+        QVERIFY(waitForCount(pasteboard, count));
+        std::stop_source stop;
+        auto read = readInBackground(pasteboard, stop.get_token());
+        QTRY_COMPARE(holding.requests(), 1);  // the read waits for the owner
+        stop.request_stop();
+        QTRY_VERIFY_WITH_TIMEOUT(isDone(read), 10000);
+        QCOMPARE(read.get().string, std::nullopt);
+        // The next read is not affected by the stop of the last one.
+        e2e::copyWithXclip("read after a stop");
+        QVERIFY(waitForCount(pasteboard, count + 1));
+        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("read after a stop")));
     }
 };
 

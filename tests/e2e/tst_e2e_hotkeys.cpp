@@ -3,6 +3,8 @@
 #include "X11Keyboard.h"
 #include "hotkeys/HotKey.h"
 #include "hotkeys/HotKeysController.h"
+#include "platform/common/CarbonKeysyms.h"
+#include "platform/common/EvdevKeyPositions.h"
 #include "platform/x11/X11HotKeyService.h"
 
 #include <QTest>
@@ -202,6 +204,31 @@ private Q_SLOTS:
         Counter count;
         const auto function = HotKey::create(*controller, 63, kCommand, count.down());
         QCOMPARE(failures, 1);
+    }
+
+    void keyPlacesAreTheSameUnderEveryLayout()
+    {
+        // On a US layout the key that types a character is the one at that character's place: the table of places
+        // agrees with the server for every letter, digit and mark.
+        const EvdevKeyPositions places;
+        QCOMPARE(e2e::runTool(QStringLiteral("setxkbmap"), {QStringLiteral("us")}).exitCode, 0);
+        int checked = 0;
+        for (std::uint16_t code = 0; code < 128; ++code) {
+            const auto keysym = keysymForCarbonKeyCode(code);
+            if (!keysym || *keysym < 0x20 || *keysym > 0x7e)
+                continue;
+            const std::uint8_t keycode = e2e::keycodeForKeysym(*keysym);
+            QVERIFY2(keycode != 0, qPrintable(QString::number(code)));
+            QCOMPARE(places.carbonKeyCode(keycode), std::optional<std::uint16_t>(code));
+            ++checked;
+        }
+        QCOMPARE(checked, 26 + 10 + 11 + 1);  // letters, digits, marks, space
+        // AZERTY types "&" where US types "1", and "a" where US types "q": the places stay those of "1" and "q".
+        QCOMPARE(e2e::runTool(QStringLiteral("setxkbmap"), {QStringLiteral("fr")}).exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(e2e::keycodeForKeysym('&') != 0, 5000);
+        QCOMPARE(places.carbonKeyCode(e2e::keycodeForKeysym('&')), std::optional<std::uint16_t>(18));
+        QCOMPARE(places.carbonKeyCode(e2e::keycodeForKeysym('a')), std::optional<std::uint16_t>(12));
+        QCOMPARE(e2e::runTool(QStringLiteral("setxkbmap"), {QStringLiteral("us")}).exitCode, 0);
     }
 };
 

@@ -46,6 +46,23 @@ private Q_SLOTS:
         QVERIFY(test::readFile(e2e::settingsPath()).contains("<key>TotalPinCount</key>\n\t<integer>1</integer>"));
     }
 
+    void theHarnessTellsSanitizerReportsAndUnexpectedWarningsFromOtherOutput()
+    {
+        const QByteArray standardError = "Tavrin: this desktop shows no tray; open the list with its shortcut\n"
+                                         "info: tavrin.x11: sounds cannot be played: no device\n"
+                                         "warning: tavrin.x11: the clipboard's owner did not answer TARGETS\n"
+                                         "warning: qt.qpa.xcb: QXcbConnection: XCB error: 3 (BadWindow)\n"
+                                         "src/x.cpp:12:5: runtime error: signed integer overflow\n"
+                                         "==42==ERROR: AddressSanitizer: heap-use-after-free on address\n";
+        const QStringList problems =
+            e2e::reportedProblems(standardError, {QRegularExpression(QStringLiteral("did not answer TARGETS"))});
+        QCOMPARE(problems.size(), 3);
+        QVERIFY(problems.at(0).contains(QStringLiteral("BadWindow")));
+        QVERIFY(problems.at(1).contains(QStringLiteral("runtime error")));
+        QVERIFY(problems.at(2).contains(QStringLiteral("AddressSanitizer")));
+        QVERIFY(e2e::reportedProblems("fatal: default: gone\n", {}).size() == 1);
+    }
+
     void aDamagedSettingsFileIsKeptAndTheProgramStillStarts()
     {
         test::writeFile(e2e::settingsPath(), QByteArray("\x00\x01garbage<dict>", 15));

@@ -1,3 +1,4 @@
+#include "CapturedOutput.h"
 #include "FakeAppContext.h"
 #include "RecorderFixture.h"
 #include "app/AppContext.h"
@@ -9,11 +10,9 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QSet>
-#include <QTemporaryFile>
 #include <QTest>
 
 #include <cstdio>
-#include <unistd.h>
 
 using namespace tavrin;
 using tavrin::test::paste;
@@ -49,38 +48,6 @@ struct App : test::FakeAppContext {
     FakeHotKeyService &service() { return *platform->fakeHotKeyService; }
 };
 
-// Everything written to standard output while it lives.
-class StdoutCapture {
-public:
-    StdoutCapture()
-    {
-        m_file.open();
-        std::fflush(stdout);
-        m_saved = ::dup(STDOUT_FILENO);
-        ::dup2(m_file.handle(), STDOUT_FILENO);
-    }
-    ~StdoutCapture() { restore(); }
-    QByteArray text()
-    {
-        restore();
-        m_file.seek(0);
-        return m_file.readAll();
-    }
-
-private:
-    void restore()
-    {
-        if (m_saved < 0)
-            return;
-        std::fflush(stdout);
-        ::dup2(m_saved, STDOUT_FILENO);
-        ::close(m_saved);
-        m_saved = -1;
-    }
-    QTemporaryFile m_file;
-    int m_saved = -1;
-};
-
 }  // namespace
 
 class TestAppShortcuts : public QObject {
@@ -105,7 +72,7 @@ private Q_SLOTS:
         QVERIFY(!app.delegate->shortcutHotKey(toggle));
         QVERIFY(app.delegate->shortcutHotKey(paste));
 
-        StdoutCapture out;
+        test::CapturedOutput out(stdout);
         QCOMPARE(app.service().press(9, 0x300), std::optional<OSStatus>(noErr));
         const QByteArray printed = out.text();
         QVERIFY2(printed.startsWith("Pressed at ") && printed.endsWith("\n"), printed.constData());
@@ -150,7 +117,7 @@ private Q_SLOTS:
         app.launch();
         const std::shared_ptr<HotKey> kept = app.delegate->shortcutHotKey(quick);
         app.delegate.reset();
-        StdoutCapture out;
+        test::CapturedOutput out(stdout);
         app.service().press(9, 0x100);
         QCOMPARE(out.text(), QByteArray());
         QCOMPARE(app.windowsShown, 0);

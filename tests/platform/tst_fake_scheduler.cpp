@@ -53,15 +53,23 @@ private Q_SLOTS:
     {
         FakeDispatcher dispatcher;
         QStringList log;
-        dispatcher.runInBackground([&] {
-            log << QStringLiteral("bg");
-            dispatcher.runOnMain([&] { log << QStringLiteral("main"); });
+        dispatcher.runInBackground(Dispatcher::Lane::Capture, [&]() -> Dispatcher::Task {
+            log << QStringLiteral("capture");
+            return [&] { log << QStringLiteral("follow-up"); };
         });
+        dispatcher.runInBackground(Dispatcher::Lane::Search, [&]() -> Dispatcher::Task {
+            log << QStringLiteral("search");
+            return {};  // no follow-up
+        });
+        dispatcher.runOnMain([&] { log << QStringLiteral("main"); });
         QVERIFY(log.isEmpty());
-        QCOMPARE(dispatcher.runBackground(), 1);
-        QCOMPARE(dispatcher.mainCount(), 1);
+        QCOMPARE(dispatcher.backgroundCount(Dispatcher::Lane::Search), 1);
+        QCOMPARE(dispatcher.backgroundCount(), 2);
+        QCOMPARE(dispatcher.runBackground(), 2);
+        QCOMPARE(dispatcher.mainCount(), 2);
         dispatcher.runAll();
-        QCOMPARE(log, (QStringList{QStringLiteral("bg"), QStringLiteral("main")}));
+        QCOMPARE(log, (QStringList{QStringLiteral("capture"), QStringLiteral("search"), QStringLiteral("main"),
+                                   QStringLiteral("follow-up")}));
     }
 };
 

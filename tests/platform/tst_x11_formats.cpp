@@ -1,4 +1,5 @@
 // The X11 backend's file lists and sound files, without a display.
+#include "CapturedOutput.h"
 #include "platform/common/CanberraSoundPlayer.h"
 #include "platform/common/UriList.h"
 #include "platform/x11/SelectionOwner.h"
@@ -9,6 +10,17 @@
 #include <QTest>
 
 using namespace tavrin;
+
+namespace {
+
+QStringList g_messages;
+void collectMessage(QtMsgType, const QMessageLogContext &context, const QString &message)
+{
+    if (QByteArray(context.category) == "tavrin.platform")
+        g_messages.append(message);
+}
+
+}  // namespace
 
 class TestX11Formats : public QObject {
     Q_OBJECT
@@ -74,6 +86,28 @@ private Q_SLOTS:
         player.play(QStringLiteral("Pop"));
         player.waitUntilIdle();
         QCOMPARE(player.handedOver(), 3);
+    }
+
+    void aMachineWithoutSoundSaysSoInOneLine()
+    {
+        g_messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(collectMessage);
+        test::CapturedOutput standardError(stderr);
+        {
+            CanberraSoundPlayer player(QStringLiteral(TAVRIN_SOUNDS_DIR));
+            for (int i = 0; i < 3; ++i) {
+                player.play(QStringLiteral("Frog"));
+                player.waitUntilIdle();
+            }
+            // Where sounds work, nothing at all is said.
+            QCOMPARE(g_messages.size(), player.refused() > 0 ? 1 : 0);
+        }
+        qInstallMessageHandler(previous);
+        const QByteArray written = standardError.text();
+        QVERIFY2(!written.contains("ALSA"), written.constData());
+        if (!g_messages.isEmpty())
+            QVERIFY2(g_messages.constFirst().startsWith(QStringLiteral("sounds cannot be played")),
+                     qPrintable(g_messages.constFirst()));
     }
 };
 

@@ -1,16 +1,49 @@
 #include "platform/common/CanberraSoundPlayer.h"
 
+#include "platform/common/PlatformLog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include <canberra.h>
+#include <dlfcn.h>
+
+#include <cstdarg>
+#include <cstdio>
 
 namespace tavrin {
 
 namespace {
+
 constexpr std::size_t kMaxQueued = 8;  // a burst of captures does not pile up sounds
+
+// ALSA, which libcanberra may use, writes several lines to standard error for every sound it cannot play (no sound
+// card). Its messages go to our debug log instead.
+void alsaMessage(const char *file, int line, const char *function, int error, const char *format, ...)
+{
+    char text[512];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    qCDebug(lcPlatform, "ALSA %s:%d (%s): %s (error %d)", file, line, function, text, error);
 }
+
+void routeAlsaMessages()
+{
+    // Looked up at run time: ALSA is libcanberra's business, and may be missing altogether. The library stays
+    // loaded, so the module libcanberra loads later shares it and its handler.
+    void *alsa = ::dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!alsa)
+        return;
+    using Handler = void (*)(const char *, int, const char *, int, const char *, ...);
+    using SetHandler = int (*)(Handler);
+    if (auto set = reinterpret_cast<SetHandler>(::dlsym(alsa, "snd_lib_error_set_handler")))
+        set(&alsaMessage);
+}
+
+}  // namespace
 
 QString CanberraSoundPlayer::defaultSoundsFolder()
 {
@@ -82,6 +115,7 @@ int CanberraSoundPlayer::refused() const
 void CanberraSoundPlayer::run()
 {
     ca_context *context = nullptr;
+    bool reported = false;
     for (;;) {
         QString path;
         {
@@ -96,6 +130,8 @@ void CanberraSoundPlayer::run()
             m_busy = true;
         }
         // The context is made on first use: opening a device can be slow, and a run may never play a sound.
+        if (!context)
+            routeAlsaMessages();
         if (!context && ca_context_create(&context) == CA_SUCCESS) {
             ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Tavrin", CA_PROP_APPLICATION_ID,
                                     "org.tavrin.Tavrin", nullptr);
@@ -103,6 +139,11 @@ void CanberraSoundPlayer::run()
         const int result = context ? ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, path.toLocal8Bit().constData(),
                                                      CA_PROP_CANBERRA_CACHE_CONTROL, "volatile", nullptr)
                                    : CA_ERROR_NOTAVAILABLE;
+        if (result != CA_SUCCESS && !reported) {
+            // A machine without sound refuses every sound: one line says so.
+            qCInfo(lcPlatform, "sounds cannot be played: %s; later failures are not reported", ca_strerror(result));
+            reported = true;
+        }
         std::lock_guard lock(m_mutex);
         ++m_handedOver;
         if (result != CA_SUCCESS)

@@ -3,29 +3,31 @@
 #include "platform/Dispatcher.h"
 
 #include <deque>
+#include <optional>
+#include <utility>
 
 namespace tavrin {
 
-// Queues both kinds of work until the test runs them, so every interleaving can be staged.
+// Queues both kinds of work until the test runs them, so every interleaving can be staged. All lanes share one
+// queue in the order the jobs came.
 class FakeDispatcher final : public Dispatcher {
 public:
-    void runInBackground(Task task) override { m_background.push_back(std::move(task)); }
+    void runInBackground(Lane lane, Job job) override { m_background.emplace_back(lane, std::move(job)); }
     void runOnMain(Task task) override { m_main.push_back(std::move(task)); }
 
-    /// Runs queued background tasks (also those queued meanwhile); returns how many ran.
+    /// Runs queued background jobs (also those queued meanwhile), queueing their follow-ups; returns how many ran.
     int runBackground();
     /// Runs queued main-thread tasks (also those queued meanwhile); returns how many ran.
     int runMain();
     /// Runs both queues until both are empty.
     void runAll();
 
-    int backgroundCount() const { return static_cast<int>(m_background.size()); }
+    /// Background jobs waiting, on every lane or on one.
+    int backgroundCount(std::optional<Lane> lane = std::nullopt) const;
     int mainCount() const { return static_cast<int>(m_main.size()); }
 
 private:
-    static int drain(std::deque<Task> &queue);
-
-    std::deque<Task> m_background;
+    std::deque<std::pair<Lane, Job>> m_background;
     std::deque<Task> m_main;
 };
 

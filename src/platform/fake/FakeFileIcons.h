@@ -6,12 +6,12 @@
 
 namespace tavrin {
 
-// No icons; records which paths were asked for, so tests see that only drawn rows ask.
+// No icons; records which types were asked for, so tests see that only drawn rows ask.
 class FakeFileIcons final : public FileIcons {
 public:
-    QIcon iconForFile(const QString &path) const override
+    QIcon iconForFileType(const QString &type) const override
     {
-        iconRequests.append(path);
+        iconRequests.append(type);
         return {};
     }
 

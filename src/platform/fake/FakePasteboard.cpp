@@ -4,11 +4,13 @@
 
 namespace tavrin {
 
-PasteboardContents FakePasteboard::readContents()
+PasteboardContents FakePasteboard::readContents(std::stop_token stop)
 {
     ++m_reads;
     if (duringRead)
-        duringRead();
+        duringRead(stop);
+    if (stop.stop_requested())
+        return {};
     std::lock_guard lock(m_mutex);
     return m_contents;
 }

@@ -18,7 +18,7 @@ public:
     };
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
-    PasteboardContents readContents() override;
+    PasteboardContents readContents(std::stop_token stop = {}) override;
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
@@ -37,8 +37,8 @@ public:
     int readCount() const { return m_reads.load(); }
     /// Runs inside each write of the interface before the contents change, to stage what happens meanwhile.
     std::function<void()> duringWrite;
-    /// Runs inside each readContents before the contents are taken.
-    std::function<void()> duringRead;
+    /// Runs inside each readContents before the contents are taken; a read stopped meanwhile returns nothing.
+    std::function<void(std::stop_token)> duringRead;
 
 private:
     mutable std::mutex m_mutex;

@@ -5,6 +5,7 @@
 #include "platform/fake/FakeFileIcons.h"
 #include "platform/fake/FakeHotKeyService.h"
 #include "platform/fake/FakeKeyEventPoster.h"
+#include "platform/fake/FakeKeyPositions.h"
 #include "platform/fake/FakeLoginItems.h"
 #include "platform/fake/FakeNotificationCenter.h"
 #include "platform/fake/FakePasteboard.h"
@@ -32,6 +33,7 @@ FakePlatform::FakePlatform()
     fakeSystemInfo = install<FakeSystemInfo>(systemInfo);
     fakePasteboard = install<FakePasteboard>(pasteboard);
     fakeKeyEventPoster = install<FakeKeyEventPoster>(keyEventPoster);
+    fakeKeyPositions = install<FakeKeyPositions>(keyPositions);
     fakeAccessibility = install<FakeAccessibility>(accessibility);
     fakeLoginItems = install<FakeLoginItems>(loginItems);
     fakeWorkspace = install<FakeWorkspace>(workspace);

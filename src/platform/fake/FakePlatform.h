@@ -9,6 +9,7 @@ class FakeDispatcher;
 class FakeFileIcons;
 class FakeHotKeyService;
 class FakeKeyEventPoster;
+class FakeKeyPositions;
 class FakeLoginItems;
 class FakeNotificationCenter;
 class FakePasteboard;
@@ -27,6 +28,7 @@ struct FakePlatform final : Platform {
     FakeSystemInfo *fakeSystemInfo = nullptr;
     FakePasteboard *fakePasteboard = nullptr;
     FakeKeyEventPoster *fakeKeyEventPoster = nullptr;
+    FakeKeyPositions *fakeKeyPositions = nullptr;
     FakeAccessibility *fakeAccessibility = nullptr;
     FakeLoginItems *fakeLoginItems = nullptr;
     FakeWorkspace *fakeWorkspace = nullptr;

@@ -3,17 +3,25 @@
 #include "platform/Dispatcher.h"
 
 #include <QObject>
+#include <QThreadPool>
+
+#include <array>
 
 namespace tavrin {
 
-// Background work on Qt's global thread pool; hand-back through the GUI thread's event queue.
+// Each lane is a thread pool of one thread of its own (none of Qt's global pool, which other code shares);
+// follow-ups come back through the GUI thread's event queue.
 class QtDispatcher final : public QObject, public Dispatcher {
     Q_OBJECT
 public:
     explicit QtDispatcher(QObject *parent = nullptr);
+    ~QtDispatcher() override;
 
-    void runInBackground(Task task) override;
+    void runInBackground(Lane lane, Job job) override;
     void runOnMain(Task task) override;
+
+private:
+    std::array<QThreadPool, 3> m_lanes;
 };
 
 }  // namespace tavrin

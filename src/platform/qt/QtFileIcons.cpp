@@ -1,12 +1,24 @@
 #include "platform/qt/QtFileIcons.h"
 
-#include <QFileInfo>
+#include <QMimeDatabase>
 
 namespace tavrin {
 
-QIcon QtFileIcons::iconForFile(const QString &path) const
+QIcon QtFileIcons::iconForFileType(const QString &type) const
 {
-    return m_provider.icon(QFileInfo(path));
+    const auto cached = m_icons.constFind(type);
+    if (cached != m_icons.constEnd())
+        return *cached;
+    // The icon theme's icon for the type, its generic one, or the toolkit's plain file or folder.
+    const QMimeType mime = QMimeDatabase().mimeTypeForName(type);
+    QIcon icon = QIcon::fromTheme(mime.iconName());
+    if (icon.isNull())
+        icon = QIcon::fromTheme(mime.genericIconName());
+    if (icon.isNull())
+        icon = m_provider.icon(type == QLatin1String("inode/directory") ? QAbstractFileIconProvider::Folder
+                                                                        : QAbstractFileIconProvider::File);
+    m_icons.insert(type, icon);
+    return icon;
 }
 
 }  // namespace tavrin

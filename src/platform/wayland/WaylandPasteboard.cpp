@@ -151,11 +151,12 @@ void WaylandPasteboard::notifyListener()
         m_listener();
 }
 
-PasteboardContents WaylandPasteboard::readContents()
+PasteboardContents WaylandPasteboard::readContents(std::stop_token stop)
 {
     std::lock_guard readLock(m_readMutex);
     Read read;
-    for (int attempt = 0; attempt < kReadAttempts && m_client->isValid(); ++attempt) {
+    // A stop is seen between attempts; each piece of a read ends at its idle timeout at the latest.
+    for (int attempt = 0; attempt < kReadAttempts && m_client->isValid() && !stop.stop_requested(); ++attempt) {
         const DataControlClient::Selection selection = m_client->selection();
         if (selection.empty)
             return {};
@@ -166,6 +167,8 @@ PasteboardContents WaylandPasteboard::readContents()
                 return m_lastWrite->contents;
         }
         read = readSelection(selection);
+        if (stop.stop_requested())
+            return {};
         // Data read from an offer that was replaced meanwhile may be cut short: read the new one instead.
         if (m_client->selection().generation != selection.generation)
             continue;

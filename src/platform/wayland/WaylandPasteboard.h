@@ -44,7 +44,7 @@ public:
     bool hasPrimarySelection() const;
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
-    PasteboardContents readContents() override;
+    PasteboardContents readContents(std::stop_token stop = {}) override;
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;

@@ -2,6 +2,7 @@
 
 #include "platform/Accessibility.h"
 #include "platform/common/CanberraSoundPlayer.h"
+#include "platform/common/EvdevKeyPositions.h"
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtFileIcons.h"
@@ -46,6 +47,7 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     platform->accessibility = std::make_unique<VirtualKeyboardAccessibility>(*keys);
     platform->pasteboard = std::move(pasteboard);
     platform->keyEventPoster = std::move(keys);
+    platform->keyPositions = std::make_unique<EvdevKeyPositions>();  // Qt reports xkb keycodes here too
     platform->workspace = std::make_unique<WaylandWorkspace>();
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
     return platform;

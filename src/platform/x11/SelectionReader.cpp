@@ -1,6 +1,12 @@
 #include "platform/x11/SelectionReader.h"
 
 #include "platform/common/UriList.h"
+#include "platform/x11/X11Log.h"
+
+#include <xcb/xfixes.h>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <string>
@@ -9,7 +15,10 @@ namespace tavrin {
 
 namespace {
 constexpr int kPropertyPool = 8;
-}
+constexpr std::uint32_t kOwnerChanges = XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
+                                        XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
+                                        XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE;
+}  // namespace
 
 SelectionReader::SelectionReader(std::chrono::milliseconds timeout) : m_timeout(timeout)
 {
@@ -27,10 +36,22 @@ SelectionReader::SelectionReader(std::chrono::milliseconds timeout) : m_timeout(
         raw.push_back(name.c_str());
     m_properties = m_x.atoms(raw);
     m_window = m_x.createHelperWindow();
+
+    xcb_connection_t *c = m_x.get();
+    const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(c, &xcb_xfixes_id);
+    if (xfixes && xfixes->present) {
+        xcb::Ptr<xcb_xfixes_query_version_reply_t> version(
+            xcb_xfixes_query_version_reply(c, xcb_xfixes_query_version(c, 5, 0), nullptr));
+        if (version)
+            m_xfixesEvent = xfixes->first_event + XCB_XFIXES_SELECTION_NOTIFY;
+    }
+    m_wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
 }
 
 SelectionReader::~SelectionReader()
 {
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
     if (m_x.isValid() && m_window != XCB_WINDOW_NONE)
         xcb_destroy_window(m_x.get(), m_window);
 }
@@ -51,6 +72,96 @@ xcb_window_t SelectionReader::owner()
     return reply ? reply->owner : xcb_window_t(XCB_WINDOW_NONE);
 }
 
+void SelectionReader::watchOwner(bool watch)
+{
+    if (m_xfixesEvent == 0)
+        return;
+    xcb_xfixes_select_selection_input(m_x.get(), m_x.root(), m_atoms.clipboard, watch ? kOwnerChanges : 0);
+}
+
+bool SelectionReader::endsRead(const xcb_generic_event_t *event) const
+{
+    // Notices are only asked for during a read, and those older than its owner query are dropped at its start: any
+    // notice means the content being read is no longer the clipboard's.
+    return m_xfixesEvent != 0 && xcb::eventType(event) == m_xfixesEvent &&
+           reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event)->selection == m_atoms.clipboard;
+}
+
+xcb::Clock::time_point SelectionReader::readDeadline() const
+{
+    return m_readStart + m_timeout + std::chrono::milliseconds(m_received * 1000 / kMinBytesPerSecond);
+}
+
+void SelectionReader::giveUp(End why)
+{
+    if (m_end == End::Complete)
+        m_end = why;
+}
+
+xcb::Ptr<xcb_generic_event_t> SelectionReader::waitFor(const std::function<bool(const xcb_generic_event_t *)> &accept)
+{
+    const auto requestDeadline = xcb::Clock::now() + m_timeout;
+    for (;;) {
+        if (m_stop.stop_requested())
+            giveUp(End::Stopped);
+        if (m_end != End::Complete)
+            return nullptr;
+        const auto deadline = std::min(requestDeadline, readDeadline());
+        auto event = m_x.waitForEvent(
+            deadline,
+            [&](const xcb_generic_event_t *e) {
+                if (endsRead(e)) {
+                    giveUp(End::OwnerChanged);
+                    return true;
+                }
+                return accept(e);
+            },
+            m_wakeFd);
+        if (m_end != End::Complete)
+            return nullptr;
+        if (event)
+            return event;
+        if (xcb_connection_has_error(m_x.get())) {
+            giveUp(End::Broken);
+            return nullptr;
+        }
+        if (xcb::Clock::now() >= deadline) {
+            giveUp(End::Deadline);
+            return nullptr;
+        }
+        // Woken: by a stop request, checked above, or by one left over from an earlier read.
+    }
+}
+
+void SelectionReader::logEnd(xcb_atom_t target) const
+{
+    const long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(xcb::Clock::now() - m_readStart).count();
+    switch (m_end) {
+    case End::Complete: return;
+    case End::Stopped: qCDebug(lcX11, "clipboard read stopped after %lld ms", ms); return;
+    case End::OwnerChanged:
+        qCDebug(lcX11, "clipboard read given up after %lld ms: the clipboard changed meanwhile", ms);
+        return;
+    case End::Deadline: {
+        xcb_connection_t *c = m_x.get();
+        xcb::Ptr<xcb_get_atom_name_reply_t> name(xcb_get_atom_name_reply(c, xcb_get_atom_name(c, target), nullptr));
+        const QByteArray targetName =
+            name ? QByteArray(xcb_get_atom_name_name(name.get()), xcb_get_atom_name_name_length(name.get()))
+                 : QByteArray::number(target);
+        if (m_received == 0)
+            qCWarning(lcX11, "the clipboard's owner did not answer %s within %lld ms; the copy is not recorded",
+                      targetName.constData(), ms);
+        else
+            qCWarning(lcX11,
+                      "the clipboard's owner sent only %lld bytes in %lld ms (waiting for %s); the copy is not "
+                      "recorded",
+                      static_cast<long long>(m_received), ms, targetName.constData());
+        return;
+    }
+    case End::Broken: qCWarning(lcX11, "the connection to the display broke while reading the clipboard"); return;
+    }
+}
+
 SelectionReader::Reply SelectionReader::convert(xcb_atom_t target)
 {
     xcb_connection_t *c = m_x.get();
@@ -59,10 +170,9 @@ SelectionReader::Reply SelectionReader::convert(xcb_atom_t target)
     xcb_convert_selection(c, m_window, m_atoms.clipboard, target, property, XCB_CURRENT_TIME);
     xcb_flush(c);
 
-    const auto deadline = xcb::Clock::now() + m_timeout;
     const xcb_window_t window = m_window;
     const xcb_atom_t selection = m_atoms.clipboard;
-    auto notify = m_x.waitForEvent(deadline, [=](const xcb_generic_event_t *event) {
+    auto notify = waitFor([=](const xcb_generic_event_t *event) {
         if (xcb::eventType(event) != XCB_SELECTION_NOTIFY)
             return false;
         const auto *n = reinterpret_cast<const xcb_selection_notify_event_t *>(event);
@@ -74,7 +184,7 @@ SelectionReader::Reply SelectionReader::convert(xcb_atom_t target)
         return {};
     }
     if (reinterpret_cast<const xcb_selection_notify_event_t *>(notify.get())->property == XCB_ATOM_NONE)
-        return Reply{Outcome::Refused, XCB_ATOM_NONE, {}};
+        return Reply{Outcome::Refused, XCB_ATOM_NONE, 0, {}};
     return readProperty(property);
 }
 
@@ -88,43 +198,59 @@ SelectionReader::Reply SelectionReader::readProperty(xcb_atom_t property)
     if (reply->type == m_atoms.incr) {
         // Deleting the INCR property (done by the read above) asks the owner for the first chunk.
         xcb_flush(c);
-        if (auto data = readIncrementally(property))
-            return Reply{Outcome::Converted, reply->type, *data};
-        replaceWindow();
-        return {};
+        Reply whole = readIncrementally(property);
+        if (whole.outcome != Outcome::Converted)
+            replaceWindow();
+        return whole;
     }
     const int length = xcb_get_property_value_length(reply.get());
-    return Reply{Outcome::Converted, reply->type,
+    m_received += length;
+    return Reply{Outcome::Converted, reply->type, reply->format,
                  QByteArray(static_cast<const char *>(xcb_get_property_value(reply.get())), length)};
 }
 
-std::optional<QByteArray> SelectionReader::readIncrementally(xcb_atom_t property)
+SelectionReader::Reply SelectionReader::readIncrementally(xcb_atom_t property)
 {
     xcb_connection_t *c = m_x.get();
     const xcb_window_t window = m_window;
-    QByteArray data;
+    Reply whole{Outcome::Converted, XCB_ATOM_NONE, 8, {}};
     for (;;) {
-        // Each chunk has its own deadline: a large transfer may take long as long as it moves.
-        auto event = m_x.waitForEvent(xcb::Clock::now() + m_timeout, [=](const xcb_generic_event_t *e) {
+        // Each chunk has its own deadline, and the read as a whole has one that grows with the bytes received.
+        auto event = waitFor([=](const xcb_generic_event_t *e) {
             if (xcb::eventType(e) != XCB_PROPERTY_NOTIFY)
                 return false;
             const auto *p = reinterpret_cast<const xcb_property_notify_event_t *>(e);
             return p->window == window && p->atom == property && p->state == XCB_PROPERTY_NEW_VALUE;
         });
         if (!event)
-            return std::nullopt;
+            return {};
         xcb::Ptr<xcb_get_property_reply_t> chunk(xcb_get_property_reply(
             c, xcb_get_property(c, 1, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, kMaxSize / 4), nullptr));
         xcb_flush(c);
         if (!chunk)
-            return std::nullopt;
+            return {};
         const int length = xcb_get_property_value_length(chunk.get());
         if (length == 0)
-            return data;
-        if (data.size() + length > kMaxSize)
-            return std::nullopt;
-        data.append(static_cast<const char *>(xcb_get_property_value(chunk.get())), length);
+            return whole;
+        // The chunks carry the data's real type and format.
+        whole.type = chunk->type;
+        whole.format = chunk->format;
+        if (whole.data.size() + length > kMaxSize)
+            return {};
+        whole.data.append(static_cast<const char *>(xcb_get_property_value(chunk.get())), length);
+        m_received += length;
     }
+}
+
+bool SelectionReader::isText(const Reply &reply, xcb_atom_t target) const
+{
+    // Owners type text replies as the target or as one of the text encodings; anything else (ATOM, INTEGER, ...)
+    // is not text even when asked for as text.
+    if (reply.format != 8)
+        return false;
+    const xcb_atom_t type = reply.type;
+    return type == target || type == m_atoms.utf8String || type == XCB_ATOM_STRING || type == m_atoms.textPlainUtf8 ||
+           type == m_atoms.textPlain;
 }
 
 QString SelectionReader::decodeText(const Reply &reply, xcb_atom_t target) const
@@ -134,19 +260,50 @@ QString SelectionReader::decodeText(const Reply &reply, xcb_atom_t target) const
     return QString::fromUtf8(reply.data);
 }
 
-PasteboardContents SelectionReader::read()
+PasteboardContents SelectionReader::read(std::stop_token stop)
 {
     PasteboardContents contents;
-    if (!m_x.isValid() || owner() == XCB_WINDOW_NONE)
+    if (!isValid() || stop.stop_requested())
         return contents;
+    m_readStart = xcb::Clock::now();
+    m_received = 0;
+    m_stop = stop;
+    m_end = End::Complete;
+    // A stop asked for from another thread wakes the wait at once.
+    std::stop_callback wake(stop, [this] {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t n = ::write(m_wakeFd, &one, sizeof one);
+    });
+    struct Unwatch {
+        SelectionReader *self;
+        ~Unwatch()
+        {
+            self->watchOwner(false);
+            xcb_flush(self->m_x.get());
+        }
+    } unwatch{this};
+    watchOwner(true);
+    // The owner query is a round trip: every notice older than it is queued by now, and is dropped.
+    const xcb_window_t current = owner();
+    while (xcb_generic_event_t *stale = xcb_poll_for_queued_event(m_x.get()))
+        std::free(stale);
+    if (current == XCB_WINDOW_NONE)
+        return contents;
+
+    xcb_atom_t asked = m_atoms.targets;
+    const auto complete = [&]() -> PasteboardContents {
+        logEnd(asked);
+        return m_end == End::Complete ? contents : PasteboardContents{};
+    };
 
     // Some owners answer any target, even ones they never offered: only ask for what TARGETS lists (typed ATOM, or
     // TARGETS by some older toolkits).
     std::vector<xcb_atom_t> offered;
     const Reply targets = convert(m_atoms.targets);
     if (targets.outcome == Outcome::Failed)
-        return contents;
-    if (targets.outcome == Outcome::Converted && (targets.type == XCB_ATOM_ATOM || targets.type == m_atoms.targets)) {
+        return complete();
+    if (targets.outcome == Outcome::Converted && targets.format == 32 &&
+        (targets.type == XCB_ATOM_ATOM || targets.type == m_atoms.targets)) {
         const auto *atoms = reinterpret_cast<const xcb_atom_t *>(targets.data.constData());
         offered.assign(atoms, atoms + targets.data.size() / qsizetype(sizeof(xcb_atom_t)));
     } else {
@@ -157,12 +314,12 @@ PasteboardContents SelectionReader::read()
     };
 
     if (offers(m_atoms.passwordHint)) {
-        const Reply hint = convert(m_atoms.passwordHint);
+        const Reply hint = convert(asked = m_atoms.passwordHint);
         if (hint.outcome == Outcome::Failed)
-            return contents;
-        if (hint.outcome == Outcome::Converted && hint.data.trimmed() == "secret") {
+            return complete();
+        if (hint.outcome == Outcome::Converted && hint.format == 8 && hint.data.trimmed() == "secret") {
             contents.concealed = true;
-            return contents;
+            return complete();
         }
     }
 
@@ -171,10 +328,10 @@ PasteboardContents SelectionReader::read()
     for (const auto &[target, split] : fileTypes) {
         if (!offers(target))
             continue;
-        const Reply files = convert(target);
+        const Reply files = convert(asked = target);
         if (files.outcome == Outcome::Failed)
-            return contents;
-        if (files.outcome == Outcome::Converted) {
+            return complete();
+        if (files.outcome == Outcome::Converted && files.format == 8) {
             contents.fileUrlItems = split(files.data);
             break;
         }
@@ -184,15 +341,15 @@ PasteboardContents SelectionReader::read()
          {m_atoms.utf8String, m_atoms.textPlainUtf8, xcb_atom_t(XCB_ATOM_STRING), m_atoms.text, m_atoms.textPlain}) {
         if (!offers(target))
             continue;
-        const Reply text = convert(target);
+        const Reply text = convert(asked = target);
         if (text.outcome == Outcome::Failed)
-            return contents;
-        if (text.outcome == Outcome::Converted) {
+            return complete();
+        if (text.outcome == Outcome::Converted && isText(text, target)) {
             contents.string = decodeText(text, target);
             break;
         }
     }
-    return contents;
+    return complete();
 }
 
 }  // namespace tavrin

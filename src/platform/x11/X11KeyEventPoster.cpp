@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tavrin {
 
@@ -42,6 +43,9 @@ bool X11KeyEventPoster::isModifierKey(std::uint16_t code)
 
 X11KeyEventPoster::X11KeyEventPoster()
 {
+    m_returnTimer.setSingleShot(true);
+    m_returnTimer.setInterval(kBorrowedKeyLifetime);
+    QObject::connect(&m_returnTimer, &QTimer::timeout, [this] { returnBorrowedKeycode(); });
     if (!m_x.isValid())
         return;
     const xcb_query_extension_reply_t *xtest = xcb_get_extension_data(m_x.get(), &xcb_test_id);
@@ -51,6 +55,8 @@ X11KeyEventPoster::X11KeyEventPoster()
 
 X11KeyEventPoster::~X11KeyEventPoster()
 {
+    if (m_x.isValid())
+        returnBorrowedKeycode();
     if (m_symbols)
         xcb_key_symbols_free(m_symbols);
 }
@@ -59,6 +65,70 @@ xcb_keycode_t X11KeyEventPoster::keycodeFor(std::uint32_t keysym) const
 {
     xcb::Ptr<xcb_keycode_t> codes(xcb_key_symbols_get_keycode(m_symbols, keysym));
     return codes ? codes.get()[0] : xcb_keycode_t(0);
+}
+
+void X11KeyEventPoster::followKeymapChanges()
+{
+    // A round trip first: every mapping notice sent before it is then in our queue.
+    xcb::Ptr<xcb_get_input_focus_reply_t> sync(
+        xcb_get_input_focus_reply(m_x.get(), xcb_get_input_focus(m_x.get()), nullptr));
+    while (xcb_generic_event_t *raw = xcb_poll_for_event(m_x.get())) {
+        xcb::Ptr<xcb_generic_event_t> event(raw);
+        if (xcb::eventType(event.get()) == XCB_MAPPING_NOTIFY)
+            xcb_refresh_keyboard_mapping(m_symbols, reinterpret_cast<xcb_mapping_notify_event_t *>(event.get()));
+    }
+}
+
+xcb_keycode_t X11KeyEventPoster::borrowKeycode(std::uint32_t keysym)
+{
+    xcb_connection_t *c = m_x.get();
+    const xcb_setup_t *setup = xcb_get_setup(c);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    xcb::Ptr<xcb_get_keyboard_mapping_reply_t> mapping(xcb_get_keyboard_mapping_reply(
+        c, xcb_get_keyboard_mapping(c, setup->min_keycode, std::uint8_t(count)), nullptr));
+    if (!mapping)
+        return 0;
+    const int perKeycode = mapping->keysyms_per_keycode;
+    const xcb_keysym_t *keysyms = xcb_get_keyboard_mapping_keysyms(mapping.get());
+    // The highest keycode without any symbol: keyboards leave the top of the range unused.
+    for (int index = count - 1; index >= 0; --index) {
+        const xcb_keysym_t *row = keysyms + index * perKeycode;
+        if (std::any_of(row, row + perKeycode, [](xcb_keysym_t sym) { return sym != XCB_NO_SYMBOL; }))
+            continue;
+        // Latin letters need their capital on the shifted level, or Shift would type nothing.
+        const std::uint32_t shifted = keysym >= 'a' && keysym <= 'z' ? keysym - 0x20 : keysym;
+        std::vector<xcb_keysym_t> symbols(std::size_t(perKeycode), XCB_NO_SYMBOL);
+        for (int level = 0; level < perKeycode && level < 4; ++level)
+            symbols[std::size_t(level)] = level % 2 == 0 ? keysym : shifted;
+        const auto keycode = xcb_keycode_t(setup->min_keycode + index);
+        xcb_change_keyboard_mapping(c, 1, keycode, std::uint8_t(perKeycode), symbols.data());
+        m_borrowed = keycode;
+        m_borrowedKeysym = keysym;
+        followKeymapChanges();
+        return keycode;
+    }
+    return 0;
+}
+
+void X11KeyEventPoster::returnBorrowedKeycode()
+{
+    m_returnTimer.stop();
+    if (m_borrowed == 0)
+        return;
+    xcb_connection_t *c = m_x.get();
+    const xcb_keycode_t keycode = std::exchange(m_borrowed, 0);
+    xcb::Ptr<xcb_get_keyboard_mapping_reply_t> mapping(
+        xcb_get_keyboard_mapping_reply(c, xcb_get_keyboard_mapping(c, keycode, 1), nullptr));
+    if (!mapping)
+        return;
+    const int perKeycode = mapping->keysyms_per_keycode;
+    const xcb_keysym_t *row = xcb_get_keyboard_mapping_keysyms(mapping.get());
+    // Unless a new layout has been loaded over it meanwhile, the keycode is spare again.
+    if (perKeycode == 0 || row[0] != m_borrowedKeysym)
+        return;
+    const std::vector<xcb_keysym_t> none(std::size_t(perKeycode), XCB_NO_SYMBOL);
+    xcb_change_keyboard_mapping(c, 1, keycode, std::uint8_t(perKeycode), none.data());
+    xcb_flush(c);
 }
 
 void X11KeyEventPoster::fake(std::uint8_t type, xcb_keycode_t key)
@@ -74,14 +144,28 @@ bool X11KeyEventPoster::postKeyEvent(std::uint16_t virtualKeyCode, bool down, st
     if (isModifierKey(virtualKeyCode))
         return true;
     const std::uint32_t keysym = keysymFor(virtualKeyCode);
-    const xcb_keycode_t key = keysym ? keycodeFor(keysym) : 0;
-    if (key == 0)
+    if (keysym == 0)
         return false;
     if (down) {
-        if (!keyDown(key, flags))
+        followKeymapChanges();
+        xcb_keycode_t key = keycodeFor(keysym);
+        if (key == 0)
+            key = borrowKeycode(keysym);
+        if (key == 0 || !keyDown(key, flags))
             return false;
+        m_returnTimer.stop();
+        m_down[virtualKeyCode] = key;
     } else {
+        // The key that went down comes up, whatever the keymap says now.
+        const auto pressed = m_down.find(virtualKeyCode);
+        const xcb_keycode_t key = pressed != m_down.end() ? pressed->second : keycodeFor(keysym);
+        if (key == 0)
+            return false;
         keyUp(key);
+        if (pressed != m_down.end())
+            m_down.erase(pressed);
+        if (m_borrowed != 0 && m_down.empty())
+            m_returnTimer.start();
     }
     // A round trip, so the events are in the server before the caller goes on.
     xcb::Ptr<xcb_get_input_focus_reply_t> sync(

@@ -30,7 +30,7 @@ bool X11Pasteboard::isValid() const
     return m_reader->isValid() && m_owner->isValid();
 }
 
-PasteboardContents X11Pasteboard::readContents()
+PasteboardContents X11Pasteboard::readContents(std::stop_token stop)
 {
     std::lock_guard lock(m_readMutex);
     // Our own content is answered from memory: no round trip through our own thread, and no wait on it.
@@ -38,7 +38,7 @@ PasteboardContents X11Pasteboard::readContents()
         if (auto own = m_owner->ownedContents())
             return *own;
     }
-    return m_reader->read();
+    return m_reader->read(stop);
 }
 
 void X11Pasteboard::writeFileUrl(const QString &absolutePath)

@@ -18,7 +18,8 @@ class SelectionReader;
 //
 // The change count counts owner changes reported by XFixes. A write of ours raises it at once, by one, and the
 // notice of our own ownership that follows is not counted again. Reads run on the caller's thread over their own
-// connection with a timeout per request; the selection is served from a thread of its own.
+// connection with deadlines, and give up when the clipboard changes owner meanwhile; the selection is served from a
+// thread of its own.
 class X11Pasteboard final : public QObject, public Pasteboard {
     Q_OBJECT
 public:
@@ -31,7 +32,7 @@ public:
     bool isValid() const;
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
-    PasteboardContents readContents() override;
+    PasteboardContents readContents(std::stop_token stop = {}) override;
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;

@@ -1,6 +1,7 @@
 #include "platform/x11/X11Platform.h"
 
 #include "platform/common/CanberraSoundPlayer.h"
+#include "platform/common/EvdevKeyPositions.h"
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtFileIcons.h"
@@ -8,10 +9,9 @@
 #include "platform/x11/X11Accessibility.h"
 #include "platform/x11/X11HotKeyService.h"
 #include "platform/x11/X11KeyEventPoster.h"
+#include "platform/x11/X11Log.h"
 #include "platform/x11/X11Pasteboard.h"
 #include "platform/x11/X11Workspace.h"
-
-#include <QtGlobal>
 
 namespace tavrin {
 
@@ -41,15 +41,16 @@ std::unique_ptr<Platform> createX11Platform()
     capabilities.capture = feature(pasteboard->isValid(), "XFixes tells every change of the clipboard's owner",
                                    "the display offers no XFixes extension");
     if (!pasteboard->isValid())
-        qWarning("Tavrin: the display offers no usable clipboard (XFixes missing); copies will not be recorded");
+        qCWarning(lcX11, "the display offers no usable clipboard (XFixes missing); copies will not be recorded");
     platform->pasteboard = std::move(pasteboard);
 
     auto keys = std::make_unique<X11KeyEventPoster>();
     capabilities.paste =
         feature(keys->hasXTest(), "the paste keys are typed through XTEST", "the display offers no XTEST extension");
     if (!keys->hasXTest())
-        qWarning("Tavrin: the display offers no XTEST; entries are put on the clipboard but not pasted");
+        qCWarning(lcX11, "the display offers no XTEST; entries are put on the clipboard but not pasted");
     platform->keyEventPoster = std::move(keys);
+    platform->keyPositions = std::make_unique<EvdevKeyPositions>();
 
     platform->accessibility = std::make_unique<X11Accessibility>();
     platform->workspace = std::make_unique<X11Workspace>();

@@ -1,6 +1,7 @@
 #include "platform/x11/XcbSupport.h"
 
 #include <poll.h>
+#include <unistd.h>
 
 #include <cstring>
 
@@ -51,7 +52,8 @@ xcb_window_t Connection::createHelperWindow() const
 }
 
 Ptr<xcb_generic_event_t> Connection::waitForEvent(Clock::time_point deadline,
-                                                  const std::function<bool(const xcb_generic_event_t *)> &accept) const
+                                                  const std::function<bool(const xcb_generic_event_t *)> &accept,
+                                                  int wakeFd) const
 {
     for (;;) {
         while (xcb_generic_event_t *raw = xcb_poll_for_event(m_connection)) {
@@ -64,8 +66,13 @@ Ptr<xcb_generic_event_t> Connection::waitForEvent(Clock::time_point deadline,
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0)
             return nullptr;
-        pollfd fd{xcb_get_file_descriptor(m_connection), POLLIN, 0};
-        ::poll(&fd, 1, int(std::min<long long>(left, 1000)));
+        pollfd fds[2] = {{xcb_get_file_descriptor(m_connection), POLLIN, 0}, {wakeFd, POLLIN, 0}};
+        ::poll(fds, wakeFd >= 0 ? 2 : 1, int(std::min<long long>(left, 1000)));
+        if (wakeFd >= 0 && (fds[1].revents & POLLIN)) {
+            std::uint64_t count = 0;
+            [[maybe_unused]] const ssize_t n = ::read(wakeFd, &count, sizeof count);
+            return nullptr;
+        }
     }
 }
 

@@ -37,9 +37,11 @@ public:
     /// An unmapped window for selections and property transfers, reporting property changes.
     xcb_window_t createHelperWindow() const;
 
-    /// Waits up to the deadline for an event the predicate accepts (others are dropped); null at the deadline.
+    /// Waits up to the deadline for an event the predicate accepts (others are dropped); null at the deadline, on a
+    /// broken connection, or as soon as wakeFd (when not -1) is readable; a wake is consumed.
     Ptr<xcb_generic_event_t> waitForEvent(Clock::time_point deadline,
-                                          const std::function<bool(const xcb_generic_event_t *)> &accept) const;
+                                          const std::function<bool(const xcb_generic_event_t *)> &accept,
+                                          int wakeFd = -1) const;
 
 private:
     xcb_connection_t *m_connection = nullptr;

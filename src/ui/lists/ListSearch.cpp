@@ -39,16 +39,16 @@ void ListSearch::search(const QStringList &source, const QString &text)
     m_pending = true;
     QPointer<ListSearch> self(this);
     std::shared_ptr<Shared> shared = m_shared;
-    Dispatcher *dispatcher = &m_dispatcher;
-    m_dispatcher.runInBackground([self, shared, dispatcher, source, query, base, generation] {
-        std::optional<QStringList> results = filter(query, base, shared->latest, generation);
-        if (!results)
-            return;
-        dispatcher->runOnMain([self, source, query, generation, results = std::move(*results)] {
-            if (self)
-                self->apply(generation, source, query, results);
+    m_dispatcher.runInBackground(
+        Dispatcher::Lane::Search, [self, shared, source, query, base, generation]() -> Dispatcher::Task {
+            std::optional<QStringList> results = filter(query, base, shared->latest, generation);
+            if (!results)
+                return {};
+            return [self, source, query, generation, results = std::move(*results)] {
+                if (self)
+                    self->apply(generation, source, query, results);
+            };
         });
-    });
 }
 
 void ListSearch::cancel()

@@ -74,7 +74,7 @@ void QuickListView::buildView()
         button->setFocusPolicy(Qt::NoFocus);
 
     m_listView = new QListView(this);
-    m_model = new ShownListModel(m_services.fileIcons, this);
+    m_model = new ShownListModel(m_services.fileIcons, m_services.capture.fileEntries(), this);
     m_rowDelegate = new HistoryRowDelegate(this);
     m_listView->setModel(m_model);
     m_listView->setItemDelegate(m_rowDelegate);

@@ -1,6 +1,6 @@
 #include "ui/lists/ShownListModel.h"
 
-#include "capture/ClipItem.h"
+#include "capture/FileEntries.h"
 #include "platform/FileIcons.h"
 #include "store/HistoryStore.h"
 
@@ -45,9 +45,10 @@ QString lastPathComponent(const QString &path)
 
 }  // namespace
 
-ShownListModel::ShownListModel(const FileIcons &fileIcons, QObject *parent)
-    : QAbstractListModel(parent), m_fileIcons(fileIcons)
+ShownListModel::ShownListModel(const FileIcons &fileIcons, FileEntries &files, QObject *parent)
+    : QAbstractListModel(parent), m_fileIcons(fileIcons), m_files(files)
 {
+    connect(&files, &FileEntries::changed, this, &ShownListModel::redrawAll);
 }
 
 QString ShownListModel::rowPrefix(int row)
@@ -161,12 +162,15 @@ QVariant ShownListModel::data(const QModelIndex &index, int role) const
     const int row = index.row();
     const QString &entry = m_rows.at(row);
     switch (role) {
-    case Qt::DisplayRole: return rowTitle(row, entry, isExistingFile(entry));
-    case Qt::DecorationRole: return isExistingFile(entry) ? m_fileIcons.iconForFile(entry) : QVariant();
+    case Qt::DisplayRole: return rowTitle(row, entry, m_files.info(entry).isFile);
+    case Qt::DecorationRole: {
+        const FileEntries::Info file = m_files.info(entry);
+        return file.isFile ? QVariant(m_fileIcons.iconForFileType(file.type)) : QVariant();
+    }
     case Qt::ToolTipRole: return {};  // the content preview shows the whole entry
     case EntryRole: return entry;
     case PinnedRole: return row < m_pinned;
-    case FileRole: return isExistingFile(entry);
+    case FileRole: return m_files.info(entry).isFile;
     case PrefixRole: return rowPrefix(row);
     default: return {};
     }

@@ -5,26 +5,28 @@
 
 namespace tavrin {
 
-class HistoryStore;
+class FileEntries;
 class FileIcons;
+class HistoryStore;
 
 // The rows of the quick-access list over "the shown list": the history (following its changes row by row,
 // with pin markers), or a fixed list (search results, a group's items). Holds the list shared, never a copy
-// of its texts; a row's text, file test and icon are made only when the view asks for that row.
+// of its texts; a row's text and icon are made only when the view asks for that row, from what FileEntries
+// knows (drawing never looks at the file system).
 class ShownListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     enum Role {
         EntryRole = Qt::UserRole + 1,  // the entry itself
         PinnedRole,  // bool: show the pin marker
-        FileRole,  // bool: a file or folder exists at the entry's path
+        FileRole,  // bool: a file or folder was found at the entry's path
         PrefixRole,  // the row's shortcut prefix
     };
 
     /// Room for the texts of a row: longer entries are cut for display (nothing else reads the title).
     static constexpr qsizetype kMaxTitleLength = 500;
 
-    explicit ShownListModel(const FileIcons &fileIcons, QObject *parent = nullptr);
+    ShownListModel(const FileIcons &fileIcons, FileEntries &files, QObject *parent = nullptr);
 
     /// The prefix of a row as the user reads it on this desktop: "Ctrl+1" to "Ctrl+9" and four spaces for the
     /// first nine rows (their paste shortcuts), "=>" and three spaces after them.
@@ -52,6 +54,7 @@ private:
     void redrawAll();
 
     const FileIcons &m_fileIcons;
+    FileEntries &m_files;
     const HistoryStore *m_history = nullptr;
     QList<QMetaObject::Connection> m_connections;
     QStringList m_rows;

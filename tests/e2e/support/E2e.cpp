@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 
 namespace tavrin::e2e {
@@ -230,11 +231,76 @@ OtherWindow::~OtherWindow()
     process.waitForFinished(5000);
 }
 
+bool PrivateDisplay::start()
+{
+    // -displayfd picks a free display and writes its number to the descriptor named: standard output. Two servers
+    // starting at once can pick the same number, and the later one gives up: start again then.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        m_server.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                        QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
+        if (!m_server.waitForStarted(5000))
+            return false;
+        QByteArray number;
+        while (!number.contains('\n') && m_server.waitForReadyRead(10000))
+            number += m_server.readAllStandardOutput();
+        const QString display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+        if (!number.trimmed().isEmpty() && m_server.state() == QProcess::Running &&
+            runTool(QStringLiteral("xdpyinfo"), {QStringLiteral("-display"), display}).exitCode == 0) {
+            m_sessionDisplay = qgetenv("DISPLAY");
+            qputenv("DISPLAY", display.toLatin1());
+            return true;
+        }
+        m_server.kill();
+        m_server.waitForFinished(5000);
+    }
+    return false;
+}
+
+void PrivateDisplay::end()
+{
+    if (m_sessionDisplay.isNull())
+        return;
+    m_server.kill();
+    m_server.waitForFinished(5000);
+    qputenv("DISPLAY", m_sessionDisplay);
+    m_sessionDisplay.clear();
+}
+
+PrivateDisplay::~PrivateDisplay()
+{
+    end();
+}
+
+QStringList reportedProblems(const QByteArray &standardError, const QList<QRegularExpression> &expected)
+{
+    static const QRegularExpression sanitizer(
+        QStringLiteral("AddressSanitizer|LeakSanitizer|ThreadSanitizer|UndefinedBehaviorSanitizer|runtime error:"));
+    static const QRegularExpression qtWarning(QStringLiteral("^(warning|critical|fatal): "));
+    QStringList problems;
+    for (const QByteArray &raw : standardError.split('\n')) {
+        const QString line = QString::fromUtf8(raw);
+        if (line.contains(sanitizer)) {
+            problems.append(line);
+        } else if (line.contains(qtWarning)) {
+            const bool isExpected = std::any_of(expected.begin(), expected.end(),
+                                                [&line](const QRegularExpression &e) { return line.contains(e); });
+            if (!isExpected)
+                problems.append(line);
+        }
+    }
+    return problems;
+}
+
 TavrinProcess::TavrinProcess()
 {
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QString::fromLatin1(kMessagePattern));
+    // A sanitizer report ends the program, and says where.
+    env.insert(QStringLiteral("UBSAN_OPTIONS"), QStringLiteral("print_stacktrace=1:halt_on_error=1"));
     m_process.setProcessEnvironment(env);
 }
 
@@ -244,12 +310,26 @@ TavrinProcess::~TavrinProcess()
         m_process.kill();
         m_process.waitForFinished(5000);
     }
+    const QStringList problems = reportedProblems(errors(), m_expected);
+    if (!problems.isEmpty()) {
+        const QByteArray message = "the program reported on its standard error:\n" + problems.join('\n').toUtf8() +
+                                   "\n--- its whole standard error:\n" + m_errors;
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+    }
 }
 
 bool TavrinProcess::start(const QStringList &arguments)
 {
     m_process.start(qEnvironmentVariable("TAVRIN_BINARY"), arguments);
     return m_process.waitForStarted(10000);
+}
+
+bool TavrinProcess::startOnDisplay(const QString &display)
+{
+    QProcessEnvironment env = m_process.processEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    m_process.setProcessEnvironment(env);
+    return start();
 }
 
 bool TavrinProcess::waitUntilRunning(int timeoutMs)
@@ -280,6 +360,11 @@ bool TavrinProcess::terminate(int timeoutMs)
     return m_process.waitForFinished(timeoutMs);
 }
 
+bool TavrinProcess::waitForExit(int timeoutMs)
+{
+    return !isRunning() || m_process.waitForFinished(timeoutMs);
+}
+
 bool TavrinProcess::isRunning() const
 {
     return m_process.state() != QProcess::NotRunning;
@@ -289,6 +374,17 @@ QByteArray TavrinProcess::output()
 {
     m_output += m_process.readAllStandardOutput();
     return m_output;
+}
+
+QByteArray TavrinProcess::errors()
+{
+    m_errors += m_process.readAllStandardError();
+    return m_errors;
+}
+
+void TavrinProcess::expectWarning(const QString &pattern)
+{
+    m_expected.append(QRegularExpression(pattern));
 }
 
 }  // namespace tavrin::e2e

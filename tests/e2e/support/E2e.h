@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QProcess>
 #include <QRect>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -75,7 +77,33 @@ struct OtherWindow {
     ~OtherWindow();
 };
 
-// The real tavrin binary ($TAVRIN_BINARY) as a child process.
+// An X server of the test's own beside the session's, for a test that ends it. While it runs, DISPLAY names it, so
+// the tools and the program started meanwhile use it.
+class PrivateDisplay {
+public:
+    PrivateDisplay() = default;
+    ~PrivateDisplay();
+    PrivateDisplay(const PrivateDisplay &) = delete;
+    PrivateDisplay &operator=(const PrivateDisplay &) = delete;
+
+    /// Starts Xvfb on a free display; true once it accepts clients.
+    bool start();
+    /// Ends the server, as a logout does; DISPLAY names the session's again.
+    void end();
+
+private:
+    QProcess m_server;
+    QByteArray m_sessionDisplay;
+};
+
+/// The problems a program's standard error reports: sanitizer reports, and Qt messages of warning level or worse
+/// (written as "warning: ", "critical: " or "fatal: " under kMessagePattern) that match none of the expected ones.
+QStringList reportedProblems(const QByteArray &standardError, const QList<QRegularExpression> &expected);
+/// The message pattern the program runs with, so that its Qt messages can be told from other output.
+inline constexpr const char *kMessagePattern = "%{type}: %{category}: %{message}";
+
+// The real tavrin binary ($TAVRIN_BINARY) as a child process. Its standard error is kept: when the object goes, a
+// sanitizer report or a Qt warning there that the test did not expect fails the test.
 class TavrinProcess {
 public:
     TavrinProcess();
@@ -83,22 +111,32 @@ public:
 
     /// Starts the program; false when it could not start.
     bool start(const QStringList &arguments = {});
+    /// Starts the program on another display than the session's.
+    bool startOnDisplay(const QString &display);
     /// True once one of the program's windows is mapped on the display (it is up and running).
     bool waitUntilRunning(int timeoutMs = 10000);
     /// Starts the program and waits until its monitor runs: the first showing of the list saves the history once.
     bool startAndWaitForMonitor();
     /// Sends SIGTERM and waits for the exit; false when it did not end in time.
     bool terminate(int timeoutMs = 10000);
+    /// Waits for the program to end by itself; false when it did not end in time.
+    bool waitForExit(int timeoutMs = 10000);
     bool isRunning() const;
     int exitCode() const { return m_process.exitCode(); }
     QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
     /// Everything written to standard output so far.
     QByteArray output();
+    /// Everything written to standard error so far.
+    QByteArray errors();
+    /// A Qt warning the test provokes on purpose, matched against "type: category: message".
+    void expectWarning(const QString &pattern);
     qint64 pid() const { return m_process.processId(); }
 
 private:
     QProcess m_process;
     QByteArray m_output;
+    QByteArray m_errors;
+    QList<QRegularExpression> m_expected;
 };
 
 }  // namespace tavrin::e2e

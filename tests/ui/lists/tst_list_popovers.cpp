@@ -139,8 +139,8 @@ private Q_SLOTS:
 
     void copyButtonHasItsTooltipWhateverTheSetting()
     {
-        FakeFileIcons icons;
-        ShownListModel model(icons);
+        ListFixture f;
+        ShownListModel model(f.fileIcons, f.capture().fileEntries());
         model.showList({"one", "two"});
         QListView view;
         view.setModel(&model);

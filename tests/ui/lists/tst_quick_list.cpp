@@ -55,11 +55,15 @@ private Q_SLOTS:
                              QStringLiteral("relative/path")});
         QCOMPARE(f.title(0), QStringLiteral("Ctrl+1    two\nlines"));
         QCOMPARE(f.title(1), QStringLiteral("Ctrl+2    \nbreak kept\n"));
+        // Drawing never looks at the file system: the entry is a text until the files lane has looked at it.
+        QCOMPARE(f.title(2), QStringLiteral("Ctrl+3    ") + file);
+        QVERIFY(f.dispatcher.backgroundCount(Dispatcher::Lane::Files) > 0);
+        f.dispatcher.runAll();
         QCOMPARE(f.title(2), QStringLiteral("Ctrl+3               report.pdf"));  // 4 + 11 spaces
         QVERIFY(f.vc->model()->index(2).data(ShownListModel::FileRole).toBool());
         f.fileIcons.iconRequests.clear();
         f.vc->model()->index(2).data(Qt::DecorationRole);
-        QCOMPARE(f.fileIcons.iconRequests, QStringList({file}));
+        QCOMPARE(f.fileIcons.iconRequests, QStringList({QStringLiteral("application/pdf")}));
         // A path where nothing exists, or one that is not absolute, is a text.
         QCOMPARE(f.title(3), QStringLiteral("Ctrl+4    ") + gone);
         QVERIFY(!f.vc->model()->index(3).data(Qt::DecorationRole).isValid());

@@ -1,0 +1,113 @@
+#include "capture/FileEntries.h"
+
+#include "platform/Scheduler.h"
+#include "store/HistoryStore.h"
+
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QPointer>
+
+namespace tavrin {
+
+namespace {
+
+constexpr qsizetype kLongestPath = 4096;
+
+// On the files lane: what the file system says now.
+QList<FileEntries::Info> inspect(const QStringList &entries)
+{
+    QList<FileEntries::Info> infos;
+    infos.reserve(entries.size());
+    const QMimeDatabase types;
+    for (const QString &entry : entries) {
+        FileEntries::Info info;
+        const QFileInfo file(entry);
+        if (file.exists()) {
+            info.isFile = true;
+            info.isFolder = file.isDir();
+            info.type = types.mimeTypeForFile(file).name();
+        }
+        infos.append(info);
+    }
+    return infos;
+}
+
+}  // namespace
+
+FileEntries::FileEntries(HistoryStore &history, Dispatcher &dispatcher, const Scheduler &clock, QObject *parent)
+    : QObject(parent), m_clock(clock), m_dispatcher(dispatcher)
+{
+    connect(&history, &HistoryStore::itemsReset, this, [this, &history] { lookAt(history.items()); });
+    connect(&history, &HistoryStore::itemInserted, this,
+            [this, &history](int index) { lookAt({history.items().at(index)}); });
+}
+
+FileEntries::~FileEntries() = default;
+
+bool FileEntries::couldBeFile(const QString &entry)
+{
+    // Only absolute paths: a text such as "src" must not turn into a file because the working folder has one. A
+    // look at the first character, not QDir: this runs for every entry of a loaded history, on the GUI thread.
+    return entry.startsWith(u'/') && entry.size() <= kLongestPath;
+}
+
+FileEntries::Info FileEntries::info(const QString &entry)
+{
+    if (!couldBeFile(entry))
+        return {};
+    const auto known = m_known.constFind(entry);
+    if (known == m_known.constEnd()) {
+        lookAt({entry});
+        return {};
+    }
+    if (m_clock.now() - known->checkedAt >= kFreshFor)
+        lookAt({entry});
+    return known->info;
+}
+
+void FileEntries::lookAt(const QStringList &entries)
+{
+    QStringList batch;
+    for (const QString &entry : entries) {
+        if (!couldBeFile(entry) || m_pending.contains(entry))
+            continue;
+        m_pending.insert(entry);
+        batch.append(entry);
+        if (batch.size() == kBatchSize)
+            startBatch(std::exchange(batch, {}));
+    }
+    if (!batch.isEmpty())
+        startBatch(batch);
+}
+
+void FileEntries::startBatch(QStringList batch)
+{
+    QPointer<FileEntries> self(this);
+    m_dispatcher.runInBackground(Dispatcher::Lane::Files, [self, batch = std::move(batch)]() -> Dispatcher::Task {
+        QList<Info> infos = inspect(batch);
+        return [self, batch, infos = std::move(infos)] {
+            if (self)
+                self->apply(batch, infos);
+        };
+    });
+}
+
+void FileEntries::apply(const QStringList &batch, const QList<Info> &infos)
+{
+    const std::chrono::milliseconds now = m_clock.now();
+    bool changedAny = false;
+    for (qsizetype i = 0; i < batch.size(); ++i) {
+        const QString &entry = batch.at(i);
+        m_pending.remove(entry);
+        const auto known = m_known.constFind(entry);
+        const bool wasFile = known != m_known.constEnd() && known->info.isFile;
+        const Info &info = infos.at(i);
+        if (info.isFile != wasFile || (known != m_known.constEnd() && known->info.type != info.type))
+            changedAny = true;
+        m_known.insert(entry, Known{info, now});
+    }
+    if (changedAny)
+        Q_EMIT changed();
+}
+
+}  // namespace tavrin

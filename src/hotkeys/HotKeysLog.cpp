@@ -1,0 +1,7 @@
+#include "hotkeys/HotKeysLog.h"
+
+namespace tavrin {
+
+Q_LOGGING_CATEGORY(lcHotKeys, "tavrin.hotkeys", QtInfoMsg)
+
+}  // namespace tavrin

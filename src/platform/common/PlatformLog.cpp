@@ -1,0 +1,7 @@
+#include "platform/common/PlatformLog.h"
+
+namespace tavrin {
+
+Q_LOGGING_CATEGORY(lcPlatform, "tavrin.platform", QtInfoMsg)
+
+}  // namespace tavrin
