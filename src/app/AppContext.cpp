@@ -37,9 +37,9 @@ AppContext::~AppContext()
 ViewServices AppContext::viewServices()
 {
     Platform &platform = *m_platform;
-    return ViewServices{*m_history,          *m_groups,           *m_settings,          *m_capture,
-                        *m_alerts,           *platform.scheduler, *platform.dispatcher, *platform.systemInfo,
-                        *platform.workspace, *platform.fileIcons};
+    return ViewServices{*m_history,          *m_groups,           *m_settings,           *m_capture,
+                        *m_alerts,           *platform.scheduler, *platform.dispatcher,  *platform.systemInfo,
+                        *platform.workspace, *platform.fileIcons, *platform.keyPositions};
 }
 
 void AppContext::setAlertPresenter(std::unique_ptr<AlertPresenter> alerts)

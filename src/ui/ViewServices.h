@@ -6,6 +6,7 @@ class AlertPresenter;
 class CaptureServices;
 class Dispatcher;
 class FileIcons;
+class KeyPositions;
 class HistoryStore;
 class PasteboardGroupStore;
 class Scheduler;
@@ -28,6 +29,8 @@ struct ViewServices {
     SystemInfo &system;
     Workspace &workspace;
     FileIcons &fileIcons;
+    /// Where keys sit, whatever the layout prints on them.
+    KeyPositions &keyPositions;
 };
 
 }  // namespace tavrin

@@ -66,7 +66,8 @@ void QuickListView::menuWillOpen(int clickedRow)
     if (!m_showsHistory)
         return;
     const std::int64_t pins = m_services.history.pinCount();
-    const bool pinned = clickedRow < pins;
+    // A search row names its entry's place in the history, which decides whether it is pinned.
+    const bool pinned = historyPosition(clickedRow) < pins;
     const bool allowed = !m_searching && (pinned || pins < kMaximumPins);
     addItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
             allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : std::function<void()>());
@@ -101,7 +102,7 @@ void QuickListView::removeSelectedEntry()
         Q_EMIT historyListChanged();
     } else {
         m_groupItems.removeAt(row);
-        const QString group = m_modeButton->text();
+        const QString group = m_groupName;
         m_services.groups.writeGroupItems(group, m_groupItems);
         reloadData();
         Q_EMIT groupItemsChanged(group);
@@ -158,7 +159,9 @@ void QuickListView::chooseMode(int tag)
 void QuickListView::showGroup(const QString &name)
 {
     m_showsHistory = false;
-    m_modeButton->setText(name);
+    m_groupName = name;
+    // A "&" in a name is a letter, not a mnemonic.
+    m_modeButton->setText(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
     m_groupItems = m_services.groups.readGroupItems(name);
     reloadData();
 }

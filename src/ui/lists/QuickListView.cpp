@@ -1,5 +1,9 @@
 #include "ui/lists/QuickListView.h"
 
+#include "hotkeys/Key.h"
+#include "platform/KeyPositions.h"
+#include "store/SearchQuery.h"
+
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "capture/PasteEngine.h"
@@ -128,7 +132,10 @@ void QuickListView::connectSignals()
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(m_model, signal, this, &QuickListView::updateViewHeight);
     connect(m_model, &QAbstractItemModel::modelReset, this, &QuickListView::updateViewHeight);
-    connect(m_listView, &QListView::doubleClicked, this, [this] { pasteSelectedEntry(); });
+    // Queued: the folder question must not run inside the double-click's mouse handling, whose release it would
+    // swallow and whose selection it would lose.
+    connect(
+        m_listView, &QListView::doubleClicked, this, [this] { pasteSelectedEntry(); }, Qt::QueuedConnection);
     connect(m_rowDelegate, &HistoryRowDelegate::mouseEntered, this, [this](int row) {
         if (m_showTooltip)
             showContentPreview(row);
@@ -180,6 +187,21 @@ int QuickListView::selectedRow() const
 {
     const QModelIndexList selected = m_listView->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+qsizetype QuickListView::historyPosition(int row) const
+{
+    if (!m_searching)
+        return row;
+    // Results keep the history's order, so the row-th entry that matches is the one shown.
+    const SearchQuery query(m_searchField->text());
+    const QStringList &items = m_services.history.items();
+    qsizetype matches = 0;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (query.matches(items.at(i)) && matches++ == row)
+            return i;
+    }
+    return -1;
 }
 
 void QuickListView::selectRow(int row)
@@ -298,14 +320,26 @@ void QuickListView::endMainWindowEditing()
     Q_EMIT mainWindowEditingEndRequested();
 }
 
+int QuickListView::digitOfKey(const QKeyEvent &event) const
+{
+    if (event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9)
+        return event.key() - Qt::Key_0;
+    // Layouts whose digits need Shift (AZERTY): the key in the place of "1" still means 1.
+    const std::optional<std::uint16_t> code = m_services.keyPositions.carbonKeyCode(event.nativeScanCode());
+    const std::optional<Key> key = code ? keyForCarbonKeyCode(*code) : std::nullopt;
+    if (!key || *key < Key::zero || *key > Key::nine)
+        return -1;
+    return static_cast<int>(*key) - static_cast<int>(Key::zero);
+}
+
 bool QuickListView::keyDown(const QKeyEvent &event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier)))
         return false;
-    if (event.key() < Qt::Key_0 || event.key() > Qt::Key_9)
+    const int n = digitOfKey(event);
+    if (n < 0)
         return false;
-    const int n = event.key() - Qt::Key_0;
     if (n >= 1 && n <= shownList().size())
         pasteRow(n - 1);
     return true;
@@ -335,11 +369,14 @@ bool QuickListView::handleListKey(QObject *target, QKeyEvent *event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     switch (event->key()) {
     case Qt::Key_Escape:
-        if (modifiers == Qt::NoModifier) {
+        if (modifiers != Qt::NoModifier)
+            return false;
+        // A search is cleared first; the next Escape closes the list.
+        if (!m_searchField->text().isEmpty())
+            endSearch();
+        else
             closeListWindow();
-            return true;
-        }
-        return false;
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (modifiers == Qt::NoModifier) {
@@ -388,9 +425,10 @@ void QuickListView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     viewDidLoad();
+    // Each showing starts at the newest entry, so Return never pastes one chosen at an earlier showing.
     m_searchField->setFocus();
-    if (selectedRow() < 0 && m_model->rowCount() > 0)
-        selectRow(0);
+    selectRow(0);
+    m_listView->scrollToTop();
 }
 
 void QuickListView::hideEvent(QHideEvent *event)

@@ -67,6 +67,10 @@ public:
     int previewedRow() const { return m_previewedRow; }
     /// The selected row, -1 when none.
     int selectedRow() const;
+    /// The place in the history of the entry a row of the history (or of a search in it) shows.
+    qsizetype historyPosition(int row) const;
+    /// The group shown, when a group is shown.
+    const QString &groupName() const { return m_groupName; }
 
     // For the other views that change what the list shows.
     /// Shows the shown list anew (and, outside a search, sets the height for it).
@@ -165,6 +169,8 @@ private:
     void selectRow(int row);
     bool handleListKey(QObject *target, QKeyEvent *event);
     void pasteRow(int row);
+    /// The digit a Ctrl+digit chord means, by the key's text or else by its place; -1 for other keys.
+    int digitOfKey(const QKeyEvent &event) const;
     void popUpBelow(QMenu *menu, QWidget *button);
     void closeContentPreview();
     QRect globalRowRect(int row) const;
@@ -191,6 +197,7 @@ private:
     bool m_searching = false;
     QStringList m_searchResults;
     QStringList m_groupItems;
+    QString m_groupName;
     bool m_showsHistory = true;
     bool m_showTooltip = true;
     int m_previewedRow = -1;

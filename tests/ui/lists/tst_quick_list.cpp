@@ -1,6 +1,8 @@
 // The quick-access list: its rows, height, modes, search, pastes and keyboard.
 #include "ListFixture.h"
 #include "PasteKeystroke.h"
+#include "hotkeys/Key.h"
+#include "platform/fake/FakeKeyPositions.h"
 #include "store/StringListFiles.h"
 #include "ui/lists/ListSearch.h"
 
@@ -241,7 +243,8 @@ private Q_SLOTS:
         // A real double click: a click, then the double click.
         QTest::mouseClick(f.vc->listView()->viewport(), Qt::LeftButton, {}, f.rowRect(2).center());
         QTest::mouseDClick(f.vc->listView()->viewport(), Qt::LeftButton, {}, f.rowRect(2).center());
-        QCOMPARE(f.pasteboard.writes().size(), 1);
+        QVERIFY(f.pasteboard.writes().isEmpty());  // after the mouse handling, not inside it
+        QTRY_COMPARE(f.pasteboard.writes().size(), 1);
         QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("three"));
         f.runPasteDelay();
         QCOMPARE(f.keys.events, kCommandV);
@@ -265,10 +268,42 @@ private Q_SLOTS:
         QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("gamma"));
         QVERIFY(!f.window.isVisible());
 
+        // Every showing starts at the newest entry, whatever was selected before; a search stays.
         f.show();
+        QCOMPARE(f.vc->searchField()->text(), QStringLiteral("m"));
+        f.vc->endSearch();
+        QTest::keyClick(f.vc->searchField(), Qt::Key_Down);
+        QCOMPARE(f.vc->selectedRow(), 1);
+        f.window.hide();
+        f.show();
+        QCOMPARE(f.vc->selectedRow(), 0);
+
+        // Escape ends a search first and closes the list only then.
         QSignalSpy closed(f.vc, &QuickListView::closeRequested);
+        f.type(QStringLiteral("a"));
         QTest::keyClick(f.vc->listView(), Qt::Key_Escape);
+        QCOMPARE(closed.size(), 0);
+        QCOMPARE(f.vc->searchField()->text(), QString());
+        QCOMPARE(f.shownEntries(), QStringList({"alpha", "beta", "gamma"}));
+        QTest::keyClick(f.vc->searchField(), Qt::Key_Escape);
         QCOMPARE(closed.size(), 1);
+    }
+
+    void ctrlDigitFollowsTheKeysPlaceOnLayoutsWithShiftedDigits()
+    {
+        test::ListFixture f({"first", "second"});
+        f.platform->fakeKeyPositions->places[11] = static_cast<std::uint16_t>(carbonKeyCode(Key::two));
+        f.show();
+        // AZERTY: the key in the place of "2" gives "é" without Shift.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Eacute, Qt::ControlModifier, 11, 0, 0, QStringLiteral("é"));
+        QCoreApplication::sendEvent(f.vc->searchField(), &press);
+        QCOMPARE(f.pasteboard.writes().size(), 1);
+        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("second"));
+        // Another key of no known place does nothing.
+        f.show();
+        QKeyEvent other(QEvent::KeyPress, Qt::Key_Egrave, Qt::ControlModifier, 12, 0, 0, QStringLiteral("è"));
+        QCoreApplication::sendEvent(f.vc->searchField(), &other);
+        QCOMPARE(f.pasteboard.writes().size(), 1);
     }
 
     void searchFindsEntriesCaseInsensitivelyInSourceOrder()
@@ -375,6 +410,22 @@ private Q_SLOTS:
         QVERIFY(f.vc->showsHistory());
         QCOMPARE(f.vc->modeButton()->text(), QStringLiteral("Clipboard"));
         QCOMPARE(f.shownEntries(), QStringList({"h1", "h2"}));
+    }
+
+    void aGroupNamedWithAnAmpersandIsShownAndWrittenUnderItsName()
+    {
+        test::ListFixture f({"h1"});
+        f.context.groups().addGroup();
+        QCOMPARE(f.context.groups().renameGroup(1, QStringLiteral("Tom & Jerry")),
+                 PasteboardGroupStore::RenameOutcome::changed);
+        f.context.groups().writeGroupItems(QStringLiteral("Tom & Jerry"), {"g1", "g2"});
+        f.show();
+        f.vc->showGroup(QStringLiteral("Tom & Jerry"));
+        QCOMPARE(f.vc->modeButton()->text(), QStringLiteral("Tom && Jerry"));  // no mnemonic
+        QCOMPARE(f.vc->groupName(), QStringLiteral("Tom & Jerry"));
+        f.vc->menuWillOpen(0);
+        f.vc->removeSelectedEntry();
+        QCOMPARE(f.context.groups().readGroupItems(QStringLiteral("Tom & Jerry")), QStringList({"g2"}));
     }
 
     void aCaptureBringsTheListBackToTheHistory()

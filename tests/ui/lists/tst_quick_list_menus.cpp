@@ -64,6 +64,17 @@ private Q_SLOTS:
         f.vc->removeSelectedEntry();
         QCOMPARE(f.history().items().size(), 12);
 
+        // A search row is titled by its entry's pin, not by its place among the results.
+        ListFixture s({"a", "b", "c"});
+        s.show();
+        s.vc->menuWillOpen(2);
+        ListFixture::menuItem(s.vc->rowMenu(), QStringLiteral("Pin this Item"))->trigger();
+        QCOMPARE(s.history().items(), QStringList({"c", "a", "b"}));
+        s.type(QStringLiteral("b"));
+        s.vc->menuWillOpen(0);
+        QCOMPARE(ListFixture::menuItems(s.vc->rowMenu()),
+                 QStringList({"Copy to Clipboard", "[Remove this item]", "[Pin this Item]"}));
+
         // A right click on a row opens the menu there.
         f.vc->endSearch();
         const QPoint at = f.rowRect(2).center();
