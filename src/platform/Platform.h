@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Accessibility.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/Dispatcher.h"
 #include "platform/HotKeyService.h"
 #include "platform/KeyEventPoster.h"
@@ -9,6 +10,7 @@
 #include "platform/Pasteboard.h"
 #include "platform/Scheduler.h"
 #include "platform/SoundPlayer.h"
+#include "platform/StandardLocations.h"
 #include "platform/SystemInfo.h"
 #include "platform/Workspace.h"
 
@@ -34,6 +36,8 @@ struct Platform {
     std::unique_ptr<Workspace> workspace;
     std::unique_ptr<NotificationCenter> notificationCenter;
     std::unique_ptr<SoundPlayer> soundPlayer;
+    std::unique_ptr<StandardLocations> locations;
+    std::unique_ptr<DesktopNotifier> notifier;
 };
 
 }  // namespace tavrin

@@ -4,8 +4,10 @@
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeHotKeyService.h"
 #include "platform/fake/FakeKeyEventPoster.h"
+#include "platform/fake/FakeLocations.h"
 #include "platform/fake/FakeLoginItems.h"
 #include "platform/fake/FakeNotificationCenter.h"
+#include "platform/fake/FakeNotifier.h"
 #include "platform/fake/FakePasteboard.h"
 #include "platform/fake/FakeScheduler.h"
 #include "platform/fake/FakeSoundPlayer.h"
@@ -37,6 +39,8 @@ FakePlatform::FakePlatform()
     fakeNotificationCenter = install<FakeNotificationCenter>(notificationCenter);
     fakeSoundPlayer = install<FakeSoundPlayer>(soundPlayer);
     fakeHotKeyService = install<FakeHotKeyService>(hotKeyService);
+    fakeLocations = install<FakeLocations>(locations);
+    fakeNotifier = install<FakeNotifier>(notifier);
 }
 
 }  // namespace tavrin

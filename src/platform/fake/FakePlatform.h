@@ -8,8 +8,10 @@ class FakeAccessibility;
 class FakeDispatcher;
 class FakeHotKeyService;
 class FakeKeyEventPoster;
+class FakeLocations;
 class FakeLoginItems;
 class FakeNotificationCenter;
+class FakeNotifier;
 class FakePasteboard;
 class FakeScheduler;
 class FakeSoundPlayer;
@@ -31,6 +33,8 @@ struct FakePlatform final : Platform {
     FakeNotificationCenter *fakeNotificationCenter = nullptr;
     FakeSoundPlayer *fakeSoundPlayer = nullptr;
     FakeHotKeyService *fakeHotKeyService = nullptr;
+    FakeLocations *fakeLocations = nullptr;
+    FakeNotifier *fakeNotifier = nullptr;
 };
 
 }  // namespace tavrin

@@ -1,5 +1,7 @@
 #include "platform/x11/X11Platform.h"
 
+#include "platform/freedesktop/DBusNotifier.h"
+#include "platform/freedesktop/XdgLocations.h"
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtScheduler.h"
@@ -10,6 +12,7 @@
 #include "platform/x11/X11Pasteboard.h"
 #include "platform/x11/X11Workspace.h"
 
+#include <QDBusConnection>
 #include <QtGlobal>
 
 namespace tavrin {
@@ -32,6 +35,8 @@ std::unique_ptr<Platform> createX11Platform()
     platform->accessibility = std::make_unique<X11Accessibility>();
     platform->workspace = std::make_unique<X11Workspace>();
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
+    platform->locations = std::make_unique<XdgLocations>();
+    platform->notifier = std::make_unique<DBusNotifier>(QDBusConnection::sessionBus(), QStringLiteral("Tavrin"));
     return platform;
 }
 
