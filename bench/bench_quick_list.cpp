@@ -75,7 +75,6 @@ struct Program {
 
     Program()
     {
-        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
         auto platform = std::make_unique<FakePlatform>();
         auto timed = std::make_unique<TimedDispatcher>();
         dispatcher = timed.get();

@@ -1,10 +1,12 @@
 #include "app/AppContext.h"
 #include "app/AppDelegate.h"
+#include "app/DataFolderLock.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
 #include "platform/x11/X11Platform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
+#include "ui/AlertPresenter.h"
 
 #include <QApplication>
 
@@ -33,17 +35,25 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    std::unique_ptr<tavrin::Platform> platform = tavrin::createX11Platform();
+    // One program per data folder as well: another display's program would write the same history.
+    tavrin::DataFolderLock dataLock(platform->locations->dataDirectory());
+    tavrin::MessageBoxAlertPresenter alerts;
+    if (!dataLock.lockOrExplain(alerts))
+        return 1;
+
     tavrin::UnixSignalQuit signalQuit;
-    tavrin::AppContext context(tavrin::createX11Platform(),
-                               std::make_unique<tavrin::SettingsStore>(tavrin::SettingsStore::defaultPath()));
+    const QString settingsPath = tavrin::SettingsStore::pathIn(platform->locations->configDirectory());
+    tavrin::AppContext context(std::move(platform), std::make_unique<tavrin::SettingsStore>(settingsPath));
     tavrin::AppDelegate delegate(context);
     QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate,
                      &tavrin::AppDelegate::ShowShortcutWindow);
     // A clean quit (SIGTERM, the Quit command, the end of the session) writes a history save still waiting.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppDelegate::applicationWillTerminate);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
-                     [&context] { context.history().flushPendingSave(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, [&context] { context.saveBeforeQuit(); });
 
     delegate.applicationDidFinishLaunching();
-    return app.exec();
+    const int status = app.exec();
+    // What could not be saved at the end was named on standard error; the status tells scripts and session managers.
+    return status != 0 || delegate.savedAtQuit() ? status : 1;
 }

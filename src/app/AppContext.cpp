@@ -1,24 +1,30 @@
 #include "app/AppContext.h"
 
 #include "app/ControllerAccessors.h"
+#include "app/SaveNotices.h"
 #include "capture/CaptureServices.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/Platform.h"
 #include "store/HistoryStore.h"
 #include "store/PasteboardGroupStore.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 #include "ui/AlertPresenter.h"
+
+#include <cstdio>
 
 namespace tavrin {
 
 AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<SettingsStore> settings)
     : m_platform(std::move(platform)),
       m_settings(std::move(settings)),
-      m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler)),
-      m_groups(std::make_unique<PasteboardGroupStore>(*m_settings)),
+      m_listFolder(std::make_unique<ListFolder>(m_platform->locations->dataDirectory())),
+      m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler, *m_listFolder)),
+      m_groups(std::make_unique<PasteboardGroupStore>(*m_settings, *m_listFolder)),
       m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService)),
       m_capture(std::make_unique<CaptureServices>(*m_platform, *m_settings, *m_history)),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
+      m_saveNotices(std::make_unique<SaveNotices>(*m_platform->notifier, *m_settings, *m_history, *m_groups)),
       m_controllers(std::make_unique<ControllerAccessors>(*this))
 {
 }
@@ -27,11 +33,27 @@ AppContext::~AppContext()
 {
     // The views go before the objects they show, and objects that use the platform go before it.
     m_controllers.reset();
+    m_saveNotices.reset();
     m_alerts.reset();
     m_capture.reset();
     m_hotKeysController.reset();
     m_groups.reset();
     m_history.reset();
+}
+
+bool AppContext::saveBeforeQuit()
+{
+    QString historyError;
+    QString settingsError;
+    const bool history = m_history->flushPendingSave(&historyError);
+    const bool settings = m_settings->flush(&settingsError);
+    // Said whatever the logging rules are: the user loses what is named here.
+    if (!history)
+        std::fprintf(stderr, "Tavrin: the clipboard history could not be saved to %s\n", qPrintable(historyError));
+    if (!settings)
+        std::fprintf(stderr, "Tavrin: the settings could not be saved to %s\n", qPrintable(settingsError));
+    std::fflush(stderr);
+    return history && settings;
 }
 
 void AppContext::setAlertPresenter(std::unique_ptr<AlertPresenter> alerts)

@@ -173,7 +173,7 @@ void AppDelegate::menuShow_mainwindow(QObject *)
 
 void AppDelegate::applicationWillTerminate()
 {
-    m_context.history().flushPendingSave();
+    m_savedAtQuit = m_context.saveBeforeQuit();
     std::puts("terminate");
     std::fflush(stdout);
 }

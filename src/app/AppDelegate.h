@@ -76,8 +76,10 @@ public:
     void ShowShortcutWindow();
     /// Shows the main window.
     void menuShow_mainwindow(QObject *sender = nullptr);
-    /// A clean quit: a history save still waiting is written, then "terminate" on standard output.
+    /// A clean quit: what has not been saved is written, then "terminate" on standard output.
     void applicationWillTerminate();
+    /// False when the quit could not save everything (the program then ends with status 1).
+    bool savedAtQuit() const { return m_savedAtQuit; }
 
     /// Whether a launch by the user (not at login) opens the main window; off while it has no content.
     bool opensMainWindowAtLaunch = false;
@@ -103,6 +105,7 @@ private:
     std::shared_ptr<HotKey> m_hotKey;
     std::shared_ptr<HotKey> m_sequentialcopyKey;
     std::shared_ptr<HotKey> m_sequentialPasteKey;
+    bool m_savedAtQuit = true;
 };
 
 }  // namespace tavrin

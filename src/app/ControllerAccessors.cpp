@@ -4,6 +4,7 @@
 
 #include "app/AppContext.h"
 #include "app/GrantAccessvc.h"
+#include "app/GuideHelpPage.h"
 #include "app/PlainQueueWindow.h"
 #include "app/mainWindowController.h"
 #include "app/permissionWindowController.h"
@@ -63,7 +64,8 @@ void ControllerAccessors::registerDefaults()
     });
     setFactory(ids::GrantAccessvc, [this] {
         Platform &platform = m_context.platform();
-        return new GrantAccessvc(*platform.scheduler, *platform.workspace);
+        return new GrantAccessvc(*platform.scheduler, *platform.workspace,
+                                 GuideHelpPage::folderIn(platform.locations->dataDirectory()));
     });
 }
 

@@ -55,8 +55,8 @@ QLabel *makeLabel(const QString &text, QWidget *parent)
 
 }  // namespace
 
-GrantAccessvc::GrantAccessvc(Scheduler &scheduler, Workspace &workspace, QWidget *parent)
-    : QWidget(parent), m_scheduler(scheduler), m_workspace(workspace)
+GrantAccessvc::GrantAccessvc(Scheduler &scheduler, Workspace &workspace, const QString &helpFolder, QWidget *parent)
+    : QWidget(parent), m_scheduler(scheduler), m_workspace(workspace), m_helpFolder(helpFolder)
 {
     registerGuideResources();
 
@@ -225,7 +225,7 @@ void GrantAccessvc::colourIndicators()
 void GrantAccessvc::btnOpenPreferences(QObject *)
 {
     QString error;
-    const QUrl page = GuideHelpPage::writeTo(GuideHelpPage::defaultFolder(), &error);
+    const QUrl page = GuideHelpPage::writeTo(m_helpFolder, &error);
     if (page.isEmpty()) {
         showError(error);
         return;

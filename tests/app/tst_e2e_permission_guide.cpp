@@ -1,5 +1,6 @@
 #include "E2e.h"
 #include "app/GrantAccessvc.h"
+#include "app/GuideHelpPage.h"
 #include "app/permissionWindowController.h"
 #include "platform/fake/FakeWorkspace.h"
 #include "platform/qt/QtScheduler.h"
@@ -31,7 +32,8 @@ struct RealGuide {
     QtScheduler clock;
     FakeWorkspace workspace;
     X11Workspace desktop;
-    permissionWindowController window{new GrantAccessvc(clock, workspace)};
+    permissionWindowController window{
+        new GrantAccessvc(clock, workspace, GuideHelpPage::folderIn(e2e::dataHome() + QStringLiteral("/tavrin")))};
     GrantAccessvc &vc = *window.contentViewController();
 
     RealGuide()

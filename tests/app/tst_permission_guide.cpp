@@ -1,5 +1,6 @@
 #include "TestDirs.h"
 #include "app/GrantAccessvc.h"
+#include "app/GuideHelpPage.h"
 #include "app/GuideImageView.h"
 #include "app/permissionWindowController.h"
 #include "platform/fake/FakeScheduler.h"
@@ -47,7 +48,7 @@ struct Guide {
     test::TestDirs dirs;
     FakeScheduler clock;
     FakeWorkspace workspace;
-    permissionWindowController window{new GrantAccessvc(clock, workspace)};
+    permissionWindowController window{new GrantAccessvc(clock, workspace, GuideHelpPage::folderIn(dirs.documents()))};
     GrantAccessvc &vc = *window.contentViewController();
 
     QString shownImage() const { return vc.imgview->imageName(); }
@@ -209,7 +210,7 @@ private Q_SLOTS:
         FakeScheduler clock;
         FakeWorkspace workspace;
         {
-            permissionWindowController window(new GrantAccessvc(clock, workspace));
+            permissionWindowController window(new GrantAccessvc(clock, workspace, QString()));
             window.showPermissionGuide();
             QCOMPARE(clock.pendingCount(), 1);
         }
