@@ -29,6 +29,7 @@ void DBusNotifier::notify(const QString &summary, const QString &body)
 {
     if (!m_bus.isConnected()) {
         logNotice(QStringLiteral("no session bus"), summary, body);
+        Q_EMIT noticeFinished(false);
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -37,13 +38,14 @@ void DBusNotifier::notify(const QString &summary, const QString &body)
     call << m_applicationName << uint(0) << QString() << summary << body << QStringList() << QVariantMap()
          << kServerDefaultTimeout;
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [summary, body](QDBusPendingCallWatcher *done) {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, summary, body](QDBusPendingCallWatcher *done) {
         const QDBusPendingReply<uint> reply = *done;
         if (reply.isError())
             logNotice(reply.error().message(), summary, body);
         else
             qCDebug(lcFreedesktop) << "notice" << reply.value() << "shown:" << summary;
         done->deleteLater();
+        Q_EMIT noticeFinished(!reply.isError());
     });
 }
 

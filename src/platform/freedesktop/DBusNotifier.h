@@ -16,6 +16,10 @@ public:
 
     void notify(const QString &summary, const QString &body) override;
 
+Q_SIGNALS:
+    /// A notice was shown by the service, or (shown false) went to the log.
+    void noticeFinished(bool shown);
+
 private:
     QDBusConnection m_bus;
     QString m_applicationName;

@@ -281,4 +281,45 @@ QByteArray TavrinProcess::output()
     return m_output;
 }
 
+QByteArray TavrinProcess::errorOutput()
+{
+    m_errors += m_process.readAllStandardError();
+    return m_errors;
+}
+
+void TavrinProcess::setDisplay(const QString &display)
+{
+    QProcessEnvironment env = m_process.processEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    m_process.setProcessEnvironment(env);
+}
+
+ExtraDisplay::ExtraDisplay()
+{
+    // The server picks a free display number and writes it to its standard output.
+    m_server.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                    QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!m_server.waitForStarted(5000))
+        return;
+    QDeadlineTimer deadline(10000);
+    while (!m_server.canReadLine() && !deadline.hasExpired() && m_server.state() == QProcess::Running)
+        m_server.waitForReadyRead(100);
+    const QByteArray number = m_server.readLine().trimmed();
+    if (!number.isEmpty())
+        m_name = QLatin1Char(':') + QString::fromLatin1(number);
+}
+
+ExtraDisplay::~ExtraDisplay()
+{
+    m_server.terminate();
+    m_server.waitForFinished(5000);
+}
+
+ToolResult ExtraDisplay::runTool(const QString &program, const QStringList &arguments, int timeoutMs) const
+{
+    return e2e::runTool(QStringLiteral("env"), QStringList{QStringLiteral("DISPLAY=") + m_name, program} + arguments,
+                        timeoutMs);
+}
+
 }  // namespace tavrin::e2e

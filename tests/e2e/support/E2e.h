@@ -78,6 +78,8 @@ public:
     TavrinProcess();
     ~TavrinProcess();
 
+    /// Runs the program on another display than the session's; before start.
+    void setDisplay(const QString &display);
     /// Starts the program; false when it could not start.
     bool start(const QStringList &arguments = {});
     /// True once one of the program's windows is mapped on the display (it is up and running).
@@ -91,11 +93,29 @@ public:
     QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
     /// Everything written to standard output so far.
     QByteArray output();
+    /// Everything written to standard error so far.
+    QByteArray errorOutput();
     qint64 pid() const { return m_process.processId(); }
 
 private:
     QProcess m_process;
     QByteArray m_output;
+    QByteArray m_errors;
+};
+
+// A second X server beside the session's (Xvfb, no window manager), for as long as this object lives.
+class ExtraDisplay {
+public:
+    ExtraDisplay();
+    ~ExtraDisplay();
+    /// ":<number>", empty when the server did not start.
+    QString name() const { return m_name; }
+    /// Runs an outside tool on this display.
+    ToolResult runTool(const QString &program, const QStringList &arguments, int timeoutMs = 10000) const;
+
+private:
+    QProcess m_server;
+    QString m_name;
 };
 
 }  // namespace tavrin::e2e
