@@ -98,9 +98,9 @@ void BM_InsertCaptured(benchmark::State &state)
 {
     QTemporaryDir dir;
     SettingsStore settings;
-    settings.setString(keys::userdefaultsCopiedPath, dir.path() + QStringLiteral("/myfile.plist"));
+    settings.setString(keys::historyPath, dir.path() + QStringLiteral("/myfile.plist"));
     writeStringListAtPath(dir.path() + QStringLiteral("/myfile.plist"), sample(100000));
-    settings.setInteger(keys::TotalPinCount, 5);
+    settings.setInteger(keys::pinCount, 5);
     FakeScheduler clock;
     ListFolder folder(dir.path());
     HistoryStore history(settings, clock, folder);
@@ -125,7 +125,7 @@ void BM_WriteSettingsFile(benchmark::State &state)
         values.insert(key, QStringLiteral("a value of a usual length"));
     std::int64_t n = 0;
     for (auto _ : state) {
-        values.insert(keys::TotalPinCount, qint64(++n % 10));
+        values.insert(keys::pinCount, qint64(++n % 10));
         if (!writeFileAtomically(path, plist::serialize(values)))
             state.SkipWithError("write failed");
     }
@@ -141,7 +141,7 @@ void BM_StoreSetting(benchmark::State &state)
         settings.setString(key, QStringLiteral("a value of a usual length"));
     std::int64_t n = 0;
     for (auto _ : state)
-        settings.setInteger(keys::TotalPinCount, ++n % 10);
+        settings.setInteger(keys::pinCount, ++n % 10);
     settings.flush();
 }
 

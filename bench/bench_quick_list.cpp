@@ -10,7 +10,7 @@
 #include "store/StringListFiles.h"
 #include "ui/AlertPresenter.h"
 #include "ui/lists/ListSearch.h"
-#include "ui/lists/ViewController.h"
+#include "ui/lists/QuickListView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -82,7 +82,7 @@ struct Program {
         auto settings = std::make_unique<SettingsStore>();
         const QString file = dir.filePath(QStringLiteral("history.plist"));
         writeStringListAtPath(file, bench::sampleHistory(kEntries));
-        settings->setString(keys::userdefaultsCopiedPath, file);
+        settings->setString(keys::historyPath, file);
         context = std::make_unique<AppContext>(std::move(platform), std::move(settings));
         context->history().loadHistory();
     }
@@ -95,13 +95,13 @@ struct Program {
 
 struct ListWindow {
     QWidget window;
-    ViewController *vc;
-    explicit ListWindow(Program &program) : vc(new ViewController(*program.context, program.alerts, &window))
+    QuickListView *vc;
+    explicit ListWindow(Program &program) : vc(new QuickListView(*program.context, program.alerts, &window))
     {
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(vc);
-        window.setGeometry(1000, 40, ViewController::kViewWidth, ViewController::kMaximumViewHeight);
+        window.setGeometry(1000, 40, QuickListView::kViewWidth, QuickListView::kMaximumViewHeight);
     }
     // Shown and drawn: the events of the showing, then a complete paint of the window.
     void showAndPaint()
@@ -113,7 +113,7 @@ struct ListWindow {
     // The rows below the first screens are laid out in slices between events: runs them all.
     void finishLayout()
     {
-        QListView *view = vc->tblview();
+        QListView *view = vc->listView();
         const int expected = view->model()->rowCount() * 40 - view->viewport()->height();
         while (view->verticalScrollBar()->maximum() < expected)
             QCoreApplication::processEvents();
@@ -201,7 +201,7 @@ void BM_SearchKeystrokes(benchmark::State &state, const char *word)
         keyWall.add(msSince(start));
         while (list.vc->search().isPending())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        list.vc->tblview()->viewport()->repaint();
+        list.vc->listView()->viewport()->repaint();
         shown.add(msSince(start));
         applyCpu.add(p.dispatcher->mainMs);
         ++keystrokes;
@@ -235,7 +235,7 @@ void BM_CaptureWhileShown(benchmark::State &state)
         history.insertCaptured(QStringLiteral("captured while the list is shown"));
         list.vc->showHistoryMode();
         list.vc->reloadData();
-        list.vc->tblview()->viewport()->repaint();
+        list.vc->listView()->viewport()->repaint();
         state.PauseTiming();
         history.removeItem(0);
         history.waitForWrites();
@@ -251,10 +251,10 @@ void BM_ScrollPage(benchmark::State &state)
     list.showAndPaint();
     p.context->history().waitForWrites();
     list.finishLayout();
-    QScrollBar *bar = list.vc->tblview()->verticalScrollBar();
+    QScrollBar *bar = list.vc->listView()->verticalScrollBar();
     for (auto _ : state) {
         bar->setValue(bar->value() + bar->pageStep() > bar->maximum() ? 0 : bar->value() + bar->pageStep());
-        list.vc->tblview()->viewport()->repaint();
+        list.vc->listView()->viewport()->repaint();
     }
 }
 

@@ -1,5 +1,5 @@
 #include "app/AppContext.h"
-#include "app/AppDelegate.h"
+#include "app/AppShell.h"
 #include "app/DataFolderLock.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
@@ -45,14 +45,13 @@ int main(int argc, char *argv[])
     tavrin::UnixSignalQuit signalQuit;
     const QString settingsPath = tavrin::SettingsStore::pathIn(platform->locations->configDirectory());
     tavrin::AppContext context(std::move(platform), std::make_unique<tavrin::SettingsStore>(settingsPath));
-    tavrin::AppDelegate delegate(context);
-    QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate,
-                     &tavrin::AppDelegate::ShowShortcutWindow);
-    // A clean quit (SIGTERM, the Quit command, the end of the session) writes a history save still waiting.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppDelegate::applicationWillTerminate);
+    tavrin::AppShell delegate(context);
+    QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate, &tavrin::AppShell::showQuickList);
+    // A clean quit (SIGTERM, the Quit command, the end of the session) writes what has not been saved.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppShell::prepareToQuit);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, [&context] { context.saveBeforeQuit(); });
 
-    delegate.applicationDidFinishLaunching();
+    delegate.launch();
     const int status = app.exec();
     // What could not be saved at the end was named on standard error; the status tells scripts and session managers.
     return status != 0 || delegate.savedAtQuit() ? status : 1;

@@ -1,7 +1,7 @@
 #include "app/AppContext.h"
 
-#include "app/ControllerAccessors.h"
 #include "app/SaveNotices.h"
+#include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/Platform.h"
@@ -25,14 +25,14 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_capture(std::make_unique<CaptureServices>(*m_platform, *m_settings, *m_history)),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
       m_saveNotices(std::make_unique<SaveNotices>(*m_platform->notifier, *m_settings, *m_history, *m_groups)),
-      m_controllers(std::make_unique<ControllerAccessors>(*this))
+      m_windows(std::make_unique<WindowRegistry>(*this))
 {
 }
 
 AppContext::~AppContext()
 {
     // The views go before the objects they show, and objects that use the platform go before it.
-    m_controllers.reset();
+    m_windows.reset();
     m_saveNotices.reset();
     m_alerts.reset();
     m_capture.reset();

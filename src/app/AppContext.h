@@ -7,7 +7,7 @@ namespace tavrin {
 struct Platform;
 class AlertPresenter;
 class CaptureServices;
-class ControllerAccessors;
+class WindowRegistry;
 class HistoryStore;
 class HotKeysController;
 class ListFolder;
@@ -44,7 +44,7 @@ public:
     /// Replaces the alert presenter; only before a view uses it.
     void setAlertPresenter(std::unique_ptr<AlertPresenter> alerts);
     // The program's windows and views, each created by its identifier on first use.
-    ControllerAccessors &controllers() { return *m_controllers; }
+    WindowRegistry &windows() { return *m_windows; }
 
 private:
     std::unique_ptr<Platform> m_platform;
@@ -56,7 +56,7 @@ private:
     std::unique_ptr<CaptureServices> m_capture;
     std::unique_ptr<AlertPresenter> m_alerts;
     std::unique_ptr<SaveNotices> m_saveNotices;
-    std::unique_ptr<ControllerAccessors> m_controllers;
+    std::unique_ptr<WindowRegistry> m_windows;
 };
 
 }  // namespace tavrin

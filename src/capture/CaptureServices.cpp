@@ -18,8 +18,8 @@ CaptureServices::CaptureServices(Platform &platform, SettingsStore &settings, Hi
       m_sound(std::make_unique<InteractionSound>(settings, *platform.soundPlayer)),
       m_queue(std::make_unique<SequentialQueue>()),
       m_pasteEngine(std::make_unique<PasteEngine>(*platform.pasteboard, *platform.keyEventPoster,
-                                                  *platform.accessibility, *platform.systemInfo, *platform.workspace,
-                                                  *platform.scheduler, settings, *m_lastChangeCount, *m_sound)),
+                                                  *platform.accessibility, *platform.workspace, *platform.scheduler,
+                                                  settings, *m_lastChangeCount, *m_sound)),
       m_sequentialMode(std::make_unique<SequentialMode>(*m_queue, settings, *m_pasteEngine, *m_sound)),
       m_monitor(std::make_unique<ClipboardMonitor>(*platform.pasteboard, *platform.dispatcher, *platform.scheduler,
                                                    history, *m_lastChangeCount, *m_sound, *m_sequentialMode))

@@ -13,18 +13,18 @@ InteractionSound::InteractionSound(SettingsStore &settings, SoundPlayer &player)
 
 void InteractionSound::load()
 {
-    if (const auto stored = m_settings.boolValue(keys::userdeafultsSoundEnable)) {
+    if (const auto stored = m_settings.boolValue(keys::soundEnabled)) {
         m_enabled = *stored;
     } else {
         m_enabled = true;
-        m_settings.setBool(keys::userdeafultsSoundEnable, true);
+        m_settings.setBool(keys::soundEnabled, true);
     }
 }
 
 void InteractionSound::setEnabled(bool enabled)
 {
     m_enabled = enabled;
-    m_settings.setBool(keys::userdeafultsSoundEnable, enabled);
+    m_settings.setBool(keys::soundEnabled, enabled);
 }
 
 void InteractionSound::play(const QString &name)

@@ -7,21 +7,19 @@
 #include "platform/KeyEventPoster.h"
 #include "platform/Pasteboard.h"
 #include "platform/Scheduler.h"
-#include "platform/SystemInfo.h"
 #include "platform/Workspace.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 
 namespace tavrin {
 
-PasteEngine::PasteEngine(Pasteboard &pasteboard, KeyEventPoster &keys, Accessibility &accessibility, SystemInfo &system,
+PasteEngine::PasteEngine(Pasteboard &pasteboard, KeyEventPoster &keys, Accessibility &accessibility,
                          Workspace &workspace, Scheduler &scheduler, SettingsStore &settings,
                          LastChangeCount &lastChangeCount, InteractionSound &sound, QObject *parent)
     : QObject(parent),
       m_pasteboard(pasteboard),
       m_keys(keys),
       m_accessibility(accessibility),
-      m_system(system),
       m_workspace(workspace),
       m_scheduler(scheduler),
       m_settings(settings),
@@ -29,15 +27,6 @@ PasteEngine::PasteEngine(Pasteboard &pasteboard, KeyEventPoster &keys, Accessibi
       m_sound(sound),
       m_chords(settings)
 {
-}
-
-AlertRequest PasteEngine::folderQuestion()
-{
-    return AlertRequest{1,
-                        QStringLiteral("Paste this Folder?"),
-                        QStringLiteral("Are you sure you want to Paste this Folder with all its contents in the "
-                                       "current destination?"),
-                        {QStringLiteral("Yes"), QStringLiteral("No")}};
 }
 
 void PasteEngine::writeItemToPasteboard(const QString &item)
@@ -54,23 +43,19 @@ void PasteEngine::pasteItem(const QString &item)
 {
     writeItemToPasteboard(item);
     if (isExistingFolder(item)) {
-        // Unanswered (no view connected) counts as "No": a folder is never pasted with all its contents unasked.
-        const int answer = hooks.runAlert ? hooks.runAlert(folderQuestion()) : 1;
-        if (answer == 0)
-            btnYes_pasteGroup();
-        else
-            btnNo_pasteGroup();
+        // Unanswered (nobody asks the user) counts as "No": a folder is never pasted with all its contents unasked.
+        Q_EMIT folderPasteConfirmationNeeded(item);
         return;
     }
     pasteAfterHandBack();
 }
 
-void PasteEngine::btnYes_pasteGroup()
+void PasteEngine::pasteConfirmedFolder()
 {
     pasteAfterHandBack();
 }
 
-void PasteEngine::btnNo_pasteGroup()
+void PasteEngine::keepFolderOnClipboard()
 {
     // The folder stays on the clipboard; nothing is pasted.
 }
@@ -78,10 +63,8 @@ void PasteEngine::btnNo_pasteGroup()
 void PasteEngine::pasteAfterHandBack()
 {
     m_sound.play(QStringLiteral("Ping"));
-    if (hooks.closeListWindow)
-        hooks.closeListWindow();
-    if (hooks.hideProgram)
-        hooks.hideProgram();
+    Q_EMIT listWindowCloseRequested();
+    Q_EMIT programHideRequested();
     scheduleStart();
 }
 
@@ -90,9 +73,9 @@ void PasteEngine::scheduleStart()
     m_scheduler.scheduleOnce(kPasteDelay, [this] { start(); });
 }
 
-void PasteEngine::scheduleStartpaste()
+void PasteEngine::scheduleSequentialPaste()
 {
-    m_scheduler.scheduleOnce(kPasteDelay, [this] { startpaste(); });
+    m_scheduler.scheduleOnce(kPasteDelay, [this] { startSequentialPaste(); });
 }
 
 void PasteEngine::start()
@@ -100,22 +83,20 @@ void PasteEngine::start()
     postPasteKeystroke(false);
 }
 
-void PasteEngine::startpaste()
+void PasteEngine::startSequentialPaste()
 {
     postPasteKeystroke(true);
 }
 
 void PasteEngine::checkPermission()
 {
-    if (!m_system.isAtLeast(10, 13))
-        return;
-    if (!m_settings.boolValue(keys::firstPastefromapp)) {
+    if (!m_settings.boolValue(keys::pastedBefore)) {
         // The very first paste request never opens the permission guide.
-        m_settings.setBool(keys::firstPastefromapp, true);
+        m_settings.setBool(keys::pastedBefore, true);
         return;
     }
-    if (!m_accessibility.isProcessTrusted(true) && hooks.showPermissionGuide)
-        hooks.showPermissionGuide();
+    if (!m_accessibility.isProcessTrusted(true))
+        Q_EMIT pasteAccessGuideRequested();
 }
 
 void PasteEngine::postPasteKeystroke(bool sequential)

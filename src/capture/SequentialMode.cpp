@@ -42,7 +42,7 @@ void SequentialMode::toggleSequentialMode()
     showOrClose(true);
 }
 
-void SequentialMode::showSequentialPasteQueue()
+void SequentialMode::toggleSequentialQueue()
 {
     showOrClose(false);
 }
@@ -62,19 +62,19 @@ void SequentialMode::sequentialPasteNext()
     printPressed();
     if (m_queue.isEmpty())
         return;
-    const auto order = m_settings.integer(keys::SequentialPasteStayle);
+    const auto order = m_settings.integer(keys::sequentialPasteOrder);
     if (!order)
         return;  // the launch stores the key; without it there is no order to take an entry by
     const QString entry = *order == 0 ? m_queue.takeFirst() : m_queue.takeLast();
     // Raising the count and writing are one step; the list reload follows it instead of sitting in between.
     m_engine.writeItemToPasteboard(entry);
     Q_EMIT queueChanged();
-    m_engine.scheduleStartpaste();
+    m_engine.scheduleSequentialPaste();
     if (m_queue.isEmpty() && m_window)
         m_window->close();
 }
 
-void SequentialMode::ClearSequentialPasteQueue()
+void SequentialMode::clearSequentialQueue()
 {
     if (m_queue.isEmpty())
         return;

@@ -28,11 +28,11 @@ public:
     /// The toggle shortcut: a diagnostic line, then show (activating the program) or close the queue window.
     void toggleSequentialMode();
     /// The menu command: show or close the queue window without activating the program.
-    void showSequentialPasteQueue();
+    void toggleSequentialQueue();
     /// The paste shortcut: takes one entry off the queue and pastes it; the mode ends with the last entry.
     void sequentialPasteNext();
     /// Empties the queue (with the "Pop" sound); an empty queue is left alone.
-    void ClearSequentialPasteQueue();
+    void clearSequentialQueue();
     /// A capture of the monitor: queued while the mode is on.
     void appendCaptured(const QString &entry);
     /// The queue list's context menu.

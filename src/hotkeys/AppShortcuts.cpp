@@ -28,17 +28,16 @@ constexpr CodedModifier kCodedModifiers[] = {
 const std::array<AppShortcut, 3> &AppShortcut::all()
 {
     static const std::array<AppShortcut, 3> shortcuts{{
-        {1, keys::userdefaults_shortcutKey, keys::userdefaults_shortcutflag},
-        {2, keys::userdefaults_sequentialtoggleKey, keys::userdefaults_sequentialtoggleflag},
-        {3, keys::userdefaults_sequentialPasteKey, keys::userdefaults_sequentialPasteflag},
+        {Shortcut::quickAccess, keys::quickAccessKeyName, keys::quickAccessModifiers},
+        {Shortcut::toggleSequentialMode, keys::toggleSequentialKeyName, keys::toggleSequentialModifiers},
+        {Shortcut::sequentialPaste, keys::sequentialPasteKeyName, keys::sequentialPasteModifiers},
     }};
     return shortcuts;
 }
 
-const AppShortcut &AppShortcut::withNumber(int n)
+const AppShortcut &AppShortcut::of(Shortcut shortcut)
 {
-    Q_ASSERT(n >= 1 && n <= 3);
-    return all()[std::size_t(n - 1)];
+    return all()[shortcutIndex(shortcut)];
 }
 
 AppShortcuts::AppShortcuts(SettingsStore &settings, HotKeysController &hotKeys, ShortcutHotKeyHolder &holder)
@@ -56,31 +55,31 @@ void AppShortcuts::loadShortcut(const QString &keyNameKey, const QString &modifi
         shortcutModifiers = modifiersFromCodes(*codes);
 }
 
-void AppShortcuts::registerShortcut(int n)
+void AppShortcuts::registerShortcut(Shortcut shortcut)
 {
     const KeyCombo combo(shortcutKeyName, shortcutModifiers);
     // The previous hot key goes first: it may hold this very combination, which would refuse the new one.
-    m_holder.setShortcutHotKey(n, nullptr);
-    m_holder.setShortcutHotKey(n, HotKey::create(m_hotKeys, combo));
+    m_holder.setShortcutHotKey(shortcut, nullptr);
+    m_holder.setShortcutHotKey(shortcut, HotKey::create(m_hotKeys, combo));
 }
 
-void AppShortcuts::unregisterShortcut(int n)
+void AppShortcuts::unregisterShortcut(Shortcut shortcut)
 {
-    m_holder.setShortcutHotKey(n, nullptr);
+    m_holder.setShortcutHotKey(shortcut, nullptr);
 }
 
-void AppShortcuts::storeShortcut(int n, const QString &keyName, ModifierFlags modifiers)
+void AppShortcuts::storeShortcut(Shortcut shortcut, const QString &keyName, ModifierFlags modifiers)
 {
-    const AppShortcut &shortcut = AppShortcut::withNumber(n);
-    m_settings.setString(shortcut.keyNameKey, keyName);
-    m_settings.setIntegerArray(shortcut.modifierKey, codesFromModifiers(modifiers));
+    const AppShortcut &stored = AppShortcut::of(shortcut);
+    m_settings.setString(stored.keyNameKey, keyName);
+    m_settings.setIntegerArray(stored.modifierKey, codesFromModifiers(modifiers));
 }
 
-void AppShortcuts::removeStoredShortcut(int n)
+void AppShortcuts::removeStoredShortcut(Shortcut shortcut)
 {
-    const AppShortcut &shortcut = AppShortcut::withNumber(n);
-    m_settings.remove(shortcut.keyNameKey);
-    m_settings.remove(shortcut.modifierKey);
+    const AppShortcut &stored = AppShortcut::of(shortcut);
+    m_settings.remove(stored.keyNameKey);
+    m_settings.remove(stored.modifierKey);
 }
 
 ModifierFlags AppShortcuts::modifiersFromCodes(const QList<std::int64_t> &codes)

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -15,15 +16,26 @@ class HotKey;
 class HotKeysController;
 class SettingsStore;
 
-// Where one of the three shortcuts is stored. Numbered 1 (quick access), 2 (toggle sequential mode) and
-// 3 (sequential paste), the order every search uses.
+// The program's three global shortcuts.
+enum class Shortcut { quickAccess, toggleSequentialMode, sequentialPaste };
+
+/// All three, in the order every search over them uses.
+inline constexpr std::array<Shortcut, 3> kShortcuts{Shortcut::quickAccess, Shortcut::toggleSequentialMode,
+                                                    Shortcut::sequentialPaste};
+
+constexpr std::size_t shortcutIndex(Shortcut shortcut)
+{
+    return static_cast<std::size_t>(shortcut);
+}
+
+// Where one of the three shortcuts is stored.
 struct AppShortcut {
-    int number;
+    Shortcut shortcut;
     QString keyNameKey;
     QString modifierKey;
 
     static const std::array<AppShortcut, 3> &all();
-    static const AppShortcut &withNumber(int n);
+    static const AppShortcut &of(Shortcut shortcut);
 };
 
 // Whoever holds the registered shortcuts (the application delegate's three properties). Storing a hot key
@@ -31,8 +43,8 @@ struct AppShortcut {
 class ShortcutHotKeyHolder {
 public:
     virtual ~ShortcutHotKeyHolder() = default;
-    virtual std::shared_ptr<HotKey> shortcutHotKey(int n) const = 0;
-    virtual void setShortcutHotKey(int n, std::shared_ptr<HotKey> hotKey) = 0;
+    virtual std::shared_ptr<HotKey> shortcutHotKey(Shortcut shortcut) const = 0;
+    virtual void setShortcutHotKey(Shortcut shortcut, std::shared_ptr<HotKey> hotKey) = 0;
 };
 
 // The shared state and routines of the three recorded shortcuts: loading from the settings, registering and
@@ -53,15 +65,15 @@ public:
 
     /// Fills shortcutKeyName and shortcutModifiers from the settings; values of the wrong type read as empty.
     void loadShortcut(const QString &keyNameKey, const QString &modifierKey);
-    /// Registers shortcutKeyName with shortcutModifiers as shortcut n (a name no key accepts gives the A key).
-    void registerShortcut(int n);
-    /// Drops shortcut n's hot key, which unregisters it.
-    void unregisterShortcut(int n);
+    /// Registers shortcutKeyName with shortcutModifiers as the shortcut (a name no key accepts gives the A key).
+    void registerShortcut(Shortcut shortcut);
+    /// Drops the shortcut's hot key, which unregisters it.
+    void unregisterShortcut(Shortcut shortcut);
 
     /// Writes a recorded shortcut: the key name and the modifier codes in the order Control, Option, Shift, Command.
-    void storeShortcut(int n, const QString &keyName, ModifierFlags modifiers);
-    /// Removes both stored values of shortcut n.
-    void removeStoredShortcut(int n);
+    void storeShortcut(Shortcut shortcut, const QString &keyName, ModifierFlags modifiers);
+    /// Removes both stored values of the shortcut.
+    void removeStoredShortcut(Shortcut shortcut);
 
     static ModifierFlags modifiersFromCodes(const QList<std::int64_t> &codes);
     static QList<std::int64_t> codesFromModifiers(ModifierFlags modifiers);

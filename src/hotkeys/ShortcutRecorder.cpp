@@ -17,9 +17,9 @@ namespace {
 // Until the Preferences pane exists there is nothing to show; no pane is current.
 class DetachedView final : public ShortcutRecorderView {
 public:
-    void setShortcutLabel(int, const QString &) override {}
-    void setClearButtonHidden(int, bool) override {}
-    void setRecorderBorder(int, RecorderBorder) override {}
+    void setShortcutLabel(Shortcut, const QString &) override {}
+    void setClearButtonHidden(Shortcut, bool) override {}
+    void setRecorderBorder(Shortcut, RecorderBorder) override {}
     void setDimmingLayerHidden(bool) override {}
     void showSheetAlert(const QString &, std::function<void()>) override {}
     int currentPane() const override { return -1; }
@@ -60,28 +60,28 @@ QString functionKeyName(std::uint16_t keyCode)
 
 ShortcutRecorder::ShortcutRecorder(AppShortcuts &shortcuts) : m_shortcuts(shortcuts) {}
 
-int ShortcutRecorder::recordingShortcut() const
+std::optional<Shortcut> ShortcutRecorder::recordingShortcut() const
 {
-    for (int n = 1; n <= 3; ++n) {
-        if (isRecording(n))
-            return n;
+    for (const Shortcut shortcut : kShortcuts) {
+        if (isRecording(shortcut))
+            return shortcut;
     }
-    return 0;
+    return std::nullopt;
 }
 
 void ShortcutRecorder::showShortcuts()
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
     m_recording = {};
-    for (int n = 1; n <= 3; ++n)
-        view.setRecorderBorder(n, RecorderBorder::idle);
-    for (const AppShortcut &shortcut : AppShortcut::all()) {
-        m_shortcuts.loadShortcut(shortcut.keyNameKey, shortcut.modifierKey);
+    for (const Shortcut shortcut : kShortcuts)
+        view.setRecorderBorder(shortcut, RecorderBorder::idle);
+    for (const AppShortcut &stored : AppShortcut::all()) {
+        m_shortcuts.loadShortcut(stored.keyNameKey, stored.modifierKey);
         const bool recorded = !m_shortcuts.shortcutModifiers.isEmpty();
-        view.setShortcutLabel(shortcut.number, recorded
+        view.setShortcutLabel(stored.shortcut, recorded
                                                    ? label(m_shortcuts.shortcutModifiers, m_shortcuts.shortcutKeyName)
                                                    : placeholderText);
-        view.setClearButtonHidden(shortcut.number, !recorded);
+        view.setClearButtonHidden(stored.shortcut, !recorded);
     }
 }
 
@@ -93,10 +93,10 @@ void ShortcutRecorder::stopRecording()
     m_recording = {};
 }
 
-void ShortcutRecorder::startRecording(int n)
+void ShortcutRecorder::startRecording(Shortcut n)
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
-    m_recording[std::size_t(n - 1)] = true;
+    m_recording[shortcutIndex(n)] = true;
     enableMenuItems(false);
     view.setShortcutLabel(n, QString());
     view.setClearButtonHidden(n, true);
@@ -105,16 +105,16 @@ void ShortcutRecorder::startRecording(int n)
     m_shortcuts.removeStoredShortcut(n);
     m_shortcuts.shortcutModifiers = ModifierFlags();
     m_shortcuts.shortcutKeyName.clear();
-    for (int other = 1; other <= 3; ++other) {
+    for (const Shortcut other : kShortcuts) {
         if (other != n && isRecording(other))
             clearShortcut(other);
     }
 }
 
-void ShortcutRecorder::clearShortcut(int n)
+void ShortcutRecorder::clearShortcut(Shortcut n)
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
-    m_recording[std::size_t(n - 1)] = false;
+    m_recording[shortcutIndex(n)] = false;
     enableMenuItems(true);
     m_shortcuts.shortcutModifiers = ModifierFlags();
     m_shortcuts.shortcutKeyName.clear();
@@ -129,9 +129,9 @@ void ShortcutRecorder::endRecording()
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
     enableMenuItems(true);
-    if (const int n = recordingShortcut()) {
-        view.setRecorderBorder(n, RecorderBorder::idle);
-        view.setClearButtonHidden(n, false);
+    if (const std::optional<Shortcut> n = recordingShortcut()) {
+        view.setRecorderBorder(*n, RecorderBorder::idle);
+        view.setClearButtonHidden(*n, false);
     }
     m_recording = {};
 }
@@ -139,22 +139,23 @@ void ShortcutRecorder::endRecording()
 bool ShortcutRecorder::flagsChanged(ModifierFlags modifierFlags)
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
-    const int n = recordingShortcut();
+    const std::optional<Shortcut> n = recordingShortcut();
     if (!n || view.currentPane() != preferencesPane)
         return false;
     if (m_shortcuts.shortcutKeyName.isEmpty())
-        view.setShortcutLabel(n, label(modifierFlags, QString()));
+        view.setShortcutLabel(*n, label(modifierFlags, QString()));
     if (!modifierFlags.hasShortcutModifier())
-        clearShortcut(n);  // every modifier released before a key was accepted
+        clearShortcut(*n);  // every modifier released before a key was accepted
     return true;
 }
 
 bool ShortcutRecorder::keyDown(const ShortcutKeyEvent &event)
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
-    const int n = recordingShortcut();
-    if (!n || view.currentPane() != preferencesPane)
+    const std::optional<Shortcut> recording = recordingShortcut();
+    if (!recording || view.currentPane() != preferencesPane)
         return false;
+    const Shortcut n = *recording;
     if (!event.modifierFlags.hasShortcutModifier())
         return true;  // a plain key: recording goes on
     if (!event.charactersIgnoringModifiers)
@@ -199,21 +200,21 @@ bool ShortcutRecorder::keyDown(const ShortcutKeyEvent &event)
     endRecording();
     // A refusal during registration is answered once the accepted combination has been shown, so that the
     // answer's restart of the recording comes last, however the alert is presented.
-    if (const int refused = std::exchange(m_refusedWhileAccepting, 0))
-        presentRefusal(refused);
+    if (const std::optional<Shortcut> refused = std::exchange(m_refusedWhileAccepting, std::nullopt))
+        presentRefusal(*refused);
     return true;
 }
 
 void ShortcutRecorder::shortcutRegistrationFailed()
 {
-    const int n = recordingShortcut();
+    const std::optional<Shortcut> n = recordingShortcut();
     if (!n)
         return;  // not recording, for example at launch
     if (m_accepting) {
         m_refusedWhileAccepting = n;
         return;
     }
-    presentRefusal(n);
+    presentRefusal(*n);
 }
 
 void ShortcutRecorder::reject()
@@ -222,12 +223,12 @@ void ShortcutRecorder::reject()
     m_shortcuts.shortcutKeyName.clear();
     m_shortcuts.shortcutModifiers = ModifierFlags();
     view.setDimmingLayerHidden(false);
-    if (const int n = recordingShortcut())
-        view.setShortcutLabel(n, QString());
+    if (const std::optional<Shortcut> n = recordingShortcut())
+        view.setShortcutLabel(*n, QString());
     view.showSheetAlert(rejectionMessage, [this] { viewOrDetached(m_view).setDimmingLayerHidden(true); });
 }
 
-void ShortcutRecorder::presentRefusal(int n)
+void ShortcutRecorder::presentRefusal(Shortcut n)
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
     m_shortcuts.shortcutKeyName.clear();

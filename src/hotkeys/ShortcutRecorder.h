@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hotkeys/AppShortcuts.h"
 #include "hotkeys/ModifierFlags.h"
 
 #include <QString>
@@ -10,8 +11,6 @@
 #include <optional>
 
 namespace tavrin {
-
-class AppShortcuts;
 
 // A key press as the recorder needs it, whatever toolkit produced it.
 struct ShortcutKeyEvent {
@@ -30,9 +29,9 @@ enum class RecorderBorder { idle, recording };
 class ShortcutRecorderView {
 public:
     virtual ~ShortcutRecorderView() = default;
-    virtual void setShortcutLabel(int n, const QString &text) = 0;
-    virtual void setClearButtonHidden(int n, bool hidden) = 0;
-    virtual void setRecorderBorder(int n, RecorderBorder border) = 0;
+    virtual void setShortcutLabel(Shortcut shortcut, const QString &text) = 0;
+    virtual void setClearButtonHidden(Shortcut shortcut, bool hidden) = 0;
+    virtual void setRecorderBorder(Shortcut shortcut, RecorderBorder border) = 0;
     /// The main window's dimming layer shown behind its sheets.
     virtual void setDimmingLayerHidden(bool hidden) = 0;
     /// An informational sheet on the main window with the message and one "OK" button; whenAnswered runs after.
@@ -53,27 +52,24 @@ public:
 
     /// The rows to talk to; none until the Preferences pane exists.
     void setView(ShortcutRecorderView *view) { m_view = view; }
-    /// Enables or disables the application delegate's menu items `menuItem_appname` and `menuItem_window`.
+    /// Enables or disables the program's menu commands that must wait while a combination is being recorded.
     std::function<void(bool enabled)> setMenuItemsEnabled;
     /// The text a label shows for modifiers and a key name (empty while only modifiers are held). Glyphs followed by
     /// the name until a platform sets its own.
     std::function<QString(ModifierFlags modifiers, const QString &keyName)> labelText;
 
-    bool recordingQuickAccess() const { return m_recording[0]; }
-    bool recordingToggleSequential() const { return m_recording[1]; }
-    bool recordingSequentialPaste() const { return m_recording[2]; }
-    bool isRecording(int n) const { return m_recording[std::size_t(n - 1)]; }
-    /// The first recording shortcut in the order 1, 2, 3, or 0.
-    int recordingShortcut() const;
+    bool isRecording(Shortcut shortcut) const { return m_recording[shortcutIndex(shortcut)]; }
+    /// The first recording shortcut in the order of kShortcuts, if any.
+    std::optional<Shortcut> recordingShortcut() const;
 
     /// Refreshes the three rows (the Preferences pane is about to appear).
     void showShortcuts();
     /// Drops any recording (the Preferences pane disappears); the menu items come back.
     void stopRecording();
-    /// Starts recording shortcut n, clearing it and cancelling a recording of another shortcut.
-    void startRecording(int n);
-    /// Clears shortcut n: nothing stored, nothing registered.
-    void clearShortcut(int n);
+    /// Starts recording the shortcut, clearing it and cancelling a recording of another shortcut.
+    void startRecording(Shortcut shortcut);
+    /// Clears the shortcut: nothing stored, nothing registered.
+    void clearShortcut(Shortcut shortcut);
     /// Ends recording after a combination was accepted.
     void endRecording();
 
@@ -86,7 +82,7 @@ public:
 
 private:
     void reject();
-    void presentRefusal(int n);
+    void presentRefusal(Shortcut shortcut);
     QString label(ModifierFlags modifiers, const QString &keyName) const;
     void enableMenuItems(bool enabled);
 
@@ -94,7 +90,7 @@ private:
     ShortcutRecorderView *m_view = nullptr;
     std::array<bool, 3> m_recording{};
     bool m_accepting = false;
-    int m_refusedWhileAccepting = 0;
+    std::optional<Shortcut> m_refusedWhileAccepting;
 };
 
 }  // namespace tavrin

@@ -34,7 +34,7 @@ void HistoryStore::loadHistory()
 
 void HistoryStore::loadPinCount()
 {
-    if (const auto stored = m_settings.integer(keys::TotalPinCount))
+    if (const auto stored = m_settings.integer(keys::pinCount))
         m_pinCount = *stored;
     else
         storePinCount();
@@ -51,7 +51,7 @@ void HistoryStore::loadItems()
         path = defaultPath();
         if (QFileInfo::exists(path)) {
             qCInfo(lcStore).noquote() << "no history path remembered; reading" << path;
-            m_settings.setString(keys::userdefaultsCopiedPath, path);
+            m_settings.setString(keys::historyPath, path);
         }
     }
     const ListFileRead read = m_folder.read(path);
@@ -174,14 +174,14 @@ QString HistoryStore::historyPath()
     if (const std::optional<QString> remembered = rememberedPath())
         return *remembered;
     const QString path = defaultPath();
-    m_settings.setString(keys::userdefaultsCopiedPath, path);
+    m_settings.setString(keys::historyPath, path);
     return path;
 }
 
 std::optional<QString> HistoryStore::rememberedPath() const
 {
     // An empty or relative path names no file of its own (it would depend on the folder the program started in).
-    const std::optional<QString> stored = m_settings.string(keys::userdefaultsCopiedPath);
+    const std::optional<QString> stored = m_settings.string(keys::historyPath);
     if (!stored || stored->isEmpty() || QDir::isRelativePath(*stored))
         return std::nullopt;
     return stored;
@@ -194,7 +194,7 @@ QString HistoryStore::defaultPath() const
 
 void HistoryStore::storePinCount()
 {
-    m_settings.setInteger(keys::TotalPinCount, m_pinCount);
+    m_settings.setInteger(keys::pinCount, m_pinCount);
 }
 
 void HistoryStore::writeFinished(const QString &path, quint64 changes, bool ok, const QString &error)

@@ -26,7 +26,7 @@ PasteboardGroupStore::PasteboardGroupStore(SettingsStore &settings, ListFolder &
 
 void PasteboardGroupStore::loadGroupNames()
 {
-    if (const auto stored = m_settings.stringArray(keys::pasteboardArr)) {
+    if (const auto stored = m_settings.stringArray(keys::groupNames)) {
         m_groupNames = *stored;
     } else {
         // Lost or reset settings must not orphan the groups the user has: their files are still there.
@@ -61,7 +61,7 @@ QStringList PasteboardGroupStore::groupNamesFromFiles() const
 
 void PasteboardGroupStore::saveGroupNames()
 {
-    m_settings.setStringArray(keys::pasteboardArr, m_groupNames);
+    m_settings.setStringArray(keys::groupNames, m_groupNames);
 }
 
 int PasteboardGroupStore::addGroup()

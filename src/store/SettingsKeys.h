@@ -4,22 +4,23 @@
 
 namespace tavrin::keys {
 
-// Every settings key the program reads or writes, spelled exactly as stored.
-inline const QString TotalPinCount = QStringLiteral("TotalPinCount");
-inline const QString userdefaultsCopiedPath = QStringLiteral("userdefaultsCopiedPath");
-inline const QString pasteboardArr = QStringLiteral("pasteboardArr");
+// Every settings key the program reads or writes. The constants have readable names; the strings are spelled
+// exactly as stored, misspellings included, so existing settings files keep working.
+inline const QString pinCount = QStringLiteral("TotalPinCount");
+inline const QString historyPath = QStringLiteral("userdefaultsCopiedPath");
+inline const QString groupNames = QStringLiteral("pasteboardArr");
 inline const QString firstRun = QStringLiteral("firstRun");
-inline const QString LoginStartStatus = QStringLiteral("LoginStartStatus");
-inline const QString userdeafultsSoundEnable = QStringLiteral("userdeafultsSoundEnable");
-inline const QString SequentialPasteStayle = QStringLiteral("SequentialPasteStayle");
-inline const QString kshowtooltip = QStringLiteral("kshowtooltip");
-inline const QString firstPastefromapp = QStringLiteral("firstPastefromapp");
-inline const QString userdefaults_shortcutKey = QStringLiteral("userdefaults_shortcutKey");
-inline const QString userdefaults_shortcutflag = QStringLiteral("userdefaults_shortcutflag");
-inline const QString userdefaults_sequentialtoggleKey = QStringLiteral("userdefaults_sequentialtoggleKey");
-inline const QString userdefaults_sequentialtoggleflag = QStringLiteral("userdefaults_sequentialtoggleflag");
-inline const QString userdefaults_sequentialPasteKey = QStringLiteral("userdefaults_sequentialPasteKey");
-inline const QString userdefaults_sequentialPasteflag = QStringLiteral("userdefaults_sequentialPasteflag");
+inline const QString startAtLogin = QStringLiteral("LoginStartStatus");
+inline const QString soundEnabled = QStringLiteral("userdeafultsSoundEnable");
+inline const QString sequentialPasteOrder = QStringLiteral("SequentialPasteStayle");
+inline const QString showTooltip = QStringLiteral("kshowtooltip");
+inline const QString pastedBefore = QStringLiteral("firstPastefromapp");
+inline const QString quickAccessKeyName = QStringLiteral("userdefaults_shortcutKey");
+inline const QString quickAccessModifiers = QStringLiteral("userdefaults_shortcutflag");
+inline const QString toggleSequentialKeyName = QStringLiteral("userdefaults_sequentialtoggleKey");
+inline const QString toggleSequentialModifiers = QStringLiteral("userdefaults_sequentialtoggleflag");
+inline const QString sequentialPasteKeyName = QStringLiteral("userdefaults_sequentialPasteKey");
+inline const QString sequentialPasteModifiers = QStringLiteral("userdefaults_sequentialPasteflag");
 // Window classes of terminals that paste on Ctrl+Shift+V, and of those that paste the primary selection on
 // Shift+Insert (Linux only; the user may extend both lists).
 inline const QString shiftPasteWindowClasses = QStringLiteral("shiftPasteWindowClasses");

@@ -17,6 +17,15 @@ QMessageBox::Icon iconForStyle(int style)
 }
 }  // namespace
 
+AlertRequest folderPasteQuestion()
+{
+    return AlertRequest{1,
+                        QStringLiteral("Paste this Folder?"),
+                        QStringLiteral("Are you sure you want to Paste this Folder with all its contents in the "
+                                       "current destination?"),
+                        {QStringLiteral("Yes"), QStringLiteral("No")}};
+}
+
 int MessageBoxAlertPresenter::runAlert(const AlertRequest &request)
 {
     QMessageBox box;

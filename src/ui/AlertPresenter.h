@@ -1,10 +1,21 @@
 #pragma once
 
-#include "capture/PasteEngine.h"
-
 #include <QList>
+#include <QString>
+#include <QStringList>
 
 namespace tavrin {
+
+// An alert to show; the presenter returns the index of the button pressed.
+struct AlertRequest {
+    int style = 1;  // informational
+    QString messageText;
+    QString informativeText;
+    QStringList buttons;
+};
+
+/// The question asked before a folder is pasted with all its contents ("Yes" is button 0).
+AlertRequest folderPasteQuestion();
 
 // Runs the application-modal alerts of the views; tests answer them in advance.
 class AlertPresenter {

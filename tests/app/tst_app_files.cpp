@@ -2,7 +2,7 @@
 // recover as the user hears of them, the quit that cannot save, and one program per data folder.
 #include "FakeAppContext.h"
 #include "app/AppContext.h"
-#include "app/AppDelegate.h"
+#include "app/AppShell.h"
 #include "app/DataFolderLock.h"
 #include "platform/fake/FakeLocations.h"
 #include "platform/fake/FakeNotifier.h"
@@ -27,17 +27,17 @@ namespace {
 
 // A program on the fake platform whose files are in the fake's own folder.
 struct App : test::FakeAppContext {
-    std::unique_ptr<AppDelegate> delegate = std::make_unique<AppDelegate>(*context);
+    std::unique_ptr<AppShell> shell = std::make_unique<AppShell>(*context);
 
     ~App()
     {
-        delegate.reset();
+        shell.reset();
         context.reset();
     }
     void launch()
     {
         settings->setInteger(keys::firstRun, 1);
-        delegate->applicationDidFinishLaunching();
+        shell->launch();
     }
     QString file(const QString &name) const
     {
@@ -109,8 +109,8 @@ private Q_SLOTS:
         App app;
         app.launch();
         QVERIFY(app.context->history().waitForWrites());
-        app.delegate->applicationWillTerminate();
-        QVERIFY(app.delegate->savedAtQuit());
+        app.shell->prepareToQuit();
+        QVERIFY(app.shell->savedAtQuit());
 
         App failing;
         failing.launch();
@@ -120,8 +120,8 @@ private Q_SLOTS:
         failing.context->history().insertCaptured(QStringLiteral("copied before the quit"));
         failing.context->history().scheduleSave();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*")));
-        failing.delegate->applicationWillTerminate();
-        QVERIFY(!failing.delegate->savedAtQuit());
+        failing.shell->prepareToQuit();
+        QVERIFY(!failing.shell->savedAtQuit());
     }
 
     void oneProgramPerDataFolder()

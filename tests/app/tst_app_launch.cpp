@@ -2,13 +2,13 @@
 #include "FakeAppContext.h"
 #include "TestDirs.h"
 #include "app/AppContext.h"
-#include "app/AppDelegate.h"
-#include "app/ControllerAccessors.h"
+#include "app/AppShell.h"
+#include "app/MainWindow.h"
+#include "app/PasteAccessGuideWindow.h"
 #include "app/PlainQueueWindow.h"
-#include "app/StatusItem.h"
-#include "app/mainWindowController.h"
-#include "app/permissionWindowController.h"
-#include "app/popoverWindowController.h"
+#include "app/QuickListWindow.h"
+#include "app/TrayIcon.h"
+#include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "capture/LastChangeCount.h"
@@ -37,31 +37,28 @@ using namespace tavrin;
 
 namespace {
 
-const QString kLauncher = QString::fromLatin1(AppDelegate::kLauncherIdentifier);
+const QString kLauncher = QString::fromLatin1(AppShell::kLauncherIdentifier);
 
 // A program on the fake platform with its settings in memory and its files in the test's own folder.
 struct App : test::FakeAppContext {
     test::TestDirs dirs;
-    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<AppShell> delegate;
 
-    App() { delegate = std::make_unique<AppDelegate>(*context); }
+    App() { delegate = std::make_unique<AppShell>(*context); }
     ~App()
     {
         delegate.reset();
         context.reset();
     }
 
-    void launch() { delegate->applicationDidFinishLaunching(); }
+    void launch() { delegate->launch(); }
     void finishedFirstRunBefore() { settings->setInteger(keys::firstRun, 1); }
 
-    ControllerAccessors &controllers() { return context->controllers(); }
+    WindowRegistry &windows() { return context->windows(); }
     HistoryStore &history() { return context->history(); }
-    bool listShown() { return controllers().isLoaded(ids::popoverWindowController) && popover()->isVisible(); }
-    popoverWindowController *popover() { return controllers().popoverWindow(); }
-    bool mainWindowShown()
-    {
-        return controllers().isLoaded(ids::mainWindowController) && controllers().mainWindow()->isVisible();
-    }
+    bool listShown() { return windows().isLoaded(ids::quickListWindow) && popover()->isVisible(); }
+    QuickListWindow *popover() { return windows().quickListWindow(); }
+    bool mainWindowShown() { return windows().isLoaded(ids::mainWindow) && windows().mainWindow()->isVisible(); }
     QString dataFolder() const { return platform->fakeLocations->dataDirectory(); }
     QStringList historyOnDisk() { return readStringListAtPath(dataFolder() + QStringLiteral("/myfile.plist")); }
 };
@@ -77,12 +74,12 @@ private Q_SLOTS:
         App app;
         const QString file = app.dataFolder() + QStringLiteral("/myfile.plist");
         writeStringListAtPath(file, {QStringLiteral("pinned"), QStringLiteral("older")});
-        app.settings->setString(keys::userdefaultsCopiedPath, file);
-        app.settings->setInteger(keys::TotalPinCount, 1);
-        app.settings->setBool(keys::LoginStartStatus, true);
-        app.settings->setStringArray(keys::pasteboardArr, {QStringLiteral("Work")});
-        app.settings->setString(keys::userdefaults_shortcutKey, QStringLiteral("V"));
-        app.settings->setIntegerArray(keys::userdefaults_shortcutflag, {14, 11});
+        app.settings->setString(keys::historyPath, file);
+        app.settings->setInteger(keys::pinCount, 1);
+        app.settings->setBool(keys::startAtLogin, true);
+        app.settings->setStringArray(keys::groupNames, {QStringLiteral("Work")});
+        app.settings->setString(keys::quickAccessKeyName, QStringLiteral("V"));
+        app.settings->setIntegerArray(keys::quickAccessModifiers, {14, 11});
         app.finishedFirstRunBefore();
         app.platform->fakePasteboard->copyText(QStringLiteral("on the clipboard"));
         app.platform->fakePasteboard->copyText(QStringLiteral("copied again"));
@@ -90,8 +87,8 @@ private Q_SLOTS:
 
         // The login choice goes to the desktop's switch for the launcher.
         QCOMPARE(app.platform->fakeLoginItems->requests, (QList<QPair<QString, bool>>{{kLauncher, true}}));
-        QCOMPARE(app.settings->integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(0));
-        QCOMPARE(app.settings->boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(true));
+        QCOMPARE(app.settings->integer(keys::sequentialPasteOrder), std::optional<std::int64_t>(0));
+        QCOMPARE(app.settings->boolValue(keys::soundEnabled), std::optional<bool>(true));
         QVERIFY(app.platform->fakeHotKeyService->isRegistered(9, 0x300));
         QCOMPARE(app.context->groups().groupNames(), QStringList{QStringLiteral("Work")});
         // The clipboard's text goes below the pins of the history read from the file, and the monitor starts from
@@ -101,9 +98,9 @@ private Q_SLOTS:
         QCOMPARE(app.context->capture().lastChangeCount().value(), app.platform->fakePasteboard->changeCount());
 
         // A user's launch: the tray item and the list; the main window stays closed while it has no content.
-        QVERIFY(app.delegate->statusItem().isSetUp());
+        QVERIFY(app.delegate->trayIcon().isSetUp());
         QVERIFY(app.listShown());
-        QVERIFY(!app.controllers().isLoaded(ids::mainWindowController));
+        QVERIFY(!app.windows().isLoaded(ids::mainWindow));
         QVERIFY(app.platform->fakeNotificationCenter->posted.isEmpty());
         // The list's first showing saved the history once and started the monitor.
         QVERIFY(app.context->capture().monitor().isStarted());
@@ -115,12 +112,12 @@ private Q_SLOTS:
     {
         App app;
         app.finishedFirstRunBefore();
-        app.settings->setInteger(keys::SequentialPasteStayle, 1);
-        app.settings->setBool(keys::userdeafultsSoundEnable, false);
-        app.settings->setString(keys::LoginStartStatus, QStringLiteral("yes"));
+        app.settings->setInteger(keys::sequentialPasteOrder, 1);
+        app.settings->setBool(keys::soundEnabled, false);
+        app.settings->setString(keys::startAtLogin, QStringLiteral("yes"));
         app.launch();
-        QCOMPARE(app.settings->integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(1));
-        QCOMPARE(app.settings->boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(false));
+        QCOMPARE(app.settings->integer(keys::sequentialPasteOrder), std::optional<std::int64_t>(1));
+        QCOMPARE(app.settings->boolValue(keys::soundEnabled), std::optional<bool>(false));
         QVERIFY(app.platform->fakeLoginItems->requests.isEmpty());
     }
 
@@ -128,9 +125,9 @@ private Q_SLOTS:
     {
         App app;
         app.finishedFirstRunBefore();
-        app.settings->setString(keys::SequentialPasteStayle, QStringLiteral("first"));
+        app.settings->setString(keys::sequentialPasteOrder, QStringLiteral("first"));
         app.launch();
-        QCOMPARE(app.settings->integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(0));
+        QCOMPARE(app.settings->integer(keys::sequentialPasteOrder), std::optional<std::int64_t>(0));
     }
 
     void aBackendWithoutLoginItemsOrNotificationsStillLaunches()
@@ -139,11 +136,11 @@ private Q_SLOTS:
         app.platform->loginItems.reset();
         app.platform->notificationCenter.reset();
         app.finishedFirstRunBefore();
-        app.settings->setBool(keys::LoginStartStatus, true);
+        app.settings->setBool(keys::startAtLogin, true);
         app.platform->fakeWorkspace->runningApplications.insert(kLauncher);
         app.launch();
         QVERIFY(app.listShown());
-        QCOMPARE(app.settings->boolValue(keys::LoginStartStatus), std::optional<bool>(true));
+        QCOMPARE(app.settings->boolValue(keys::startAtLogin), std::optional<bool>(true));
     }
 
     void aFirstRunEndsAtOnceWithTheTrayItemAndTheList()
@@ -151,10 +148,10 @@ private Q_SLOTS:
         App app;
         app.launch();
         QCOMPARE(app.settings->integer(keys::firstRun), std::optional<std::int64_t>(1));
-        QVERIFY(app.delegate->statusItem().isSetUp());
+        QVERIFY(app.delegate->trayIcon().isSetUp());
         QVERIFY(app.listShown());
         QVERIFY(app.context->capture().monitor().isStarted());
-        QVERIFY(!app.controllers().isLoaded(ids::mainWindowController));
+        QVERIFY(!app.windows().isLoaded(ids::mainWindow));
     }
 
     void aFirstRunValueOfAnotherTypeCountsAsNoFirstRunDone()
@@ -175,9 +172,9 @@ private Q_SLOTS:
         app.launch();
         QCOMPARE(app.platform->fakeNotificationCenter->posted,
                  (QList<QPair<QString, QString>>{
-                     {QStringLiteral("killLauncher"), QString::fromLatin1(AppDelegate::kBundleIdentifier)}}));
-        QVERIFY(!app.controllers().isLoaded(ids::mainWindowController));
-        QVERIFY(app.delegate->statusItem().isSetUp());
+                     {QStringLiteral("killLauncher"), QString::fromLatin1(AppShell::kBundleIdentifier)}}));
+        QVERIFY(!app.windows().isLoaded(ids::mainWindow));
+        QVERIFY(app.delegate->trayIcon().isSetUp());
         QVERIFY(app.listShown());
     }
 
@@ -188,7 +185,7 @@ private Q_SLOTS:
         app.delegate->opensMainWindowAtLaunch = true;
         app.launch();
         QVERIFY(app.mainWindowShown());
-        QCOMPARE(app.controllers().mainWindow()->windowTitle(), QStringLiteral("Tavrin"));
+        QCOMPARE(app.windows().mainWindow()->windowTitle(), QStringLiteral("Tavrin"));
         QVERIFY(app.listShown());
         QVERIFY(app.platform->fakeNotificationCenter->posted.isEmpty());
     }
@@ -196,14 +193,14 @@ private Q_SLOTS:
     void theTrayItemAndTheShortcutShowTheList()
     {
         App app;
-        QVERIFY(!app.delegate->statusItem().isSetUp());
-        QVERIFY(!app.delegate->statusItem().trayIcon()->isVisible());
-        app.settings->setString(keys::userdefaults_shortcutKey, QStringLiteral("V"));
-        app.settings->setIntegerArray(keys::userdefaults_shortcutflag, {14, 11});
+        QVERIFY(!app.delegate->trayIcon().isSetUp());
+        QVERIFY(!app.delegate->trayIcon().trayIcon()->isVisible());
+        app.settings->setString(keys::quickAccessKeyName, QStringLiteral("V"));
+        app.settings->setIntegerArray(keys::quickAccessModifiers, {14, 11});
         app.finishedFirstRunBefore();
         app.launch();
 
-        QSystemTrayIcon *tray = app.delegate->statusItem().trayIcon();
+        QSystemTrayIcon *tray = app.delegate->trayIcon().trayIcon();
         QVERIFY(tray->isVisible());
         QCOMPARE(tray->toolTip(), QStringLiteral("Tavrin"));
         QVERIFY(!tray->icon().isNull());
@@ -224,7 +221,7 @@ private Q_SLOTS:
         QTRY_COMPARE(app.platform->fakeWorkspace->activations,
                      QList<Workspace::WindowId>({Workspace::WindowId(app.popover()->winId())}));
         // One window for the whole run.
-        QCOMPARE(app.controllers().popoverWindow(), app.popover());
+        QCOMPARE(app.windows().quickListWindow(), app.popover());
     }
 
     void thePasteEngineReachesTheProgramsWindows()
@@ -232,30 +229,29 @@ private Q_SLOTS:
         App app;
         app.finishedFirstRunBefore();
         app.launch();
-        PasteEngine::Hooks &engine = app.context->capture().pasteEngine().hooks;
-        QVERIFY(engine.closeListWindow && engine.hideProgram && engine.showPermissionGuide);
+        PasteEngine &engine = app.context->capture().pasteEngine();
 
         // The guide is created once and shown again each time.
-        QVERIFY(!app.controllers().isLoaded(ids::permissionWindowController));
-        engine.showPermissionGuide();
-        permissionWindowController *guide = app.controllers().permissionWindow();
+        QVERIFY(!app.windows().isLoaded(ids::pasteAccessGuideWindow));
+        Q_EMIT engine.pasteAccessGuideRequested();
+        PasteAccessGuideWindow *guide = app.windows().pasteAccessGuideWindow();
         QVERIFY(guide->isVisible());
-        QCOMPARE(guide->contentViewController(), app.controllers().permissionGuide());
+        QCOMPARE(guide->content(), app.windows().pasteAccessGuide());
         guide->close();
-        engine.showPermissionGuide();
+        Q_EMIT engine.pasteAccessGuideRequested();
         QVERIFY(guide->isVisible());
-        QCOMPARE(app.controllers().permissionWindow(), guide);
+        QCOMPARE(app.windows().pasteAccessGuideWindow(), guide);
         guide->close();
 
         QVERIFY(app.listShown());
-        engine.closeListWindow();
+        Q_EMIT engine.listWindowCloseRequested();
         QVERIFY(!app.listShown());
 
         // Hiding the program hides the list and gives the focus back to the window that had it.
-        app.delegate->ShowShortcutWindow();
+        app.delegate->showQuickList();
         app.platform->fakeWorkspace->lastForeign = 77;
         app.platform->fakeWorkspace->active = app.popover()->winId();
-        engine.hideProgram();
+        Q_EMIT engine.programHideRequested();
         QVERIFY(!app.listShown());
         QCOMPARE(app.platform->fakeWorkspace->activations.last(), Workspace::WindowId(77));
     }
@@ -263,8 +259,8 @@ private Q_SLOTS:
     void theQueueWindowIsCreatedWhenSequentialModeIsFirstSwitchedOn()
     {
         App app;
-        app.settings->setString(keys::userdefaults_sequentialtoggleKey, QStringLiteral("s"));
-        app.settings->setIntegerArray(keys::userdefaults_sequentialtoggleflag, {12, 13});
+        app.settings->setString(keys::toggleSequentialKeyName, QStringLiteral("s"));
+        app.settings->setIntegerArray(keys::toggleSequentialModifiers, {12, 13});
         app.finishedFirstRunBefore();
         app.launch();
         SequentialMode &mode = app.context->capture().sequentialMode();
@@ -275,15 +271,15 @@ private Q_SLOTS:
         app.platform->fakeDispatcher->runAll();
         QCOMPARE(app.history().items().value(0), QStringLiteral("copied while off"));
         QVERIFY(!mode.isOn());
-        QVERIFY(!app.controllers().isLoaded(ids::sequentialWindowController));
+        QVERIFY(!app.windows().isLoaded(ids::sequentialWindow));
 
         // The toggle shortcut switches the mode on: its window appears, with the queue list as its content.
         const FakeHotKeyService::Registration toggle = app.platform->fakeHotKeyService->registrations().begin()->second;
         app.platform->fakeHotKeyService->press(toggle.keyCode, toggle.modifiers);
         QVERIFY(mode.isOn());
-        QVERIFY(app.controllers().sequentialList()->isVisible());
-        QCOMPARE(app.controllers().sequentialList(), app.controllers().sequentialWindow()->list());
-        mode.showSequentialPasteQueue();
+        QVERIFY(app.windows().sequentialList()->isVisible());
+        QCOMPARE(app.windows().sequentialList(), app.windows().sequentialWindow()->list());
+        mode.toggleSequentialQueue();
         QVERIFY(!mode.isOn());
     }
 
@@ -292,13 +288,13 @@ private Q_SLOTS:
         App app;
         app.finishedFirstRunBefore();
         app.launch();
-        app.delegate->menuShow_mainwindow();
+        app.delegate->showMainWindow();
         QVERIFY(app.mainWindowShown());
-        mainWindowController *window = app.controllers().mainWindow();
+        MainWindow *window = app.windows().mainWindow();
         window->close();
         QVERIFY(!app.mainWindowShown());
-        app.delegate->menuShow_mainwindow();
-        QCOMPARE(app.controllers().mainWindow(), window);
+        app.delegate->showMainWindow();
+        QCOMPARE(app.windows().mainWindow(), window);
         QVERIFY(window->isVisible());
         QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
     }
@@ -312,7 +308,7 @@ private Q_SLOTS:
         app.history().insertCaptured(QStringLiteral("copied just before the quit"));
         app.history().scheduleSave();
         QVERIFY(app.history().hasPendingSave());
-        app.delegate->applicationWillTerminate();
+        app.delegate->prepareToQuit();
         QVERIFY(!app.history().hasPendingSave());
         QCOMPARE(app.historyOnDisk(), QStringList{QStringLiteral("copied just before the quit")});
     }

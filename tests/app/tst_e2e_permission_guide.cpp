@@ -1,7 +1,7 @@
 #include "E2e.h"
-#include "app/GrantAccessvc.h"
 #include "app/GuideHelpPage.h"
-#include "app/permissionWindowController.h"
+#include "app/PasteAccessGuide.h"
+#include "app/PasteAccessGuideWindow.h"
 #include "platform/fake/FakeWorkspace.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/x11/X11Workspace.h"
@@ -32,9 +32,9 @@ struct RealGuide {
     QtScheduler clock;
     FakeWorkspace workspace;
     X11Workspace desktop;
-    permissionWindowController window{
-        new GrantAccessvc(clock, workspace, GuideHelpPage::folderIn(e2e::dataHome() + QStringLiteral("/tavrin")))};
-    GrantAccessvc &vc = *window.contentViewController();
+    PasteAccessGuideWindow window{
+        new PasteAccessGuide(clock, workspace, GuideHelpPage::folderIn(e2e::dataHome() + QStringLiteral("/tavrin")))};
+    PasteAccessGuide &vc = *window.content();
 
     RealGuide()
     {
@@ -43,7 +43,7 @@ struct RealGuide {
 
     bool shownAndActive()
     {
-        window.showPermissionGuide();
+        window.showGuide();
         return QTest::qWaitForWindowExposed(&window) &&
                QTest::qWaitFor([&] { return e2e::activeWindow() == window.winId(); });
     }
@@ -81,20 +81,21 @@ private Q_SLOTS:
         RealGuide g;
         QVERIFY(g.shownAndActive());
         QCOMPARE(g.vc.currentPage(), 1);
-        run(centreOf(g.vc.btn2) << QStringLiteral("click") << QStringLiteral("1"));
+        run(centreOf(g.vc.secondPageButton) << QStringLiteral("click") << QStringLiteral("1"));
         QTRY_COMPARE(g.vc.currentPage(), 2);
         QVERIFY(!g.vc.isAdvancePending());
 
         // Pressed, dragged off and released outside: the button does nothing.
-        const QPoint below = g.vc.btnpreferences->mapToGlobal(QPoint(10, 80));
-        run(centreOf(g.vc.btnpreferences)
+        const QPoint below = g.vc.openSettingsButton->mapToGlobal(QPoint(10, 80));
+        run(centreOf(g.vc.openSettingsButton)
             << QStringLiteral("mousedown") << QStringLiteral("1") << QStringLiteral("mousemove")
             << QString::number(below.x()) << QString::number(below.y()) << QStringLiteral("mouseup")
             << QStringLiteral("1"));
-        QTRY_VERIFY(!g.vc.btnpreferences->mouseDown());
+        QTRY_VERIFY(!g.vc.openSettingsButton->mouseDown());
         QTest::qWait(200);
         QVERIFY(g.workspace.openedUrls.isEmpty());
-        QCOMPARE(g.vc.btnpreferences->shownColor(FlatButton::Part::Background), g.vc.btnpreferences->normalColor());
+        QCOMPARE(g.vc.openSettingsButton->shownColor(FlatButton::Part::Background),
+                 g.vc.openSettingsButton->normalColor());
 
         run({QStringLiteral("key"), QStringLiteral("Return")});
         QTRY_COMPARE(g.workspace.openedUrls.size(), 1);

@@ -1,8 +1,8 @@
 #include "TestDirs.h"
-#include "app/GrantAccessvc.h"
 #include "app/GuideHelpPage.h"
 #include "app/GuideImageView.h"
-#include "app/permissionWindowController.h"
+#include "app/PasteAccessGuide.h"
+#include "app/PasteAccessGuideWindow.h"
 #include "platform/fake/FakeScheduler.h"
 #include "platform/fake/FakeWorkspace.h"
 #include "ui/widgets/FlatButton.h"
@@ -48,17 +48,19 @@ struct Guide {
     test::TestDirs dirs;
     FakeScheduler clock;
     FakeWorkspace workspace;
-    permissionWindowController window{new GrantAccessvc(clock, workspace, GuideHelpPage::folderIn(dirs.documents()))};
-    GrantAccessvc &vc = *window.contentViewController();
+    PasteAccessGuideWindow window{new PasteAccessGuide(clock, workspace, GuideHelpPage::folderIn(dirs.documents()))};
+    PasteAccessGuide &vc = *window.content();
 
-    QString shownImage() const { return vc.imgview->imageName(); }
+    QString shownImage() const { return vc.imageView->imageName(); }
     bool pageOneIndicated() const
     {
-        return indicatorColours(vc.btn1) == allFive(white) && indicatorColours(vc.btn2) == allFive(gray);
+        return indicatorColours(vc.firstPageButton) == allFive(white) &&
+               indicatorColours(vc.secondPageButton) == allFive(gray);
     }
     bool pageTwoIndicated() const
     {
-        return indicatorColours(vc.btn1) == allFive(gray) && indicatorColours(vc.btn2) == allFive(white);
+        return indicatorColours(vc.firstPageButton) == allFive(gray) &&
+               indicatorColours(vc.secondPageButton) == allFive(white);
     }
 };
 
@@ -72,11 +74,11 @@ private Q_SLOTS:
     {
         Guide g;
         QCOMPARE(g.clock.pendingCount(), 0);  // the slideshow counts from the first showing
-        g.window.showPermissionGuide();
+        g.window.showGuide();
         QCOMPARE(g.vc.currentPage(), 1);
         QCOMPARE(g.shownImage(), QStringLiteral("Screenshot_diskAccess"));
-        QVERIFY(!g.vc.imgview->isPushing());
-        QVERIFY(pictureDrawn(g.vc.imgview));
+        QVERIFY(!g.vc.imageView->isPushing());
+        QVERIFY(pictureDrawn(g.vc.imageView));
         QVERIFY(g.pageOneIndicated());
         QVERIFY(g.vc.isAdvancePending());
 
@@ -85,8 +87,8 @@ private Q_SLOTS:
         g.clock.advance(1ms);
         QCOMPARE(g.vc.currentPage(), 2);
         QCOMPARE(g.shownImage(), QStringLiteral("Screenshot_diskAccess2"));
-        QVERIFY(g.vc.imgview->isPushing());
-        QCOMPARE(g.vc.imgview->lastPushFrom(), GuideImageView::PushFrom::Right);
+        QVERIFY(g.vc.imageView->isPushing());
+        QCOMPARE(g.vc.imageView->lastPushFrom(), GuideImageView::PushFrom::Right);
         QVERIFY(g.pageTwoIndicated());
 
         g.clock.advance(1min);  // no loop back to page 1
@@ -97,10 +99,10 @@ private Q_SLOTS:
     void clickingTheShownPagesIndicatorOnlyStopsTheSlideshow()
     {
         Guide g;
-        g.window.showPermissionGuide();
-        QTest::mouseClick(g.vc.btn1, Qt::LeftButton);
+        g.window.showGuide();
+        QTest::mouseClick(g.vc.firstPageButton, Qt::LeftButton);
         QCOMPARE(g.vc.currentPage(), 1);
-        QVERIFY(!g.vc.imgview->isPushing());
+        QVERIFY(!g.vc.imageView->isPushing());
         QVERIFY(g.pageOneIndicated());
         QVERIFY(!g.vc.isAdvancePending());
         g.clock.advance(10s);
@@ -111,17 +113,17 @@ private Q_SLOTS:
     void indicatorsSwitchPagesWithAPushFromTheirSide()
     {
         Guide g;
-        g.window.showPermissionGuide();
-        QTest::mouseClick(g.vc.btn2, Qt::LeftButton);
+        g.window.showGuide();
+        QTest::mouseClick(g.vc.secondPageButton, Qt::LeftButton);
         QCOMPARE(g.vc.currentPage(), 2);
-        QCOMPARE(g.vc.imgview->lastPushFrom(), GuideImageView::PushFrom::Right);
+        QCOMPARE(g.vc.imageView->lastPushFrom(), GuideImageView::PushFrom::Right);
         QVERIFY(g.pageTwoIndicated());
         QVERIFY(!g.vc.isAdvancePending());
 
-        QTest::mouseClick(g.vc.btn1, Qt::LeftButton);
+        QTest::mouseClick(g.vc.firstPageButton, Qt::LeftButton);
         QCOMPARE(g.vc.currentPage(), 1);
         QCOMPARE(g.shownImage(), QStringLiteral("Screenshot_diskAccess"));
-        QCOMPARE(g.vc.imgview->lastPushFrom(), GuideImageView::PushFrom::Left);
+        QCOMPARE(g.vc.imageView->lastPushFrom(), GuideImageView::PushFrom::Left);
         QVERIFY(g.pageOneIndicated());
         g.clock.advance(10s);
         QCOMPARE(g.vc.currentPage(), 1);
@@ -130,7 +132,7 @@ private Q_SLOTS:
     void returnOpensTheHelpPageAndTheGuideStays()
     {
         Guide g;
-        g.window.showPermissionGuide();
+        g.window.showGuide();
         QVERIFY(QTest::qWaitForWindowActive(&g.window));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(g.workspace.openedUrls.size(), 1);
@@ -147,36 +149,36 @@ private Q_SLOTS:
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(g.workspace.openedUrls.size(), 2);
-        QTest::mouseClick(g.vc.btnpreferences, Qt::LeftButton);
+        QTest::mouseClick(g.vc.openSettingsButton, Qt::LeftButton);
         QCOMPARE(g.workspace.openedUrls.size(), 3);
-        QVERIFY(g.vc.lblerror->isHidden());
+        QVERIFY(g.vc.errorLabel->isHidden());
     }
 
     void aHelpPageThatCannotBeWrittenIsReportedInTheGuide()
     {
         Guide g;
-        g.window.showPermissionGuide();
+        g.window.showGuide();
         test::writeFile(g.dirs.documents() + QStringLiteral("/help"), "in the way");
-        QTest::mouseClick(g.vc.btnpreferences, Qt::LeftButton);
+        QTest::mouseClick(g.vc.openSettingsButton, Qt::LeftButton);
         QVERIFY(g.workspace.openedUrls.isEmpty());
-        QVERIFY(!g.vc.lblerror->isHidden());
-        QVERIFY(g.vc.lblerror->text().contains(QStringLiteral("/help")));
+        QVERIFY(!g.vc.errorLabel->isHidden());
+        QVERIFY(g.vc.errorLabel->text().contains(QStringLiteral("/help")));
 
         QVERIFY(QFile::remove(g.dirs.documents() + QStringLiteral("/help")));
-        QTest::mouseClick(g.vc.btnpreferences, Qt::LeftButton);
+        QTest::mouseClick(g.vc.openSettingsButton, Qt::LeftButton);
         QCOMPARE(g.workspace.openedUrls.size(), 1);
-        QVERIFY(g.vc.lblerror->isHidden());
+        QVERIFY(g.vc.errorLabel->isHidden());
     }
 
     void pageAndStoppedSlideshowPersistBetweenShowings()
     {
         Guide g;
-        g.window.showPermissionGuide();
-        QTest::mouseClick(g.vc.btn2, Qt::LeftButton);
+        g.window.showGuide();
+        QTest::mouseClick(g.vc.secondPageButton, Qt::LeftButton);
         QTest::mouseClick(g.vc.closeButton, Qt::LeftButton);
         QVERIFY(!g.window.isVisible());
 
-        g.window.showPermissionGuide();
+        g.window.showGuide();
         QVERIFY(g.window.isVisible());
         QCOMPARE(g.vc.currentPage(), 2);
         QVERIFY(g.pageTwoIndicated());
@@ -186,10 +188,10 @@ private Q_SLOTS:
 
         // A showing before the 4 s are up does not restart the count.
         Guide h;
-        h.window.showPermissionGuide();
+        h.window.showGuide();
         h.clock.advance(3s);
         h.window.close();
-        h.window.showPermissionGuide();
+        h.window.showGuide();
         h.clock.advance(1s);
         QCOMPARE(h.vc.currentPage(), 2);
     }
@@ -199,7 +201,7 @@ private Q_SLOTS:
         Guide g;
         QVERIFY(g.window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(!g.window.testAttribute(Qt::WA_QuitOnClose));
-        g.window.showPermissionGuide();
+        g.window.showGuide();
         QVERIFY(QTest::qWaitForWindowActive(&g.window));
         QTest::keyClick(&g.window, Qt::Key_Escape);
         QVERIFY(!g.window.isVisible());
@@ -210,8 +212,8 @@ private Q_SLOTS:
         FakeScheduler clock;
         FakeWorkspace workspace;
         {
-            permissionWindowController window(new GrantAccessvc(clock, workspace, QString()));
-            window.showPermissionGuide();
+            PasteAccessGuideWindow window(new PasteAccessGuide(clock, workspace, QString()));
+            window.showGuide();
             QCOMPARE(clock.pendingCount(), 1);
         }
         QCOMPARE(clock.pendingCount(), 0);

@@ -43,9 +43,9 @@ private Q_SLOTS:
         test::CaptureFixture f;
         PlainQueueWindow window(f.sequential(), f.capture.queue());
         f.sequential().setWindow(&window);
-        f.settings.setInteger(keys::SequentialPasteStayle, 0);
+        f.settings.setInteger(keys::sequentialPasteOrder, 0);
         f.monitor().start();
-        f.sequential().showSequentialPasteQueue();
+        f.sequential().toggleSequentialQueue();
         QVERIFY(f.sequential().isOn());
         QVERIFY(window.list()->testAttribute(Qt::WA_ShowWithoutActivating));
         f.pasteboard.copyText(QStringLiteral("one"));

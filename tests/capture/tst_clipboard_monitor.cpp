@@ -262,18 +262,18 @@ private Q_SLOTS:
         f.tick();
         QCOMPARE(f.history.items().size(), 1);
         QVERIFY(f.sounds.played.isEmpty());
-        QCOMPARE(f.settings.boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(false));
+        QCOMPARE(f.settings.boolValue(keys::soundEnabled), std::optional<bool>(false));
     }
 
     void theSoundFlagTakesAStoredBooleanAndOtherwiseStoresTrue()
     {
         test::CaptureFixture f;
-        QCOMPARE(f.settings.boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(true));
-        f.settings.setString(keys::userdeafultsSoundEnable, QStringLiteral("no"));  // wrong type counts as missing
+        QCOMPARE(f.settings.boolValue(keys::soundEnabled), std::optional<bool>(true));
+        f.settings.setString(keys::soundEnabled, QStringLiteral("no"));  // wrong type counts as missing
         f.capture.sound().load();
         QVERIFY(f.capture.sound().isEnabled());
-        QCOMPARE(f.settings.boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(true));
-        f.settings.setBool(keys::userdeafultsSoundEnable, false);
+        QCOMPARE(f.settings.boolValue(keys::soundEnabled), std::optional<bool>(true));
+        f.settings.setBool(keys::soundEnabled, false);
         f.capture.sound().load();
         QVERIFY(!f.capture.sound().isEnabled());
         f.capture.sound().play(QStringLiteral("Ping"));

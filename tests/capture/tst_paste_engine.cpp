@@ -18,21 +18,25 @@ constexpr std::uint64_t kShift = 0x20000;
 
 const QList<Event> &kCommandV = test::kPasteKeystroke;
 
-// The engine with its hooks recording into one log.
+// The engine with its requests recorded into one log, and the folder question answered with alertAnswer.
 struct Pasting : test::CaptureFixture {
     QStringList log;
-    QList<AlertRequest> alerts;
+    QStringList folderQuestions;
     int alertAnswer = 1;
+    QObject receiver;
 
     Pasting()
     {
-        engine().hooks.closeListWindow = [this] { log << "close list"; };
-        engine().hooks.hideProgram = [this] { log << "hide"; };
-        engine().hooks.showPermissionGuide = [this] { log << "guide"; };
-        engine().hooks.runAlert = [this](const AlertRequest &alert) {
-            alerts.append(alert);
-            return alertAnswer;
-        };
+        PasteEngine *pasting = &engine();
+        QObject::connect(pasting, &PasteEngine::listWindowCloseRequested, &receiver, [this] { log << "close list"; });
+        QObject::connect(pasting, &PasteEngine::programHideRequested, &receiver, [this] { log << "hide"; });
+        QObject::connect(pasting, &PasteEngine::pasteAccessGuideRequested, &receiver, [this] { log << "guide"; });
+        QObject::connect(pasting, &PasteEngine::folderPasteConfirmationNeeded, &receiver,
+                         [this, pasting](const QString &folder) {
+                             folderQuestions.append(folder);
+                             if (alertAnswer == 0)
+                                 pasting->pasteConfirmedFolder();
+                         });
     }
     QList<Write::Kind> writeKinds() const
     {
@@ -63,7 +67,7 @@ private Q_SLOTS:
         QCOMPARE(f.keys.events, kCommandV);
         // The first request ever stores the flag and skips the trust check.
         QCOMPARE(f.accessibility.checks, 0);
-        QCOMPARE(f.settings.boolValue(keys::firstPastefromapp), std::optional<bool>(true));
+        QCOMPARE(f.settings.boolValue(keys::pastedBefore), std::optional<bool>(true));
         QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
     }
 
@@ -81,19 +85,8 @@ private Q_SLOTS:
         QCOMPARE(f.log, QStringList({"guide"}));
         QCOMPARE(f.keys.events, kCommandV + kCommandV + kCommandV);
         QVERIFY(f.sounds.played.isEmpty());  // only the sequential paste plays "Frog"
-        f.engine().startpaste();
+        f.engine().startSequentialPaste();
         QCOMPARE(f.sounds.played, QStringList({QStringLiteral("Frog")}));
-    }
-
-    void onOlderSystemsNoTrustCheckIsMade()
-    {
-        Pasting f;
-        f.platform.fakeSystemInfo->version = OsVersion{10, 12, 6};
-        f.engine().start();
-        f.engine().start();
-        QCOMPARE(f.accessibility.checks, 0);
-        QVERIFY(!f.settings.contains(keys::firstPastefromapp));
-        QCOMPARE(f.keys.events.size(), 8);
     }
 
     void filesAreWrittenAsFilesAndPastedWithoutQuestion()
@@ -104,7 +97,7 @@ private Q_SLOTS:
         test::writeFile(file, "x");
         f.engine().pasteItem(file);
         QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::FileUrl}));
-        QVERIFY(f.alerts.isEmpty());
+        QVERIFY(f.folderQuestions.isEmpty());
         f.clock.advance(200ms);
         QCOMPARE(f.keys.events, kCommandV);
         // A file deleted since it was copied goes back as its path text; a relative name is always text.
@@ -119,14 +112,7 @@ private Q_SLOTS:
         Pasting f;
         const QString folder = f.dirs.root();
         f.engine().pasteItem(folder);
-        QCOMPARE(f.alerts.size(), 1);
-        const AlertRequest &alert = f.alerts.constFirst();
-        QCOMPARE(alert.style, 1);
-        QCOMPARE(alert.messageText, QStringLiteral("Paste this Folder?"));
-        QCOMPARE(alert.informativeText,
-                 QStringLiteral(
-                     "Are you sure you want to Paste this Folder with all its contents in the current destination?"));
-        QCOMPARE(alert.buttons, QStringList({QStringLiteral("Yes"), QStringLiteral("No")}));
+        QCOMPARE(f.folderQuestions, QStringList({folder}));
         // "No": the folder stays on the clipboard and nothing else happens.
         f.clock.advance(1s);
         QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::FileUrl}));

@@ -16,7 +16,7 @@ namespace {
 struct Sequential : test::CaptureFixture {
     explicit Sequential(int order)
     {
-        settings.setInteger(keys::SequentialPasteStayle, order);
+        settings.setInteger(keys::sequentialPasteOrder, order);
         monitor().start();
     }
     void copy(const QString &text)
@@ -69,7 +69,7 @@ private Q_SLOTS:
     void anyOtherOrderPastesNewestFirst()
     {
         Sequential f(1);
-        f.sequential().showSequentialPasteQueue();
+        f.sequential().toggleSequentialQueue();
         QCOMPARE(f.window.activations, QList<bool>({false}));
         f.copy(QStringLiteral("X"));
         f.copy(QStringLiteral("Y"));
@@ -98,14 +98,13 @@ private Q_SLOTS:
     void aQueuedFolderIsPastedWithoutTheQuestion()
     {
         Sequential f(0);
-        int alerts = 0;
-        f.engine().hooks.runAlert = [&](const AlertRequest &) { return ++alerts, 1; };
+        QSignalSpy alerts(&f.engine(), &PasteEngine::folderPasteConfirmationNeeded);
         f.sequential().toggleSequentialMode();
         f.pasteboard.copyFiles({QUrl::fromLocalFile(f.dirs.root()).toString()});
         f.tick();
         QCOMPARE(f.pressPaste(), f.dirs.root());
         QCOMPARE(f.pasteboard.writes().constLast().kind, FakePasteboard::Write::FileUrl);
-        QCOMPARE(alerts, 0);
+        QCOMPARE(alerts.size(), 0);
         QCOMPARE(f.keys.events.size(), 4);
     }
 
@@ -113,13 +112,13 @@ private Q_SLOTS:
     {
         Sequential f(0);
         QSignalSpy cleared(&f.sequential(), &SequentialMode::queueCleared);
-        f.sequential().ClearSequentialPasteQueue();
+        f.sequential().clearSequentialQueue();
         QCOMPARE(cleared.size(), 0);
         f.sequential().toggleSequentialMode();
         f.copy(QStringLiteral("a"));
         f.copy(QStringLiteral("b"));
         f.sounds.played.clear();
-        f.sequential().ClearSequentialPasteQueue();
+        f.sequential().clearSequentialQueue();
         QVERIFY(f.capture.queue().isEmpty());
         QCOMPARE(cleared.size(), 1);
         QCOMPARE(f.sounds.played, QStringList({"Pop"}));
@@ -150,7 +149,7 @@ private Q_SLOTS:
         const int saved = ::dup(STDOUT_FILENO);
         ::dup2(out.handle(), STDOUT_FILENO);
         f.sequential().toggleSequentialMode();
-        f.sequential().showSequentialPasteQueue();  // the menu command writes nothing
+        f.sequential().toggleSequentialQueue();  // the menu command writes nothing
         f.sequential().sequentialPasteNext();  // an empty queue: only the line
         std::fflush(stdout);
         ::dup2(saved, STDOUT_FILENO);
@@ -169,7 +168,7 @@ private Q_SLOTS:
         Sequential f(0);
         f.sequential().toggleSequentialMode();
         f.copy(QStringLiteral("kept"));
-        f.settings.remove(keys::SequentialPasteStayle);
+        f.settings.remove(keys::sequentialPasteOrder);
         QCOMPARE(f.pressPaste(), QStringLiteral("<nothing>"));
         QVERIFY(f.keys.events.isEmpty());
         QCOMPARE(f.capture.queue().items(), QStringList({"kept"}));

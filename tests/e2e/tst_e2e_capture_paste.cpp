@@ -39,7 +39,8 @@ struct Live {
     Live()
     {
         capture.recordChangeCount();
-        capture.pasteEngine().hooks.hideProgram = [this] { hider.hideProgram(); };
+        QObject::connect(&capture.pasteEngine(), &PasteEngine::programHideRequested, &capture.pasteEngine(),
+                         [this] { hider.hideProgram(); });
     }
     PasteEngine &engine() { return capture.pasteEngine(); }
 };

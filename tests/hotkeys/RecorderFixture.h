@@ -15,13 +15,18 @@
 
 namespace tavrin::test {
 
+// Short names for the three shortcuts.
+constexpr Shortcut quick = Shortcut::quickAccess;
+constexpr Shortcut toggle = Shortcut::toggleSequentialMode;
+constexpr Shortcut paste = Shortcut::sequentialPaste;
+
 // The Preferences rows and main window as a test sees them; alerts wait until the test answers them, or are
 // answered at once when answerAlertsAtOnce is set.
 class FakeRecorderView final : public ShortcutRecorderView {
 public:
-    void setShortcutLabel(int n, const QString &text) override { labels[n] = text; }
-    void setClearButtonHidden(int n, bool hidden) override { clearHidden[n] = hidden; }
-    void setRecorderBorder(int n, RecorderBorder border) override { borders[n] = border; }
+    void setShortcutLabel(Shortcut n, const QString &text) override { labels[n] = text; }
+    void setClearButtonHidden(Shortcut n, bool hidden) override { clearHidden[n] = hidden; }
+    void setRecorderBorder(Shortcut n, RecorderBorder border) override { borders[n] = border; }
     void setDimmingLayerHidden(bool hidden) override { dimmingHidden = hidden; }
     void showSheetAlert(const QString &message, std::function<void()> whenAnswered) override
     {
@@ -36,9 +41,9 @@ public:
     /// Clicks "OK" on the alert shown.
     void answer() { std::exchange(pendingAnswer, nullptr)(); }
 
-    QMap<int, QString> labels;
-    QMap<int, bool> clearHidden;
-    QMap<int, RecorderBorder> borders;
+    QMap<Shortcut, QString> labels;
+    QMap<Shortcut, bool> clearHidden;
+    QMap<Shortcut, RecorderBorder> borders;
     bool dimmingHidden = true;
     QStringList alerts;
     std::function<void()> pendingAnswer;
@@ -49,12 +54,12 @@ public:
 // The three shortcut slots, with a key-down counter per slot.
 class FakeHolder final : public ShortcutHotKeyHolder {
 public:
-    std::shared_ptr<HotKey> shortcutHotKey(int n) const override { return slots[std::size_t(n - 1)]; }
-    void setShortcutHotKey(int n, std::shared_ptr<HotKey> hotKey) override
+    std::shared_ptr<HotKey> shortcutHotKey(Shortcut n) const override { return slots[shortcutIndex(n)]; }
+    void setShortcutHotKey(Shortcut n, std::shared_ptr<HotKey> hotKey) override
     {
         if (hotKey)
-            hotKey->setKeyDownHandler([this, n] { ++keyDowns[std::size_t(n - 1)]; });
-        slots[std::size_t(n - 1)] = std::move(hotKey);
+            hotKey->setKeyDownHandler([this, n] { ++keyDowns[shortcutIndex(n)]; });
+        slots[shortcutIndex(n)] = std::move(hotKey);
     }
     std::array<std::shared_ptr<HotKey>, 3> slots;
     std::array<int, 3> keyDowns{};

@@ -1,7 +1,7 @@
 #include "FakeAppContext.h"
 #include "RecorderFixture.h"
 #include "app/AppContext.h"
-#include "app/AppDelegate.h"
+#include "app/AppShell.h"
 #include "app/QtKeyEvents.h"
 #include "platform/fake/FakePlatform.h"
 #include "store/SettingsKeys.h"
@@ -16,11 +16,14 @@
 #include <unistd.h>
 
 using namespace tavrin;
+using tavrin::test::paste;
+using tavrin::test::quick;
+using tavrin::test::toggle;
 
 namespace {
 
 struct App : test::FakeAppContext {
-    std::unique_ptr<AppDelegate> delegate;
+    std::unique_ptr<AppShell> delegate;
     int windowsShown = 0;
     int toggles = 0;
     int pastes = 0;
@@ -33,10 +36,14 @@ struct App : test::FakeAppContext {
     }
     void launch()
     {
-        delegate = std::make_unique<AppDelegate>(*context);
-        delegate->hooks.showShortcutWindow = [this] { ++windowsShown; };
-        delegate->hooks.toggleSequentialMode = [this] { ++toggles; };
-        delegate->hooks.sequentialPasteNext = [this] { ++pastes; };
+        delegate = std::make_unique<AppShell>(*context);
+        QObject::connect(delegate.get(), &AppShell::shortcutPressed, delegate.get(), [this](Shortcut pressed) {
+            switch (pressed) {
+            case Shortcut::quickAccess: ++windowsShown; break;
+            case Shortcut::toggleSequentialMode: ++toggles; break;
+            case Shortcut::sequentialPaste: ++pastes; break;
+            }
+        });
         delegate->registerStoredShortcuts();
     }
     FakeHotKeyService &service() { return *platform->fakeHotKeyService; }
@@ -83,20 +90,20 @@ private Q_SLOTS:
     void launchRegistersEveryRecordedShortcut()
     {
         App app;
-        app.settings->setString(keys::userdefaults_shortcutKey, QStringLiteral("V"));
-        app.settings->setIntegerArray(keys::userdefaults_shortcutflag, {14, 11});
-        app.settings->setString(keys::userdefaults_sequentialtoggleKey, QStringLiteral("t"));
-        app.settings->setIntegerArray(keys::userdefaults_sequentialtoggleflag, {});  // not recorded
-        app.settings->setString(keys::userdefaults_sequentialPasteKey, QStringLiteral("f5"));
-        app.settings->setIntegerArray(keys::userdefaults_sequentialPasteflag, {12});
+        app.settings->setString(keys::quickAccessKeyName, QStringLiteral("V"));
+        app.settings->setIntegerArray(keys::quickAccessModifiers, {14, 11});
+        app.settings->setString(keys::toggleSequentialKeyName, QStringLiteral("t"));
+        app.settings->setIntegerArray(keys::toggleSequentialModifiers, {});  // not recorded
+        app.settings->setString(keys::sequentialPasteKeyName, QStringLiteral("f5"));
+        app.settings->setIntegerArray(keys::sequentialPasteModifiers, {12});
         app.launch();
 
         QCOMPARE(app.service().registrations().size(), std::size_t(2));
         QVERIFY(app.service().isRegistered(9, 0x300));
         QVERIFY(app.service().isRegistered(96, 0x1000));
-        QVERIFY(app.delegate->hotKey());
-        QVERIFY(!app.delegate->sequentialcopyKey());
-        QVERIFY(app.delegate->sequentialPasteKey());
+        QVERIFY(app.delegate->shortcutHotKey(quick));
+        QVERIFY(!app.delegate->shortcutHotKey(toggle));
+        QVERIFY(app.delegate->shortcutHotKey(paste));
 
         StdoutCapture out;
         QCOMPARE(app.service().press(9, 0x300), std::optional<OSStatus>(noErr));
@@ -108,40 +115,40 @@ private Q_SLOTS:
         QCOMPARE(app.toggles, 0);
     }
 
-    void theRegisterActionsRunTheSharedRoutine()
+    void registeringReplacesAndUnregisteringDropsTheHotKey()
     {
         App app;
         app.launch();
         AppShortcuts &shortcuts = app.delegate->shortcuts();
         shortcuts.shortcutKeyName = QStringLiteral("t");
         shortcuts.shortcutModifiers = ModifierFlags(ModifierFlags::control | ModifierFlags::option);
-        app.delegate->register_ToggleSequentialMode(nullptr);
+        shortcuts.registerShortcut(toggle);
         QVERIFY(app.service().isRegistered(17, 0x1800));
         // Registering the same combination again replaces the hot key instead of being refused by it.
-        app.delegate->register_ToggleSequentialMode(nullptr);
+        shortcuts.registerShortcut(toggle);
         QCOMPARE(app.service().registrations().size(), std::size_t(1));
         app.service().press(17, 0x1800);
         QCOMPARE(app.toggles, 1);
 
-        app.delegate->unregister_ToggleSequentialMode(nullptr);
+        shortcuts.unregisterShortcut(toggle);
         QVERIFY(app.service().registrations().empty());
-        QVERIFY(!app.delegate->sequentialcopyKey());
+        QVERIFY(!app.delegate->shortcutHotKey(toggle));
 
-        app.delegate->register_quickAccess(nullptr);
-        app.delegate->register_SequentialPasteKey(nullptr);  // same combination: refused, nothing recording
-        QVERIFY(app.delegate->hotKey());
-        app.delegate->unregister_quickAccess(nullptr);
-        app.delegate->unregister_SequentialPasteKey(nullptr);
+        shortcuts.registerShortcut(quick);
+        shortcuts.registerShortcut(paste);  // same combination: refused, nothing recording
+        QVERIFY(app.delegate->shortcutHotKey(quick));
+        shortcuts.unregisterShortcut(quick);
+        shortcuts.unregisterShortcut(paste);
         QVERIFY(app.context->hotKeysController().hotKeys().empty());
     }
 
     void aHotKeyOutlivingTheDelegateRunsNothing()
     {
         App app;
-        app.settings->setString(keys::userdefaults_shortcutKey, QStringLiteral("v"));
-        app.settings->setIntegerArray(keys::userdefaults_shortcutflag, {11});
+        app.settings->setString(keys::quickAccessKeyName, QStringLiteral("v"));
+        app.settings->setIntegerArray(keys::quickAccessModifiers, {11});
         app.launch();
-        const std::shared_ptr<HotKey> kept = app.delegate->hotKey();
+        const std::shared_ptr<HotKey> kept = app.delegate->shortcutHotKey(quick);
         app.delegate.reset();
         StdoutCapture out;
         app.service().press(9, 0x100);
@@ -155,28 +162,27 @@ private Q_SLOTS:
         app.launch();
         QAction appName;
         QAction window;
-        app.delegate->menuItem_appname = &appName;
-        app.delegate->menuItem_window = &window;
+        app.delegate->actionsLockedWhileRecording = {&appName, &window};
         test::FakeRecorderView view;
         ShortcutRecorder &recorder = app.delegate->shortcutRecorder();
         recorder.setView(&view);
 
         app.service().takeByOtherApplication(9, 0x300);
-        recorder.startRecording(1);
+        recorder.startRecording(quick);
         QVERIFY(!appName.isEnabled());
         QVERIFY(!window.isEnabled());
         recorder.flagsChanged(ModifierFlags(ModifierFlags::command | ModifierFlags::shift));
-        QCOMPARE(view.labels[1], QStringLiteral("Ctrl+Shift+"));
+        QCOMPARE(view.labels[quick], QStringLiteral("Ctrl+Shift+"));
         recorder.keyDown(test::keyEvent(QStringLiteral("V"), 9, ModifierFlags::command | ModifierFlags::shift));
-        QCOMPARE(view.labels[1], QStringLiteral("Ctrl+Shift+V"));  // shown until the refusal is answered
+        QCOMPARE(view.labels[quick], QStringLiteral("Ctrl+Shift+V"));  // shown until the refusal is answered
         QCOMPARE(view.alerts.size(), 1);
         QVERIFY(appName.isEnabled());
         view.answer();
-        QVERIFY(recorder.recordingQuickAccess());
+        QVERIFY(recorder.isRecording(quick));
         QVERIFY(!appName.isEnabled());
 
         recorder.keyDown(test::keyEvent(QStringLiteral("F5"), 96, ModifierFlags::control));
-        QCOMPARE(view.labels[1], QStringLiteral("Meta+F5"));
+        QCOMPARE(view.labels[quick], QStringLiteral("Meta+F5"));
         QVERIFY(window.isEnabled());
         app.service().press(96, 0x1000);
         QCOMPARE(app.windowsShown, 1);

@@ -29,7 +29,7 @@ struct Fixture {
     }
     QStringList stored() const
     {
-        return settings.stringArray(keys::pasteboardArr).value_or(QStringList{QStringLiteral("<none>")});
+        return settings.stringArray(keys::groupNames).value_or(QStringList{QStringLiteral("<none>")});
     }
 };
 
@@ -47,10 +47,10 @@ private Q_SLOTS:
         QCOMPARE(f.stored(), QStringList{QStringLiteral("My Clipboard")});
 
         // A stored empty list stays empty; a value of another type falls back to the default.
-        f.settings.setStringArray(keys::pasteboardArr, {});
+        f.settings.setStringArray(keys::groupNames, {});
         f.groups.loadGroupNames();
         QVERIFY(f.groups.groupNames().isEmpty());
-        f.settings.setIntegerArray(keys::pasteboardArr, {1});
+        f.settings.setIntegerArray(keys::groupNames, {1});
         f.groups.loadGroupNames();
         QCOMPARE(f.groups.groupNames(), QStringList{QStringLiteral("My Clipboard")});
     }
@@ -66,8 +66,8 @@ private Q_SLOTS:
         // Adding saves nothing: the name edit that follows does.
         QCOMPARE(f.stored(), QStringList{QStringLiteral("My Clipboard")});
 
-        f.settings.setStringArray(keys::pasteboardArr, {QStringLiteral("My Clipboard"), QStringLiteral("My Clipboard2"),
-                                                        QStringLiteral("My Clipboard1")});
+        f.settings.setStringArray(keys::groupNames, {QStringLiteral("My Clipboard"), QStringLiteral("My Clipboard2"),
+                                                     QStringLiteral("My Clipboard1")});
         f.groups.loadGroupNames();
         f.groups.addGroup();
         QCOMPARE(f.groups.groupNames().last(), QStringLiteral("My Clipboard3"));
@@ -108,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(readStringListAtPath(f.file(QStringLiteral("Fresh"))), QStringList());
 
         // An empty name left empty removes the entry.
-        f.settings.setStringArray(keys::pasteboardArr, {QString(), QStringLiteral("Project")});
+        f.settings.setStringArray(keys::groupNames, {QString(), QStringLiteral("Project")});
         f.groups.loadGroupNames();
         QCOMPARE(f.groups.renameGroup(0, QString()), Outcome::dropped);
         QCOMPARE(f.stored(), QStringList{QStringLiteral("Project")});
@@ -180,7 +180,7 @@ private Q_SLOTS:
         QVERIFY(writeStringListAtPath(g.file(QStringLiteral("Notes")), {}));
         g.groups.loadGroupNames();
         QCOMPARE(g.groups.groupNames(), QStringList{QStringLiteral("Notes")});
-        g.settings.setStringArray(keys::pasteboardArr, {});
+        g.settings.setStringArray(keys::groupNames, {});
         g.groups.loadGroupNames();
         QVERIFY(g.groups.groupNames().isEmpty());
     }
@@ -189,7 +189,7 @@ private Q_SLOTS:
     {
         const QByteArray damaged("<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>half a li");
         Fixture f;
-        f.settings.setStringArray(keys::pasteboardArr, {QStringLiteral("Broken"), QStringLiteral("Gone")});
+        f.settings.setStringArray(keys::groupNames, {QStringLiteral("Broken"), QStringLiteral("Gone")});
         f.groups.loadGroupNames();
         test::writeFile(f.file(QStringLiteral("Broken")), damaged);
         test::writeFile(f.file(QStringLiteral("Gone")), damaged);

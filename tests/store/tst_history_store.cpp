@@ -70,7 +70,7 @@ private Q_SLOTS:
     {
         Fixture f;
         f.history.loadHistory();
-        QCOMPARE(f.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(0));
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(0));
         f.fill(letters(QStringLiteral("abcde")));
         f.history.togglePin(2);  // c
         f.history.togglePin(3);  // d
@@ -96,14 +96,14 @@ private Q_SLOTS:
         f.history.togglePin(5);  // e
         QCOMPARE(f.history.items(), letters(QStringLiteral("dfeabcg")));
         QCOMPARE(f.history.pinCount(), 3);
-        QCOMPARE(f.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(3));
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(3));
         QCOMPARE(f.onDisk(), f.history.items());
 
         // Unpin at 0 with three pins: to index 2, two pins.
         f.history.togglePin(0);
         QCOMPARE(f.history.items(), letters(QStringLiteral("fedabcg")));
         QCOMPARE(f.history.pinCount(), 2);
-        QCOMPARE(f.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(2));
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(2));
         QCOMPARE(f.onDisk(), f.history.items());
     }
 
@@ -119,7 +119,7 @@ private Q_SLOTS:
         f.history.removeItem(0);  // a pinned entry: the count drops and is stored before the file is written
         QCOMPARE(f.history.pinCount(), 1);
         QVERIFY(f.settings.flush());
-        QCOMPARE(SettingsStore(f.dirs.settingsPath()).integer(keys::TotalPinCount), std::optional<std::int64_t>(1));
+        QCOMPARE(SettingsStore(f.dirs.settingsPath()).integer(keys::pinCount), std::optional<std::int64_t>(1));
         QCOMPARE(f.onDisk(), letters(QStringLiteral("dab")));
 
         f.history.removeItem(2);  // unpinned
@@ -129,7 +129,7 @@ private Q_SLOTS:
         f.history.clearAll();
         QVERIFY(f.history.items().isEmpty());
         QCOMPARE(f.history.pinCount(), 0);
-        QCOMPARE(f.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(0));
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(0));
         QVERIFY(QFileInfo::exists(f.historyPath()));
         QCOMPARE(f.onDisk(), QStringList());
     }
@@ -150,7 +150,7 @@ private Q_SLOTS:
         f.clock.advance(1ms);
         QVERIFY(!f.history.hasPendingSave());
         QCOMPARE(f.onDisk(), (QStringList{QStringLiteral("two"), QStringLiteral("one")}));
-        QCOMPARE(f.settings.string(keys::userdefaultsCopiedPath), std::optional<QString>(f.historyPath()));
+        QCOMPARE(f.settings.string(keys::historyPath), std::optional<QString>(f.historyPath()));
     }
 
     void aCleanQuitWritesThePendingSave()
@@ -170,7 +170,7 @@ private Q_SLOTS:
     {
         Fixture f;
         const QString elsewhere = f.dirs.root() + QStringLiteral("/moved/history.plist");
-        f.settings.setString(keys::userdefaultsCopiedPath, elsewhere);
+        f.settings.setString(keys::historyPath, elsewhere);
         f.history.insertCaptured(QStringLiteral("kept"));
         f.history.saveHistory();
         f.history.waitForWrites();
@@ -181,31 +181,31 @@ private Q_SLOTS:
     void aPinCountBeyondTheEntriesIsClampedAndStored()
     {
         Fixture f;
-        f.settings.setInteger(keys::TotalPinCount, 5);
-        f.settings.setString(keys::userdefaultsCopiedPath, f.historyPath());
+        f.settings.setInteger(keys::pinCount, 5);
+        f.settings.setString(keys::historyPath, f.historyPath());
         QVERIFY(writeStringListAtPath(f.historyPath(), letters(QStringLiteral("ab"))));
         f.history.loadHistory();
         QCOMPARE(f.history.pinCount(), 2);
-        QCOMPARE(f.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(2));
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(2));
 
         // A deleted file with pins stored: empty history, no pins.
         QFile::remove(f.historyPath());
         Fixture g;
-        g.settings.setInteger(keys::TotalPinCount, 3);
-        g.settings.setString(keys::userdefaultsCopiedPath, g.historyPath());
+        g.settings.setInteger(keys::pinCount, 3);
+        g.settings.setString(keys::historyPath, g.historyPath());
         g.history.loadHistory();
         QVERIFY(g.history.items().isEmpty());
         QCOMPARE(g.history.pinCount(), 0);
 
         Fixture h;
-        h.settings.setInteger(keys::TotalPinCount, -4);
+        h.settings.setInteger(keys::pinCount, -4);
         h.history.loadHistory();
         QCOMPARE(h.history.pinCount(), 0);
 
         Fixture wrongType;
-        wrongType.settings.setString(keys::TotalPinCount, QStringLiteral("3"));
+        wrongType.settings.setString(keys::pinCount, QStringLiteral("3"));
         wrongType.history.loadHistory();
-        QCOMPARE(wrongType.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(0));
+        QCOMPARE(wrongType.settings.integer(keys::pinCount), std::optional<std::int64_t>(0));
     }
 
     void aDamagedHistoryIsKeptAsideBeforeTheNextWrite()
@@ -213,7 +213,7 @@ private Q_SLOTS:
         Fixture f;
         const QByteArray damaged("<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>precious");
         test::writeFile(f.historyPath(), damaged);
-        f.settings.setString(keys::userdefaultsCopiedPath, f.historyPath());
+        f.settings.setString(keys::historyPath, f.historyPath());
         f.history.loadHistory();
         QVERIFY(f.history.items().isEmpty());
         f.history.insertCaptured(QStringLiteral("new"));
@@ -242,7 +242,7 @@ private Q_SLOTS:
             Run run(dirs);
             run.history.loadHistory();
             QCOMPARE(run.history.items(), letters(QStringLiteral("abc")));
-            QCOMPARE(run.settings.string(keys::userdefaultsCopiedPath),
+            QCOMPARE(run.settings.string(keys::historyPath),
                      std::optional<QString>(dirs.documents() + QStringLiteral("/myfile.plist")));
             run.history.insertCaptured(QStringLiteral("n"));
             QVERIFY(run.history.flushPendingSave());
@@ -258,14 +258,14 @@ private Q_SLOTS:
              {QString(), QStringLiteral("myfile.plist"), QStringLiteral("../elsewhere.plist")}) {
             Fixture f;
             QVERIFY(writeStringListAtPath(f.historyPath(), {QStringLiteral("old")}));
-            f.settings.setString(keys::userdefaultsCopiedPath, stored);
+            f.settings.setString(keys::historyPath, stored);
             f.history.loadHistory();
             QCOMPARE(f.history.items(), QStringList{QStringLiteral("old")});
             f.history.insertCaptured(QStringLiteral("new"));
             QVERIFY(f.history.flushPendingSave());
             QCOMPARE(readStringListAtPath(f.historyPath()),
                      (QStringList{QStringLiteral("new"), QStringLiteral("old")}));
-            QCOMPARE(f.settings.string(keys::userdefaultsCopiedPath), std::optional<QString>(f.historyPath()));
+            QCOMPARE(f.settings.string(keys::historyPath), std::optional<QString>(f.historyPath()));
         }
     }
 
@@ -278,15 +278,15 @@ private Q_SLOTS:
         test::writeFile(path, whole.left(whole.size() / 2));
         {
             Run run(dirs);
-            run.settings.setInteger(keys::TotalPinCount, 3);
-            run.settings.setString(keys::userdefaultsCopiedPath, path);
+            run.settings.setInteger(keys::pinCount, 3);
+            run.settings.setString(keys::historyPath, path);
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*myfile.plist.*")));
             run.history.loadHistory();
             QVERIFY(run.history.items().isEmpty());
             QCOMPARE(run.history.pinCount(), 0);  // in memory: nothing to pin
             run.history.insertCaptured(QStringLiteral("x"));
             QVERIFY(run.history.flushPendingSave());
-            QCOMPARE(run.settings.integer(keys::TotalPinCount), std::optional<std::int64_t>(3));
+            QCOMPARE(run.settings.integer(keys::pinCount), std::optional<std::int64_t>(3));
         }
         // The user puts the whole file back: its pins come back with it.
         test::writeFile(path, whole);
@@ -327,7 +327,7 @@ private Q_SLOTS:
         Fixture f;
         // A folder where the file should be: no write can succeed, whoever runs the test.
         QVERIFY(QDir().mkpath(f.historyPath()));
-        f.settings.setString(keys::userdefaultsCopiedPath, f.historyPath());
+        f.settings.setString(keys::historyPath, f.historyPath());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*a folder.*")));
         f.history.loadHistory();
         QSignalSpy failed(&f.history, &HistoryStore::saveFailed);
@@ -377,7 +377,7 @@ private Q_SLOTS:
         QString error = QStringLiteral("untouched");
         QVERIFY(f.history.flushPendingSave(&error));  // nothing to save
         QVERIFY(QDir().mkpath(f.historyPath()));
-        f.settings.setString(keys::userdefaultsCopiedPath, f.historyPath());
+        f.settings.setString(keys::historyPath, f.historyPath());
         f.history.insertCaptured(QStringLiteral("last words"));
         f.history.scheduleSave();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*")));

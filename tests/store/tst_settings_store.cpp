@@ -62,22 +62,22 @@ private Q_SLOTS:
         test::TestDirs dirs;
         {
             SettingsStore s(dirs.settingsPath());
-            s.setInteger(keys::TotalPinCount, 3);
-            s.setBool(keys::userdeafultsSoundEnable, false);
-            s.setString(keys::userdefaults_shortcutKey, QStringLiteral("V <&> \x1b"));
-            s.setIntegerArray(keys::userdefaults_shortcutflag, {14, 11});
-            s.setStringArray(keys::pasteboardArr, {QStringLiteral("My Clipboard"), QString()});
+            s.setInteger(keys::pinCount, 3);
+            s.setBool(keys::soundEnabled, false);
+            s.setString(keys::quickAccessKeyName, QStringLiteral("V <&> \x1b"));
+            s.setIntegerArray(keys::quickAccessModifiers, {14, 11});
+            s.setStringArray(keys::groupNames, {QStringLiteral("My Clipboard"), QString()});
             s.setInteger(QStringLiteral("negative"), std::numeric_limits<std::int64_t>::min());
             s.setBool(QStringLiteral("gone"), true);
             s.remove(QStringLiteral("gone"));
         }  // what is still waiting is written as the store goes
         SettingsStore again(dirs.settingsPath());
-        QCOMPARE(again.integer(keys::TotalPinCount), std::optional<std::int64_t>(3));
-        QCOMPARE(again.boolValue(keys::userdeafultsSoundEnable), std::optional<bool>(false));
-        QCOMPARE(again.string(keys::userdefaults_shortcutKey), std::optional<QString>(QStringLiteral("V <&> \x1b")));
-        QCOMPARE(again.integerArray(keys::userdefaults_shortcutflag),
+        QCOMPARE(again.integer(keys::pinCount), std::optional<std::int64_t>(3));
+        QCOMPARE(again.boolValue(keys::soundEnabled), std::optional<bool>(false));
+        QCOMPARE(again.string(keys::quickAccessKeyName), std::optional<QString>(QStringLiteral("V <&> \x1b")));
+        QCOMPARE(again.integerArray(keys::quickAccessModifiers),
                  (std::optional<QList<std::int64_t>>(QList<std::int64_t>{14, 11})));
-        QCOMPARE(again.stringArray(keys::pasteboardArr),
+        QCOMPARE(again.stringArray(keys::groupNames),
                  std::optional<QStringList>(QStringList{QStringLiteral("My Clipboard"), QString()}));
         QCOMPARE(again.integer(QStringLiteral("negative")),
                  std::optional<std::int64_t>(std::numeric_limits<std::int64_t>::min()));
@@ -92,12 +92,12 @@ private Q_SLOTS:
         test::writeFile(dirs.settingsPath(), junk);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read the settings in .*")));
         SettingsStore s(dirs.settingsPath());
-        QVERIFY(!s.contains(keys::TotalPinCount));
+        QVERIFY(!s.contains(keys::pinCount));
         QVERIFY(!s.movedAsidePath().isEmpty());
         QCOMPARE(test::readFile(s.movedAsidePath()), junk);
-        s.setInteger(keys::TotalPinCount, 1);
+        s.setInteger(keys::pinCount, 1);
         QVERIFY(s.flush());
-        QCOMPARE(SettingsStore(dirs.settingsPath()).integer(keys::TotalPinCount), std::optional<std::int64_t>(1));
+        QCOMPARE(SettingsStore(dirs.settingsPath()).integer(keys::pinCount), std::optional<std::int64_t>(1));
 
         // A file whose root is not a dictionary is damaged too.
         test::writeFile(dirs.settingsPath(), "<?xml version=\"1.0\"?><plist version=\"1.0\"><array/></plist>");
@@ -119,22 +119,22 @@ private Q_SLOTS:
         QSignalSpy failed(&s, &SettingsStore::saveFailed);
         QSignalSpy recovered(&s, &SettingsStore::saveRecovered);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the settings to .*")));
-        s.setInteger(keys::SequentialPasteStayle, 1);
+        s.setInteger(keys::sequentialPasteOrder, 1);
         QString error;
         QVERIFY(!s.flush(&error));
         QVERIFY(!s.lastWriteSucceeded());
         QVERIFY2(error.startsWith(dirs.settingsPath() + QStringLiteral(": ")), qPrintable(error));
-        QCOMPARE(s.integer(keys::SequentialPasteStayle), std::optional<std::int64_t>(1));
-        s.setInteger(keys::SequentialPasteStayle, 0);
+        QCOMPARE(s.integer(keys::sequentialPasteOrder), std::optional<std::int64_t>(1));
+        s.setInteger(keys::sequentialPasteOrder, 0);
         QVERIFY(!s.flush());
         QCOMPARE(failed.size(), 1);  // told once
 
         // Once the way is clear, the next change writes every value.
         QVERIFY(QFile::remove(dirs.configHome() + QStringLiteral("/tavrin")));
-        s.setBool(keys::kshowtooltip, true);
+        s.setBool(keys::showTooltip, true);
         QVERIFY(s.flush());
         QCOMPARE(recovered.size(), 1);
-        QCOMPARE(SettingsStore(dirs.settingsPath()).integer(keys::SequentialPasteStayle),
+        QCOMPARE(SettingsStore(dirs.settingsPath()).integer(keys::sequentialPasteOrder),
                  std::optional<std::int64_t>(0));
     }
 
@@ -178,8 +178,8 @@ private Q_SLOTS:
         test::writeFile(dirs.settingsPath(), bytes);
         SettingsStore s(dirs.settingsPath());
         QVERIFY(s.movedAsidePath().isEmpty());
-        QCOMPARE(s.integer(keys::TotalPinCount), std::optional<std::int64_t>(2));
-        QCOMPARE(s.string(keys::userdefaultsCopiedPath), std::optional<QString>(QStringLiteral("/tmp/Ünï.plist")));
+        QCOMPARE(s.integer(keys::pinCount), std::optional<std::int64_t>(2));
+        QCOMPARE(s.string(keys::historyPath), std::optional<QString>(QStringLiteral("/tmp/Ünï.plist")));
     }
 };
 

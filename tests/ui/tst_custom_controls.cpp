@@ -1,5 +1,5 @@
-#include "ui/widgets/CustomScroller.h"
-#include "ui/widgets/buttoncursor.h"
+#include "ui/widgets/OverlayScrollBar.h"
+#include "ui/widgets/PointingHandButton.h"
 
 #include <QEnterEvent>
 #include <QImage>
@@ -28,10 +28,10 @@ class TestCustomControls : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void buttoncursorShowsThePointingHandWhileHovered()
+    void pointingHandButtonShowsThePointingHandWhileHovered()
     {
         QWidget row;  // a window keeps its cursor attribute; a button inside one is the real case
-        buttoncursor button(QStringLiteral("+"), &row);
+        PointingHandButton button(QStringLiteral("+"), &row);
         button.resize(30, 30);
         QVERIFY(!button.testAttribute(Qt::WA_SetCursor));
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
@@ -45,7 +45,7 @@ private Q_SLOTS:
 
     void verticalKnobIsAThinTranslucentBarAndNothingElseIsDrawn()
     {
-        CustomScroller bar(Qt::Vertical);
+        OverlayScrollBar bar(Qt::Vertical);
         bar.resize(bar.sizeHint().width(), 200);
         bar.setRange(0, 300);
         bar.setPageStep(100);
@@ -66,12 +66,12 @@ private Q_SLOTS:
         QCOMPARE(qAlpha(image.pixel(1, middle)), 0);
         QCOMPARE(qAlpha(image.pixel(13, middle)), 0);
         QCOMPARE(qAlpha(image.pixel(7, 20)), 0);  // no track
-        QCOMPARE(CustomScroller::knobColor(), QColor::fromRgbF(0, 0, 0, 0.25f));
+        QCOMPARE(OverlayScrollBar::knobColor(), QColor::fromRgbF(0, 0, 0, 0.25f));
     }
 
     void horizontalKnobSitsFourPixelsDownAndIsTwentyHigh()
     {
-        CustomScroller bar(Qt::Horizontal);
+        OverlayScrollBar bar(Qt::Horizontal);
         bar.resize(200, bar.sizeHint().height());
         bar.setRange(0, 100);
         bar.setPageStep(100);
@@ -88,7 +88,7 @@ private Q_SLOTS:
 
     void draggingTheDrawnKnobScrolls()
     {
-        CustomScroller bar(Qt::Vertical);
+        OverlayScrollBar bar(Qt::Vertical);
         bar.resize(15, 200);
         bar.setRange(0, 300);
         bar.setPageStep(100);

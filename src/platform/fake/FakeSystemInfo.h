@@ -4,13 +4,11 @@
 
 namespace tavrin {
 
-// Settable system facts, so tests reach the branches for old systems and both appearances.
+// A settable appearance, so tests reach both.
 class FakeSystemInfo final : public SystemInfo {
 public:
-    OsVersion osVersion() const override { return version; }
     QString interfaceStyle() const override { return style; }
 
-    OsVersion version{14, 0, 0};
     QString style;
 };
 

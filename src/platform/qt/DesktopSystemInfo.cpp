@@ -5,12 +5,6 @@
 
 namespace tavrin {
 
-OsVersion DesktopSystemInfo::osVersion() const
-{
-    // The behaviour gates features on system versions; a Linux desktop offers all of them.
-    return OsVersion{14, 0, 0};
-}
-
 QString DesktopSystemInfo::interfaceStyle() const
 {
     if (!qGuiApp)

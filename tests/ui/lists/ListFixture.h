@@ -24,10 +24,10 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
+#include "ui/lists/CopiedToast.h"
+#include "ui/lists/EntryPreviewPopup.h"
+#include "ui/lists/QuickListView.h"
 #include "ui/lists/ShownListModel.h"
-#include "ui/lists/ViewController.h"
-#include "ui/lists/contentTooltipvc.h"
-#include "ui/lists/tooltipvc.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -63,7 +63,7 @@ struct ListFixture {
     FakeQueueWindow queueWindow;
     QStringList log;
     QWidget window;
-    ViewController *vc = nullptr;
+    QuickListView *vc = nullptr;
 
     explicit ListFixture(const QStringList &entries = {})
         : context(makePlatform(platform), std::make_unique<SettingsStore>()),
@@ -81,13 +81,23 @@ struct ListFixture {
         capture().sound().load();
         capture().recordChangeCount();
         capture().sequentialMode().setWindow(&queueWindow);
-        capture().pasteEngine().hooks.runAlert = [this](const AlertRequest &r) { return alerts.runAlert(r); };
-        capture().pasteEngine().hooks.hideProgram = [this] { log << QStringLiteral("hide program"); };
-        vc = new ViewController(context, alerts, &window);
+        PasteEngine &engine = capture().pasteEngine();
+        QObject::connect(&engine, &PasteEngine::folderPasteConfirmationNeeded, &window, [this, &engine] {
+            if (alerts.runAlert(folderPasteQuestion()) == 0)
+                engine.pasteConfirmedFolder();
+        });
+        // The shell closes the list's window when a paste hands the focus back.
+        QObject::connect(&engine, &PasteEngine::listWindowCloseRequested, &window, &QWidget::hide);
+        QObject::connect(&engine, &PasteEngine::programHideRequested, &window,
+                         [this] { log << QStringLiteral("hide program"); });
+        Platform &fake = context.platform();
+        vc = new QuickListView(ViewServices{history(), context.groups(), context.settings(), capture(), alerts,
+                                            *fake.scheduler, *fake.dispatcher, *fake.systemInfo, *fake.workspace},
+                               &window);
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(vc);
-        window.setGeometry(100, 50, ViewController::kViewWidth, 500);
+        window.setGeometry(100, 50, QuickListView::kViewWidth, 500);
     }
 
     ~ListFixture()
@@ -156,7 +166,7 @@ struct ListFixture {
 
     /// Types text into the search field, key by key.
     void type(const QString &text) { QTest::keyClicks(vc->searchField(), text); }
-    QRect rowRect(int row) const { return vc->tblview()->visualRect(vc->model()->index(row)); }
+    QRect rowRect(int row) const { return vc->listView()->visualRect(vc->model()->index(row)); }
     /// Pastes happen after the paste delay.
     void runPasteDelay() { clock.advance(PasteEngine::kPasteDelay); }
 };

@@ -1,8 +1,8 @@
 // The row cell's hover preview and copy button, and the preview's size and place.
 #include "ListFixture.h"
-#include "ui/lists/contentTooltipvc.h"
-#include "ui/lists/tbl_cell.h"
-#include "ui/lists/tooltipvc.h"
+#include "ui/lists/CopiedToast.h"
+#include "ui/lists/EntryPreviewPopup.h"
+#include "ui/lists/HistoryRowDelegate.h"
 
 #include <QHelpEvent>
 #include <QLabel>
@@ -46,18 +46,18 @@ private Q_SLOTS:
     {
         ListFixture f(longEntries());
         f.show();
-        QWidget *viewport = f.vc->tblview()->viewport();
-        contentTooltipvc *preview = f.vc->contentPreview();
-        QCOMPARE(f.vc->tooltipRow(), -1);
+        QWidget *viewport = f.vc->listView()->viewport();
+        EntryPreviewPopup *preview = f.vc->contentPreview();
+        QCOMPARE(f.vc->previewedRow(), -1);
         moveTo(viewport, f.rowRect(2).center());
         QVERIFY(preview->isVisible());
-        QCOMPARE(f.vc->tooltipRow(), 2);
-        QCOMPARE(preview->currentstringvalue, f.history().items().at(2));
-        QCOMPARE(preview->lblcontent()->text(), f.history().items().at(2));
-        QCOMPARE(preview->lblcontent()->textFormat(), Qt::PlainText);
+        QCOMPARE(f.vc->previewedRow(), 2);
+        QCOMPARE(preview->shownEntry, f.history().items().at(2));
+        QCOMPARE(preview->contentLabel()->text(), f.history().items().at(2));
+        QCOMPARE(preview->contentLabel()->textFormat(), Qt::PlainText);
         moveTo(viewport, f.rowRect(5).center());
-        QCOMPARE(f.vc->tooltipRow(), 5);
-        QCOMPARE(preview->currentstringvalue, f.history().items().at(5));
+        QCOMPARE(f.vc->previewedRow(), 5);
+        QCOMPARE(preview->shownEntry, f.history().items().at(5));
         // Moving within the row does not show it again.
         preview->hide();
         moveTo(viewport, f.rowRect(5).center() + QPoint(30, 3));
@@ -77,29 +77,29 @@ private Q_SLOTS:
     {
         ListFixture f(longEntries());
         f.show();
-        f.vc->tooltipsettingClicked();
-        moveTo(f.vc->tblview()->viewport(), f.rowRect(1).center());
+        f.vc->toggleShowTooltip();
+        moveTo(f.vc->listView()->viewport(), f.rowRect(1).center());
         QVERIFY(!f.vc->contentPreview()->isVisible());
-        QCOMPARE(f.vc->tooltipRow(), -1);
-        f.vc->tooltipsettingClicked();
-        moveTo(f.vc->tblview()->viewport(), f.rowRect(3).center());
+        QCOMPARE(f.vc->previewedRow(), -1);
+        f.vc->toggleShowTooltip();
+        moveTo(f.vc->listView()->viewport(), f.rowRect(3).center());
         QVERIFY(f.vc->contentPreview()->isVisible());
         // Switched off while shown: it closes.
-        f.vc->tooltipsettingClicked();
+        f.vc->toggleShowTooltip();
         QVERIFY(!f.vc->contentPreview()->isVisible());
     }
 
     void previewWidthIsTheRoomBesideTheWindow()
     {
-        QCOMPARE(contentTooltipvc::roomBeside(QRect(1000, 0, 360, 500), QRect(0, 0, 1440, 900)), 1000.0);
-        QCOMPARE(contentTooltipvc::roomBeside(QRect(100, 0, 360, 500), QRect(0, 0, 1440, 900)), 980.0);
-        QCOMPARE(contentTooltipvc::roomBeside(QRect(1500, 0, 360, 500), QRect(1440, 0, 1920, 1080)), 1500.0);
-        contentTooltipvc preview;
-        preview.maxwidth = 1000;
-        preview.currentstringvalue = QStringLiteral("text");
+        QCOMPARE(EntryPreviewPopup::roomBeside(QRect(1000, 0, 360, 500), QRect(0, 0, 1440, 900)), 1000.0);
+        QCOMPARE(EntryPreviewPopup::roomBeside(QRect(100, 0, 360, 500), QRect(0, 0, 1440, 900)), 980.0);
+        QCOMPARE(EntryPreviewPopup::roomBeside(QRect(1500, 0, 360, 500), QRect(1440, 0, 1920, 1080)), 1500.0);
+        EntryPreviewPopup preview;
+        preview.maxWidth = 1000;
+        preview.shownEntry = QStringLiteral("text");
         preview.viewWillAppear();
-        QCOMPARE(preview.lblmaxwidth(), 900);
-        QCOMPARE(preview.lblcontent()->text(), QStringLiteral("text"));
+        QCOMPARE(preview.maxLabelWidth(), 900);
+        QCOMPARE(preview.contentLabel()->text(), QStringLiteral("text"));
 
         // On the real (virtual) screen: the window on the right leaves the room on the left.
         ListFixture f(longEntries());
@@ -107,10 +107,10 @@ private Q_SLOTS:
         f.window.setGeometry(available.right() - 299, available.top(), 250, 500);
         f.show();
         const QRect frame = f.window.frameGeometry();
-        moveTo(f.vc->tblview()->viewport(), f.rowRect(0).center());
-        contentTooltipvc *shown = f.vc->contentPreview();
-        QCOMPARE(shown->maxwidth, double(frame.left() - available.left()));
-        QCOMPARE(shown->lblmaxwidth(), frame.left() - available.left() - 100);
+        moveTo(f.vc->listView()->viewport(), f.rowRect(0).center());
+        EntryPreviewPopup *shown = f.vc->contentPreview();
+        QCOMPARE(shown->maxWidth, double(frame.left() - available.left()));
+        QCOMPARE(shown->maxLabelWidth(), frame.left() - available.left() - 100);
         QVERIFY(shown->isVisible());
         QVERIFY(shown->geometry().right() < frame.left());  // flipped to the left
         QVERIFY(available.contains(shown->geometry()));
@@ -119,22 +119,22 @@ private Q_SLOTS:
         f.window.hide();
         f.window.setGeometry(available.left(), available.top(), 250, 500);
         f.show();
-        moveTo(f.vc->tblview()->viewport(), f.rowRect(1).center());
+        moveTo(f.vc->listView()->viewport(), f.rowRect(1).center());
         QVERIFY(shown->geometry().left() > f.window.frameGeometry().right());
     }
 
     void hugeEntriesAreShownCut()
     {
-        const QString big(contentTooltipvc::kMaxShownLength + 10, u'a');
-        QCOMPARE(contentTooltipvc::shownText(big),
-                 big.left(contentTooltipvc::kMaxShownLength) + QStringLiteral("\u2026"));
+        const QString big(EntryPreviewPopup::kMaxShownLength + 10, u'a');
+        QCOMPARE(EntryPreviewPopup::shownText(big),
+                 big.left(EntryPreviewPopup::kMaxShownLength) + QStringLiteral("\u2026"));
         QStringList lines;
         for (int i = 0; i < 100; ++i)
             lines << QString::number(i);
-        const QString shown = contentTooltipvc::shownText(lines.join(u'\n'));
-        QCOMPARE(shown.count(u'\n'), contentTooltipvc::kMaxShownLines - 1);
+        const QString shown = EntryPreviewPopup::shownText(lines.join(u'\n'));
+        QCOMPARE(shown.count(u'\n'), EntryPreviewPopup::kMaxShownLines - 1);
         QVERIFY(shown.endsWith(QStringLiteral("39\u2026")));
-        QCOMPARE(contentTooltipvc::shownText(QStringLiteral("a\nb")), QStringLiteral("a\nb"));
+        QCOMPARE(EntryPreviewPopup::shownText(QStringLiteral("a\nb")), QStringLiteral("a\nb"));
     }
 
     void copyButtonHasItsTooltipWhateverTheSetting()
@@ -144,15 +144,15 @@ private Q_SLOTS:
         model.showList({"one", "two"});
         QListView view;
         view.setModel(&model);
-        tbl_cell cell;
+        HistoryRowDelegate cell;
         cell.setShowsCopyButton(true);
         view.setItemDelegate(&cell);
         view.resize(300, 200);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const QRect row = view.visualRect(model.index(1));
-        QCOMPARE(row.height(), tbl_cell::kRowHeight);
-        const QPoint button = tbl_cell::copyButtonRect(row).center();
+        QCOMPARE(row.height(), HistoryRowDelegate::kRowHeight);
+        const QPoint button = HistoryRowDelegate::copyButtonRect(row).center();
         QHelpEvent help(QEvent::ToolTip, button, view.viewport()->mapToGlobal(button));
         QCoreApplication::sendEvent(view.viewport(), &help);
         QVERIFY(QToolTip::isVisible());
@@ -160,7 +160,7 @@ private Q_SLOTS:
         QToolTip::hideText();
 
         QList<int> copied;
-        connect(&cell, &tbl_cell::copyClicked, this, [&](int r) { copied << r; });
+        connect(&cell, &HistoryRowDelegate::copyClicked, this, [&](int r) { copied << r; });
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, button);
         QCOMPARE(copied, QList<int>({1}));
         // The quick-access list has no copy button, so no such tooltip either.
@@ -169,23 +169,11 @@ private Q_SLOTS:
 
     void copiedConfirmationSaysSo()
     {
-        tooltipvc popover;
+        CopiedToast popover;
         popover.showBelow(QRect(100, 100, 300, 40));
         QVERIFY(popover.isVisible());
         QVERIFY(popover.geometry().top() >= 140);
-        QVERIFY(!tooltipvc::text().isEmpty());
-    }
-
-    void promotionLineColours()
-    {
-        FakeSystemInfo system;
-        QCOMPARE(ViewController::promotionLineColor(system, false), QColor(Qt::gray));
-        QCOMPARE(ViewController::promotionLineColor(system, true), QColor(Qt::black));
-        system.style = QStringLiteral("Dark");
-        QCOMPARE(ViewController::promotionLineColor(system, true), QColor(Qt::white));
-        system.style.clear();
-        system.version = {10, 13, 0};
-        QCOMPARE(ViewController::promotionLineColor(system, true), QColor(Qt::white));
+        QVERIFY(!CopiedToast::text().isEmpty());
     }
 };
 

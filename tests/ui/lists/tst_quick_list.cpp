@@ -72,18 +72,18 @@ private Q_SLOTS:
 
     void heightFollowsTheEntriesButNotASearch()
     {
-        QCOMPARE(ViewController::viewHeightFor(0), 370);
-        QCOMPARE(ViewController::viewHeightFor(6), 370);
-        QCOMPARE(ViewController::viewHeightFor(7), 410);
-        QCOMPARE(ViewController::viewHeightFor(10), 530);
-        QCOMPARE(ViewController::viewHeightFor(14), 690);
-        QCOMPARE(ViewController::viewHeightFor(15), 710);
-        QCOMPARE(ViewController::viewHeightFor(100000), 710);
+        QCOMPARE(QuickListView::viewHeightFor(0), 370);
+        QCOMPARE(QuickListView::viewHeightFor(6), 370);
+        QCOMPARE(QuickListView::viewHeightFor(7), 410);
+        QCOMPARE(QuickListView::viewHeightFor(10), 530);
+        QCOMPARE(QuickListView::viewHeightFor(14), 690);
+        QCOMPARE(QuickListView::viewHeightFor(15), 710);
+        QCOMPARE(QuickListView::viewHeightFor(100000), 710);
 
         test::ListFixture f(numbered(10));
         QCOMPARE(f.vc->viewHeight(), 530);
         QCOMPARE(f.vc->sizeHint().height(), 530);
-        QSignalSpy heights(f.vc, &ViewController::viewHeightChanged);
+        QSignalSpy heights(f.vc, &QuickListView::viewHeightChanged);
         f.history().insertCaptured(QStringLiteral("new"));
         f.vc->reloadData();
         QCOMPARE(heights.size(), 1);
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(f.shownEntries(), QStringList({"zero", "one", "two", "three"}));
         QCOMPARE(f.vc->selectedRow(), 2);
         QCOMPARE(f.title(2), QStringLiteral("Ctrl+3    two"));
-        f.vc->meniuitem_delete();
+        f.vc->removeSelectedEntry();
         QCOMPARE(f.history().items(), QStringList({"zero", "one", "three"}));
         QCOMPARE(f.shownEntries(), f.history().items());
     }
@@ -140,17 +140,15 @@ private Q_SLOTS:
         const QString file = f.dataFolder() + QStringLiteral("/myfile.plist");
         QVERIFY(!f.vc->isViewLoaded());
         QVERIFY(!f.capture().monitor().isStarted());
-        QVERIFY(!f.context.settings().contains(keys::kshowtooltip));
+        QVERIFY(!f.context.settings().contains(keys::showTooltip));
         f.show();
         QVERIFY(f.vc->isViewLoaded());
         QVERIFY(f.capture().monitor().isStarted());
-        QCOMPARE(f.context.settings().boolValue(keys::kshowtooltip), std::optional<bool>(true));
+        QCOMPARE(f.context.settings().boolValue(keys::showTooltip), std::optional<bool>(true));
         QVERIFY(f.vc->showTooltip());
         QVERIFY(f.history().waitForWrites());
         QCOMPARE(readStringListAtPath(file), QStringList({"kept"}));
-        QVERIFY(!f.vc->promotionButton()->isVisible());
-        QVERIFY(!f.vc->promotionLine()->isVisible());
-        QCOMPARE(f.vc->btnstate()->text(), QStringLiteral("Clipboard"));
+        QCOMPARE(f.vc->modeButton()->text(), QStringLiteral("Clipboard"));
 
         // Shown again: nothing runs twice; the timer captures and the list shows it.
         QFile::remove(file);
@@ -168,7 +166,7 @@ private Q_SLOTS:
     void aStoredTooltipSettingIsKept()
     {
         test::ListFixture f;
-        f.context.settings().setBool(keys::kshowtooltip, false);
+        f.context.settings().setBool(keys::showTooltip, false);
         f.vc->viewDidLoad();
         QVERIFY(!f.vc->showTooltip());
     }
@@ -191,12 +189,12 @@ private Q_SLOTS:
         QTest::keyClick(f.vc->searchField(), Qt::Key_3, Qt::ControlModifier);
         QTest::keyClick(f.vc->searchField(), Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(f.vc->searchField(), Qt::Key_0, Qt::ControlModifier);
-        QTest::keyClick(f.vc->tblview(), Qt::Key_1, Qt::ControlModifier | Qt::AltModifier);
+        QTest::keyClick(f.vc->listView(), Qt::Key_1, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(f.pasteboard.writes().size(), 1);
         QVERIFY(f.window.isVisible());
         // From the list too, and the digits count in the shown list (here search results).
         f.type(QStringLiteral("fir"));
-        QTest::keyClick(f.vc->tblview(), Qt::Key_1, Qt::ControlModifier);
+        QTest::keyClick(f.vc->listView(), Qt::Key_1, Qt::ControlModifier);
         QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("first"));
     }
 
@@ -208,7 +206,13 @@ private Q_SLOTS:
         f.alerts.answerNext(1);  // "No"
         QTest::keyClick(f.vc->searchField(), Qt::Key_1, Qt::ControlModifier);
         QCOMPARE(f.alerts.shown.size(), 1);
-        QCOMPARE(f.alerts.shown.constFirst().messageText, QStringLiteral("Paste this Folder?"));
+        const AlertRequest &alert = f.alerts.shown.constFirst();
+        QCOMPARE(alert.style, 1);
+        QCOMPARE(alert.messageText, QStringLiteral("Paste this Folder?"));
+        QCOMPARE(alert.informativeText,
+                 QStringLiteral(
+                     "Are you sure you want to Paste this Folder with all its contents in the current destination?"));
+        QCOMPARE(alert.buttons, QStringList({QStringLiteral("Yes"), QStringLiteral("No")}));
         QCOMPARE(f.pasteboard.writes().constFirst().kind, Write::FileUrl);  // the folder stays on the clipboard
         f.runPasteDelay();
         QVERIFY(f.keys.events.isEmpty());
@@ -216,7 +220,7 @@ private Q_SLOTS:
         f.show();
         f.alerts.answerNext(0);  // "Yes"
         f.vc->menuWillOpen(0);
-        f.vc->DoubleClick_action();
+        f.vc->pasteSelectedEntry();
         QCOMPARE(f.alerts.shown.size(), 2);
         f.runPasteDelay();
         QCOMPARE(f.keys.events, kCommandV);
@@ -227,12 +231,12 @@ private Q_SLOTS:
     {
         test::ListFixture f({"one", "two", "three"});
         f.show();
-        f.vc->tblview()->clearSelection();
-        f.vc->DoubleClick_action();  // nothing selected: nothing happens
+        f.vc->listView()->clearSelection();
+        f.vc->pasteSelectedEntry();  // nothing selected: nothing happens
         QVERIFY(f.pasteboard.writes().isEmpty());
         // A real double click: a click, then the double click.
-        QTest::mouseClick(f.vc->tblview()->viewport(), Qt::LeftButton, {}, f.rowRect(2).center());
-        QTest::mouseDClick(f.vc->tblview()->viewport(), Qt::LeftButton, {}, f.rowRect(2).center());
+        QTest::mouseClick(f.vc->listView()->viewport(), Qt::LeftButton, {}, f.rowRect(2).center());
+        QTest::mouseDClick(f.vc->listView()->viewport(), Qt::LeftButton, {}, f.rowRect(2).center());
         QCOMPARE(f.pasteboard.writes().size(), 1);
         QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("three"));
         f.runPasteDelay();
@@ -249,7 +253,7 @@ private Q_SLOTS:
         QCOMPARE(f.vc->selectedRow(), 2);
         QTest::keyClick(f.vc->searchField(), Qt::Key_Up);
         QCOMPARE(f.vc->selectedRow(), 1);
-        QTest::keyClick(f.vc->tblview(), Qt::Key_M);
+        QTest::keyClick(f.vc->listView(), Qt::Key_M);
         QCOMPARE(f.vc->searchField()->text(), QStringLiteral("m"));
         QCOMPARE(f.shownEntries(), QStringList({"gamma"}));
         QCOMPARE(f.vc->selectedRow(), 0);  // the best match
@@ -258,10 +262,9 @@ private Q_SLOTS:
         QVERIFY(!f.window.isVisible());
 
         f.show();
-        bool closed = false;
-        f.vc->hooks.closeListWindow = [&] { closed = true; };
-        QTest::keyClick(f.vc->tblview(), Qt::Key_Escape);
-        QVERIFY(closed);
+        QSignalSpy closed(f.vc, &QuickListView::closeRequested);
+        QTest::keyClick(f.vc->listView(), Qt::Key_Escape);
+        QCOMPARE(closed.size(), 1);
     }
 
     void searchFindsEntriesCaseInsensitivelyInSourceOrder()
@@ -273,13 +276,13 @@ private Q_SLOTS:
         f.history().togglePin(4);
         f.show();
         f.type(QStringLiteral("ABC"));
-        QVERIFY(f.vc->searchBegin());
-        QCOMPARE(f.vc->searchedallarr(), QStringList({"xabcx", "XaBc", path}));
-        QCOMPARE(f.shownEntries(), f.vc->searchedallarr());
+        QVERIFY(f.vc->isSearching());
+        QCOMPARE(f.vc->searchResults(), QStringList({"xabcx", "XaBc", path}));
+        QCOMPARE(f.shownEntries(), f.vc->searchResults());
         QCOMPARE(f.title(0), QStringLiteral("Ctrl+1    xabcx"));
         f.vc->searchField()->clear();
         QCOMPARE(f.shownEntries(), QStringList({"ab c", "xabcx", "nothing", "XaBc", path}));
-        QVERIFY(!f.vc->searchBegin());
+        QVERIFY(!f.vc->isSearching());
         // A folder name inside a file entry's path matches.
         f.type(QStringLiteral("projects/"));
         QCOMPARE(f.shownEntries(), QStringList({path}));
@@ -288,7 +291,7 @@ private Q_SLOTS:
         QCOMPARE(f.shownEntries(), QStringList({"ab c", "xabcx", "XaBc", path}));
         QTest::keyClick(f.vc->searchField(), Qt::Key_Backspace);
         QTest::keyClick(f.vc->searchField(), Qt::Key_Backspace);
-        QVERIFY(!f.vc->searchBegin());
+        QVERIFY(!f.vc->isSearching());
         QCOMPARE(f.shownEntries().size(), 5);
     }
 
@@ -318,7 +321,7 @@ private Q_SLOTS:
         f.vc->endSearch();
         f.dispatcher.runAll();
         QCOMPARE(f.shownEntries(), f.history().items());
-        QVERIFY(!f.vc->searchBegin());
+        QVERIFY(!f.vc->isSearching());
     }
 
     void theModeButtonSwitchesToAGroupAndBack()
@@ -331,17 +334,16 @@ private Q_SLOTS:
         f.context.groups().writeGroupItems(names.at(1), {"g1", "g2", "g3"});
         f.show();
         f.type(QStringLiteral("h"));
-        bool edited = false;
-        f.vc->hooks.endMainWindowEditing = [&] { edited = true; };
-        f.vc->btnchangeState();
-        QVERIFY(edited);
-        QCOMPARE(test::ListFixture::menuItems(f.vc->stateMenu()),
+        QSignalSpy edited(f.vc, &QuickListView::mainWindowEditingEndRequested);
+        f.vc->popUpModeMenu();
+        QCOMPARE(edited.size(), 1);
+        QCOMPARE(test::ListFixture::menuItems(f.vc->modeMenu()),
                  QStringList({"Clipboard", "My Clipboard", "My Clipboard1"}));
-        test::ListFixture::menuItem(f.vc->stateMenu(), QStringLiteral("My Clipboard1"))->trigger();
-        QVERIFY(!f.vc->clipBoardClicked());
-        QVERIFY(!f.vc->searchBegin());
+        test::ListFixture::menuItem(f.vc->modeMenu(), QStringLiteral("My Clipboard1"))->trigger();
+        QVERIFY(!f.vc->showsHistory());
+        QVERIFY(!f.vc->isSearching());
         QCOMPARE(f.vc->searchField()->text(), QString());
-        QCOMPARE(f.vc->btnstate()->text(), QStringLiteral("My Clipboard1"));
+        QCOMPARE(f.vc->modeButton()->text(), QStringLiteral("My Clipboard1"));
         QCOMPARE(f.shownEntries(), QStringList({"g1", "g2", "g3"}));
         QCOMPARE(f.vc->viewHeight(), 370);
 
@@ -354,21 +356,20 @@ private Q_SLOTS:
 
         // Removing a row rewrites the group's file and tells the group's views.
         f.vc->endSearch();
-        QSignalSpy changed(f.vc, &ViewController::groupItemsChanged);
+        QSignalSpy changed(f.vc, &QuickListView::groupItemsChanged);
         f.vc->menuWillOpen(0);
-        QCOMPARE(test::ListFixture::menuItems(f.vc->actionmenu()),
-                 QStringList({"Copy to Clipboard", "Remove this item"}));
-        test::ListFixture::menuItem(f.vc->actionmenu(), QStringLiteral("Remove this item"))->trigger();
+        QCOMPARE(test::ListFixture::menuItems(f.vc->rowMenu()), QStringList({"Copy to Clipboard", "Remove this item"}));
+        test::ListFixture::menuItem(f.vc->rowMenu(), QStringLiteral("Remove this item"))->trigger();
         QCOMPARE(f.context.groups().readGroupItems(names.at(1)), QStringList({"g2", "g3"}));
         QCOMPARE(f.shownEntries(), QStringList({"g2", "g3"}));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.constFirst().constFirst().toString(), names.at(1));
         QCOMPARE(f.history().items(), QStringList({"h1", "h2"}));
 
-        f.vc->btnchangeState();
-        test::ListFixture::menuItem(f.vc->stateMenu(), QStringLiteral("Clipboard"))->trigger();
-        QVERIFY(f.vc->clipBoardClicked());
-        QCOMPARE(f.vc->btnstate()->text(), QStringLiteral("Clipboard"));
+        f.vc->popUpModeMenu();
+        test::ListFixture::menuItem(f.vc->modeMenu(), QStringLiteral("Clipboard"))->trigger();
+        QVERIFY(f.vc->showsHistory());
+        QCOMPARE(f.vc->modeButton()->text(), QStringLiteral("Clipboard"));
         QCOMPARE(f.shownEntries(), QStringList({"h1", "h2"}));
     }
 
@@ -379,14 +380,14 @@ private Q_SLOTS:
         f.show();
         f.vc->showGroup(QStringLiteral("My Clipboard"));
         f.type(QStringLiteral("g"));
-        QVERIFY(f.vc->searchBegin());
+        QVERIFY(f.vc->isSearching());
         f.pasteboard.copyText(QStringLiteral("fresh"));
         f.clock.advance(ClipboardMonitor::kPollInterval);
         f.dispatcher.runAll();
-        QVERIFY(f.vc->clipBoardClicked());
-        QVERIFY(!f.vc->searchBegin());
+        QVERIFY(f.vc->showsHistory());
+        QVERIFY(!f.vc->isSearching());
         QCOMPARE(f.vc->searchField()->text(), QString());
-        QCOMPARE(f.vc->btnstate()->text(), QStringLiteral("Clipboard"));
+        QCOMPARE(f.vc->modeButton()->text(), QStringLiteral("Clipboard"));
         QCOMPARE(f.shownEntries(), QStringList({"fresh", "old"}));
     }
 };

@@ -34,53 +34,53 @@ private Q_SLOTS:
         ListFixture f(numbered(12));
         f.show();
         f.vc->menuWillOpen(-1);
-        QVERIFY(f.vc->actionmenu()->isEmpty());
+        QVERIFY(f.vc->rowMenu()->isEmpty());
         f.vc->menuWillOpen(3);
         QCOMPARE(f.vc->selectedRow(), 3);
-        QCOMPARE(ListFixture::menuItems(f.vc->actionmenu()),
+        QCOMPARE(ListFixture::menuItems(f.vc->rowMenu()),
                  QStringList({"Copy to Clipboard", "Remove this item", "Pin this Item"}));
 
         // Nine pins: no more pinning, unpinning stays.
         for (int i = 0; i < 9; ++i) {
             f.vc->menuWillOpen(11);
-            ListFixture::menuItem(f.vc->actionmenu(), QStringLiteral("Pin this Item"))->trigger();
+            ListFixture::menuItem(f.vc->rowMenu(), QStringLiteral("Pin this Item"))->trigger();
         }
         QCOMPARE(f.history().pinCount(), 9);
-        QCOMPARE(f.context.settings().integer(keys::TotalPinCount), std::optional<std::int64_t>(9));
+        QCOMPARE(f.context.settings().integer(keys::pinCount), std::optional<std::int64_t>(9));
         f.vc->menuWillOpen(10);
-        QCOMPARE(ListFixture::menuItems(f.vc->actionmenu()),
+        QCOMPARE(ListFixture::menuItems(f.vc->rowMenu()),
                  QStringList({"Copy to Clipboard", "Remove this item", "[Pin this Item]"}));
-        f.vc->pinItem();  // even when asked directly
+        f.vc->togglePinOfSelectedEntry();  // even when asked directly
         QCOMPARE(f.history().pinCount(), 9);
         f.vc->menuWillOpen(4);
-        QCOMPARE(ListFixture::menuItems(f.vc->actionmenu()),
+        QCOMPARE(ListFixture::menuItems(f.vc->rowMenu()),
                  QStringList({"Copy to Clipboard", "Remove this item", "Unpin this Item"}));
 
         // While searching: no removing and no pinning, pinned rows included.
         f.type(QStringLiteral("e"));
         f.vc->menuWillOpen(0);
-        QCOMPARE(ListFixture::menuItems(f.vc->actionmenu()),
+        QCOMPARE(ListFixture::menuItems(f.vc->rowMenu()),
                  QStringList({"Copy to Clipboard", "[Remove this item]", "[Unpin this Item]"}));
-        f.vc->meniuitem_delete();
+        f.vc->removeSelectedEntry();
         QCOMPARE(f.history().items().size(), 12);
 
         // A right click on a row opens the menu there.
         f.vc->endSearch();
         const QPoint at = f.rowRect(2).center();
-        QContextMenuEvent click(QContextMenuEvent::Mouse, at, f.vc->tblview()->viewport()->mapToGlobal(at));
-        QCoreApplication::sendEvent(f.vc->tblview()->viewport(), &click);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, f.vc->listView()->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(f.vc->listView()->viewport(), &click);
         QCOMPARE(f.vc->selectedRow(), 2);
-        QVERIFY(f.vc->actionmenu()->isVisible());
-        f.vc->actionmenu()->close();
+        QVERIFY(f.vc->rowMenu()->isVisible());
+        f.vc->rowMenu()->close();
     }
 
     void pinningMovesTheEntryStoresAndSaves()
     {
         ListFixture f({"a", "b", "c"});
         f.show();
-        QSignalSpy changed(f.vc, &ViewController::historyListChanged);
+        QSignalSpy changed(f.vc, &QuickListView::historyListChanged);
         f.vc->menuWillOpen(2);
-        f.vc->pinItem();
+        f.vc->togglePinOfSelectedEntry();
         QCOMPARE(f.shownEntries(), QStringList({"c", "a", "b"}));
         QVERIFY(f.pinned(0));
         QVERIFY(!f.pinned(1));
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 1);
         QVERIFY(f.history().waitForWrites());
         QCOMPARE(readStringListAtPath(f.dataFolder() + QStringLiteral("/myfile.plist")), QStringList({"c", "a", "b"}));
-        f.vc->pinItem();  // unpin: below the remaining pins
+        f.vc->togglePinOfSelectedEntry();  // unpin: below the remaining pins
         QCOMPARE(f.shownEntries(), QStringList({"c", "a", "b"}));
         QVERIFY(!f.pinned(0));
         QCOMPARE(f.history().pinCount(), 0);
@@ -100,9 +100,9 @@ private Q_SLOTS:
         ListFixture f({"a", "b", "c"});
         f.history().togglePin(1);
         f.show();
-        QSignalSpy changed(f.vc, &ViewController::historyListChanged);
+        QSignalSpy changed(f.vc, &QuickListView::historyListChanged);
         f.vc->menuWillOpen(0);
-        ListFixture::menuItem(f.vc->actionmenu(), QStringLiteral("Remove this item"))->trigger();
+        ListFixture::menuItem(f.vc->rowMenu(), QStringLiteral("Remove this item"))->trigger();
         QCOMPARE(f.shownEntries(), QStringList({"a", "c"}));
         QCOMPARE(f.history().pinCount(), 0);
         QVERIFY(!f.pinned(0));
@@ -115,29 +115,29 @@ private Q_SLOTS:
         ListFixture f({"a", "b"});
         f.show();
         f.vc->menuWillOpen(1);
-        ListFixture::menuItem(f.vc->actionmenu(), QStringLiteral("Copy to Clipboard"))->trigger();
+        ListFixture::menuItem(f.vc->rowMenu(), QStringLiteral("Copy to Clipboard"))->trigger();
         QCOMPARE(f.pasteboard.writes().size(), 1);
         QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("b"));
         QCOMPARE(f.capture().lastChangeCount().value(), f.pasteboard.changeCount());
         QCOMPARE(f.sounds.played, QStringList({"Ping"}));
-        QVERIFY(f.vc->copiedPopover()->isVisible());
-        QVERIFY(f.vc->copiedPopover()->geometry().top() >=
-                f.vc->tblview()->viewport()->mapToGlobal(f.rowRect(1).bottomLeft()).y());
+        QVERIFY(f.vc->copiedToast()->isVisible());
+        QVERIFY(f.vc->copiedToast()->geometry().top() >=
+                f.vc->listView()->viewport()->mapToGlobal(f.rowRect(1).bottomLeft()).y());
         f.clock.advance(999ms);
-        QVERIFY(f.vc->copiedPopover()->isVisible());
+        QVERIFY(f.vc->copiedToast()->isVisible());
         f.clock.advance(1ms);
-        QVERIFY(!f.vc->copiedPopover()->isVisible());
+        QVERIFY(!f.vc->copiedToast()->isVisible());
         QVERIFY(f.window.isVisible());  // a copy does not paste
         QVERIFY(f.keys.events.isEmpty());
 
         // A second copy within the second gets its own full second; a click elsewhere closes it at once.
-        f.vc->menuItem_copy();
+        f.vc->copySelectedEntry();
         f.clock.advance(600ms);
-        f.vc->menuItem_copy();
+        f.vc->copySelectedEntry();
         f.clock.advance(600ms);
-        QVERIFY(f.vc->copiedPopover()->isVisible());
-        QTest::mousePress(f.vc->tblview()->viewport(), Qt::LeftButton, {}, f.rowRect(0).center());
-        QVERIFY(!f.vc->copiedPopover()->isVisible());
+        QVERIFY(f.vc->copiedToast()->isVisible());
+        QTest::mousePress(f.vc->listView()->viewport(), Qt::LeftButton, {}, f.rowRect(0).center());
+        QVERIFY(!f.vc->copiedToast()->isVisible());
         QCOMPARE(f.clock.pendingCount(), 1);  // only the monitor's timer is left
     }
 
@@ -145,7 +145,7 @@ private Q_SLOTS:
     {
         ListFixture f({"a"});
         f.show();
-        f.vc->btnsettings();
+        f.vc->popUpApplicationMenu();
         QCOMPARE(ListFixture::menuItems(f.vc->applicationMenu()),
                  QStringList({"Manage Clipboard", "Preferences", "Clear Clipboard", "Show Tooltip", "-",
                               "Show Sequential Paste Queue", "[Clear Sequential Paste Queue]", "-", "Quit"}));
@@ -162,7 +162,7 @@ private Q_SLOTS:
         f.clock.advance(ClipboardMonitor::kPollInterval);
         f.dispatcher.runAll();
         QCOMPARE(f.capture().queue().size(), 1);
-        f.vc->btnsettings();
+        f.vc->popUpApplicationMenu();
         QCOMPARE(ListFixture::menuItems(f.vc->applicationMenu()).mid(5, 2),
                  QStringList({"Hide Sequential Paste Queue", "Clear Sequential Paste Queue"}));
         f.sounds.played.clear();
@@ -175,29 +175,19 @@ private Q_SLOTS:
         // "Show Tooltip" flips and stores the setting; the check mark follows.
         ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Tooltip"))->trigger();
         QVERIFY(!f.vc->showTooltip());
-        QCOMPARE(f.context.settings().boolValue(keys::kshowtooltip), std::optional<bool>(false));
-        f.vc->btnsettings();
+        QCOMPARE(f.context.settings().boolValue(keys::showTooltip), std::optional<bool>(false));
+        f.vc->popUpApplicationMenu();
         QVERIFY(!ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Tooltip"))->isChecked());
 
         // The main window, the preferences and quitting are the shell's.
         QStringList calls;
-        f.vc->hooks.showClipboard = [&] { calls << "clipboard"; };
-        f.vc->hooks.showPreferences = [&] { calls << "preferences"; };
-        f.vc->hooks.quit = [&] { calls << "quit"; };
+        QObject::connect(f.vc, &QuickListView::clipboardPaneRequested, f.vc, [&] { calls << "clipboard"; });
+        QObject::connect(f.vc, &QuickListView::preferencesPaneRequested, f.vc, [&] { calls << "preferences"; });
+        QObject::connect(f.vc, &QuickListView::quitRequested, f.vc, [&] { calls << "quit"; });
         for (const QString &title :
              {QStringLiteral("Manage Clipboard"), QStringLiteral("Preferences"), QStringLiteral("Quit")})
             ListFixture::menuItem(f.vc->applicationMenu(), title)->trigger();
         QCOMPARE(calls, QStringList({"clipboard", "preferences", "quit"}));
-        f.vc->applicationMenu()->close();
-    }
-
-    void olderSystemsHaveNoSequentialItems()
-    {
-        ListFixture f;
-        f.system.version = {10, 12, 0};
-        f.vc->btnsettings();
-        QCOMPARE(ListFixture::menuItems(f.vc->applicationMenu()),
-                 QStringList({"Manage Clipboard", "Preferences", "Clear Clipboard", "Show Tooltip", "-", "Quit"}));
         f.vc->applicationMenu()->close();
     }
 
@@ -207,10 +197,10 @@ private Q_SLOTS:
         f.history().togglePin(2);
         f.show();
         f.type(QStringLiteral("b"));
-        QSignalSpy cleared(f.vc, &ViewController::historyCleared);
+        QSignalSpy cleared(f.vc, &QuickListView::historyCleared);
 
         f.alerts.answerNext(1);  // "No"
-        f.vc->ClearClipboard();
+        f.vc->askToClearHistory();
         QCOMPARE(f.alerts.shown.size(), 1);
         const AlertRequest &alert = f.alerts.shown.constFirst();
         QCOMPARE(alert.style, 1);
@@ -219,17 +209,17 @@ private Q_SLOTS:
         QCOMPARE(alert.buttons, QStringList({"Yes", "No"}));
         QCOMPARE(f.history().items(), QStringList({"c", "a", "b"}));
         QCOMPARE(f.history().pinCount(), 1);
-        QVERIFY(f.vc->searchBegin());
+        QVERIFY(f.vc->isSearching());
         QCOMPARE(cleared.size(), 0);
         QVERIFY(f.sounds.played.isEmpty());
 
         f.alerts.answerNext(0);  // "Yes"
-        f.vc->btnsettings();
+        f.vc->popUpApplicationMenu();
         ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Clear Clipboard"))->trigger();
         QVERIFY(f.history().items().isEmpty());
         QCOMPARE(f.history().pinCount(), 0);
-        QCOMPARE(f.context.settings().integer(keys::TotalPinCount), std::optional<std::int64_t>(0));
-        QVERIFY(!f.vc->searchBegin());
+        QCOMPARE(f.context.settings().integer(keys::pinCount), std::optional<std::int64_t>(0));
+        QVERIFY(!f.vc->isSearching());
         QCOMPARE(f.vc->searchField()->text(), QString());
         QCOMPARE(f.vc->model()->rowCount(), 0);
         QCOMPARE(f.vc->viewHeight(), 370);

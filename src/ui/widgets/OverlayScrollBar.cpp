@@ -1,4 +1,4 @@
-#include "ui/widgets/CustomScroller.h"
+#include "ui/widgets/OverlayScrollBar.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -65,7 +65,7 @@ public:
 
 }  // namespace
 
-CustomScroller::CustomScroller(Qt::Orientation orientation, QWidget *parent) : QScrollBar(orientation, parent)
+OverlayScrollBar::OverlayScrollBar(Qt::Orientation orientation, QWidget *parent) : QScrollBar(orientation, parent)
 {
     auto *knobOnly = new KnobOnlyStyle;
     knobOnly->setParent(this);
@@ -73,13 +73,13 @@ CustomScroller::CustomScroller(Qt::Orientation orientation, QWidget *parent) : Q
     setAutoFillBackground(false);
 }
 
-QColor CustomScroller::knobColor()
+QColor OverlayScrollBar::knobColor()
 {
     static const QColor color = QColor::fromRgbF(0, 0, 0, 0.25f);
     return color;
 }
 
-QRect CustomScroller::knobRect() const
+QRect OverlayScrollBar::knobRect() const
 {
     QStyleOptionSlider option;
     initStyleOption(&option);
@@ -94,7 +94,7 @@ QRect CustomScroller::knobRect() const
     return knob;
 }
 
-void CustomScroller::paintEvent(QPaintEvent *)
+void OverlayScrollBar::paintEvent(QPaintEvent *)
 {
     // Nothing but the knob: whatever lies behind the bar shows through.
     QPainter painter(this);

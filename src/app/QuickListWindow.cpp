@@ -1,4 +1,4 @@
-#include "app/popoverWindowController.h"
+#include "app/QuickListWindow.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,18 +12,17 @@ namespace {
 const char *const kHeightProperty = "viewHeight";
 }
 
-popoverWindowController::popoverWindowController(QWidget *parent)
+QuickListWindow::QuickListWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Tavrin"));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
-            &popoverWindowController::applicationStateChanged);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &QuickListWindow::applicationStateChanged);
 }
 
-void popoverWindowController::setContentViewController(QWidget *content)
+void QuickListWindow::setContent(QWidget *content)
 {
     if (m_content == content)
         return;
@@ -50,7 +49,7 @@ void popoverWindowController::setContentViewController(QWidget *content)
     fitToContent();
 }
 
-int popoverWindowController::wantedHeight() const
+int QuickListWindow::wantedHeight() const
 {
     if (!m_content)
         return 0;
@@ -59,7 +58,7 @@ int popoverWindowController::wantedHeight() const
     return ok ? height : m_content->sizeHint().height();
 }
 
-void popoverWindowController::fitToContent()
+void QuickListWindow::fitToContent()
 {
     if (!m_content)
         return;
@@ -71,7 +70,7 @@ void popoverWindowController::fitToContent()
     setFixedSize(std::max(width, 1), std::max(height, 1));
 }
 
-void popoverWindowController::placeOnScreen()
+void QuickListWindow::placeOnScreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
@@ -81,7 +80,7 @@ void popoverWindowController::placeOnScreen()
     m_placed = true;
 }
 
-void popoverWindowController::showWindow()
+void QuickListWindow::showWindow()
 {
     // The place is chosen once, at the first showing; the height follows the content every time.
     if (!m_placed)
@@ -90,7 +89,7 @@ void popoverWindowController::showWindow()
     showAndActivate(this, activateOnDesktop);
 }
 
-void popoverWindowController::keyPressEvent(QKeyEvent *event)
+void QuickListWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
@@ -99,7 +98,7 @@ void popoverWindowController::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void popoverWindowController::applicationStateChanged(Qt::ApplicationState state)
+void QuickListWindow::applicationStateChanged(Qt::ApplicationState state)
 {
     if (state != Qt::ApplicationActive && isVisible())
         hide();

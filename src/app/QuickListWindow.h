@@ -13,17 +13,17 @@ namespace tavrin {
 // Its height is the one its content asks for: the content's int property "viewHeight" when it has one, else the
 // content's size hint; never more than the screen's free height. The property's notify signal, or else a signal
 // viewHeightChanged(int) or viewHeightChanged(), resizes the window while it is shown.
-class popoverWindowController : public QWidget {
+class QuickListWindow : public QWidget {
     Q_OBJECT
 public:
     /// Distance of the window's left edge from the right edge of the screen's free area.
     static constexpr int kRightOffset = 450;
 
-    explicit popoverWindowController(QWidget *parent = nullptr);
+    explicit QuickListWindow(QWidget *parent = nullptr);
 
     /// Takes a view as the window's content (the window owns it from then on).
-    void setContentViewController(QWidget *content);
-    QWidget *contentViewController() const { return m_content; }
+    void setContent(QWidget *content);
+    QWidget *content() const { return m_content; }
 
     /// Shows the window, brings it to the front and gives it the focus.
     void showWindow();

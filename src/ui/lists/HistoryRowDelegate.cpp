@@ -1,4 +1,4 @@
-#include "ui/lists/tbl_cell.h"
+#include "ui/lists/HistoryRowDelegate.h"
 
 #include "ui/lists/ListResources.h"
 #include "ui/lists/ShownListModel.h"
@@ -43,23 +43,23 @@ QString singleLine(QString text)
 
 }  // namespace
 
-tbl_cell::tbl_cell(QObject *parent) : QStyledItemDelegate(parent)
+HistoryRowDelegate::HistoryRowDelegate(QObject *parent) : QStyledItemDelegate(parent)
 {
     ensureListResources();
 }
 
-QRect tbl_cell::copyButtonRect(const QRect &rowRect)
+QRect HistoryRowDelegate::copyButtonRect(const QRect &rowRect)
 {
     return QRect(rowRect.right() - kMargin - kCopyButtonSize + 1, rowRect.center().y() - kCopyButtonSize / 2 + 1,
                  kCopyButtonSize, kCopyButtonSize);
 }
 
-QRect tbl_cell::pinMarkerRect(const QRect &rowRect)
+QRect HistoryRowDelegate::pinMarkerRect(const QRect &rowRect)
 {
     return QRect(rowRect.right() - kMargin - kPinSize + 1, rowRect.center().y() - kPinSize / 2 + 1, kPinSize, kPinSize);
 }
 
-void tbl_cell::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
@@ -98,13 +98,13 @@ void tbl_cell::paint(QPainter *painter, const QStyleOptionViewItem &option, cons
     painter->restore();
 }
 
-QSize tbl_cell::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
+QSize HistoryRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
 {
     return QSize(std::max(option.rect.width(), 100), kRowHeight);
 }
 
-bool tbl_cell::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
-                         const QModelIndex &index)
+bool HistoryRowDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                                   const QModelIndex &index)
 {
     if (event->type() == QEvent::ToolTip && m_showsCopyButton && copyButtonRect(option.rect).contains(event->pos())) {
         QToolTip::showText(event->globalPos(), QStringLiteral("Copy to Clipboard"), view, copyButtonRect(option.rect));
@@ -113,8 +113,8 @@ bool tbl_cell::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyl
     return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
-bool tbl_cell::editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
-                           const QModelIndex &index)
+bool HistoryRowDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                                     const QModelIndex &index)
 {
     if (m_showsCopyButton &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
@@ -128,7 +128,7 @@ bool tbl_cell::editorEvent(QEvent *event, QAbstractItemModel *model, const QStyl
     return QStyledItemDelegate::editorEvent(event, model, option, index);
 }
 
-void tbl_cell::trackHover(QAbstractItemView *view)
+void HistoryRowDelegate::trackHover(QAbstractItemView *view)
 {
     if (m_viewport)
         m_viewport->removeEventFilter(this);
@@ -140,7 +140,7 @@ void tbl_cell::trackHover(QAbstractItemView *view)
     connect(view->model(), &QAbstractItemModel::modelReset, this, [this] { hover(-1); });
 }
 
-bool tbl_cell::eventFilter(QObject *watched, QEvent *event)
+bool HistoryRowDelegate::eventFilter(QObject *watched, QEvent *event)
 {
     if (!m_viewport || watched != m_viewport)
         return false;
@@ -165,7 +165,7 @@ bool tbl_cell::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void tbl_cell::hover(int row)
+void HistoryRowDelegate::hover(int row)
 {
     if (row == m_hoveredRow)
         return;

@@ -5,11 +5,11 @@
 namespace tavrin {
 
 // A thin overlay-style scroll bar: no track, no arrows, only a rounded translucent knob.
-class CustomScroller : public QScrollBar {
+class OverlayScrollBar : public QScrollBar {
     Q_OBJECT
 public:
-    explicit CustomScroller(Qt::Orientation orientation, QWidget *parent = nullptr);
-    explicit CustomScroller(QWidget *parent = nullptr) : CustomScroller(Qt::Vertical, parent) {}
+    explicit OverlayScrollBar(Qt::Orientation orientation, QWidget *parent = nullptr);
+    explicit OverlayScrollBar(QWidget *parent = nullptr) : OverlayScrollBar(Qt::Vertical, parent) {}
 
     /// The rectangle the knob is drawn in: x 3 and width 9 when vertical, y 4 and height 20 when horizontal.
     QRect knobRect() const;

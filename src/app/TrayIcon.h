@@ -8,14 +8,14 @@ namespace tavrin {
 
 // The program's item in the desktop's tray. It exists from the start but shows nothing until it is set up with its
 // image and tool tip; from then on a click on it emits clicked().
-class StatusItem : public QObject {
+class TrayIcon : public QObject {
     Q_OBJECT
 public:
     /// The image's resource name.
     static constexpr const char *kImage = ":/images/21.svg";
 
-    explicit StatusItem(QObject *parent = nullptr);
-    ~StatusItem() override;
+    explicit TrayIcon(QObject *parent = nullptr);
+    ~TrayIcon() override;
 
     /// Gives the item its image "21" and the tool tip "Tavrin" and puts it into the tray.
     void setup();

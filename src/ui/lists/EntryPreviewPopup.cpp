@@ -1,32 +1,32 @@
-#include "ui/lists/contentTooltipvc.h"
+#include "ui/lists/EntryPreviewPopup.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace tavrin {
 
-contentTooltipvc::contentTooltipvc(QWidget *parent)
-    : QFrame(parent, Qt::ToolTip | Qt::FramelessWindowHint), m_lblcontent(new QLabel(this))
+EntryPreviewPopup::EntryPreviewPopup(QWidget *parent)
+    : QFrame(parent, Qt::ToolTip | Qt::FramelessWindowHint), m_contentLabel(new QLabel(this))
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
-    m_lblcontent->setTextFormat(Qt::PlainText);  // an entry is never markup to render
-    m_lblcontent->setWordWrap(true);
-    m_lblcontent->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_contentLabel->setTextFormat(Qt::PlainText);  // an entry is never markup to render
+    m_contentLabel->setWordWrap(true);
+    m_contentLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
-    layout->addWidget(m_lblcontent);
+    layout->addWidget(m_contentLabel);
 }
 
-double contentTooltipvc::roomBeside(const QRect &windowFrame, const QRect &available)
+double EntryPreviewPopup::roomBeside(const QRect &windowFrame, const QRect &available)
 {
     const double left = windowFrame.left() - available.left();
     const double right = (available.left() + available.width()) - (windowFrame.left() + windowFrame.width());
     return std::max(left, right);
 }
 
-QString contentTooltipvc::shownText(const QString &entry)
+QString EntryPreviewPopup::shownText(const QString &entry)
 {
     qsizetype end = std::min(entry.size(), kMaxShownLength);
     int lines = 1;
@@ -41,18 +41,18 @@ QString contentTooltipvc::shownText(const QString &entry)
     return entry.left(end) + QStringLiteral("\u2026");
 }
 
-int contentTooltipvc::lblmaxwidth() const
+int EntryPreviewPopup::maxLabelWidth() const
 {
-    return m_lblcontent->maximumWidth();
+    return m_contentLabel->maximumWidth();
 }
 
-void contentTooltipvc::viewWillAppear()
+void EntryPreviewPopup::viewWillAppear()
 {
-    m_lblcontent->setMaximumWidth(std::max(int(maxwidth - kLabelInset), kMinimumLabelWidth));
-    m_lblcontent->setText(shownText(currentstringvalue));
+    m_contentLabel->setMaximumWidth(std::max(int(maxWidth - kLabelInset), kMinimumLabelWidth));
+    m_contentLabel->setText(shownText(shownEntry));
 }
 
-void contentTooltipvc::showRelativeTo(const QRect &anchor, const QRect &available)
+void EntryPreviewPopup::showRelativeTo(const QRect &anchor, const QRect &available)
 {
     viewWillAppear();
     adjustSize();

@@ -5,7 +5,7 @@
 namespace tavrin {
 
 // A plain push button that shows the pointing-hand cursor while the pointer is over it.
-class buttoncursor : public QPushButton {
+class PointingHandButton : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;

@@ -5,10 +5,10 @@
 namespace tavrin {
 
 // The short confirmation that an entry was copied, shown below its row.
-class tooltipvc : public QFrame {
+class CopiedToast : public QFrame {
     Q_OBJECT
 public:
-    explicit tooltipvc(QWidget *parent = nullptr);
+    explicit CopiedToast(QWidget *parent = nullptr);
 
     /// The confirmation's text.
     static QString text();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WindowActivation.h"
+#include "ui/ViewServices.h"
 
 #include <QList>
 #include <QMap>
@@ -17,35 +18,35 @@ class QWidget;
 namespace tavrin {
 
 class AppContext;
-class GrantAccessvc;
+class PasteAccessGuide;
 class PlainQueueWindow;
-class mainWindowController;
-class permissionWindowController;
-class popoverWindowController;
+class MainWindow;
+class PasteAccessGuideWindow;
+class QuickListWindow;
 
-// The identifiers the program's windows and views are created by.
+// The identifiers the program's windows and views are created by (docs/NAMES.md maps each to its class).
 namespace ids {
-inline const QString ViewController = QStringLiteral("ViewController");
-inline const QString popoverWindowController = QStringLiteral("popoverWindowController");
-inline const QString mainWindowController = QStringLiteral("mainWindowController");
-inline const QString sequentialWindowController = QStringLiteral("sequentialWindowController");
-inline const QString permissionWindowController = QStringLiteral("permissionWindowController");
-inline const QString GrantAccessvc = QStringLiteral("GrantAccessvc");
+inline const QString quickListView = QStringLiteral("ViewController");
+inline const QString quickListWindow = QStringLiteral("popoverWindowController");
+inline const QString mainWindow = QStringLiteral("mainWindowController");
+inline const QString sequentialWindow = QStringLiteral("sequentialWindowController");
+inline const QString pasteAccessGuideWindow = QStringLiteral("permissionWindowController");
+inline const QString pasteAccessGuide = QStringLiteral("GrantAccessvc");
 }  // namespace ids
 
 // The program's windows and views, each created once by its identifier on first use and kept for the whole run.
 //
 // A factory returns a new object; the accessors keep it until they go, then delete, newest first, every object
 // still alive that nothing else took as a child (a view placed in its window goes with that window).
-class ControllerAccessors {
+class WindowRegistry {
 public:
     using Factory = std::function<QObject *()>;
 
     /// Registers the factories of the windows and views this layer builds.
-    explicit ControllerAccessors(AppContext &context);
-    ControllerAccessors(const ControllerAccessors &) = delete;
-    ControllerAccessors &operator=(const ControllerAccessors &) = delete;
-    ~ControllerAccessors();
+    explicit WindowRegistry(AppContext &context);
+    WindowRegistry(const WindowRegistry &) = delete;
+    WindowRegistry &operator=(const WindowRegistry &) = delete;
+    ~WindowRegistry();
 
     /// Sets how the object of an identifier is made; only before its first use.
     void setFactory(const QString &identifier, Factory factory);
@@ -55,19 +56,20 @@ public:
     bool isLoaded(const QString &identifier) const;
 
     /// The quick-access list, the content of the popover window.
-    QWidget *viewController();
-    popoverWindowController *popoverWindow();
-    mainWindowController *mainWindow();
+    QWidget *quickListView();
+    QuickListWindow *quickListWindow();
+    MainWindow *mainWindow();
     PlainQueueWindow *sequentialWindow();
     /// The queue list: the plain queue window's own list until the queue list view exists.
     QListWidget *sequentialList();
-    permissionWindowController *permissionWindow();
-    GrantAccessvc *permissionGuide();
+    PasteAccessGuideWindow *pasteAccessGuideWindow();
+    PasteAccessGuide *pasteAccessGuide();
 
 private:
     template <typename T> T *typed(const QString &identifier);
     void registerDefaults();
     DesktopActivation desktopActivation() const;
+    ViewServices viewServices() const;
 
     AppContext &m_context;
     QMap<QString, Factory> m_factories;

@@ -1,4 +1,4 @@
-#include "app/StatusItem.h"
+#include "app/TrayIcon.h"
 
 #include <QIcon>
 #include <QSystemTrayIcon>
@@ -11,7 +11,7 @@ static void registerAppResources()
 
 namespace tavrin {
 
-StatusItem::StatusItem(QObject *parent) : QObject(parent), m_tray(new QSystemTrayIcon(this))
+TrayIcon::TrayIcon(QObject *parent) : QObject(parent), m_tray(new QSystemTrayIcon(this))
 {
     registerAppResources();
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -21,9 +21,9 @@ StatusItem::StatusItem(QObject *parent) : QObject(parent), m_tray(new QSystemTra
     });
 }
 
-StatusItem::~StatusItem() = default;
+TrayIcon::~TrayIcon() = default;
 
-void StatusItem::setup()
+void TrayIcon::setup()
 {
     m_tray->setIcon(QIcon(QString::fromLatin1(kImage)));
     m_tray->setToolTip(QStringLiteral("Tavrin"));
@@ -31,7 +31,7 @@ void StatusItem::setup()
     m_setUp = true;
 }
 
-bool StatusItem::hasTray()
+bool TrayIcon::hasTray()
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }

@@ -1,14 +1,14 @@
-#include "ui/widgets/buttoncursor.h"
+#include "ui/widgets/PointingHandButton.h"
 
 namespace tavrin {
 
-void buttoncursor::enterEvent(QEnterEvent *event)
+void PointingHandButton::enterEvent(QEnterEvent *event)
 {
     setCursor(Qt::PointingHandCursor);
     QPushButton::enterEvent(event);
 }
 
-void buttoncursor::leaveEvent(QEvent *event)
+void PointingHandButton::leaveEvent(QEvent *event)
 {
     unsetCursor();
     QPushButton::leaveEvent(event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Scheduler.h"
+#include "ui/ViewServices.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -18,19 +19,16 @@ class QPushButton;
 
 namespace tavrin {
 
-class AlertPresenter;
-class AppContext;
 class ListSearch;
 class ShownListModel;
-class SystemInfo;
-class contentTooltipvc;
-class tbl_cell;
-class tooltipvc;
+class EntryPreviewPopup;
+class HistoryRowDelegate;
+class CopiedToast;
 
 // The quick-access list: the content of the small window that the tray icon and the quick-access shortcut
 // open. It shows the history (or one pasteboard group) with numbered rows, searches it, and copies, pastes,
 // pins and removes entries; its settings button opens the application menu.
-class ViewController : public QWidget {
+class QuickListView : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kMinimumViewHeight = 370;
@@ -45,26 +43,8 @@ public:
     /// Rows laid out per slice.
     static constexpr int kLayoutBatch = 5000;
 
-    // What lies outside the list; each does nothing while unset unless said otherwise.
-    struct Hooks {
-        /// Shows the main window on its clipboard pane ("Manage Clipboard").
-        std::function<void()> showClipboard;
-        /// Shows the main window on its preferences ("Preferences").
-        std::function<void()> showPreferences;
-        /// Closes the list's window; unset: hides window().
-        std::function<void()> closeListWindow;
-        /// Ends any edit in the main window, before a menu of the list opens.
-        std::function<void()> endMainWindowEditing;
-        /// Opens the main window on its promotion pane.
-        std::function<void()> showPromotion;
-        /// Quits the program; unset: QCoreApplication::quit().
-        std::function<void()> quit;
-    };
-
-    ViewController(AppContext &context, AlertPresenter &alerts, QWidget *parent = nullptr);
-    ~ViewController() override;
-
-    Hooks hooks;
+    explicit QuickListView(const ViewServices &services, QWidget *parent = nullptr);
+    ~QuickListView() override;
 
     /// The height the list's window should have for n shown entries: 40 per entry plus 130, from 370 to 710.
     static int viewHeightFor(qsizetype entries);
@@ -81,14 +61,14 @@ public:
     void saveCopiedData();
 
     // What the list shows.
-    bool searchBegin() const { return m_searchBegin; }
-    bool clipBoardClicked() const { return m_clipBoardClicked; }
-    const QStringList &searchedallarr() const { return m_searchedallarr; }
-    const QStringList &secondpastboardsArr() const { return m_secondpastboardsArr; }
+    bool isSearching() const { return m_searching; }
+    bool showsHistory() const { return m_showsHistory; }
+    const QStringList &searchResults() const { return m_searchResults; }
+    const QStringList &groupItems() const { return m_groupItems; }
     /// Search results while searching, else the history or the group's items.
     const QStringList &shownList() const;
     bool showTooltip() const { return m_showTooltip; }
-    int tooltipRow() const { return m_tooltipRow; }
+    int previewedRow() const { return m_previewedRow; }
     /// The selected row, -1 when none.
     int selectedRow() const;
 
@@ -105,53 +85,58 @@ public:
     // The list's commands.
     /// Rebuilds the row menu for a click on clickedRow (-1: no row) and selects that row.
     void menuWillOpen(int clickedRow);
-    void menuItem_copy();
-    void meniuitem_delete();
-    void pinItem();
-    void DoubleClick_action();
+    void copySelectedEntry();
+    void removeSelectedEntry();
+    void togglePinOfSelectedEntry();
+    void pasteSelectedEntry();
     /// Ctrl+digit (Command-digit) pastes that row; true when the key was such a chord.
     bool keyDown(const QKeyEvent &event);
     /// Pops up the state menu: the history and each group.
-    void btnchangeState();
+    void popUpModeMenu();
     /// A choice of the state menu: -1 the history, else the index of a group name.
-    void MenuitemClickedWithSender(int tag);
-    void closeTooltip();
+    void chooseMode(int tag);
+    void closeCopiedToast();
     void showContentPreview(int row);
 
     // The application menu and its commands.
-    void btnsettings();
+    void popUpApplicationMenu();
     void showClipboard();
     void showPreferences();
-    void showSequentialPasteQueue();
-    void ClearSequentialPasteQueue();
-    void ClearClipboard();
-    void tooltipsettingClicked();
-    void Quitapp();
-    void btnremoveAllItem_alert();
-    void btnremoveAllItem_cancelalert();
-    void DeleteEntireClipboard();
-
-    /// The colour of the promotion button's line: pointer over it or not.
-    static QColor promotionLineColor(const SystemInfo &system, bool pointerInside);
+    void toggleSequentialQueue();
+    void clearSequentialQueue();
+    void askToClearHistory();
+    void toggleShowTooltip();
+    void quitProgram();
+    void confirmClearHistory();
+    void cancelClearHistory();
+    void clearHistory();
 
     // The parts, for the window around the list and for tests.
     QLineEdit *searchField() const { return m_searchField; }
-    QPushButton *btnstate() const { return m_btnstate; }
-    QPushButton *settingsButton() const { return m_btnsettings; }
-    QListView *tblview() const { return m_tblview; }
-    QPushButton *promotionButton() const { return m_promotionButton; }
-    QFrame *promotionLine() const { return m_promotionLine; }
+    QPushButton *modeButton() const { return m_modeButton; }
+    QPushButton *settingsButton() const { return m_settingsButton; }
+    QListView *listView() const { return m_listView; }
     ShownListModel *model() const { return m_model; }
-    tbl_cell *cell() const { return m_cell; }
+    HistoryRowDelegate *cell() const { return m_rowDelegate; }
     ListSearch &search() const { return *m_search; }
     /// The menus as last built (null before the first opening).
-    QMenu *actionmenu() const { return m_actionmenu; }
-    QMenu *stateMenu() const { return m_stateMenu; }
+    QMenu *rowMenu() const { return m_rowMenu; }
+    QMenu *modeMenu() const { return m_modeMenu; }
     QMenu *applicationMenu() const { return m_applicationMenu; }
-    contentTooltipvc *contentPreview() const { return m_contentPreview; }
-    tooltipvc *copiedPopover() const { return m_copiedPopover; }
+    EntryPreviewPopup *contentPreview() const { return m_contentPreview; }
+    CopiedToast *copiedToast() const { return m_copiedToast; }
 
 Q_SIGNALS:
+    /// "Manage Clipboard": the main window on its clipboard pane.
+    void clipboardPaneRequested();
+    /// "Preferences": the main window on its preferences.
+    void preferencesPaneRequested();
+    /// The list's window should close (a paste, a command that leaves the list).
+    void closeRequested();
+    /// A menu of the list opens: any edit in the main window ends first.
+    void mainWindowEditingEndRequested();
+    /// "Quit".
+    void quitRequested();
     /// The height the window should take (viewHeight()).
     void viewHeightChanged(int height);
     /// The history changed here (remove, pin): the main-window list reloads.
@@ -177,9 +162,9 @@ private:
     /// The list a search filters: the history or the group's items, never earlier results.
     const QStringList &searchSource() const;
     void searchTextChanged(const QString &text);
-    void searchFieldDidStartSearching();
-    void searchFieldDidEndSearching();
-    void controlTextDidChange(const QString &text);
+    void searchStarted();
+    void searchEnded();
+    void filterBySearchText(const QString &text);
     void applySearchResults();
     void selectRow(int row);
     bool handleListKey(QObject *target, QKeyEvent *event);
@@ -188,36 +173,31 @@ private:
     void closeContentPreview();
     QRect globalRowRect(int row) const;
     void loadShowTooltip();
-    void hidePromotionWhenNothingToPromote();
 
-    AppContext &m_context;
-    AlertPresenter &m_alerts;
+    ViewServices m_services;
     Scheduler &m_scheduler;
 
     QLineEdit *m_searchField = nullptr;
-    QPushButton *m_btnstate = nullptr;
-    QPushButton *m_btnsettings = nullptr;
-    QListView *m_tblview = nullptr;
-    QPushButton *m_promotionButton = nullptr;
-    QLabel *m_promotionCaption = nullptr;
-    QFrame *m_promotionLine = nullptr;
+    QPushButton *m_modeButton = nullptr;
+    QPushButton *m_settingsButton = nullptr;
+    QListView *m_listView = nullptr;
     ShownListModel *m_model = nullptr;
-    tbl_cell *m_cell = nullptr;
+    HistoryRowDelegate *m_rowDelegate = nullptr;
     ListSearch *m_search = nullptr;
-    QPointer<QMenu> m_actionmenu;
-    QPointer<QMenu> m_stateMenu;
+    QPointer<QMenu> m_rowMenu;
+    QPointer<QMenu> m_modeMenu;
     QPointer<QMenu> m_applicationMenu;
-    contentTooltipvc *m_contentPreview = nullptr;
-    tooltipvc *m_copiedPopover = nullptr;
+    EntryPreviewPopup *m_contentPreview = nullptr;
+    CopiedToast *m_copiedToast = nullptr;
 
     bool m_loaded = false;
     int m_viewHeight = kMinimumViewHeight;
-    bool m_searchBegin = false;
-    QStringList m_searchedallarr;
-    QStringList m_secondpastboardsArr;
-    bool m_clipBoardClicked = true;
+    bool m_searching = false;
+    QStringList m_searchResults;
+    QStringList m_groupItems;
+    bool m_showsHistory = true;
     bool m_showTooltip = true;
-    int m_tooltipRow = -1;
+    int m_previewedRow = -1;
     Scheduler::TimerId m_closeTooltipTimer = 0;
 };
 

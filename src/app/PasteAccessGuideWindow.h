@@ -6,19 +6,19 @@
 
 namespace tavrin {
 
-class GrantAccessvc;
+class PasteAccessGuide;
 
 // The permission guide's window: borderless, above ordinary windows, moved by dragging its background,
 // closed by its close button or Escape. Created once and shown again each time pasting fails.
-class permissionWindowController : public QWidget {
+class PasteAccessGuideWindow : public QWidget {
     Q_OBJECT
 public:
     /// Takes the guide as its content (the window owns it from then on).
-    explicit permissionWindowController(GrantAccessvc *content);
+    explicit PasteAccessGuideWindow(PasteAccessGuide *content);
 
-    GrantAccessvc *contentViewController() const { return m_content; }
+    PasteAccessGuide *content() const { return m_content; }
     /// Shows the window, brings it to the front and gives it the focus.
-    void showPermissionGuide();
+    void showGuide();
 
     /// How the desktop is asked to give the window the focus (see showAndActivate).
     DesktopActivation activateOnDesktop;
@@ -30,7 +30,7 @@ protected:
 private:
     void placeOnScreen();
 
-    GrantAccessvc *m_content;
+    PasteAccessGuide *m_content;
     bool m_placed = false;
 };
 

@@ -1,11 +1,11 @@
-#include "ui/lists/tooltipvc.h"
+#include "ui/lists/CopiedToast.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace tavrin {
 
-tooltipvc::tooltipvc(QWidget *parent) : QFrame(parent, Qt::ToolTip | Qt::FramelessWindowHint)
+CopiedToast::CopiedToast(QWidget *parent) : QFrame(parent, Qt::ToolTip | Qt::FramelessWindowHint)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFrameShape(QFrame::Box);
@@ -16,12 +16,12 @@ tooltipvc::tooltipvc(QWidget *parent) : QFrame(parent, Qt::ToolTip | Qt::Framele
     layout->addWidget(label);
 }
 
-QString tooltipvc::text()
+QString CopiedToast::text()
 {
     return QStringLiteral("Copied");
 }
 
-void tooltipvc::showBelow(const QRect &anchor)
+void CopiedToast::showBelow(const QRect &anchor)
 {
     adjustSize();
     move(anchor.center().x() - width() / 2, anchor.top() + anchor.height());

@@ -10,13 +10,13 @@ namespace tavrin {
 // The row cell of the lists, drawn by a delegate: the row's title, a file icon after the prefix, the pin
 // marker at the right end and, where a list wants it, a copy button with its tooltip. It also tells when the
 // pointer enters or leaves a row, which opens and closes the content preview.
-class tbl_cell : public QStyledItemDelegate {
+class HistoryRowDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     static constexpr int kRowHeight = 40;
     static constexpr int kIconSize = 20;
 
-    explicit tbl_cell(QObject *parent = nullptr);
+    explicit HistoryRowDelegate(QObject *parent = nullptr);
 
     /// Rows end in a copy button (the lists that copy a row with one click).
     void setShowsCopyButton(bool shows) { m_showsCopyButton = shows; }

@@ -8,10 +8,10 @@ namespace tavrin {
 
 // The main window, empty until its sidebar and panes exist. It is an ordinary window: while it is open the
 // desktop's task bar lists the program, and closing it only hides it, so the program stays in the tray.
-class mainWindowController : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit mainWindowController(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget *parent = nullptr);
 
     /// Shows the window (restored if minimised), brings it to the front and gives it the focus.
     void showWindow();

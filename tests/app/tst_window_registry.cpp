@@ -1,12 +1,12 @@
 // The windows and views created by identifier, and the list window that sizes itself from its content.
 #include "TestDirs.h"
 #include "app/AppContext.h"
-#include "app/ControllerAccessors.h"
-#include "app/GrantAccessvc.h"
+#include "app/MainWindow.h"
+#include "app/PasteAccessGuide.h"
+#include "app/PasteAccessGuideWindow.h"
 #include "app/PlainQueueWindow.h"
-#include "app/mainWindowController.h"
-#include "app/permissionWindowController.h"
-#include "app/popoverWindowController.h"
+#include "app/QuickListWindow.h"
+#include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "platform/fake/FakePlatform.h"
@@ -15,8 +15,8 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "store/StringListFiles.h"
+#include "ui/lists/QuickListView.h"
 #include "ui/lists/ShownListModel.h"
-#include "ui/lists/ViewController.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -31,7 +31,7 @@ namespace {
 struct Context {
     test::TestDirs dirs;
     AppContext context{std::make_unique<FakePlatform>(), std::make_unique<SettingsStore>()};
-    ControllerAccessors &controllers = context.controllers();
+    WindowRegistry &windows = context.windows();
     FakeWorkspace &workspace = *static_cast<FakePlatform &>(context.platform()).fakeWorkspace;
 };
 
@@ -84,48 +84,48 @@ QRect freeArea()
 
 }  // namespace
 
-class TestControllerAccessors : public QObject {
+class TestWindowRegistry : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void eachIsCreatedOnceOnFirstUse()
     {
         Context c;
-        for (const QString &id : {ids::ViewController, ids::popoverWindowController, ids::mainWindowController,
-                                  ids::sequentialWindowController, ids::permissionWindowController, ids::GrantAccessvc})
-            QVERIFY2(!c.controllers.isLoaded(id), qPrintable(id));
+        for (const QString &id : {ids::quickListView, ids::quickListWindow, ids::mainWindow, ids::sequentialWindow,
+                                  ids::pasteAccessGuideWindow, ids::pasteAccessGuide})
+            QVERIFY2(!c.windows.isLoaded(id), qPrintable(id));
 
-        popoverWindowController *popover = c.controllers.popoverWindow();
+        QuickListWindow *popover = c.windows.quickListWindow();
         QVERIFY(popover);
-        QCOMPARE(c.controllers.popoverWindow(), popover);
-        QCOMPARE(c.controllers.controller(ids::popoverWindowController), popover);
+        QCOMPARE(c.windows.quickListWindow(), popover);
+        QCOMPARE(c.windows.controller(ids::quickListWindow), popover);
         // The window asked for its content, which is the one list of the run.
-        QVERIFY(c.controllers.isLoaded(ids::ViewController));
-        QCOMPARE(popover->contentViewController(), c.controllers.viewController());
-        QVERIFY(qobject_cast<ViewController *>(c.controllers.viewController()));
+        QVERIFY(c.windows.isLoaded(ids::quickListView));
+        QCOMPARE(popover->content(), c.windows.quickListView());
+        QVERIFY(qobject_cast<QuickListView *>(c.windows.quickListView()));
 
-        permissionWindowController *guide = c.controllers.permissionWindow();
-        QCOMPARE(guide->contentViewController(), c.controllers.permissionGuide());
-        QVERIFY(!c.controllers.isLoaded(ids::mainWindowController));
+        PasteAccessGuideWindow *guide = c.windows.pasteAccessGuideWindow();
+        QCOMPARE(guide->content(), c.windows.pasteAccessGuide());
+        QVERIFY(!c.windows.isLoaded(ids::mainWindow));
 
         QTest::ignoreMessage(QtWarningMsg, "Tavrin: no view or window is known as \"tooltipvc\"");
-        QVERIFY(!c.controllers.controller(QStringLiteral("tooltipvc")));
+        QVERIFY(!c.windows.controller(QStringLiteral("tooltipvc")));
     }
 
     void aFactorySetBeforeFirstUseMakesTheObject()
     {
         Context c;
         int made = 0;
-        c.controllers.setFactory(ids::ViewController, [&made] {
+        c.windows.setFactory(ids::quickListView, [&made] {
             ++made;
             return new ResizingList;
         });
-        auto *list = qobject_cast<ResizingList *>(c.controllers.popoverWindow()->contentViewController());
+        auto *list = qobject_cast<ResizingList *>(c.windows.quickListWindow()->content());
         QVERIFY(list);
-        c.controllers.viewController();
+        c.windows.quickListView();
         QCOMPARE(made, 1);
-        c.controllers.setFactory(QStringLiteral("tooltipvc"), [] { return new QObject; });
-        QVERIFY(c.controllers.controller(QStringLiteral("tooltipvc")));
+        c.windows.setFactory(QStringLiteral("tooltipvc"), [] { return new QObject; });
+        QVERIFY(c.windows.controller(QStringLiteral("tooltipvc")));
     }
 
     void everyObjectIsDeletedOnceWithTheAccessors()
@@ -136,14 +136,14 @@ private Q_SLOTS:
             auto watch = [&destroyed](QObject *object, const QString &name) {
                 QObject::connect(object, &QObject::destroyed, [&destroyed, name] { destroyed.append(name); });
             };
-            watch(c.controllers.popoverWindow(), QStringLiteral("popover"));
-            watch(c.controllers.viewController(), QStringLiteral("list"));
-            watch(c.controllers.permissionWindow(), QStringLiteral("guide window"));
-            watch(c.controllers.permissionGuide(), QStringLiteral("guide"));
-            watch(c.controllers.sequentialWindow(), QStringLiteral("queue window"));
-            watch(c.controllers.mainWindow(), QStringLiteral("main window"));
-            c.controllers.popoverWindow()->showWindow();
-            c.controllers.permissionWindow()->showPermissionGuide();
+            watch(c.windows.quickListWindow(), QStringLiteral("popover"));
+            watch(c.windows.quickListView(), QStringLiteral("list"));
+            watch(c.windows.pasteAccessGuideWindow(), QStringLiteral("guide window"));
+            watch(c.windows.pasteAccessGuide(), QStringLiteral("guide"));
+            watch(c.windows.sequentialWindow(), QStringLiteral("queue window"));
+            watch(c.windows.mainWindow(), QStringLiteral("main window"));
+            c.windows.quickListWindow()->showWindow();
+            c.windows.pasteAccessGuideWindow()->showGuide();
         }
         // Newest first; a view goes with the window that holds it.
         QCOMPARE(destroyed, QList<QString>({QStringLiteral("main window"), QStringLiteral("queue window"),
@@ -157,16 +157,16 @@ private Q_SLOTS:
         QList<Workspace::WindowId> expected;
         const QList<std::function<QWidget *()>> showings = {
             [&c] {
-                c.controllers.popoverWindow()->showWindow();
-                return c.controllers.popoverWindow();
+                c.windows.quickListWindow()->showWindow();
+                return c.windows.quickListWindow();
             },
             [&c] {
-                c.controllers.mainWindow()->showWindow();
-                return c.controllers.mainWindow();
+                c.windows.mainWindow()->showWindow();
+                return c.windows.mainWindow();
             },
             [&c] {
-                c.controllers.permissionWindow()->showPermissionGuide();
-                return c.controllers.permissionWindow();
+                c.windows.pasteAccessGuideWindow()->showGuide();
+                return c.windows.pasteAccessGuideWindow();
             },
         };
         for (const auto &show : showings) {
@@ -184,13 +184,13 @@ private Q_SLOTS:
     void theListWindowOpensAtTheTopRightWithoutFrameAboveOtherWindows()
     {
         Context c;
-        popoverWindowController *popover = c.controllers.popoverWindow();
+        QuickListWindow *popover = c.windows.quickListWindow();
         QVERIFY(!popover->isPlaced());
         popover->showWindow();
         QVERIFY(QTest::qWaitForWindowExposed(popover));
         const QRect free = freeArea();
         QCOMPARE(popover->pos(), QPoint(free.x() + free.width() - 450, free.y()));
-        QCOMPARE(popover->size(), c.controllers.viewController()->sizeHint());
+        QCOMPARE(popover->size(), c.windows.quickListView()->sizeHint());
         const Qt::WindowFlags flags = popover->windowFlags();
         QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
         QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
@@ -207,9 +207,9 @@ private Q_SLOTS:
     void theWindowsHeightFollowsTheListUpToTheFreeHeight()
     {
         Context c;
-        c.controllers.setFactory(ids::ViewController, [] { return new ResizingList; });
-        popoverWindowController *popover = c.controllers.popoverWindow();
-        auto *list = static_cast<ResizingList *>(c.controllers.viewController());
+        c.windows.setFactory(ids::quickListView, [] { return new ResizingList; });
+        QuickListWindow *popover = c.windows.quickListWindow();
+        auto *list = static_cast<ResizingList *>(c.windows.quickListView());
         popover->showWindow();
         QCOMPARE(popover->height(), 370);
         QCOMPARE(popover->width(), 420);
@@ -224,16 +224,16 @@ private Q_SLOTS:
         QCOMPARE(popover->pos(), top);
 
         // Without the property the size hint counts, and a signal of the same name resizes the window.
-        popoverWindowController signalled;
+        QuickListWindow signalled;
         auto *signalling = new SignallingList;
-        signalled.setContentViewController(signalling);
+        signalled.setContent(signalling);
         QCOMPARE(signalled.size(), QSize(400, 370));
         signalling->setHeight(450);
         QCOMPARE(signalled.size(), QSize(400, 450));
 
         // The window is never wider than its offset from the right edge.
-        popoverWindowController plain;
-        plain.setContentViewController(new WideView);
+        QuickListWindow plain;
+        plain.setContent(new WideView);
         QCOMPARE(plain.size(), QSize(450, 250));
     }
 
@@ -241,22 +241,22 @@ private Q_SLOTS:
     {
         Context c;
         c.context.history().insertCaptured(QStringLiteral("there at launch"));
-        auto *list = qobject_cast<ViewController *>(c.controllers.viewController());
+        auto *list = qobject_cast<QuickListView *>(c.windows.quickListView());
         QCOMPARE(list->model()->rowCount(), 1);
         QVERIFY(!c.context.capture().monitor().isStarted());
         QVERIFY(!c.context.history().hasPendingSave());
 
-        c.controllers.popoverWindow()->showWindow();
+        c.windows.quickListWindow()->showWindow();
         QVERIFY(c.context.capture().monitor().isStarted());
         QVERIFY(c.context.history().waitForWrites());
-        const QString file = *c.context.settings().string(keys::userdefaultsCopiedPath);
+        const QString file = *c.context.settings().string(keys::historyPath);
         QCOMPARE(readStringListAtPath(file), QStringList{QStringLiteral("there at launch")});
 
         // Later showings save nothing; the list follows the history.
         QFile::remove(file);
-        c.controllers.popoverWindow()->hide();
+        c.windows.quickListWindow()->hide();
         c.context.history().insertCaptured(QStringLiteral("copied later"));
-        c.controllers.popoverWindow()->showWindow();
+        c.windows.quickListWindow()->showWindow();
         QVERIFY(c.context.history().waitForWrites());
         QVERIFY(!QFile::exists(file));
         QCOMPARE(list->model()->index(0).data(ShownListModel::EntryRole).toString(), QStringLiteral("copied later"));
@@ -265,7 +265,7 @@ private Q_SLOTS:
     void theListWindowHidesWhenTheProgramLosesTheFocusOrOnEscape()
     {
         Context c;
-        popoverWindowController *popover = c.controllers.popoverWindow();
+        QuickListWindow *popover = c.windows.quickListWindow();
         popover->showWindow();
         QVERIFY(QTest::qWaitForWindowActive(popover));
         QCOMPARE(QGuiApplication::applicationState(), Qt::ApplicationActive);
@@ -281,7 +281,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(popover));
         QTest::keyClick(popover, Qt::Key_Escape, Qt::ShiftModifier);
         QVERIFY(popover->isVisible());
-        QTest::keyClick(c.controllers.viewController(), Qt::Key_Escape);
+        QTest::keyClick(c.windows.quickListView(), Qt::Key_Escape);
         QVERIFY(!popover->isVisible());
 
         // The state the platform reports when another application takes the focus.
@@ -292,5 +292,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestControllerAccessors)
-#include "tst_controller_accessors.moc"
+QTEST_MAIN(TestWindowRegistry)
+#include "tst_window_registry.moc"

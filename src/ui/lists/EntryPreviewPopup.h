@@ -7,7 +7,7 @@ class QLabel;
 namespace tavrin {
 
 // The content preview: the whole text of a hovered entry, beside the quick-access list's window.
-class contentTooltipvc : public QFrame {
+class EntryPreviewPopup : public QFrame {
     Q_OBJECT
 public:
     /// The label stays this much narrower than the room beside the window.
@@ -20,30 +20,30 @@ public:
     /// Gap between the row and the preview.
     static constexpr int kGap = 4;
 
-    explicit contentTooltipvc(QWidget *parent = nullptr);
+    explicit EntryPreviewPopup(QWidget *parent = nullptr);
 
     /// Room available beside the list's window.
-    double maxwidth = 0;
+    double maxWidth = 0;
     /// The entry to show.
-    QString currentstringvalue;
+    QString shownEntry;
 
     /// The larger of the room left and right of a window on the available part of its screen.
     static double roomBeside(const QRect &windowFrame, const QRect &available);
     /// The text shown for an entry: the entry itself, cut after kMaxShownLength characters or kMaxShownLines lines.
     static QString shownText(const QString &entry);
 
-    /// Caps the label at maxwidth less the inset and shows currentstringvalue.
+    /// Caps the label at maxWidth less the inset and shows shownEntry.
     void viewWillAppear();
     /// Shows the preview beside anchor (a row, in screen coordinates): to its right when it fits on the
     /// available area, otherwise to its left.
     void showRelativeTo(const QRect &anchor, const QRect &available);
 
-    QLabel *lblcontent() const { return m_lblcontent; }
+    QLabel *contentLabel() const { return m_contentLabel; }
     /// The cap on the label's width (the layout constraint).
-    int lblmaxwidth() const;
+    int maxLabelWidth() const;
 
 private:
-    QLabel *m_lblcontent;
+    QLabel *m_contentLabel;
 };
 
 }  // namespace tavrin

@@ -1,15 +1,15 @@
-#include "app/mainWindowController.h"
+#include "app/MainWindow.h"
 
 namespace tavrin {
 
-mainWindowController::mainWindowController(QWidget *parent) : QWidget(parent, Qt::Window)
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Tavrin"));
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(760, 480);
 }
 
-void mainWindowController::showWindow()
+void MainWindow::showWindow()
 {
     showAndActivate(this, activateOnDesktop);
 }

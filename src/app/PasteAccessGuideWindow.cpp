@@ -1,6 +1,6 @@
-#include "app/permissionWindowController.h"
+#include "app/PasteAccessGuideWindow.h"
 
-#include "app/GrantAccessvc.h"
+#include "app/PasteAccessGuide.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -11,7 +11,7 @@
 
 namespace tavrin {
 
-permissionWindowController::permissionWindowController(GrantAccessvc *content)
+PasteAccessGuideWindow::PasteAccessGuideWindow(PasteAccessGuide *content)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_content(content)
 {
     setWindowTitle(QStringLiteral("Tavrin"));
@@ -26,10 +26,10 @@ permissionWindowController::permissionWindowController(GrantAccessvc *content)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(content);
-    connect(content, &GrantAccessvc::dismissRequested, this, &QWidget::close);
+    connect(content, &PasteAccessGuide::dismissRequested, this, &QWidget::close);
 }
 
-void permissionWindowController::placeOnScreen()
+void PasteAccessGuideWindow::placeOnScreen()
 {
     adjustSize();
     const QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
@@ -42,7 +42,7 @@ void permissionWindowController::placeOnScreen()
     move(frame.topLeft());
 }
 
-void permissionWindowController::showPermissionGuide()
+void PasteAccessGuideWindow::showGuide()
 {
     // Centred once; after that it opens where the user last left it.
     if (!m_placed) {
@@ -52,7 +52,7 @@ void permissionWindowController::showPermissionGuide()
     showAndActivate(this, activateOnDesktop);
 }
 
-void permissionWindowController::keyPressEvent(QKeyEvent *event)
+void PasteAccessGuideWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
@@ -61,7 +61,7 @@ void permissionWindowController::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void permissionWindowController::mousePressEvent(QMouseEvent *event)
+void PasteAccessGuideWindow::mousePressEvent(QMouseEvent *event)
 {
     // Presses on the background (labels and pictures pass theirs up) move the window.
     if (event->button() == Qt::LeftButton && windowHandle() && windowHandle()->startSystemMove()) {

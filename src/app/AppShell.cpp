@@ -1,0 +1,238 @@
+#include "app/AppShell.h"
+
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "app/PasteAccessGuideWindow.h"
+#include "app/PlainQueueWindow.h"
+#include "app/ProgramHider.h"
+#include "app/QtKeyEvents.h"
+#include "app/QuickListWindow.h"
+#include "app/TrayIcon.h"
+#include "app/WindowRegistry.h"
+#include "capture/CaptureServices.h"
+#include "capture/InteractionSound.h"
+#include "capture/PasteEngine.h"
+#include "capture/SequentialMode.h"
+#include "capture/SequentialWindow.h"
+#include "hotkeys/HotKey.h"
+#include "hotkeys/HotKeysController.h"
+#include "hotkeys/ShortcutRecorder.h"
+#include "platform/Platform.h"
+#include "store/HistoryStore.h"
+#include "store/PasteboardGroupStore.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+#include "ui/AlertPresenter.h"
+
+#include <QDateTime>
+
+#include <cstdio>
+
+namespace tavrin {
+
+namespace {
+
+// Sequential mode's view of the queue window, which is created only when the mode is first switched on.
+class QueueWindowOnFirstUse final : public SequentialWindow {
+public:
+    explicit QueueWindowOnFirstUse(WindowRegistry &windows) : m_windows(windows) {}
+
+    bool isVisible() const override
+    {
+        return m_windows.isLoaded(ids::sequentialWindow) && m_windows.sequentialWindow()->isVisible();
+    }
+    void show(bool activate) override { m_windows.sequentialWindow()->show(activate); }
+    void close() override
+    {
+        if (m_windows.isLoaded(ids::sequentialWindow))
+            m_windows.sequentialWindow()->close();
+    }
+
+private:
+    WindowRegistry &m_windows;
+};
+
+}  // namespace
+
+AppShell::AppShell(AppContext &context, QObject *parent)
+    : QObject(parent),
+      m_context(context),
+      m_trayIcon(std::make_unique<TrayIcon>()),
+      m_hider(std::make_unique<ProgramHider>(*context.platform().workspace)),
+      m_sequentialWindow(std::make_unique<QueueWindowOnFirstUse>(context.windows())),
+      m_shortcuts(std::make_unique<AppShortcuts>(context.settings(), context.hotKeysController(), *this)),
+      m_recorder(std::make_unique<ShortcutRecorder>(*m_shortcuts))
+{
+    m_recorder->setMenuItemsEnabled = [this](bool enabled) { setMenuItemsEnabled(enabled); };
+    m_recorder->labelText = nativeShortcutText;
+    context.hotKeysController().registrationFailedHook = [this] { m_recorder->shortcutRegistrationFailed(); };
+
+    connect(m_trayIcon.get(), &TrayIcon::clicked, this, &AppShell::showQuickList);
+    connectCapture();
+}
+
+AppShell::~AppShell()
+{
+    m_context.hotKeysController().registrationFailedHook = nullptr;
+    m_context.capture().sequentialMode().setWindow(nullptr);
+}
+
+void AppShell::connectCapture()
+{
+    CaptureServices &capture = m_context.capture();
+    WindowRegistry &windows = m_context.windows();
+    PasteEngine &engine = capture.pasteEngine();
+    connect(&engine, &PasteEngine::listWindowCloseRequested, this, [&windows] {
+        if (windows.isLoaded(ids::quickListWindow))
+            windows.quickListWindow()->close();
+    });
+    connect(&engine, &PasteEngine::programHideRequested, this, [this] { m_hider->hideProgram(); });
+    connect(&engine, &PasteEngine::pasteAccessGuideRequested, this,
+            [&windows] { windows.pasteAccessGuideWindow()->showGuide(); });
+    connect(&engine, &PasteEngine::folderPasteConfirmationNeeded, this, [this, &engine] {
+        if (m_context.alerts().runAlert(folderPasteQuestion()) == 0)
+            engine.pasteConfirmedFolder();
+        else
+            engine.keepFolderOnClipboard();
+    });
+    capture.sequentialMode().setWindow(m_sequentialWindow.get());
+}
+
+void AppShell::launch()
+{
+    SettingsStore &settings = m_context.settings();
+    HistoryStore &history = m_context.history();
+    CaptureServices &capture = m_context.capture();
+    Platform &platform = m_context.platform();
+
+    history.loadPinCount();
+    // Starting at login: the desktop's autostart switch. A backend without one leaves the choice stored only.
+    if (const std::optional<bool> atLogin = settings.boolValue(keys::startAtLogin); atLogin && platform.loginItems)
+        platform.loginItems->setLoginItemEnabled(QString::fromLatin1(kLauncherIdentifier), *atLogin);
+    // A value of another type reads as missing, and sequential paste needs an integer here.
+    if (!settings.integer(keys::sequentialPasteOrder))
+        settings.setInteger(keys::sequentialPasteOrder, 0);
+    capture.sound().load();
+    registerStoredShortcuts();
+    m_context.groups().loadGroupNames();
+    history.loadItems();
+    capture.insertCurrentClipboardText();
+    capture.recordChangeCount();
+
+    if (!settings.integer(keys::firstRun)) {
+        completeFirstRun();
+        return;
+    }
+    if (isLoginLaunch()) {
+        // The launcher did its job and quits on this notice; nothing but the list is shown.
+        if (platform.notificationCenter)
+            platform.notificationCenter->post(QStringLiteral("killLauncher"), QString::fromLatin1(kBundleIdentifier));
+    } else if (opensMainWindowAtLaunch) {
+        showMainWindow();
+    }
+    setUpTrayIcon();
+}
+
+bool AppShell::isLoginLaunch() const
+{
+    // The launcher is still running exactly when it is what started the program.
+    return m_context.platform().workspace->isApplicationRunning(QString::fromLatin1(kLauncherIdentifier));
+}
+
+void AppShell::completeFirstRun()
+{
+    // What finishing the welcome steps does, done at once: the first run is over, and the tray and the list start.
+    m_context.settings().setInteger(keys::firstRun, 1);
+    setUpTrayIcon();
+}
+
+void AppShell::setUpTrayIcon()
+{
+    m_trayIcon->setup();
+    if (!TrayIcon::hasTray())
+        std::fputs("Tavrin: this desktop shows no tray; open the list with its shortcut or by starting tavrin again\n",
+                   stderr);
+    // Without a tray the list is still shown: it is then the only sign that the program started.
+    showQuickList();
+}
+
+void AppShell::showQuickList()
+{
+    m_context.windows().quickListWindow()->showWindow();
+}
+
+void AppShell::showMainWindow(QObject *)
+{
+    // The main window is an ordinary window: the task bar lists the program while it is open, and no longer once it
+    // is closed, which is all a Dock icon would tell.
+    m_context.windows().mainWindow()->showWindow();
+}
+
+void AppShell::prepareToQuit()
+{
+    m_savedAtQuit = m_context.saveBeforeQuit();
+    std::puts("terminate");
+    std::fflush(stdout);
+}
+
+std::shared_ptr<HotKey> AppShell::shortcutHotKey(Shortcut shortcut) const
+{
+    return m_hotKeys[shortcutIndex(shortcut)];
+}
+
+void AppShell::setShortcutHotKey(Shortcut shortcut, std::shared_ptr<HotKey> hotKey)
+{
+    if (hotKey)
+        hotKey->setKeyDownHandler(keyDownAction(shortcut));
+    // The previous hot key is released after the slot changed, so its unregistration sees the new state.
+    std::shared_ptr<HotKey> previous = std::exchange(m_hotKeys[shortcutIndex(shortcut)], std::move(hotKey));
+    previous.reset();
+}
+
+void AppShell::registerStoredShortcuts()
+{
+    for (const AppShortcut &shortcut : AppShortcut::all()) {
+        m_shortcuts->loadShortcut(shortcut.keyNameKey, shortcut.modifierKey);
+        if (!m_shortcuts->shortcutModifiers.isEmpty())
+            m_shortcuts->registerShortcut(shortcut.shortcut);
+    }
+}
+
+void AppShell::quickAccessKeyDown()
+{
+    const QString now = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss +0000"));
+    std::printf("Pressed at %s\n", qPrintable(now));
+    std::fflush(stdout);
+    showQuickList();
+}
+
+void AppShell::runShortcutAction(Shortcut shortcut)
+{
+    Q_EMIT shortcutPressed(shortcut);
+    SequentialMode &sequential = m_context.capture().sequentialMode();
+    switch (shortcut) {
+    case Shortcut::quickAccess: quickAccessKeyDown(); break;
+    case Shortcut::toggleSequentialMode: sequential.toggleSequentialMode(); break;
+    case Shortcut::sequentialPaste: sequential.sequentialPasteNext(); break;
+    }
+}
+
+void AppShell::setMenuItemsEnabled(bool enabled)
+{
+    for (const QPointer<QAction> &action : std::as_const(actionsLockedWhileRecording)) {
+        if (action)
+            action->setEnabled(enabled);
+    }
+}
+
+std::function<void()> AppShell::keyDownAction(Shortcut shortcut)
+{
+    // The hot key may outlive the shell; its action holds the shell weakly.
+    QPointer<AppShell> weakSelf(this);
+    return [weakSelf, shortcut] {
+        if (weakSelf)
+            weakSelf->runShortcutAction(shortcut);
+    };
+}
+
+}  // namespace tavrin

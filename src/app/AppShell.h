@@ -1,0 +1,92 @@
+#pragma once
+
+#include "hotkeys/AppShortcuts.h"
+
+#include <QAction>
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace tavrin {
+
+class AppContext;
+class HotKey;
+class ProgramHider;
+class SequentialWindow;
+class ShortcutRecorder;
+class TrayIcon;
+
+// The application delegate: the launch sequence, the tray item and the application-wide actions. It holds the
+// three recorded shortcuts and connects the paste engine and sequential mode to the program's windows.
+class AppShell : public QObject, public ShortcutHotKeyHolder {
+    Q_OBJECT
+
+Q_SIGNALS:
+    /// A shortcut's key went down; its action runs right after.
+    void shortcutPressed(tavrin::Shortcut shortcut);
+
+public:
+    /// The program's own identifier, and the one of the small program that starts it at login.
+    static constexpr const char *kBundleIdentifier = "io.tavrin.Tavrin";
+    static constexpr const char *kLauncherIdentifier = "io.tavrin.TavrinLauncher";
+
+    explicit AppShell(AppContext &context, QObject *parent = nullptr);
+    ~AppShell() override;
+
+    /// Menu commands that wait while a shortcut is being recorded (disabled until the recording ends).
+    QList<QPointer<QAction>> actionsLockedWhileRecording;
+
+    /// The hot key registered for a shortcut, null while it is not recorded.
+    std::shared_ptr<HotKey> shortcutHotKey(Shortcut shortcut) const override;
+    /// Setting a hot key installs its key-down action; the hot key it replaces is released and so unregistered.
+    void setShortcutHotKey(Shortcut shortcut, std::shared_ptr<HotKey> hotKey) override;
+
+    /// The launch sequence: restores the stored state in its fixed order, then puts the item into the tray and
+    /// shows the list (at the first run, once the first run's steps are done).
+    void launch();
+    /// Launch step: registers every recorded shortcut; one without modifiers counts as not recorded.
+    void registerStoredShortcuts();
+    /// Gives the tray item its image, tool tip and click action, and shows the list.
+    void setUpTrayIcon();
+    /// The quick-access shortcut's key-down action: "Pressed at " and the time on standard output, then the list.
+    void quickAccessKeyDown();
+    /// What a shortcut's key-down does.
+    void runShortcutAction(Shortcut shortcut);
+    /// Activates the program and shows the quick-access list.
+    void showQuickList();
+    /// Shows the main window.
+    void showMainWindow(QObject *sender = nullptr);
+    /// A clean quit: what has not been saved is written, then "terminate" on standard output.
+    void prepareToQuit();
+    /// False when the quit could not save everything (the program then ends with status 1).
+    bool savedAtQuit() const { return m_savedAtQuit; }
+
+    /// Whether a launch by the user (not at login) opens the main window; off while it has no content.
+    bool opensMainWindowAtLaunch = false;
+
+    TrayIcon &trayIcon() { return *m_trayIcon; }
+
+    AppShortcuts &shortcuts() { return *m_shortcuts; }
+    ShortcutRecorder &shortcutRecorder() { return *m_recorder; }
+
+private:
+    void setMenuItemsEnabled(bool enabled);
+    std::function<void()> keyDownAction(Shortcut shortcut);
+    void connectCapture();
+    bool isLoginLaunch() const;
+    void completeFirstRun();
+
+    AppContext &m_context;
+    std::unique_ptr<TrayIcon> m_trayIcon;
+    std::unique_ptr<ProgramHider> m_hider;
+    std::unique_ptr<SequentialWindow> m_sequentialWindow;
+    std::unique_ptr<AppShortcuts> m_shortcuts;
+    std::unique_ptr<ShortcutRecorder> m_recorder;
+    std::array<std::shared_ptr<HotKey>, kShortcuts.size()> m_hotKeys;
+    bool m_savedAtQuit = true;
+};
+
+}  // namespace tavrin

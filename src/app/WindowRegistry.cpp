@@ -1,0 +1,162 @@
+#include "app/WindowRegistry.h"
+
+#include "ui/lists/QuickListView.h"
+
+#include "app/AppContext.h"
+#include "app/GuideHelpPage.h"
+#include "app/MainWindow.h"
+#include "app/PasteAccessGuide.h"
+#include "app/PasteAccessGuideWindow.h"
+#include "app/PlainQueueWindow.h"
+#include "app/QuickListWindow.h"
+#include "capture/CaptureServices.h"
+#include "platform/Platform.h"
+
+#include <QCoreApplication>
+
+#include <QListWidget>
+
+namespace tavrin {
+
+WindowRegistry::WindowRegistry(AppContext &context) : m_context(context)
+{
+    registerDefaults();
+}
+
+WindowRegistry::~WindowRegistry()
+{
+    // Newest first: a window goes before the view it holds, and takes that view with it.
+    for (auto it = m_creationOrder.crbegin(); it != m_creationOrder.crend(); ++it) {
+        QObject *object = it->data();
+        if (object && !object->parent())
+            delete object;
+    }
+}
+
+void WindowRegistry::registerDefaults()
+{
+    setFactory(ids::quickListView, [this] {
+        auto *list = new QuickListView(viewServices());
+        // The main window's panes come later; until then each of these opens the main window.
+        auto showMainWindow = [this] { mainWindow()->showWindow(); };
+        QObject::connect(list, &QuickListView::clipboardPaneRequested, list, showMainWindow);
+        QObject::connect(list, &QuickListView::preferencesPaneRequested, list, showMainWindow);
+        QObject::connect(list, &QuickListView::quitRequested, list, &QCoreApplication::quit, Qt::QueuedConnection);
+        QObject::connect(list, &QuickListView::closeRequested, list, [list] { list->window()->hide(); });
+        return list;
+    });
+    setFactory(ids::quickListWindow, [this] {
+        auto *window = new QuickListWindow;
+        window->setContent(quickListView());
+        window->activateOnDesktop = desktopActivation();
+        return window;
+    });
+    setFactory(ids::mainWindow, [this] {
+        auto *window = new MainWindow;
+        window->activateOnDesktop = desktopActivation();
+        return window;
+    });
+    setFactory(ids::sequentialWindow, [this] {
+        CaptureServices &capture = m_context.capture();
+        return new PlainQueueWindow(capture.sequentialMode(), capture.queue());
+    });
+    setFactory(ids::pasteAccessGuideWindow, [this] {
+        auto *window = new PasteAccessGuideWindow(pasteAccessGuide());
+        window->activateOnDesktop = desktopActivation();
+        return window;
+    });
+    setFactory(ids::pasteAccessGuide, [this] {
+        Platform &platform = m_context.platform();
+        return new PasteAccessGuide(*platform.scheduler, *platform.workspace,
+                                    GuideHelpPage::folderIn(platform.locations->dataDirectory()));
+    });
+}
+
+ViewServices WindowRegistry::viewServices() const
+{
+    Platform &platform = m_context.platform();
+    return ViewServices{m_context.history(),  m_context.groups(),   m_context.settings(),
+                        m_context.capture(),  m_context.alerts(),   *platform.scheduler,
+                        *platform.dispatcher, *platform.systemInfo, *platform.workspace};
+}
+
+DesktopActivation WindowRegistry::desktopActivation() const
+{
+    Workspace &workspace = *m_context.platform().workspace;
+    return [&workspace](WId id) { workspace.activateWindow(id); };
+}
+
+void WindowRegistry::setFactory(const QString &identifier, Factory factory)
+{
+    Q_ASSERT_X(!isLoaded(identifier), "WindowRegistry::setFactory", "the object exists already");
+    m_factories.insert(identifier, std::move(factory));
+}
+
+QObject *WindowRegistry::controller(const QString &identifier)
+{
+    if (const QPointer<QObject> existing = m_objects.value(identifier))
+        return existing;
+    const Factory factory = m_factories.value(identifier);
+    if (!factory) {
+        qWarning("Tavrin: no view or window is known as \"%s\"", qPrintable(identifier));
+        return nullptr;
+    }
+    Q_ASSERT_X(!m_creating.contains(identifier), "WindowRegistry::controller", "a factory needs itself");
+    m_creating.append(identifier);
+    QObject *object = factory();
+    m_creating.removeLast();
+    m_objects.insert(identifier, object);
+    m_creationOrder.append(object);
+    return object;
+}
+
+bool WindowRegistry::isLoaded(const QString &identifier) const
+{
+    return !m_objects.value(identifier).isNull();
+}
+
+template <typename T> T *WindowRegistry::typed(const QString &identifier)
+{
+    QObject *object = controller(identifier);
+    T *result = qobject_cast<T *>(object);
+    Q_ASSERT_X(result || !object, "WindowRegistry", "the factory made an object of another class");
+    return result;
+}
+
+QWidget *WindowRegistry::quickListView()
+{
+    return typed<QWidget>(ids::quickListView);
+}
+
+QuickListWindow *WindowRegistry::quickListWindow()
+{
+    return typed<QuickListWindow>(ids::quickListWindow);
+}
+
+MainWindow *WindowRegistry::mainWindow()
+{
+    return typed<MainWindow>(ids::mainWindow);
+}
+
+PlainQueueWindow *WindowRegistry::sequentialWindow()
+{
+    return typed<PlainQueueWindow>(ids::sequentialWindow);
+}
+
+QListWidget *WindowRegistry::sequentialList()
+{
+    PlainQueueWindow *window = sequentialWindow();
+    return window ? window->list() : nullptr;
+}
+
+PasteAccessGuideWindow *WindowRegistry::pasteAccessGuideWindow()
+{
+    return typed<PasteAccessGuideWindow>(ids::pasteAccessGuideWindow);
+}
+
+PasteAccessGuide *WindowRegistry::pasteAccessGuide()
+{
+    return typed<PasteAccessGuide>(ids::pasteAccessGuide);
+}
+
+}  // namespace tavrin

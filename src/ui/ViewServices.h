@@ -1,0 +1,31 @@
+#pragma once
+
+namespace tavrin {
+
+class AlertPresenter;
+class CaptureServices;
+class Dispatcher;
+class HistoryStore;
+class PasteboardGroupStore;
+class Scheduler;
+class SettingsStore;
+class SystemInfo;
+class Workspace;
+
+// What the views use of the layers below them. The window registry fills it in from the application context, so a
+// view never reaches above its own layer; a test fills it from its own fixture.
+struct ViewServices {
+    HistoryStore &history;
+    PasteboardGroupStore &groups;
+    SettingsStore &settings;
+    /// The monitor, the paste engine, the sound and the sequential mode.
+    CaptureServices &capture;
+    AlertPresenter &alerts;
+    Scheduler &scheduler;
+    /// Background work (searches of long lists).
+    Dispatcher &dispatcher;
+    SystemInfo &system;
+    Workspace &workspace;
+};
+
+}  // namespace tavrin

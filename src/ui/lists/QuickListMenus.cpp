@@ -1,0 +1,257 @@
+// The quick-access list's menus and the commands they run: the row menu, the state menu and the application menu.
+#include "ui/lists/QuickListView.h"
+
+#include "capture/CaptureServices.h"
+#include "capture/InteractionSound.h"
+#include "capture/PasteEngine.h"
+#include "capture/SequentialMode.h"
+#include "capture/SequentialQueue.h"
+#include "store/HistoryStore.h"
+#include "store/PasteboardGroupStore.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+#include "ui/AlertPresenter.h"
+#include "ui/lists/CopiedToast.h"
+#include "ui/lists/ShownListModel.h"
+
+#include <QCoreApplication>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+
+namespace tavrin {
+
+namespace {
+
+// A menu item; one without an action is shown disabled.
+QAction *addItem(QMenu *menu, const QString &title, std::function<void()> action)
+{
+    QAction *item = menu->addAction(title);
+    if (action)
+        QObject::connect(item, &QAction::triggered, menu, std::move(action));
+    else
+        item->setEnabled(false);
+    return item;
+}
+
+// Menus are rebuilt at each opening; the one they replace goes once it is closed.
+QMenu *replaceMenu(QPointer<QMenu> &menu, QWidget *parent)
+{
+    if (menu)
+        menu->deleteLater();
+    menu = new QMenu(parent);
+    return menu;
+}
+
+}  // namespace
+
+void QuickListView::popUpBelow(QMenu *menu, QWidget *button)
+{
+    menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+// Row menu --------------------------------------------------------------------------------------------------
+
+void QuickListView::menuWillOpen(int clickedRow)
+{
+    endMainWindowEditing();
+    QMenu *menu = replaceMenu(m_rowMenu, this);
+    if (clickedRow < 0 || clickedRow >= m_model->rowCount())
+        return;
+    selectRow(clickedRow);
+    addItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); });
+    addItem(
+        menu, QStringLiteral("Remove this item"),
+        m_searching ? std::function<void()>() : [this] { removeSelectedEntry(); });
+    if (!m_showsHistory)
+        return;
+    const std::int64_t pins = m_services.history.pinCount();
+    const bool pinned = clickedRow < pins;
+    const bool allowed = !m_searching && (pinned || pins < kMaximumPins);
+    addItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
+            allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : std::function<void()>());
+}
+
+void QuickListView::copySelectedEntry()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    m_services.capture.pasteEngine().writeItemToPasteboard(shownList().at(row));
+    const QRect anchor = globalRowRect(row);
+    if (!anchor.isNull())
+        m_copiedToast->showBelow(anchor);
+    // A newer confirmation gets its full second.
+    m_scheduler.cancel(m_closeTooltipTimer);
+    m_closeTooltipTimer = m_scheduler.scheduleOnce(kCopiedConfirmationTime, [this] {
+        m_closeTooltipTimer = 0;
+        closeCopiedToast();
+    });
+    m_services.capture.sound().play(QStringLiteral("Ping"));
+}
+
+void QuickListView::removeSelectedEntry()
+{
+    const int row = selectedRow();
+    if (row < 0 || m_searching)
+        return;
+    if (m_showsHistory) {
+        m_services.history.removeItem(row);
+        reloadData();
+        Q_EMIT historyListChanged();
+    } else {
+        m_groupItems.removeAt(row);
+        const QString group = m_modeButton->text();
+        m_services.groups.writeGroupItems(group, m_groupItems);
+        reloadData();
+        Q_EMIT groupItemsChanged(group);
+    }
+    m_services.capture.sound().play(QStringLiteral("Pop"));
+}
+
+void QuickListView::togglePinOfSelectedEntry()
+{
+    const int row = selectedRow();
+    if (row < 0 || m_searching || !m_showsHistory)
+        return;
+    HistoryStore &history = m_services.history;
+    if (row >= history.pinCount() && history.pinCount() >= kMaximumPins)
+        return;
+    // Stores the pin count and saves the history.
+    history.togglePin(row);
+    m_services.capture.sound().play(QStringLiteral("Ping"));
+    reloadData();
+    Q_EMIT historyListChanged();
+}
+
+// State menu ------------------------------------------------------------------------------------------------
+
+void QuickListView::popUpModeMenu()
+{
+    endMainWindowEditing();
+    QMenu *menu = replaceMenu(m_modeMenu, this);
+    addItem(menu, kClipboardTitle, [this] { chooseMode(-1); });
+    const QStringList names = m_services.groups.groupNames();
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        // A name is shown as typed: an ampersand is no mnemonic here.
+        QString title = names.at(i);
+        addItem(menu, title.replace(u'&', QStringLiteral("&&")), [this, i] { chooseMode(int(i)); });
+    }
+    popUpBelow(menu, m_modeButton);
+}
+
+void QuickListView::chooseMode(int tag)
+{
+    if (m_searching)
+        endSearch();
+    const QStringList &names = m_services.groups.groupNames();
+    if (tag < 0 || tag >= names.size()) {
+        m_showsHistory = true;
+        m_modeButton->setText(kClipboardTitle);
+    } else {
+        showGroup(names.at(tag));
+        return;
+    }
+    reloadData();
+}
+
+void QuickListView::showGroup(const QString &name)
+{
+    m_showsHistory = false;
+    m_modeButton->setText(name);
+    m_groupItems = m_services.groups.readGroupItems(name);
+    reloadData();
+}
+
+// Application menu ------------------------------------------------------------------------------------------
+
+void QuickListView::popUpApplicationMenu()
+{
+    QMenu *menu = replaceMenu(m_applicationMenu, this);
+    addItem(menu, QStringLiteral("Manage Clipboard"), [this] { showClipboard(); });
+    addItem(menu, QStringLiteral("Preferences"), [this] { showPreferences(); });
+    addItem(menu, QStringLiteral("Clear Clipboard"), [this] { askToClearHistory(); });
+    QAction *tooltips = addItem(menu, QStringLiteral("Show Tooltip"), [this] { toggleShowTooltip(); });
+    tooltips->setCheckable(true);
+    tooltips->setChecked(m_showTooltip);
+    CaptureServices &capture = m_services.capture;
+    menu->addSeparator();
+    addItem(menu,
+            capture.sequentialMode().isOn() ? QStringLiteral("Hide Sequential Paste Queue")
+                                            : QStringLiteral("Show Sequential Paste Queue"),
+            [this] { toggleSequentialQueue(); });
+    addItem(
+        menu, QStringLiteral("Clear Sequential Paste Queue"),
+        capture.queue().isEmpty() ? std::function<void()>() : [this] { clearSequentialQueue(); });
+    menu->addSeparator();
+    addItem(menu, QStringLiteral("Quit"), [this] { quitProgram(); });
+    popUpBelow(menu, m_settingsButton);
+}
+
+void QuickListView::showClipboard()
+{
+    Q_EMIT clipboardPaneRequested();
+}
+
+void QuickListView::showPreferences()
+{
+    Q_EMIT preferencesPaneRequested();
+}
+
+void QuickListView::toggleSequentialQueue()
+{
+    m_services.capture.sequentialMode().toggleSequentialQueue();
+}
+
+void QuickListView::clearSequentialQueue()
+{
+    // Plays "Pop" and tells the queue list, which reloads and takes its smallest height.
+    m_services.capture.sequentialMode().clearSequentialQueue();
+}
+
+void QuickListView::toggleShowTooltip()
+{
+    m_showTooltip = !m_showTooltip;
+    m_services.settings.setBool(keys::showTooltip, m_showTooltip);
+    if (!m_showTooltip)
+        closeContentPreview();
+}
+
+void QuickListView::quitProgram()
+{
+    Q_EMIT quitRequested();
+}
+
+void QuickListView::askToClearHistory()
+{
+    const AlertRequest alertremoveEntireclip{1,
+                                             QStringLiteral("Remove All Item?"),
+                                             QStringLiteral("Are you sure you want to clear the entire Clipboard?."),
+                                             {QStringLiteral("Yes"), QStringLiteral("No")}};
+    if (m_services.alerts.runAlert(alertremoveEntireclip) == 0)
+        confirmClearHistory();
+    else
+        cancelClearHistory();
+}
+
+void QuickListView::confirmClearHistory()
+{
+    clearHistory();
+}
+
+void QuickListView::cancelClearHistory()
+{
+    // "No": the history stays as it is.
+}
+
+void QuickListView::clearHistory()
+{
+    m_services.history.clearAll();
+    if (m_searching)
+        endSearch();
+    Q_EMIT historyCleared();
+    reloadData();
+    m_services.capture.sound().play(QStringLiteral("Pop"));
+}
+
+}  // namespace tavrin

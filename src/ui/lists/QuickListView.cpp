@@ -1,0 +1,454 @@
+#include "ui/lists/QuickListView.h"
+
+#include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
+#include "capture/PasteEngine.h"
+#include "store/HistoryStore.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+#include "ui/lists/CopiedToast.h"
+#include "ui/lists/EntryPreviewPopup.h"
+#include "ui/lists/HistoryRowDelegate.h"
+#include "ui/lists/ListResources.h"
+#include "ui/lists/ListSearch.h"
+#include "ui/lists/ShownListModel.h"
+#include "ui/widgets/OverlayScrollBar.h"
+#include "ui/widgets/PointingHandButton.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tavrin {
+
+const QString QuickListView::kClipboardTitle = QStringLiteral("Clipboard");
+
+QuickListView::QuickListView(const ViewServices &services, QWidget *parent)
+    : QWidget(parent), m_services(services), m_scheduler(services.scheduler)
+{
+    ensureListResources();
+    buildView();
+    connectSignals();
+    reloadData();
+}
+
+QuickListView::~QuickListView()
+{
+    // The rows' hover reports stop before the parts they would touch go.
+    m_rowDelegate->disconnect(this);
+    m_listView->viewport()->removeEventFilter(m_rowDelegate);
+    m_scheduler.cancel(m_closeTooltipTimer);
+}
+
+int QuickListView::viewHeightFor(qsizetype entries)
+{
+    const qsizetype wanted = 40 * std::min<qsizetype>(entries, kMaximumViewHeight) + 130;
+    return int(std::clamp<qsizetype>(wanted, kMinimumViewHeight, kMaximumViewHeight));
+}
+
+QSize QuickListView::sizeHint() const
+{
+    return QSize(kViewWidth, m_viewHeight);
+}
+
+void QuickListView::buildView()
+{
+    m_searchField = new QLineEdit(this);
+    m_searchField->setPlaceholderText(QStringLiteral("Search"));
+    m_searchField->setClearButtonEnabled(true);
+    m_searchField->setAccessibleName(QStringLiteral("Search"));
+
+    m_modeButton = new PointingHandButton(kClipboardTitle, this);
+    m_modeButton->setAccessibleName(QStringLiteral("Shown list"));
+    m_settingsButton = new PointingHandButton(this);
+    m_settingsButton->setIcon(QIcon(kSettingsImage));
+    m_settingsButton->setAccessibleName(QStringLiteral("Settings"));
+    m_settingsButton->setToolTip(QStringLiteral("Settings"));
+    for (QPushButton *button : {m_modeButton, m_settingsButton})
+        button->setFocusPolicy(Qt::NoFocus);
+
+    m_listView = new QListView(this);
+    m_model = new ShownListModel(m_services.workspace, this);
+    m_rowDelegate = new HistoryRowDelegate(this);
+    m_listView->setModel(m_model);
+    m_listView->setItemDelegate(m_rowDelegate);
+    // Every row has the same height, so the view lays out and scrolls 100,000 rows without asking for each.
+    m_listView->setUniformItemSizes(true);
+    // A long list is laid out in slices between events, so a reload never holds the GUI thread for long.
+    m_listView->setLayoutMode(QListView::Batched);
+    m_listView->setBatchSize(kLayoutBatch);
+    m_listView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_listView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_listView->setVerticalScrollBar(new OverlayScrollBar(Qt::Vertical, m_listView));
+    m_listView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_listView->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_listView->setFrameShape(QFrame::NoFrame);
+    m_rowDelegate->trackHover(m_listView);
+
+    m_contentPreview = new EntryPreviewPopup(this);
+    m_copiedToast = new CopiedToast(this);
+
+    auto *top = new QHBoxLayout;
+    top->setSpacing(6);
+    top->addWidget(m_searchField, 1);
+    top->addWidget(m_modeButton);
+    top->addWidget(m_settingsButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(8);
+    layout->addLayout(top);
+    layout->addWidget(m_listView, 1);
+
+    m_searchField->installEventFilter(this);
+    m_listView->installEventFilter(this);
+    m_listView->viewport()->installEventFilter(this);
+    setFocusProxy(m_searchField);
+}
+
+void QuickListView::connectSignals()
+{
+    m_search = new ListSearch(m_services.dispatcher, this);
+    connect(m_search, &ListSearch::resultsReady, this, &QuickListView::applySearchResults);
+    connect(m_searchField, &QLineEdit::textChanged, this, &QuickListView::searchTextChanged);
+    connect(m_modeButton, &QPushButton::clicked, this, &QuickListView::popUpModeMenu);
+    connect(m_settingsButton, &QPushButton::clicked, this, &QuickListView::popUpApplicationMenu);
+    connect(m_listView, &QListView::customContextMenuRequested, this, [this](const QPoint &pos) {
+        menuWillOpen(m_listView->indexAt(pos).row());
+        if (!m_rowMenu->isEmpty())
+            m_rowMenu->popup(m_listView->viewport()->mapToGlobal(pos));
+    });
+    // Rows the history gains or loses on its own resize the window as a reload would.
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_model, signal, this, &QuickListView::updateViewHeight);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &QuickListView::updateViewHeight);
+    connect(m_listView, &QListView::doubleClicked, this, [this] { pasteSelectedEntry(); });
+    connect(m_rowDelegate, &HistoryRowDelegate::mouseEntered, this, [this](int row) {
+        if (m_showTooltip)
+            showContentPreview(row);
+    });
+    connect(m_rowDelegate, &HistoryRowDelegate::mouseExited, this, [this] {
+        if (m_showTooltip)
+            closeContentPreview();
+    });
+
+    // The history's own changes reach the model row by row; the monitor's follow-up decides the mode.
+    CaptureServices &capture = m_services.capture;
+    connect(&capture.monitor(), &ClipboardMonitor::historyModeRequested, this, &QuickListView::showHistoryMode);
+    connect(&capture.monitor(), &ClipboardMonitor::quickAccessReloadRequested, this, &QuickListView::reloadData);
+}
+
+void QuickListView::viewDidLoad()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    loadShowTooltip();
+    m_modeButton->setText(kClipboardTitle);
+    m_services.history.saveHistory();
+    m_services.capture.monitor().start();
+}
+
+void QuickListView::loadShowTooltip()
+{
+    SettingsStore &settings = m_services.settings;
+    if (const auto stored = settings.boolValue(keys::showTooltip)) {
+        m_showTooltip = *stored;
+    } else {
+        settings.setBool(keys::showTooltip, true);
+        m_showTooltip = true;
+    }
+}
+
+void QuickListView::checkState()
+{
+    m_services.capture.monitor().checkState();
+}
+
+void QuickListView::saveCopiedData()
+{
+    m_services.history.saveHistory();
+}
+
+const QStringList &QuickListView::searchSource() const
+{
+    return m_showsHistory ? m_services.history.items() : m_groupItems;
+}
+
+const QStringList &QuickListView::shownList() const
+{
+    return m_searching ? m_searchResults : searchSource();
+}
+
+int QuickListView::selectedRow() const
+{
+    const QModelIndexList selected = m_listView->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+void QuickListView::selectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_listView->clearSelection();
+        return;
+    }
+    const QModelIndex index = m_model->index(row);
+    m_listView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void QuickListView::reloadData()
+{
+    const int selected = selectedRow();
+    if (!m_searching && m_showsHistory) {
+        const bool wasFollowing = m_model->followsHistory();
+        m_model->showHistory(m_services.history);
+        if (!wasFollowing)
+            selectRow(selected);
+    } else {
+        m_model->showList(shownList());
+        selectRow(selected);
+    }
+    updateViewHeight();
+}
+
+void QuickListView::updateViewHeight()
+{
+    if (!m_searching)
+        setViewHeight(viewHeightFor(m_model->rowCount()));
+}
+
+void QuickListView::setViewHeight(int height)
+{
+    if (height == m_viewHeight)
+        return;
+    m_viewHeight = height;
+    updateGeometry();
+    Q_EMIT viewHeightChanged(height);
+}
+
+void QuickListView::searchTextChanged(const QString &text)
+{
+    if (!text.isEmpty() && !m_searching)
+        searchStarted();
+    else if (text.isEmpty() && m_searching)
+        searchEnded();
+    filterBySearchText(text);
+}
+
+void QuickListView::searchStarted()
+{
+    m_searching = true;
+    // Until the first results arrive the list keeps showing what it showed, without pin markers.
+    m_searchResults = searchSource();
+    reloadData();
+}
+
+void QuickListView::searchEnded()
+{
+    m_searching = false;
+}
+
+void QuickListView::filterBySearchText(const QString &text)
+{
+    if (text.isEmpty()) {
+        m_search->cancel();
+        m_searchResults.clear();
+        reloadData();
+        return;
+    }
+    m_search->search(searchSource(), text);
+}
+
+void QuickListView::applySearchResults()
+{
+    if (!m_searching)
+        return;
+    m_searchResults = m_search->results();
+    m_model->showList(m_searchResults);
+    // The best match is ready for Return.
+    selectRow(0);
+    m_listView->scrollToTop();
+}
+
+void QuickListView::endSearch()
+{
+    m_search->cancel();
+    const bool wasSearching = m_searching || !m_searchField->text().isEmpty();
+    m_searching = false;
+    m_searchResults.clear();
+    {
+        const QSignalBlocker blocker(m_searchField);
+        m_searchField->clear();
+    }
+    if (wasSearching)
+        reloadData();
+}
+
+void QuickListView::showHistoryMode()
+{
+    m_showsHistory = true;
+    m_modeButton->setText(kClipboardTitle);
+    endSearch();
+    reloadData();
+}
+
+void QuickListView::closeListWindow()
+{
+    Q_EMIT closeRequested();
+}
+
+void QuickListView::endMainWindowEditing()
+{
+    Q_EMIT mainWindowEditingEndRequested();
+}
+
+bool QuickListView::keyDown(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier)))
+        return false;
+    if (event.key() < Qt::Key_0 || event.key() > Qt::Key_9)
+        return false;
+    const int n = event.key() - Qt::Key_0;
+    if (n >= 1 && n <= shownList().size())
+        pasteRow(n - 1);
+    return true;
+}
+
+void QuickListView::pasteRow(int row)
+{
+    if (row < 0 || row >= shownList().size())
+        return;
+    // A copy: the paste hides this window, which may change what is shown.
+    const QString entry = shownList().at(row);
+    m_services.capture.pasteEngine().pasteItem(entry);
+}
+
+void QuickListView::pasteSelectedEntry()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    pasteRow(row);
+}
+
+bool QuickListView::handleListKey(QObject *target, QKeyEvent *event)
+{
+    if (keyDown(*event))
+        return true;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (modifiers == Qt::NoModifier) {
+            closeListWindow();
+            return true;
+        }
+        return false;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (modifiers == Qt::NoModifier) {
+            pasteSelectedEntry();
+            return true;
+        }
+        return false;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (target == m_searchField) {
+            QCoreApplication::sendEvent(m_listView, event);
+            return true;
+        }
+        return false;
+    default: break;
+    }
+    // Typing in the list goes on in the search field.
+    const bool typing =
+        (!event->text().isEmpty() && event->text().at(0).isPrint()) || event->key() == Qt::Key_Backspace;
+    if (target == m_listView && typing && !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        m_searchField->setFocus();
+        QCoreApplication::sendEvent(m_searchField, event);
+        return true;
+    }
+    return false;
+}
+
+bool QuickListView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == m_searchField || watched == m_listView))
+        return handleListKey(watched, static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::MouseButtonPress && (watched == m_listView->viewport() || watched == m_searchField))
+        closeCopiedToast();
+    return QWidget::eventFilter(watched, event);
+}
+
+void QuickListView::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleListKey(this, event))
+        QWidget::keyPressEvent(event);
+}
+
+void QuickListView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    viewDidLoad();
+    m_searchField->setFocus();
+    if (selectedRow() < 0 && m_model->rowCount() > 0)
+        selectRow(0);
+}
+
+void QuickListView::hideEvent(QHideEvent *event)
+{
+    closeContentPreview();
+    closeCopiedToast();
+    QWidget::hideEvent(event);
+}
+
+QRect QuickListView::globalRowRect(int row) const
+{
+    const QRect cell = m_listView->visualRect(m_model->index(row));
+    if (!cell.isValid() || !m_listView->viewport()->rect().intersects(cell))
+        return {};
+    return QRect(m_listView->viewport()->mapToGlobal(cell.topLeft()), cell.size());
+}
+
+void QuickListView::showContentPreview(int row)
+{
+    if (m_previewedRow == row)
+        return;
+    m_previewedRow = row;
+    if (row < 0 || row >= shownList().size())
+        return;
+    const QScreen *screen = window()->screen();
+    const QRect anchor = globalRowRect(row);
+    if (!screen || anchor.isNull())
+        return;  // no screen, or the row has no cell on screen: no preview
+    const QRect available = screen->availableGeometry();
+    const QRect frame = window()->frameGeometry();
+    m_contentPreview->maxWidth = EntryPreviewPopup::roomBeside(frame, available);
+    m_contentPreview->shownEntry = shownList().at(row);
+    // Level with the row, beside the whole window (the row spans it but for the margins).
+    m_contentPreview->showRelativeTo(QRect(frame.left(), anchor.top(), frame.width(), anchor.height()), available);
+}
+
+void QuickListView::closeContentPreview()
+{
+    m_contentPreview->hide();
+    // Coming back to the same row shows its preview again.
+    m_previewedRow = -1;
+}
+
+void QuickListView::closeCopiedToast()
+{
+    m_scheduler.cancel(m_closeTooltipTimer);
+    m_closeTooltipTimer = 0;
+    m_copiedToast->hide();
+}
+
+}  // namespace tavrin
