@@ -71,8 +71,6 @@ struct Program {
     QTemporaryDir dir;
     TimedDispatcher *dispatcher = nullptr;
     std::unique_ptr<AppContext> context;
-    ScriptedAlertPresenter alerts;
-
     Program()
     {
         auto platform = std::make_unique<FakePlatform>();
@@ -96,7 +94,7 @@ struct Program {
 struct ListWindow {
     QWidget window;
     QuickListView *vc;
-    explicit ListWindow(Program &program) : vc(new QuickListView(*program.context, program.alerts, &window))
+    explicit ListWindow(Program &program) : vc(new QuickListView(program.context->viewServices(), &window))
     {
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);

@@ -3,7 +3,7 @@
 #include "app/DataFolderLock.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
-#include "platform/x11/X11Platform.h"
+#include "platform/DefaultPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    std::unique_ptr<tavrin::Platform> platform = tavrin::createX11Platform();
+    std::unique_ptr<tavrin::Platform> platform = tavrin::createDefaultPlatform();
     // One program per data folder as well: another display's program would write the same history.
     tavrin::DataFolderLock dataLock(platform->locations->dataDirectory());
     tavrin::MessageBoxAlertPresenter alerts;

@@ -29,7 +29,7 @@ struct Capturing {
     SettingsStore settings;
     ListFolder folder{platform->locations->dataDirectory()};
     HistoryStore history{settings, *platform->scheduler, folder};
-    CaptureServices capture{*platform, settings, history};
+    CaptureServices capture{platform->core(), settings, history};
     X11Pasteboard otherApplication;  // a second client that copies
 
     Capturing()

@@ -22,7 +22,7 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler, *m_listFolder)),
       m_groups(std::make_unique<PasteboardGroupStore>(*m_settings, *m_listFolder)),
       m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService)),
-      m_capture(std::make_unique<CaptureServices>(*m_platform, *m_settings, *m_history)),
+      m_capture(std::make_unique<CaptureServices>(m_platform->core(), *m_settings, *m_history)),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
       m_saveNotices(std::make_unique<SaveNotices>(*m_platform->notifier, *m_settings, *m_history, *m_groups)),
       m_windows(std::make_unique<WindowRegistry>(*this))
@@ -39,6 +39,14 @@ AppContext::~AppContext()
     m_hotKeysController.reset();
     m_groups.reset();
     m_history.reset();
+}
+
+ViewServices AppContext::viewServices()
+{
+    Platform &platform = *m_platform;
+    return ViewServices{*m_history,          *m_groups,           *m_settings,          *m_capture,
+                        *m_alerts,           *platform.scheduler, *platform.dispatcher, *platform.systemInfo,
+                        *platform.workspace, *platform.fileIcons};
 }
 
 bool AppContext::saveBeforeQuit()

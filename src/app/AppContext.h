@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ViewServices.h"
+
 #include <memory>
 
 namespace tavrin {
@@ -43,6 +45,8 @@ public:
     AlertPresenter &alerts() { return *m_alerts; }
     /// Replaces the alert presenter; only before a view uses it.
     void setAlertPresenter(std::unique_ptr<AlertPresenter> alerts);
+    /// What the views use of the layers below; one fill for every view.
+    ViewServices viewServices();
     // The program's windows and views, each created by its identifier on first use.
     WindowRegistry &windows() { return *m_windows; }
 

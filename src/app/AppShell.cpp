@@ -90,10 +90,9 @@ void AppShell::connectCapture()
     connect(&engine, &PasteEngine::pasteAccessGuideRequested, this,
             [&windows] { windows.pasteAccessGuideWindow()->showGuide(); });
     connect(&engine, &PasteEngine::folderPasteConfirmationNeeded, this, [this, &engine] {
+        // "No" leaves the folder on the clipboard, unpasted.
         if (m_context.alerts().runAlert(folderPasteQuestion()) == 0)
             engine.pasteConfirmedFolder();
-        else
-            engine.keepFolderOnClipboard();
     });
     capture.sequentialMode().setWindow(m_sequentialWindow.get());
 }
@@ -107,7 +106,8 @@ void AppShell::launch()
 
     history.loadPinCount();
     // Starting at login: the desktop's autostart switch. A backend without one leaves the choice stored only.
-    if (const std::optional<bool> atLogin = settings.boolValue(keys::startAtLogin); atLogin && platform.loginItems)
+    if (const std::optional<bool> atLogin = settings.boolValue(keys::startAtLogin);
+        atLogin && platform.canStartAtLogin())
         platform.loginItems->setLoginItemEnabled(QString::fromLatin1(kLauncherIdentifier), *atLogin);
     // A value of another type reads as missing, and sequential paste needs an integer here.
     if (!settings.integer(keys::sequentialPasteOrder))

@@ -36,7 +36,7 @@ WindowRegistry::~WindowRegistry()
 void WindowRegistry::registerDefaults()
 {
     setFactory(ids::quickListView, [this] {
-        auto *list = new QuickListView(viewServices());
+        auto *list = new QuickListView(m_context.viewServices());
         // The main window's panes come later; until then each of these opens the main window.
         auto showMainWindow = [this] { mainWindow()->showWindow(); };
         QObject::connect(list, &QuickListView::clipboardPaneRequested, list, showMainWindow);
@@ -70,14 +70,6 @@ void WindowRegistry::registerDefaults()
         return new PasteAccessGuide(*platform.scheduler, *platform.workspace,
                                     GuideHelpPage::folderIn(platform.locations->dataDirectory()));
     });
-}
-
-ViewServices WindowRegistry::viewServices() const
-{
-    Platform &platform = m_context.platform();
-    return ViewServices{m_context.history(),  m_context.groups(),   m_context.settings(),
-                        m_context.capture(),  m_context.alerts(),   *platform.scheduler,
-                        *platform.dispatcher, *platform.systemInfo, *platform.workspace};
 }
 
 DesktopActivation WindowRegistry::desktopActivation() const

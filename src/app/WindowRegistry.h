@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/WindowActivation.h"
-#include "ui/ViewServices.h"
 
 #include <QList>
 #include <QMap>
@@ -69,7 +68,6 @@ private:
     template <typename T> T *typed(const QString &identifier);
     void registerDefaults();
     DesktopActivation desktopActivation() const;
-    ViewServices viewServices() const;
 
     AppContext &m_context;
     QMap<QString, Factory> m_factories;

@@ -6,23 +6,23 @@
 #include "capture/PasteEngine.h"
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
-#include "platform/Platform.h"
+#include "platform/Pasteboard.h"
 #include "store/HistoryStore.h"
 
 namespace tavrin {
 
-CaptureServices::CaptureServices(Platform &platform, SettingsStore &settings, HistoryStore &history)
-    : m_platform(platform),
+CaptureServices::CaptureServices(const CoreServices &desktop, SettingsStore &settings, HistoryStore &history)
+    : m_desktop(desktop),
       m_history(history),
       m_lastChangeCount(std::make_unique<LastChangeCount>()),
-      m_sound(std::make_unique<InteractionSound>(settings, *platform.soundPlayer)),
+      m_sound(std::make_unique<InteractionSound>(settings, desktop.soundPlayer)),
       m_queue(std::make_unique<SequentialQueue>()),
-      m_pasteEngine(std::make_unique<PasteEngine>(*platform.pasteboard, *platform.keyEventPoster,
-                                                  *platform.accessibility, *platform.workspace, *platform.scheduler,
-                                                  settings, *m_lastChangeCount, *m_sound)),
+      m_pasteEngine(std::make_unique<PasteEngine>(desktop.pasteboard, desktop.keyEventPoster, desktop.accessibility,
+                                                  desktop.workspace, desktop.scheduler, settings, *m_lastChangeCount,
+                                                  *m_sound)),
       m_sequentialMode(std::make_unique<SequentialMode>(*m_queue, settings, *m_pasteEngine, *m_sound)),
-      m_monitor(std::make_unique<ClipboardMonitor>(*platform.pasteboard, *platform.dispatcher, *platform.scheduler,
-                                                   history, *m_lastChangeCount, *m_sound, *m_sequentialMode))
+      m_monitor(std::make_unique<ClipboardMonitor>(desktop.pasteboard, desktop.dispatcher, desktop.scheduler, history,
+                                                   *m_lastChangeCount, *m_sound, *m_sequentialMode))
 {
 }
 
@@ -30,14 +30,14 @@ CaptureServices::~CaptureServices() = default;
 
 void CaptureServices::insertCurrentClipboardText()
 {
-    const PasteboardContents contents = m_platform.pasteboard->readContents();
+    const PasteboardContents contents = m_desktop.pasteboard.readContents();
     if (contents.string && !contents.concealed)
         m_history.insertCaptured(*contents.string);
 }
 
 void CaptureServices::recordChangeCount()
 {
-    m_lastChangeCount->set(m_platform.pasteboard->changeCount());
+    m_lastChangeCount->set(m_desktop.pasteboard.changeCount());
 }
 
 }  // namespace tavrin

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/CoreServices.h"
+
 #include <memory>
 
 namespace tavrin {
 
-struct Platform;
 class ClipboardMonitor;
 class HistoryStore;
 class InteractionSound;
@@ -14,10 +15,10 @@ class SequentialMode;
 class SequentialQueue;
 class SettingsStore;
 
-// The process-wide objects of capture and paste, built together over one platform, settings and history.
+// The process-wide objects of capture and paste, built together over the desktop's services, settings and history.
 class CaptureServices {
 public:
-    CaptureServices(Platform &platform, SettingsStore &settings, HistoryStore &history);
+    CaptureServices(const CoreServices &desktop, SettingsStore &settings, HistoryStore &history);
     CaptureServices(const CaptureServices &) = delete;
     CaptureServices &operator=(const CaptureServices &) = delete;
     ~CaptureServices();
@@ -35,7 +36,7 @@ public:
     void recordChangeCount();
 
 private:
-    Platform &m_platform;
+    CoreServices m_desktop;
     HistoryStore &m_history;
     std::unique_ptr<LastChangeCount> m_lastChangeCount;
     std::unique_ptr<InteractionSound> m_sound;

@@ -55,11 +55,6 @@ void PasteEngine::pasteConfirmedFolder()
     pasteAfterHandBack();
 }
 
-void PasteEngine::keepFolderOnClipboard()
-{
-    // The folder stays on the clipboard; nothing is pasted.
-}
-
 void PasteEngine::pasteAfterHandBack()
 {
     m_sound.play(QStringLiteral("Ping"));

@@ -37,8 +37,6 @@ public:
     void pasteItem(const QString &item);
     /// The folder question's "Yes": paste the folder that is already on the clipboard.
     void pasteConfirmedFolder();
-    /// The folder question's "No": the folder stays on the clipboard, nothing is pasted.
-    void keepFolderOnClipboard();
 
     /// The paste keystroke of the lists (permission check, then the key events).
     void start();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/Accessibility.h"
+#include "platform/CoreServices.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/Dispatcher.h"
+#include "platform/FileIcons.h"
 #include "platform/HotKeyService.h"
 #include "platform/KeyEventPoster.h"
 #include "platform/LoginItems.h"
@@ -14,9 +16,29 @@
 #include "platform/SystemInfo.h"
 #include "platform/Workspace.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace tavrin {
+
+// Whether this desktop lets the program do one thing, and if not, why (shown to the user and logged).
+struct Capability {
+    bool available = false;
+    QString reason;
+};
+
+// What the running desktop lets the program do; the shell adapts to it instead of asking which backend it has.
+struct PlatformCapabilities {
+    /// Seeing clipboard changes and reading them.
+    Capability capture;
+    /// Synthetic key events into other applications (pasting).
+    Capability postKeys;
+    /// System-wide shortcuts.
+    Capability globalHotKeys;
+    /// Starting with the session.
+    Capability startAtLogin;
+};
 
 // One backend's set of services; the application context owns it for the whole run.
 struct Platform {
@@ -32,12 +54,27 @@ struct Platform {
     std::unique_ptr<KeyEventPoster> keyEventPoster;
     std::unique_ptr<Accessibility> accessibility;
     std::unique_ptr<HotKeyService> hotKeyService;
+    /// Null where the desktop has no way to start programs with the session.
     std::unique_ptr<LoginItems> loginItems;
     std::unique_ptr<Workspace> workspace;
+    /// Null where the backend cannot reach other processes.
     std::unique_ptr<NotificationCenter> notificationCenter;
     std::unique_ptr<SoundPlayer> soundPlayer;
     std::unique_ptr<StandardLocations> locations;
     std::unique_ptr<DesktopNotifier> notifier;
+    std::unique_ptr<FileIcons> fileIcons;
+    PlatformCapabilities capabilities;
+
+    bool canPostKeys() const { return capabilities.postKeys.available; }
+    bool canStartAtLogin() const { return loginItems && capabilities.startAtLogin.available; }
+    bool hasGlobalHotKeys() const { return capabilities.globalHotKeys.available; }
+
+    /// The services the layers below the views use.
+    CoreServices core() const
+    {
+        return CoreServices{*scheduler,     *dispatcher,    *pasteboard, *keyEventPoster,
+                            *accessibility, *hotKeyService, *workspace,  *soundPlayer};
+    }
 };
 
 }  // namespace tavrin

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <QString>
 #include <QUrl>
 
@@ -8,7 +7,7 @@
 
 namespace tavrin {
 
-// The desktop around the program (stands in for NSWorkspace and application activation).
+// The desktop around the program: URLs, running applications, windows and their activation.
 class Workspace {
 public:
     using WindowId = std::uint64_t;  // 0 is no window
@@ -18,8 +17,6 @@ public:
     Workspace &operator=(const Workspace &) = delete;
     virtual ~Workspace() = default;
 
-    /// The icon the desktop shows for the file or folder at path.
-    virtual QIcon iconForFile(const QString &path) const = 0;
     /// Opens a URL with the user's preferred handler; false when nothing could open it.
     virtual bool openUrl(const QUrl &url) = 0;
     /// True when an application with that identifier is running for this user.

@@ -5,6 +5,7 @@ namespace tavrin {
 class AlertPresenter;
 class CaptureServices;
 class Dispatcher;
+class FileIcons;
 class HistoryStore;
 class PasteboardGroupStore;
 class Scheduler;
@@ -26,6 +27,7 @@ struct ViewServices {
     Dispatcher &dispatcher;
     SystemInfo &system;
     Workspace &workspace;
+    FileIcons &fileIcons;
 };
 
 }  // namespace tavrin

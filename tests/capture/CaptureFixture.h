@@ -56,7 +56,7 @@ struct CaptureFixture {
     SettingsStore settings;
     ListFolder folder{dirs.documents()};
     HistoryStore history{settings, clock, folder};
-    CaptureServices capture{platform, settings, history};
+    CaptureServices capture{platform.core(), settings, history};
     FakeSequentialWindow window;
 
     CaptureFixture()

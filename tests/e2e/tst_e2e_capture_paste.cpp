@@ -33,7 +33,7 @@ struct Live {
     SettingsStore settings;
     ListFolder folder{dirs.documents()};
     HistoryStore history{settings, *platform->scheduler, folder};
-    CaptureServices capture{*platform, settings, history};
+    CaptureServices capture{platform->core(), settings, history};
     ProgramHider hider{*platform->workspace};
 
     Live()

@@ -2,6 +2,7 @@
 
 #include "platform/fake/FakeAccessibility.h"
 #include "platform/fake/FakeDispatcher.h"
+#include "platform/fake/FakeFileIcons.h"
 #include "platform/fake/FakeHotKeyService.h"
 #include "platform/fake/FakeKeyEventPoster.h"
 #include "platform/fake/FakeLocations.h"
@@ -39,6 +40,10 @@ FakePlatform::FakePlatform()
     fakeNotificationCenter = install<FakeNotificationCenter>(notificationCenter);
     fakeSoundPlayer = install<FakeSoundPlayer>(soundPlayer);
     fakeHotKeyService = install<FakeHotKeyService>(hotKeyService);
+    fakeFileIcons = install<FakeFileIcons>(fileIcons);
+    for (Capability *capability :
+         {&capabilities.capture, &capabilities.postKeys, &capabilities.globalHotKeys, &capabilities.startAtLogin})
+        capability->available = true;
     fakeLocations = install<FakeLocations>(locations);
     fakeNotifier = install<FakeNotifier>(notifier);
 }

@@ -6,6 +6,7 @@ namespace tavrin {
 
 class FakeAccessibility;
 class FakeDispatcher;
+class FakeFileIcons;
 class FakeHotKeyService;
 class FakeKeyEventPoster;
 class FakeLocations;
@@ -18,7 +19,8 @@ class FakeSoundPlayer;
 class FakeSystemInfo;
 class FakeWorkspace;
 
-// The in-memory backend with typed access to each fake, for tests of the layers above.
+// The in-memory backend with typed access to each fake, for tests of the layers above. Every capability is on;
+// tests turn them off one by one.
 struct FakePlatform final : Platform {
     FakePlatform();
 
@@ -33,6 +35,7 @@ struct FakePlatform final : Platform {
     FakeNotificationCenter *fakeNotificationCenter = nullptr;
     FakeSoundPlayer *fakeSoundPlayer = nullptr;
     FakeHotKeyService *fakeHotKeyService = nullptr;
+    FakeFileIcons *fakeFileIcons = nullptr;
     FakeLocations *fakeLocations = nullptr;
     FakeNotifier *fakeNotifier = nullptr;
 };

@@ -11,11 +11,6 @@ namespace tavrin {
 // A desktop with settable running applications and windows; records opened URLs and activations.
 class FakeWorkspace final : public Workspace {
 public:
-    QIcon iconForFile(const QString &path) const override
-    {
-        iconRequests.append(path);
-        return {};
-    }
     bool openUrl(const QUrl &url) override
     {
         openedUrls.append(url);
@@ -35,7 +30,6 @@ public:
         return true;
     }
 
-    mutable QList<QString> iconRequests;
     QList<QUrl> openedUrls;
     QSet<QString> runningApplications;
     WindowId active = 0;

@@ -3,8 +3,6 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDesktopServices>
-#include <QFileIconProvider>
-#include <QFileInfo>
 #include <QSocketNotifier>
 
 #include <unistd.h>
@@ -110,11 +108,6 @@ bool X11Workspace::isOwnWindow(WindowId window) const
         c, xcb_get_property(c, 0, xcb_window_t(window), m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr));
     return reply && xcb_get_property_value_length(reply.get()) == 4 &&
            *static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get())) == std::uint32_t(::getpid());
-}
-
-QIcon X11Workspace::iconForFile(const QString &path) const
-{
-    return m_iconProvider.icon(QFileInfo(path));
 }
 
 bool X11Workspace::openUrl(const QUrl &url)

@@ -3,7 +3,6 @@
 #include "platform/Workspace.h"
 #include "platform/x11/XcbSupport.h"
 
-#include <QFileIconProvider>
 #include <QObject>
 
 #include <array>
@@ -20,7 +19,6 @@ class X11Workspace final : public QObject, public Workspace {
 public:
     explicit X11Workspace(QObject *parent = nullptr);
 
-    QIcon iconForFile(const QString &path) const override;
     bool openUrl(const QUrl &url) override;
     bool isApplicationRunning(const QString &identifier) const override;
     WindowId activeWindow() const override;
@@ -43,8 +41,6 @@ private:
     std::array<xcb_atom_t, 2> m_dockTypes{};
     mutable WindowId m_lastForeign = 0;
     QSocketNotifier *m_notifier = nullptr;
-    // Made once: list rows ask for icons while they are drawn.
-    QFileIconProvider m_iconProvider;
 };
 
 }  // namespace tavrin

@@ -28,7 +28,6 @@ public:
     /// Reports the pointer entering and leaving the rows of view.
     void trackHover(QAbstractItemView *view);
     /// The row under the pointer, -1 when none.
-    int hoveredRow() const { return m_hoveredRow; }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;

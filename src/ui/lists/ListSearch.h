@@ -36,7 +36,6 @@ public:
     /// The results of the latest search that finished.
     const QStringList &results() const { return m_results; }
 
-    qsizetype backgroundThreshold() const { return m_threshold; }
     void setBackgroundThreshold(qsizetype entries) { m_threshold = entries; }
 
 Q_SIGNALS:

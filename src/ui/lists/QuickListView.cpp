@@ -74,7 +74,7 @@ void QuickListView::buildView()
         button->setFocusPolicy(Qt::NoFocus);
 
     m_listView = new QListView(this);
-    m_model = new ShownListModel(m_services.workspace, this);
+    m_model = new ShownListModel(m_services.fileIcons, this);
     m_rowDelegate = new HistoryRowDelegate(this);
     m_listView->setModel(m_model);
     m_listView->setItemDelegate(m_rowDelegate);
@@ -164,16 +164,6 @@ void QuickListView::loadShowTooltip()
         settings.setBool(keys::showTooltip, true);
         m_showTooltip = true;
     }
-}
-
-void QuickListView::checkState()
-{
-    m_services.capture.monitor().checkState();
-}
-
-void QuickListView::saveCopiedData()
-{
-    m_services.history.saveHistory();
 }
 
 const QStringList &QuickListView::searchSource() const

@@ -55,10 +55,6 @@ public:
     /// Runs once; later calls do nothing.
     void viewDidLoad();
     bool isViewLoaded() const { return m_loaded; }
-    /// The monitor's check (its timer runs it; so can anyone).
-    void checkState();
-    /// The save timer's action.
-    void saveCopiedData();
 
     // What the list shows.
     bool isSearching() const { return m_searching; }

@@ -1,7 +1,7 @@
 #include "ui/lists/ShownListModel.h"
 
 #include "capture/ClipItem.h"
-#include "platform/Workspace.h"
+#include "platform/FileIcons.h"
 #include "store/HistoryStore.h"
 
 #include <QIcon>
@@ -45,8 +45,8 @@ QString lastPathComponent(const QString &path)
 
 }  // namespace
 
-ShownListModel::ShownListModel(const Workspace &workspace, QObject *parent)
-    : QAbstractListModel(parent), m_workspace(workspace)
+ShownListModel::ShownListModel(const FileIcons &fileIcons, QObject *parent)
+    : QAbstractListModel(parent), m_fileIcons(fileIcons)
 {
 }
 
@@ -162,7 +162,7 @@ QVariant ShownListModel::data(const QModelIndex &index, int role) const
     const QString &entry = m_rows.at(row);
     switch (role) {
     case Qt::DisplayRole: return rowTitle(row, entry, isExistingFile(entry));
-    case Qt::DecorationRole: return isExistingFile(entry) ? m_workspace.iconForFile(entry) : QVariant();
+    case Qt::DecorationRole: return isExistingFile(entry) ? m_fileIcons.iconForFile(entry) : QVariant();
     case Qt::ToolTipRole: return {};  // the content preview shows the whole entry
     case EntryRole: return entry;
     case PinnedRole: return row < m_pinned;

@@ -6,7 +6,7 @@
 namespace tavrin {
 
 class HistoryStore;
-class Workspace;
+class FileIcons;
 
 // The rows of the quick-access list over "the shown list": the history (following its changes row by row,
 // with pin markers), or a fixed list (search results, a group's items). Holds the list shared, never a copy
@@ -24,7 +24,7 @@ public:
     /// Room for the texts of a row: longer entries are cut for display (nothing else reads the title).
     static constexpr qsizetype kMaxTitleLength = 500;
 
-    explicit ShownListModel(const Workspace &workspace, QObject *parent = nullptr);
+    explicit ShownListModel(const FileIcons &fileIcons, QObject *parent = nullptr);
 
     /// The prefix of a row as the user reads it on this desktop: "Ctrl+1" to "Ctrl+9" and four spaces for the
     /// first nine rows (their paste shortcuts), "=>" and three spaces after them.
@@ -43,7 +43,6 @@ public:
     bool followsHistory() const { return m_history != nullptr; }
 
     const QStringList &rows() const { return m_rows; }
-    qsizetype pinnedRows() const { return m_pinned; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -52,7 +51,7 @@ private:
     void stopFollowing();
     void redrawAll();
 
-    const Workspace &m_workspace;
+    const FileIcons &m_fileIcons;
     const HistoryStore *m_history = nullptr;
     QList<QMetaObject::Connection> m_connections;
     QStringList m_rows;

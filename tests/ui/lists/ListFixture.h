@@ -11,6 +11,7 @@
 #include "capture/SequentialQueue.h"
 #include "capture/SequentialWindow.h"
 #include "platform/fake/FakeDispatcher.h"
+#include "platform/fake/FakeFileIcons.h"
 #include "platform/fake/FakeKeyEventPoster.h"
 #include "platform/fake/FakeLocations.h"
 #include "platform/fake/FakePasteboard.h"
@@ -58,8 +59,9 @@ struct ListFixture {
     FakeKeyEventPoster &keys;
     FakeSoundPlayer &sounds;
     FakeWorkspace &workspace;
+    FakeFileIcons &fileIcons;
     FakeSystemInfo &system;
-    ScriptedAlertPresenter alerts;
+    ScriptedAlertPresenter &alerts;
     FakeQueueWindow queueWindow;
     QStringList log;
     QWidget window;
@@ -73,7 +75,9 @@ struct ListFixture {
           keys(*platform->fakeKeyEventPoster),
           sounds(*platform->fakeSoundPlayer),
           workspace(*platform->fakeWorkspace),
-          system(*platform->fakeSystemInfo)
+          fileIcons(*platform->fakeFileIcons),
+          system(*platform->fakeSystemInfo),
+          alerts(installScriptedAlerts(context))
     {
         history().loadHistory();
         setHistory(entries);
@@ -90,10 +94,7 @@ struct ListFixture {
         QObject::connect(&engine, &PasteEngine::listWindowCloseRequested, &window, &QWidget::hide);
         QObject::connect(&engine, &PasteEngine::programHideRequested, &window,
                          [this] { log << QStringLiteral("hide program"); });
-        Platform &fake = context.platform();
-        vc = new QuickListView(ViewServices{history(), context.groups(), context.settings(), capture(), alerts,
-                                            *fake.scheduler, *fake.dispatcher, *fake.systemInfo, *fake.workspace},
-                               &window);
+        vc = new QuickListView(context.viewServices(), &window);
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(vc);
@@ -104,6 +105,14 @@ struct ListFixture {
     {
         // The history writer finishes before the test's folder goes.
         history().waitForWrites();
+    }
+
+    static ScriptedAlertPresenter &installScriptedAlerts(AppContext &context)
+    {
+        auto scripted = std::make_unique<ScriptedAlertPresenter>();
+        ScriptedAlertPresenter &answers = *scripted;
+        context.setAlertPresenter(std::move(scripted));
+        return answers;
     }
 
     static std::unique_ptr<Platform> makePlatform(FakePlatform *&out)

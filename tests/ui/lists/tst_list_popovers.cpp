@@ -139,8 +139,8 @@ private Q_SLOTS:
 
     void copyButtonHasItsTooltipWhateverTheSetting()
     {
-        FakeWorkspace workspace;
-        ShownListModel model(workspace);
+        FakeFileIcons icons;
+        ShownListModel model(icons);
         model.showList({"one", "two"});
         QListView view;
         view.setModel(&model);

@@ -57,9 +57,9 @@ private Q_SLOTS:
         QCOMPARE(f.title(1), QStringLiteral("Ctrl+2    \nbreak kept\n"));
         QCOMPARE(f.title(2), QStringLiteral("Ctrl+3               report.pdf"));  // 4 + 11 spaces
         QVERIFY(f.vc->model()->index(2).data(ShownListModel::FileRole).toBool());
-        f.workspace.iconRequests.clear();
+        f.fileIcons.iconRequests.clear();
         f.vc->model()->index(2).data(Qt::DecorationRole);
-        QCOMPARE(f.workspace.iconRequests, QStringList({file}));
+        QCOMPARE(f.fileIcons.iconRequests, QStringList({file}));
         // A path where nothing exists, or one that is not absolute, is a text.
         QCOMPARE(f.title(3), QStringLiteral("Ctrl+4    ") + gone);
         QVERIFY(!f.vc->model()->index(3).data(Qt::DecorationRole).isValid());

@@ -1,0 +1,26 @@
+#pragma once
+
+namespace tavrin {
+
+class Accessibility;
+class Dispatcher;
+class HotKeyService;
+class KeyEventPoster;
+class Pasteboard;
+class Scheduler;
+class SoundPlayer;
+class Workspace;
+
+// The services of a backend that need no GUI: all that store/, capture/ and hotkeys/ may use of the desktop.
+struct CoreServices {
+    Scheduler &scheduler;
+    Dispatcher &dispatcher;
+    Pasteboard &pasteboard;
+    KeyEventPoster &keyEventPoster;
+    Accessibility &accessibility;
+    HotKeyService &hotKeyService;
+    Workspace &workspace;
+    SoundPlayer &soundPlayer;
+};
+
+}  // namespace tavrin
