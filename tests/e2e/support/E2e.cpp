@@ -192,11 +192,13 @@ bool OtherWindow::open(const QString &program, const QStringList &arguments)
         return false;
     // Only a window on screen can take the focus: a window that exists but is not mapped yet would take it later,
     // from whatever the test shows next.
-    window = xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                      QStringLiteral("--pid"), QString::number(process.processId())})
-                 .section(QLatin1Char('\n'), 0, 0)
-                 .toULongLong();
-    return window != 0 && click() && QTest::qWaitFor([this] { return activeWindow() == window; }, 5000);
+    // xdotool's own --sync gives up, with nothing found, when a window of another program goes away during its
+    // search; so the search is repeated here.
+    const QStringList search = {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                QString::number(process.processId())};
+    const bool shown = QTest::qWaitFor(
+        [&] { return (window = xdotool(search).section(QLatin1Char('\n'), 0, 0).toULongLong()) != 0; }, 10000);
+    return shown && click() && QTest::qWaitFor([this] { return activeWindow() == window; }, 5000);
 }
 
 bool OtherWindow::click() const
