@@ -28,29 +28,38 @@ endfunction()
 
 # Warnings and Qt's strict defines for every target of ours (not for third-party code).
 add_library(tavrin_build_flags INTERFACE)
-target_compile_options(tavrin_build_flags INTERFACE -Wall -Wextra)
+target_compile_options(tavrin_build_flags INTERFACE -Wall -Wextra -Wshadow -Wnon-virtual-dtor
+  $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast>)
 if(TAVRIN_WERROR)
   target_compile_options(tavrin_build_flags INTERFACE -Werror)
 endif()
-target_compile_definitions(tavrin_build_flags INTERFACE QT_NO_KEYWORDS)
+# No connection without a context object (a lambda must not outlive what it captures; Qt enforces this from 6.7 on).
+target_compile_definitions(tavrin_build_flags INTERFACE QT_NO_KEYWORDS QT_NO_CONTEXTLESS_CONNECT)
+
+# The program's own code also says which encoding every char string has. Tests keep the short {"a", "b"} lists.
+add_library(tavrin_strict_strings INTERFACE)
+target_compile_definitions(tavrin_strict_strings INTERFACE QT_NO_CAST_FROM_ASCII)
 if(TAVRIN_CHECKED)
   # Checked builds for the test suite: Qt asserts stay on and the standard library checks bounds. The program a
   # user builds has neither.
   target_compile_definitions(tavrin_build_flags INTERFACE QT_FORCE_ASSERTS _GLIBCXX_ASSERTIONS)
 endif()
 
-# tavrin_apply_build_flags(<folder>): every target of ours defined in the folder and below gets the flags above,
-# so a new target cannot be forgotten.
+# tavrin_apply_build_flags(<folder> [STRICT_STRINGS]): every target of ours defined in the folder and below gets the
+# flags above, so a new target cannot be forgotten.
 function(tavrin_apply_build_flags folder)
   get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
   foreach(target ${targets})
     get_target_property(type ${target} TYPE)
     if(type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY|EXECUTABLE)$")
       target_link_libraries(${target} PRIVATE tavrin_build_flags)
+      if(ARGV1 STREQUAL "STRICT_STRINGS")
+        target_link_libraries(${target} PRIVATE tavrin_strict_strings)
+      endif()
     endif()
   endforeach()
   get_property(subfolders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
   foreach(subfolder ${subfolders})
-    tavrin_apply_build_flags(${subfolder})
+    tavrin_apply_build_flags(${subfolder} ${ARGV1})
   endforeach()
 endfunction()

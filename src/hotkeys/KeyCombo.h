@@ -14,8 +14,8 @@ namespace tavrin {
 // One key plus modifiers, held in the two numbers a hot key is registered with.
 struct KeyCombo {
     KeyCombo() = default;
-    KeyCombo(std::uint32_t carbonKeyCode, std::uint32_t carbonModifiers)
-        : carbonKeyCode(carbonKeyCode), carbonModifiers(carbonModifiers)
+    KeyCombo(std::uint32_t keyCode, std::uint32_t modifierMask)
+        : carbonKeyCode(keyCode), carbonModifiers(modifierMask)
     {
     }
     KeyCombo(Key key, ModifierFlags modifiers);

@@ -2,6 +2,7 @@
 
 #include "platform/Accessibility.h"
 #include "platform/CoreServices.h"
+#include "platform/DesktopCapabilities.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/Dispatcher.h"
 #include "platform/FileIcons.h"
@@ -16,29 +17,9 @@
 #include "platform/SystemInfo.h"
 #include "platform/Workspace.h"
 
-#include <QString>
-
 #include <memory>
 
 namespace tavrin {
-
-// Whether this desktop lets the program do one thing, and if not, why (shown to the user and logged).
-struct Capability {
-    bool available = false;
-    QString reason;
-};
-
-// What the running desktop lets the program do; the shell adapts to it instead of asking which backend it has.
-struct PlatformCapabilities {
-    /// Seeing clipboard changes and reading them.
-    Capability capture;
-    /// Synthetic key events into other applications (pasting).
-    Capability postKeys;
-    /// System-wide shortcuts.
-    Capability globalHotKeys;
-    /// Starting with the session.
-    Capability startAtLogin;
-};
 
 // One backend's set of services; the application context owns it for the whole run.
 struct Platform {
@@ -63,11 +44,12 @@ struct Platform {
     std::unique_ptr<StandardLocations> locations;
     std::unique_ptr<DesktopNotifier> notifier;
     std::unique_ptr<FileIcons> fileIcons;
-    PlatformCapabilities capabilities;
+    /// What the running desktop lets the program do; the shell adapts to it instead of asking for the backend.
+    DesktopCapabilities capabilities;
 
-    bool canPostKeys() const { return capabilities.postKeys.available; }
+    bool canPostKeys() const { return capabilities.paste.available; }
     bool canStartAtLogin() const { return loginItems && capabilities.startAtLogin.available; }
-    bool hasGlobalHotKeys() const { return capabilities.globalHotKeys.available; }
+    bool hasGlobalHotKeys() const { return capabilities.globalShortcuts.available; }
 
     /// The services the layers below the views use.
     CoreServices core() const

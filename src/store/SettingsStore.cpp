@@ -51,11 +51,12 @@ SettingsStore::SettingsStore(const QString &path) : m_path(path), m_writer(std::
     QString moveError;
     m_movedAside = moveAside(path, QStringLiteral("damaged"), &moveError);
     if (m_movedAside.isEmpty())
-        qCWarning(lcStore).noquote() << "cannot read the settings in" << path << "(" + reason + ")"
+        qCWarning(lcStore).noquote() << "cannot read the settings in" << path << QStringLiteral("(%1)").arg(reason)
                                      << "nor move them aside:" << moveError;
     else
-        qCWarning(lcStore).noquote() << "cannot read the settings in" << path << "(" + reason + "); kept as"
-                                     << m_movedAside << "and starting with none";
+        qCWarning(lcStore).noquote() << "cannot read the settings in" << path
+                                     << QStringLiteral("(%1); kept as").arg(reason) << m_movedAside
+                                     << "and starting with none";
 }
 
 SettingsStore::~SettingsStore() = default;

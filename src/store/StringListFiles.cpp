@@ -88,7 +88,7 @@ ListFileRead ListFolder::read(const QString &path)
     const bool isDamaged = result.status == ListFileRead::Status::damaged;
     remember(path, isDamaged ? Knowledge::damaged : Knowledge::known);
     if (isDamaged)
-        qCWarning(lcStore).noquote() << "cannot read" << path << "(" + result.reason + ");"
+        qCWarning(lcStore).noquote() << "cannot read" << path << QStringLiteral("(%1);").arg(result.reason)
                                      << "it reads as empty and is kept aside before anything replaces it";
     return result;
 }

@@ -19,16 +19,6 @@ bool waitForCount(const X11Pasteboard &pasteboard, std::int64_t from, int timeou
     return QTest::qWaitFor([&] { return pasteboard.changeCount() > from; }, timeoutMs);
 }
 
-QByteArray bigText(int bytes)
-{
-    QByteArray text;
-    text.reserve(bytes);
-    for (int i = 0; text.size() < bytes; ++i)
-        text += "line " + QByteArray::number(i) + " of a long clipboard text, with ümlauts\n";
-    text.truncate(bytes);
-    return text;
-}
-
 }  // namespace
 
 class TestE2eCapturePasteboard : public QObject {
@@ -75,7 +65,7 @@ private Q_SLOTS:
     void multiMegabyteTextsArriveWhole()
     {
         X11Pasteboard pasteboard;
-        const QByteArray text = bigText(5 * 1024 * 1024);
+        const QByteArray text = e2e::bigText(5 * 1024 * 1024);
         const std::int64_t count = pasteboard.changeCount();
         e2e::copyWithXclip(text);
         QVERIFY(waitForCount(pasteboard, count));
@@ -103,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("from Tavrin ✓")));
 
         // A large text of ours goes out in pieces and arrives whole.
-        const QByteArray text = bigText(3 * 1024 * 1024);
+        const QByteArray text = e2e::bigText(3 * 1024 * 1024);
         pasteboard.writeString(QString::fromUtf8(text));
         const e2e::ToolResult big = e2e::readWithXclip();
         QCOMPARE(big.out.size(), text.size());

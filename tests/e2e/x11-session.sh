@@ -4,20 +4,14 @@
 # TAVRIN_SESSION_KEEP_FILES=1). Everything started here is stopped again when the command ends, and its
 # exit status is passed on.
 set -euo pipefail
+source "$(dirname "$0")/session-common.sh"
 
 if [ $# -eq 0 ]; then
   echo "usage: $0 command [args...]" >&2
   exit 2
 fi
 
-session=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-e2e.XXXXXX")
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$session"
-}
-trap cleanup EXIT
+open_session tavrin-e2e
 
 # -displayfd picks a free display number and tells us which one. Two sessions starting at the same moment
 # can pick the same number, and the later Xvfb then gives up: start it again.
@@ -45,19 +39,7 @@ if [ -z "$display" ]; then
 fi
 export DISPLAY=":$display"
 
-mkdir -p "$session/config" "$session/data" "$session/runtime" "$session/home"
-chmod 700 "$session/runtime"
-export XDG_RUNTIME_DIR="$session/runtime"
-# Tests get private folders; a user's own session (TAVRIN_SESSION_KEEP_FILES=1) keeps their settings and history.
-if [ "${TAVRIN_SESSION_KEEP_FILES:-}" != 1 ]; then
-  export XDG_CONFIG_HOME="$session/config" XDG_DATA_HOME="$session/data"
-  export HOME="$session/home"
-fi
-export TAVRIN_E2E_SESSION="$session"
-
-bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
-export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
-pids+=("$(echo "$bus" | sed -n 2p)")
+start_session_bus
 
 setsid openbox --sm-disable >"$session/openbox.log" 2>&1 &
 pids+=($!)
@@ -73,16 +55,4 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
-# The desktop's programs run in sessions of their own, so Ctrl+C reaches only the command; a
-# signal sent to this script is passed on to the command, and the desktop goes once it has ended.
-"$@" &
-command_pid=$!
-trap 'kill -TERM "$command_pid" 2>/dev/null || true' INT TERM
-set +e
-while true; do
-  wait "$command_pid"
-  status=$?
-  kill -0 "$command_pid" 2>/dev/null || break
-done
-set -e
-exit $status
+run_session_command "$@"

@@ -1,5 +1,5 @@
 #include "hotkeys/Key.h"
-#include "platform/x11/CarbonKeysyms.h"
+#include "platform/common/CarbonKeysyms.h"
 
 #include <QSet>
 #include <QTest>

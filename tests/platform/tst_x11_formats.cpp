@@ -1,7 +1,7 @@
 // The X11 backend's file lists and sound files, without a display.
-#include "platform/x11/CanberraSoundPlayer.h"
+#include "platform/common/CanberraSoundPlayer.h"
+#include "platform/common/UriList.h"
 #include "platform/x11/SelectionOwner.h"
-#include "platform/x11/UriList.h"
 #include "platform/x11/X11KeyEventPoster.h"
 
 #include <QElapsedTimer>

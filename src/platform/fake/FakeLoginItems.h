@@ -10,11 +10,11 @@ namespace tavrin {
 // Records login-item requests and answers with a settable result.
 class FakeLoginItems final : public LoginItems {
 public:
-    bool setLoginItemEnabled(const QString &identifier, bool enabled) override
+    bool setLoginItemEnabled(const QString &identifier, bool enable) override
     {
-        requests.append({identifier, enabled});
+        requests.append({identifier, enable});
         if (succeeds)
-            this->enabled = enabled;
+            enabled = enable;
         return succeeds;
     }
 

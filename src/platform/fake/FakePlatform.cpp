@@ -41,9 +41,11 @@ FakePlatform::FakePlatform()
     fakeSoundPlayer = install<FakeSoundPlayer>(soundPlayer);
     fakeHotKeyService = install<FakeHotKeyService>(hotKeyService);
     fakeFileIcons = install<FakeFileIcons>(fileIcons);
-    for (Capability *capability :
-         {&capabilities.capture, &capabilities.postKeys, &capabilities.globalHotKeys, &capabilities.startAtLogin})
-        capability->available = true;
+    capabilities.backend = QStringLiteral("fake");
+    for (DesktopCapabilities::Feature *feature :
+         {&capabilities.capture, &capabilities.paste, &capabilities.globalShortcuts, &capabilities.tray,
+          &capabilities.startAtLogin})
+        feature->available = true;
     fakeLocations = install<FakeLocations>(locations);
     fakeNotifier = install<FakeNotifier>(notifier);
 }

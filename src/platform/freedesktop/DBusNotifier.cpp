@@ -15,7 +15,8 @@ constexpr int kServerDefaultTimeout = -1;
 
 void logNotice(const QString &why, const QString &summary, const QString &body)
 {
-    qCWarning(lcFreedesktop).noquote() << "no desktop notification (" + why + "):" << summary << "-" << body;
+    qCWarning(lcFreedesktop).noquote() << QStringLiteral("no desktop notification (%1):").arg(why) << summary << "-"
+                                       << body;
 }
 
 }  // namespace

@@ -1,52 +1,17 @@
 #include "platform/x11/SelectionOwner.h"
 
-#include "platform/x11/UriList.h"
-
 #include <xcb/xfixes.h>
 
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
-#include <QUrl>
-
 namespace tavrin {
 
 namespace {
 // A requestor that stops taking chunks for this long is given up.
 constexpr auto kTransferTimeout = std::chrono::seconds(10);
-
-void addTextFormats(SelectionOffer &offer, const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    offer.formats.push_back({"UTF8_STRING", "UTF8_STRING", utf8});
-    offer.formats.push_back({"text/plain;charset=utf-8", "text/plain;charset=utf-8", utf8});
-    offer.formats.push_back({"STRING", "STRING", text.toLatin1()});
-    offer.formats.push_back({"TEXT", "UTF8_STRING", utf8});
-    offer.formats.push_back({"text/plain", "text/plain", utf8});
-}
 }  // namespace
-
-SelectionOffer SelectionOffer::forText(const QString &text)
-{
-    SelectionOffer offer;
-    addTextFormats(offer, text);
-    offer.contents.string = text;
-    return offer;
-}
-
-SelectionOffer SelectionOffer::forFile(const QString &path)
-{
-    // What a file manager's copy offers: a file manager pastes the file, an editor the path.
-    SelectionOffer offer;
-    offer.formats.push_back({"text/uri-list", "text/uri-list", uriListForPath(path)});
-    offer.formats.push_back(
-        {"x-special/gnome-copied-files", "x-special/gnome-copied-files", gnomeCopiedFilesForPath(path)});
-    addTextFormats(offer, path);
-    offer.contents.fileUrlItems = {QUrl::fromLocalFile(path).toEncoded()};
-    offer.contents.string = path;
-    return offer;
-}
 
 SelectionOwner::SelectionOwner(std::function<void()> foreignChange) : m_foreignChange(std::move(foreignChange))
 {

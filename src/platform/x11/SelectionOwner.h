@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Pasteboard.h"
+#include "platform/common/SelectionOffer.h"
 #include "platform/x11/XcbSupport.h"
 
 #include <QByteArray>
@@ -15,20 +16,6 @@
 #include <vector>
 
 namespace tavrin {
-
-// What the program puts on the clipboard: each target with its type and data, and how it reads back.
-struct SelectionOffer {
-    struct Format {
-        std::string target;
-        std::string type;
-        QByteArray data;
-    };
-    std::vector<Format> formats;
-    PasteboardContents contents;
-
-    static SelectionOffer forText(const QString &text);
-    static SelectionOffer forFile(const QString &path);
-};
 
 // Owns CLIPBOARD (and on request PRIMARY) for the program and watches who else takes it, on its own thread with a
 // private connection. It serves TARGETS, TIMESTAMP and the offered types (INCR for large data) until another

@@ -1,6 +1,6 @@
 #include "platform/x11/SelectionReader.h"
 
-#include "platform/x11/UriList.h"
+#include "platform/common/UriList.h"
 
 #include <algorithm>
 #include <string>

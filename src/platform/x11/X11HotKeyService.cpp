@@ -1,6 +1,6 @@
 #include "platform/x11/X11HotKeyService.h"
 
-#include "platform/x11/CarbonKeysyms.h"
+#include "platform/common/CarbonKeysyms.h"
 
 #include <QSocketNotifier>
 

@@ -1,5 +1,7 @@
 #include "platform/x11/X11KeyEventPoster.h"
 
+#include "platform/common/ModifierKeys.h"
+
 #include <xcb/xcb_keysyms.h>
 #include <xcb/xtest.h>
 
@@ -10,24 +12,9 @@ namespace tavrin {
 
 namespace {
 
-// Modifier flags of the key model and the left-hand key that gives each on Linux.
-constexpr std::uint64_t kShiftFlag = 0x20000;
-constexpr std::uint64_t kControlFlag = 0x40000;
-constexpr std::uint64_t kOptionFlag = 0x80000;
-constexpr std::uint64_t kCommandFlag = 0x100000;
-
-constexpr std::uint32_t XK_Shift_L = 0xffe1;
-constexpr std::uint32_t XK_Control_L = 0xffe3;
-constexpr std::uint32_t XK_Alt_L = 0xffe9;
-constexpr std::uint32_t XK_Super_L = 0xffeb;
+using modifierKeys::FlagKey;
+using modifierKeys::kFlagKeys;
 constexpr std::uint32_t XK_Insert = 0xff63;
-
-struct FlagKey {
-    std::uint64_t flag;
-    std::uint32_t keysym;
-};
-constexpr std::array<FlagKey, 4> kFlagKeys = {
-    {{kCommandFlag, XK_Control_L}, {kShiftFlag, XK_Shift_L}, {kOptionFlag, XK_Alt_L}, {kControlFlag, XK_Super_L}}};
 
 // ANSI letter positions of the key model, in code order from 0; -1 where the code is no letter.
 constexpr char kLetters[] = "asdfhgzxcv\0bqweryt";
@@ -50,7 +37,7 @@ std::uint32_t X11KeyEventPoster::keysymFor(std::uint16_t code)
 
 bool X11KeyEventPoster::isModifierKey(std::uint16_t code)
 {
-    return code >= 54 && code <= 63;
+    return modifierKeys::isModifierKeyCode(code);
 }
 
 X11KeyEventPoster::X11KeyEventPoster()

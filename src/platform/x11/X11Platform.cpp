@@ -1,12 +1,12 @@
 #include "platform/x11/X11Platform.h"
 
+#include "platform/common/CanberraSoundPlayer.h"
 #include "platform/freedesktop/DBusNotifier.h"
 #include "platform/freedesktop/XdgLocations.h"
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtFileIcons.h"
 #include "platform/qt/QtScheduler.h"
-#include "platform/x11/CanberraSoundPlayer.h"
 #include "platform/x11/X11Accessibility.h"
 #include "platform/x11/X11HotKeyService.h"
 #include "platform/x11/X11KeyEventPoster.h"
@@ -19,9 +19,9 @@
 namespace tavrin {
 
 namespace {
-Capability capability(bool available, const char *whyNot)
+DesktopCapabilities::Feature feature(bool available, const char *how, const char *whyNot)
 {
-    return Capability{available, available ? QString() : QString::fromLatin1(whyNot)};
+    return DesktopCapabilities::Feature{available, QString::fromLatin1(available ? how : whyNot)};
 }
 }  // namespace
 
@@ -34,17 +34,22 @@ std::unique_ptr<Platform> createX11Platform()
     platform->fileIcons = std::make_unique<QtFileIcons>();
 
     auto hotKeys = std::make_unique<X11HotKeyService>();
-    platform->capabilities.globalHotKeys = capability(hotKeys->isConnected(), "the X server could not be reached");
+    DesktopCapabilities &capabilities = platform->capabilities;
+    capabilities.backend = QStringLiteral("X11");
+    capabilities.globalShortcuts =
+        feature(hotKeys->isConnected(), "key grabs on the X server", "the X server could not be reached");
     platform->hotKeyService = std::move(hotKeys);
 
     auto pasteboard = std::make_unique<X11Pasteboard>();
-    platform->capabilities.capture = capability(pasteboard->isValid(), "the display offers no XFixes extension");
+    capabilities.capture = feature(pasteboard->isValid(), "XFixes tells every change of the clipboard's owner",
+                                   "the display offers no XFixes extension");
     if (!pasteboard->isValid())
         qWarning("Tavrin: the display offers no usable clipboard (XFixes missing); copies will not be recorded");
     platform->pasteboard = std::move(pasteboard);
 
     auto keys = std::make_unique<X11KeyEventPoster>();
-    platform->capabilities.postKeys = capability(keys->hasXTest(), "the display offers no XTEST extension");
+    capabilities.paste =
+        feature(keys->hasXTest(), "the paste keys are typed through XTEST", "the display offers no XTEST extension");
     if (!keys->hasXTest())
         qWarning("Tavrin: the display offers no XTEST; entries are put on the clipboard but not pasted");
     platform->keyEventPoster = std::move(keys);
@@ -52,7 +57,8 @@ std::unique_ptr<Platform> createX11Platform()
     platform->accessibility = std::make_unique<X11Accessibility>();
     platform->workspace = std::make_unique<X11Workspace>();
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
-    platform->capabilities.startAtLogin = capability(false, "not available yet");
+    capabilities.tray = feature(true, "a system tray icon", "");
+    capabilities.startAtLogin = feature(false, "", "not available yet");
     platform->locations = std::make_unique<XdgLocations>();
     platform->notifier = std::make_unique<DBusNotifier>(QDBusConnection::sessionBus(), QStringLiteral("Tavrin"));
     return platform;

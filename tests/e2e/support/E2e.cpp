@@ -12,6 +12,16 @@
 
 namespace tavrin::e2e {
 
+QByteArray bigText(int bytes)
+{
+    QByteArray text;
+    text.reserve(bytes);
+    for (int i = 0; text.size() < bytes; ++i)
+        text += "line " + QByteArray::number(i) + " of a long clipboard text, with ümlauts\n";
+    text.truncate(bytes);
+    return text;
+}
+
 ToolResult runTool(const QString &program, const QStringList &arguments, int timeoutMs, const QByteArray &input)
 {
     QProcess process;

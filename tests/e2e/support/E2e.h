@@ -16,6 +16,9 @@ struct ToolResult {
     QByteArray err;
 };
 
+/// A text of that many bytes: numbered lines of mixed ASCII and non-ASCII characters.
+QByteArray bigText(int bytes);
+
 /// Runs an outside tool (xclip, xdotool, ...) under a time limit.
 ToolResult runTool(const QString &program, const QStringList &arguments, int timeoutMs = 10000,
                    const QByteArray &input = QByteArray());

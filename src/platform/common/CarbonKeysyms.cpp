@@ -1,4 +1,4 @@
-#include "platform/x11/CarbonKeysyms.h"
+#include "platform/common/CarbonKeysyms.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "platform/x11/CanberraSoundPlayer.h"
+#include "platform/common/CanberraSoundPlayer.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/x11/UriList.h"
+#include "platform/common/UriList.h"
 
 #include <QUrl>
 

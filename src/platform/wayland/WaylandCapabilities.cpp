@@ -1,0 +1,74 @@
+#include "platform/wayland/WaylandCapabilities.h"
+
+#include "platform/wayland/DataControlProtocol.h"
+#include "platform/wayland/WaylandDisplay.h"
+#include "platform/wayland/WaylandKeyEventPoster.h"
+#include "platform/wayland/WaylandPasteboard.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+
+namespace tavrin {
+
+namespace {
+
+// Only names that have an owner now: asking for one that is merely activatable would start a service.
+bool hasOwner(const QString &name)
+{
+    const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(name).value();
+}
+
+}  // namespace
+
+WaylandProtocols probeWaylandProtocols(const char *display)
+{
+    WaylandProtocols protocols;
+    WaylandDisplay connection(display);
+    if (!connection.isValid()) {
+        protocols.connectionProblem = connection.errorText();
+        return protocols;
+    }
+    for (const dataControl::Family *family : {&dataControl::extFamily(), &dataControl::wlrFamily()}) {
+        if (const auto global = connection.find(family->managerInterface)) {
+            protocols.dataControl = family->managerInterface;
+            protocols.primarySelection = global->version >= family->primarySince;
+            break;
+        }
+    }
+    protocols.virtualKeyboard = connection.find("zwp_virtual_keyboard_manager_v1").has_value();
+    return protocols;
+}
+
+DesktopCapabilities describeWaylandSession(const WaylandPasteboard &pasteboard, const WaylandKeyEventPoster &keys)
+{
+    DesktopCapabilities capabilities;
+    capabilities.backend = QStringLiteral("Wayland");
+
+    capabilities.capture.available = pasteboard.isValid();
+    capabilities.capture.detail =
+        pasteboard.isValid()
+            ? QStringLiteral("the compositor reports every copy (%1)").arg(pasteboard.protocolName())
+            : QStringLiteral("this desktop does not let programs watch the clipboard: %1").arg(pasteboard.problem());
+
+    capabilities.paste.available = keys.isValid();
+    capabilities.paste.detail =
+        keys.isValid() ? QStringLiteral("keys are typed through the compositor's virtual keyboard")
+                       : QStringLiteral("this desktop does not let programs type keys (%1); the entry is put on the "
+                                        "clipboard and Ctrl+V pastes it")
+                             .arg(keys.problem());
+
+    // Taking shortcuts needs the desktop's GlobalShortcuts portal; the backend does not use one yet.
+    capabilities.globalShortcuts.available = false;
+    capabilities.globalShortcuts.detail =
+        QStringLiteral("this desktop does not let programs take shortcuts: bind Tavrin's commands in the desktop's "
+                       "own key settings");
+
+    capabilities.tray.available = hasOwner(QStringLiteral("org.kde.StatusNotifierWatcher"));
+    capabilities.tray.detail = capabilities.tray.available
+                                   ? QStringLiteral("the panel shows status icons (StatusNotifierItem)")
+                                   : QStringLiteral("no panel on this desktop shows status icons");
+    return capabilities;
+}
+
+}  // namespace tavrin

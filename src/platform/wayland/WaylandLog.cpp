@@ -1,0 +1,7 @@
+#include "platform/wayland/WaylandLog.h"
+
+namespace tavrin {
+
+Q_LOGGING_CATEGORY(lcWayland, "tavrin.platform.wayland", QtInfoMsg)
+
+}  // namespace tavrin

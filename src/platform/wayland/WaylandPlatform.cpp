@@ -1,0 +1,60 @@
+#include "platform/wayland/WaylandPlatform.h"
+
+#include "platform/Accessibility.h"
+#include "platform/common/CanberraSoundPlayer.h"
+#include "platform/freedesktop/DBusNotifier.h"
+#include "platform/freedesktop/XdgLocations.h"
+#include "platform/qt/DesktopSystemInfo.h"
+#include "platform/qt/QtDispatcher.h"
+#include "platform/qt/QtFileIcons.h"
+#include "platform/qt/QtScheduler.h"
+#include "platform/wayland/UnavailableHotKeyService.h"
+#include "platform/wayland/WaylandCapabilities.h"
+#include "platform/wayland/WaylandKeyEventPoster.h"
+#include "platform/wayland/WaylandLog.h"
+#include "platform/wayland/WaylandPasteboard.h"
+#include "platform/wayland/WaylandWorkspace.h"
+
+#include <QDBusConnection>
+
+namespace tavrin {
+
+namespace {
+// Pasting is possible exactly while the virtual keyboard works; there is no permission to ask for.
+class VirtualKeyboardAccessibility final : public Accessibility {
+public:
+    explicit VirtualKeyboardAccessibility(const WaylandKeyEventPoster &keys) : m_keys(keys) {}
+    bool isProcessTrusted(bool) override { return m_keys.isValid(); }
+
+private:
+    const WaylandKeyEventPoster &m_keys;
+};
+}  // namespace
+
+std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilities)
+{
+    auto platform = std::make_unique<Platform>();
+    platform->scheduler = std::make_unique<QtScheduler>();
+    platform->dispatcher = std::make_unique<QtDispatcher>();
+    platform->systemInfo = std::make_unique<DesktopSystemInfo>();
+    platform->fileIcons = std::make_unique<QtFileIcons>();
+    platform->hotKeyService = std::make_unique<UnavailableHotKeyService>();
+    auto pasteboard = std::make_unique<WaylandPasteboard>();
+    auto keys = std::make_unique<WaylandKeyEventPoster>();
+    const DesktopCapabilities found = describeWaylandSession(*pasteboard, *keys);
+    for (const QString &line : found.logLines())
+        qCInfo(lcWayland).noquote() << line;
+    platform->capabilities = found;
+    if (capabilities)
+        *capabilities = found;
+    platform->accessibility = std::make_unique<VirtualKeyboardAccessibility>(*keys);
+    platform->pasteboard = std::move(pasteboard);
+    platform->keyEventPoster = std::move(keys);
+    platform->workspace = std::make_unique<WaylandWorkspace>();
+    platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
+    platform->locations = std::make_unique<XdgLocations>();
+    platform->notifier = std::make_unique<DBusNotifier>(QDBusConnection::sessionBus(), QStringLiteral("Tavrin"));
+    return platform;
+}
+
+}  // namespace tavrin

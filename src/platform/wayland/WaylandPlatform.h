@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/DesktopCapabilities.h"
+#include "platform/Platform.h"
+
+#include <memory>
+
+namespace tavrin {
+
+/// The Wayland desktop backend (data-control, virtual keyboard, D-Bus, libcanberra), on connections of its own to
+/// $WAYLAND_DISPLAY whether Qt draws through Wayland or XWayland. Needs a running QGuiApplication. When capabilities
+/// is given it receives what works in this session; the same goes to the log.
+std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilities = nullptr);
+
+}  // namespace tavrin

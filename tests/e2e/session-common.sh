@@ -1,0 +1,49 @@
+# Shared by the private desktop sessions (x11-session.sh, wayland-session.sh); sourced, not run.
+
+# Makes the session's folder ($session) with a private runtime folder and, for tests, private XDG folders and
+# home (a user's own session, TAVRIN_SESSION_KEEP_FILES=1, keeps their settings and history), and arranges that on
+# exit every process in `pids` is stopped and the folder removed.
+open_session() {
+  session=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
+  pids=()
+  trap close_session EXIT
+  mkdir -p "$session/config" "$session/data" "$session/runtime" "$session/home"
+  chmod 700 "$session/runtime"
+  export XDG_RUNTIME_DIR="$session/runtime"
+  if [ "${TAVRIN_SESSION_KEEP_FILES:-}" != 1 ]; then
+    export XDG_CONFIG_HOME="$session/config" XDG_DATA_HOME="$session/data"
+    export HOME="$session/home"
+  fi
+  export TAVRIN_E2E_SESSION="$session"
+}
+
+close_session() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$session"
+}
+
+# Starts a private D-Bus session bus and exports its address.
+start_session_bus() {
+  local bus
+  bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
+  export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
+  pids+=("$(echo "$bus" | sed -n 2p)")
+}
+
+# Runs the command and exits with its status. The desktop's programs run in sessions of their own, so Ctrl+C
+# reaches only the command; a signal sent to the script is passed on to the command, and the desktop goes once it
+# has ended.
+run_session_command() {
+  "$@" &
+  command_pid=$!
+  trap 'kill -TERM "$command_pid" 2>/dev/null || true' INT TERM
+  set +e
+  while true; do
+    wait "$command_pid"
+    status=$?
+    kill -0 "$command_pid" 2>/dev/null || break
+  done
+  set -e
+  exit $status
+}

@@ -1,0 +1,86 @@
+#include "WaylandTools.h"
+
+#include "E2e.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace tavrin::wayland {
+
+void copyWithWlCopy(const QByteArray &data, const QString &type)
+{
+    // The server wl-copy leaves behind keeps its output open: send it to /dev/null so nothing waits on a pipe.
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    QStringList arguments;
+    if (!type.isEmpty())
+        arguments << QStringLiteral("--type") << type;
+    process.start(QStringLiteral("wl-copy"), arguments);
+    QVERIFY(process.waitForStarted(5000));
+    process.write(data);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+}
+
+std::unique_ptr<QProcess> startForegroundCopy(const QByteArray &data)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(QStringLiteral("wl-copy"), {QStringLiteral("--foreground")});
+    if (!process->waitForStarted(5000))
+        return nullptr;
+    process->write(data);
+    process->closeWriteChannel();
+    return process;
+}
+
+QByteArray pasteWithWlPaste(const QString &type, bool primary)
+{
+    QStringList arguments = {QStringLiteral("--no-newline")};
+    if (!type.isEmpty())
+        arguments << QStringLiteral("--type") << type;
+    if (primary)
+        arguments << QStringLiteral("--primary");
+    const e2e::ToolResult result = e2e::runTool(QStringLiteral("wl-paste"), arguments);
+    return result.exitCode == 0 ? result.out : QByteArray();
+}
+
+QStringList clipboardTypes()
+{
+    const e2e::ToolResult result = e2e::runTool(QStringLiteral("wl-paste"), {QStringLiteral("--list-types")});
+    return QString::fromUtf8(result.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+}  // namespace tavrin::wayland
+
+namespace tavrin::wayland {
+
+namespace {
+QString focusedIn(const QJsonObject &node)
+{
+    if (node.value(QStringLiteral("focused")).toBool() && node.value(QStringLiteral("type")) == QStringLiteral("con"))
+        return node.value(QStringLiteral("name")).toString();
+    for (const char *children : {"nodes", "floating_nodes"}) {
+        for (const QJsonValue &child : node.value(QLatin1String(children)).toArray()) {
+            const QString found = focusedIn(child.toObject());
+            if (!found.isEmpty())
+                return found;
+        }
+    }
+    return {};
+}
+}  // namespace
+
+QString focusedWindowTitle()
+{
+    const e2e::ToolResult tree =
+        e2e::runTool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
+    return focusedIn(QJsonDocument::fromJson(tree.out).object());
+}
+
+}  // namespace tavrin::wayland

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace tavrin::wayland {
+
+// Other programs on the session's compositor (tests/e2e/wayland-session.sh): wl-copy and wl-paste.
+
+/// Copies data as one type with wl-copy, which forks a server that keeps serving it until replaced.
+void copyWithWlCopy(const QByteArray &data, const QString &type = QString());
+/// A wl-copy that stays in the foreground: the clipboard's owner is this process and quits when it is stopped.
+std::unique_ptr<QProcess> startForegroundCopy(const QByteArray &data);
+/// The clipboard's content as one type, read with wl-paste (--primary for the primary selection); empty on failure.
+QByteArray pasteWithWlPaste(const QString &type = QString(), bool primary = false);
+/// The types the clipboard offers now.
+QStringList clipboardTypes();
+
+}  // namespace tavrin::wayland
+
+namespace tavrin::wayland {
+
+/// The title of the window that has the focus, as sway reports it; empty when none.
+QString focusedWindowTitle();
+
+}  // namespace tavrin::wayland

@@ -1,0 +1,149 @@
+// Pasting through the virtual keyboard into a Qt window running on the compositor (headless sway), with the entry
+// put on the clipboard by the Wayland pasteboard, as the paste engine does it.
+#include "WaylandTools.h"
+#include "platform/common/ModifierKeys.h"
+#include "platform/wayland/WaylandKeyEventPoster.h"
+#include "platform/wayland/WaylandPasteboard.h"
+#include "platform/wayland/WaylandWorkspace.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavrin;
+using namespace tavrin::wayland;
+
+namespace {
+
+constexpr std::uint16_t kShiftPosition = 56;
+constexpr std::uint16_t kKeyA = 0;
+constexpr std::uint16_t kKeyV = 9;
+
+QByteArray fileText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The chord as the paste engine posts it: a bracketing modifier event, the key down and up, the bracket closed.
+void postChord(KeyEventPoster &keys, std::uint16_t key, std::uint64_t flags)
+{
+    QVERIFY(keys.postKeyEvent(kShiftPosition, true, 0));
+    QVERIFY(keys.postKeyEvent(key, true, flags));
+    QVERIFY(keys.postKeyEvent(key, false, flags));
+    QVERIFY(keys.postKeyEvent(kShiftPosition, false, 0));
+}
+
+}  // namespace
+
+class TestWaylandPaste : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("TAVRIN_PASTE_TARGET"), "TAVRIN_PASTE_TARGET names the test window");
+    }
+
+    void init()
+    {
+        // A warning of the backend is a fault here.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        QVERIFY(m_dir.isValid());
+        m_output = m_dir.filePath(QStringLiteral("pasted.txt"));
+        QFile::remove(m_output);
+        m_target = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        m_target->setProcessEnvironment(environment);
+        m_target->setStandardOutputFile(QProcess::nullDevice());
+        m_target->setStandardErrorFile(m_dir.filePath(QStringLiteral("target.log")));
+        m_target->start(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {m_output});
+        QVERIFY(m_target->waitForStarted(5000));
+    }
+
+    void cleanup()
+    {
+        m_target->terminate();
+        m_target->waitForFinished(5000);
+        m_target.reset();
+    }
+
+    void everyPasteOfTenArrivesInTheFocusedWindow()
+    {
+        WaylandPasteboard pasteboard;
+        WaylandKeyEventPoster keys;
+        QVERIFY2(keys.isValid(), qPrintable(keys.problem()));
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Paste target"), 10000);
+
+        QByteArray expected;
+        int arrived = 0;
+        for (int i = 1; i <= 10; ++i) {
+            const QString entry = QStringLiteral("entry %1 ✓ ").arg(i);
+            pasteboard.writeString(entry);
+            postChord(keys, kKeyV, modifierKeys::kCommandFlag);
+            expected += entry.toUtf8();
+            if (QTest::qWaitFor([&] { return fileText(m_output) == expected; }, 5000))
+                ++arrived;
+            else {
+                qWarning("paste %d did not arrive: the window holds \"%s\"", i, fileText(m_output).constData());
+                expected = fileText(m_output);
+            }
+        }
+        QCOMPARE(arrived, 10);
+    }
+
+    void aKeyCarriesExactlyTheModifiersItsFlagsAskFor()
+    {
+        WaylandKeyEventPoster keys;
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Paste target"), 10000);
+        postChord(keys, kKeyA, 0);
+        QTRY_COMPARE(fileText(m_output), QByteArray("a"));
+        postChord(keys, kKeyA, modifierKeys::kShiftFlag);
+        QTRY_COMPARE(fileText(m_output), QByteArray("aA"));
+        // Command is Control here: Ctrl+A selects everything, and the next letter replaces it.
+        postChord(keys, kKeyA, modifierKeys::kCommandFlag);
+        postChord(keys, kKeyA, 0);
+        QTRY_COMPARE(fileText(m_output), QByteArray("a"));
+        QVERIFY(!keys.postKeyEvent(10, true, 0));  // no key sits at that code
+    }
+
+    void theWindowInFrontIsKnownByItsApplicationIdAndGetsTheFocusBack()
+    {
+        WaylandWorkspace workspace;
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Paste target"), 10000);
+        QTRY_VERIFY(workspace.activeWindow() != 0);
+        const Workspace::WindowId first = workspace.activeWindow();
+        QCOMPARE(workspace.windowClass(first), QStringLiteral("tavrin-paste-target"));
+        QCOMPARE(workspace.lastForeignActiveWindow(), first);
+
+        // A second window takes the focus; the first one gets it back on request, as after the list closes.
+        QProcess second;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        second.setProcessEnvironment(environment);
+        second.setStandardOutputFile(QProcess::nullDevice());
+        second.setStandardErrorFile(QProcess::nullDevice());
+        second.start(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {m_dir.filePath(QStringLiteral("second.txt"))});
+        QVERIFY(second.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(workspace.activeWindow() != first && workspace.activeWindow() != 0, 10000);
+        const Workspace::WindowId other = workspace.activeWindow();
+        QCOMPARE(workspace.lastForeignActiveWindow(), other);
+        QVERIFY(workspace.activateWindow(first));
+        QTRY_COMPARE(workspace.activeWindow(), first);
+        QVERIFY(!workspace.activateWindow(987654));
+        second.terminate();
+        QVERIFY(second.waitForFinished(5000));
+        QTRY_COMPARE(workspace.windowClass(other), QString());  // closed windows are forgotten
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_output;
+    std::unique_ptr<QProcess> m_target;
+};
+
+QTEST_MAIN(TestWaylandPaste)
+#include "tst_wayland_paste.moc"

@@ -1,0 +1,118 @@
+// The assembled Wayland backend on a real compositor (headless sway with swaybar): what it finds in the session, and
+// the clipboard monitor recording other programs' copies through it, never its own writes.
+#include "TestDirs.h"
+#include "WaylandTools.h"
+#include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
+#include "capture/InteractionSound.h"
+#include "capture/PasteEngine.h"
+#include "platform/wayland/WaylandCapabilities.h"
+#include "platform/wayland/WaylandKeyEventPoster.h"
+#include "platform/wayland/WaylandPasteboard.h"
+#include "platform/wayland/WaylandPlatform.h"
+#include "store/HistoryStore.h"
+#include "store/SettingsStore.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace tavrin;
+using namespace tavrin::wayland;
+
+class TestWaylandPlatform : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        // A warning of the backend is a fault here.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    }
+
+    void theCompositorIsAskedWhatItOffers()
+    {
+        const WaylandProtocols sway = probeWaylandProtocols();
+        QVERIFY(sway.supportsClipboard());
+        QCOMPARE(sway.dataControl, std::string("zwlr_data_control_manager_v1"));
+        QVERIFY(sway.primarySelection);
+        QVERIFY(sway.virtualKeyboard);
+
+        const WaylandProtocols none = probeWaylandProtocols("wayland-no-such-display");
+        QVERIFY(!none.supportsClipboard());
+        QVERIFY(!none.connectionProblem.empty());
+    }
+
+    void theBackendReportsWhatWorksInThisSession()
+    {
+        DesktopCapabilities capabilities;
+        const auto platform = createWaylandPlatform(&capabilities);
+        QCOMPARE(capabilities.backend, QStringLiteral("Wayland"));
+        QVERIFY2(capabilities.capture.available, qPrintable(capabilities.capture.detail));
+        QVERIFY(capabilities.capture.detail.contains(QStringLiteral("zwlr_data_control_manager_v1")));
+        QVERIFY2(capabilities.paste.available, qPrintable(capabilities.paste.detail));
+        QVERIFY(!capabilities.globalShortcuts.available);
+        QVERIFY(capabilities.globalShortcuts.detail.contains(QStringLiteral("key settings")));
+        QCOMPARE(capabilities.logLines().size(), 5);
+        QCOMPARE(platform->capabilities.backend, capabilities.backend);
+        QVERIFY(platform->accessibility->isProcessTrusted(false));
+
+        // swaybar is the tray host of this session; it may still be starting.
+        QTRY_VERIFY_WITH_TIMEOUT(describeWaylandSession(static_cast<WaylandPasteboard &>(*platform->pasteboard),
+                                                        static_cast<WaylandKeyEventPoster &>(*platform->keyEventPoster))
+                                     .tray.available,
+                                 10000);
+
+        // Without a shortcut service every combination is refused at once; handlers still come and go.
+        EventHotKeyRef ref = 1;
+        QCOMPARE(platform->hotKeyService->registerEventHotKey(9, 0x100, EventHotKeyID{1, 1}, &ref), eventInternalErr);
+        QCOMPARE(ref, EventHotKeyRef(0));
+        EventHandlerRef handler = 0;
+        const EventTypeSpec types[] = {{kEventClassKeyboard, kEventHotKeyPressed}};
+        QCOMPARE(
+            platform->hotKeyService->installEventHandler([](const HotKeyEvent *) { return noErr; }, types, &handler),
+            noErr);
+        QCOMPARE(platform->hotKeyService->removeEventHandler(handler), noErr);
+        QCOMPARE(platform->hotKeyService->removeEventHandler(handler), paramErr);
+    }
+
+    void theMonitorRecordsOtherProgramsCopiesAndNeverItsOwnWrites()
+    {
+        test::TestDirs dirs;
+        const auto platform = createWaylandPlatform();
+        SettingsStore settings;
+        HistoryStore history(settings, *platform->scheduler);
+        CaptureServices capture(platform->core(), settings, history);
+        capture.sound().load();
+        capture.recordChangeCount();
+        capture.monitor().start();
+
+        // No window of ours exists, let alone has the focus.
+        QElapsedTimer clock;
+        clock.start();
+        copyWithWlCopy("copied in another program");
+        QTRY_COMPARE_WITH_TIMEOUT(history.items().value(0), QStringLiteral("copied in another program"), 1100);
+        qInfo("copy to history entry: %lld ms", clock.elapsed());
+
+        copyWithWlCopy("file:///tmp/copied%20file.txt\r\n", QStringLiteral("text/uri-list"));
+        QTRY_COMPARE_WITH_TIMEOUT(history.items().value(0), QStringLiteral("/tmp/copied file.txt"), 1100);
+
+        const qsizetype entries = history.items().size();
+        capture.pasteEngine().writeItemToPasteboard(QStringLiteral("written by us"));
+        QCOMPARE(pasteWithWlPaste(), QByteArray("written by us"));
+        // Another copy after ours: once it is recorded, ours has long been looked at (and left alone).
+        copyWithWlCopy("after ours");
+        QTRY_COMPARE_WITH_TIMEOUT(history.items().value(0), QStringLiteral("after ours"), 1100);
+        QCOMPARE(history.items().size(), entries + 1);
+        QVERIFY(!history.items().contains(QStringLiteral("written by us")));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);  // the backend's workspace and sounds want a GUI application, as the program has
+    TestWaylandPlatform test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_wayland_platform.moc"
