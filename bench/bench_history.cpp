@@ -4,6 +4,7 @@
 // (history-10000.plist, history-100000.plist) so other readers can be measured on the same files.
 #include "SampleHistory.h"
 #include "platform/fake/FakeScheduler.h"
+#include "store/AtomicFile.h"
 #include "store/HistoryStore.h"
 #include "store/PropertyListCodec.h"
 #include "store/SettingsKeys.h"
@@ -96,13 +97,13 @@ void BM_ParseHistory(benchmark::State &state)
 void BM_InsertCaptured(benchmark::State &state)
 {
     QTemporaryDir dir;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
     SettingsStore settings;
     settings.setString(keys::historyPath, dir.path() + QStringLiteral("/myfile.plist"));
     writeStringListAtPath(dir.path() + QStringLiteral("/myfile.plist"), sample(100000));
     settings.setInteger(keys::pinCount, 5);
     FakeScheduler clock;
-    HistoryStore history(settings, clock);
+    ListFolder folder(dir.path());
+    HistoryStore history(settings, clock, folder);
     history.loadHistory();
     const QString entry = QStringLiteral("a freshly copied line of text");
     for (auto _ : state) {
@@ -113,6 +114,37 @@ void BM_InsertCaptured(benchmark::State &state)
     state.counters["RSS_MB"] = residentMegabytes();
 }
 
+// The whole write of a small settings file, atomic and with fsync: what a settings change cost the GUI thread while the
+// settings were written where they changed.
+void BM_WriteSettingsFile(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.plist"));
+    QVariantMap values;
+    for (const QString &key : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")})
+        values.insert(key, QStringLiteral("a value of a usual length"));
+    std::int64_t n = 0;
+    for (auto _ : state) {
+        values.insert(keys::pinCount, qint64(++n % 10));
+        if (!writeFileAtomically(path, plist::serialize(values)))
+            state.SkipWithError("write failed");
+    }
+}
+
+// What changing one setting costs the thread that changes it (a pin stores the pin count): the file is written on
+// the settings' own thread, atomically and with fsync, several changes at once when they come quickly.
+void BM_StoreSetting(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    SettingsStore settings(dir.filePath(QStringLiteral("settings.plist")));
+    for (const QString &key : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")})
+        settings.setString(key, QStringLiteral("a value of a usual length"));
+    std::int64_t n = 0;
+    for (auto _ : state)
+        settings.setInteger(keys::pinCount, ++n % 10);
+    settings.flush();
+}
+
 }  // namespace
 
 BENCHMARK(BM_SaveHistory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -120,6 +152,8 @@ BENCHMARK(BM_SerializeHistory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillis
 BENCHMARK(BM_LoadHistory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ParseHistory)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InsertCaptured)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WriteSettingsFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StoreSetting)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {

@@ -83,7 +83,6 @@ struct Program {
     std::unique_ptr<AppContext> context;
     Program()
     {
-        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
         auto platform = std::make_unique<FakePlatform>();
         auto timed = std::make_unique<TimedDispatcher>();
         dispatcher = timed.get();

@@ -1,11 +1,13 @@
 #include "app/AppContext.h"
 #include "app/AppShell.h"
+#include "app/DataFolderLock.h"
 #include "app/SaveAtExit.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
 #include "platform/DefaultPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
+#include "ui/AlertPresenter.h"
 
 #include <QApplication>
 
@@ -34,18 +36,26 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    std::unique_ptr<tavrin::Platform> platform = tavrin::createDefaultPlatform();
+    // One program per data folder as well: another display's program would write the same history.
+    tavrin::DataFolderLock dataLock(platform->locations->dataDirectory());
+    tavrin::MessageBoxAlertPresenter alerts;
+    if (!dataLock.lockOrExplain(alerts))
+        return 1;
+
     tavrin::UnixSignalQuit signalQuit;
-    tavrin::AppContext context(tavrin::createDefaultPlatform(),
-                               std::make_unique<tavrin::SettingsStore>(tavrin::SettingsStore::defaultPath()));
+    const QString settingsPath = tavrin::SettingsStore::pathIn(platform->locations->configDirectory());
+    tavrin::AppContext context(std::move(platform), std::make_unique<tavrin::SettingsStore>(settingsPath));
     tavrin::AppShell delegate(context);
     QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate, &tavrin::AppShell::showQuickList);
-    // A clean quit (SIGTERM, the Quit command, the end of the session) writes a history save still waiting.
+    // A clean quit (SIGTERM, the Quit command, the end of the session) writes what has not been saved.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppShell::prepareToQuit);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
-                     [&context] { context.history().flushPendingSave(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, [&context] { context.saveBeforeQuit(); });
     // Qt ends the program with exit() when the X server goes away, past aboutToQuit.
-    tavrin::SaveAtExit saveAtExit(context.history());
+    tavrin::SaveAtExit saveAtExit(context);
 
     delegate.launch();
-    return app.exec();
+    const int status = app.exec();
+    // What could not be saved at the end was named on standard error; the status tells scripts and session managers.
+    return status != 0 || delegate.savedAtQuit() ? status : 1;
 }

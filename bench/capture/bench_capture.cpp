@@ -9,6 +9,7 @@
 #include "platform/x11/X11Platform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,7 +20,8 @@ namespace {
 struct Capturing {
     std::unique_ptr<Platform> platform = createX11Platform();
     SettingsStore settings;
-    HistoryStore history{settings, *platform->scheduler};
+    ListFolder folder{platform->locations->dataDirectory()};
+    HistoryStore history{settings, *platform->scheduler, folder};
     CaptureServices capture{platform->core(), settings, history};
     X11Pasteboard otherApplication;  // a second client that copies
 

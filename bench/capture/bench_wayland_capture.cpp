@@ -11,6 +11,7 @@
 #include "platform/wayland/WaylandPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 
 #include <QElapsedTimer>
 
@@ -23,7 +24,8 @@ namespace {
 struct Capturing {
     std::unique_ptr<Platform> platform = createWaylandPlatform();
     SettingsStore settings;
-    HistoryStore history{settings, *platform->scheduler};
+    ListFolder folder{platform->locations->dataDirectory()};
+    HistoryStore history{settings, *platform->scheduler, folder};
     CaptureServices capture{platform->core(), settings, history};
     WaylandPasteboard otherApplication;  // a second client with its own connection that copies
 

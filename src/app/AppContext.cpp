@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 
+#include "app/SaveNotices.h"
 #include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
 #include "hotkeys/HotKeysController.h"
@@ -7,18 +8,23 @@
 #include "store/HistoryStore.h"
 #include "store/PasteboardGroupStore.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 #include "ui/AlertPresenter.h"
+
+#include <cstdio>
 
 namespace tavrin {
 
 AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<SettingsStore> settings)
     : m_platform(std::move(platform)),
       m_settings(std::move(settings)),
-      m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler)),
-      m_groups(std::make_unique<PasteboardGroupStore>(*m_settings)),
+      m_listFolder(std::make_unique<ListFolder>(m_platform->locations->dataDirectory())),
+      m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler, *m_listFolder)),
+      m_groups(std::make_unique<PasteboardGroupStore>(*m_settings, *m_listFolder)),
       m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService)),
       m_capture(std::make_unique<CaptureServices>(m_platform->core(), *m_settings, *m_history)),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
+      m_saveNotices(std::make_unique<SaveNotices>(*m_platform->notifier, *m_settings, *m_history, *m_groups)),
       m_windows(std::make_unique<WindowRegistry>(*this))
 {
 }
@@ -27,6 +33,7 @@ AppContext::~AppContext()
 {
     // The views go before the objects they show, and objects that use the platform go before it.
     m_windows.reset();
+    m_saveNotices.reset();
     m_alerts.reset();
     m_capture.reset();
     m_hotKeysController.reset();
@@ -40,6 +47,21 @@ ViewServices AppContext::viewServices()
     return ViewServices{*m_history,          *m_groups,           *m_settings,           *m_capture,
                         *m_alerts,           *platform.scheduler, *platform.dispatcher,  *platform.systemInfo,
                         *platform.workspace, *platform.fileIcons, *platform.keyPositions};
+}
+
+bool AppContext::saveBeforeQuit()
+{
+    QString historyError;
+    QString settingsError;
+    const bool history = m_history->flushPendingSave(&historyError);
+    const bool settings = m_settings->flush(&settingsError);
+    // Said whatever the logging rules are: the user loses what is named here.
+    if (!history)
+        std::fprintf(stderr, "Tavrin: the clipboard history could not be saved to %s\n", qPrintable(historyError));
+    if (!settings)
+        std::fprintf(stderr, "Tavrin: the settings could not be saved to %s\n", qPrintable(settingsError));
+    std::fflush(stderr);
+    return history && settings;
 }
 
 void AppContext::setAlertPresenter(std::unique_ptr<AlertPresenter> alerts)

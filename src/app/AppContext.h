@@ -12,7 +12,9 @@ class CaptureServices;
 class WindowRegistry;
 class HistoryStore;
 class HotKeysController;
+class ListFolder;
 class PasteboardGroupStore;
+class SaveNotices;
 class SettingsStore;
 
 // The composition root: the one place that owns the process-wide objects. main builds one for the
@@ -28,6 +30,12 @@ public:
     SettingsStore &settings() { return *m_settings; }
     HistoryStore &history() { return *m_history; }
     PasteboardGroupStore &groups() { return *m_groups; }
+    /// The folder of the history and group files.
+    ListFolder &listFolder() { return *m_listFolder; }
+
+    /// Writes whatever has not been saved yet and waits until it is on disk (a clean quit). What could not be saved
+    /// is told on standard error with its path and reason; false then.
+    bool saveBeforeQuit();
 
     // Global hot keys: the registry of this context, over the platform's hot key service.
     HotKeysController &hotKeysController() { return *m_hotKeysController; }
@@ -45,11 +53,13 @@ public:
 private:
     std::unique_ptr<Platform> m_platform;
     std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<ListFolder> m_listFolder;
     std::unique_ptr<HistoryStore> m_history;
     std::unique_ptr<PasteboardGroupStore> m_groups;
     std::unique_ptr<HotKeysController> m_hotKeysController;
     std::unique_ptr<CaptureServices> m_capture;
     std::unique_ptr<AlertPresenter> m_alerts;
+    std::unique_ptr<SaveNotices> m_saveNotices;
     std::unique_ptr<WindowRegistry> m_windows;
 };
 

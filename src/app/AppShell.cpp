@@ -172,7 +172,7 @@ void AppShell::showMainWindow(QObject *)
 
 void AppShell::prepareToQuit()
 {
-    m_context.history().flushPendingSave();
+    m_savedAtQuit = m_context.saveBeforeQuit();
     std::puts("terminate");
     std::fflush(stdout);
 }

@@ -59,8 +59,10 @@ public:
     void showQuickList();
     /// Shows the main window.
     void showMainWindow(QObject *sender = nullptr);
-    /// A clean quit: a history save still waiting is written, then "terminate" on standard output.
+    /// A clean quit: what has not been saved is written, then "terminate" on standard output.
     void prepareToQuit();
+    /// False when the quit could not save everything (the program then ends with status 1).
+    bool savedAtQuit() const { return m_savedAtQuit; }
 
     /// Whether a launch by the user (not at login) opens the main window; off while it has no content.
     bool opensMainWindowAtLaunch = false;
@@ -84,6 +86,7 @@ private:
     std::unique_ptr<AppShortcuts> m_shortcuts;
     std::unique_ptr<ShortcutRecorder> m_recorder;
     std::array<std::shared_ptr<HotKey>, kShortcuts.size()> m_hotKeys;
+    bool m_savedAtQuit = true;
 };
 
 }  // namespace tavrin

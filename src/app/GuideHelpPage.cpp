@@ -1,7 +1,6 @@
 #include "app/GuideHelpPage.h"
 
 #include "store/AtomicFile.h"
-#include "store/StringListFiles.h"
 
 #include <QFile>
 #include <QStringList>
@@ -27,9 +26,9 @@ bool isUpToDate(const QString &path, const QByteArray &content)
 
 }  // namespace
 
-QString GuideHelpPage::defaultFolder()
+QString GuideHelpPage::folderIn(const QString &dataDirectory)
 {
-    return documentsDirectory() + QStringLiteral("/help");
+    return dataDirectory + QStringLiteral("/help");
 }
 
 QUrl GuideHelpPage::writeTo(const QString &folder, QString *error)

@@ -9,7 +9,7 @@ namespace tavrin {
 // written out, with its pictures, to a folder a browser can read.
 struct GuideHelpPage {
     /// Where the page is written: the program's data folder, under "help".
-    static QString defaultFolder();
+    static QString folderIn(const QString &dataDirectory);
     /// Writes the page and its pictures into folder; the page's file URL, or an empty URL with a reason in error.
     static QUrl writeTo(const QString &folder, QString *error);
 };

@@ -55,8 +55,9 @@ QLabel *makeLabel(const QString &text, QWidget *parent)
 
 }  // namespace
 
-PasteAccessGuide::PasteAccessGuide(Scheduler &scheduler, Workspace &workspace, QWidget *parent)
-    : QWidget(parent), m_scheduler(scheduler), m_workspace(workspace)
+PasteAccessGuide::PasteAccessGuide(Scheduler &scheduler, Workspace &workspace, const QString &helpFolder,
+                                   QWidget *parent)
+    : QWidget(parent), m_scheduler(scheduler), m_workspace(workspace), m_helpFolder(helpFolder)
 {
     registerGuideResources();
 
@@ -226,7 +227,7 @@ void PasteAccessGuide::colourIndicators()
 void PasteAccessGuide::openSettingsPage(QObject *)
 {
     QString error;
-    const QUrl page = GuideHelpPage::writeTo(GuideHelpPage::defaultFolder(), &error);
+    const QUrl page = GuideHelpPage::writeTo(m_helpFolder, &error);
     if (page.isEmpty()) {
         showError(error);
         return;

@@ -20,7 +20,8 @@ class Workspace;
 class PasteAccessGuide : public QWidget {
     Q_OBJECT
 public:
-    PasteAccessGuide(Scheduler &scheduler, Workspace &workspace, QWidget *parent = nullptr);
+    /// The help page is written into helpFolder when it is asked for.
+    PasteAccessGuide(Scheduler &scheduler, Workspace &workspace, const QString &helpFolder, QWidget *parent = nullptr);
     ~PasteAccessGuide() override;
 
     /// The page shown, 1 or 2.
@@ -61,6 +62,7 @@ private:
 
     Scheduler &m_scheduler;
     Workspace &m_workspace;
+    QString m_helpFolder;
     int m_currentPage = 1;
     Scheduler::TimerId m_advanceTimer = 0;
     bool m_loaded = false;

@@ -1,6 +1,6 @@
 #include "app/SaveAtExit.h"
 
-#include "store/HistoryStore.h"
+#include "app/AppContext.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -8,27 +8,27 @@
 namespace tavrin {
 
 namespace {
-std::atomic<HistoryStore *> g_history{nullptr};
+std::atomic<AppContext *> g_context{nullptr};
 }
 
-SaveAtExit::SaveAtExit(HistoryStore &history)
+SaveAtExit::SaveAtExit(AppContext &context)
 {
     static const bool registered = std::atexit(&SaveAtExit::saveNow) == 0;
     (void)registered;
-    g_history = &history;
+    g_context = &context;
 }
 
 SaveAtExit::~SaveAtExit()
 {
-    g_history = nullptr;
+    g_context = nullptr;
 }
 
 void SaveAtExit::saveNow()
 {
-    // exit() runs this on the thread that called it (the GUI thread, for Qt's): the history lives on, main's
+    // exit() runs this on the thread that called it (the GUI thread, for Qt's): the context lives on, main's
     // objects are never destroyed on that path.
-    if (HistoryStore *history = g_history.exchange(nullptr))
-        history->flushPendingSave();
+    if (AppContext *context = g_context.exchange(nullptr))
+        context->saveBeforeQuit();
 }
 
 }  // namespace tavrin

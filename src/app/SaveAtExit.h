@@ -2,14 +2,14 @@
 
 namespace tavrin {
 
-class HistoryStore;
+class AppContext;
 
-// Writes a pending history save when the process ends through exit() past the quit path: Qt ends the program that
-// way when the X server goes away (a logout without a session manager). While the object lives, an exit() writes;
-// once it is gone (a normal return from main), nothing happens.
+// Writes a pending history and settings save when the process ends through exit() past the quit path: Qt ends the
+// program that way when the X server goes away (a logout without a session manager). While the object lives, an exit()
+// writes (and names what it could not); once it is gone (a normal return from main), nothing happens.
 class SaveAtExit {
 public:
-    explicit SaveAtExit(HistoryStore &history);
+    explicit SaveAtExit(AppContext &context);
     ~SaveAtExit();
     SaveAtExit(const SaveAtExit &) = delete;
     SaveAtExit &operator=(const SaveAtExit &) = delete;

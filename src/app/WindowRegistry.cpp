@@ -3,6 +3,7 @@
 #include "ui/lists/QuickListView.h"
 
 #include "app/AppContext.h"
+#include "app/GuideHelpPage.h"
 #include "app/MainWindow.h"
 #include "app/PasteAccessGuide.h"
 #include "app/PasteAccessGuideWindow.h"
@@ -66,7 +67,8 @@ void WindowRegistry::registerDefaults()
     });
     setFactory(ids::pasteAccessGuide, [this] {
         Platform &platform = m_context.platform();
-        return new PasteAccessGuide(*platform.scheduler, *platform.workspace);
+        return new PasteAccessGuide(*platform.scheduler, *platform.workspace,
+                                    GuideHelpPage::folderIn(platform.locations->dataDirectory()));
     });
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Accessibility.h"
 #include "platform/CoreServices.h"
 #include "platform/DesktopCapabilities.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/Dispatcher.h"
 #include "platform/FileIcons.h"
 #include "platform/HotKeyService.h"
@@ -13,6 +14,7 @@
 #include "platform/Pasteboard.h"
 #include "platform/Scheduler.h"
 #include "platform/SoundPlayer.h"
+#include "platform/StandardLocations.h"
 #include "platform/SystemInfo.h"
 #include "platform/Workspace.h"
 
@@ -42,6 +44,8 @@ struct Platform {
     /// Null where the backend cannot reach other processes.
     std::unique_ptr<NotificationCenter> notificationCenter;
     std::unique_ptr<SoundPlayer> soundPlayer;
+    std::unique_ptr<StandardLocations> locations;
+    std::unique_ptr<DesktopNotifier> notifier;
     std::unique_ptr<FileIcons> fileIcons;
     /// What the running desktop lets the program do; the shell adapts to it instead of asking for the backend.
     DesktopCapabilities capabilities;

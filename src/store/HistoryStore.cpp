@@ -2,22 +2,28 @@
 
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
+#include "store/StoreLog.h"
 #include "store/StringListFiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
 
 namespace tavrin {
 
-HistoryStore::HistoryStore(SettingsStore &settings, Scheduler &scheduler, QObject *parent)
-    : QObject(parent), m_settings(settings), m_scheduler(scheduler)
+using namespace std::chrono_literals;
+
+HistoryStore::HistoryStore(SettingsStore &settings, Scheduler &scheduler, ListFolder &folder, QObject *parent)
+    : QObject(parent), m_settings(settings), m_scheduler(scheduler), m_folder(folder)
 {
+    connect(&m_writer, &BackgroundWriter::finished, this, &HistoryStore::writeFinished);
 }
 
 HistoryStore::~HistoryStore()
 {
     m_scheduler.cancel(m_saveTimer);
+    m_scheduler.cancel(m_retryTimer);
 }
 
 void HistoryStore::loadHistory()
@@ -36,15 +42,29 @@ void HistoryStore::loadPinCount()
 
 void HistoryStore::loadItems()
 {
-    const auto path = m_settings.string(keys::historyPath);
-    if (path && QFileInfo(*path).isFile())
-        m_items = readStringListAtPath(*path);
-    // The rest of the program relies on 0 <= pinCount <= number of entries.
+    QString path;
+    if (const std::optional<QString> remembered = rememberedPath()) {
+        path = *remembered;
+    } else {
+        // Settings that were lost or reset do not make the history the user had a stranger: a history file at the
+        // default path is theirs.
+        path = defaultPath();
+        if (QFileInfo::exists(path)) {
+            qCInfo(lcStore).noquote() << "no history path remembered; reading" << path;
+            m_settings.setString(keys::historyPath, path);
+        }
+    }
+    const ListFileRead read = m_folder.read(path);
+    m_items = read.strings;
+    // The rest of the program relies on 0 <= pinCount <= number of entries. The stored count belongs to the file,
+    // so it is only brought in line with a file that could be read: restoring a damaged file brings its pins back.
     const std::int64_t clamped = std::clamp<std::int64_t>(m_pinCount, 0, m_items.size());
     if (clamped != m_pinCount) {
         m_pinCount = clamped;
-        storePinCount();
+        if (read.status != ListFileRead::Status::damaged)
+            storePinCount();
     }
+    m_savedChanges = m_changes;
     Q_EMIT itemsReset();
 }
 
@@ -52,6 +72,7 @@ void HistoryStore::insertCaptured(const QString &item)
 {
     const int at = int(std::min<std::int64_t>(m_pinCount, m_items.size()));
     m_items.insert(at, item);
+    changed();
     Q_EMIT itemInserted(at);
 }
 
@@ -59,7 +80,6 @@ void HistoryStore::togglePin(int index)
 {
     if (index < 0 || index >= m_items.size())
         return;
-    const QString entry = m_items.at(index);
     int to = 0;
     if (index < m_pinCount) {
         --m_pinCount;
@@ -69,6 +89,7 @@ void HistoryStore::togglePin(int index)
         ++m_pinCount;
     }
     m_items.move(index, to);
+    changed();
     Q_EMIT itemMoved(index, to);
     storePinCount();
     Q_EMIT pinCountChanged(m_pinCount);
@@ -85,6 +106,7 @@ void HistoryStore::removeItem(int index)
         Q_EMIT pinCountChanged(m_pinCount);
     }
     m_items.removeAt(index);
+    changed();
     Q_EMIT itemRemoved(index);
     saveHistory();
 }
@@ -94,6 +116,7 @@ void HistoryStore::clearAll()
     m_pinCount = 0;
     storePinCount();
     m_items.clear();
+    changed();
     Q_EMIT itemsReset();
     Q_EMIT pinCountChanged(m_pinCount);
     saveHistory();
@@ -101,14 +124,22 @@ void HistoryStore::clearAll()
 
 void HistoryStore::saveHistory()
 {
+    const QString path = historyPath();
     // The list is implicitly shared: the writer thread gets a snapshot without a copy of the texts.
-    m_writer.write(historyPath(), m_items);
+    m_writer.write(
+        path, [&folder = m_folder, path, items = m_items](QString *error) { return folder.write(path, items, error); },
+        m_changes);
 }
 
 void HistoryStore::scheduleSave()
 {
+    const std::chrono::milliseconds now = m_scheduler.now();
+    if (!hasPendingSave())
+        m_burstStart = now;
+    // A program that copies every few seconds would otherwise put the save off for as long as it runs.
+    const std::chrono::milliseconds delay = std::clamp(m_burstStart + kLongestSaveWait - now, 0ms, kSaveDelay);
     m_scheduler.cancel(m_saveTimer);
-    m_saveTimer = m_scheduler.scheduleOnce(kSaveDelay, [this] {
+    m_saveTimer = m_scheduler.scheduleOnce(delay, [this] {
         m_saveTimer = 0;
         saveHistory();
     });
@@ -119,14 +150,18 @@ bool HistoryStore::hasPendingSave() const
     return m_saveTimer != 0 && m_scheduler.isPending(m_saveTimer);
 }
 
-void HistoryStore::flushPendingSave()
+bool HistoryStore::flushPendingSave(QString *error)
 {
-    if (hasPendingSave()) {
-        m_scheduler.cancel(m_saveTimer);
-        m_saveTimer = 0;
+    m_scheduler.cancel(m_saveTimer);
+    m_saveTimer = 0;
+    if (hasUnsavedChanges())
         saveHistory();
-    }
     m_writer.flush();
+    if (!hasUnsavedChanges())
+        return true;
+    if (error)
+        *error = m_lastFailure;
+    return false;
 }
 
 bool HistoryStore::waitForWrites()
@@ -136,16 +171,68 @@ bool HistoryStore::waitForWrites()
 
 QString HistoryStore::historyPath()
 {
-    if (const auto stored = m_settings.string(keys::historyPath))
-        return *stored;
-    const QString path = documentsDirectory() + QStringLiteral("/myfile.plist");
+    if (const std::optional<QString> remembered = rememberedPath())
+        return *remembered;
+    const QString path = defaultPath();
     m_settings.setString(keys::historyPath, path);
     return path;
+}
+
+std::optional<QString> HistoryStore::rememberedPath() const
+{
+    // An empty or relative path names no file of its own (it would depend on the folder the program started in).
+    const std::optional<QString> stored = m_settings.string(keys::historyPath);
+    if (!stored || stored->isEmpty() || QDir::isRelativePath(*stored))
+        return std::nullopt;
+    return stored;
+}
+
+QString HistoryStore::defaultPath() const
+{
+    return m_folder.directory() + QStringLiteral("/myfile.plist");
 }
 
 void HistoryStore::storePinCount()
 {
     m_settings.setInteger(keys::pinCount, m_pinCount);
+}
+
+void HistoryStore::writeFinished(const QString &path, quint64 changes, bool ok, const QString &error)
+{
+    if (ok) {
+        m_savedChanges = std::max(m_savedChanges, changes);
+        m_retryDelay = kFirstRetryDelay;
+        if (m_failing.markSaved(path)) {
+            qCInfo(lcStore).noquote() << "the history is saved to" << path << "again";
+            Q_EMIT saveRecovered(path);
+        }
+        if (!hasUnsavedChanges()) {
+            m_scheduler.cancel(m_retryTimer);
+            m_retryTimer = 0;
+        }
+        return;
+    }
+    m_lastFailure = path + QStringLiteral(": ") + error;
+    if (m_failing.markFailed(path)) {
+        qCWarning(lcStore).noquote() << "cannot save the history to" << path << ":" << error;
+        Q_EMIT saveFailed(path, error);
+    } else {
+        qCDebug(lcStore).noquote() << "saving the history to" << path << "failed again:" << error;
+    }
+    scheduleRetry();
+}
+
+void HistoryStore::scheduleRetry()
+{
+    if (m_retryTimer != 0 && m_scheduler.isPending(m_retryTimer))
+        return;
+    const std::chrono::milliseconds delay = m_retryDelay;
+    m_retryDelay = std::min(m_retryDelay * 2, kLongestRetryDelay);
+    m_retryTimer = m_scheduler.scheduleOnce(delay, [this] {
+        m_retryTimer = 0;
+        if (hasUnsavedChanges())
+            saveHistory();
+    });
 }
 
 }  // namespace tavrin

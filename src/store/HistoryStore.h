@@ -1,15 +1,18 @@
 #pragma once
 
 #include "platform/Scheduler.h"
-#include "store/HistoryWriter.h"
+#include "store/BackgroundWriter.h"
+#include "store/FailingFiles.h"
 
 #include <QObject>
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 namespace tavrin {
 
+class ListFolder;
 class SettingsStore;
 
 // The clipboard history: entries newest first below a block of pinned entries, kept in one file.
@@ -17,9 +20,16 @@ class SettingsStore;
 class HistoryStore : public QObject {
     Q_OBJECT
 public:
+    /// A burst of captures is saved this long after its last capture...
     static constexpr std::chrono::milliseconds kSaveDelay{5000};
+    /// ...but no capture waits longer than this for its save.
+    static constexpr std::chrono::milliseconds kLongestSaveWait{10000};
+    /// A failed save is tried again after this long, then after twice as long each time, up to the longest delay.
+    static constexpr std::chrono::milliseconds kFirstRetryDelay{5000};
+    static constexpr std::chrono::milliseconds kLongestRetryDelay{300000};
 
-    HistoryStore(SettingsStore &settings, Scheduler &scheduler, QObject *parent = nullptr);
+    /// The history file lives in folder (its default path) unless the settings remember another path.
+    HistoryStore(SettingsStore &settings, Scheduler &scheduler, ListFolder &folder, QObject *parent = nullptr);
     ~HistoryStore() override;
 
     const QStringList &items() const { return m_items; }
@@ -29,7 +39,8 @@ public:
     void loadHistory();
     /// Reads "TotalPinCount", storing 0 when it holds no integer.
     void loadPinCount();
-    /// Reads the file named by "userdefaultsCopiedPath"; a pin count beyond the entries read is clamped and stored.
+    /// Reads the history file: the remembered one, or the default one when no path is remembered. A pin count
+    /// beyond the entries read is clamped, and stored only when the file could be read.
     void loadItems();
 
     /// Inserts a captured entry directly below the pins.
@@ -42,14 +53,19 @@ public:
     void clearAll();
     /// Writes the entries to the history file (in the background).
     void saveHistory();
-    /// Restarts the 5 s timer after which the history is saved.
+    /// Saves after a burst of captures: 5 s after the last one, and at most 10 s after the first.
     void scheduleSave();
     /// True while the save timer waits.
     bool hasPendingSave() const;
-    /// Runs a waiting save now and waits until every write is on disk (clean quit).
-    void flushPendingSave();
+    /// True while a change has not reached the disk yet (waiting for its save, or its save failed).
+    bool hasUnsavedChanges() const { return m_changes != m_savedChanges; }
+    /// Writes whatever has not been saved now and waits until it is on disk (a clean quit). False when it could not
+    /// be saved; error then says where and why.
+    bool flushPendingSave(QString *error = nullptr);
     /// Waits until the writes already started have finished; false when the last one failed.
     bool waitForWrites();
+    /// The history file: the remembered path when it is absolute, else the default one, remembered from now on.
+    QString historyPath();
 
 Q_SIGNALS:
     void itemInserted(int index);
@@ -57,17 +73,34 @@ Q_SIGNALS:
     void itemMoved(int from, int to);
     void itemsReset();
     void pinCountChanged(std::int64_t pinCount);
+    /// Saving to path started failing; said once until it recovers. Saving is retried meanwhile.
+    void saveFailed(const QString &path, const QString &reason);
+    /// Saving to path works again after a failure.
+    void saveRecovered(const QString &path);
 
 private:
-    QString historyPath();
+    std::optional<QString> rememberedPath() const;
+    QString defaultPath() const;
     void storePinCount();
+    void changed() { ++m_changes; }
+    void writeFinished(const QString &path, quint64 changes, bool ok, const QString &error);
+    void scheduleRetry();
 
     SettingsStore &m_settings;
     Scheduler &m_scheduler;
+    ListFolder &m_folder;
     QStringList m_items;
     std::int64_t m_pinCount = 0;
+    // Changes made, and how many of them the last successful save holds.
+    quint64 m_changes = 0;
+    quint64 m_savedChanges = 0;
     Scheduler::TimerId m_saveTimer = 0;
-    HistoryWriter m_writer;
+    std::chrono::milliseconds m_burstStart{0};
+    Scheduler::TimerId m_retryTimer = 0;
+    std::chrono::milliseconds m_retryDelay = kFirstRetryDelay;
+    FailingFiles m_failing;
+    QString m_lastFailure;
+    BackgroundWriter m_writer;
 };
 
 }  // namespace tavrin

@@ -3,10 +3,12 @@
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
+#include "store/StoreLog.h"
 #include "store/StringListFiles.h"
 
 #include <QDir>
-#include <QFile>
+
+#include <algorithm>
 
 namespace tavrin {
 
@@ -17,8 +19,8 @@ namespace {
 const QString kHistoryBaseName = QStringLiteral("myfile");
 }  // namespace
 
-PasteboardGroupStore::PasteboardGroupStore(SettingsStore &settings, QObject *parent)
-    : QObject(parent), m_settings(settings)
+PasteboardGroupStore::PasteboardGroupStore(SettingsStore &settings, ListFolder &folder, QObject *parent)
+    : QObject(parent), m_settings(settings), m_folder(folder)
 {
 }
 
@@ -27,10 +29,34 @@ void PasteboardGroupStore::loadGroupNames()
     if (const auto stored = m_settings.stringArray(keys::groupNames)) {
         m_groupNames = *stored;
     } else {
-        m_groupNames = QStringList{kDefaultName};
+        // Lost or reset settings must not orphan the groups the user has: their files are still there.
+        m_groupNames = groupNamesFromFiles();
+        if (m_groupNames.isEmpty())
+            m_groupNames = QStringList{kDefaultName};
+        else
+            qCInfo(lcStore).noquote() << "no group list stored; rebuilt from the files in" << m_folder.directory()
+                                      << ":" << m_groupNames.join(QStringLiteral(", "));
         saveGroupNames();
     }
     Q_EMIT groupNamesChanged();
+}
+
+QStringList PasteboardGroupStore::groupNamesFromFiles() const
+{
+    QStringList names;
+    const QStringList files = m_folder.listNames();
+    for (const QString &name : files) {
+        if (isValidGroupName(name))
+            names.append(name);
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        // The default group first, as it was created first; the others by name, case aside, then exactly.
+        if ((a == kDefaultName) != (b == kDefaultName))
+            return a == kDefaultName;
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    return names;
 }
 
 void PasteboardGroupStore::saveGroupNames()
@@ -83,14 +109,14 @@ PasteboardGroupStore::RenameOutcome PasteboardGroupStore::renameGroup(int index,
     if (!isValidGroupName(text))
         return RenameOutcome::invalidName;
 
-    // New file first: the old one goes only once its items are safe under the new name.
-    const QString oldPath = isValidGroupName(stored) ? listFilePath(stored) : QString();
-    const bool hadFile = !oldPath.isEmpty() && QFile::exists(oldPath);
-    const QStringList items = hadFile ? readStringListAtPath(oldPath) : QStringList();
+    // New file first: the old one goes only once its items are safe under the new name. An old file that cannot be
+    // read is moved aside rather than removed.
+    const QString oldPath = isValidGroupName(stored) ? m_folder.pathFor(stored) : QString();
+    const QStringList items = oldPath.isEmpty() ? QStringList() : m_folder.read(oldPath).strings;
     if (!writeGroupItems(text, items))
         return RenameOutcome::writeFailed;
-    if (hadFile)
-        QFile::remove(oldPath);
+    if (!oldPath.isEmpty())
+        m_folder.remove(oldPath);
     m_groupNames[index] = text;
     saveGroupNames();
     Q_EMIT groupNamesChanged();
@@ -103,7 +129,7 @@ void PasteboardGroupStore::deleteGroup(int index)
         return;
     const QString name = m_groupNames.at(index);
     if (isValidGroupName(name))
-        QFile::remove(listFilePath(name));
+        m_folder.remove(m_folder.pathFor(name));
     m_groupNames.removeAt(index);
     saveGroupNames();
     Q_EMIT groupNamesChanged();
@@ -113,14 +139,26 @@ QStringList PasteboardGroupStore::readGroupItems(const QString &name) const
 {
     if (!isValidGroupName(name))
         return {};
-    return readStringList(name);
+    return m_folder.read(m_folder.pathFor(name)).strings;
 }
 
 bool PasteboardGroupStore::writeGroupItems(const QString &name, const QStringList &items)
 {
     if (!isValidGroupName(name))
         return false;
-    return writeStringList(name, items);
+    const QString path = m_folder.pathFor(name);
+    QString error;
+    if (m_folder.write(path, items, &error)) {
+        if (m_failing.markSaved(path)) {
+            qCInfo(lcStore).noquote() << "the group file" << path << "is saved again";
+            Q_EMIT saveRecovered(path);
+        }
+        return true;
+    }
+    qCWarning(lcStore).noquote() << "cannot save the group file" << path << ":" << error;
+    if (m_failing.markFailed(path))
+        Q_EMIT saveFailed(path, error);
+    return false;
 }
 
 void PasteboardGroupStore::appendDroppedFiles(int index, const QList<QUrl> &urls)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FailingFiles.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -8,6 +10,7 @@
 namespace tavrin {
 
 class HistoryStore;
+class ListFolder;
 class SettingsStore;
 
 // The user's named groups of saved items: the ordered names in the settings, each group's items in a file of its own.
@@ -26,23 +29,26 @@ public:
 
     static const QString kDefaultName;  // "My Clipboard"
 
-    PasteboardGroupStore(SettingsStore &settings, QObject *parent = nullptr);
+    /// Each group's items are a file in folder.
+    PasteboardGroupStore(SettingsStore &settings, ListFolder &folder, QObject *parent = nullptr);
 
     const QStringList &groupNames() const { return m_groupNames; }
 
-    /// Reads "pasteboardArr"; when it is not an array of texts the list is the default name, stored at once.
+    /// Reads "pasteboardArr". When it is not an array of texts, the list is rebuilt from the group files in the folder
+    /// ("My Clipboard" first, the rest by name), or is the default name when there are none; it is stored at once.
     void loadGroupNames();
     void saveGroupNames();
     /// Appends the first free name of My Clipboard, My Clipboard1, ...; returns its index. Saves nothing.
     int addGroup();
     RenameOutcome renameGroup(int index, const QString &text);
-    /// Removes the name and its item file.
+    /// Removes the name and its item file (an item file that cannot be read is moved aside instead).
     void deleteGroup(int index);
 
     /// False for names that cannot be a file name here or that would be the history's file.
     static bool isValidGroupName(const QString &name);
 
     QStringList readGroupItems(const QString &name) const;
+    /// Writes a group's file; false when it cannot (the failure is also reported by saveFailed).
     bool writeGroupItems(const QString &name, const QStringList &items);
     /// Appends the paths of the local file URLs among urls, in order.
     void appendDroppedFiles(int index, const QList<QUrl> &urls);
@@ -56,10 +62,18 @@ public:
 
 Q_SIGNALS:
     void groupNamesChanged();
+    /// Writing a group's file started failing; said once until it recovers.
+    void saveFailed(const QString &path, const QString &reason);
+    /// Writing a group's file works again after a failure.
+    void saveRecovered(const QString &path);
 
 private:
+    QStringList groupNamesFromFiles() const;
+
     SettingsStore &m_settings;
+    ListFolder &m_folder;
     QStringList m_groupNames;
+    FailingFiles m_failing;
 };
 
 }  // namespace tavrin

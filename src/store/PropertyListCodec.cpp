@@ -3,6 +3,8 @@
 #include "store/FastStringArrayReader.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
+#include <QStringDecoder>
 #include <QTimeZone>
 
 #include <plist/plist.h>
@@ -213,6 +215,35 @@ struct PlistDeleter {
 };
 using PlistPtr = std::unique_ptr<void, PlistDeleter>;
 
+bool startsWith(const QByteArray &bytes, QByteArrayView prefix)
+{
+    return QByteArrayView(bytes).startsWith(prefix);
+}
+
+// libplist reads UTF-8 only, without a byte order mark. Other tools also write UTF-16, with or without a mark (then
+// told apart by the NUL beside the opening '<'); such text is turned into UTF-8. Anything else is left as it is.
+QByteArray asUtf8(const QByteArray &bytes)
+{
+    std::optional<QStringConverter::Encoding> utf16;
+    qsizetype mark = 0;
+    if (startsWith(bytes, QByteArrayView("\xFF\xFE", 2)) || startsWith(bytes, QByteArrayView("<\0", 2)))
+        utf16 = QStringConverter::Utf16LE;
+    else if (startsWith(bytes, QByteArrayView("\xFE\xFF", 2)) || startsWith(bytes, QByteArrayView("\0<", 2)))
+        utf16 = QStringConverter::Utf16BE;
+    if (!utf16)
+        return startsWith(bytes, "\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    if (bytes.at(0) != '<' && bytes.at(0) != '\0')
+        mark = 2;
+    QStringDecoder decoder(*utf16, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(QByteArrayView(bytes).sliced(mark));
+    if (decoder.hasError())
+        return QByteArray();
+    // The declaration still names UTF-16; the fast reader takes UTF-8 declarations only.
+    static const QRegularExpression declared(QStringLiteral("^(<\\?xml[^>]*encoding\\s*=\\s*[\"'])[^\"']*"));
+    text.replace(declared, QStringLiteral("\\1UTF-8"));
+    return text.toUtf8();
+}
+
 PlistPtr parseTree(const QByteArray &bytes)
 {
     if (bytes.isEmpty() || bytes.size() > qsizetype(std::numeric_limits<uint32_t>::max()))
@@ -396,14 +427,15 @@ QByteArray serialize(const QVariant &root)
 
 std::optional<QStringList> parseStringArray(const QByteArray &bytes)
 {
-    if (std::optional<QStringList> fast = readStringArrayFast(bytes))
+    const QByteArray utf8 = asUtf8(bytes);
+    if (std::optional<QStringList> fast = readStringArrayFast(utf8))
         return fast;
-    return parseStringArrayGeneral(bytes);
+    return parseStringArrayGeneral(utf8);
 }
 
 std::optional<QStringList> parseStringArrayGeneral(const QByteArray &bytes)
 {
-    PlistPtr root = parseTree(bytes);
+    PlistPtr root = parseTree(asUtf8(bytes));
     if (!root || plist_get_node_type(root.get()) != PLIST_ARRAY)
         return std::nullopt;
     const uint32_t size = plist_array_get_size(root.get());
@@ -420,7 +452,7 @@ std::optional<QStringList> parseStringArrayGeneral(const QByteArray &bytes)
 
 std::optional<QVariant> parse(const QByteArray &bytes)
 {
-    PlistPtr root = parseTree(bytes);
+    PlistPtr root = parseTree(asUtf8(bytes));
     if (!root)
         return std::nullopt;
     return toVariant(root.get());

@@ -1,9 +1,11 @@
 #include "store/SettingsStore.h"
 
 #include "store/AtomicFile.h"
+#include "store/BackgroundWriter.h"
 #include "store/PropertyListCodec.h"
+#include "store/StoreLog.h"
+#include "store/StringListFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,13 +25,22 @@ bool isList(const QVariant &v)
 
 }  // namespace
 
-SettingsStore::SettingsStore(const QString &path) : m_path(path)
+SettingsStore::SettingsStore() = default;
+
+SettingsStore::SettingsStore(const QString &path) : m_path(path), m_writer(std::make_unique<BackgroundWriter>())
 {
+    connect(m_writer.get(), &BackgroundWriter::finished, this,
+            [this](const QString &, quint64, bool ok, const QString &error) { writeFinished(ok, error); });
     QFile file(path);
     if (!file.exists())
         return;
     std::optional<QVariant> root;
-    if (file.open(QIODevice::ReadOnly))
+    QString reason = QStringLiteral("it is not a property list of settings");
+    if (!file.open(QIODevice::ReadOnly))
+        reason = file.errorString();
+    else if (file.size() > kMaxStoredFileSize)
+        reason = QStringLiteral("it holds %1 bytes").arg(file.size());
+    else
         root = plist::parse(file.readAll());
     file.close();
     if (root && root->metaType().id() == QMetaType::QVariantMap) {
@@ -37,15 +48,22 @@ SettingsStore::SettingsStore(const QString &path) : m_path(path)
         return;
     }
     // Keep what the user had; the next change starts a fresh file.
-    m_movedAside = moveAside(path);
+    QString moveError;
+    m_movedAside = moveAside(path, QStringLiteral("damaged"), &moveError);
+    if (m_movedAside.isEmpty())
+        qCWarning(lcStore).noquote() << "cannot read the settings in" << path << QStringLiteral("(%1)").arg(reason)
+                                     << "nor move them aside:" << moveError;
+    else
+        qCWarning(lcStore).noquote() << "cannot read the settings in" << path
+                                     << QStringLiteral("(%1); kept as").arg(reason) << m_movedAside
+                                     << "and starting with none";
 }
 
-QString SettingsStore::defaultPath()
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::pathIn(const QString &configDirectory)
 {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QStringLiteral("/tavrin/settings.plist");
+    return configDirectory + QStringLiteral("/settings.plist");
 }
 
 std::optional<bool> SettingsStore::boolValue(const QString &key) const
@@ -160,10 +178,41 @@ void SettingsStore::set(const QString &key, const QVariant &value)
 
 void SettingsStore::persist()
 {
-    if (m_path.isEmpty())
+    if (!m_writer)
         return;
-    ensurePrivateDirectory(QFileInfo(m_path).absolutePath());
-    m_lastWriteOk = writeFileAtomically(m_path, plist::serialize(m_values));
+    // The map is implicitly shared: the writer serialises a snapshot while the GUI thread goes on changing values.
+    m_writer->write(m_path, [path = m_path, values = m_values](QString *error) {
+        ensurePrivateDirectory(QFileInfo(path).absolutePath());
+        return writeFileAtomically(path, plist::serialize(values), error);
+    });
+}
+
+bool SettingsStore::flush(QString *error)
+{
+    if (m_writer)
+        m_writer->flush();
+    if (!m_lastWriteOk && error)
+        *error = m_path + QStringLiteral(": ") + m_lastError;
+    return m_lastWriteOk;
+}
+
+void SettingsStore::writeFinished(bool ok, const QString &error)
+{
+    m_lastWriteOk = ok;
+    if (ok) {
+        if (m_failing.markSaved(m_path)) {
+            qCInfo(lcStore).noquote() << "the settings are saved to" << m_path << "again";
+            Q_EMIT saveRecovered(m_path);
+        }
+        return;
+    }
+    m_lastError = error;
+    if (m_failing.markFailed(m_path)) {
+        qCWarning(lcStore).noquote() << "cannot save the settings to" << m_path << ":" << error;
+        Q_EMIT saveFailed(m_path, error);
+    } else {
+        qCDebug(lcStore).noquote() << "saving the settings to" << m_path << "failed again:" << error;
+    }
 }
 
 }  // namespace tavrin

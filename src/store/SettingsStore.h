@@ -1,31 +1,39 @@
 #pragma once
 
+#include "store/FailingFiles.h"
+
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace tavrin {
 
+class BackgroundWriter;
+
 // The user's settings (stands in for the user defaults): typed values under text keys.
 //
 // A value of another type than the reader asks for reads as missing, exactly like a missing value.
-// With a file path, every change is written at once, atomically, as an XML property-list dictionary;
-// without one the store lives in memory only (tests).
-class SettingsStore {
+// With a file path, every change is written as an XML property-list dictionary, atomically and durably, on a writer
+// thread: changes that come while a write waits are written together. Without a path the store lives in memory
+// only (tests).
+class SettingsStore : public QObject {
+    Q_OBJECT
 public:
     /// In-memory store.
-    SettingsStore() = default;
+    SettingsStore();
     /// Store backed by the file at path, loaded now. A damaged file is moved aside and the store starts empty.
     explicit SettingsStore(const QString &path);
-    SettingsStore(const SettingsStore &) = delete;
-    SettingsStore &operator=(const SettingsStore &) = delete;
+    /// Writes what is still waiting.
+    ~SettingsStore() override;
 
-    /// $XDG_CONFIG_HOME/tavrin/settings.plist (default ~/.config/tavrin/settings.plist).
-    static QString defaultPath();
+    /// The settings file in the program's config folder.
+    static QString pathIn(const QString &configDirectory);
 
     std::optional<bool> boolValue(const QString &key) const;
     std::optional<std::int64_t> integer(const QString &key) const;
@@ -48,17 +56,31 @@ public:
     QString path() const { return m_path; }
     /// Where a damaged file was moved at load, empty when none was.
     QString movedAsidePath() const { return m_movedAside; }
-    /// False after the last write failed; the values in memory stay as set.
+    /// Waits until every change is written (or failed). False when the last write failed; error then says why.
+    bool flush(QString *error = nullptr);
+    /// False after the last write that finished failed; the values in memory stay as set.
     bool lastWriteSucceeded() const { return m_lastWriteOk; }
+    /// The thread that writes the file; none for an in-memory store.
+    BackgroundWriter *writer() const { return m_writer.get(); }
+
+Q_SIGNALS:
+    /// Writing the settings file started failing; said once until it recovers.
+    void saveFailed(const QString &path, const QString &reason);
+    /// Writing the settings file works again after a failure.
+    void saveRecovered(const QString &path);
 
 private:
     void set(const QString &key, const QVariant &value);
     void persist();
+    void writeFinished(bool ok, const QString &error);
 
     QString m_path;
     QString m_movedAside;
     QVariantMap m_values;
     bool m_lastWriteOk = true;
+    QString m_lastError;
+    FailingFiles m_failing;
+    std::unique_ptr<BackgroundWriter> m_writer;
 };
 
 }  // namespace tavrin

@@ -1,23 +1,73 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <mutex>
+
 namespace tavrin {
 
-/// The program's data folder: $XDG_DATA_HOME/tavrin (default ~/.local/share/tavrin), made 0700 when missing.
-QString documentsDirectory();
-/// documentsDirectory() + "/" + name + ".plist"; the name is used unchanged.
-QString listFilePath(const QString &name);
+/// Stored files beyond this size are not read at all: no history or settings are that large, and reading one would hold
+/// the program for many seconds and gigabytes first.
+inline constexpr qint64 kMaxStoredFileSize = qint64(1) << 30;
 
-/// The strings stored under a name; empty when there is no file or it cannot be read.
-QStringList readStringList(const QString &name);
-/// Writes the strings under a name atomically; false on failure (the caller's list is untouched).
-bool writeStringList(const QString &name, const QStringList &strings);
+/// What reading a list file found.
+struct ListFileRead {
+    enum class Status {
+        missing,  // no file at the path: an empty list
+        read,  // the strings it holds
+        damaged,  // a file that could not be read (not an array of strings, unreadable, too large, a folder)
+    };
+    Status status = Status::missing;
+    QStringList strings;
+    /// Why a damaged file could not be read.
+    QString reason;
+};
 
-/// The same at a full path. A file that exists but is not an array of strings reads as empty and is
-/// remembered as damaged: the next write first moves it aside, so what it held is never overwritten.
+/// Reads the strings of a list file as it stands; nothing is remembered or moved.
+ListFileRead readListFile(const QString &path, qint64 maxSize = kMaxStoredFileSize);
+/// The strings only: empty for a missing or damaged file.
 QStringList readStringListAtPath(const QString &path);
-bool writeStringListAtPath(const QString &path, const QStringList &strings);
+/// Writes the strings atomically at a full path, replacing whatever is there, and creates the folder (0700) when it
+/// is missing; false with the reason on failure.
+bool writeStringListAtPath(const QString &path, const QStringList &strings, QString *error = nullptr);
+
+// The program's list files (the history and one file per group), all in one folder.
+//
+// A file that is in the way of a write or a removal is never lost: one that could not be read is moved aside to
+// "<file>.damaged-<time>", and one that this object never read nor wrote (so its content is unknown to the program)
+// to "<file>.replaced-<time>". Writes may come from any thread.
+class ListFolder {
+public:
+    explicit ListFolder(const QString &directory, qint64 maxFileSize = kMaxStoredFileSize);
+    ListFolder(const ListFolder &) = delete;
+    ListFolder &operator=(const ListFolder &) = delete;
+
+    QString directory() const { return m_directory; }
+    /// directory() + "/" + name + ".plist"; the name is used unchanged.
+    QString pathFor(const QString &name) const;
+
+    /// Reads a file and remembers whether it could be read.
+    ListFileRead read(const QString &path);
+    /// Writes atomically, first moving aside a file in the way as above.
+    bool write(const QString &path, const QStringList &strings, QString *error = nullptr);
+    /// Removes a file whose content was read; one that cannot be read is moved aside instead. True when it is gone.
+    bool remove(const QString &path, QString *error = nullptr);
+    /// The names of the list files in the folder ("<name>.plist"), in no particular order.
+    QStringList listNames() const;
+
+private:
+    enum class Knowledge { unknown, known, damaged };
+    void remember(const QString &path, Knowledge knowledge);
+    bool clearTheWay(const QString &path, QString *error);
+
+    const QString m_directory;
+    const qint64 m_maxFileSize;
+    // Guards m_knowledge. A write itself runs outside it, so a long write of the history on its own thread never
+    // holds up a group's write on the GUI thread; no path is written from two threads.
+    mutable std::mutex m_mutex;
+    QHash<QString, Knowledge> m_knowledge;
+};
 
 }  // namespace tavrin

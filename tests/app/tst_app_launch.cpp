@@ -16,6 +16,7 @@
 #include "capture/SequentialMode.h"
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeHotKeyService.h"
+#include "platform/fake/FakeLocations.h"
 #include "platform/fake/FakeLoginItems.h"
 #include "platform/fake/FakeNotificationCenter.h"
 #include "platform/fake/FakePasteboard.h"
@@ -58,7 +59,8 @@ struct App : test::FakeAppContext {
     bool listShown() { return windows().isLoaded(ids::quickListWindow) && popover()->isVisible(); }
     QuickListWindow *popover() { return windows().quickListWindow(); }
     bool mainWindowShown() { return windows().isLoaded(ids::mainWindow) && windows().mainWindow()->isVisible(); }
-    QStringList historyOnDisk() { return readStringListAtPath(dirs.documents() + QStringLiteral("/myfile.plist")); }
+    QString dataFolder() const { return platform->fakeLocations->dataDirectory(); }
+    QStringList historyOnDisk() { return readStringListAtPath(dataFolder() + QStringLiteral("/myfile.plist")); }
 };
 
 }  // namespace
@@ -70,7 +72,7 @@ private Q_SLOTS:
     void theLaunchRestoresTheStoredStateInItsOrder()
     {
         App app;
-        const QString file = app.dirs.documents() + QStringLiteral("/myfile.plist");
+        const QString file = app.dataFolder() + QStringLiteral("/myfile.plist");
         writeStringListAtPath(file, {QStringLiteral("pinned"), QStringLiteral("older")});
         app.settings->setString(keys::historyPath, file);
         app.settings->setInteger(keys::pinCount, 1);

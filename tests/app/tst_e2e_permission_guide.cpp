@@ -1,4 +1,5 @@
 #include "E2e.h"
+#include "app/GuideHelpPage.h"
 #include "app/PasteAccessGuide.h"
 #include "app/PasteAccessGuideWindow.h"
 #include "platform/fake/FakeWorkspace.h"
@@ -31,7 +32,8 @@ struct RealGuide {
     QtScheduler clock;
     FakeWorkspace workspace;
     X11Workspace desktop;
-    PasteAccessGuideWindow window{new PasteAccessGuide(clock, workspace)};
+    PasteAccessGuideWindow window{
+        new PasteAccessGuide(clock, workspace, GuideHelpPage::folderIn(e2e::dataHome() + QStringLiteral("/tavrin")))};
     PasteAccessGuide &vc = *window.content();
 
     RealGuide()

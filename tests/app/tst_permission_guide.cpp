@@ -1,4 +1,5 @@
 #include "TestDirs.h"
+#include "app/GuideHelpPage.h"
 #include "app/GuideImageView.h"
 #include "app/PasteAccessGuide.h"
 #include "app/PasteAccessGuideWindow.h"
@@ -47,7 +48,7 @@ struct Guide {
     test::TestDirs dirs;
     FakeScheduler clock;
     FakeWorkspace workspace;
-    PasteAccessGuideWindow window{new PasteAccessGuide(clock, workspace)};
+    PasteAccessGuideWindow window{new PasteAccessGuide(clock, workspace, GuideHelpPage::folderIn(dirs.documents()))};
     PasteAccessGuide &vc = *window.content();
 
     QString shownImage() const { return vc.imageView->imageName(); }
@@ -211,7 +212,7 @@ private Q_SLOTS:
         FakeScheduler clock;
         FakeWorkspace workspace;
         {
-            PasteAccessGuideWindow window(new PasteAccessGuide(clock, workspace));
+            PasteAccessGuideWindow window(new PasteAccessGuide(clock, workspace, QString()));
             window.showGuide();
             QCOMPARE(clock.pendingCount(), 1);
         }

@@ -21,6 +21,7 @@
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 
 #include <QStringList>
 
@@ -53,7 +54,8 @@ struct CaptureFixture {
     FakeAccessibility &accessibility = *platform.fakeAccessibility;
     FakeWorkspace &workspace = *platform.fakeWorkspace;
     SettingsStore settings;
-    HistoryStore history{settings, clock};
+    ListFolder folder{dirs.documents()};
+    HistoryStore history{settings, clock, folder};
     CaptureServices capture{platform.core(), settings, history};
     FakeSequentialWindow window;
 

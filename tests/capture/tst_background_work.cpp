@@ -9,6 +9,7 @@
 #include "platform/qt/QtDispatcher.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 #include "ui/lists/ListSearch.h"
 
 #include <QRandomGenerator>
@@ -68,6 +69,7 @@ struct Program {
     FakePasteboard &pasteboard = *platform->fakePasteboard;
     QtDispatcher *dispatcher = nullptr;
     SettingsStore settings;
+    ListFolder folder{dirs.documents()};
     std::unique_ptr<HistoryStore> history;
     std::unique_ptr<CaptureServices> capture;
     std::unique_ptr<ListSearch> search;
@@ -77,7 +79,7 @@ struct Program {
         auto real = std::make_unique<QtDispatcher>();
         dispatcher = real.get();
         platform->dispatcher = std::move(real);
-        history = std::make_unique<HistoryStore>(settings, *platform->scheduler);
+        history = std::make_unique<HistoryStore>(settings, *platform->scheduler, folder);
         capture = std::make_unique<CaptureServices>(platform->core(), settings, *history);
         capture->recordChangeCount();
         capture->monitor().start();

@@ -5,6 +5,7 @@
 #include "platform/fake/FakeScheduler.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -21,7 +22,8 @@ struct Files {
     FakeScheduler clock;
     FakeDispatcher dispatcher;
     SettingsStore settings;
-    HistoryStore history{settings, clock};
+    ListFolder listFolder{dirs.documents()};
+    HistoryStore history{settings, clock, listFolder};
     FileEntries files{history, dispatcher, clock};
     QTemporaryDir folder;
 

@@ -32,8 +32,8 @@ struct Pasting : test::CaptureFixture {
         QObject::connect(pasting, &PasteEngine::programHideRequested, &receiver, [this] { log << "hide"; });
         QObject::connect(pasting, &PasteEngine::pasteAccessGuideRequested, &receiver, [this] { log << "guide"; });
         QObject::connect(pasting, &PasteEngine::folderPasteConfirmationNeeded, &receiver,
-                         [this, pasting](const QString &folder) {
-                             folderQuestions.append(folder);
+                         [this, pasting](const QString &path) {
+                             folderQuestions.append(path);
                              if (alertAnswer == 0)
                                  pasting->pasteConfirmedFolder();
                          });

@@ -13,6 +13,7 @@
 #include "platform/x11/X11Platform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -32,7 +33,8 @@ struct Live {
     test::TestDirs dirs;
     std::unique_ptr<Platform> platform = createX11Platform();
     SettingsStore settings;
-    HistoryStore history{settings, *platform->scheduler};
+    ListFolder folder{dirs.documents()};
+    HistoryStore history{settings, *platform->scheduler, folder};
     CaptureServices capture{platform->core(), settings, history};
     ProgramHider hider{*platform->workspace};
 

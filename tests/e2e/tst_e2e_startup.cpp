@@ -67,6 +67,7 @@ private Q_SLOTS:
     {
         test::writeFile(e2e::settingsPath(), QByteArray("\x00\x01garbage<dict>", 15));
         e2e::TavrinProcess tavrin;
+        tavrin.expectWarning(QStringLiteral("^warning: tavrin\\.store: cannot read the settings in .*; kept as "));
         QVERIFY(tavrin.start());
         QVERIFY(tavrin.waitUntilRunning());
         QVERIFY(tavrin.terminate());

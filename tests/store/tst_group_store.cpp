@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace tavrin;
@@ -17,8 +19,9 @@ namespace {
 
 struct Fixture {
     test::TestDirs dirs;
-    SettingsStore settings{SettingsStore::defaultPath()};
-    PasteboardGroupStore groups{settings};
+    SettingsStore settings{dirs.settingsPath()};
+    ListFolder folder{dirs.documents()};
+    PasteboardGroupStore groups{settings, folder};
 
     QString file(const QString &name) const
     {
@@ -156,6 +159,95 @@ private Q_SLOTS:
         QVERIFY(f.groups.groupNames().isEmpty());
     }
 
+    void lostGroupNamesAreFoundAgainInTheirFiles()
+    {
+        Fixture f;
+        for (const QString &name : {QStringLiteral("work"), QStringLiteral("My Clipboard"), QStringLiteral("Alpha"),
+                                    QStringLiteral("zeta"), QStringLiteral("Work")})
+            QVERIFY(writeStringListAtPath(f.file(name), {name}));
+        // Neither the history nor what the program keeps aside is a group.
+        QVERIFY(writeStringListAtPath(f.file(QStringLiteral("myfile")), {QStringLiteral("history")}));
+        test::writeFile(f.file(QStringLiteral("old")) + QStringLiteral(".damaged-20240101-000000"), "kept");
+        f.groups.loadGroupNames();
+        const QStringList found = {QStringLiteral("My Clipboard"), QStringLiteral("Alpha"), QStringLiteral("Work"),
+                                   QStringLiteral("work"), QStringLiteral("zeta")};
+        QCOMPARE(f.groups.groupNames(), found);
+        QCOMPARE(f.stored(), found);
+        QCOMPARE(f.groups.readGroupItems(QStringLiteral("zeta")), QStringList{QStringLiteral("zeta")});
+
+        // Without "My Clipboard" among them none is made up; a stored list, even an empty one, is kept as it is.
+        Fixture g;
+        QVERIFY(writeStringListAtPath(g.file(QStringLiteral("Notes")), {}));
+        g.groups.loadGroupNames();
+        QCOMPARE(g.groups.groupNames(), QStringList{QStringLiteral("Notes")});
+        g.settings.setStringArray(keys::groupNames, {});
+        g.groups.loadGroupNames();
+        QVERIFY(g.groups.groupNames().isEmpty());
+    }
+
+    void aGroupFileThatCannotBeReadIsNeverRemoved()
+    {
+        const QByteArray damaged("<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>half a li");
+        Fixture f;
+        f.settings.setStringArray(keys::groupNames, {QStringLiteral("Broken"), QStringLiteral("Gone")});
+        f.groups.loadGroupNames();
+        test::writeFile(f.file(QStringLiteral("Broken")), damaged);
+        test::writeFile(f.file(QStringLiteral("Gone")), damaged);
+        auto aside = [&f](const QString &name) {
+            const QStringList found = QDir(f.dirs.documents()).entryList({name + QStringLiteral(".plist.damaged-*")});
+            return found.size() == 1 ? test::readFile(f.dirs.documents() + QLatin1Char('/') + found.first())
+                                     : QByteArray("<none>");
+        };
+
+        // Renamed: the new name starts empty, the old file is kept aside.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*Broken.plist.*")));
+        QCOMPARE(f.groups.renameGroup(0, QStringLiteral("Fixed")), Outcome::changed);
+        QCOMPARE(f.groups.readGroupItems(QStringLiteral("Fixed")), QStringList());
+        QVERIFY(!QFileInfo::exists(f.file(QStringLiteral("Broken"))));
+        QCOMPARE(aside(QStringLiteral("Broken")), damaged);
+
+        // Deleted without having been read: it is read first, found damaged and kept aside.
+        f.groups.deleteGroup(1);
+        QVERIFY(!QFileInfo::exists(f.file(QStringLiteral("Gone"))));
+        QCOMPARE(aside(QStringLiteral("Gone")), damaged);
+        QCOMPARE(f.stored(), QStringList{QStringLiteral("Fixed")});
+    }
+
+    void aFileInTheWayOfARenameIsKept()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("mine")}));
+        // Not a group of the list, but something the user may want: it is set aside, not overwritten.
+        QVERIFY(writeStringListAtPath(f.file(QStringLiteral("Work")), {QStringLiteral("stranger")}));
+        QCOMPARE(f.groups.renameGroup(0, QStringLiteral("Work")), Outcome::changed);
+        QCOMPARE(f.groups.readGroupItems(QStringLiteral("Work")), QStringList{QStringLiteral("mine")});
+        const QStringList kept = QDir(f.dirs.documents()).entryList({QStringLiteral("Work.plist.replaced-*")});
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(readStringListAtPath(f.dirs.documents() + QLatin1Char('/') + kept.first()),
+                 QStringList{QStringLiteral("stranger")});
+    }
+
+    void aGroupThatCannotBeSavedIsToldOnce()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        QSignalSpy failed(&f.groups, &PasteboardGroupStore::saveFailed);
+        QSignalSpy recovered(&f.groups, &PasteboardGroupStore::saveRecovered);
+        QVERIFY(QDir().mkpath(f.file(QStringLiteral("My Clipboard"))));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the group file .*")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the group file .*")));
+        QVERIFY(!f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("a")}));
+        QVERIFY(!f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("a")}));
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.first().at(0).toString(), f.file(QStringLiteral("My Clipboard")));
+        QCOMPARE(failed.first().at(1).toString(), QStringLiteral("it is a folder"));
+        QVERIFY(QDir(f.file(QStringLiteral("My Clipboard"))).removeRecursively());
+        QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("a")}));
+        QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("b")}));
+        QCOMPARE(recovered.size(), 1);
+    }
+
     void droppingFilesAndHistoryRows()
     {
         Fixture f;
@@ -170,7 +262,7 @@ private Q_SLOTS:
                               QStringLiteral("/tmp/with space/a.txt")}));
 
         FakeScheduler clock;
-        HistoryStore history(f.settings, clock);
+        HistoryStore history(f.settings, clock, f.folder);
         for (const QString &s : {QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("a")})
             history.insertCaptured(s);
         f.groups.draggedHistoryRows = {2, 0, 7};

@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -18,12 +19,13 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// A history on the fake clock whose settings persist in the test's own folder.
+// A history on the fake clock whose settings and files persist in the test's own folder.
 struct Fixture {
     test::TestDirs dirs;
-    SettingsStore settings{SettingsStore::defaultPath()};
+    SettingsStore settings{dirs.settingsPath()};
     FakeScheduler clock;
-    HistoryStore history{settings, clock};
+    ListFolder folder{dirs.documents()};
+    HistoryStore history{settings, clock, folder};
 
     QString historyPath() const { return dirs.documents() + QStringLiteral("/myfile.plist"); }
     QStringList onDisk()
@@ -36,6 +38,18 @@ struct Fixture {
         for (auto it = newestFirst.crbegin(); it != newestFirst.crend(); ++it)
             history.insertCaptured(*it);
     }
+};
+
+// One run of the program over folders that outlive it.
+struct Run {
+    explicit Run(const test::TestDirs &dirs)
+        : settings(dirs.settingsPath()), folder(dirs.documents()), history(settings, clock, folder)
+    {
+    }
+    SettingsStore settings;
+    FakeScheduler clock;
+    ListFolder folder;
+    HistoryStore history;
 };
 
 QStringList letters(const QString &s)
@@ -104,7 +118,8 @@ private Q_SLOTS:
 
         f.history.removeItem(0);  // a pinned entry: the count drops and is stored before the file is written
         QCOMPARE(f.history.pinCount(), 1);
-        QCOMPARE(SettingsStore(SettingsStore::defaultPath()).integer(keys::pinCount), std::optional<std::int64_t>(1));
+        QVERIFY(f.settings.flush());
+        QCOMPARE(SettingsStore(f.dirs.settingsPath()).integer(keys::pinCount), std::optional<std::int64_t>(1));
         QCOMPARE(f.onDisk(), letters(QStringLiteral("dab")));
 
         f.history.removeItem(2);  // unpinned
@@ -207,6 +222,168 @@ private Q_SLOTS:
         const QStringList aside = QDir(f.dirs.documents()).entryList({QStringLiteral("myfile.plist.damaged-*")});
         QCOMPARE(aside.size(), 1);
         QCOMPARE(test::readFile(f.dirs.documents() + QLatin1Char('/') + aside.first()), damaged);
+    }
+
+    void aHistoryWithoutARememberedPathIsStillTheUsers()
+    {
+        // The settings file deleted, or cut in half (it is then set aside and the settings start empty): the
+        // history file at the default path is read, remembered and kept, not replaced by the next capture.
+        const QList<QByteArray> settingsFiles = {QByteArray(),
+                                                 QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>"
+                                                            "<key>userdefaultsCopiedPath</key><str")};
+        for (const QByteArray &settingsFile : settingsFiles) {
+            test::TestDirs dirs;
+            QVERIFY(writeStringListAtPath(dirs.documents() + QStringLiteral("/myfile.plist"),
+                                          letters(QStringLiteral("abc"))));
+            if (!settingsFile.isEmpty()) {
+                test::writeFile(dirs.settingsPath(), settingsFile);
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read the settings.*")));
+            }
+            Run run(dirs);
+            run.history.loadHistory();
+            QCOMPARE(run.history.items(), letters(QStringLiteral("abc")));
+            QCOMPARE(run.settings.string(keys::historyPath),
+                     std::optional<QString>(dirs.documents() + QStringLiteral("/myfile.plist")));
+            run.history.insertCaptured(QStringLiteral("n"));
+            QVERIFY(run.history.flushPendingSave());
+            QCOMPARE(readStringListAtPath(dirs.documents() + QStringLiteral("/myfile.plist")),
+                     letters(QStringLiteral("nabc")));
+        }
+    }
+
+    void anEmptyOrRelativeRememberedPathMeansTheDefaultOne()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        for (const QString &stored :
+             {QString(), QStringLiteral("myfile.plist"), QStringLiteral("../elsewhere.plist")}) {
+            Fixture f;
+            QVERIFY(writeStringListAtPath(f.historyPath(), {QStringLiteral("old")}));
+            f.settings.setString(keys::historyPath, stored);
+            f.history.loadHistory();
+            QCOMPARE(f.history.items(), QStringList{QStringLiteral("old")});
+            f.history.insertCaptured(QStringLiteral("new"));
+            QVERIFY(f.history.flushPendingSave());
+            QCOMPARE(readStringListAtPath(f.historyPath()),
+                     (QStringList{QStringLiteral("new"), QStringLiteral("old")}));
+            QCOMPARE(f.settings.string(keys::historyPath), std::optional<QString>(f.historyPath()));
+        }
+    }
+
+    void aDamagedHistoryLeavesTheStoredPinCountAlone()
+    {
+        test::TestDirs dirs;
+        const QString path = dirs.documents() + QStringLiteral("/myfile.plist");
+        QVERIFY(writeStringListAtPath(path, letters(QStringLiteral("pqrab"))));
+        const QByteArray whole = test::readFile(path);
+        test::writeFile(path, whole.left(whole.size() / 2));
+        {
+            Run run(dirs);
+            run.settings.setInteger(keys::pinCount, 3);
+            run.settings.setString(keys::historyPath, path);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*myfile.plist.*")));
+            run.history.loadHistory();
+            QVERIFY(run.history.items().isEmpty());
+            QCOMPARE(run.history.pinCount(), 0);  // in memory: nothing to pin
+            run.history.insertCaptured(QStringLiteral("x"));
+            QVERIFY(run.history.flushPendingSave());
+            QCOMPARE(run.settings.integer(keys::pinCount), std::optional<std::int64_t>(3));
+        }
+        // The user puts the whole file back: its pins come back with it.
+        test::writeFile(path, whole);
+        Run again(dirs);
+        again.history.loadHistory();
+        QCOMPARE(again.history.items(), letters(QStringLiteral("pqrab")));
+        QCOMPARE(again.history.pinCount(), 3);
+    }
+
+    void noCaptureWaitsMoreThanTenSecondsForItsSave()
+    {
+        Fixture f;
+        f.history.loadHistory();
+        // A program that copies every second: each capture restarts the 5 s delay, but the first one's save comes
+        // 10 s after it all the same.
+        for (int second = 0; second < 10; ++second) {
+            f.history.insertCaptured(QString::number(second));
+            f.history.scheduleSave();
+            QVERIFY(f.history.waitForWrites());
+            QVERIFY2(!QFileInfo::exists(f.historyPath()), qPrintable(QString::number(second)));
+            f.clock.advance(1s);
+        }
+        QVERIFY(!f.history.hasPendingSave());
+        QCOMPARE(f.onDisk().size(), 10);
+        QVERIFY(!f.history.hasUnsavedChanges());
+
+        // The next burst starts a new count; a single capture is still saved 5 s after it.
+        f.history.insertCaptured(QStringLiteral("later"));
+        f.history.scheduleSave();
+        f.clock.advance(4999ms);
+        QCOMPARE(f.onDisk().size(), 10);
+        f.clock.advance(1ms);
+        QCOMPARE(f.onDisk().size(), 11);
+    }
+
+    void aFailedSaveIsRetriedWithGrowingPausesAndToldOnce()
+    {
+        Fixture f;
+        // A folder where the file should be: no write can succeed, whoever runs the test.
+        QVERIFY(QDir().mkpath(f.historyPath()));
+        f.settings.setString(keys::historyPath, f.historyPath());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*a folder.*")));
+        f.history.loadHistory();
+        QSignalSpy failed(&f.history, &HistoryStore::saveFailed);
+        QSignalSpy recovered(&f.history, &HistoryStore::saveRecovered);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*folder")));
+        f.history.insertCaptured(QStringLiteral("a"));
+        f.history.saveHistory();
+        QVERIFY(!f.history.waitForWrites());
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.first().at(0).toString(), f.historyPath());
+        QCOMPARE(failed.first().at(1).toString(), QStringLiteral("it is a folder"));
+
+        // Tried again 5 s later on its own, then 10 s after that; the user is told only once.
+        f.clock.advance(5s);
+        QVERIFY(!f.history.waitForWrites());
+        f.clock.advance(9s);
+        QVERIFY(QDir(f.historyPath()).removeRecursively());
+        f.history.waitForWrites();
+        QVERIFY(!QFileInfo::exists(f.historyPath()));
+        f.clock.advance(1s);
+        QVERIFY(f.history.waitForWrites());
+        QCOMPARE(readStringListAtPath(f.historyPath()), QStringList{QStringLiteral("a")});
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(recovered.size(), 1);
+        QCOMPARE(recovered.first().at(0).toString(), f.historyPath());
+        QVERIFY(!f.history.hasUnsavedChanges());
+
+        // Once saved, nothing is retried; a later failure is told again, its pauses start short again.
+        f.clock.advance(10min);
+        QVERIFY(QFile::remove(f.historyPath()));
+        QVERIFY(QDir().mkpath(f.historyPath()));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*")));
+        f.history.removeItem(0);
+        QVERIFY(!f.history.waitForWrites());
+        QCOMPARE(failed.size(), 2);
+        QVERIFY(QDir(f.historyPath()).removeRecursively());
+        f.clock.advance(5s);
+        QVERIFY(f.history.waitForWrites());
+        QCOMPARE(readStringListAtPath(f.historyPath()), QStringList());
+        QCOMPARE(recovered.size(), 2);
+    }
+
+    void aSaveThatFailsAtQuitSaysWhereAndWhy()
+    {
+        Fixture f;
+        f.history.loadHistory();
+        QString error = QStringLiteral("untouched");
+        QVERIFY(f.history.flushPendingSave(&error));  // nothing to save
+        QVERIFY(QDir().mkpath(f.historyPath()));
+        f.settings.setString(keys::historyPath, f.historyPath());
+        f.history.insertCaptured(QStringLiteral("last words"));
+        f.history.scheduleSave();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*")));
+        QVERIFY(!f.history.flushPendingSave(&error));
+        QCOMPARE(error, f.historyPath() + QStringLiteral(": it is a folder"));
+        QVERIFY(f.history.hasUnsavedChanges());
     }
 
     void aFailedWriteKeepsEverythingInMemory()

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -16,6 +17,16 @@
 using namespace tavrin;
 
 namespace {
+
+// The program's list files in the test's own folder, by name.
+struct Lists {
+    test::TestDirs dirs;
+    ListFolder folder{dirs.documents()};
+
+    QString path(const QString &name) const { return folder.pathFor(name); }
+    bool write(const QString &name, const QStringList &strings) { return folder.write(path(name), strings); }
+    QStringList read(const QString &name) { return folder.read(path(name)).strings; }
+};
 
 QStringList awkwardStrings()
 {
@@ -108,68 +119,69 @@ class TestPropertyList : public QObject {
 private Q_SLOTS:
     void fileLayoutAndPaths()
     {
-        test::TestDirs dirs;
+        Lists lists;
+        const test::TestDirs &dirs = lists.dirs;
         QVERIFY(!QFileInfo::exists(dirs.documents()));
-        QCOMPARE(listFilePath(QStringLiteral("Work")), dirs.documents() + QStringLiteral("/Work.plist"));
+        QCOMPARE(lists.path(QStringLiteral("Work")), dirs.documents() + QStringLiteral("/Work.plist"));
+        QVERIFY(lists.write(QStringLiteral("Work"), {QStringLiteral("a"), QStringLiteral("b")}));
         // The folder is made on demand, private to the user.
         QVERIFY(QFileInfo(dirs.documents()).isDir());
         QCOMPARE(QFileInfo(dirs.documents()).permissions() & 0x0077, QFile::Permissions());
 
-        QVERIFY(writeStringList(QStringLiteral("Work"), {QStringLiteral("a"), QStringLiteral("b")}));
-        const QByteArray bytes = test::readFile(listFilePath(QStringLiteral("Work")));
+        const QByteArray bytes = test::readFile(lists.path(QStringLiteral("Work")));
         QCOMPARE(bytes, QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                    "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
                                    "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
                                    "<plist version=\"1.0\">\n<array>\n\t<string>a</string>\n\t<string>b</string>\n"
                                    "</array>\n</plist>\n"));
         struct stat st = {};
-        QCOMPARE(::stat(QFile::encodeName(listFilePath(QStringLiteral("Work"))).constData(), &st), 0);
+        QCOMPARE(::stat(QFile::encodeName(lists.path(QStringLiteral("Work"))).constData(), &st), 0);
         QCOMPARE(st.st_mode & 0777, mode_t(0600));
     }
 
     void emptyAndMissingLists()
     {
-        test::TestDirs dirs;
-        QVERIFY(writeStringList(QStringLiteral("Empty"), {}));
-        QVERIFY(QFileInfo::exists(listFilePath(QStringLiteral("Empty"))));
-        QCOMPARE(readStringList(QStringLiteral("Empty")), QStringList());
-        QCOMPARE(readWithPlistlib(listFilePath(QStringLiteral("Empty"))), QStringList());
+        Lists lists;
+        QVERIFY(lists.write(QStringLiteral("Empty"), {}));
+        QVERIFY(QFileInfo::exists(lists.path(QStringLiteral("Empty"))));
+        QCOMPARE(lists.read(QStringLiteral("Empty")), QStringList());
+        QCOMPARE(readWithPlistlib(lists.path(QStringLiteral("Empty"))), QStringList());
 
-        QCOMPARE(readStringList(QStringLiteral("Never")), QStringList());
-        QVERIFY(!QFileInfo::exists(listFilePath(QStringLiteral("Never"))));
+        QCOMPARE(lists.read(QStringLiteral("Never")), QStringList());
+        QVERIFY(!QFileInfo::exists(lists.path(QStringLiteral("Never"))));
     }
 
     void awkwardStringsRoundTripAndStayPlainXml()
     {
-        test::TestDirs dirs;
+        Lists lists;
         QStringList strings = awkwardStrings();
         strings.append(QString(3 * 1024 * 1024, QChar(u'x')) + QStringLiteral("\r\nend"));
-        QVERIFY(writeStringList(QStringLiteral("awkward"), strings));
-        QCOMPARE(readStringList(QStringLiteral("awkward")), strings);
+        QVERIFY(lists.write(QStringLiteral("awkward"), strings));
+        QCOMPARE(lists.read(QStringLiteral("awkward")), strings);
         // Another property-list reader sees the same list, carriage returns included.
-        QCOMPARE(readWithPlistlib(listFilePath(QStringLiteral("awkward"))), strings);
+        QCOMPARE(readWithPlistlib(lists.path(QStringLiteral("awkward"))), strings);
     }
 
     void unencodableCharactersRoundTripInValidXml()
     {
-        test::TestDirs dirs;
+        Lists lists;
         const QStringList strings = unencodableStrings();
-        QVERIFY(writeStringList(QStringLiteral("controls"), strings));
-        QCOMPARE(readStringList(QStringLiteral("controls")), strings);
+        QVERIFY(lists.write(QStringLiteral("controls"), strings));
+        QCOMPARE(lists.read(QStringLiteral("controls")), strings);
         // The file stays well-formed XML: a strict reader accepts it (it sees the escapes).
-        QCOMPARE(readWithPlistlib(listFilePath(QStringLiteral("controls"))).size(), strings.size());
+        QCOMPARE(readWithPlistlib(lists.path(QStringLiteral("controls"))).size(), strings.size());
     }
 
     void randomStringsRoundTrip()
     {
-        test::TestDirs dirs;
+        Lists lists;
         QRandomGenerator rng(20261207);
         for (int round = 0; round < 20; ++round) {
             QStringList strings;
             for (int i = 0; i < 50; ++i)
                 strings.append(randomString(rng));
-            QVERIFY(writeStringList(QStringLiteral("random"), strings));
-            const QStringList back = readStringList(QStringLiteral("random"));
+            QVERIFY(lists.write(QStringLiteral("random"), strings));
+            const QStringList back = lists.read(QStringLiteral("random"));
             QCOMPARE(back.size(), strings.size());
             for (int i = 0; i < strings.size(); ++i) {
                 if (back.at(i) != strings.at(i))
@@ -238,8 +250,9 @@ private Q_SLOTS:
 
     void damagedOrForeignFilesReadEmptyAndAreKept()
     {
-        test::TestDirs dirs;
-        const QString path = listFilePath(QStringLiteral("broken"));
+        Lists lists;
+        const test::TestDirs &dirs = lists.dirs;
+        const QString path = lists.path(QStringLiteral("broken"));
         const QList<QByteArray> damaged = {
             QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>cut off"),
             QByteArray("not a property list at all"),
@@ -252,24 +265,109 @@ private Q_SLOTS:
         for (const QByteArray &bytes : damaged) {
             QDir(dirs.documents()).removeRecursively();
             test::writeFile(path, bytes);
-            QCOMPARE(readStringList(QStringLiteral("broken")), QStringList());
-            QVERIFY(writeStringList(QStringLiteral("broken"), {QStringLiteral("new")}));
-            QCOMPARE(readStringList(QStringLiteral("broken")), QStringList{QStringLiteral("new")});
+            QCOMPARE(lists.read(QStringLiteral("broken")), QStringList());
+            QVERIFY(lists.write(QStringLiteral("broken"), {QStringLiteral("new")}));
+            QCOMPARE(lists.read(QStringLiteral("broken")), QStringList{QStringLiteral("new")});
             const QStringList aside = QDir(dirs.documents()).entryList({QStringLiteral("broken.plist.damaged-*")});
             QCOMPARE(aside.size(), 1);
             QCOMPARE(test::readFile(dirs.documents() + QLatin1Char('/') + aside.first()), bytes);
         }
     }
 
-    void writeFailureLeavesTheOldFile()
+    void otherToolsEncodingsAreRead()
+    {
+        const QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
+                                           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                                           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                                           "<plist version=\"1.0\">\n<array>\n\t<string>Grüße &amp; 😀</string>\n"
+                                           "\t<string>two</string>\n</array>\n</plist>\n");
+        const QStringList expected = {QStringLiteral("Grüße & 😀"), QStringLiteral("two")};
+        auto utf16 = [&xml](QSysInfo::Endian order, bool mark) {
+            QByteArray bytes;
+            const QString text = mark ? QChar(QChar::ByteOrderMark) + xml : xml;
+            for (const QChar c : text) {
+                const char high = char(c.unicode() >> 8);
+                const char low = char(c.unicode() & 0xFF);
+                bytes.append(order == QSysInfo::LittleEndian ? low : high);
+                bytes.append(order == QSysInfo::LittleEndian ? high : low);
+            }
+            return bytes;
+        };
+        QByteArray utf8WithMark("\xEF\xBB\xBF");
+        utf8WithMark.append(QString(xml).replace(QStringLiteral("UTF-16"), QStringLiteral("UTF-8")).toUtf8());
+        const QList<QByteArray> files = {utf16(QSysInfo::LittleEndian, true), utf16(QSysInfo::BigEndian, true),
+                                         utf16(QSysInfo::LittleEndian, false), utf16(QSysInfo::BigEndian, false),
+                                         utf8WithMark};
+        for (const QByteArray &bytes : files) {
+            QCOMPARE(plist::parseStringArray(bytes), std::optional<QStringList>(expected));
+            QCOMPARE(plist::parseStringArrayGeneral(bytes), std::optional<QStringList>(expected));
+        }
+        // Cut off, even in the middle of a character, it is damaged, not read as something else.
+        const QByteArray whole = utf16(QSysInfo::LittleEndian, true);
+        QVERIFY(!plist::parseStringArray(whole.left(whole.size() / 2 + 1)));
+    }
+
+    void filesTooLargeAreNeitherReadNorLost()
     {
         test::TestDirs dirs;
-        QVERIFY(writeStringList(QStringLiteral("kept"), {QStringLiteral("old")}));
+        ListFolder folder(dirs.documents(), 1024);
+        const QString path = folder.pathFor(QStringLiteral("large"));
+        QVERIFY(writeStringListAtPath(path, {QString(2000, QChar(u'x'))}));
+        const QByteArray large = test::readFile(path);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*more than the 1024.*")));
+        const ListFileRead read = folder.read(path);
+        QCOMPARE(read.status, ListFileRead::Status::damaged);
+        QVERIFY(read.strings.isEmpty());
+        QVERIFY(folder.write(path, {QStringLiteral("small")}));
+        const QStringList aside = QDir(dirs.documents()).entryList({QStringLiteral("large.plist.damaged-*")});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(test::readFile(dirs.documents() + QLatin1Char('/') + aside.first()), large);
+
+        // The real limit, on a sparse file of just over a gibibyte: refused at once, nothing read.
+        QFile huge(dirs.documents() + QStringLiteral("/huge.plist"));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(kMaxStoredFileSize + 1));
+        huge.close();
+        QCOMPARE(readListFile(huge.fileName()).status, ListFileRead::Status::damaged);
+        QVERIFY(readListFile(huge.fileName()).reason.contains(QString::number(kMaxStoredFileSize)));
+    }
+
+    void filesInTheWayAreKept()
+    {
+        Lists lists;
+        const test::TestDirs &dirs = lists.dirs;
+        // Never read: its content is unknown, so it is kept before the first write replaces it.
+        QVERIFY(writeStringListAtPath(lists.path(QStringLiteral("found")), {QStringLiteral("someone's")}));
+        QVERIFY(lists.write(QStringLiteral("found"), {QStringLiteral("ours")}));
+        QCOMPARE(QDir(dirs.documents()).entryList({QStringLiteral("found.plist.replaced-*")}).size(), 1);
+        // Read, or written by us: replaced and removed as usual.
+        QVERIFY(lists.write(QStringLiteral("found"), {QStringLiteral("ours again")}));
+        QVERIFY(lists.folder.remove(lists.path(QStringLiteral("found"))));
+        QCOMPARE(QDir(dirs.documents()).entryList({QStringLiteral("found.plist*")}).size(), 1);
+        QVERIFY(writeStringListAtPath(lists.path(QStringLiteral("read")), {QStringLiteral("x")}));
+        QCOMPARE(lists.read(QStringLiteral("read")), QStringList{QStringLiteral("x")});
+        QVERIFY(lists.write(QStringLiteral("read"), {QStringLiteral("y")}));
+        QCOMPARE(QDir(dirs.documents()).entryList({QStringLiteral("read.plist.*")}), QStringList());
+        // A removal of a file never read reads it first: a readable one goes, a damaged one is kept.
+        QVERIFY(writeStringListAtPath(lists.path(QStringLiteral("fine")), {}));
+        QVERIFY(lists.folder.remove(lists.path(QStringLiteral("fine"))));
+        test::writeFile(lists.path(QStringLiteral("bad")), "<plist><array><string>");
+        QVERIFY(lists.folder.remove(lists.path(QStringLiteral("bad"))));
+        QCOMPARE(QDir(dirs.documents()).entryList({QStringLiteral("fine.plist*"), QStringLiteral("bad.plist*")}).size(),
+                 1);
+        QCOMPARE(QDir(dirs.documents()).entryList({QStringLiteral("bad.plist.damaged-*")}).size(), 1);
+    }
+
+    void writeFailureLeavesTheOldFile()
+    {
+        Lists lists;
+        const test::TestDirs &dirs = lists.dirs;
+        QVERIFY(lists.write(QStringLiteral("kept"), {QStringLiteral("old")}));
         QFile::setPermissions(dirs.documents(), QFile::ReadOwner | QFile::ExeOwner);
         if (QFileInfo(dirs.documents()).isWritable())
             QSKIP("running with privileges that ignore folder permissions");
-        QVERIFY(!writeStringList(QStringLiteral("kept"), {QStringLiteral("new")}));
-        QCOMPARE(readStringList(QStringLiteral("kept")), QStringList{QStringLiteral("old")});
+        QVERIFY(!lists.write(QStringLiteral("kept"), {QStringLiteral("new")}));
+        QCOMPARE(lists.read(QStringLiteral("kept")), QStringList{QStringLiteral("old")});
     }
 };
 

@@ -1,7 +1,9 @@
 // Prints the history as a fresh launch would load it: {"pinCount": n, "items": [...]}.
 #include "platform/fake/FakeScheduler.h"
+#include "platform/freedesktop/XdgLocations.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -13,9 +15,11 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    tavrin::SettingsStore settings(tavrin::SettingsStore::defaultPath());
+    const tavrin::XdgLocations locations;
+    tavrin::SettingsStore settings(tavrin::SettingsStore::pathIn(locations.configDirectory()));
     tavrin::FakeScheduler scheduler;
-    tavrin::HistoryStore history(settings, scheduler);
+    tavrin::ListFolder folder(locations.dataDirectory());
+    tavrin::HistoryStore history(settings, scheduler, folder);
     history.loadHistory();
     QJsonObject out;
     out.insert(QStringLiteral("pinCount"), qint64(history.pinCount()));

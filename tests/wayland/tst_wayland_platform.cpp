@@ -12,6 +12,7 @@
 #include "platform/wayland/WaylandPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -82,7 +83,8 @@ private Q_SLOTS:
         test::TestDirs dirs;
         const auto platform = createWaylandPlatform();
         SettingsStore settings;
-        HistoryStore history(settings, *platform->scheduler);
+        ListFolder folder(dirs.documents());
+        HistoryStore history(settings, *platform->scheduler, folder);
         CaptureServices capture(platform->core(), settings, history);
         capture.sound().load();
         capture.recordChangeCount();

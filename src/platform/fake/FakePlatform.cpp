@@ -6,8 +6,10 @@
 #include "platform/fake/FakeHotKeyService.h"
 #include "platform/fake/FakeKeyEventPoster.h"
 #include "platform/fake/FakeKeyPositions.h"
+#include "platform/fake/FakeLocations.h"
 #include "platform/fake/FakeLoginItems.h"
 #include "platform/fake/FakeNotificationCenter.h"
+#include "platform/fake/FakeNotifier.h"
 #include "platform/fake/FakePasteboard.h"
 #include "platform/fake/FakeScheduler.h"
 #include "platform/fake/FakeSoundPlayer.h"
@@ -46,6 +48,8 @@ FakePlatform::FakePlatform()
          {&capabilities.capture, &capabilities.paste, &capabilities.globalShortcuts, &capabilities.tray,
           &capabilities.startAtLogin})
         feature->available = true;
+    fakeLocations = install<FakeLocations>(locations);
+    fakeNotifier = install<FakeNotifier>(notifier);
 }
 
 }  // namespace tavrin

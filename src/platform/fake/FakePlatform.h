@@ -10,8 +10,10 @@ class FakeFileIcons;
 class FakeHotKeyService;
 class FakeKeyEventPoster;
 class FakeKeyPositions;
+class FakeLocations;
 class FakeLoginItems;
 class FakeNotificationCenter;
+class FakeNotifier;
 class FakePasteboard;
 class FakeScheduler;
 class FakeSoundPlayer;
@@ -36,6 +38,8 @@ struct FakePlatform final : Platform {
     FakeSoundPlayer *fakeSoundPlayer = nullptr;
     FakeHotKeyService *fakeHotKeyService = nullptr;
     FakeFileIcons *fakeFileIcons = nullptr;
+    FakeLocations *fakeLocations = nullptr;
+    FakeNotifier *fakeNotifier = nullptr;
 };
 
 }  // namespace tavrin

@@ -3,6 +3,8 @@
 #include "platform/Accessibility.h"
 #include "platform/common/CanberraSoundPlayer.h"
 #include "platform/common/EvdevKeyPositions.h"
+#include "platform/freedesktop/DBusNotifier.h"
+#include "platform/freedesktop/XdgLocations.h"
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtFileIcons.h"
@@ -13,6 +15,8 @@
 #include "platform/wayland/WaylandLog.h"
 #include "platform/wayland/WaylandPasteboard.h"
 #include "platform/wayland/WaylandWorkspace.h"
+
+#include <QDBusConnection>
 
 namespace tavrin {
 
@@ -50,6 +54,8 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     platform->keyPositions = std::make_unique<EvdevKeyPositions>();  // Qt reports xkb keycodes here too
     platform->workspace = std::make_unique<WaylandWorkspace>();
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
+    platform->locations = std::make_unique<XdgLocations>();
+    platform->notifier = std::make_unique<DBusNotifier>(QDBusConnection::sessionBus(), QStringLiteral("Tavrin"));
     return platform;
 }
 

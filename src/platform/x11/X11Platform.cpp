@@ -2,6 +2,8 @@
 
 #include "platform/common/CanberraSoundPlayer.h"
 #include "platform/common/EvdevKeyPositions.h"
+#include "platform/freedesktop/DBusNotifier.h"
+#include "platform/freedesktop/XdgLocations.h"
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtFileIcons.h"
@@ -12,6 +14,9 @@
 #include "platform/x11/X11Log.h"
 #include "platform/x11/X11Pasteboard.h"
 #include "platform/x11/X11Workspace.h"
+
+#include <QDBusConnection>
+#include <QtGlobal>
 
 namespace tavrin {
 
@@ -57,6 +62,8 @@ std::unique_ptr<Platform> createX11Platform()
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
     capabilities.tray = feature(true, "a system tray icon", "");
     capabilities.startAtLogin = feature(false, "", "not available yet");
+    platform->locations = std::make_unique<XdgLocations>();
+    platform->notifier = std::make_unique<DBusNotifier>(QDBusConnection::sessionBus(), QStringLiteral("Tavrin"));
     return platform;
 }
 

@@ -203,11 +203,13 @@ bool OtherWindow::open(const QString &program, const QStringList &arguments)
         return false;
     // Only a window on screen can take the focus: a window that exists but is not mapped yet would take it later,
     // from whatever the test shows next.
-    window = xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                      QStringLiteral("--pid"), QString::number(process.processId())})
-                 .section(QLatin1Char('\n'), 0, 0)
-                 .toULongLong();
-    return window != 0 && click() && QTest::qWaitFor([this] { return activeWindow() == window; }, 5000);
+    // xdotool's own --sync gives up, with nothing found, when a window of another program goes away during its
+    // search; so the search is repeated here.
+    const QStringList search = {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                QString::number(process.processId())};
+    const bool shown = QTest::qWaitFor(
+        [&] { return (window = xdotool(search).section(QLatin1Char('\n'), 0, 0).toULongLong()) != 0; }, 10000);
+    return shown && click() && QTest::qWaitFor([this] { return activeWindow() == window; }, 5000);
 }
 
 bool OtherWindow::click() const
@@ -248,8 +250,7 @@ bool PrivateDisplay::start()
         const QString display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
         if (!number.trimmed().isEmpty() && m_server.state() == QProcess::Running &&
             runTool(QStringLiteral("xdpyinfo"), {QStringLiteral("-display"), display}).exitCode == 0) {
-            m_sessionDisplay = qgetenv("DISPLAY");
-            qputenv("DISPLAY", display.toLatin1());
+            m_name = display;
             return true;
         }
         m_server.kill();
@@ -258,12 +259,25 @@ bool PrivateDisplay::start()
     return false;
 }
 
-void PrivateDisplay::end()
+void PrivateDisplay::makeCurrent()
 {
     if (m_sessionDisplay.isNull())
-        return;
+        m_sessionDisplay = qgetenv("DISPLAY");
+    qputenv("DISPLAY", m_name.toLatin1());
+}
+
+ToolResult PrivateDisplay::runTool(const QString &program, const QStringList &arguments, int timeoutMs) const
+{
+    return e2e::runTool(QStringLiteral("env"), QStringList{QStringLiteral("DISPLAY=") + m_name, program} + arguments,
+                        timeoutMs);
+}
+
+void PrivateDisplay::end()
+{
     m_server.kill();
     m_server.waitForFinished(5000);
+    if (m_sessionDisplay.isNull())
+        return;
     qputenv("DISPLAY", m_sessionDisplay);
     m_sessionDisplay.clear();
 }
@@ -310,7 +324,7 @@ TavrinProcess::~TavrinProcess()
         m_process.kill();
         m_process.waitForFinished(5000);
     }
-    const QStringList problems = reportedProblems(errors(), m_expected);
+    const QStringList problems = reportedProblems(errorOutput(), m_expected);
     if (!problems.isEmpty()) {
         const QByteArray message = "the program reported on its standard error:\n" + problems.join('\n').toUtf8() +
                                    "\n--- its whole standard error:\n" + m_errors;
@@ -322,14 +336,6 @@ bool TavrinProcess::start(const QStringList &arguments)
 {
     m_process.start(qEnvironmentVariable("TAVRIN_BINARY"), arguments);
     return m_process.waitForStarted(10000);
-}
-
-bool TavrinProcess::startOnDisplay(const QString &display)
-{
-    QProcessEnvironment env = m_process.processEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display);
-    m_process.setProcessEnvironment(env);
-    return start();
 }
 
 bool TavrinProcess::waitUntilRunning(int timeoutMs)
@@ -376,7 +382,7 @@ QByteArray TavrinProcess::output()
     return m_output;
 }
 
-QByteArray TavrinProcess::errors()
+QByteArray TavrinProcess::errorOutput()
 {
     m_errors += m_process.readAllStandardError();
     return m_errors;
@@ -385,6 +391,13 @@ QByteArray TavrinProcess::errors()
 void TavrinProcess::expectWarning(const QString &pattern)
 {
     m_expected.append(QRegularExpression(pattern));
+}
+
+void TavrinProcess::setDisplay(const QString &display)
+{
+    QProcessEnvironment env = m_process.processEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    m_process.setProcessEnvironment(env);
 }
 
 }  // namespace tavrin::e2e

@@ -86,13 +86,20 @@ public:
     PrivateDisplay(const PrivateDisplay &) = delete;
     PrivateDisplay &operator=(const PrivateDisplay &) = delete;
 
-    /// Starts Xvfb on a free display; true once it accepts clients.
+    /// Starts Xvfb on a free display (no window manager); true once it accepts clients.
     bool start();
+    /// ":<number>" once started.
+    QString name() const { return m_name; }
+    /// Makes DISPLAY name this server for the test and the programs it starts, until end().
+    void makeCurrent();
+    /// Runs an outside tool on this display.
+    ToolResult runTool(const QString &program, const QStringList &arguments, int timeoutMs = 10000) const;
     /// Ends the server, as a logout does; DISPLAY names the session's again.
     void end();
 
 private:
     QProcess m_server;
+    QString m_name;
     QByteArray m_sessionDisplay;
 };
 
@@ -109,10 +116,10 @@ public:
     TavrinProcess();
     ~TavrinProcess();
 
+    /// Runs the program on another display than the session's; before start.
+    void setDisplay(const QString &display);
     /// Starts the program; false when it could not start.
     bool start(const QStringList &arguments = {});
-    /// Starts the program on another display than the session's.
-    bool startOnDisplay(const QString &display);
     /// True once one of the program's windows is mapped on the display (it is up and running).
     bool waitUntilRunning(int timeoutMs = 10000);
     /// Starts the program and waits until its monitor runs: the first showing of the list saves the history once.
@@ -127,7 +134,7 @@ public:
     /// Everything written to standard output so far.
     QByteArray output();
     /// Everything written to standard error so far.
-    QByteArray errors();
+    QByteArray errorOutput();
     /// A Qt warning the test provokes on purpose, matched against "type: category: message".
     void expectWarning(const QString &pattern);
     qint64 pid() const { return m_process.processId(); }

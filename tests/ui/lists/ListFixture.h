@@ -13,6 +13,7 @@
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeFileIcons.h"
 #include "platform/fake/FakeKeyEventPoster.h"
+#include "platform/fake/FakeLocations.h"
 #include "platform/fake/FakePasteboard.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeScheduler.h"
@@ -122,6 +123,8 @@ struct ListFixture {
     }
 
     HistoryStore &history() { return context.history(); }
+    /// Where the program's files go: the fake platform's own folder.
+    QString dataFolder() const { return platform->fakeLocations->dataDirectory(); }
     CaptureServices &capture() { return context.capture(); }
 
     /// Entries top to bottom, no pins.

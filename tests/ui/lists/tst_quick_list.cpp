@@ -143,7 +143,7 @@ private Q_SLOTS:
     void setUpRunsOnceAtTheFirstShowing()
     {
         test::ListFixture f({"kept"});
-        const QString file = f.dirs.documents() + QStringLiteral("/myfile.plist");
+        const QString file = f.dataFolder() + QStringLiteral("/myfile.plist");
         QVERIFY(!f.vc->isViewLoaded());
         QVERIFY(!f.capture().monitor().isStarted());
         QVERIFY(!f.context.settings().contains(keys::showTooltip));

@@ -99,8 +99,7 @@ private Q_SLOTS:
         QCOMPARE(f.sounds.played, QStringList({"Ping"}));
         QCOMPARE(changed.size(), 1);
         QVERIFY(f.history().waitForWrites());
-        QCOMPARE(readStringListAtPath(f.dirs.documents() + QStringLiteral("/myfile.plist")),
-                 QStringList({"c", "a", "b"}));
+        QCOMPARE(readStringListAtPath(f.dataFolder() + QStringLiteral("/myfile.plist")), QStringList({"c", "a", "b"}));
         f.vc->togglePinOfSelectedEntry();  // unpin: below the remaining pins
         QCOMPARE(f.shownEntries(), QStringList({"c", "a", "b"}));
         QVERIFY(!f.pinned(0));
@@ -238,7 +237,7 @@ private Q_SLOTS:
         QCOMPARE(cleared.size(), 1);
         QCOMPARE(f.sounds.played, QStringList({"Pop"}));
         QVERIFY(f.history().waitForWrites());
-        const QString file = f.dirs.documents() + QStringLiteral("/myfile.plist");
+        const QString file = f.dataFolder() + QStringLiteral("/myfile.plist");
         QVERIFY(QFile::exists(file));
         QCOMPARE(readStringListAtPath(file), QStringList());
         QCOMPARE(f.alerts.unanswered, 0);

@@ -1,0 +1,5 @@
+#include "app/AppLog.h"
+
+namespace tavrin {
+Q_LOGGING_CATEGORY(lcApp, "tavrin.app", QtInfoMsg)
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace tavrin {
+Q_DECLARE_LOGGING_CATEGORY(lcFreedesktop)
+}

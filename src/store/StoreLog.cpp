@@ -1,0 +1,5 @@
+#include "store/StoreLog.h"
+
+namespace tavrin {
+Q_LOGGING_CATEGORY(lcStore, "tavrin.store", QtInfoMsg)
+}
