@@ -8,6 +8,7 @@
 #include "store/PasteboardGroupStore.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
+#include "ui/SheetPresenter.h"
 
 namespace tavrin {
 
@@ -19,6 +20,7 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService)),
       m_capture(std::make_unique<CaptureServices>(m_platform->core(), *m_settings, *m_history)),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
+      m_sheets(std::make_unique<WindowModalSheetPresenter>()),
       m_windows(std::make_unique<WindowRegistry>(*this))
 {
 }
@@ -27,6 +29,7 @@ AppContext::~AppContext()
 {
     // The views go before the objects they show, and objects that use the platform go before it.
     m_windows.reset();
+    m_sheets.reset();
     m_alerts.reset();
     m_capture.reset();
     m_hotKeysController.reset();
@@ -37,9 +40,15 @@ AppContext::~AppContext()
 ViewServices AppContext::viewServices()
 {
     Platform &platform = *m_platform;
-    return ViewServices{*m_history,          *m_groups,           *m_settings,          *m_capture,
-                        *m_alerts,           *platform.scheduler, *platform.dispatcher, *platform.systemInfo,
-                        *platform.workspace, *platform.fileIcons};
+    return ViewServices{
+        *m_history,         *m_groups,           *m_settings,          *m_capture,           *m_alerts,
+        *m_sheets,          *platform.scheduler, *platform.dispatcher, *platform.systemInfo, *platform.workspace,
+        *platform.fileIcons};
+}
+
+void AppContext::setSheetPresenter(std::unique_ptr<SheetPresenter> sheets)
+{
+    m_sheets = std::move(sheets);
 }
 
 void AppContext::setAlertPresenter(std::unique_ptr<AlertPresenter> alerts)

@@ -50,10 +50,10 @@ ShownListModel::ShownListModel(const FileIcons &fileIcons, QObject *parent)
 {
 }
 
-QString ShownListModel::rowPrefix(int row)
+QString ShownListModel::rowPrefix(int row, int arrowSpaces)
 {
     if (row >= kShortcutRows)
-        return QStringLiteral("=>   ");
+        return QStringLiteral("=>") + QString(arrowSpaces, u' ');
     const QKeySequence keys(QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + row)));
     return keys.toString(QKeySequence::NativeText) + QStringLiteral("    ");
 }
@@ -65,11 +65,11 @@ QString ShownListModel::rowPrefixGlyph(int row)
     return QStringLiteral("\u2318") + QString::number(row + 1) + QStringLiteral("    ");
 }
 
-QString ShownListModel::rowTitle(int row, const QString &entry, bool isFile)
+QString ShownListModel::rowTitle(int row, const QString &entry, bool isFile, int arrowSpaces)
 {
     if (isFile)
-        return rowPrefix(row) + QString(11, u' ') + lastPathComponent(entry);
-    return rowPrefix(row) + trimmedForTitle(entry);
+        return rowPrefix(row, arrowSpaces) + QString(11, u' ') + lastPathComponent(entry);
+    return rowPrefix(row, arrowSpaces) + trimmedForTitle(entry);
 }
 
 void ShownListModel::showHistory(const HistoryStore &history)
@@ -159,15 +159,16 @@ QVariant ShownListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
     const int row = index.row();
+    const int prefixRow = m_numbered ? row : kShortcutRows;
     const QString &entry = m_rows.at(row);
     switch (role) {
-    case Qt::DisplayRole: return rowTitle(row, entry, isExistingFile(entry));
+    case Qt::DisplayRole: return rowTitle(prefixRow, entry, isExistingFile(entry), m_arrowSpaces);
     case Qt::DecorationRole: return isExistingFile(entry) ? m_fileIcons.iconForFile(entry) : QVariant();
     case Qt::ToolTipRole: return {};  // the content preview shows the whole entry
     case EntryRole: return entry;
     case PinnedRole: return row < m_pinned;
     case FileRole: return isExistingFile(entry);
-    case PrefixRole: return rowPrefix(row);
+    case PrefixRole: return rowPrefix(prefixRow, m_arrowSpaces);
     default: return {};
     }
 }
