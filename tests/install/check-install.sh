@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks the tree a desktop needs; then builds the Debian package,
+# checks its contents and computed dependencies, and starts the packaged program once on a private display.
+# usage: check-install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d "${TMPDIR:-/tmp}/tavrin-install.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+echo "== install into a prefix"
+# (scripts/test makes the manifest cmake writes beside the build writable for the unprivileged test user.)
+cmake -DCMAKE_INSTALL_PREFIX="$work/prefix" \
+  -P "$build/cmake_install.cmake" >/dev/null 2>"$work/install.err" || { cat "$work/install.err" >&2; fail "install"; }
+prefix=$work/prefix
+for f in bin/tavrin share/applications/tavrin.desktop share/metainfo/io.tavrin.Tavrin.metainfo.xml \
+  share/icons/hicolor/scalable/apps/tavrin.svg share/icons/hicolor/48x48/apps/tavrin.png \
+  share/icons/hicolor/256x256/apps/tavrin.png share/tavrin/sounds/ping.wav share/tavrin/sounds/frog.wav \
+  share/tavrin/sounds/pop.wav; do
+  [ -e "$prefix/$f" ] || fail "missing $f"
+done
+[ -x "$prefix/bin/tavrin" ] || fail "bin/tavrin is not executable"
+file "$prefix/share/icons/hicolor/48x48/apps/tavrin.png" | grep -q '48 x 48' || fail "the 48 px icon is not 48 x 48"
+desktop-file-validate "$prefix/share/applications/tavrin.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/io.tavrin.Tavrin.metainfo.xml" >/dev/null ||
+  fail "AppStream metadata"
+
+echo "== Debian package"
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) ||
+  { cat "$work/cpack.log" >&2; fail "cpack"; }
+deb=$(ls "$work"/package/tavrin_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for lib in libqt6widgets6 libqt6dbus6 libxcb1 libcanberra0 libplist3 qt6-qpa-plugins libqt6svg6; do
+  grep -q "$lib" <<<"$depends" || fail "the package does not depend on $lib"
+done
+dpkg-deb -c "$deb" >"$work/contents"
+for f in ./usr/bin/tavrin ./usr/share/applications/tavrin.desktop ./usr/share/icons/hicolor/scalable/apps/tavrin.svg \
+  ./usr/share/metainfo/io.tavrin.Tavrin.metainfo.xml ./usr/share/tavrin/sounds/ping.wav; do
+  grep -q " $f\$" "$work/contents" || fail "the package lacks $f"
+done
+
+echo "== the packaged program starts and quits"
+dpkg-deb -x "$deb" "$work/root"
+mkdir -p "$work/home" "$work/config" "$work/data" "$work/runtime"
+chmod 700 "$work/runtime"
+out=$work/run.out
+env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+  XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+  dbus-run-session -- "$work/root/usr/bin/tavrin" >"$out" 2>&1 &
+pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/config/tavrin/settings.plist" ] && break
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+[ -s "$work/config/tavrin/settings.plist" ] || { cat "$out" >&2; fail "the program did not start"; }
+pkill -TERM -P "$pid" tavrin 2>/dev/null || kill -TERM "$pid"
+wait "$pid" || { cat "$out" >&2; fail "the program did not quit cleanly"; }
+grep -q '^terminate$' "$out" || { cat "$out" >&2; fail "no clean quit"; }
+echo "PASS"
