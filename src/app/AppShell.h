@@ -62,8 +62,8 @@ public:
     /// A clean quit: a history save still waiting is written, then "terminate" on standard output.
     void prepareToQuit();
 
-    /// Whether a launch by the user (not at login) opens the main window; off while it has no content.
-    bool opensMainWindowAtLaunch = false;
+    /// Whether a launch by the user (not at login) opens the main window.
+    bool opensMainWindowAtLaunch = true;
 
     TrayIcon &trayIcon() { return *m_trayIcon; }
 

@@ -95,10 +95,10 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("pinned"), QStringLiteral("copied again"), QStringLiteral("older")}));
         QCOMPARE(app.context->capture().lastChangeCount().value(), app.platform->fakePasteboard->changeCount());
 
-        // A user's launch: the tray item and the list; the main window stays closed while it has no content.
+        // A user's launch: the tray item, the main window and the list.
         QVERIFY(app.delegate->trayIcon().isSetUp());
         QVERIFY(app.listShown());
-        QVERIFY(!app.windows().isLoaded(ids::mainWindow));
+        QVERIFY(app.mainWindowShown());
         QVERIFY(app.platform->fakeNotificationCenter->posted.isEmpty());
         // The list's first showing saved the history once and started the monitor.
         QVERIFY(app.context->capture().monitor().isStarted());
@@ -196,6 +196,8 @@ private Q_SLOTS:
         app.settings->setString(keys::quickAccessKeyName, QStringLiteral("V"));
         app.settings->setIntegerArray(keys::quickAccessModifiers, {14, 11});
         app.finishedFirstRunBefore();
+        // Only the list's activations are counted here.
+        app.delegate->opensMainWindowAtLaunch = false;
         app.launch();
 
         QSystemTrayIcon *tray = app.delegate->trayIcon().trayIcon();

@@ -154,6 +154,12 @@ int ShownListModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
+Qt::ItemFlags ShownListModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags flags = QAbstractListModel::flags(index);
+    return m_draggable && index.isValid() ? flags | Qt::ItemIsDragEnabled : flags;
+}
+
 QVariant ShownListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows.size())

@@ -43,6 +43,8 @@ public:
     void setArrowSpaces(int spaces) { m_arrowSpaces = spaces; }
     /// Whether the first nine rows show their paste shortcut; without it every row starts with the arrow.
     void setNumbersRows(bool numbered) { m_numbered = numbered; }
+    /// Whether rows can be dragged out of the view.
+    void setRowsDraggable(bool draggable) { m_draggable = draggable; }
 
     /// Shows the history and follows its changes; pinned rows carry the marker. When it already shows the
     /// history, only the rows are redrawn.
@@ -55,6 +57,7 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
     void stopFollowing();
@@ -67,6 +70,7 @@ private:
     qsizetype m_pinned = 0;
     int m_arrowSpaces = kQuickListArrowSpaces;
     bool m_numbered = true;
+    bool m_draggable = false;
 };
 
 }  // namespace tavrin

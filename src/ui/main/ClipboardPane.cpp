@@ -20,6 +20,7 @@ ClipboardPane::ClipboardPane(const ViewServices &services, DimmedSheets &sheets,
 {
     setAccessibleName(QStringLiteral("Clipboard"));
     m_listView->setAccessibleName(QStringLiteral("Clipboard history"));
+    m_model->setRowsDraggable(true);
     historyListView()->dragData = [this](const QList<int> &rows) { return beginRowsDrag(rows); };
     historyListView()->dragEnded = [this] { endRowsDrag(); };
     reloadData();

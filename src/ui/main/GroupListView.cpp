@@ -187,6 +187,12 @@ void GroupListView::placeRemoveButtons()
                 [this, index] { Q_EMIT removeClicked(index + GroupListModel::kFirstGroupRow); });
         m_removeButtons.append(button);
     }
+    // The header's own widget spans its row, whatever the list's width was when it was put there.
+    if (model() && model()->rowCount() > GroupListModel::kHeaderRow) {
+        const QModelIndex header = model()->index(GroupListModel::kHeaderRow, 0);
+        if (QWidget *widget = indexWidget(header))
+            widget->setGeometry(visualRect(header));
+    }
     const int size = SidebarRowDelegate::kTrailingRoom - 8;
     for (int i = 0; i < groups; ++i) {
         const QModelIndex index = model()->index(i + GroupListModel::kFirstGroupRow, 0);

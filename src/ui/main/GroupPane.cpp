@@ -100,6 +100,9 @@ void GroupPane::showGroup(const QString &name)
     m_services.groups.currentGroupItems = m_services.groups.readGroupItems(name);
     endSearch();
     reloadData();
+    // A row selected in another group is no row of this one.
+    if (name != m_groupName)
+        selectRow(-1);
     m_groupName = name;
 }
 

@@ -142,10 +142,12 @@ QWidget *Sidebar::buildHeader()
     m_addButton->setCursor(Qt::PointingHandCursor);
     m_addButton->setAccessibleName(QStringLiteral("Add Pasteboard"));
     m_addButton->setToolTip(QStringLiteral("Add a Pasteboard"));
-    m_addButton->setFixedSize(SidebarRowDelegate::kHeaderHeight, SidebarRowDelegate::kHeaderHeight);
+    m_addButton->setFixedSize(SidebarRowDelegate::kHeaderHeight - 2, SidebarRowDelegate::kHeaderHeight - 2);
+    m_addButton->setIconSize(QSize(12, 12));
     connect(m_addButton, &QToolButton::clicked, this, &Sidebar::addGroup);
     auto *layout = new QHBoxLayout(header);
-    layout->setContentsMargins(SidebarRowDelegate::kMargin, 0, 5, 0);
+    layout->setContentsMargins(SidebarRowDelegate::kMargin, 0, 8, 0);
+    layout->setSpacing(4);
     layout->addWidget(title, 1);
     layout->addWidget(m_addButton);
     return header;
