@@ -2,8 +2,11 @@
 // what may be dropped where.
 #include "MainWindowFixture.h"
 
+#include "ui/main/FileOrFolderDialog.h"
 #include "ui/main/MainPane.h"
 #include "ui/main/SidebarRowDelegate.h"
+
+#include <QMessageBox>
 
 #include <QListView>
 #include <QToolButton>
@@ -63,6 +66,42 @@ private Q_SLOTS:
                  QStringLiteral("pasteboard-dark"));
         QCOMPARE(SidebarRowDelegate::imageNameFor(QStringLiteral("clipboard-dark"), true, true),
                  QStringLiteral("clipboard-dark"));
+    }
+
+    void theWindowModalSheetsAnswerThroughTheirCallback()
+    {
+        QWidget window;
+        window.resize(600, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        WindowModalSheetPresenter presenter;
+        int answer = -1;
+        presenter.presentAlert(&window,
+                               AlertRequest{1,
+                                            QStringLiteral("Remove selected Pasteboard?"),
+                                            QStringLiteral("All the Items of this Pasteboard will also be removed."),
+                                            {QStringLiteral("Yes"), QStringLiteral("No")}},
+                               [&answer](int button) { answer = button; });
+        auto *box = window.findChild<QMessageBox *>();
+        QVERIFY(box);
+        QTRY_VERIFY(box->isVisible());
+        QCOMPARE(box->windowModality(), Qt::WindowModal);
+        QCOMPARE(box->text(), QStringLiteral("Remove selected Pasteboard?"));
+        QCOMPARE(answer, -1);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTRY_COMPARE(answer, 1);
+        QTRY_VERIFY(!window.findChild<QMessageBox *>());
+
+        presenter.presentFileChooser(&window, FileChooserRequest{QStringLiteral("Choose"), true},
+                                     [&answer](std::optional<QString> path) { answer = path ? 2 : 3; });
+        auto *dialog = window.findChild<FileOrFolderDialog *>();
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->isVisible());
+        QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        QVERIFY(dialog->filter() & QDir::Hidden);
+        dialog->selectFile(QDir::tempPath());
+        dialog->accept();
+        QTRY_COMPARE(answer, 2);
     }
 
     void theHeaderIsNeverSelected()
