@@ -1,5 +1,5 @@
-// The quick-access list over a 100,000-entry history, offscreen: opening it, one search keystroke, a capture
-// while it is shown, and scrolling a page.
+// The quick-access list and the main window over a 100,000-entry history, offscreen: opening them, one search
+// keystroke, a capture while the list is shown, and scrolling a page.
 #include "SampleHistory.h"
 #include "app/AppContext.h"
 #include "platform/fake/FakePlatform.h"
@@ -11,6 +11,8 @@
 #include "ui/AlertPresenter.h"
 #include "ui/lists/ListSearch.h"
 #include "ui/lists/QuickListView.h"
+#include "ui/main/ClipboardPane.h"
+#include "ui/main/MainWindowContent.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -179,17 +181,14 @@ void sendKey(QWidget *field, int key, const QString &text)
     QCoreApplication::sendEvent(field, &release);
 }
 
-// Typing a word into the search field, then deleting it letter by letter. For each keystroke: the GUI
-// thread's CPU time for the key event (filtering small lists at once, or handing large ones to the worker),
-// the same in wall time, the GUI-thread CPU time of applying results that came from the worker, and the wall
-// time until the results are shown (applied and the list drawn).
-void BM_SearchKeystrokes(benchmark::State &state, const char *word)
+// Typing a word into a search field, then deleting it letter by letter. For each keystroke: the GUI thread's CPU
+// time for the key event (filtering small lists at once, or handing large ones to the worker), the same in wall
+// time, the GUI-thread CPU time of applying results that came from the worker, and the wall time until the results
+// are shown (applied and the list drawn).
+void runSearchKeystrokes(benchmark::State &state, const char *word, QLineEdit *field, const ListSearch &search,
+                         QWidget *viewport)
 {
     Program &p = program();
-    ListWindow list(p);
-    list.showAndPaint();
-    p.context->history().waitForWrites();
-    QLineEdit *field = list.vc->searchField();
     const QString text = QString::fromUtf8(word);
     struct Stat {
         double max = 0, total = 0;
@@ -207,9 +206,9 @@ void BM_SearchKeystrokes(benchmark::State &state, const char *word)
         sendKey(field, key, typed);
         keyCpu.add(threadCpuMs() - cpuStart);
         keyWall.add(msSince(start));
-        while (list.vc->search().isPending())
+        while (search.isPending())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        list.vc->listView()->viewport()->repaint();
+        viewport->repaint();
         shown.add(msSince(start));
         applyCpu.add(p.dispatcher->mainMs);
         ++keystrokes;
@@ -228,6 +227,15 @@ void BM_SearchKeystrokes(benchmark::State &state, const char *word)
     state.counters["apply_cpu_mean_ms"] = applyCpu.total / n;
     state.counters["shown_max_ms"] = shown.max;
     state.counters["shown_mean_ms"] = shown.total / n;
+}
+
+void BM_SearchKeystrokes(benchmark::State &state, const char *word)
+{
+    Program &p = program();
+    ListWindow list(p);
+    list.showAndPaint();
+    p.context->history().waitForWrites();
+    runSearchKeystrokes(state, word, list.vc->searchField(), list.vc->search(), list.vc->listView()->viewport());
 }
 
 // A capture while the list is shown: the entry inserted, the list's follow-up, and the redraw.
@@ -266,6 +274,63 @@ void BM_ScrollPage(benchmark::State &state)
     }
 }
 
+// The main window with its sidebar and Clipboard pane over the same history.
+struct MainWindowView {
+    QWidget window;
+    MainWindowContent *content;
+    explicit MainWindowView(Program &program) : content(new MainWindowContent(program.context->viewServices(), &window))
+    {
+        auto *layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(content);
+        window.setGeometry(100, 40, 880, 560);
+    }
+    void showAndPaint()
+    {
+        window.show();
+        QCoreApplication::processEvents();
+        window.repaint();
+    }
+};
+
+// "Manage Clipboard" the first time: the sidebar and the Clipboard pane made over the history, shown and drawn.
+void BM_OpenMainWindow_First(benchmark::State &state)
+{
+    Program &p = program();
+    for (auto _ : state) {
+        MainWindowView view(p);
+        view.showAndPaint();
+        state.PauseTiming();
+        view.window.hide();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// Opening it again after it was closed.
+void BM_OpenMainWindow_Again(benchmark::State &state)
+{
+    Program &p = program();
+    MainWindowView view(p);
+    view.showAndPaint();
+    for (auto _ : state) {
+        state.PauseTiming();
+        view.window.hide();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        view.showAndPaint();
+    }
+}
+
+void BM_MainWindowSearchKeystrokes(benchmark::State &state, const char *word)
+{
+    Program &p = program();
+    MainWindowView view(p);
+    view.showAndPaint();
+    ClipboardPane *pane = view.content->clipboardPane();
+    runSearchKeystrokes(state, word, pane->searchField(), pane->search(), pane->listView()->viewport());
+}
+
 }  // namespace
 
 BENCHMARK(BM_OpenList_First)->Unit(benchmark::kMillisecond)->Iterations(10);
@@ -275,6 +340,10 @@ BENCHMARK_CAPTURE(BM_SearchKeystrokes, report, "report")->Unit(benchmark::kMilli
 BENCHMARK_CAPTURE(BM_SearchKeystrokes, e, "e")->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_CaptureWhileShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenMainWindow_First)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_OpenMainWindow_Again)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MainWindowSearchKeystrokes, meeting, "meeting")->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(BM_MainWindowSearchKeystrokes, e, "e")->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char **argv)
 {

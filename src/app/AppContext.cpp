@@ -10,6 +10,7 @@
 #include "store/SettingsStore.h"
 #include "store/StringListFiles.h"
 #include "ui/AlertPresenter.h"
+#include "ui/SheetPresenter.h"
 
 #include <cstdio>
 
@@ -25,6 +26,7 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_capture(std::make_unique<CaptureServices>(m_platform->core(), *m_settings, *m_history)),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
       m_saveNotices(std::make_unique<SaveNotices>(*m_platform->notifier, *m_settings, *m_history, *m_groups)),
+      m_sheets(std::make_unique<WindowModalSheetPresenter>()),
       m_windows(std::make_unique<WindowRegistry>(*this))
 {
 }
@@ -34,6 +36,7 @@ AppContext::~AppContext()
     // The views go before the objects they show, and objects that use the platform go before it.
     m_windows.reset();
     m_saveNotices.reset();
+    m_sheets.reset();
     m_alerts.reset();
     m_capture.reset();
     m_hotKeysController.reset();
@@ -44,9 +47,18 @@ AppContext::~AppContext()
 ViewServices AppContext::viewServices()
 {
     Platform &platform = *m_platform;
-    return ViewServices{*m_history,          *m_groups,           *m_settings,           *m_capture,
-                        *m_alerts,           *platform.scheduler, *platform.dispatcher,  *platform.systemInfo,
-                        *platform.workspace, *platform.fileIcons, *platform.keyPositions};
+    return ViewServices{*m_history,
+                        *m_groups,
+                        *m_settings,
+                        *m_capture,
+                        *m_alerts,
+                        *m_sheets,
+                        *platform.scheduler,
+                        *platform.dispatcher,
+                        *platform.systemInfo,
+                        *platform.workspace,
+                        *platform.fileIcons,
+                        *platform.keyPositions};
 }
 
 bool AppContext::saveBeforeQuit()
@@ -62,6 +74,11 @@ bool AppContext::saveBeforeQuit()
         std::fprintf(stderr, "Tavrin: the settings could not be saved to %s\n", qPrintable(settingsError));
     std::fflush(stderr);
     return history && settings;
+}
+
+void AppContext::setSheetPresenter(std::unique_ptr<SheetPresenter> sheets)
+{
+    m_sheets = std::move(sheets);
 }
 
 void AppContext::setAlertPresenter(std::unique_ptr<AlertPresenter> alerts)

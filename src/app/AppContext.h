@@ -8,6 +8,7 @@ namespace tavrin {
 
 struct Platform;
 class AlertPresenter;
+class SheetPresenter;
 class CaptureServices;
 class WindowRegistry;
 class HistoryStore;
@@ -45,6 +46,10 @@ public:
     AlertPresenter &alerts() { return *m_alerts; }
     /// Replaces the alert presenter; only before a view uses it.
     void setAlertPresenter(std::unique_ptr<AlertPresenter> alerts);
+    // The main window's sheets: window-modal alerts and file chooser, or answers a test gives in advance.
+    SheetPresenter &sheets() { return *m_sheets; }
+    /// Replaces the sheet presenter; only before a view uses it.
+    void setSheetPresenter(std::unique_ptr<SheetPresenter> sheets);
     /// What the views use of the layers below; one fill for every view.
     ViewServices viewServices();
     // The program's windows and views, each created by its identifier on first use.
@@ -60,6 +65,7 @@ private:
     std::unique_ptr<CaptureServices> m_capture;
     std::unique_ptr<AlertPresenter> m_alerts;
     std::unique_ptr<SaveNotices> m_saveNotices;
+    std::unique_ptr<SheetPresenter> m_sheets;
     std::unique_ptr<WindowRegistry> m_windows;
 };
 

@@ -64,8 +64,8 @@ public:
     /// False when the quit could not save everything (the program then ends with status 1).
     bool savedAtQuit() const { return m_savedAtQuit; }
 
-    /// Whether a launch by the user (not at login) opens the main window; off while it has no content.
-    bool opensMainWindowAtLaunch = false;
+    /// Whether a launch by the user (not at login) opens the main window.
+    bool opensMainWindowAtLaunch = true;
 
     TrayIcon &trayIcon() { return *m_trayIcon; }
 

@@ -1,12 +1,31 @@
 #include "app/MainWindow.h"
 
+#include <QVBoxLayout>
+
 namespace tavrin {
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Tavrin"));
+    setAccessibleName(QStringLiteral("Tavrin"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(760, 480);
+    setMinimumSize(640, 400);
+    resize(880, 560);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
+
+void MainWindow::setContent(QWidget *content)
+{
+    if (m_content == content)
+        return;
+    if (m_content) {
+        layout()->removeWidget(m_content);
+        m_content->deleteLater();
+    }
+    m_content = content;
+    if (content)
+        layout()->addWidget(content);
 }
 
 void MainWindow::showWindow()

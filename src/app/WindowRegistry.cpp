@@ -1,6 +1,9 @@
 #include "app/WindowRegistry.h"
 
 #include "ui/lists/QuickListView.h"
+#include "ui/main/ClipboardPane.h"
+#include "ui/main/GroupPane.h"
+#include "ui/main/MainWindowContent.h"
 
 #include "app/AppContext.h"
 #include "app/GuideHelpPage.h"
@@ -37,12 +40,9 @@ void WindowRegistry::registerDefaults()
 {
     setFactory(ids::quickListView, [this] {
         auto *list = new QuickListView(m_context.viewServices());
-        // The main window's panes come later; until then each of these opens the main window.
-        auto showMainWindow = [this] { mainWindow()->showWindow(); };
-        QObject::connect(list, &QuickListView::clipboardPaneRequested, list, showMainWindow);
-        QObject::connect(list, &QuickListView::preferencesPaneRequested, list, showMainWindow);
         QObject::connect(list, &QuickListView::quitRequested, list, &QCoreApplication::quit, Qt::QueuedConnection);
         QObject::connect(list, &QuickListView::closeRequested, list, [list] { list->window()->hide(); });
+        linkQuickList(list);
         return list;
     });
     setFactory(ids::quickListWindow, [this] {
@@ -51,11 +51,7 @@ void WindowRegistry::registerDefaults()
         window->activateOnDesktop = desktopActivation();
         return window;
     });
-    setFactory(ids::mainWindow, [this] {
-        auto *window = new MainWindow;
-        window->activateOnDesktop = desktopActivation();
-        return window;
-    });
+    registerMainWindow();
     setFactory(ids::sequentialWindow, [this] {
         CaptureServices &capture = m_context.capture();
         return new PlainQueueWindow(capture.sequentialMode(), capture.queue());
@@ -128,6 +124,26 @@ QuickListWindow *WindowRegistry::quickListWindow()
 MainWindow *WindowRegistry::mainWindow()
 {
     return typed<MainWindow>(ids::mainWindow);
+}
+
+MainWindowContent *WindowRegistry::mainContent()
+{
+    return typed<MainWindowContent>(ids::mainContent);
+}
+
+ClipboardPane *WindowRegistry::clipboardPane()
+{
+    return typed<ClipboardPane>(ids::clipboardPane);
+}
+
+GroupPane *WindowRegistry::groupPane()
+{
+    return typed<GroupPane>(ids::groupPane);
+}
+
+QuickListView *WindowRegistry::loadedQuickList()
+{
+    return isLoaded(ids::quickListView) ? qobject_cast<QuickListView *>(quickListView()) : nullptr;
 }
 
 PlainQueueWindow *WindowRegistry::sequentialWindow()

@@ -17,6 +17,11 @@ class QWidget;
 namespace tavrin {
 
 class AppContext;
+class ClipboardPane;
+class GroupPane;
+class MainWindowContent;
+class QuickListView;
+enum class MainPane;
 class PasteAccessGuide;
 class PlainQueueWindow;
 class MainWindow;
@@ -28,6 +33,11 @@ namespace ids {
 inline const QString quickListView = QStringLiteral("ViewController");
 inline const QString quickListWindow = QStringLiteral("popoverWindowController");
 inline const QString mainWindow = QStringLiteral("mainWindowController");
+inline const QString mainContent = QStringLiteral("mainContainerVc");
+inline const QString clipboardPane = QStringLiteral("clipboardVc");
+inline const QString groupPane = QStringLiteral("pasteboardVc");
+inline const QString preferencesPane = QStringLiteral("preferencesVc");
+inline const QString aboutPane = QStringLiteral("aboutVc");
 inline const QString sequentialWindow = QStringLiteral("sequentialWindowController");
 inline const QString pasteAccessGuideWindow = QStringLiteral("permissionWindowController");
 inline const QString pasteAccessGuide = QStringLiteral("GrantAccessvc");
@@ -58,6 +68,14 @@ public:
     QWidget *quickListView();
     QuickListWindow *quickListWindow();
     MainWindow *mainWindow();
+    /// The main window's content: the sidebar and its panes (made with the main window).
+    MainWindowContent *mainContent();
+    ClipboardPane *clipboardPane();
+    GroupPane *groupPane();
+    /// True once the main window's sidebar exists (mainContainerLoaded).
+    bool isMainContentLoaded() const { return isLoaded(ids::mainContent); }
+    /// Opens the main window on a pane (the Clipboard, Preferences or About), in front and with the focus.
+    void showMainWindowOn(MainPane pane);
     PlainQueueWindow *sequentialWindow();
     /// The queue list: the plain queue window's own list until the queue list view exists.
     QListWidget *sequentialList();
@@ -67,6 +85,12 @@ public:
 private:
     template <typename T> T *typed(const QString &identifier);
     void registerDefaults();
+    void registerMainWindow();
+    /// What the quick-access list and the main window tell each other; each connection is made here, once.
+    void linkQuickList(QuickListView *list);
+    void linkMainContent(MainWindowContent *content);
+    /// The quick-access list, when it exists.
+    QuickListView *loadedQuickList();
     DesktopActivation desktopActivation() const;
 
     AppContext &m_context;

@@ -77,10 +77,17 @@ int PasteboardGroupStore::addGroup()
     return int(m_groupNames.size()) - 1;
 }
 
-bool PasteboardGroupStore::isValidGroupName(const QString &name)
+PasteboardGroupStore::NameProblem PasteboardGroupStore::nameProblem(const QString &name)
 {
-    return !name.contains(QLatin1Char('/')) && !name.contains(QChar(u'\0')) && name != QStringLiteral(".") &&
-           name != QStringLiteral("..") && name != kHistoryBaseName;
+    if (name.contains(QLatin1Char('/')))
+        return NameProblem::slash;
+    if (name.contains(QChar(u'\0')))
+        return NameProblem::nullCharacter;
+    if (name == QStringLiteral(".") || name == QStringLiteral(".."))
+        return NameProblem::dotName;
+    if (name == kHistoryBaseName)
+        return NameProblem::historyFileName;
+    return NameProblem::none;
 }
 
 PasteboardGroupStore::RenameOutcome PasteboardGroupStore::renameGroup(int index, const QString &text)

@@ -44,8 +44,17 @@ public:
     /// Removes the name and its item file (an item file that cannot be read is moved aside instead).
     void deleteGroup(int index);
 
+    /// Why a name cannot be a group's: it cannot be a file name here, or it would be the history's file.
+    enum class NameProblem {
+        none,
+        slash,  // a path separator
+        nullCharacter,
+        dotName,  // "." or ".."
+        historyFileName,  // the history's own file
+    };
+    static NameProblem nameProblem(const QString &name);
     /// False for names that cannot be a file name here or that would be the history's file.
-    static bool isValidGroupName(const QString &name);
+    static bool isValidGroupName(const QString &name) { return nameProblem(name) == NameProblem::none; }
 
     QStringList readGroupItems(const QString &name) const;
     /// Writes a group's file; false when it cannot (the failure is also reported by saveFailed).

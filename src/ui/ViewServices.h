@@ -11,6 +11,7 @@ class HistoryStore;
 class PasteboardGroupStore;
 class Scheduler;
 class SettingsStore;
+class SheetPresenter;
 class SystemInfo;
 class Workspace;
 
@@ -23,6 +24,8 @@ struct ViewServices {
     /// The monitor, the paste engine, the sound and the sequential mode.
     CaptureServices &capture;
     AlertPresenter &alerts;
+    /// The main window's sheets: alerts and the file chooser modal to their window only.
+    SheetPresenter &sheets;
     Scheduler &scheduler;
     /// Background work (searches of long lists).
     Dispatcher &dispatcher;

@@ -72,6 +72,22 @@ void ListSearch::apply(quint64 generation, const QStringList &source, const Sear
     Q_EMIT resultsReady();
 }
 
+qsizetype ListSearch::sourcePosition(const QStringList &source, const QStringList &results, qsizetype row)
+{
+    if (row < 0 || row >= results.size())
+        return -1;
+    // Equal entries all match or all do not, so the row-th result is the row-th entry in order equal to a result.
+    qsizetype result = 0;
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        if (source.at(i) != results.at(result))
+            continue;
+        if (result == row)
+            return i;
+        ++result;
+    }
+    return -1;
+}
+
 std::optional<QStringList> ListSearch::filter(const SearchQuery &query, const QStringList &list,
                                               const std::atomic<quint64> &latest, quint64 generation)
 {

@@ -38,6 +38,10 @@ public:
 
     void setBackgroundThreshold(qsizetype entries) { m_threshold = entries; }
 
+    /// Where the result at row sits in the list that was searched (results are its matching entries in order);
+    /// -1 when there is no such row.
+    static qsizetype sourcePosition(const QStringList &source, const QStringList &results, qsizetype row);
+
 Q_SIGNALS:
     void resultsReady();
 

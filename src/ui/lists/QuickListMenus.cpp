@@ -11,7 +11,8 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
-#include "ui/lists/CopiedToast.h"
+#include "ui/lists/CopyConfirmation.h"
+#include "ui/lists/MenuItems.h"
 #include "ui/lists/ShownListModel.h"
 
 #include <QCoreApplication>
@@ -20,30 +21,6 @@
 #include <QPushButton>
 
 namespace tavrin {
-
-namespace {
-
-// A menu item; one without an action is shown disabled.
-QAction *addItem(QMenu *menu, const QString &title, std::function<void()> action)
-{
-    QAction *item = menu->addAction(title);
-    if (action)
-        QObject::connect(item, &QAction::triggered, menu, std::move(action));
-    else
-        item->setEnabled(false);
-    return item;
-}
-
-// Menus are rebuilt at each opening; the one they replace goes once it is closed.
-QMenu *replaceMenu(QPointer<QMenu> &menu, QWidget *parent)
-{
-    if (menu)
-        menu->deleteLater();
-    menu = new QMenu(parent);
-    return menu;
-}
-
-}  // namespace
 
 void QuickListView::popUpBelow(QMenu *menu, QWidget *button)
 {
@@ -59,8 +36,8 @@ void QuickListView::menuWillOpen(int clickedRow)
     if (clickedRow < 0 || clickedRow >= m_model->rowCount())
         return;
     selectRow(clickedRow);
-    addItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); });
-    addItem(
+    addMenuItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); });
+    addMenuItem(
         menu, QStringLiteral("Remove this item"),
         m_searching ? std::function<void()>() : [this] { removeSelectedEntry(); });
     if (!m_showsHistory)
@@ -69,8 +46,8 @@ void QuickListView::menuWillOpen(int clickedRow)
     // A search row names its entry's place in the history, which decides whether it is pinned.
     const bool pinned = historyPosition(clickedRow) < pins;
     const bool allowed = !m_searching && (pinned || pins < kMaximumPins);
-    addItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
-            allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : std::function<void()>());
+    addMenuItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
+                allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : std::function<void()>());
 }
 
 void QuickListView::copySelectedEntry()
@@ -79,15 +56,7 @@ void QuickListView::copySelectedEntry()
     if (row < 0)
         return;
     m_services.capture.pasteEngine().writeItemToPasteboard(shownList().at(row));
-    const QRect anchor = globalRowRect(row);
-    if (!anchor.isNull())
-        m_copiedToast->showBelow(anchor);
-    // A newer confirmation gets its full second.
-    m_scheduler.cancel(m_closeTooltipTimer);
-    m_closeTooltipTimer = m_scheduler.scheduleOnce(kCopiedConfirmationTime, [this] {
-        m_closeTooltipTimer = 0;
-        closeCopiedToast();
-    });
+    m_copyConfirmation->showForRow(m_listView, m_model->index(row));
     m_services.capture.sound().play(QStringLiteral("Ping"));
 }
 
@@ -131,12 +100,12 @@ void QuickListView::popUpModeMenu()
 {
     endMainWindowEditing();
     QMenu *menu = replaceMenu(m_modeMenu, this);
-    addItem(menu, kClipboardTitle, [this] { chooseMode(-1); });
+    addMenuItem(menu, kClipboardTitle, [this] { chooseMode(-1); });
     const QStringList names = m_services.groups.groupNames();
     for (qsizetype i = 0; i < names.size(); ++i) {
         // A name is shown as typed: an ampersand is no mnemonic here.
         QString title = names.at(i);
-        addItem(menu, title.replace(u'&', QStringLiteral("&&")), [this, i] { chooseMode(int(i)); });
+        addMenuItem(menu, title.replace(u'&', QStringLiteral("&&")), [this, i] { chooseMode(int(i)); });
     }
     popUpBelow(menu, m_modeButton);
 }
@@ -171,23 +140,23 @@ void QuickListView::showGroup(const QString &name)
 void QuickListView::popUpApplicationMenu()
 {
     QMenu *menu = replaceMenu(m_applicationMenu, this);
-    addItem(menu, QStringLiteral("Manage Clipboard"), [this] { showClipboard(); });
-    addItem(menu, QStringLiteral("Preferences"), [this] { showPreferences(); });
-    addItem(menu, QStringLiteral("Clear Clipboard"), [this] { askToClearHistory(); });
-    QAction *tooltips = addItem(menu, QStringLiteral("Show Tooltip"), [this] { toggleShowTooltip(); });
+    addMenuItem(menu, QStringLiteral("Manage Clipboard"), [this] { showClipboard(); });
+    addMenuItem(menu, QStringLiteral("Preferences"), [this] { showPreferences(); });
+    addMenuItem(menu, QStringLiteral("Clear Clipboard"), [this] { askToClearHistory(); });
+    QAction *tooltips = addMenuItem(menu, QStringLiteral("Show Tooltip"), [this] { toggleShowTooltip(); });
     tooltips->setCheckable(true);
     tooltips->setChecked(m_showTooltip);
     CaptureServices &capture = m_services.capture;
     menu->addSeparator();
-    addItem(menu,
-            capture.sequentialMode().isOn() ? QStringLiteral("Hide Sequential Paste Queue")
-                                            : QStringLiteral("Show Sequential Paste Queue"),
-            [this] { toggleSequentialQueue(); });
-    addItem(
+    addMenuItem(menu,
+                capture.sequentialMode().isOn() ? QStringLiteral("Hide Sequential Paste Queue")
+                                                : QStringLiteral("Show Sequential Paste Queue"),
+                [this] { toggleSequentialQueue(); });
+    addMenuItem(
         menu, QStringLiteral("Clear Sequential Paste Queue"),
         capture.queue().isEmpty() ? std::function<void()>() : [this] { clearSequentialQueue(); });
     menu->addSeparator();
-    addItem(menu, QStringLiteral("Quit"), [this] { quitProgram(); });
+    addMenuItem(menu, QStringLiteral("Quit"), [this] { quitProgram(); });
     popUpBelow(menu, m_settingsButton);
 }
 

@@ -11,6 +11,7 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/lists/CopiedToast.h"
+#include "ui/lists/CopyConfirmation.h"
 #include "ui/lists/EntryPreviewPopup.h"
 #include "ui/lists/HistoryRowDelegate.h"
 #include "ui/lists/ListResources.h"
@@ -47,7 +48,6 @@ QuickListView::~QuickListView()
     // The rows' hover reports stop before the parts they would touch go.
     m_rowDelegate->disconnect(this);
     m_listView->viewport()->removeEventFilter(m_rowDelegate);
-    m_scheduler.cancel(m_closeTooltipTimer);
 }
 
 int QuickListView::viewHeightFor(qsizetype entries)
@@ -97,7 +97,7 @@ void QuickListView::buildView()
     m_rowDelegate->trackHover(m_listView);
 
     m_contentPreview = new EntryPreviewPopup(this);
-    m_copiedToast = new CopiedToast(this);
+    m_copyConfirmation = new CopyConfirmation(m_scheduler, this);
 
     auto *top = new QHBoxLayout;
     top->setSpacing(6);
@@ -181,6 +181,11 @@ const QStringList &QuickListView::searchSource() const
 const QStringList &QuickListView::shownList() const
 {
     return m_searching ? m_searchResults : searchSource();
+}
+
+QString QuickListView::shownGroupName() const
+{
+    return m_showsHistory ? QString() : m_modeButton->text();
 }
 
 int QuickListView::selectedRow() const
@@ -440,10 +445,7 @@ void QuickListView::hideEvent(QHideEvent *event)
 
 QRect QuickListView::globalRowRect(int row) const
 {
-    const QRect cell = m_listView->visualRect(m_model->index(row));
-    if (!cell.isValid() || !m_listView->viewport()->rect().intersects(cell))
-        return {};
-    return QRect(m_listView->viewport()->mapToGlobal(cell.topLeft()), cell.size());
+    return globalItemRect(m_listView, m_model->index(row));
 }
 
 void QuickListView::showContentPreview(int row)
@@ -474,9 +476,12 @@ void QuickListView::closeContentPreview()
 
 void QuickListView::closeCopiedToast()
 {
-    m_scheduler.cancel(m_closeTooltipTimer);
-    m_closeTooltipTimer = 0;
-    m_copiedToast->hide();
+    m_copyConfirmation->close();
+}
+
+CopiedToast *QuickListView::copiedToast() const
+{
+    return m_copyConfirmation->toast();
 }
 
 }  // namespace tavrin

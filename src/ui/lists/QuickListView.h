@@ -24,6 +24,7 @@ class ShownListModel;
 class EntryPreviewPopup;
 class HistoryRowDelegate;
 class CopiedToast;
+class CopyConfirmation;
 
 // The quick-access list: the content of the small window that the tray icon and the quick-access shortcut
 // open. It shows the history (or one pasteboard group) with numbered rows, searches it, and copies, pastes,
@@ -36,8 +37,6 @@ public:
     static constexpr int kViewWidth = 400;
     /// The most entries the list lets the user pin.
     static constexpr int kMaximumPins = 9;
-    /// How long the "copied" confirmation stays.
-    static constexpr std::chrono::milliseconds kCopiedConfirmationTime{1000};
     /// The mode button's title while the history is shown, and the state menu's first item.
     static const QString kClipboardTitle;
     /// Rows laid out per slice.
@@ -61,6 +60,8 @@ public:
     bool showsHistory() const { return m_showsHistory; }
     const QStringList &searchResults() const { return m_searchResults; }
     const QStringList &groupItems() const { return m_groupItems; }
+    /// The name of the group shown; empty while the history is shown.
+    QString shownGroupName() const;
     /// Search results while searching, else the history or the group's items.
     const QStringList &shownList() const;
     bool showTooltip() const { return m_showTooltip; }
@@ -124,7 +125,7 @@ public:
     QMenu *modeMenu() const { return m_modeMenu; }
     QMenu *applicationMenu() const { return m_applicationMenu; }
     EntryPreviewPopup *contentPreview() const { return m_contentPreview; }
-    CopiedToast *copiedToast() const { return m_copiedToast; }
+    CopiedToast *copiedToast() const;
 
 Q_SIGNALS:
     /// "Manage Clipboard": the main window on its clipboard pane.
@@ -190,7 +191,7 @@ private:
     QPointer<QMenu> m_modeMenu;
     QPointer<QMenu> m_applicationMenu;
     EntryPreviewPopup *m_contentPreview = nullptr;
-    CopiedToast *m_copiedToast = nullptr;
+    CopyConfirmation *m_copyConfirmation = nullptr;
 
     bool m_loaded = false;
     int m_viewHeight = kMinimumViewHeight;
@@ -201,7 +202,6 @@ private:
     bool m_showsHistory = true;
     bool m_showTooltip = true;
     int m_previewedRow = -1;
-    Scheduler::TimerId m_closeTooltipTimer = 0;
 };
 
 }  // namespace tavrin

@@ -51,10 +51,10 @@ ShownListModel::ShownListModel(const FileIcons &fileIcons, FileEntries &files, Q
     connect(&files, &FileEntries::changed, this, &ShownListModel::redrawAll);
 }
 
-QString ShownListModel::rowPrefix(int row)
+QString ShownListModel::rowPrefix(int row, int arrowSpaces)
 {
     if (row >= kShortcutRows)
-        return QStringLiteral("=>   ");
+        return QStringLiteral("=>") + QString(arrowSpaces, u' ');
     const QKeySequence keys(QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + row)));
     return keys.toString(QKeySequence::NativeText) + QStringLiteral("    ");
 }
@@ -66,11 +66,11 @@ QString ShownListModel::rowPrefixGlyph(int row)
     return QStringLiteral("\u2318") + QString::number(row + 1) + QStringLiteral("    ");
 }
 
-QString ShownListModel::rowTitle(int row, const QString &entry, bool isFile)
+QString ShownListModel::rowTitle(int row, const QString &entry, bool isFile, int arrowSpaces)
 {
     if (isFile)
-        return rowPrefix(row) + QString(11, u' ') + lastPathComponent(entry);
-    return rowPrefix(row) + trimmedForTitle(entry);
+        return rowPrefix(row, arrowSpaces) + QString(11, u' ') + lastPathComponent(entry);
+    return rowPrefix(row, arrowSpaces) + trimmedForTitle(entry);
 }
 
 void ShownListModel::showHistory(const HistoryStore &history)
@@ -155,14 +155,21 @@ int ShownListModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
+Qt::ItemFlags ShownListModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags flags = QAbstractListModel::flags(index);
+    return m_draggable && index.isValid() ? flags | Qt::ItemIsDragEnabled : flags;
+}
+
 QVariant ShownListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
     const int row = index.row();
+    const int prefixRow = m_numbered ? row : kShortcutRows;
     const QString &entry = m_rows.at(row);
     switch (role) {
-    case Qt::DisplayRole: return rowTitle(row, entry, m_files.info(entry).isFile);
+    case Qt::DisplayRole: return rowTitle(prefixRow, entry, m_files.info(entry).isFile, m_arrowSpaces);
     case Qt::DecorationRole: {
         const FileEntries::Info file = m_files.info(entry);
         return file.isFile ? QVariant(m_fileIcons.iconForFileType(file.type)) : QVariant();
@@ -171,7 +178,7 @@ QVariant ShownListModel::data(const QModelIndex &index, int role) const
     case EntryRole: return entry;
     case PinnedRole: return row < m_pinned;
     case FileRole: return m_files.info(entry).isFile;
-    case PrefixRole: return rowPrefix(row);
+    case PrefixRole: return rowPrefix(prefixRow, m_arrowSpaces);
     default: return {};
     }
 }

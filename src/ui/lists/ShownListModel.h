@@ -28,14 +28,25 @@ public:
 
     ShownListModel(const FileIcons &fileIcons, FileEntries &files, QObject *parent = nullptr);
 
+    /// Spaces after the "=>" of the rows past the ninth: three in the quick-access list, four in the main window's.
+    static constexpr int kQuickListArrowSpaces = 3;
+    static constexpr int kMainWindowArrowSpaces = 4;
+
     /// The prefix of a row as the user reads it on this desktop: "Ctrl+1" to "Ctrl+9" and four spaces for the
-    /// first nine rows (their paste shortcuts), "=>" and three spaces after them.
-    static QString rowPrefix(int row);
+    /// first nine rows (their paste shortcuts), "=>" and arrowSpaces spaces after them.
+    static QString rowPrefix(int row, int arrowSpaces = kQuickListArrowSpaces);
     /// The same prefix with the Command glyph ("⌘1    "), as a macOS desktop writes it.
     static QString rowPrefixGlyph(int row);
     /// A row's title: the prefix, then eleven spaces (room for the icon) and the last path component for a
     /// file entry, or the entry without spaces and tabs at both ends for a text.
-    static QString rowTitle(int row, const QString &entry, bool isFile);
+    static QString rowTitle(int row, const QString &entry, bool isFile, int arrowSpaces = kQuickListArrowSpaces);
+
+    /// The spaces after "=>" in this model's rows.
+    void setArrowSpaces(int spaces) { m_arrowSpaces = spaces; }
+    /// Whether the first nine rows show their paste shortcut; without it every row starts with the arrow.
+    void setNumbersRows(bool numbered) { m_numbered = numbered; }
+    /// Whether rows can be dragged out of the view.
+    void setRowsDraggable(bool draggable) { m_draggable = draggable; }
 
     /// Shows the history and follows its changes; pinned rows carry the marker. When it already shows the
     /// history, only the rows are redrawn.
@@ -48,6 +59,7 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
     void stopFollowing();
@@ -59,6 +71,9 @@ private:
     QList<QMetaObject::Connection> m_connections;
     QStringList m_rows;
     qsizetype m_pinned = 0;
+    int m_arrowSpaces = kQuickListArrowSpaces;
+    bool m_numbered = true;
+    bool m_draggable = false;
 };
 
 }  // namespace tavrin

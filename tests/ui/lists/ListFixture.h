@@ -2,6 +2,7 @@
 
 #include "TestDirs.h"
 #include "app/AppContext.h"
+#include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "capture/InteractionSound.h"
@@ -25,6 +26,7 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
+#include "ui/SheetPresenter.h"
 #include "ui/lists/CopiedToast.h"
 #include "ui/lists/EntryPreviewPopup.h"
 #include "ui/lists/QuickListView.h"
@@ -62,12 +64,14 @@ struct ListFixture {
     FakeFileIcons &fileIcons;
     FakeSystemInfo &system;
     ScriptedAlertPresenter &alerts;
+    ScriptedSheetPresenter &sheets;
     FakeQueueWindow queueWindow;
     QStringList log;
     QWidget window;
     QuickListView *vc = nullptr;
 
-    explicit ListFixture(const QStringList &entries = {})
+    /// With fromRegistry, the list is the one the window registry makes (linked to the main window).
+    explicit ListFixture(const QStringList &entries = {}, bool fromRegistry = false)
         : context(makePlatform(platform), std::make_unique<SettingsStore>()),
           clock(*platform->fakeScheduler),
           dispatcher(*platform->fakeDispatcher),
@@ -77,7 +81,8 @@ struct ListFixture {
           workspace(*platform->fakeWorkspace),
           fileIcons(*platform->fakeFileIcons),
           system(*platform->fakeSystemInfo),
-          alerts(installScriptedAlerts(context))
+          alerts(installScriptedAlerts(context)),
+          sheets(installScriptedSheets(context))
     {
         history().loadHistory();
         setHistory(entries);
@@ -94,7 +99,8 @@ struct ListFixture {
         QObject::connect(&engine, &PasteEngine::listWindowCloseRequested, &window, &QWidget::hide);
         QObject::connect(&engine, &PasteEngine::programHideRequested, &window,
                          [this] { log << QStringLiteral("hide program"); });
-        vc = new QuickListView(context.viewServices(), &window);
+        vc = fromRegistry ? qobject_cast<QuickListView *>(context.windows().quickListView())
+                          : new QuickListView(context.viewServices(), &window);
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(vc);
@@ -112,6 +118,14 @@ struct ListFixture {
         auto scripted = std::make_unique<ScriptedAlertPresenter>();
         ScriptedAlertPresenter &answers = *scripted;
         context.setAlertPresenter(std::move(scripted));
+        return answers;
+    }
+
+    static ScriptedSheetPresenter &installScriptedSheets(AppContext &context)
+    {
+        auto scripted = std::make_unique<ScriptedSheetPresenter>();
+        ScriptedSheetPresenter &answers = *scripted;
+        context.setSheetPresenter(std::move(scripted));
         return answers;
     }
 

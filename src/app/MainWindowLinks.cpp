@@ -1,0 +1,125 @@
+// The main window's views by identifier, and what they and the quick-access list tell each other.
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "app/QuickListWindow.h"
+#include "app/WindowRegistry.h"
+#include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
+#include "ui/lists/QuickListView.h"
+#include "ui/main/ClipboardPane.h"
+#include "ui/main/GroupPane.h"
+#include "ui/main/MainWindowContent.h"
+#include "ui/main/PlaceholderPane.h"
+
+namespace tavrin {
+
+void WindowRegistry::registerMainWindow()
+{
+    setFactory(ids::mainWindow, [this] {
+        auto *window = new MainWindow;
+        window->activateOnDesktop = desktopActivation();
+        // While "firstRun" holds no integer the welcome steps are the content; until they exist, a first run shows
+        // the sidebar too.
+        window->setContent(mainContent());
+        return window;
+    });
+    setFactory(ids::mainContent, [this] {
+        auto *content = new MainWindowContent(m_context.viewServices());
+        content->setPaneProvider([this](MainPane pane) -> QWidget * {
+            switch (pane) {
+            case MainPane::preferences: return qobject_cast<QWidget *>(controller(ids::preferencesPane));
+            case MainPane::about: return qobject_cast<QWidget *>(controller(ids::aboutPane));
+            case MainPane::clipboard:
+            case MainPane::group:
+            case MainPane::promotion: break;
+            }
+            return nullptr;
+        });
+        linkMainContent(content);
+        return content;
+    });
+    // The main window's own panes live in its content.
+    setFactory(ids::clipboardPane, [this] { return mainContent()->clipboardPane(); });
+    setFactory(ids::groupPane, [this] { return mainContent()->groupPane(); });
+    setFactory(ids::preferencesPane, [] { return new PlaceholderPane(QStringLiteral("Preferences")); });
+    setFactory(ids::aboutPane, [] { return new PlaceholderPane(QStringLiteral("About")); });
+}
+
+void WindowRegistry::showMainWindowOn(MainPane pane)
+{
+    MainWindow *window = mainWindow();
+    mainContent()->showPane(pane);
+    window->showWindow();
+}
+
+void WindowRegistry::linkQuickList(QuickListView *list)
+{
+    // "Manage Clipboard" and "Preferences" leave the list for the main window.
+    QObject::connect(list, &QuickListView::clipboardPaneRequested, list, [this, list] {
+        list->window()->hide();
+        showMainWindowOn(MainPane::clipboard);
+    });
+    QObject::connect(list, &QuickListView::preferencesPaneRequested, list, [this, list] {
+        list->window()->hide();
+        showMainWindowOn(MainPane::preferences);
+    });
+    // What the list changes, the main window shows too, once it exists.
+    QObject::connect(list, &QuickListView::historyListChanged, list, [this] {
+        if (isMainContentLoaded())
+            mainContent()->historyChangedElsewhere();
+    });
+    QObject::connect(list, &QuickListView::historyCleared, list, [this] {
+        if (isMainContentLoaded())
+            mainContent()->historyReset();
+    });
+    QObject::connect(list, &QuickListView::groupItemsChanged, list, [this](const QString &name) {
+        if (isMainContentLoaded())
+            mainContent()->groupChangedElsewhere(name);
+    });
+    QObject::connect(list, &QuickListView::mainWindowEditingEndRequested, list, [this] {
+        if (isMainContentLoaded())
+            mainContent()->endEditing();
+    });
+}
+
+void WindowRegistry::linkMainContent(MainWindowContent *content)
+{
+    // A capture ends the Clipboard pane's search and shows the new entry.
+    QObject::connect(&m_context.capture().monitor(), &ClipboardMonitor::mainWindowListReloadRequested, content,
+                     &MainWindowContent::historyReset);
+
+    QObject::connect(content, &MainWindowContent::historyListChanged, content, [this] {
+        if (QuickListView *list = loadedQuickList())
+            list->reloadData();
+    });
+    QObject::connect(content, &MainWindowContent::historyCleared, content, [this] {
+        if (QuickListView *list = loadedQuickList()) {
+            list->endSearch();
+            list->reloadData();
+        }
+    });
+    // A group that changed here is shown anew where the list shows it; removals and drops end the list's search.
+    auto groupChanged = [this](const QString &name, bool endSearch) {
+        QuickListView *list = loadedQuickList();
+        if (!list)
+            return;
+        if (endSearch && list->isSearching())
+            list->endSearch();
+        if (list->shownGroupName() == name)
+            list->showGroup(name);
+    };
+    QObject::connect(content, &MainWindowContent::groupItemsDropped, content,
+                     [groupChanged](const QString &name) { groupChanged(name, true); });
+    QObject::connect(content, &MainWindowContent::groupItemsRemoved, content,
+                     [groupChanged](const QString &name) { groupChanged(name, true); });
+    QObject::connect(content, &MainWindowContent::groupItemsAdded, content,
+                     [groupChanged](const QString &name) { groupChanged(name, false); });
+    QObject::connect(content, &MainWindowContent::groupRenamed, content,
+                     [this](const QString &oldName, const QString &newName) {
+                         QuickListView *list = loadedQuickList();
+                         if (list && list->shownGroupName() == oldName)
+                             list->showGroup(newName);
+                     });
+}
+
+}  // namespace tavrin

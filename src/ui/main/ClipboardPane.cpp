@@ -1,0 +1,155 @@
+#include "ui/main/ClipboardPane.h"
+
+#include "capture/CaptureServices.h"
+#include "capture/InteractionSound.h"
+#include "store/HistoryStore.h"
+#include "store/PasteboardGroupStore.h"
+#include "ui/lists/MenuItems.h"
+#include "ui/lists/QuickListView.h"
+#include "ui/lists/ShownListModel.h"
+#include "ui/main/DimmedSheets.h"
+#include "ui/main/HistoryListView.h"
+#include "ui/main/HistoryRowsMime.h"
+
+#include <QMimeData>
+
+namespace tavrin {
+
+ClipboardPane::ClipboardPane(const ViewServices &services, DimmedSheets &sheets, QWidget *parent)
+    : ListPane(services, new HistoryListView, parent), m_sheets(sheets)
+{
+    setAccessibleName(QStringLiteral("Clipboard"));
+    m_listView->setAccessibleName(QStringLiteral("Clipboard history"));
+    m_model->setRowsDraggable(true);
+    historyListView()->dragData = [this](const QList<int> &rows) { return beginRowsDrag(rows); };
+    historyListView()->dragEnded = [this] { endRowsDrag(); };
+    reloadData();
+}
+
+ClipboardPane::~ClipboardPane()
+{
+    // A drag cannot outlive its list; its rows are no longer dragged.
+    m_services.groups.draggedHistoryRows.clear();
+}
+
+HistoryListView *ClipboardPane::historyListView() const
+{
+    return static_cast<HistoryListView *>(m_listView);
+}
+
+const QStringList &ClipboardPane::searchSource() const
+{
+    return m_services.history.items();
+}
+
+void ClipboardPane::showSource()
+{
+    // Follows the history row by row from here on: a capture inserts one row.
+    m_model->showHistory(m_services.history);
+}
+
+void ClipboardPane::addRowCommands(QMenu *menu, int clickedRow)
+{
+    const std::function<void()> none;
+    addMenuItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); });
+    addMenuItem(
+        menu, QStringLiteral("Remove this item"), isSearching() ? none : [this] { askToRemoveSelectedEntry(); });
+    addMenuItem(menu, QStringLiteral("Clear entire Clipboard items"), [this] { askToClearHistory(); });
+    const std::int64_t pins = m_services.history.pinCount();
+    const bool pinned = clickedRow < pins;
+    const bool allowed = !isSearching() && (pinned || pins < QuickListView::kMaximumPins);
+    addMenuItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
+                allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : none);
+}
+
+void ClipboardPane::askToRemoveSelectedEntry()
+{
+    const int position = sourcePosition(selectedRow());
+    if (position < 0)
+        return;
+    // The entry asked about, even if a capture moves the rows while the question is up.
+    const QString entry = m_services.history.items().at(position);
+    const AlertRequest alertDeleteclip{1,
+                                       QStringLiteral("Remove selected Item?"),
+                                       QStringLiteral("Are you sure you want to remove the selected item?."),
+                                       {QStringLiteral("Yes"), QStringLiteral("No")}};
+    m_sheets.alert(alertDeleteclip, [this, position, entry](int button) {
+        if (button == 0)
+            removeEntryAsked(position, entry);
+    });
+}
+
+void ClipboardPane::removeEntryAsked(int position, const QString &entry)
+{
+    HistoryStore &history = m_services.history;
+    position = entryPositionNow(history.items(), position, entry);
+    if (position < 0)
+        return;
+    // A pinned entry lowers the pin count, which is stored; the file is written at once.
+    history.removeItem(position);
+    reloadData();
+    searchAgain();
+    Q_EMIT historyListChanged();
+    m_services.capture.sound().play(QStringLiteral("Pop"));
+}
+
+void ClipboardPane::askToClearHistory()
+{
+    const AlertRequest alertremoveEntireclip{1,
+                                             QStringLiteral("Remove All Item?"),
+                                             QStringLiteral("Are you sure you want to clear the entire Clipboard?."),
+                                             {QStringLiteral("Yes"), QStringLiteral("No")}};
+    m_sheets.alert(alertremoveEntireclip, [this](int button) {
+        if (button == 0)
+            clearHistory();
+    });
+}
+
+void ClipboardPane::clearHistory()
+{
+    m_services.history.clearAll();
+    endSearch();
+    reloadData();
+    Q_EMIT historyCleared();
+    m_services.capture.sound().play(QStringLiteral("Pop"));
+}
+
+void ClipboardPane::togglePinOfSelectedEntry()
+{
+    const int row = selectedRow();
+    HistoryStore &history = m_services.history;
+    if (row < 0 || isSearching() || row >= history.items().size())
+        return;
+    if (row >= history.pinCount() && history.pinCount() >= QuickListView::kMaximumPins)
+        return;
+    // Stores the pin count and saves the history.
+    history.togglePin(row);
+    m_services.capture.sound().play(QStringLiteral("Ping"));
+    reloadData();
+    Q_EMIT historyListChanged();
+}
+
+QMimeData *ClipboardPane::beginRowsDrag(const QList<int> &rows)
+{
+    QList<int> positions;
+    QStringList entries;
+    const QStringList &items = m_services.history.items();
+    for (int row : rows) {
+        const int position = sourcePosition(row);
+        if (position < 0)
+            continue;
+        positions.append(position);
+        entries.append(items.at(position));
+    }
+    if (positions.isEmpty())
+        return nullptr;
+    m_services.groups.draggedHistoryRows = positions;
+    return historyRowsMimeData(positions, entries);
+}
+
+void ClipboardPane::endRowsDrag()
+{
+    m_services.groups.draggedHistoryRows.clear();
+}
+
+}  // namespace tavrin

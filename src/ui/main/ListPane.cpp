@@ -1,0 +1,209 @@
+#include "ui/main/ListPane.h"
+
+#include "capture/CaptureServices.h"
+#include "capture/InteractionSound.h"
+#include "capture/PasteEngine.h"
+#include "ui/lists/CopyConfirmation.h"
+#include "ui/lists/HistoryRowDelegate.h"
+#include "ui/lists/ListResources.h"
+#include "ui/lists/ListSearch.h"
+#include "ui/lists/MenuItems.h"
+#include "ui/lists/ShownListModel.h"
+#include "ui/widgets/OverlayScrollBar.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QVBoxLayout>
+
+namespace tavrin {
+
+ListPane::ListPane(const ViewServices &services, QListView *listView, QWidget *parent)
+    : QWidget(parent), m_services(services), m_listView(listView)
+{
+    ensureListResources();
+    m_searchField = new QLineEdit(this);
+    m_searchField->setPlaceholderText(QStringLiteral("Search"));
+    m_searchField->setClearButtonEnabled(true);
+    m_searchField->setAccessibleName(QStringLiteral("Search"));
+    m_searchField->setFixedHeight(kSearchFieldHeight);
+
+    m_listView->setParent(this);
+    m_model = new ShownListModel(m_services.fileIcons, m_services.capture.fileEntries(), this);
+    m_model->setArrowSpaces(ShownListModel::kMainWindowArrowSpaces);
+    m_rowDelegate = new HistoryRowDelegate(this);
+    m_rowDelegate->setShowsCopyButton(true);
+    m_listView->setModel(m_model);
+    m_listView->setItemDelegate(m_rowDelegate);
+    // Uniform rows laid out in slices: 100,000 rows open and scroll without asking for each.
+    m_listView->setUniformItemSizes(true);
+    m_listView->setLayoutMode(QListView::Batched);
+    m_listView->setBatchSize(5000);
+    m_listView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_listView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_listView->setVerticalScrollBar(new OverlayScrollBar(Qt::Vertical, m_listView));
+    m_listView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_listView->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_listView->setFrameShape(QFrame::NoFrame);
+    m_copyConfirmation = new CopyConfirmation(m_services.scheduler, this);
+
+    m_topRow = new QHBoxLayout;
+    m_topRow->setSpacing(6);
+    m_topRow->addWidget(m_searchField, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(8);
+    layout->addLayout(m_topRow);
+    layout->addWidget(m_listView, 1);
+    m_listView->viewport()->installEventFilter(this);
+    m_searchField->installEventFilter(this);
+
+    m_search = new ListSearch(m_services.dispatcher, this);
+    connect(m_search, &ListSearch::resultsReady, this, &ListPane::applySearchResults);
+    connect(m_searchField, &QLineEdit::textChanged, this, &ListPane::searchTextChanged);
+    connect(m_listView, &QListView::customContextMenuRequested, this, [this](const QPoint &pos) {
+        menuWillOpen(m_listView->indexAt(pos).row());
+        if (!m_rowMenu->isEmpty())
+            m_rowMenu->popup(m_listView->viewport()->mapToGlobal(pos));
+    });
+    connect(m_listView, &QListView::doubleClicked, this, [this] { copySelectedEntry(); });
+    connect(m_rowDelegate, &HistoryRowDelegate::copyClicked, this, &ListPane::copyRow);
+}
+
+ListPane::~ListPane() = default;
+
+const QStringList &ListPane::shownList() const
+{
+    return m_searching ? m_searchResults : searchSource();
+}
+
+int ListPane::sourcePosition(int row) const
+{
+    const QStringList &source = searchSource();
+    if (!m_searching)
+        return row >= 0 && row < source.size() ? row : -1;
+    return int(ListSearch::sourcePosition(source, m_searchResults, row));
+}
+
+int ListPane::selectedRow() const
+{
+    const QModelIndexList selected = m_listView->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+void ListPane::selectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_listView->clearSelection();
+        return;
+    }
+    m_listView->selectionModel()->setCurrentIndex(m_model->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+void ListPane::reloadData()
+{
+    const int selected = selectedRow();
+    if (m_searching)
+        m_model->showList(m_searchResults);
+    else
+        showSource();
+    selectRow(selected);
+}
+
+void ListPane::searchTextChanged(const QString &text)
+{
+    if (text.isEmpty()) {
+        m_searching = false;
+        m_search->cancel();
+        m_searchResults.clear();
+        reloadData();
+        return;
+    }
+    if (!m_searching) {
+        m_searching = true;
+        // Until the first results arrive the list shows what it showed, without pin markers.
+        m_searchResults = searchSource();
+        reloadData();
+    }
+    m_search->search(searchSource(), text);
+}
+
+int ListPane::entryPositionNow(const QStringList &entries, int position, const QString &entry)
+{
+    if (position >= 0 && position < entries.size() && entries.at(position) == entry)
+        return position;
+    const qsizetype after = entries.indexOf(entry, std::max(position, 0));
+    const qsizetype before = entries.lastIndexOf(entry, std::max(position, 0));
+    if (after < 0 || before < 0)
+        return int(std::max(after, before));
+    return int(after - position <= position - before ? after : before);
+}
+
+void ListPane::searchAgain()
+{
+    if (m_searching)
+        m_search->search(searchSource(), m_searchField->text());
+}
+
+void ListPane::applySearchResults()
+{
+    if (!m_searching)
+        return;
+    m_searchResults = m_search->results();
+    m_model->showList(m_searchResults);
+    m_listView->scrollToTop();
+}
+
+void ListPane::endSearch()
+{
+    m_search->cancel();
+    const bool wasSearching = m_searching || !m_searchField->text().isEmpty();
+    m_searching = false;
+    m_searchResults.clear();
+    {
+        const QSignalBlocker blocker(m_searchField);
+        m_searchField->clear();
+    }
+    if (wasSearching)
+        reloadData();
+}
+
+void ListPane::copySelectedEntry()
+{
+    copyRow(selectedRow());
+}
+
+void ListPane::copyRow(int row)
+{
+    if (row < 0 || row >= shownList().size())
+        return;
+    m_services.capture.pasteEngine().writeItemToPasteboard(shownList().at(row));
+    m_copyConfirmation->showForRow(m_listView, m_model->index(row));
+    m_services.capture.sound().play(QStringLiteral("Ping"));
+}
+
+void ListPane::menuWillOpen(int clickedRow)
+{
+    Q_EMIT editingEndRequested();
+    QMenu *menu = replaceMenu(m_rowMenu, this);
+    if (clickedRow < 0 || clickedRow >= m_model->rowCount())
+        return;
+    selectRow(clickedRow);
+    addRowCommands(menu, clickedRow);
+}
+
+bool ListPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && (watched == m_listView->viewport() || watched == m_searchField))
+        m_copyConfirmation->close();
+    return QWidget::eventFilter(watched, event);
+}
+
+CopiedToast *ListPane::copiedToast() const
+{
+    return m_copyConfirmation->toast();
+}
+
+}  // namespace tavrin

@@ -1,0 +1,92 @@
+#include "ui/main/SidebarRowDelegate.h"
+
+#include "platform/SystemInfo.h"
+#include "ui/main/GroupListModel.h"
+#include "ui/main/MainResources.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace tavrin {
+
+SidebarRowDelegate::SidebarRowDelegate(const SystemInfo &system, QObject *parent)
+    : QStyledItemDelegate(parent), m_system(system)
+{
+}
+
+QString SidebarRowDelegate::imageNameFor(const QString &imageName, bool selected, bool darkAppearance)
+{
+    if (!selected || darkAppearance)
+        return imageName;
+    if (imageName == kClipboardImageName)
+        return kClipboardSelectedImageName;
+    if (imageName == kPasteboardImageName)
+        return kPasteboardSelectedImageName;
+    return imageName;
+}
+
+QRect SidebarRowDelegate::titleRect(const QRect &row, bool hasTrailingButton)
+{
+    const int left = row.left() + kMargin + kIconSize + 8;
+    const int right = row.right() - (hasTrailingButton ? kTrailingRoom : kMargin);
+    return QRect(left, row.top(), std::max(right - left, 0), row.height());
+}
+
+void SidebarRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QVariant kindValue = index.data(GroupListModel::RowKindRole);
+    const bool isHeader = kindValue.isValid() && kindValue.toInt() == int(GroupListModel::RowKind::header);
+    if (isHeader)
+        return;  // the header's own widget draws it
+    const QWidget *widget = opt.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    const QString title = opt.text;
+    const QIcon decoration = opt.icon;
+    opt.text.clear();
+    opt.icon = QIcon();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, widget);
+
+    const bool selected = opt.state & QStyle::State_Selected;
+    QIcon icon = decoration;
+    const QString imageName = index.data(GroupListModel::ImageNameRole).toString();
+    if (!imageName.isEmpty())
+        icon = mainImage(imageNameFor(imageName, selected, m_system.interfaceStyle() == QStringLiteral("Dark")));
+    const QRect iconRect(opt.rect.left() + kMargin, opt.rect.center().y() - kIconSize / 2 + 1, kIconSize, kIconSize);
+    icon.paint(painter, iconRect);
+
+    const bool isGroup = kindValue.isValid() && kindValue.toInt() == int(GroupListModel::RowKind::group);
+    const QRect text = titleRect(opt.rect, isGroup);
+    painter->save();
+    painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(opt.font);
+    painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                      opt.fontMetrics.elidedText(title, Qt::ElideRight, text.width()));
+    painter->restore();
+}
+
+QSize SidebarRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const QVariant kind = index.data(GroupListModel::RowKindRole);
+    const bool isHeader = kind.isValid() && kind.toInt() == int(GroupListModel::RowKind::header);
+    return QSize(std::max(option.rect.width(), 100), isHeader ? kHeaderHeight : kRowHeight);
+}
+
+QWidget *SidebarRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
+{
+    auto *editor = new QLineEdit(parent);
+    editor->setFrame(false);
+    editor->setAccessibleName(QStringLiteral("Pasteboard name"));
+    return editor;
+}
+
+void SidebarRowDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                              const QModelIndex &) const
+{
+    const QRect title = titleRect(option.rect, true);
+    editor->setGeometry(title.adjusted(-2, 5, 0, -5));
+}
+
+}  // namespace tavrin
