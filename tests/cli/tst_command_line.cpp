@@ -1,7 +1,9 @@
 // Reading the command line: what starts the program, what is a command, and every way a command line is wrong.
+#include "cli/CommandDocs.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandTable.h"
 
+#include <QProcess>
 #include <QTest>
 
 using namespace tavrin;
@@ -151,6 +153,33 @@ private Q_SLOTS:
             QCOMPARE(findCommand(spec.name), &spec);
         }
         QCOMPARE(findCommand(QStringLiteral("nothing")), nullptr);
+    }
+
+    void theManualAndTheCompletionsNameEveryCommand()
+    {
+        const QString manual = commanddocs::manualPage();
+        const QString bash = commanddocs::bashCompletion();
+        const QString zsh = commanddocs::zshCompletion();
+        for (const CommandSpec &spec : commandTable()) {
+            QVERIFY2(manual.contains(QStringLiteral("\n.B ") +
+                                     QString(spec.synopsis()).replace(QLatin1Char('-'), QStringLiteral("\\-"))),
+                     qPrintable(spec.name));
+            QVERIFY(zsh.contains(QStringLiteral("\n  '") + spec.name + QLatin1Char(':')));
+        }
+        // No line of the manual starts with a dot that is not a request of ours.
+        for (const QString &line : manual.split(QLatin1Char('\n')))
+            QVERIFY2(!line.startsWith(QLatin1Char('\'')), qPrintable(line));
+
+        // The bash completion completes commands, then the options of the command given.
+        QProcess shell;
+        shell.start(QStringLiteral("bash"),
+                    {QStringLiteral("-c"), bash + QStringLiteral("COMP_WORDS=(tavrin pa); COMP_CWORD=1; _tavrin; "
+                                                                 "echo \"${COMPREPLY[*]}\"; "
+                                                                 "COMP_WORDS=(tavrin list --); COMP_CWORD=2; "
+                                                                 "_tavrin; echo \"${COMPREPLY[*]}\"")});
+        QVERIFY(shell.waitForFinished(10000));
+        QCOMPARE(shell.exitCode(), 0);
+        QCOMPARE(shell.readAllStandardOutput(), QByteArray("paste pause\n--json --limit --width --help\n"));
     }
 
     void wrapKeepsWordsWholeAndIndents()
