@@ -2,12 +2,14 @@
 // bus, and every command fails with a message and a non-zero status when no program runs.
 #include "E2e.h"
 #include "TestDirs.h"
+#include "X11TestOwner.h"
 #include "store/StringListFiles.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -79,7 +81,11 @@ class TestE2eCommandLine : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { e2e::forgetStoredState(); }
+    void init()
+    {
+        e2e::forgetStoredState();
+        e2e::clearClipboard();
+    }
 
     void commandsWithoutARunningProgramSaySoAndFail()
     {
@@ -151,6 +157,46 @@ private Q_SLOTS:
         QVERIFY(tavrin.output().contains("terminate"));
         QCOMPARE(readStringListAtPath(e2e::historyPath()),
                  QStringList({QStringLiteral("copied after the resume"), QString::fromUtf8(input)}));
+    }
+
+    void theLauncherScriptsPasteTheChosenEntry()
+    {
+        e2e::TavrinProcess tavrin;
+        QVERIFY(tavrin.startAndWaitForMonitor());
+        for (const char *text : {"oldest", "second\twith a tab and\nmore lines", "newest"})
+            QCOMPARE(tavrinCommand({QStringLiteral("add"), QString::fromUtf8(text)}).exitCode, 0);
+
+        // Stand-ins for rofi and dmenu: they note what they were shown and pick line 2.
+        QTemporaryDir dir;
+        const QString shown = dir.filePath(QStringLiteral("shown.txt"));
+        for (const QString &menu : {QStringLiteral("rofi"), QStringLiteral("dmenu")}) {
+            test::writeFile(dir.filePath(menu),
+                            QStringLiteral("#!/bin/sh\ntee '%1' | sed -n 2p\n").arg(shown).toUtf8());
+            QVERIFY(QFile::setPermissions(dir.filePath(menu), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        const QString pastedFile = dir.filePath(QStringLiteral("pasted.txt"));
+        e2e::OtherWindow target;
+        QVERIFY(target.open(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {pastedFile}));
+
+        QProcess script;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PATH"), dir.path() + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+        environment.insert(QStringLiteral("TAVRIN"), qEnvironmentVariable("TAVRIN_BINARY"));
+        script.setProcessEnvironment(environment);
+        script.start(QStringLiteral(TAVRIN_CONTRIB_DIR "/tavrin-rofi"));
+        QVERIFY(script.waitForFinished(30000));
+        QCOMPARE(script.exitCode(), 0);
+        QCOMPARE(test::readFile(shown), QByteArray("1\tnewest\n2\tsecond with a tab and more lines\n3\toldest\n"));
+        QTRY_COMPARE_WITH_TIMEOUT(test::readFile(pastedFile), QByteArray("second\twith a tab and\nmore lines"), 5000);
+
+        // dmenu the same way; its choice goes after the first paste.
+        script.start(QStringLiteral(TAVRIN_CONTRIB_DIR "/tavrin-dmenu"));
+        QVERIFY(script.waitForFinished(30000));
+        QCOMPARE(script.exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(test::readFile(pastedFile),
+                                  QByteArray("second\twith a tab and\nmore linessecond\twith a tab and\nmore lines"),
+                                  5000);
+        QVERIFY(tavrin.terminate());
     }
 
     void theInterfaceIsTheDocumentedOne()
