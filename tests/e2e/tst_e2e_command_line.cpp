@@ -180,7 +180,8 @@ private Q_SLOTS:
 
         QProcess script;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("PATH"), dir.path() + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+        environment.insert(QStringLiteral("PATH"),
+                           dir.path() + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
         environment.insert(QStringLiteral("TAVRIN"), qEnvironmentVariable("TAVRIN_BINARY"));
         script.setProcessEnvironment(environment);
         script.start(QStringLiteral(TAVRIN_CONTRIB_DIR "/tavrin-rofi"));
