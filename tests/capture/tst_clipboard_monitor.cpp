@@ -348,9 +348,9 @@ private Q_SLOTS:
     void aMonitorGoesAwayWithAStepStillQueued()
     {
         test::CaptureFixture f;
-        auto monitor =
-            std::make_unique<ClipboardMonitor>(f.pasteboard, f.dispatcher, f.clock, f.history,
-                                               f.capture.lastChangeCount(), f.capture.sound(), f.sequential(), f.capture.recordingRules());
+        auto monitor = std::make_unique<ClipboardMonitor>(f.pasteboard, f.dispatcher, f.clock, f.history,
+                                                          f.capture.lastChangeCount(), f.capture.sound(),
+                                                          f.sequential(), f.capture.recordingRules());
         monitor->start();
         f.pasteboard.copyText(QStringLiteral("late"));
         f.pasteboard.notifyChange();
