@@ -141,7 +141,7 @@ std::optional<QString> ClipboardMonitor::captureStep(std::stop_token stop, bool 
     if (!change || refused)
         return std::nullopt;
     // From here on this change is consumed, whether or not it yields an entry.
-    const PasteboardContents contents = m_pasteboard.readContents(stop);
+    const PasteboardContents contents = m_pasteboard.readContents(std::move(stop));
     // Content that was replaced while we read may be ours or a newer copy's; the next check takes that change.
     if (!m_lastChangeCount.isCurrent(*change, m_pasteboard)) {
         qCDebug(lcCapture, "change %lld replaced while it was read; the next check takes the newer one",
@@ -160,7 +160,7 @@ std::optional<QString> ClipboardMonitor::launchTextStep(std::int64_t recorded, s
     // A copy made since the count was recorded is a change like any other: the next check takes it.
     if (m_pasteboard.changeCount() != recorded)
         return std::nullopt;
-    const PasteboardContents contents = m_pasteboard.readContents(stop);
+    const PasteboardContents contents = m_pasteboard.readContents(std::move(stop));
     if (!m_lastChangeCount.isCurrent(recorded, m_pasteboard) || contents.concealed)
         return std::nullopt;
     return contents.string;

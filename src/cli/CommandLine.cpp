@@ -79,7 +79,7 @@ Invocation parseCommand(const CommandSpec &spec, const QStringList &rest)
     const qsizetype most = spec.operand == Operand::None ? 0 : 1;
     const qsizetype least = (spec.operand == Operand::None || spec.operand == Operand::TextOrInput) ? 0 : 1;
     if (operands.size() > most) {
-        const QString extra = operands.at(most);
+        const QString &extra = operands.at(most);
         return usageError(spec.operand == Operand::None
                               ? QStringLiteral("%1 takes no arguments, but got \"%2\"").arg(spec.name, extra)
                               : QStringLiteral("%1 takes one %2, but got also \"%3\" (quote a text with spaces)")
@@ -155,7 +155,7 @@ Invocation CommandLine::parse(const QStringList &arguments)
 {
     if (!isCommand(arguments))
         return {Action::Start, {}, {}};
-    const QString first = arguments.at(1);
+    const QString &first = arguments.at(1);
     const QStringList rest = arguments.mid(2);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == kHelp) {
         if (first == kHelp && !rest.isEmpty()) {

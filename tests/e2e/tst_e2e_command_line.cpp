@@ -43,7 +43,7 @@ QJsonArray listed()
 QStringList listedTexts()
 {
     QStringList texts;
-    for (const QJsonValue &entry : listed())
+    for (const auto &entry : listed())
         texts.append(entry.toObject().value(QStringLiteral("text")).toString());
     return texts;
 }
