@@ -25,7 +25,8 @@ done
 commands=$("$prefix/bin/tavrin" --help | sed -n '/^Commands:/,/^$/p' | awk 'NR > 1 && NF { print $1 }')
 [ -n "$commands" ] || fail "tavrin --help lists no commands"
 for command in $commands; do
-  grep -q "^\.B $command" "$prefix/share/man/man1/tavrin.1" || fail "the manual page lacks $command"
+  # (roff writes each '-' as '\-')
+  grep -qF ".B ${command//-/\\-}" "$prefix/share/man/man1/tavrin.1" || fail "the manual page lacks $command"
   grep -q " $command) " "$prefix/share/bash-completion/completions/tavrin" || fail "bash completion lacks $command"
 done
 bash -n "$prefix/share/bash-completion/completions/tavrin" || fail "bash completion syntax"
