@@ -159,6 +159,47 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("copied after the resume"), QString::fromUtf8(input)}));
     }
 
+    void entriesAreSearchedCopiedPinnedRemovedAndClearedWithTheMenusRules()
+    {
+        e2e::TavrinProcess tavrin;
+        QVERIFY(tavrin.startAndWaitForMonitor());
+        for (int i = 1; i <= 10; ++i)
+            QCOMPARE(tavrinCommand({QStringLiteral("add"), QStringLiteral("entry %1").arg(i)}).exitCode, 0);
+
+        const e2e::ToolResult found = tavrinCommand({QStringLiteral("search"), QStringLiteral("ENTRY 1")});
+        QCOMPARE(found.exitCode, 0);
+        QCOMPARE(found.out, QByteArray("1\tentry 10\n10\tentry 1\n"));
+
+        QCOMPARE(tavrinCommand({QStringLiteral("copy"), QStringLiteral("10")}).exitCode, 0);
+        QTRY_COMPARE(e2e::readWithXclip().out, QByteArray("entry 1"));
+
+        // Nine pins at most; the tenth is refused and says why.
+        for (int i = 1; i <= 9; ++i)
+            QCOMPARE(tavrinCommand({QStringLiteral("pin"), QStringLiteral("10")}).exitCode, 0);
+        const e2e::ToolResult tenth = tavrinCommand({QStringLiteral("pin"), QStringLiteral("10")});
+        QCOMPARE(tenth.exitCode, 1);
+        QVERIFY2(tenth.err.contains("9 entries are pinned already"), tenth.err.constData());
+        const QJsonArray entries = listed();
+        QCOMPARE(entries.size(), 10);
+        QCOMPARE(entries.at(8).toObject().value(QStringLiteral("pinned")).toBool(), true);
+        QCOMPARE(entries.at(9).toObject().value(QStringLiteral("pinned")).toBool(), false);
+        QCOMPARE(entries.at(9).toObject().value(QStringLiteral("text")).toString(), QStringLiteral("entry 10"));
+
+        QCOMPARE(tavrinCommand({QStringLiteral("unpin"), QStringLiteral("1")}).exitCode, 0);
+        QCOMPARE(tavrinCommand({QStringLiteral("unpin"), QStringLiteral("9")}).exitCode, 1);
+        QCOMPARE(tavrinCommand({QStringLiteral("remove"), QStringLiteral("9")}).exitCode, 0);
+        QCOMPARE(listedTexts().size(), 9);
+        QVERIFY(!listedTexts().contains(QStringLiteral("entry 1")));
+
+        // Clearing needs its confirmation on the command line, as the menu asks first.
+        QCOMPARE(tavrinCommand({QStringLiteral("clear")}).exitCode, 2);
+        QCOMPARE(listedTexts().size(), 9);
+        QCOMPARE(tavrinCommand({QStringLiteral("clear"), QStringLiteral("--yes")}).exitCode, 0);
+        QCOMPARE(tavrinCommand({QStringLiteral("list")}).out, QByteArray());
+        QCOMPARE(tavrinCommand({QStringLiteral("list"), QStringLiteral("--json")}).out, QByteArray("[]\n"));
+        QVERIFY(tavrin.terminate());
+    }
+
     void theLauncherScriptsPasteTheChosenEntry()
     {
         e2e::TavrinProcess tavrin;
