@@ -1,9 +1,12 @@
 #include "app/AppContext.h"
 #include "app/AppShell.h"
+#include "app/ControlService.h"
 #include "app/DataFolderLock.h"
 #include "app/SaveAtExit.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
+#include "cli/CommandLine.h"
+#include "cli/ControlBus.h"
 #include "platform/DefaultPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
@@ -15,13 +18,17 @@
 
 int main(int argc, char *argv[])
 {
+    // A command asks the running program and ends; it never loads the GUI.
+    if (tavrin::CommandLine::isCommand(tavrin::CommandLine::arguments(argc, argv)))
+        return tavrin::runCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     // One program per user and display: a second start shows the first one's list and ends, before it touches the
     // clipboard, the shortcuts or the files.
-    tavrin::SingleInstance instance(QDBusConnection::sessionBus(), tavrin::SingleInstance::currentDisplay());
+    tavrin::SingleInstance instance(QDBusConnection::sessionBus(), tavrin::bus::currentDisplay());
     QString busError;
     switch (instance.claimOrHandOver(&busError)) {
     case tavrin::SingleInstance::Outcome::First: break;
@@ -48,6 +55,9 @@ int main(int argc, char *argv[])
     tavrin::AppContext context(std::move(platform), std::make_unique<tavrin::SettingsStore>(settingsPath));
     tavrin::AppShell delegate(context);
     QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate, &tavrin::AppShell::showQuickList);
+    tavrin::ControlService control(context, delegate);
+    if (instance.isRegistered())
+        control.registerOn(QDBusConnection::sessionBus());
     // A clean quit (SIGTERM, the Quit command, the end of the session) writes what has not been saved.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppShell::prepareToQuit);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, [&context] { context.saveBeforeQuit(); });

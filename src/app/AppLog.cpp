@@ -1,5 +1,7 @@
 #include "app/AppLog.h"
 
 namespace tavrin {
+
 Q_LOGGING_CATEGORY(lcApp, "tavrin.app", QtInfoMsg)
-}
+
+}  // namespace tavrin

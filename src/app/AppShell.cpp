@@ -8,10 +8,12 @@
 #include "app/QtKeyEvents.h"
 #include "app/QuickListWindow.h"
 #include "app/TrayIcon.h"
+#include "app/TrayMenu.h"
 #include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
 #include "capture/InteractionSound.h"
 #include "capture/PasteEngine.h"
+#include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
 #include "capture/SequentialWindow.h"
 #include "hotkeys/HotKey.h"
@@ -23,6 +25,7 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
+#include "ui/lists/QuickListView.h"
 
 #include <QDateTime>
 
@@ -58,6 +61,7 @@ AppShell::AppShell(AppContext &context, QObject *parent)
     : QObject(parent),
       m_context(context),
       m_trayIcon(std::make_unique<TrayIcon>()),
+      m_trayMenu(std::make_unique<TrayMenu>(context, [this] { showQuickList(); })),
       m_hider(std::make_unique<ProgramHider>(*context.platform().workspace)),
       m_sequentialWindow(std::make_unique<QueueWindowOnFirstUse>(context.windows())),
       m_shortcuts(std::make_unique<AppShortcuts>(context.settings(), context.hotKeysController(), *this)),
@@ -67,7 +71,13 @@ AppShell::AppShell(AppContext &context, QObject *parent)
     m_recorder->labelText = nativeShortcutText;
     context.hotKeysController().registrationFailedHook = [this] { m_recorder->shortcutRegistrationFailed(); };
 
-    connect(m_trayIcon.get(), &TrayIcon::clicked, this, &AppShell::showQuickList);
+    connect(m_trayIcon.get(), &TrayIcon::clicked, this, &AppShell::toggleQuickList);
+    connect(m_trayIcon.get(), &TrayIcon::menuAboutToShow, this, [this, &context](QMenu *menu) {
+        if (auto *list = qobject_cast<QuickListView *>(context.windows().quickListView()))
+            m_trayMenu->fill(menu, *list);
+    });
+    connect(&context.capture().recordingRules(), &RecordingRules::pausedChanged, m_trayIcon.get(),
+            &TrayIcon::setPaused);
     connectCapture();
 }
 
@@ -161,6 +171,15 @@ void AppShell::setUpTrayIcon()
 void AppShell::showQuickList()
 {
     m_context.windows().quickListWindow()->showWindow();
+}
+
+void AppShell::toggleQuickList()
+{
+    WindowRegistry &windows = m_context.windows();
+    if (windows.isLoaded(ids::quickListWindow) && windows.quickListWindow()->isVisible())
+        windows.quickListWindow()->hide();
+    else
+        showQuickList();
 }
 
 void AppShell::showMainWindow(QObject *)

@@ -18,6 +18,7 @@ class ProgramHider;
 class SequentialWindow;
 class ShortcutRecorder;
 class TrayIcon;
+class TrayMenu;
 
 // The application delegate: the launch sequence, the tray item and the application-wide actions. It holds the
 // three recorded shortcuts and connects the paste engine and sequential mode to the program's windows.
@@ -57,6 +58,8 @@ public:
     void runShortcutAction(Shortcut shortcut);
     /// Activates the program and shows the quick-access list.
     void showQuickList();
+    /// The tray item's left click: shows the list, or hides it when it is shown.
+    void toggleQuickList();
     /// Shows the main window.
     void showMainWindow(QObject *sender = nullptr);
     /// A clean quit: what has not been saved is written, then "terminate" on standard output.
@@ -81,6 +84,7 @@ private:
 
     AppContext &m_context;
     std::unique_ptr<TrayIcon> m_trayIcon;
+    std::unique_ptr<TrayMenu> m_trayMenu;
     std::unique_ptr<ProgramHider> m_hider;
     std::unique_ptr<SequentialWindow> m_sequentialWindow;
     std::unique_ptr<AppShortcuts> m_shortcuts;

@@ -1,9 +1,10 @@
 #include "app/SingleInstance.h"
 
+#include "cli/ControlBus.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
-#include <QRegularExpression>
 
 namespace tavrin {
 
@@ -12,19 +13,10 @@ namespace {
 // A later start waits this long for the running program to answer.
 constexpr int kCallTimeoutMs = 5000;
 
-// Bus name elements allow letters, digits and '_' only (a '-' is discouraged).
-QString busElement(const QString &text)
-{
-    QString element;
-    for (const QChar c : text)
-        element += (c.isLetterOrNumber() && c.unicode() < 128) ? c : QLatin1Char('_');
-    return element;
-}
-
 }  // namespace
 
 SingleInstance::SingleInstance(const QDBusConnection &bus, const QString &display, QObject *parent)
-    : QObject(parent), m_bus(bus), m_service(serviceName(display))
+    : QObject(parent), m_bus(bus), m_service(bus::serviceName(display))
 {
 }
 
@@ -34,28 +26,6 @@ SingleInstance::~SingleInstance()
         m_bus.unregisterObject(QString::fromLatin1(kObjectPath));
         m_bus.unregisterService(m_service);
     }
-}
-
-QString SingleInstance::serviceName(const QString &display)
-{
-    // [host]:number[.screen]: the screen is part of the same display, so it is left out.
-    static const QRegularExpression form(QStringLiteral("^(.*):(\\d+)(\\.\\d+)?$"));
-    const QRegularExpressionMatch parts = form.match(display);
-    QString suffix;
-    if (parts.hasMatch()) {
-        const QString host = parts.captured(1);
-        suffix = QStringLiteral("display") + (host.isEmpty() ? QString() : QLatin1Char('_') + busElement(host)) +
-                 QLatin1Char('_') + parts.captured(2);
-    } else {
-        suffix = QStringLiteral("display_") + busElement(display.isEmpty() ? QStringLiteral("none") : display);
-    }
-    return QString::fromLatin1(kServicePrefix) + QLatin1Char('.') + suffix;
-}
-
-QString SingleInstance::currentDisplay()
-{
-    const QString x11 = qEnvironmentVariable("DISPLAY");
-    return x11.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : x11;
 }
 
 SingleInstance::Outcome SingleInstance::claimOrHandOver(QString *error)

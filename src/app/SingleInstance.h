@@ -12,17 +12,11 @@ class SingleInstance : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "io.tavrin.Tavrin")
 public:
-    static constexpr const char *kServicePrefix = "io.tavrin.Tavrin";
     static constexpr const char *kObjectPath = "/io/tavrin/Tavrin";
     static constexpr const char *kInterface = "io.tavrin.Tavrin";
 
     SingleInstance(const QDBusConnection &bus, const QString &display, QObject *parent = nullptr);
     ~SingleInstance() override;
-
-    /// The bus name of the program on a display (":1", "host:0.1"): one name per display, whatever the screen.
-    static QString serviceName(const QString &display);
-    /// The display this process uses: $DISPLAY, else $WAYLAND_DISPLAY.
-    static QString currentDisplay();
 
     enum class Outcome {
         First,  // this process owns the name and answers later starts
@@ -35,6 +29,8 @@ public:
     Outcome claimOrHandOver(QString *error = nullptr);
 
     QString serviceName() const { return m_service; }
+    /// True once this process owns the name.
+    bool isRegistered() const { return m_registered; }
 
 public Q_SLOTS:
     /// Called over the bus by a later start.

@@ -1,6 +1,7 @@
 #include "app/TrayIcon.h"
 
 #include <QIcon>
+#include <QMenu>
 #include <QSystemTrayIcon>
 
 // The tray image is compiled into this library; a static library's resources are registered only when asked for.
@@ -11,24 +12,46 @@ static void registerAppResources()
 
 namespace tavrin {
 
-TrayIcon::TrayIcon(QObject *parent) : QObject(parent), m_tray(new QSystemTrayIcon(this))
+TrayIcon::TrayIcon(QObject *parent) : QObject(parent), m_tray(new QSystemTrayIcon(this)), m_menu(new QMenu)
 {
     registerAppResources();
+    m_menu->setAccessibleName(QStringLiteral("Tavrin"));
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        // A left click; the item has no menu of its own.
+        // A left click; the right click opens the menu.
         if (reason == QSystemTrayIcon::Trigger)
             Q_EMIT clicked();
     });
+    connect(m_menu, &QMenu::aboutToShow, this, [this] {
+        m_menu->clear();
+        Q_EMIT menuAboutToShow(m_menu);
+    });
 }
 
-TrayIcon::~TrayIcon() = default;
+TrayIcon::~TrayIcon()
+{
+    // The menu has no parent widget: the tray item only borrows it.
+    m_tray->setContextMenu(nullptr);
+    delete m_menu;
+}
 
 void TrayIcon::setup()
 {
-    m_tray->setIcon(QIcon(QString::fromLatin1(kImage)));
-    m_tray->setToolTip(QStringLiteral("Tavrin"));
+    showState();
+    m_tray->setContextMenu(m_menu);
     m_tray->show();
     m_setUp = true;
+}
+
+void TrayIcon::setPaused(bool paused)
+{
+    m_paused = paused;
+    showState();
+}
+
+void TrayIcon::showState()
+{
+    m_tray->setIcon(QIcon(QString::fromLatin1(m_paused ? kPausedImage : kImage)));
+    m_tray->setToolTip(m_paused ? QStringLiteral("Tavrin (recording paused)") : QStringLiteral("Tavrin"));
 }
 
 bool TrayIcon::hasTray()

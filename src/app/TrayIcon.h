@@ -2,17 +2,21 @@
 
 #include <QObject>
 
+class QMenu;
 class QSystemTrayIcon;
 
 namespace tavrin {
 
 // The program's item in the desktop's tray. It exists from the start but shows nothing until it is set up with its
-// image and tool tip; from then on a click on it emits clicked().
+// image and tool tip; from then on a left click on it emits clicked(), and a right click opens its menu, which is
+// filled anew each time it opens (menuAboutToShow). While recording is paused it shows a second image and says so
+// in its tool tip.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
     /// The image's resource name.
     static constexpr const char *kImage = ":/images/21.svg";
+    static constexpr const char *kPausedImage = ":/images/21-paused.svg";
 
     explicit TrayIcon(QObject *parent = nullptr);
     ~TrayIcon() override;
@@ -24,14 +28,25 @@ public:
     static bool hasTray();
 
     QSystemTrayIcon *trayIcon() const { return m_tray; }
+    QMenu *menu() const { return m_menu; }
+
+    /// Shows whether recording is paused.
+    void setPaused(bool paused);
+    bool showsPaused() const { return m_paused; }
 
 Q_SIGNALS:
     /// The user clicked the item.
     void clicked();
+    /// The menu is about to open, emptied: whoever handles this fills it.
+    void menuAboutToShow(QMenu *menu);
 
 private:
+    void showState();
+
     QSystemTrayIcon *m_tray;
+    QMenu *m_menu;
     bool m_setUp = false;
+    bool m_paused = false;
 };
 
 }  // namespace tavrin

@@ -5,6 +5,7 @@
 #include "capture/InteractionSound.h"
 #include "capture/LastChangeCount.h"
 #include "capture/PasteEngine.h"
+#include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
 #include "platform/Pasteboard.h"
@@ -21,8 +22,9 @@ CaptureServices::CaptureServices(const CoreServices &desktop, SettingsStore &set
                                                   desktop.workspace, desktop.scheduler, settings, *m_lastChangeCount,
                                                   *m_sound)),
       m_sequentialMode(std::make_unique<SequentialMode>(*m_queue, settings, *m_pasteEngine, *m_sound)),
+      m_recordingRules(std::make_unique<RecordingRules>(settings, desktop.workspace)),
       m_monitor(std::make_unique<ClipboardMonitor>(desktop.pasteboard, desktop.dispatcher, desktop.scheduler, history,
-                                                   *m_lastChangeCount, *m_sound, *m_sequentialMode)),
+                                                   *m_lastChangeCount, *m_sound, *m_sequentialMode, *m_recordingRules)),
       m_fileEntries(std::make_unique<FileEntries>(history, desktop.dispatcher, desktop.scheduler))
 {
 }

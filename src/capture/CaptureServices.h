@@ -12,6 +12,7 @@ class HistoryStore;
 class InteractionSound;
 class LastChangeCount;
 class PasteEngine;
+class RecordingRules;
 class SequentialMode;
 class SequentialQueue;
 class SettingsStore;
@@ -32,6 +33,7 @@ public:
     SequentialMode &sequentialMode() { return *m_sequentialMode; }
     ClipboardMonitor &monitor() { return *m_monitor; }
     FileEntries &fileEntries() { return *m_fileEntries; }
+    RecordingRules &recordingRules() { return *m_recordingRules; }
 
     /// Launch: the monitor starts from the clipboard's current change count.
     void recordChangeCount();
@@ -47,6 +49,7 @@ private:
     std::unique_ptr<SequentialQueue> m_queue;
     std::unique_ptr<PasteEngine> m_pasteEngine;
     std::unique_ptr<SequentialMode> m_sequentialMode;
+    std::unique_ptr<RecordingRules> m_recordingRules;
     std::unique_ptr<ClipboardMonitor> m_monitor;
     std::unique_ptr<FileEntries> m_fileEntries;
 };

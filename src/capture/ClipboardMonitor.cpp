@@ -4,6 +4,7 @@
 #include "capture/ClipItem.h"
 #include "capture/InteractionSound.h"
 #include "capture/LastChangeCount.h"
+#include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
 #include "platform/Dispatcher.h"
 #include "platform/Pasteboard.h"
@@ -26,7 +27,7 @@ struct ClipboardMonitor::StepControl {
 
 ClipboardMonitor::ClipboardMonitor(Pasteboard &pasteboard, Dispatcher &dispatcher, Scheduler &scheduler,
                                    HistoryStore &history, LastChangeCount &lastChangeCount, InteractionSound &sound,
-                                   SequentialMode &sequential, QObject *parent)
+                                   SequentialMode &sequential, RecordingRules &rules, QObject *parent)
     : QObject(parent),
       m_pasteboard(pasteboard),
       m_dispatcher(dispatcher),
@@ -35,8 +36,13 @@ ClipboardMonitor::ClipboardMonitor(Pasteboard &pasteboard, Dispatcher &dispatche
       m_lastChangeCount(lastChangeCount),
       m_sound(sound),
       m_sequential(sequential),
+      m_rules(rules),
       m_control(std::make_shared<StepControl>())
 {
+    connect(&m_rules, &RecordingRules::pausedChanged, this, [this](bool paused) {
+        if (!paused)
+            skipPendingChange();
+    });
 }
 
 ClipboardMonitor::~ClipboardMonitor()
@@ -78,17 +84,33 @@ void ClipboardMonitor::captureLaunchText()
     startStep(StepKind::LaunchText);
 }
 
+void ClipboardMonitor::recordCopiedText(const QString &text)
+{
+    m_lastChangeCount.raiseAndWrite([&] { m_pasteboard.writeString(text); });
+    m_history.insertCaptured(text);
+    afterCapture(text);
+}
+
+void ClipboardMonitor::skipPendingChange()
+{
+    // A step still running was started during the pause and records nothing; a change it did not take is taken
+    // here, so the first check after the resume finds nothing from the pause.
+    if (const std::optional<std::int64_t> change = m_lastChangeCount.takeChange(m_pasteboard))
+        qCDebug(lcCapture, "change %lld of the pause is not recorded", static_cast<long long>(*change));
+}
+
 void ClipboardMonitor::startStep(StepKind kind)
 {
     m_stepRunning = true;
+    // Decided when the change is noticed, on this thread: the window in front then is the one the copy came from.
+    const bool refused = kind == StepKind::Change && !m_rules.recordsCopyNow();
     m_dispatcher.runInBackground(Dispatcher::Lane::Capture,
-                                 [self = this, control = m_control, kind, recorded = m_lastChangeCount.value()] {
-                                     return runStep(self, control, kind, recorded);
-                                 });
+                                 [self = this, control = m_control, kind, recorded = m_lastChangeCount.value(),
+                                  refused] { return runStep(self, control, kind, recorded, refused); });
 }
 
 Dispatcher::Task ClipboardMonitor::runStep(ClipboardMonitor *self, const std::shared_ptr<StepControl> &control,
-                                           StepKind kind, std::int64_t recorded)
+                                           StepKind kind, std::int64_t recorded, bool refused)
 {
     {
         std::lock_guard lock(control->mutex);
@@ -98,7 +120,7 @@ Dispatcher::Task ClipboardMonitor::runStep(ClipboardMonitor *self, const std::sh
     }
     const std::stop_token stop = control->stop.get_token();
     std::optional<QString> entry =
-        kind == StepKind::Change ? self->captureStep(stop) : self->launchTextStep(recorded, stop);
+        kind == StepKind::Change ? self->captureStep(stop, refused) : self->launchTextStep(recorded, stop);
     {
         std::lock_guard lock(control->mutex);
         control->running = false;
@@ -112,13 +134,14 @@ Dispatcher::Task ClipboardMonitor::runStep(ClipboardMonitor *self, const std::sh
     };
 }
 
-std::optional<QString> ClipboardMonitor::captureStep(std::stop_token stop)
+std::optional<QString> ClipboardMonitor::captureStep(std::stop_token stop, bool refused)
 {
     const std::optional<std::int64_t> change = m_lastChangeCount.takeChange(m_pasteboard);
-    if (!change)
+    // A refused copy is consumed unread: a password copied during a pause is not even read.
+    if (!change || refused)
         return std::nullopt;
     // From here on this change is consumed, whether or not it yields an entry.
-    const PasteboardContents contents = m_pasteboard.readContents(stop);
+    const PasteboardContents contents = m_pasteboard.readContents(std::move(stop));
     // Content that was replaced while we read may be ours or a newer copy's; the next check takes that change.
     if (!m_lastChangeCount.isCurrent(*change, m_pasteboard)) {
         qCDebug(lcCapture, "change %lld replaced while it was read; the next check takes the newer one",
@@ -137,7 +160,7 @@ std::optional<QString> ClipboardMonitor::launchTextStep(std::int64_t recorded, s
     // A copy made since the count was recorded is a change like any other: the next check takes it.
     if (m_pasteboard.changeCount() != recorded)
         return std::nullopt;
-    const PasteboardContents contents = m_pasteboard.readContents(stop);
+    const PasteboardContents contents = m_pasteboard.readContents(std::move(stop));
     if (!m_lastChangeCount.isCurrent(recorded, m_pasteboard) || contents.concealed)
         return std::nullopt;
     return contents.string;

@@ -17,6 +17,7 @@ class HistoryStore;
 class InteractionSound;
 class LastChangeCount;
 class Pasteboard;
+class RecordingRules;
 class SequentialMode;
 
 // Turns clipboard changes into history entries.
@@ -32,7 +33,7 @@ public:
 
     ClipboardMonitor(Pasteboard &pasteboard, Dispatcher &dispatcher, Scheduler &scheduler, HistoryStore &history,
                      LastChangeCount &lastChangeCount, InteractionSound &sound, SequentialMode &sequential,
-                     QObject *parent = nullptr);
+                     RecordingRules &rules, QObject *parent = nullptr);
     ~ClipboardMonitor() override;
 
     /// Starts the 1.0 s timer and listens to the backend's change reports; later calls do nothing.
@@ -45,6 +46,9 @@ public:
     /// history, unless the clipboard changed meanwhile (a check then records the newer copy). Files are not
     /// looked at.
     void captureLaunchText();
+    /// A text given by a command, recorded as if it had been copied: it goes on the clipboard (which the monitor
+    /// then does not record again) and into the history, with every consequence of a capture.
+    void recordCopiedText(const QString &text);
 
 Q_SIGNALS:
     /// The quick-access list returns to history mode and ends its search.
@@ -61,14 +65,16 @@ private:
     void startStep(StepKind kind);
     /// Worker side of a step: self is only used while the step's control says the monitor exists.
     static Dispatcher::Task runStep(ClipboardMonitor *self, const std::shared_ptr<StepControl> &control, StepKind kind,
-                                    std::int64_t recorded);
+                                    std::int64_t recorded, bool refused);
     /// Worker side: consume the change, read, decide the entry.
-    std::optional<QString> captureStep(std::stop_token stop);
+    std::optional<QString> captureStep(std::stop_token stop, bool refused);
     /// Worker side: the text of the launch, while the count recorded at launch still holds.
     std::optional<QString> launchTextStep(std::int64_t recorded, std::stop_token stop);
     /// GUI side: the consequences of one new entry.
     void afterCapture(const QString &entry);
     void finishStep(StepKind kind, const std::optional<QString> &entry);
+    /// On resuming: what was copied during the pause counts as seen.
+    void skipPendingChange();
 
     Pasteboard &m_pasteboard;
     Dispatcher &m_dispatcher;
@@ -77,6 +83,7 @@ private:
     LastChangeCount &m_lastChangeCount;
     InteractionSound &m_sound;
     SequentialMode &m_sequential;
+    RecordingRules &m_rules;
     std::shared_ptr<StepControl> m_control;
     Scheduler::TimerId m_timer = 0;
     bool m_stepRunning = false;

@@ -25,5 +25,7 @@ inline const QString sequentialPasteModifiers = QStringLiteral("userdefaults_seq
 // Shift+Insert (Linux only; the user may extend both lists).
 inline const QString shiftPasteWindowClasses = QStringLiteral("shiftPasteWindowClasses");
 inline const QString primaryPasteWindowClasses = QStringLiteral("primaryPasteWindowClasses");
+// Window classes whose copies are never recorded (empty unless the user lists some, e.g. password managers).
+inline const QString ignoredWindowClasses = QStringLiteral("ignoredWindowClasses");
 
 }  // namespace tavrin::keys

@@ -13,9 +13,11 @@
 #include "capture/ClipboardMonitor.h"
 #include "capture/LastChangeCount.h"
 #include "capture/PasteEngine.h"
+#include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeHotKeyService.h"
+#include "platform/fake/FakeKeyEventPoster.h"
 #include "platform/fake/FakeLocations.h"
 #include "platform/fake/FakeLoginItems.h"
 #include "platform/fake/FakeNotificationCenter.h"
@@ -30,6 +32,7 @@
 #include "store/StringListFiles.h"
 
 #include <QListWidget>
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTest>
 
@@ -211,10 +214,15 @@ private Q_SLOTS:
         QCOMPARE(tray->toolTip(), QStringLiteral("Tavrin"));
         QVERIFY(!tray->icon().isNull());
         QVERIFY(!tray->icon().pixmap(22, 22).isNull());
-        QVERIFY(!tray->contextMenu());
+        QCOMPARE(tray->contextMenu(), app.delegate->trayIcon().menu());
 
+        // A left click shows the list, and hides it again; the right click only opens the menu.
         app.popover()->hide();
         Q_EMIT tray->activated(QSystemTrayIcon::Context);
+        QVERIFY(!app.listShown());
+        Q_EMIT tray->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(app.listShown());
+        Q_EMIT tray->activated(QSystemTrayIcon::Trigger);
         QVERIFY(!app.listShown());
         Q_EMIT tray->activated(QSystemTrayIcon::Trigger);
         QVERIFY(app.listShown());
@@ -228,6 +236,61 @@ private Q_SLOTS:
                      QList<Workspace::WindowId>({Workspace::WindowId(app.popover()->winId())}));
         // One window for the whole run.
         QCOMPARE(app.windows().quickListWindow(), app.popover());
+    }
+
+    void theTrayMenuPastesTheTopFiveRowsAndHoldsTheApplicationMenu()
+    {
+        App app;
+        const QString file = app.dirs.documents() + QStringLiteral("/myfile.plist");
+        writeStringListAtPath(file, {QStringLiteral("pinned & kept"), QStringLiteral("two\nlines"), QStringLiteral("3"),
+                                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
+        app.settings->setString(keys::historyPath, file);
+        app.settings->setInteger(keys::pinCount, 1);
+        app.finishedFirstRunBefore();
+        app.launch();
+        app.popover()->hide();
+
+        QMenu *menu = app.delegate->trayIcon().menu();
+        auto openMenu = [menu] {
+            Q_EMIT menu->aboutToShow();
+            QStringList titles;
+            for (const QAction *action : menu->actions())
+                titles << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            return titles;
+        };
+        const QStringList titles = openMenu();
+        QCOMPARE(titles.mid(0, 8),
+                 QStringList({QStringLiteral("&1  \U0001F4CC pinned && kept"), QStringLiteral("&2  two lines"),
+                              QStringLiteral("&3  3"), QStringLiteral("&4  4"), QStringLiteral("&5  5"),
+                              QStringLiteral("-"), QStringLiteral("Show Clipboard"), QStringLiteral("-")}));
+        QVERIFY(titles.contains(QStringLiteral("Clear Clipboard")));
+        QCOMPARE(titles.last(), QStringLiteral("Quit"));
+        // Built anew at each opening, not added to.
+        QCOMPARE(openMenu(), titles);
+
+        // A row pastes its entry into the window that had the focus, as Ctrl+digit does.
+        menu->actions().at(1)->trigger();
+        QCOMPARE(app.platform->fakePasteboard->writes().last().value, QStringLiteral("two\nlines"));
+        app.platform->fakeScheduler->advance(PasteEngine::kPasteDelay);
+        QVERIFY(!app.platform->fakeKeyEventPoster->events.isEmpty());
+
+        menu->actions().at(6)->trigger();
+        QVERIFY(app.listShown());
+
+        // Pausing from the tray: the item shows it, and the menu offers to resume.
+        QAction *pause = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->text() == QStringLiteral("Pause Recording"))
+                pause = action;
+        }
+        QVERIFY(pause);
+        pause->trigger();
+        QVERIFY(app.context->capture().recordingRules().isPaused());
+        QVERIFY(app.delegate->trayIcon().showsPaused());
+        QCOMPARE(app.delegate->trayIcon().trayIcon()->toolTip(), QStringLiteral("Tavrin (recording paused)"));
+        QVERIFY(openMenu().contains(QStringLiteral("Resume Recording")));
+        app.context->capture().recordingRules().setPaused(false);
+        QCOMPARE(app.delegate->trayIcon().trayIcon()->toolTip(), QStringLiteral("Tavrin"));
     }
 
     void thePasteEngineReachesTheProgramsWindows()

@@ -1,6 +1,7 @@
 // One program per user and display, on the session's own D-Bus bus. A later start runs on a connection and a thread
 // of its own, as another process would, while the first one answers on the main thread.
 #include "app/SingleInstance.h"
+#include "cli/ControlBus.h"
 
 #include <QDBusConnectionInterface>
 #include <QRegularExpression>
@@ -48,21 +49,18 @@ class TestE2eSingleInstance : public QObject {
 private Q_SLOTS:
     void eachDisplayHasItsOwnValidName()
     {
-        QCOMPARE(SingleInstance::serviceName(QStringLiteral(":1")), QStringLiteral("io.tavrin.Tavrin.display_1"));
+        QCOMPARE(bus::serviceName(QStringLiteral(":1")), QStringLiteral("io.tavrin.Tavrin.display_1"));
         // The screen is part of the same display.
-        QCOMPARE(SingleInstance::serviceName(QStringLiteral(":1.0")),
-                 SingleInstance::serviceName(QStringLiteral(":1")));
-        QCOMPARE(SingleInstance::serviceName(QStringLiteral("localhost:10.0")),
+        QCOMPARE(bus::serviceName(QStringLiteral(":1.0")), bus::serviceName(QStringLiteral(":1")));
+        QCOMPARE(bus::serviceName(QStringLiteral("localhost:10.0")),
                  QStringLiteral("io.tavrin.Tavrin.display_localhost_10"));
-        QCOMPARE(SingleInstance::serviceName(QStringLiteral("wayland-0")),
-                 QStringLiteral("io.tavrin.Tavrin.display_wayland_0"));
-        QCOMPARE(SingleInstance::serviceName(QString()), QStringLiteral("io.tavrin.Tavrin.display_none"));
-        QVERIFY(SingleInstance::serviceName(QStringLiteral(":0")) != SingleInstance::serviceName(QStringLiteral(":1")));
+        QCOMPARE(bus::serviceName(QStringLiteral("wayland-0")), QStringLiteral("io.tavrin.Tavrin.display_wayland_0"));
+        QCOMPARE(bus::serviceName(QString()), QStringLiteral("io.tavrin.Tavrin.display_none"));
+        QVERIFY(bus::serviceName(QStringLiteral(":0")) != bus::serviceName(QStringLiteral(":1")));
         const QRegularExpression busName(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(\\.[A-Za-z_][A-Za-z0-9_]*)+$"));
         for (const QString &display : {QStringLiteral(":1"), QStringLiteral("host.example:3.1"),
                                        QStringLiteral("ünï:2"), QStringLiteral("/tmp/launch-x/org.x:0")})
-            QVERIFY2(busName.match(SingleInstance::serviceName(display)).hasMatch(),
-                     qPrintable(SingleInstance::serviceName(display)));
+            QVERIFY2(busName.match(bus::serviceName(display)).hasMatch(), qPrintable(bus::serviceName(display)));
     }
 
     void aLaterStartOnTheSameDisplayHandsOverToTheFirst()
@@ -84,14 +82,14 @@ private Q_SLOTS:
             QCOMPARE(shown.count(), 2);
         }
         // Once the first one has ended, the next start is the first again.
-        QVERIFY(!bus.interface()->isServiceRegistered(SingleInstance::serviceName(QStringLiteral(":7"))));
+        QVERIFY(!bus.interface()->isServiceRegistered(bus::serviceName(QStringLiteral(":7"))));
         QCOMPARE(startLater(QStringLiteral(":7")).outcome, SingleInstance::Outcome::First);
     }
 
     void anOwnerThatDoesNotAnswerIsReported()
     {
         // Something holds the name without answering the request.
-        const QString service = SingleInstance::serviceName(QStringLiteral(":9"));
+        const QString service = bus::serviceName(QStringLiteral(":9"));
         QDBusConnection squatter = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("squat"));
         QVERIFY(squatter.registerService(service));
         const LaterStart later = startLater(QStringLiteral(":9"));

@@ -6,6 +6,7 @@
 #include "capture/InteractionSound.h"
 #include "capture/LastChangeCount.h"
 #include "capture/PasteEngine.h"
+#include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
 #include "capture/SequentialWindow.h"

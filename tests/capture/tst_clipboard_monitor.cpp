@@ -177,7 +177,7 @@ private Q_SLOTS:
     {
         Monitored f;
         f.pasteboard.copyText(QStringLiteral("theirs"));
-        f.pasteboard.duringRead = [&](std::stop_token) {
+        f.pasteboard.duringRead = [&](const std::stop_token &) {
             // The user pastes from the history after the step took the change but before it read the contents.
             f.pasteboard.duringRead = nullptr;
             f.engine().writeItemToPasteboard(QStringLiteral("ours"));
@@ -308,7 +308,7 @@ private Q_SLOTS:
         f.pasteboard.copyText(QStringLiteral("at launch"));
         f.capture.recordChangeCount();
         f.capture.insertCurrentClipboardText();
-        f.pasteboard.duringRead = [&](std::stop_token) {
+        f.pasteboard.duringRead = [&](const std::stop_token &) {
             f.pasteboard.duringRead = nullptr;
             f.pasteboard.copyText(QStringLiteral("copied during the launch"));
             f.pasteboard.notifyChange();  // the monitor is not started yet: nothing happens
@@ -339,7 +339,7 @@ private Q_SLOTS:
         f.pasteboard.notifyChange();
         QCOMPARE(f.dispatcher.backgroundCount(Dispatcher::Lane::Capture), 1);
         bool stopPossible = false;
-        f.pasteboard.duringRead = [&](std::stop_token stop) { stopPossible = stop.stop_possible(); };
+        f.pasteboard.duringRead = [&](const std::stop_token &stop) { stopPossible = stop.stop_possible(); };
         f.dispatcher.runAll();
         QVERIFY(stopPossible);  // the monitor can stop what it started
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("slow owner")}));
@@ -348,9 +348,9 @@ private Q_SLOTS:
     void aMonitorGoesAwayWithAStepStillQueued()
     {
         test::CaptureFixture f;
-        auto monitor =
-            std::make_unique<ClipboardMonitor>(f.pasteboard, f.dispatcher, f.clock, f.history,
-                                               f.capture.lastChangeCount(), f.capture.sound(), f.sequential());
+        auto monitor = std::make_unique<ClipboardMonitor>(f.pasteboard, f.dispatcher, f.clock, f.history,
+                                                          f.capture.lastChangeCount(), f.capture.sound(),
+                                                          f.sequential(), f.capture.recordingRules());
         monitor->start();
         f.pasteboard.copyText(QStringLiteral("late"));
         f.pasteboard.notifyChange();

@@ -16,10 +16,20 @@ prefix=$work/prefix
 for f in bin/tavrin share/applications/tavrin.desktop share/metainfo/io.tavrin.Tavrin.metainfo.xml \
   share/icons/hicolor/scalable/apps/tavrin.svg share/icons/hicolor/48x48/apps/tavrin.png \
   share/icons/hicolor/256x256/apps/tavrin.png share/tavrin/sounds/ping.wav share/tavrin/sounds/frog.wav \
-  share/tavrin/sounds/pop.wav; do
+  share/tavrin/sounds/pop.wav share/man/man1/tavrin.1 share/bash-completion/completions/tavrin \
+  share/zsh/vendor-completions/_tavrin; do
   [ -e "$prefix/$f" ] || fail "missing $f"
 done
 [ -x "$prefix/bin/tavrin" ] || fail "bin/tavrin is not executable"
+# The manual and the completions name every command the program takes.
+commands=$("$prefix/bin/tavrin" --help | sed -n '/^Commands:/,/^$/p' | awk 'NR > 1 && NF { print $1 }')
+[ -n "$commands" ] || fail "tavrin --help lists no commands"
+for command in $commands; do
+  # (roff writes each '-' as '\-')
+  grep -qF ".B ${command//-/\\-}" "$prefix/share/man/man1/tavrin.1" || fail "the manual page lacks $command"
+  grep -q " $command) " "$prefix/share/bash-completion/completions/tavrin" || fail "bash completion lacks $command"
+done
+bash -n "$prefix/share/bash-completion/completions/tavrin" || fail "bash completion syntax"
 file "$prefix/share/icons/hicolor/48x48/apps/tavrin.png" | grep -q '48 x 48' || fail "the 48 px icon is not 48 x 48"
 desktop-file-validate "$prefix/share/applications/tavrin.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$prefix/share/metainfo/io.tavrin.Tavrin.metainfo.xml" >/dev/null ||

@@ -4,6 +4,7 @@
 #include "capture/CaptureServices.h"
 #include "capture/InteractionSound.h"
 #include "capture/PasteEngine.h"
+#include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
 #include "store/HistoryStore.h"
@@ -140,6 +141,12 @@ void QuickListView::showGroup(const QString &name)
 void QuickListView::popUpApplicationMenu()
 {
     QMenu *menu = replaceMenu(m_applicationMenu, this);
+    fillApplicationMenu(menu);
+    popUpBelow(menu, m_settingsButton);
+}
+
+void QuickListView::fillApplicationMenu(QMenu *menu)
+{
     addMenuItem(menu, QStringLiteral("Manage Clipboard"), [this] { showClipboard(); });
     addMenuItem(menu, QStringLiteral("Preferences"), [this] { showPreferences(); });
     addMenuItem(menu, QStringLiteral("Clear Clipboard"), [this] { askToClearHistory(); });
@@ -155,9 +162,13 @@ void QuickListView::popUpApplicationMenu()
     addMenuItem(
         menu, QStringLiteral("Clear Sequential Paste Queue"),
         capture.queue().isEmpty() ? std::function<void()>() : [this] { clearSequentialQueue(); });
+    // Recording is about every copy, not about this list: a section of its own, the items above as they were.
+    menu->addSeparator();
+    RecordingRules &rules = capture.recordingRules();
+    addMenuItem(menu, rules.isPaused() ? QStringLiteral("Resume Recording") : QStringLiteral("Pause Recording"),
+                [&rules] { rules.setPaused(!rules.isPaused()); });
     menu->addSeparator();
     addMenuItem(menu, QStringLiteral("Quit"), [this] { quitProgram(); });
-    popUpBelow(menu, m_settingsButton);
 }
 
 void QuickListView::showClipboard()

@@ -101,6 +101,8 @@ public:
 
     // The application menu and its commands.
     void popUpApplicationMenu();
+    /// Adds the application menu's commands to a menu: the list's own, and the tray item's.
+    void fillApplicationMenu(QMenu *menu);
     void showClipboard();
     void showPreferences();
     void toggleSequentialQueue();

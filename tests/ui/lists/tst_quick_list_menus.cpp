@@ -1,5 +1,6 @@
 // The row menu with its commands, and the application menu with its commands.
 #include "ListFixture.h"
+#include "capture/RecordingRules.h"
 #include "store/StringListFiles.h"
 
 #include <QContextMenuEvent>
@@ -152,6 +153,28 @@ private Q_SLOTS:
         QCOMPARE(f.clock.pendingCount(), 1);  // only the monitor's timer is left
     }
 
+    void thePauseItemStopsRecordingUntilItIsChosenAgain()
+    {
+        ListFixture f({"a"});
+        f.show();
+        f.vc->popUpApplicationMenu();
+        ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Pause Recording"))->trigger();
+        QVERIFY(f.capture().recordingRules().isPaused());
+        f.pasteboard.copyText(QStringLiteral("secret"));
+        f.clock.advance(ClipboardMonitor::kPollInterval);
+        f.dispatcher.runAll();
+        QCOMPARE(f.context.history().items(), QStringList({"a"}));
+        f.vc->popUpApplicationMenu();
+        QAction *resume = ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Resume Recording"));
+        QVERIFY(resume && resume->isEnabled());
+        resume->trigger();
+        QVERIFY(!f.capture().recordingRules().isPaused());
+        f.pasteboard.copyText(QStringLiteral("open"));
+        f.clock.advance(ClipboardMonitor::kPollInterval);
+        f.dispatcher.runAll();
+        QCOMPARE(f.context.history().items(), QStringList({"open", "a"}));
+    }
+
     void applicationMenuTitlesAndStates()
     {
         ListFixture f({"a"});
@@ -159,7 +182,8 @@ private Q_SLOTS:
         f.vc->popUpApplicationMenu();
         QCOMPARE(ListFixture::menuItems(f.vc->applicationMenu()),
                  QStringList({"Manage Clipboard", "Preferences", "Clear Clipboard", "Show Tooltip", "-",
-                              "Show Sequential Paste Queue", "[Clear Sequential Paste Queue]", "-", "Quit"}));
+                              "Show Sequential Paste Queue", "[Clear Sequential Paste Queue]", "-", "Pause Recording",
+                              "-", "Quit"}));
         QAction *tooltips = ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Tooltip"));
         QVERIFY(tooltips->isCheckable());
         QVERIFY(tooltips->isChecked());

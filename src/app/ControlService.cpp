@@ -1,0 +1,258 @@
+#include "app/ControlService.h"
+
+#include "app/AppContext.h"
+#include "app/AppLog.h"
+#include "app/AppShell.h"
+#include "app/EntryListing.h"
+#include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
+#include "capture/FileEntries.h"
+#include "capture/PasteEngine.h"
+#include "capture/RecordingRules.h"
+#include "capture/SequentialMode.h"
+#include "cli/ControlBus.h"
+#include "store/HistoryStore.h"
+#include "ui/lists/QuickListView.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+namespace tavrin {
+
+namespace {
+
+QString entryCount(qsizetype count)
+{
+    return count == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(count);
+}
+
+}  // namespace
+
+ControlService::ControlService(AppContext &context, AppShell &shell, QObject *parent)
+    : QObject(parent), m_context(context), m_shell(shell)
+{
+    m_writers.setMaxThreadCount(2);
+}
+
+ControlService::~ControlService()
+{
+    if (m_bus)
+        m_bus->unregisterObject(QString::fromLatin1(bus::kControlPath));
+    // A listing still being read ends within the stalled-reader limit.
+    m_writers.waitForDone();
+}
+
+bool ControlService::registerOn(QDBusConnection bus)
+{
+    if (!bus.registerObject(QString::fromLatin1(bus::kControlPath), QString::fromLatin1(bus::kControlInterface), this,
+                            QDBusConnection::ExportScriptableSlots)) {
+        qCWarning(lcApp, "the command interface cannot be put on the session bus: %s",
+                  qUtf8Printable(bus.lastError().message()));
+        return false;
+    }
+    m_bus = bus;
+    return true;
+}
+
+void ControlService::fail(const char *errorName, const QString &message)
+{
+    sendErrorReply(QString::fromLatin1(errorName), message);
+}
+
+std::optional<int> ControlService::rowOf(uint index)
+{
+    const qsizetype count = m_context.history().items().size();
+    if (index >= 1 && index <= count)
+        return int(index - 1);
+    fail(bus::errors::kNoSuchEntry, count == 0
+                                        ? QStringLiteral("there is no entry %1: the history is empty").arg(index)
+                                        : QStringLiteral("there is no entry %1: the history has %2, numbered from 1")
+                                              .arg(index)
+                                              .arg(entryCount(count)));
+    return std::nullopt;
+}
+
+QDBusUnixFileDescriptor ControlService::List(const QVariantMap &options)
+{
+    return startListing(EntryListing{}, options);
+}
+
+QDBusUnixFileDescriptor ControlService::Search(const QString &text, const QVariantMap &options)
+{
+    EntryListing listing;
+    listing.search = text;
+    return startListing(std::move(listing), options);
+}
+
+QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const QVariantMap &options)
+{
+    for (auto option = options.cbegin(); option != options.cend(); ++option) {
+        const QString &name = option.key();
+        bool ok = true;
+        if (name == QLatin1String("format")) {
+            const std::optional<EntryListWriter::Format> format =
+                EntryListWriter::formatNamed(option.value().toString());
+            ok = format.has_value();
+            listing.format = format.value_or(listing.format);
+        } else if (name == QLatin1String("limit") || name == QLatin1String("width")) {
+            const uint value = option.value().toUInt(&ok);
+            if (name == QLatin1String("limit"))
+                listing.limit = value;
+            else
+                listing.width = int(std::min<uint>(value, 1u << 20));
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            fail(bus::errors::kInvalidArgument,
+                 QStringLiteral("the listing option \"%1\" is unknown or has a wrong value").arg(name));
+            return {};
+        }
+    }
+
+    const HistoryStore &history = m_context.history();
+    listing.items = history.items();  // shared, not copied: the thread reads a snapshot
+    listing.pinCount = history.pinCount();
+    FileEntries &files = m_context.capture().fileEntries();
+    for (qsizetype i = 0; i < listing.items.size(); ++i) {
+        const QString &entry = listing.items.at(i);
+        if (!FileEntries::couldBeFile(entry))
+            continue;
+        const FileEntries::Info info = files.info(entry);
+        if (!info.isFile)
+            continue;
+        listing.kinds.resize(i + 1, EntryKind::Text);
+        listing.kinds[i] = info.isFolder ? EntryKind::Folder : EntryKind::File;
+    }
+
+    int ends[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
+        fail(bus::errors::kOutputFailed,
+             QStringLiteral("cannot open a channel for the list: %1").arg(QString::fromLocal8Bit(strerror(errno))));
+        return {};
+    }
+    // A reader that stops reading must not keep a thread of ours forever.
+    const timeval limit{kStalledReaderSeconds, 0};
+    ::setsockopt(ends[0], SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    ::shutdown(ends[1], SHUT_WR);
+    const QDBusUnixFileDescriptor readEnd(ends[1]);  // a copy of its own
+    ::close(ends[1]);
+    m_writers.start([listing = std::move(listing), fd = ends[0]] {
+        if (!listing.writeTo(fd))
+            qCInfo(lcApp, "a listing ended early: its reader went away or stopped reading");
+    });
+    return readEnd;
+}
+
+void ControlService::Copy(uint index)
+{
+    if (const std::optional<int> row = rowOf(index))
+        m_context.capture().pasteEngine().writeItemToPasteboard(m_context.history().items().at(*row));
+}
+
+void ControlService::Paste(uint index)
+{
+    // The window in front is the one the command came from (a terminal, or the window under a launcher that has
+    // closed): the engine pastes there, as it does from the list window.
+    if (const std::optional<int> row = rowOf(index))
+        m_context.capture().pasteEngine().pasteItem(m_context.history().items().at(*row));
+}
+
+void ControlService::Add(const QString &text)
+{
+    if (m_context.capture().recordingRules().isPaused()) {
+        fail(bus::errors::kPaused, QStringLiteral("recording is paused, so nothing is added; resume it first"));
+        return;
+    }
+    if (text.isEmpty()) {
+        fail(bus::errors::kInvalidArgument, QStringLiteral("an empty text is not added"));
+        return;
+    }
+    m_context.capture().monitor().recordCopiedText(text);
+}
+
+void ControlService::Remove(uint index)
+{
+    if (const std::optional<int> row = rowOf(index))
+        m_context.history().removeItem(*row);
+}
+
+void ControlService::Pin(uint index)
+{
+    const std::optional<int> row = rowOf(index);
+    if (!row)
+        return;
+    HistoryStore &history = m_context.history();
+    if (*row < history.pinCount()) {
+        fail(bus::errors::kInvalidArgument, QStringLiteral("entry %1 is pinned already").arg(index));
+        return;
+    }
+    if (history.pinCount() >= QuickListView::kMaximumPins) {
+        fail(bus::errors::kTooManyPins,
+             QStringLiteral("%1 entries are pinned already, the most there can be; unpin one first")
+                 .arg(QuickListView::kMaximumPins));
+        return;
+    }
+    history.togglePin(*row);
+}
+
+void ControlService::Unpin(uint index)
+{
+    const std::optional<int> row = rowOf(index);
+    if (!row)
+        return;
+    if (*row >= m_context.history().pinCount()) {
+        fail(bus::errors::kInvalidArgument, QStringLiteral("entry %1 is not pinned").arg(index));
+        return;
+    }
+    m_context.history().togglePin(*row);
+}
+
+void ControlService::Clear()
+{
+    m_context.history().clearAll();
+}
+
+void ControlService::ShowList()
+{
+    m_shell.showQuickList();
+}
+
+void ControlService::ShowMainWindow()
+{
+    m_shell.showMainWindow();
+}
+
+bool ControlService::ToggleSequentialMode()
+{
+    SequentialMode &sequential = m_context.capture().sequentialMode();
+    sequential.toggleSequentialMode();
+    return sequential.isOn();
+}
+
+void ControlService::Pause()
+{
+    m_context.capture().recordingRules().setPaused(true);
+}
+
+void ControlService::Resume()
+{
+    m_context.capture().recordingRules().setPaused(false);
+}
+
+bool ControlService::IsPaused()
+{
+    return m_context.capture().recordingRules().isPaused();
+}
+
+void ControlService::Quit()
+{
+    // After the reply has gone: the caller then waits for the name to go, which happens once the save is written.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+}  // namespace tavrin

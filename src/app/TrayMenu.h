@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+class QMenu;
+
+namespace tavrin {
+
+class AppContext;
+class QuickListView;
+
+// The tray item's menu: the top five rows of the list (a click pastes the entry, as Ctrl+digit does in the list),
+// "Show Clipboard", then the application menu's own commands, "Quit" last.
+class TrayMenu {
+public:
+    static constexpr int kEntries = 5;
+    /// Characters of an entry shown in its item.
+    static constexpr int kEntryWidth = 48;
+
+    TrayMenu(AppContext &context, std::function<void()> showList);
+
+    /// Fills the emptied menu as it is about to open.
+    void fill(QMenu *menu, QuickListView &applicationCommands) const;
+
+private:
+    AppContext &m_context;
+    std::function<void()> m_showList;
+};
+
+}  // namespace tavrin

@@ -1,0 +1,260 @@
+#include "cli/CommandLine.h"
+
+#include "cli/ControlBus.h"
+#include "cli/ControlClient.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <cstdio>
+#include <limits>
+
+namespace tavrin {
+
+namespace {
+
+using Action = Invocation::Action;
+
+const QString kHelp = QStringLiteral("help");
+
+Invocation usageError(const QString &message, const QString &command = QString())
+{
+    const QString hint =
+        command.isEmpty() ? QStringLiteral("tavrin --help") : QStringLiteral("tavrin %1 --help").arg(command);
+    return {Action::UsageError, {}, QStringLiteral("tavrin: %1\nSee \"%2\".\n").arg(message, hint)};
+}
+
+// A whole number of at most 32 bits, digits only.
+std::optional<std::uint32_t> wholeNumber(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const qulonglong value = text.toULongLong();
+    if (value > std::numeric_limits<std::uint32_t>::max())
+        return std::nullopt;
+    return std::uint32_t(value);
+}
+
+Invocation parseCommand(const CommandSpec &spec, const QStringList &rest)
+{
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    for (const CommandOption &option : spec.options) {
+        parser.addOption(option.kind == CommandOption::Kind::Count
+                             ? QCommandLineOption(option.name, option.description, option.valueName())
+                             : QCommandLineOption(option.name, option.description));
+    }
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), kHelp}, QString()));
+    if (!parser.parse(QStringList{QStringLiteral("tavrin")} + rest))
+        return usageError(QStringLiteral("%1: %2").arg(spec.name, parser.errorText()), spec.name);
+    if (parser.isSet(kHelp))
+        return {Action::Help, {}, CommandLine::helpText(spec)};
+
+    ParsedCommand command;
+    command.spec = &spec;
+    for (const CommandOption &option : spec.options) {
+        if (!parser.isSet(option.name)) {
+            if (option.required)
+                return usageError(QStringLiteral("%1 needs --%2: %3").arg(spec.name, option.name, option.description),
+                                  spec.name);
+            continue;
+        }
+        if (option.kind == CommandOption::Kind::Flag) {
+            command.flags.append(option.name);
+            continue;
+        }
+        const QStringList values = parser.values(option.name);
+        const std::optional<std::uint32_t> value = wholeNumber(values.constLast());
+        if (!value)
+            return usageError(QStringLiteral("%1: --%2 takes a whole number, 0 or more, not \"%3\"")
+                                  .arg(spec.name, option.name, values.constLast()),
+                              spec.name);
+        command.counts.insert(option.name, *value);
+    }
+
+    const QStringList operands = parser.positionalArguments();
+    using Operand = CommandSpec::Operand;
+    const qsizetype most = spec.operand == Operand::None ? 0 : 1;
+    const qsizetype least = (spec.operand == Operand::None || spec.operand == Operand::TextOrInput) ? 0 : 1;
+    if (operands.size() > most) {
+        const QString &extra = operands.at(most);
+        return usageError(spec.operand == Operand::None
+                              ? QStringLiteral("%1 takes no arguments, but got \"%2\"").arg(spec.name, extra)
+                              : QStringLiteral("%1 takes one %2, but got also \"%3\" (quote a text with spaces)")
+                                    .arg(spec.name, spec.operandSynopsis(), extra),
+                          spec.name);
+    }
+    if (operands.size() < least)
+        return usageError(QStringLiteral("%1 needs %2").arg(spec.name, spec.operandSynopsis()), spec.name);
+
+    switch (spec.operand) {
+    case Operand::None: break;
+    case Operand::Number: {
+        const std::optional<std::uint32_t> number = wholeNumber(operands.constFirst());
+        if (!number || *number == 0)
+            return usageError(QStringLiteral("%1: N is an entry's row, a whole number from 1 on, not \"%2\"")
+                                  .arg(spec.name, operands.constFirst()),
+                              spec.name);
+        command.number = *number;
+        break;
+    }
+    case Operand::Text: command.text = operands.constFirst(); break;
+    case Operand::TextOrInput:
+        command.readsInput = operands.isEmpty() || operands.constFirst() == QLatin1String("-");
+        if (!command.readsInput)
+            command.text = operands.constFirst();
+        break;
+    }
+    return {Action::Run, command, {}};
+}
+
+// Qt's own options of a GUI program, which a session manager or a user may give at start.
+bool isGuiOption(QString argument)
+{
+    static const QStringList options = {
+        QStringLiteral("-session"),         QStringLiteral("-platform"),    QStringLiteral("-platformpluginpath"),
+        QStringLiteral("-platformtheme"),   QStringLiteral("-plugin"),      QStringLiteral("-display"),
+        QStringLiteral("-geometry"),        QStringLiteral("-name"),        QStringLiteral("-title"),
+        QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowicon"), QStringLiteral("-qwindowtitle"),
+        QStringLiteral("-reverse"),         QStringLiteral("-style"),       QStringLiteral("-stylesheet"),
+        QStringLiteral("-widgetcount"),
+    };
+    if (argument.startsWith(QLatin1String("--")))
+        argument.remove(0, 1);
+    return options.contains(argument.section(QLatin1Char('='), 0, 0));
+}
+
+QString column(const QString &left, const QString &right, int leftWidth)
+{
+    QStringList lines = CommandLine::wrap(right, CommandLine::kTextWidth, leftWidth + 4);
+    const QString head = QStringLiteral("  ") + left.leftJustified(leftWidth + 2);
+    if (lines.isEmpty())
+        return head.trimmed();
+    lines.first().replace(0, head.size(), head);
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+QStringList CommandLine::arguments(int argc, char **argv)
+{
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list.append(QString::fromLocal8Bit(argv[i]));
+    return list;
+}
+
+bool CommandLine::isCommand(const QStringList &arguments)
+{
+    return arguments.size() > 1 && !isGuiOption(arguments.at(1));
+}
+
+Invocation CommandLine::parse(const QStringList &arguments)
+{
+    if (!isCommand(arguments))
+        return {Action::Start, {}, {}};
+    const QString &first = arguments.at(1);
+    const QStringList rest = arguments.mid(2);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == kHelp) {
+        if (first == kHelp && !rest.isEmpty()) {
+            const CommandSpec *spec = findCommand(rest.constFirst());
+            if (!spec)
+                return usageError(QStringLiteral("there is no command \"%1\"").arg(rest.constFirst()));
+            return {Action::Help, {}, helpText(*spec)};
+        }
+        return rest.isEmpty() || first == kHelp ? Invocation{Action::Help, {}, helpText()}
+                                                : usageError(QStringLiteral("--help takes no arguments"));
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-v"))
+        return rest.isEmpty() ? Invocation{Action::Version, {}, versionText()}
+                              : usageError(QStringLiteral("--version takes no arguments"));
+    if (first.startsWith(QLatin1Char('-')))
+        return usageError(QStringLiteral("unknown option \"%1\"").arg(first));
+    const CommandSpec *spec = findCommand(first);
+    if (!spec)
+        return usageError(QStringLiteral("there is no command \"%1\"").arg(first));
+    return parseCommand(*spec, rest);
+}
+
+QStringList CommandLine::wrap(const QString &text, int width, int indent)
+{
+    QStringList lines;
+    QString line;
+    const QString margin(indent, QLatin1Char(' '));
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            lines.append(line);
+            line.clear();
+        }
+        line += line.isEmpty() ? margin + word : QLatin1Char(' ') + word;
+    }
+    if (!line.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
+QString CommandLine::helpText()
+{
+    QStringList out;
+    out << QStringLiteral("Usage: tavrin [COMMAND [OPTIONS] [ARGUMENT]]") << QString();
+    out << wrap(QStringLiteral("Tavrin keeps everything you copy. Without a command it starts, or shows the list of "
+                               "the Tavrin already running on this display. A command asks the running Tavrin."),
+                kTextWidth)
+        << QString() << QStringLiteral("Commands:");
+    int width = 0;
+    for (const CommandSpec &spec : commandTable())
+        width = std::max<int>(width, int((spec.name + QLatin1Char(' ') + spec.operandSynopsis()).size()));
+    for (const CommandSpec &spec : commandTable())
+        out << column((spec.name + QLatin1Char(' ') + spec.operandSynopsis()).trimmed(), spec.summary, width);
+    out << QString() << QStringLiteral("Options:");
+    out << column(QStringLiteral("-h, --help"),
+                  QStringLiteral("Show this help; \"tavrin COMMAND --help\" shows a command's."), width);
+    out << column(QStringLiteral("-v, --version"), QStringLiteral("Show the version."), width);
+    out << QString()
+        << wrap(QStringLiteral("Exit status: 0 done, 1 the command failed, 2 a wrong command line, 3 Tavrin is not "
+                               "running on this display."),
+                kTextWidth);
+    return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString CommandLine::helpText(const CommandSpec &spec)
+{
+    QStringList out;
+    out << QStringLiteral("Usage: tavrin ") + spec.synopsis() << QString();
+    out << wrap(spec.details, kTextWidth);
+    out << QString() << QStringLiteral("Options:");
+    int width = QStringLiteral("-h, --help").size();
+    for (const CommandOption &option : spec.options)
+        width = std::max<int>(width, int(option.name.size() + option.valueName().size() + 3));
+    for (const CommandOption &option : spec.options)
+        out << column((QStringLiteral("--") + option.name + QLatin1Char(' ') + option.valueName()).trimmed(),
+                      option.description, width);
+    out << column(QStringLiteral("-h, --help"), QStringLiteral("Show this help."), width);
+    return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString CommandLine::versionText()
+{
+    return QStringLiteral("tavrin %1\n").arg(QStringLiteral(TAVRIN_VERSION));
+}
+
+int runCommandLine(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const Invocation invocation = CommandLine::parse(QCoreApplication::arguments());
+    switch (invocation.action) {
+    case Invocation::Action::Help:
+    case Invocation::Action::Version: std::fputs(qPrintable(invocation.text), stdout); return exitcodes::kSuccess;
+    case Invocation::Action::UsageError: std::fputs(qPrintable(invocation.text), stderr); return exitcodes::kUsage;
+    case Invocation::Action::Start: break;  // not reached: main starts the program itself
+    case Invocation::Action::Run: {
+        ControlClient client(QDBusConnection::sessionBus(), bus::currentDisplay());
+        return invocation.command.spec->run(invocation.command, client);
+    }
+    }
+    return exitcodes::kUsage;
+}
+
+}  // namespace tavrin

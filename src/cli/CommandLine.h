@@ -1,0 +1,53 @@
+#pragma once
+
+#include "cli/CommandTable.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tavrin {
+
+/// What the program was asked to do by its arguments.
+struct Invocation {
+    enum class Action {
+        Start,  // no command: start the program (or hand over to the one running)
+        Help,  // print text and succeed
+        Version,  // print text and succeed
+        Run,  // run command
+        UsageError,  // print text and fail with exitcodes::kUsage
+    };
+    Action action = Action::Start;
+    ParsedCommand command;
+    QString text;
+};
+
+// The command line: "tavrin" alone starts the program; "tavrin COMMAND ..." asks the running one to do something,
+// with the commands of commandTable().
+class CommandLine {
+public:
+    /// Lines of help texts are wrapped at this width.
+    static constexpr int kTextWidth = 79;
+
+    /// The arguments as main gets them, before any application object exists.
+    static QStringList arguments(int argc, char **argv);
+    /// Reads the arguments (the program's name first).
+    static Invocation parse(const QStringList &arguments);
+    /// True when the arguments name a command or an option of ours; false for none, or for the options Qt takes
+    /// at the start of a GUI program (-session after a session restore, -platform, -display, ...).
+    static bool isCommand(const QStringList &arguments);
+
+    /// The program's help: its use, every command, the options and the exit statuses.
+    static QString helpText();
+    /// One command's help.
+    static QString helpText(const CommandSpec &spec);
+    static QString versionText();
+
+    /// Words of text as lines of at most width characters, each starting with indent spaces.
+    static QStringList wrap(const QString &text, int width, int indent = 0);
+};
+
+/// The command-line side of main: parses, runs a command against the running program, and returns the exit status.
+/// Runs without a GUI.
+int runCommandLine(int argc, char **argv);
+
+}  // namespace tavrin

@@ -1,0 +1,277 @@
+#include "cli/CommandTable.h"
+
+#include "cli/ControlClient.h"
+#include "cli/EntryListWriter.h"
+
+#include <QDBusMessage>
+#include <QStringDecoder>
+#include <QVariantMap>
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace tavrin {
+
+namespace {
+
+using Operand = CommandSpec::Operand;
+using Kind = CommandOption::Kind;
+
+// What list and search print, and how much of it.
+QVariantMap listOptions(const ParsedCommand &command)
+{
+    QVariantMap options;
+    options.insert(QStringLiteral("format"),
+                   command.isSet(QStringLiteral("json")) ? QStringLiteral("json") : QStringLiteral("lines"));
+    options.insert(QStringLiteral("limit"), command.count(QStringLiteral("limit"), 0));
+    options.insert(QStringLiteral("width"),
+                   command.count(QStringLiteral("width"), std::uint32_t(EntryListWriter::kDefaultWidth)));
+    return options;
+}
+
+const QList<CommandOption> &listingOptions()
+{
+    static const QList<CommandOption> options = {
+        {QStringLiteral("json"), Kind::Flag,
+         QStringLiteral("Print a JSON array of objects with \"index\", \"pinned\", \"kind\" (\"text\", \"file\" or "
+                        "\"folder\") and \"text\", the whole entry."),
+         false},
+        {QStringLiteral("limit"), Kind::Count, QStringLiteral("Print at most N entries (0: all, the default)."), false},
+        {QStringLiteral("width"), Kind::Count,
+         QStringLiteral("Show at most N characters of each entry on its line (default 100; 0: all)."), false},
+    };
+    return options;
+}
+
+// Standard input as text: UTF-8, invalid bytes replaced (with a warning); nothing when it cannot be text.
+std::optional<QString> readInputText(ControlClient &client)
+{
+    QByteArray input;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(0, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            client.printError(
+                QStringLiteral("cannot read standard input: %1").arg(QString::fromLocal8Bit(strerror(errno))));
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        input.append(buffer, got);
+    }
+    // A text with a NUL byte cannot travel over the bus whole; refusing is better than adding a cut-off text.
+    if (input.contains('\0')) {
+        client.printError(QStringLiteral("standard input holds a NUL byte; Tavrin adds texts only"));
+        return std::nullopt;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(input);
+    if (decoder.hasError())
+        client.printError(QStringLiteral("standard input is not valid UTF-8; the invalid bytes were replaced"));
+    return text;
+}
+
+int runList(const ParsedCommand &command, ControlClient &client)
+{
+    return client.callAndCopyOutput(QStringLiteral("List"), {listOptions(command)});
+}
+
+int runSearch(const ParsedCommand &command, ControlClient &client)
+{
+    return client.callAndCopyOutput(QStringLiteral("Search"), {command.text, listOptions(command)});
+}
+
+// A command that acts on one entry.
+std::function<int(const ParsedCommand &, ControlClient &)> onEntry(const QString &method)
+{
+    return [method](const ParsedCommand &command, ControlClient &client) {
+        return client.call(method, {QVariant::fromValue(command.number)});
+    };
+}
+
+// A command without operands.
+std::function<int(const ParsedCommand &, ControlClient &)> plain(const QString &method)
+{
+    return [method](const ParsedCommand &, ControlClient &client) { return client.call(method); };
+}
+
+int runAdd(const ParsedCommand &command, ControlClient &client)
+{
+    QString text = command.text;
+    if (command.readsInput) {
+        const std::optional<QString> input = readInputText(client);
+        if (!input)
+            return exitcodes::kFailed;
+        text = *input;
+    }
+    return client.call(QStringLiteral("Add"), {text});
+}
+
+int runShow(const ParsedCommand &command, ControlClient &client)
+{
+    return client.call(command.isSet(QStringLiteral("main-window")) ? QStringLiteral("ShowMainWindow")
+                                                                    : QStringLiteral("ShowList"));
+}
+
+int runToggleSequential(const ParsedCommand &, ControlClient &client)
+{
+    QDBusMessage reply;
+    const int status = client.call(QStringLiteral("ToggleSequentialMode"), {}, &reply);
+    if (status == exitcodes::kSuccess && !reply.arguments().isEmpty())
+        client.printLine(reply.arguments().constFirst().toBool() ? QStringLiteral("sequential mode on")
+                                                                 : QStringLiteral("sequential mode off"));
+    return status;
+}
+
+int runQuit(const ParsedCommand &, ControlClient &client)
+{
+    const int status = client.call(QStringLiteral("Quit"));
+    return status == exitcodes::kSuccess ? client.waitUntilEnded() : status;
+}
+
+QList<CommandSpec> makeTable()
+{
+    const QString numbered = QStringLiteral(
+        "N is the entry's row as \"tavrin list\" prints it and the list window shows it, counted from 1.");
+    return {
+        {QStringLiteral("list"), Operand::None, QStringLiteral("Print the history, top row first"),
+         QStringLiteral("Prints the history in the list window's order: the pinned entries, then the others newest "
+                        "first. Each line holds the row number (followed by * for a pinned entry), a tab, and the "
+                        "entry on one line: white space runs become one space, control characters show as "
+                        "symbols, and long entries end in \"…\"."),
+         listingOptions(), runList},
+        {QStringLiteral("search"), Operand::Text, QStringLiteral("Print the entries that contain TEXT"),
+         QStringLiteral("Prints the entries that contain TEXT, ignoring case, with their row numbers, in the form of "
+                        "\"tavrin list\". An empty TEXT matches nothing."),
+         listingOptions(), runSearch},
+        {QStringLiteral("copy"),
+         Operand::Number,
+         QStringLiteral("Put entry N on the clipboard"),
+         QStringLiteral("Puts entry N on the clipboard, a file or folder as a file. ") + numbered,
+         {},
+         onEntry(QStringLiteral("Copy"))},
+        {QStringLiteral("paste"),
+         Operand::Number,
+         QStringLiteral("Paste entry N into the window that has the focus"),
+         QStringLiteral("Puts entry N on the clipboard and pastes it into the window that had the focus when the "
+                        "command ran, as Ctrl+N does in the list window. A folder is pasted once it is "
+                        "confirmed. ") +
+             numbered,
+         {},
+         onEntry(QStringLiteral("Paste"))},
+        {QStringLiteral("add"),
+         Operand::TextOrInput,
+         QStringLiteral("Copy TEXT, or standard input, as a new entry"),
+         QStringLiteral("Puts the text on the clipboard and at the top of the history, as if it had been copied. "
+                        "Without TEXT, or with -, the text is standard input, exactly as read (a final line "
+                        "break included). Refused while recording is paused."),
+         {},
+         runAdd},
+        {QStringLiteral("remove"),
+         Operand::Number,
+         QStringLiteral("Remove entry N from the history"),
+         QStringLiteral("Removes entry N, pinned or not. ") + numbered,
+         {},
+         onEntry(QStringLiteral("Remove"))},
+        {QStringLiteral("pin"),
+         Operand::Number,
+         QStringLiteral("Pin entry N"),
+         QStringLiteral("Pins entry N: it moves to the bottom of the pinned entries at the top of the list. At most "
+                        "nine entries are pinned. ") +
+             numbered,
+         {},
+         onEntry(QStringLiteral("Pin"))},
+        {QStringLiteral("unpin"),
+         Operand::Number,
+         QStringLiteral("Unpin entry N"),
+         QStringLiteral("Unpins entry N: it moves to just below the pinned entries. ") + numbered,
+         {},
+         onEntry(QStringLiteral("Unpin"))},
+        {QStringLiteral("clear"),
+         Operand::None,
+         QStringLiteral("Remove every entry, pinned ones too"),
+         QStringLiteral("Removes every entry of the history, pinned ones included, as \"Clear Clipboard\" does. "
+                        "--yes confirms it."),
+         {{QStringLiteral("yes"), Kind::Flag, QStringLiteral("Confirm that the whole history goes."), true}},
+         plain(QStringLiteral("Clear"))},
+        {QStringLiteral("show"),
+         Operand::None,
+         QStringLiteral("Show the list window"),
+         QStringLiteral("Shows the list window, as the tray icon and the shortcut do."),
+         {{QStringLiteral("main-window"), Kind::Flag, QStringLiteral("Show the main window instead."), false}},
+         runShow},
+        {QStringLiteral("toggle-sequential"),
+         Operand::None,
+         QStringLiteral("Switch sequential paste mode on or off"),
+         QStringLiteral("Shows or hides the sequential paste queue, which switches sequential mode on or off, and "
+                        "prints the new state."),
+         {},
+         runToggleSequential},
+        {QStringLiteral("pause"),
+         Operand::None,
+         QStringLiteral("Stop recording copies"),
+         QStringLiteral("Stops recording: until \"tavrin resume\", or until Tavrin starts again, nothing copied goes "
+                        "into the history, and what was copied meanwhile is not recorded later."),
+         {},
+         plain(QStringLiteral("Pause"))},
+        {QStringLiteral("resume"),
+         Operand::None,
+         QStringLiteral("Record copies again"),
+         QStringLiteral("Records copies again from the next one on."),
+         {},
+         plain(QStringLiteral("Resume"))},
+        {QStringLiteral("quit"),
+         Operand::None,
+         QStringLiteral("End the running Tavrin"),
+         QStringLiteral("Ends the running Tavrin, which first writes a history save still waiting, and returns once "
+                        "it has ended."),
+         {},
+         runQuit},
+    };
+}
+
+}  // namespace
+
+QString CommandSpec::operandSynopsis() const
+{
+    switch (operand) {
+    case Operand::Number: return QStringLiteral("N");
+    case Operand::Text: return QStringLiteral("TEXT");
+    case Operand::TextOrInput: return QStringLiteral("[TEXT|-]");
+    case Operand::None: break;
+    }
+    return {};
+}
+
+QString CommandSpec::synopsis() const
+{
+    QStringList parts{name};
+    for (const CommandOption &option : options) {
+        QString text = QStringLiteral("--") + option.name;
+        if (option.kind == Kind::Count)
+            text += QLatin1Char(' ') + option.valueName();
+        parts.append(option.required ? text : QLatin1Char('[') + text + QLatin1Char(']'));
+    }
+    if (operand != Operand::None)
+        parts.append(operandSynopsis());
+    return parts.join(QLatin1Char(' '));
+}
+
+const QList<CommandSpec> &commandTable()
+{
+    static const QList<CommandSpec> table = makeTable();
+    return table;
+}
+
+const CommandSpec *findCommand(const QString &name)
+{
+    for (const CommandSpec &spec : commandTable()) {
+        if (spec.name == name)
+            return &spec;
+    }
+    return nullptr;
+}
+
+}  // namespace tavrin
