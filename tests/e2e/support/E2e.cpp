@@ -209,7 +209,11 @@ bool OtherWindow::open(const QString &program, const QStringList &arguments)
                                 QString::number(process.processId())};
     const bool shown = QTest::qWaitFor(
         [&] { return (window = xdotool(search).section(QLatin1Char('\n'), 0, 0).toULongLong()) != 0; }, 10000);
-    return shown && click() && QTest::qWaitFor([this] { return activeWindow() == window; }, 5000);
+    if (!shown || !click())
+        return false;
+    // A click can land while the window manager is still placing the window (it then keeps the focus where it
+    // was): ask the window manager directly in that case.
+    return QTest::qWaitFor([this] { return activeWindow() == window; }, 5000) || activate();
 }
 
 bool OtherWindow::click() const
