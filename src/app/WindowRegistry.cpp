@@ -29,8 +29,8 @@ WindowRegistry::WindowRegistry(AppContext &context) : m_context(context)
 WindowRegistry::~WindowRegistry()
 {
     // Newest first: a window goes before the view it holds, and takes that view with it.
-    for (auto it = m_creationOrder.crbegin(); it != m_creationOrder.crend(); ++it) {
-        QObject *object = it->data();
+    for (qsizetype i = m_creationOrder.size() - 1; i >= 0; --i) {
+        QObject *object = m_creationOrder.at(i).data();
         if (object && !object->parent())
             delete object;
     }
@@ -74,10 +74,10 @@ DesktopActivation WindowRegistry::desktopActivation() const
     return [&workspace](WId id) { workspace.activateWindow(id); };
 }
 
-void WindowRegistry::setFactory(const QString &identifier, Factory factory)
+void WindowRegistry::setFactory(const QString &identifier, const Factory &factory)
 {
     Q_ASSERT_X(!isLoaded(identifier), "WindowRegistry::setFactory", "the object exists already");
-    m_factories.insert(identifier, std::move(factory));
+    m_factories.insert(identifier, factory);
 }
 
 QObject *WindowRegistry::controller(const QString &identifier)

@@ -58,7 +58,7 @@ public:
     ~WindowRegistry();
 
     /// Sets how the object of an identifier is made; only before its first use.
-    void setFactory(const QString &identifier, Factory factory);
+    void setFactory(const QString &identifier, const Factory &factory);
     /// The object of an identifier, created now when it is the first use; null for an unknown identifier.
     QObject *controller(const QString &identifier);
     /// True once the object of an identifier exists.

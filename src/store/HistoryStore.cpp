@@ -173,7 +173,7 @@ QString HistoryStore::historyPath()
 {
     if (const std::optional<QString> remembered = rememberedPath())
         return *remembered;
-    const QString path = defaultPath();
+    QString path = defaultPath();
     m_settings.setString(keys::historyPath, path);
     return path;
 }
@@ -181,7 +181,7 @@ QString HistoryStore::historyPath()
 std::optional<QString> HistoryStore::rememberedPath() const
 {
     // An empty or relative path names no file of its own (it would depend on the folder the program started in).
-    const std::optional<QString> stored = m_settings.string(keys::historyPath);
+    std::optional<QString> stored = m_settings.string(keys::historyPath);
     if (!stored || stored->isEmpty() || QDir::isRelativePath(*stored))
         return std::nullopt;
     return stored;

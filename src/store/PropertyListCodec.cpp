@@ -12,11 +12,17 @@
 #include <cstring>
 #include <limits>
 #include <memory>
-#include <string.h>
 
 namespace tavrin::plist {
 
 namespace {
+
+// Writes an entity without its terminating NUL, returns the position after it.
+template <std::size_t N> char *putLiteral(char *out, const char (&text)[N])
+{
+    std::memcpy(out, text, N - 1);  // NOLINT(bugprone-not-null-terminated-result): the output is no C string
+    return out + N - 1;
+}
 
 constexpr char16_t kEscape = 0xFDD0;
 // Escaped code units map into the private-use area: C0 controls to U+E000.., surrogate halves to
@@ -97,23 +103,13 @@ void appendXmlText(QByteArray &out, const QString &text)
         if (c < 0x80) {
             if (c >= 0x20 || c == u'\t' || c == u'\n') {
                 switch (c) {
-                case u'&':
-                    std::memcpy(o, "&amp;", 5);
-                    o += 5;
-                    break;
-                case u'<':
-                    std::memcpy(o, "&lt;", 4);
-                    o += 4;
-                    break;
-                case u'>':
-                    std::memcpy(o, "&gt;", 4);
-                    o += 4;
-                    break;
+                case u'&': o = putLiteral(o, "&amp;"); break;
+                case u'<': o = putLiteral(o, "&lt;"); break;
+                case u'>': o = putLiteral(o, "&gt;"); break;
                 default: *o++ = char(c); break;
                 }
             } else if (c == u'\r') {
-                std::memcpy(o, "&#13;", 5);
-                o += 5;
+                o = putLiteral(o, "&#13;");
             } else {
                 put3(kEscape);
                 put3(escapeCode(c));
@@ -261,7 +257,7 @@ QString stringOf(plist_t node)
         return QString();
     // U+FDD0 in UTF-8; only strings that hold it need the slower unescape.
     static constexpr char kEscapeUtf8[] = "\xEF\xB7\x90";
-    const QString text = QString::fromUtf8(data, qsizetype(length));
+    QString text = QString::fromUtf8(data, qsizetype(length));
     if (length >= 3 && ::memmem(data, length, kEscapeUtf8, 3))
         return unescapeUnencodable(text);
     return text;

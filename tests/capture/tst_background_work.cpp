@@ -27,7 +27,7 @@ namespace {
 // A clipboard owner that answers a read only once released; until then the read waits, unless it is stopped.
 class HungOwner {
 public:
-    void waitInRead(std::stop_token stop)
+    void waitInRead(const std::stop_token &stop)
     {
         std::unique_lock lock(m_mutex);
         ++m_reading;
@@ -122,7 +122,7 @@ private Q_SLOTS:
         HungOwner owner;
         {
             Program program;
-            program.pasteboard.duringRead = [&owner](std::stop_token stop) { owner.waitInRead(stop); };
+            program.pasteboard.duringRead = [&owner](const std::stop_token &stop) { owner.waitInRead(stop); };
             program.copy(QStringLiteral("from the hung owner"));
             QTRY_COMPARE(owner.reading(), 1);
 
@@ -152,7 +152,7 @@ private Q_SLOTS:
             HungOwner owner;
             int reads = 0;
             // Every third read hangs until released or stopped.
-            program->pasteboard.duringRead = [&owner, &reads](std::stop_token stop) {
+            program->pasteboard.duringRead = [&owner, &reads](const std::stop_token &stop) {
                 if (++reads % 3 == 0)
                     owner.waitInRead(stop);
             };

@@ -29,7 +29,7 @@ struct Files {
 
     QString makeFile(const QString &name)
     {
-        const QString path = folder.filePath(name);
+        QString path = folder.filePath(name);
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write("%PDF-1.4\n");

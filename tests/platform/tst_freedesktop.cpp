@@ -30,11 +30,12 @@ public:
     }
     ~Environment()
     {
-        for (auto it = m_old.crbegin(); it != m_old.crend(); ++it) {
-            if (it->second)
-                qputenv(it->first, *it->second);
+        for (qsizetype i = m_old.size() - 1; i >= 0; --i) {
+            const auto &old = m_old.at(i);
+            if (old.second)
+                qputenv(old.first, *old.second);
             else
-                qunsetenv(it->first);
+                qunsetenv(old.first);
         }
     }
 

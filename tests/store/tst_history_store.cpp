@@ -35,8 +35,8 @@ struct Fixture {
     }
     void fill(const QStringList &newestFirst)
     {
-        for (auto it = newestFirst.crbegin(); it != newestFirst.crend(); ++it)
-            history.insertCaptured(*it);
+        for (qsizetype i = newestFirst.size() - 1; i >= 0; --i)
+            history.insertCaptured(newestFirst.at(i));
     }
 };
 
@@ -433,7 +433,7 @@ private Q_SLOTS:
         const QJsonObject loaded = QJsonDocument::fromJson(json).object();
         QCOMPARE(loaded.value(QStringLiteral("pinCount")).toInt(), 2);
         QStringList items;
-        for (const QJsonValue &v : loaded.value(QStringLiteral("items")).toArray())
+        for (const auto &v : loaded.value(QStringLiteral("items")).toArray())
             items.append(v.toString());
         QCOMPARE(items, f.history.items());
     }

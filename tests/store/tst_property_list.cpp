@@ -106,7 +106,7 @@ QStringList readWithPlistlib(const QString &path)
                                                  "sys.stdout.write(json.dumps(d))"),
                                   path});
     QStringList list;
-    for (const QJsonValue &v : QJsonDocument::fromJson(out).array())
+    for (const auto &v : QJsonDocument::fromJson(out).array())
         list.append(v.toString());
     return list;
 }

@@ -24,7 +24,7 @@ void FileOrFolderDialog::accept()
     if (selected.size() == 1 && QFileInfo(selected.constFirst()).isDir()) {
         // The base class would open the folder; here a selected folder is the choice.
         m_chosen = selected.constFirst();
-        QDialog::accept();
+        QDialog::accept();  // NOLINT(bugprone-parent-virtual-call): skipping the file dialog's is the point
         return;
     }
     QFileDialog::accept();

@@ -93,7 +93,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!window.findChild<QMessageBox *>());
 
         presenter.presentFileChooser(&window, FileChooserRequest{QStringLiteral("Choose"), true},
-                                     [&answer](std::optional<QString> path) { answer = path ? 2 : 3; });
+                                     [&answer](const std::optional<QString> &path) { answer = path ? 2 : 3; });
         auto *dialog = window.findChild<FileOrFolderDialog *>();
         QVERIFY(dialog);
         QTRY_VERIFY(dialog->isVisible());
