@@ -2,7 +2,6 @@
 
 #include "hotkeys/Key.h"
 #include "platform/KeyPositions.h"
-#include "store/SearchQuery.h"
 
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
@@ -198,15 +197,7 @@ qsizetype QuickListView::historyPosition(int row) const
 {
     if (!m_searching)
         return row;
-    // Results keep the history's order, so the row-th entry that matches is the one shown.
-    const SearchQuery query(m_searchField->text());
-    const QStringList &items = m_services.history.items();
-    qsizetype matches = 0;
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (query.matches(items.at(i)) && matches++ == row)
-            return i;
-    }
-    return -1;
+    return ListSearch::sourcePosition(m_services.history.items(), m_searchResults, row);
 }
 
 void QuickListView::selectRow(int row)
