@@ -58,7 +58,8 @@ ViewServices AppContext::viewServices()
                         *platform.systemInfo,
                         *platform.workspace,
                         *platform.fileIcons,
-                        *platform.keyPositions};
+                        *platform.keyPositions,
+                        platform.canStartAtLogin() ? platform.loginItems.get() : nullptr};
 }
 
 bool AppContext::saveBeforeQuit()

@@ -118,7 +118,7 @@ void AppShell::launch()
     // Starting at login: the desktop's autostart switch. A backend without one leaves the choice stored only.
     if (const std::optional<bool> atLogin = settings.boolValue(keys::startAtLogin);
         atLogin && platform.canStartAtLogin())
-        platform.loginItems->setLoginItemEnabled(QString::fromLatin1(kLauncherIdentifier), *atLogin);
+        platform.loginItems->setLoginItemEnabled(QString::fromLatin1(LoginItems::kLauncherIdentifier), *atLogin);
     // A value of another type reads as missing, and sequential paste needs an integer here.
     if (!settings.integer(keys::sequentialPasteOrder))
         settings.setInteger(keys::sequentialPasteOrder, 0);
@@ -148,7 +148,7 @@ void AppShell::launch()
 bool AppShell::isLoginLaunch() const
 {
     // The launcher is still running exactly when it is what started the program.
-    return m_context.platform().workspace->isApplicationRunning(QString::fromLatin1(kLauncherIdentifier));
+    return m_context.platform().workspace->isApplicationRunning(QString::fromLatin1(LoginItems::kLauncherIdentifier));
 }
 
 void AppShell::completeFirstRun()

@@ -32,7 +32,6 @@ Q_SIGNALS:
 public:
     /// The program's own identifier, and the one of the small program that starts it at login.
     static constexpr const char *kBundleIdentifier = "io.tavrin.Tavrin";
-    static constexpr const char *kLauncherIdentifier = "io.tavrin.TavrinLauncher";
 
     explicit AppShell(AppContext &context, QObject *parent = nullptr);
     ~AppShell() override;

@@ -7,13 +7,22 @@ namespace tavrin {
 // Starting the launcher at login (stands in for SMLoginItemSetEnabled).
 class LoginItems {
 public:
+    /// The D-Bus name the login launcher owns while it runs, and the identifier its login item is known by.
+    static constexpr const char *kLauncherIdentifier = "io.tavrin.TavrinLauncher";
+
+    /// The outcome of a change; on failure, why, in a short sentence a user can act on.
+    struct Change {
+        bool succeeded = false;
+        QString reason;
+    };
+
     LoginItems() = default;
     LoginItems(const LoginItems &) = delete;
     LoginItems &operator=(const LoginItems &) = delete;
     virtual ~LoginItems() = default;
 
-    /// Enables or disables the login item of the given launcher identifier; false on failure.
-    virtual bool setLoginItemEnabled(const QString &identifier, bool enabled) = 0;
+    /// Enables or disables the login item of the given launcher identifier.
+    virtual Change setLoginItemEnabled(const QString &identifier, bool enabled) = 0;
 };
 
 }  // namespace tavrin

@@ -7,6 +7,7 @@ class CaptureServices;
 class Dispatcher;
 class FileIcons;
 class KeyPositions;
+class LoginItems;
 class HistoryStore;
 class PasteboardGroupStore;
 class Scheduler;
@@ -34,6 +35,8 @@ struct ViewServices {
     FileIcons &fileIcons;
     /// Where keys sit, whatever the layout prints on them.
     KeyPositions &keyPositions;
+    /// Starting the program with the session; null where the desktop cannot.
+    LoginItems *loginItems;
 };
 
 }  // namespace tavrin

@@ -40,7 +40,7 @@ using namespace tavrin;
 
 namespace {
 
-const QString kLauncher = QString::fromLatin1(AppShell::kLauncherIdentifier);
+const QString kLauncher = QString::fromLatin1(LoginItems::kLauncherIdentifier);
 
 // A program on the fake platform with its settings in memory and its files in the test's own folder.
 struct App : test::FakeAppContext {

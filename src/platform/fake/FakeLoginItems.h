@@ -10,16 +10,18 @@ namespace tavrin {
 // Records login-item requests and answers with a settable result.
 class FakeLoginItems final : public LoginItems {
 public:
-    bool setLoginItemEnabled(const QString &identifier, bool enable) override
+    Change setLoginItemEnabled(const QString &identifier, bool enable) override
     {
         requests.append({identifier, enable});
-        if (succeeds)
-            enabled = enable;
-        return succeeds;
+        if (!succeeds)
+            return Change{false, failureReason};
+        enabled = enable;
+        return Change{true, {}};
     }
 
     QList<QPair<QString, bool>> requests;
     bool succeeds = true;
+    QString failureReason = QStringLiteral("the autostart folder is read-only");
     bool enabled = false;
 };
 

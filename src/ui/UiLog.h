@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace tavrin {
+
+// The views' log lines.
+Q_DECLARE_LOGGING_CATEGORY(lcUi)
+
+}  // namespace tavrin
