@@ -12,7 +12,6 @@
 #include "platform/wayland/UnavailableHotKeyService.h"
 #include "platform/wayland/WaylandCapabilities.h"
 #include "platform/wayland/WaylandKeyEventPoster.h"
-#include "platform/wayland/WaylandLog.h"
 #include "platform/wayland/WaylandPasteboard.h"
 #include "platform/wayland/WaylandWorkspace.h"
 
@@ -43,8 +42,6 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     auto pasteboard = std::make_unique<WaylandPasteboard>();
     auto keys = std::make_unique<WaylandKeyEventPoster>();
     const DesktopCapabilities found = describeWaylandSession(*pasteboard, *keys);
-    for (const QString &line : found.logLines())
-        qCInfo(lcWayland).noquote() << line;
     platform->capabilities = found;
     if (capabilities)
         *capabilities = found;
