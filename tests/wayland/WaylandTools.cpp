@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace tavrin::wayland {
@@ -63,7 +64,9 @@ namespace tavrin::wayland {
 namespace {
 QString focusedIn(const QJsonObject &node)
 {
-    if (node.value(QStringLiteral("focused")).toBool() && node.value(QStringLiteral("type")) == QStringLiteral("con"))
+    const QString type = node.value(QStringLiteral("type")).toString();
+    if (node.value(QStringLiteral("focused")).toBool() &&
+        (type == QLatin1String("con") || type == QLatin1String("floating_con")))
         return node.value(QStringLiteral("name")).toString();
     for (const char *children : {"nodes", "floating_nodes"}) {
         for (const QJsonValue &child : node.value(QLatin1String(children)).toArray()) {
@@ -81,6 +84,13 @@ QString focusedWindowTitle()
     const e2e::ToolResult tree =
         e2e::runTool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
     return focusedIn(QJsonDocument::fromJson(tree.out).object());
+}
+
+bool focusWindowTitled(const QString &title)
+{
+    // A title is a regular expression for sway; ours hold no special characters but may hold spaces.
+    const QString criteria = QStringLiteral("[title=\"^%1$\"] focus").arg(QRegularExpression::escape(title));
+    return e2e::runTool(QStringLiteral("swaymsg"), {criteria}).exitCode == 0;
 }
 
 }  // namespace tavrin::wayland

@@ -118,6 +118,8 @@ public:
 
     /// Runs the program on another display than the session's; before start.
     void setDisplay(const QString &display);
+    /// Sets a variable of the program's environment (QT_QPA_PLATFORM=wayland, ...); before start.
+    void setEnvironmentValue(const QString &name, const QString &value);
     /// Starts the program; false when it could not start.
     bool start(const QStringList &arguments = {});
     /// True once one of the program's windows is mapped on the display (it is up and running).
