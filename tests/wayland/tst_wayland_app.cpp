@@ -208,6 +208,32 @@ private Q_SLOTS:
         QCOMPARE(arrived, 10);
     }
 
+    void pasteNextPastesTheQueueInOrderFromACommandBoundToAKey()
+    {
+        // Where the program cannot take shortcuts, the desktop's own key binding runs these commands.
+        const e2e::ToolResult on = runTavrin({QStringLiteral("toggle-sequential")});
+        QCOMPARE(on.exitCode, 0);
+        QCOMPARE(on.out, QByteArray("sequential mode on\n"));
+        copyWithWlCopy("first queued ");
+        QTRY_COMPARE_WITH_TIMEOUT(topText(), QStringLiteral("first queued "), 5000);
+        copyWithWlCopy("second queued");
+        QTRY_COMPARE_WITH_TIMEOUT(topText(), QStringLiteral("second queued"), 5000);
+
+        QVERIFY(focusWindowTitled(QStringLiteral("Paste target")));
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Paste target"), 10000);
+        const QByteArray before = fileText(m_output);
+        QCOMPARE(runTavrin({QStringLiteral("paste-next")}).exitCode, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(fileText(m_output), before + "first queued ", 5000);
+        QCOMPARE(runTavrin({QStringLiteral("paste-next")}).exitCode, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(fileText(m_output), before + "first queued second queued", 5000);
+
+        // The last entry ended the mode; another press has nothing to paste, and says so.
+        const e2e::ToolResult empty = runTavrin({QStringLiteral("paste-next")});
+        QCOMPARE(empty.exitCode, 1);
+        QVERIFY2(empty.err.contains("the sequential paste queue is empty"), empty.err.constData());
+        QCOMPARE(fileText(m_output), before + "first queued second queued");
+    }
+
     void theTrayItemRegistersWithThePanel()
     {
         QDBusInterface watcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
