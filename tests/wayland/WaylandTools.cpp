@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <functional>
+
 namespace tavrin::wayland {
 
 void copyWithWlCopy(const QByteArray &data, const QString &type)
@@ -62,28 +64,44 @@ QStringList clipboardTypes()
 namespace tavrin::wayland {
 
 namespace {
-QString focusedIn(const QJsonObject &node)
+// Calls the function for every window in sway's tree (tiled and floating), with its node.
+void forEachWindow(const QJsonObject &node, const std::function<void(const QJsonObject &)> &call)
 {
     const QString type = node.value(QStringLiteral("type")).toString();
-    if (node.value(QStringLiteral("focused")).toBool() &&
-        (type == QLatin1String("con") || type == QLatin1String("floating_con")))
-        return node.value(QStringLiteral("name")).toString();
+    if (type == QLatin1String("con") || type == QLatin1String("floating_con"))
+        call(node);
     for (const char *children : {"nodes", "floating_nodes"}) {
-        for (const QJsonValue &child : node.value(QLatin1String(children)).toArray()) {
-            const QString found = focusedIn(child.toObject());
-            if (!found.isEmpty())
-                return found;
-        }
+        for (const auto &child : node.value(QLatin1String(children)).toArray())
+            forEachWindow(child.toObject(), call);
     }
-    return {};
+}
+
+QJsonObject swayTree()
+{
+    const e2e::ToolResult tree =
+        e2e::runTool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
+    return QJsonDocument::fromJson(tree.out).object();
 }
 }  // namespace
 
 QString focusedWindowTitle()
 {
-    const e2e::ToolResult tree =
-        e2e::runTool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
-    return focusedIn(QJsonDocument::fromJson(tree.out).object());
+    QString title;
+    forEachWindow(swayTree(), [&title](const QJsonObject &window) {
+        if (window.value(QStringLiteral("focused")).toBool())
+            title = window.value(QStringLiteral("name")).toString();
+    });
+    return title;
+}
+
+QStringList floatingWindowTitles()
+{
+    QStringList titles;
+    forEachWindow(swayTree(), [&titles](const QJsonObject &window) {
+        if (window.value(QStringLiteral("type")) == QStringLiteral("floating_con"))
+            titles.append(window.value(QStringLiteral("name")).toString());
+    });
+    return titles;
 }
 
 bool focusWindowTitled(const QString &title)

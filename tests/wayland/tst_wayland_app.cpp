@@ -57,7 +57,7 @@ QList<Listed> history()
     QList<Listed> entries;
     if (result.exitCode != 0)
         return entries;
-    for (const QJsonValue &value : QJsonDocument::fromJson(result.out).array()) {
+    for (const auto &value : QJsonDocument::fromJson(result.out).array()) {
         const QJsonObject entry = value.toObject();
         entries.append(
             {entry.value(QStringLiteral("kind")).toString(), entry.value(QStringLiteral("text")).toString()});
@@ -234,21 +234,35 @@ private Q_SLOTS:
         QCOMPARE(fileText(m_output), before + "first queued second queued");
     }
 
-    void theTrayItemRegistersWithThePanel()
+    void theTrayItemRegistersWithThePanelAndOpensItsMenuInAWindow()
     {
         QDBusInterface watcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
                                QStringLiteral("/StatusNotifierWatcher"),
                                QStringLiteral("org.kde.StatusNotifierWatcher"), QDBusConnection::sessionBus());
         // swaybar's watcher lists each item as "bus name/object path".
-        const auto ours = [&watcher, this] {
-            for (const QString &item : watcher.property("RegisteredStatusNotifierItems").toStringList()) {
-                const QString name = item.section(QLatin1Char('/'), 0, 0);
+        QString item;
+        const auto findOurs = [&] {
+            for (const QString &registered : watcher.property("RegisteredStatusNotifierItems").toStringList()) {
+                const QString name = registered.section(QLatin1Char('/'), 0, 0);
                 if (QDBusConnection::sessionBus().interface()->servicePid(name).value() == m_tavrin.pid())
-                    return true;
+                    item = registered;
             }
-            return false;
+            return !item.isEmpty();
         };
-        QTRY_VERIFY_WITH_TIMEOUT(ours(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(findOurs(), 10000);
+
+        // swaybar shows no menus: a right click on the item is this call, and the menu opens as a window of ours.
+        QDBusInterface statusItem(item.section(QLatin1Char('/'), 0, 0),
+                                  QLatin1Char('/') + item.section(QLatin1Char('/'), 1),
+                                  QStringLiteral("org.kde.StatusNotifierItem"), QDBusConnection::sessionBus());
+        const QDBusMessage reply = statusItem.call(QStringLiteral("ContextMenu"), 1200, 10);
+        QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Tavrin Menu"), 10000);
+        QVERIFY(floatingWindowTitles().contains(QStringLiteral("Tavrin Menu")));
+        // Clicking elsewhere closes it, as a menu.
+        QVERIFY(focusWindowTitled(QStringLiteral("Paste target")));
+        QTRY_VERIFY_WITH_TIMEOUT(!floatingWindowTitles().contains(QStringLiteral("Tavrin Menu")), 10000);
+        QCOMPARE(focusedWindowTitle(), QStringLiteral("Paste target"));
     }
 
     void aBackendIsForcedByNameAndAWrongNameIsRefused()
