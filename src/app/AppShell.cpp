@@ -3,9 +3,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/PasteAccessGuideWindow.h"
-#include "app/PlainQueueWindow.h"
 #include "app/ProgramHider.h"
-#include "app/QtKeyEvents.h"
 #include "app/QuickListWindow.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
@@ -26,6 +24,8 @@
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
 #include "ui/lists/QuickListView.h"
+#include "ui/preferences/QtKeyEvents.h"
+#include "ui/queue/SequentialQueueWindow.h"
 
 #include <QDateTime>
 
@@ -70,6 +70,7 @@ AppShell::AppShell(AppContext &context, QObject *parent)
     m_recorder->setMenuItemsEnabled = [this](bool enabled) { setMenuItemsEnabled(enabled); };
     m_recorder->labelText = nativeShortcutText;
     context.hotKeysController().registrationFailedHook = [this] { m_recorder->shortcutRegistrationFailed(); };
+    context.windows().setShortcutRecorder(m_recorder.get());
 
     connect(m_trayIcon.get(), &TrayIcon::clicked, this, &AppShell::toggleQuickList);
     connect(m_trayIcon.get(), &TrayIcon::menuAboutToShow, this, [this, &context](QMenu *menu) {
@@ -83,6 +84,11 @@ AppShell::AppShell(AppContext &context, QObject *parent)
 
 AppShell::~AppShell()
 {
+    // The Preferences pane feeds the recorder; it goes with it.
+    WindowRegistry &windows = m_context.windows();
+    if (windows.isLoaded(ids::preferencesPane))
+        delete windows.controller(ids::preferencesPane);
+    windows.setShortcutRecorder(nullptr);
     m_context.hotKeysController().registrationFailedHook = nullptr;
     m_context.capture().sequentialMode().setWindow(nullptr);
 }

@@ -5,11 +5,16 @@
 #include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
+#include "platform/Platform.h"
+#include "ui/about/AboutPane.h"
 #include "ui/lists/QuickListView.h"
 #include "ui/main/ClipboardPane.h"
+#include "ui/main/DimmedSheets.h"
 #include "ui/main/GroupPane.h"
 #include "ui/main/MainWindowContent.h"
-#include "ui/main/PlaceholderPane.h"
+#include "ui/preferences/PreferencesPane.h"
+
+#include <QCoreApplication>
 
 namespace tavrin {
 
@@ -41,8 +46,18 @@ void WindowRegistry::registerMainWindow()
     // The main window's own panes live in its content.
     setFactory(ids::clipboardPane, [this] { return mainContent()->clipboardPane(); });
     setFactory(ids::groupPane, [this] { return mainContent()->groupPane(); });
-    setFactory(ids::preferencesPane, [] { return new PlaceholderPane(QStringLiteral("Preferences")); });
-    setFactory(ids::aboutPane, [] { return new PlaceholderPane(QStringLiteral("About")); });
+    setFactory(ids::preferencesPane, [this]() -> QObject * {
+        Q_ASSERT_X(m_recorder, "WindowRegistry", "the Preferences pane needs the shell's shortcut recorder");
+        if (!m_recorder)
+            return nullptr;
+        return new PreferencesPane(m_context.viewServices(), *m_recorder, mainContent()->sheets());
+    });
+    setFactory(ids::aboutPane, [this] {
+        // The build names the pages; an address it leaves empty hides its button, and there is no store page here.
+        const AboutLinks links{QStringLiteral(TAVRIN_WEB_URL), QStringLiteral(TAVRIN_FACEBOOK_URL),
+                               QStringLiteral(TAVRIN_TWITTER_URL), QString()};
+        return new AboutPane(QCoreApplication::applicationVersion(), links, *m_context.platform().workspace);
+    });
 }
 
 void WindowRegistry::showMainWindowOn(MainPane pane)

@@ -11,7 +11,6 @@
 
 #include <functional>
 
-class QListWidget;
 class QWidget;
 
 namespace tavrin {
@@ -23,7 +22,9 @@ class MainWindowContent;
 class QuickListView;
 enum class MainPane;
 class PasteAccessGuide;
-class PlainQueueWindow;
+class SequentialQueueView;
+class SequentialQueueWindow;
+class ShortcutRecorder;
 class MainWindow;
 class PasteAccessGuideWindow;
 class QuickListWindow;
@@ -39,6 +40,7 @@ inline const QString groupPane = QStringLiteral("pasteboardVc");
 inline const QString preferencesPane = QStringLiteral("preferencesVc");
 inline const QString aboutPane = QStringLiteral("aboutVc");
 inline const QString sequentialWindow = QStringLiteral("sequentialWindowController");
+inline const QString sequentialView = QStringLiteral("sequentialVc");
 inline const QString pasteAccessGuideWindow = QStringLiteral("permissionWindowController");
 inline const QString pasteAccessGuide = QStringLiteral("GrantAccessvc");
 }  // namespace ids
@@ -56,6 +58,9 @@ public:
     WindowRegistry(const WindowRegistry &) = delete;
     WindowRegistry &operator=(const WindowRegistry &) = delete;
     ~WindowRegistry();
+
+    /// The recorder the Preferences pane shows and feeds; set by the shell before the pane is first shown.
+    void setShortcutRecorder(ShortcutRecorder *recorder) { m_recorder = recorder; }
 
     /// Sets how the object of an identifier is made; only before its first use.
     void setFactory(const QString &identifier, const Factory &factory);
@@ -76,9 +81,9 @@ public:
     bool isMainContentLoaded() const { return isLoaded(ids::mainContent); }
     /// Opens the main window on a pane (the Clipboard, Preferences or About), in front and with the focus.
     void showMainWindowOn(MainPane pane);
-    PlainQueueWindow *sequentialWindow();
-    /// The queue list: the plain queue window's own list until the queue list view exists.
-    QListWidget *sequentialList();
+    SequentialQueueWindow *sequentialWindow();
+    /// The queue list, the content of the sequential queue window.
+    SequentialQueueView *sequentialView();
     PasteAccessGuideWindow *pasteAccessGuideWindow();
     PasteAccessGuide *pasteAccessGuide();
 
@@ -98,6 +103,7 @@ private:
     QMap<QString, QPointer<QObject>> m_objects;
     QList<QPointer<QObject>> m_creationOrder;
     QStringList m_creating;
+    ShortcutRecorder *m_recorder = nullptr;
 };
 
 }  // namespace tavrin
