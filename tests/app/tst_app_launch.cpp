@@ -5,7 +5,6 @@
 #include "app/AppShell.h"
 #include "app/MainWindow.h"
 #include "app/PasteAccessGuideWindow.h"
-#include "app/PlainQueueWindow.h"
 #include "app/QuickListWindow.h"
 #include "app/TrayIcon.h"
 #include "app/WindowRegistry.h"
@@ -29,7 +28,10 @@
 #include "store/PasteboardGroupStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
+#include "store/SettingsTable.h"
 #include "store/StringListFiles.h"
+#include "ui/queue/SequentialQueueView.h"
+#include "ui/queue/SequentialQueueWindow.h"
 
 #include <QListWidget>
 #include <QMenu>
@@ -113,6 +115,33 @@ private Q_SLOTS:
         app.platform->fakeScheduler->advance(HistoryStore::kSaveDelay);
         QVERIFY(app.history().waitForWrites());
         QCOMPARE(app.historyOnDisk(), app.history().items());
+    }
+
+    void aFreshLaunchStoresWhatTheSettingsTableSays()
+    {
+        App app;
+        app.finishedFirstRunBefore();
+        app.launch();
+        for (const SettingRule &rule : SettingRule::all()) {
+            // firstRun is set by the test (no welcome steps); the list's first showing saved the history.
+            if (rule.key == keys::firstRun || rule.whenMissing == SettingRule::WhenMissing::storedAtFirstSave)
+                continue;
+            const bool stored = rule.holdsValue(*app.settings);
+            switch (rule.whenMissing) {
+            case SettingRule::WhenMissing::storedAtLaunch: QVERIFY2(stored, qPrintable(rule.key)); break;
+            case SettingRule::WhenMissing::leftMissing: QVERIFY2(!stored, qPrintable(rule.key)); break;
+            default: break;  // the list read its setting at its first showing, or not yet
+            }
+            if (stored && rule.launchDefault.isValid()) {
+                QVariant value = app.settings->value(rule.key);
+                if (rule.type == SettingRule::Type::textArray)
+                    value = value.toStringList();  // stored as a plain list of texts
+                QCOMPARE(value, rule.launchDefault);
+            }
+        }
+        // Every key the launch wrote is in the table.
+        for (const QString &key : app.settings->keys())
+            QVERIFY2(SettingRule::of(key), qPrintable(key));
     }
 
     void storedSettingsAreKeptAndValuesOfAnotherTypeReplaced()
@@ -346,8 +375,8 @@ private Q_SLOTS:
         const FakeHotKeyService::Registration toggle = app.platform->fakeHotKeyService->registrations().begin()->second;
         app.platform->fakeHotKeyService->press(toggle.keyCode, toggle.modifiers);
         QVERIFY(mode.isOn());
-        QVERIFY(app.windows().sequentialList()->isVisible());
-        QCOMPARE(app.windows().sequentialList(), app.windows().sequentialWindow()->list());
+        QVERIFY(app.windows().sequentialView()->isVisible());
+        QCOMPARE(app.windows().sequentialView(), app.windows().sequentialWindow()->view());
         mode.toggleSequentialQueue();
         QVERIFY(!mode.isOn());
     }
