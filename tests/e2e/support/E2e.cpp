@@ -322,6 +322,49 @@ TavrinProcess::TavrinProcess()
     m_process.setProcessEnvironment(env);
 }
 
+void TavrinProcess::enableAccessibility()
+{
+    QProcessEnvironment env = m_process.processEnvironment();
+    env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    m_process.setProcessEnvironment(env);
+}
+
+namespace {
+// The script's two lines: the place, and the description.
+QStringList findAccessible(qint64 pid, const QString &name, bool press)
+{
+    QStringList arguments = {QString::number(pid), name};
+    if (press)
+        arguments << QStringLiteral("press");
+    const ToolResult found = runTool(QStringLiteral(TAVRIN_E2E_SUPPORT_DIR "/accessible.py"), arguments, 20000);
+    if (found.exitCode != 0)
+        return {};
+    return QString::fromUtf8(found.out).split(u'\n');
+}
+}  // namespace
+
+QString accessibleDescription(qint64 pid, const QString &name)
+{
+    return findAccessible(pid, name, false).value(1);
+}
+
+QRect accessibleControl(qint64 pid, const QString &name, bool press)
+{
+    const QStringList numbers = findAccessible(pid, name, press).value(0).simplified().split(u' ');
+    if (numbers.size() != 4)
+        return {};
+    return QRect(numbers.at(0).toInt(), numbers.at(1).toInt(), numbers.at(2).toInt(), numbers.at(3).toInt());
+}
+
+bool clickAt(const QRect &area)
+{
+    const QPoint centre = area.center();
+    return runTool(QStringLiteral("xdotool"),
+                   {QStringLiteral("mousemove"), QString::number(centre.x()), QString::number(centre.y()),
+                    QStringLiteral("click"), QStringLiteral("1")})
+               .exitCode == 0;
+}
+
 TavrinProcess::~TavrinProcess()
 {
     if (isRunning()) {

@@ -106,6 +106,15 @@ private:
 /// The problems a program's standard error reports: sanitizer reports, and Qt messages of warning level or worse
 /// (written as "warning: ", "critical: " or "fatal: " under kMessagePattern) that match none of the expected ones.
 QStringList reportedProblems(const QByteArray &standardError, const QList<QRegularExpression> &expected);
+/// A control of a running program as a screen reader finds it over AT-SPI, by its accessible name: its place on the
+/// screen, or an empty rectangle while no such control is shown. With press, its first action is done too (a button
+/// is pressed as by a screen reader's user).
+QRect accessibleControl(qint64 pid, const QString &name, bool press = false);
+/// The accessible description of such a control; empty when it has none or is not shown.
+QString accessibleDescription(qint64 pid, const QString &name);
+/// Clicks the middle of a rectangle of the screen with the pointer; false when xdotool failed.
+bool clickAt(const QRect &area);
+
 /// The message pattern the program runs with, so that its Qt messages can be told from other output.
 inline constexpr const char *kMessagePattern = "%{type}: %{category}: %{message}";
 
@@ -116,6 +125,8 @@ public:
     TavrinProcess();
     ~TavrinProcess();
 
+    /// Lets screen readers (and accessibleControl) see the program's controls over AT-SPI; before start.
+    void enableAccessibility();
     /// Runs the program on another display than the session's; before start.
     void setDisplay(const QString &display);
     /// Starts the program; false when it could not start.
