@@ -1,5 +1,8 @@
 #include "app/MainWindow.h"
 
+#include "ui/onboarding/WelcomePane.h"
+
+#include <QCloseEvent>
 #include <QVBoxLayout>
 
 namespace tavrin {
@@ -26,6 +29,16 @@ void MainWindow::setContent(QWidget *content)
     m_content = content;
     if (content)
         layout()->addWidget(content);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (auto *welcome = qobject_cast<WelcomePane *>(m_content.data()); welcome && !welcome->isFinished()) {
+        event->ignore();
+        welcome->finish();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::showWindow()

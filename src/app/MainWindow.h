@@ -25,6 +25,10 @@ public:
     /// How the desktop is asked to give the window the focus (see showAndActivate).
     DesktopActivation activateOnDesktop;
 
+protected:
+    /// While the welcome steps are the content, closing finishes them instead: the window stays, with the sidebar.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     QPointer<QWidget> m_content;
 };

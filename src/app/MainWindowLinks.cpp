@@ -5,11 +5,14 @@
 #include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
 #include "ui/lists/QuickListView.h"
 #include "ui/main/ClipboardPane.h"
 #include "ui/main/GroupPane.h"
 #include "ui/main/MainWindowContent.h"
 #include "ui/main/PlaceholderPane.h"
+#include "ui/onboarding/WelcomePane.h"
 
 namespace tavrin {
 
@@ -18,11 +21,14 @@ void WindowRegistry::registerMainWindow()
     setFactory(ids::mainWindow, [this] {
         auto *window = new MainWindow;
         window->activateOnDesktop = desktopActivation();
-        // While "firstRun" holds no integer the welcome steps are the content; until they exist, a first run shows
-        // the sidebar too.
-        window->setContent(mainContent());
+        // While "firstRun" holds no integer the welcome steps are the content, and closing the window finishes them.
+        if (m_context.settings().integer(keys::firstRun))
+            window->setContent(mainContent());
+        else
+            window->setContent(welcomePane());
         return window;
     });
+    setFactory(ids::welcomePane, [this] { return new WelcomePane(m_context.viewServices()); });
     setFactory(ids::mainContent, [this] {
         auto *content = new MainWindowContent(m_context.viewServices());
         content->setPaneProvider([this](MainPane pane) -> QWidget * {
@@ -43,6 +49,11 @@ void WindowRegistry::registerMainWindow()
     setFactory(ids::groupPane, [this] { return mainContent()->groupPane(); });
     setFactory(ids::preferencesPane, [] { return new PlaceholderPane(QStringLiteral("Preferences")); });
     setFactory(ids::aboutPane, [] { return new PlaceholderPane(QStringLiteral("About")); });
+}
+
+WelcomePane *WindowRegistry::welcomePane()
+{
+    return qobject_cast<WelcomePane *>(controller(ids::welcomePane));
 }
 
 void WindowRegistry::showMainWindowOn(MainPane pane)

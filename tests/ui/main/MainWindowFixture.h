@@ -28,6 +28,8 @@ struct MainWindowFixture : ListFixture {
 
     explicit MainWindowFixture(const QStringList &entries = {}) : ListFixture(entries, true)
     {
+        // Past the first run: the main window shows the sidebar.
+        context.settings().setInteger(keys::firstRun, 1);
         mainWindow = context.windows().mainWindow();
         content = context.windows().mainContent();
         mainWindow->setGeometry(80, 60, 900, 600);
