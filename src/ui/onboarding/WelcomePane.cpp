@@ -97,9 +97,16 @@ WelcomePane::WelcomePane(const ViewServices &services, QWidget *parent)
     layout->addStretch(1);
 
     m_getStarted->setAccessibleName(QStringLiteral("Get Started"));
-    m_getStarted->setDefault(true);
     layout->addWidget(m_getStarted, 0, Qt::AlignHCenter);
     connect(m_getStarted, &QPushButton::clicked, this, &WelcomePane::finish);
+}
+
+void WelcomePane::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The window opens with the focus on the button, so Space (or a click) finishes the steps.
+    if (!focusWidget())
+        m_getStarted->setFocus();
 }
 
 void WelcomePane::buildNewsletterForm(QWidget *parent)

@@ -30,6 +30,9 @@ public:
     /// start-at-login choice (a failure is told once and does not stop anything), then emits finished. Only once.
     void finish();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 Q_SIGNALS:
     /// The steps are done; the shell replaces this pane and starts the tray and the list.
     void finished();
