@@ -26,11 +26,14 @@ public:
     DesktopActivation activateOnDesktop;
 
 protected:
-    /// While the welcome steps are the content, closing finishes them instead: the window stays, with the sidebar.
+    /// While the welcome steps are the content, the user's closing finishes them instead: the window stays, with the
+    /// sidebar. A quit's closing does not.
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QPointer<QWidget> m_content;
+    bool m_quitting = false;
 };
 
 }  // namespace tavrin

@@ -115,6 +115,20 @@ private Q_SLOTS:
         QCOMPARE(tavrin.exitCode(), 0);
     }
 
+    void aQuitDuringTheWelcomeStepsEndsTheProgramAndLeavesThemForTheNextStart()
+    {
+        e2e::TavrinProcess tavrin;
+        tavrin.startAsFirstRun();
+        QVERIFY(tavrin.start());
+        QTRY_VERIFY_WITH_TIMEOUT(e2e::shownMainWindow(tavrin.pid()) != 0, 10000);
+        // SIGTERM quits, which closes every window: that close must not count as the user's.
+        QVERIFY(tavrin.terminate());
+        QCOMPARE(tavrin.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tavrin.exitCode(), 0);
+        QVERIFY(!test::readFile(e2e::settingsPath()).contains("<key>firstRun</key>"));
+        QVERIFY(!QFileInfo::exists(autostartEntry()));
+    }
+
     void theAutostartCommandStartsTavrinWithoutItsWindowAndTheLauncherQuits()
     {
         e2e::storeFinishedFirstRun();
