@@ -25,7 +25,7 @@ void DBusNotificationCenter::post(const QString &name, const QString &object)
 
 void DBusNotificationCenter::addObserver(const QString &name, Observer observer)
 {
-    m_observers.insert(name, std::move(observer));
+    m_observers.insert(name, observer);
     if (m_listening)
         return;
     m_listening = m_bus.connect(QString(), QString::fromLatin1(kPath), QString::fromLatin1(kInterface),

@@ -99,7 +99,7 @@ QByteArray XdgAutostartLoginItems::entryText() const
 LoginItems::Change XdgAutostartLoginItems::setLoginItemEnabled(const QString &identifier, bool enabled)
 {
     const QString path = entryPath(identifier);
-    const Change change = enabled ? writeEntry(path) : removeEntry(path);
+    Change change = enabled ? writeEntry(path) : removeEntry(path);
     if (!change.succeeded)
         qCWarning(lcFreedesktop).noquote() << "autostart entry" << path << "not changed:" << change.reason;
     return change;
