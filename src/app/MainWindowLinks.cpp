@@ -6,6 +6,8 @@
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "platform/Platform.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
 #include "ui/about/AboutPane.h"
 #include "ui/lists/QuickListView.h"
 #include "ui/main/ClipboardPane.h"
@@ -14,6 +16,7 @@
 #include "ui/main/MainWindowContent.h"
 #include "ui/preferences/PreferencesPane.h"
 
+#include "ui/onboarding/WelcomePane.h"
 #include <QCoreApplication>
 
 namespace tavrin {
@@ -23,11 +26,14 @@ void WindowRegistry::registerMainWindow()
     setFactory(ids::mainWindow, [this] {
         auto *window = new MainWindow;
         window->activateOnDesktop = desktopActivation();
-        // While "firstRun" holds no integer the welcome steps are the content; until they exist, a first run shows
-        // the sidebar too.
-        window->setContent(mainContent());
+        // While "firstRun" holds no integer the welcome steps are the content, and closing the window finishes them.
+        if (m_context.settings().integer(keys::firstRun))
+            window->setContent(mainContent());
+        else
+            window->setContent(welcomePane());
         return window;
     });
+    setFactory(ids::welcomePane, [this] { return new WelcomePane(m_context.viewServices()); });
     setFactory(ids::mainContent, [this] {
         auto *content = new MainWindowContent(m_context.viewServices());
         content->setPaneProvider([this](MainPane pane) -> QWidget * {
@@ -58,6 +64,11 @@ void WindowRegistry::registerMainWindow()
                                QStringLiteral(TAVRIN_TWITTER_URL), QString()};
         return new AboutPane(QCoreApplication::applicationVersion(), links, *m_context.platform().workspace);
     });
+}
+
+WelcomePane *WindowRegistry::welcomePane()
+{
+    return qobject_cast<WelcomePane *>(controller(ids::welcomePane));
 }
 
 void WindowRegistry::showMainWindowOn(MainPane pane)

@@ -28,6 +28,7 @@ class ShortcutRecorder;
 class MainWindow;
 class PasteAccessGuideWindow;
 class QuickListWindow;
+class WelcomePane;
 
 // The identifiers the program's windows and views are created by (docs/NAMES.md maps each to its class).
 namespace ids {
@@ -39,6 +40,7 @@ inline const QString clipboardPane = QStringLiteral("clipboardVc");
 inline const QString groupPane = QStringLiteral("pasteboardVc");
 inline const QString preferencesPane = QStringLiteral("preferencesVc");
 inline const QString aboutPane = QStringLiteral("aboutVc");
+inline const QString welcomePane = QStringLiteral("StartupVc");
 inline const QString sequentialWindow = QStringLiteral("sequentialWindowController");
 inline const QString sequentialView = QStringLiteral("sequentialVc");
 inline const QString pasteAccessGuideWindow = QStringLiteral("permissionWindowController");
@@ -75,6 +77,8 @@ public:
     MainWindow *mainWindow();
     /// The main window's content: the sidebar and its panes (made with the main window).
     MainWindowContent *mainContent();
+    /// The first run's welcome steps, the main window's content until they are finished.
+    WelcomePane *welcomePane();
     ClipboardPane *clipboardPane();
     GroupPane *groupPane();
     /// True once the main window's sidebar exists (mainContainerLoaded).

@@ -34,6 +34,8 @@ struct MainWindowFixture : ListFixture {
     {
         // The shell gave sequential mode its own queue window; the test's stands in for it.
         capture().sequentialMode().setWindow(&queueWindow);
+        // Past the first run: the main window shows the sidebar.
+        context.settings().setInteger(keys::firstRun, 1);
         mainWindow = context.windows().mainWindow();
         content = context.windows().mainContent();
         mainWindow->setGeometry(80, 60, 900, 600);
