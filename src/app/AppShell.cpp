@@ -3,9 +3,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/PasteAccessGuideWindow.h"
-#include "app/PlainQueueWindow.h"
 #include "app/ProgramHider.h"
-#include "app/QtKeyEvents.h"
 #include "app/QuickListWindow.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
@@ -26,6 +24,10 @@
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
 #include "ui/lists/QuickListView.h"
+#include "ui/main/MainWindowContent.h"
+#include "ui/onboarding/WelcomePane.h"
+#include "ui/preferences/QtKeyEvents.h"
+#include "ui/queue/SequentialQueueWindow.h"
 
 #include <QDateTime>
 
@@ -70,6 +72,7 @@ AppShell::AppShell(AppContext &context, QObject *parent)
     m_recorder->setMenuItemsEnabled = [this](bool enabled) { setMenuItemsEnabled(enabled); };
     m_recorder->labelText = nativeShortcutText;
     context.hotKeysController().registrationFailedHook = [this] { m_recorder->shortcutRegistrationFailed(); };
+    context.windows().setShortcutRecorder(m_recorder.get());
 
     connect(m_trayIcon.get(), &TrayIcon::clicked, this, &AppShell::toggleQuickList);
     connect(m_trayIcon.get(), &TrayIcon::menuAboutToShow, this, [this, &context](QMenu *menu) {
@@ -83,6 +86,11 @@ AppShell::AppShell(AppContext &context, QObject *parent)
 
 AppShell::~AppShell()
 {
+    // The Preferences pane feeds the recorder; it goes with it.
+    WindowRegistry &windows = m_context.windows();
+    if (windows.isLoaded(ids::preferencesPane))
+        delete windows.controller(ids::preferencesPane);
+    windows.setShortcutRecorder(nullptr);
     m_context.hotKeysController().registrationFailedHook = nullptr;
     m_context.capture().sequentialMode().setWindow(nullptr);
 }
@@ -132,7 +140,7 @@ void AppShell::launch()
     capture.insertCurrentClipboardText();
 
     if (!settings.integer(keys::firstRun)) {
-        completeFirstRun();
+        showWelcome();
         return;
     }
     if (isLoginLaunch()) {
@@ -151,10 +159,31 @@ bool AppShell::isLoginLaunch() const
     return m_context.platform().workspace->isApplicationRunning(QString::fromLatin1(LoginItems::kLauncherIdentifier));
 }
 
+void AppShell::showWelcome()
+{
+    // Only the main window with the welcome steps: no tray item, no list and no recording until they are finished.
+    m_firstRunPending = true;
+    WindowRegistry &windows = m_context.windows();
+    MainWindow *window = windows.mainWindow();
+    auto *welcome = qobject_cast<WelcomePane *>(window->content());
+    if (!welcome) {
+        // The window was made before, when "firstRun" held an integer.
+        completeFirstRun();
+        return;
+    }
+    connect(welcome, &WelcomePane::finished, this, &AppShell::completeFirstRun);
+    window->showWindow();
+}
+
 void AppShell::completeFirstRun()
 {
-    // What finishing the welcome steps does, done at once: the first run is over, and the tray and the list start.
-    m_context.settings().setInteger(keys::firstRun, 1);
+    // The pane stored "firstRun" and applied the start-at-login choice; the sidebar takes its place and the tray
+    // and the list start.
+    m_firstRunPending = false;
+    WindowRegistry &windows = m_context.windows();
+    MainWindow *window = windows.mainWindow();
+    window->setContent(windows.mainContent());
+    window->showWindow();
     setUpTrayIcon();
 }
 
@@ -170,6 +199,11 @@ void AppShell::setUpTrayIcon()
 
 void AppShell::showQuickList()
 {
+    // Until the welcome steps are finished they are what a request for the program's window shows.
+    if (m_firstRunPending) {
+        m_context.windows().mainWindow()->showWindow();
+        return;
+    }
     m_context.windows().quickListWindow()->showWindow();
 }
 

@@ -45,7 +45,7 @@ public:
     void setShortcutHotKey(Shortcut shortcut, std::shared_ptr<HotKey> hotKey) override;
 
     /// The launch sequence: restores the stored state in its fixed order, then puts the item into the tray and
-    /// shows the list (at the first run, once the first run's steps are done).
+    /// shows the list; at the first run only the welcome steps are shown, and the rest follows when they end.
     void launch();
     /// Launch step: registers every recorded shortcut; one without modifiers counts as not recorded.
     void registerStoredShortcuts();
@@ -79,6 +79,9 @@ private:
     std::function<void()> keyDownAction(Shortcut shortcut);
     void connectCapture();
     bool isLoginLaunch() const;
+    /// The first run: the main window shows the welcome steps, and the rest waits for their end.
+    void showWelcome();
+    /// The welcome steps are done: the main window gets its sidebar, and the tray item and the list start.
     void completeFirstRun();
 
     AppContext &m_context;
@@ -90,6 +93,7 @@ private:
     std::unique_ptr<ShortcutRecorder> m_recorder;
     std::array<std::shared_ptr<HotKey>, kShortcuts.size()> m_hotKeys;
     bool m_savedAtQuit = true;
+    bool m_firstRunPending = false;
 };
 
 }  // namespace tavrin

@@ -1,5 +1,9 @@
 #include "app/MainWindow.h"
 
+#include "ui/onboarding/WelcomePane.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 namespace tavrin {
@@ -26,6 +30,31 @@ void MainWindow::setContent(QWidget *content)
     m_content = content;
     if (content)
         layout()->addWidget(content);
+    // The application's quit is told from the user's close only while the welcome steps are shown; the filter sees
+    // every event of the program, so it is there no longer than that.
+    if (qobject_cast<WelcomePane *>(content))
+        QCoreApplication::instance()->installEventFilter(this);
+    else
+        QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // A quit closes every window too: it must neither finish the steps nor be held up by them.
+    if (auto *welcome = qobject_cast<WelcomePane *>(m_content.data());
+        welcome && !welcome->isFinished() && !m_quitting) {
+        event->ignore();
+        welcome->finish();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit)
+        m_quitting = true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::showWindow()

@@ -25,8 +25,15 @@ public:
     /// How the desktop is asked to give the window the focus (see showAndActivate).
     DesktopActivation activateOnDesktop;
 
+protected:
+    /// While the welcome steps are the content, the user's closing finishes them instead: the window stays, with the
+    /// sidebar. A quit's closing does not.
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QPointer<QWidget> m_content;
+    bool m_quitting = false;
 };
 
 }  // namespace tavrin

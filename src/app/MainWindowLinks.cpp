@@ -5,11 +5,19 @@
 #include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
+#include "platform/Platform.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+#include "ui/about/AboutPane.h"
 #include "ui/lists/QuickListView.h"
 #include "ui/main/ClipboardPane.h"
+#include "ui/main/DimmedSheets.h"
 #include "ui/main/GroupPane.h"
 #include "ui/main/MainWindowContent.h"
-#include "ui/main/PlaceholderPane.h"
+#include "ui/preferences/PreferencesPane.h"
+
+#include "ui/onboarding/WelcomePane.h"
+#include <QCoreApplication>
 
 namespace tavrin {
 
@@ -18,11 +26,14 @@ void WindowRegistry::registerMainWindow()
     setFactory(ids::mainWindow, [this] {
         auto *window = new MainWindow;
         window->activateOnDesktop = desktopActivation();
-        // While "firstRun" holds no integer the welcome steps are the content; until they exist, a first run shows
-        // the sidebar too.
-        window->setContent(mainContent());
+        // While "firstRun" holds no integer the welcome steps are the content, and closing the window finishes them.
+        if (m_context.settings().integer(keys::firstRun))
+            window->setContent(mainContent());
+        else
+            window->setContent(welcomePane());
         return window;
     });
+    setFactory(ids::welcomePane, [this] { return new WelcomePane(m_context.viewServices()); });
     setFactory(ids::mainContent, [this] {
         auto *content = new MainWindowContent(m_context.viewServices());
         content->setPaneProvider([this](MainPane pane) -> QWidget * {
@@ -41,8 +52,23 @@ void WindowRegistry::registerMainWindow()
     // The main window's own panes live in its content.
     setFactory(ids::clipboardPane, [this] { return mainContent()->clipboardPane(); });
     setFactory(ids::groupPane, [this] { return mainContent()->groupPane(); });
-    setFactory(ids::preferencesPane, [] { return new PlaceholderPane(QStringLiteral("Preferences")); });
-    setFactory(ids::aboutPane, [] { return new PlaceholderPane(QStringLiteral("About")); });
+    setFactory(ids::preferencesPane, [this]() -> QObject * {
+        Q_ASSERT_X(m_recorder, "WindowRegistry", "the Preferences pane needs the shell's shortcut recorder");
+        if (!m_recorder)
+            return nullptr;
+        return new PreferencesPane(m_context.viewServices(), *m_recorder, mainContent()->sheets());
+    });
+    setFactory(ids::aboutPane, [this] {
+        // The build names the pages; an address it leaves empty hides its button, and there is no store page here.
+        const AboutLinks links{QStringLiteral(TAVRIN_WEB_URL), QStringLiteral(TAVRIN_FACEBOOK_URL),
+                               QStringLiteral(TAVRIN_TWITTER_URL), QString()};
+        return new AboutPane(QCoreApplication::applicationVersion(), links, *m_context.platform().workspace);
+    });
+}
+
+WelcomePane *WindowRegistry::welcomePane()
+{
+    return qobject_cast<WelcomePane *>(controller(ids::welcomePane));
 }
 
 void WindowRegistry::showMainWindowOn(MainPane pane)

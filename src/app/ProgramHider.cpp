@@ -1,7 +1,7 @@
 #include "app/ProgramHider.h"
 
-#include "app/PlainQueueWindow.h"
 #include "platform/Workspace.h"
+#include "ui/queue/SequentialQueueWindow.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -19,7 +19,7 @@ void ProgramHider::hideProgram()
     for (QWidget *window : windows) {
         // The tray icon is a top-level widget on X11 too, and the queue window keeps sequential mode on.
         if (!window->isVisible() || window->inherits("QSystemTrayIconSys") ||
-            window->property(PlainQueueWindow::kKeepShownProperty).toBool())
+            window->property(SequentialQueueWindow::kKeepShownProperty).toBool())
             continue;
         if (active != 0 && window->winId() == active)
             activeWasOurs = true;

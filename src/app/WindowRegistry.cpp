@@ -4,20 +4,19 @@
 #include "ui/main/ClipboardPane.h"
 #include "ui/main/GroupPane.h"
 #include "ui/main/MainWindowContent.h"
+#include "ui/queue/SequentialQueueView.h"
+#include "ui/queue/SequentialQueueWindow.h"
 
 #include "app/AppContext.h"
 #include "app/GuideHelpPage.h"
 #include "app/MainWindow.h"
 #include "app/PasteAccessGuide.h"
 #include "app/PasteAccessGuideWindow.h"
-#include "app/PlainQueueWindow.h"
 #include "app/QuickListWindow.h"
 #include "capture/CaptureServices.h"
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
-
-#include <QListWidget>
 
 namespace tavrin {
 
@@ -52,9 +51,13 @@ void WindowRegistry::registerDefaults()
         return window;
     });
     registerMainWindow();
-    setFactory(ids::sequentialWindow, [this] {
-        CaptureServices &capture = m_context.capture();
-        return new PlainQueueWindow(capture.sequentialMode(), capture.queue());
+    setFactory(ids::sequentialWindow, [this] { return new SequentialQueueWindow(sequentialView()); });
+    setFactory(ids::sequentialView, [this] {
+        auto *view = new SequentialQueueView(m_context.viewServices());
+        // Told that the paste shortcut is missing, the user is shown where to record it.
+        QObject::connect(view, &SequentialQueueView::preferencesRequested, view,
+                         [this] { showMainWindowOn(MainPane::preferences); });
+        return view;
     });
     setFactory(ids::pasteAccessGuideWindow, [this] {
         auto *window = new PasteAccessGuideWindow(pasteAccessGuide());
@@ -146,15 +149,14 @@ QuickListView *WindowRegistry::loadedQuickList()
     return isLoaded(ids::quickListView) ? qobject_cast<QuickListView *>(quickListView()) : nullptr;
 }
 
-PlainQueueWindow *WindowRegistry::sequentialWindow()
+SequentialQueueWindow *WindowRegistry::sequentialWindow()
 {
-    return typed<PlainQueueWindow>(ids::sequentialWindow);
+    return typed<SequentialQueueWindow>(ids::sequentialWindow);
 }
 
-QListWidget *WindowRegistry::sequentialList()
+SequentialQueueView *WindowRegistry::sequentialView()
 {
-    PlainQueueWindow *window = sequentialWindow();
-    return window ? window->list() : nullptr;
+    return typed<SequentialQueueView>(ids::sequentialView);
 }
 
 PasteAccessGuideWindow *WindowRegistry::pasteAccessGuideWindow()

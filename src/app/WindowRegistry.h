@@ -11,7 +11,6 @@
 
 #include <functional>
 
-class QListWidget;
 class QWidget;
 
 namespace tavrin {
@@ -23,10 +22,13 @@ class MainWindowContent;
 class QuickListView;
 enum class MainPane;
 class PasteAccessGuide;
-class PlainQueueWindow;
+class SequentialQueueView;
+class SequentialQueueWindow;
+class ShortcutRecorder;
 class MainWindow;
 class PasteAccessGuideWindow;
 class QuickListWindow;
+class WelcomePane;
 
 // The identifiers the program's windows and views are created by (docs/NAMES.md maps each to its class).
 namespace ids {
@@ -38,7 +40,9 @@ inline const QString clipboardPane = QStringLiteral("clipboardVc");
 inline const QString groupPane = QStringLiteral("pasteboardVc");
 inline const QString preferencesPane = QStringLiteral("preferencesVc");
 inline const QString aboutPane = QStringLiteral("aboutVc");
+inline const QString welcomePane = QStringLiteral("StartupVc");
 inline const QString sequentialWindow = QStringLiteral("sequentialWindowController");
+inline const QString sequentialView = QStringLiteral("sequentialVc");
 inline const QString pasteAccessGuideWindow = QStringLiteral("permissionWindowController");
 inline const QString pasteAccessGuide = QStringLiteral("GrantAccessvc");
 }  // namespace ids
@@ -57,6 +61,9 @@ public:
     WindowRegistry &operator=(const WindowRegistry &) = delete;
     ~WindowRegistry();
 
+    /// The recorder the Preferences pane shows and feeds; set by the shell before the pane is first shown.
+    void setShortcutRecorder(ShortcutRecorder *recorder) { m_recorder = recorder; }
+
     /// Sets how the object of an identifier is made; only before its first use.
     void setFactory(const QString &identifier, const Factory &factory);
     /// The object of an identifier, created now when it is the first use; null for an unknown identifier.
@@ -70,15 +77,17 @@ public:
     MainWindow *mainWindow();
     /// The main window's content: the sidebar and its panes (made with the main window).
     MainWindowContent *mainContent();
+    /// The first run's welcome steps, the main window's content until they are finished.
+    WelcomePane *welcomePane();
     ClipboardPane *clipboardPane();
     GroupPane *groupPane();
     /// True once the main window's sidebar exists (mainContainerLoaded).
     bool isMainContentLoaded() const { return isLoaded(ids::mainContent); }
     /// Opens the main window on a pane (the Clipboard, Preferences or About), in front and with the focus.
     void showMainWindowOn(MainPane pane);
-    PlainQueueWindow *sequentialWindow();
-    /// The queue list: the plain queue window's own list until the queue list view exists.
-    QListWidget *sequentialList();
+    SequentialQueueWindow *sequentialWindow();
+    /// The queue list, the content of the sequential queue window.
+    SequentialQueueView *sequentialView();
     PasteAccessGuideWindow *pasteAccessGuideWindow();
     PasteAccessGuide *pasteAccessGuide();
 
@@ -98,6 +107,7 @@ private:
     QMap<QString, QPointer<QObject>> m_objects;
     QList<QPointer<QObject>> m_creationOrder;
     QStringList m_creating;
+    ShortcutRecorder *m_recorder = nullptr;
 };
 
 }  // namespace tavrin

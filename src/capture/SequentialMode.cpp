@@ -36,6 +36,14 @@ bool SequentialMode::isOn() const
     return m_window && m_window->isVisible();
 }
 
+int SequentialMode::nextIndex() const
+{
+    const auto order = m_settings.integer(keys::sequentialPasteOrder);
+    if (m_queue.isEmpty() || !order)
+        return -1;
+    return *order == 0 ? 0 : m_queue.size() - 1;
+}
+
 void SequentialMode::toggleSequentialMode()
 {
     printPressed();
@@ -60,12 +68,12 @@ void SequentialMode::showOrClose(bool activate)
 void SequentialMode::sequentialPasteNext()
 {
     printPressed();
-    if (m_queue.isEmpty())
+    // Without a stored order (the launch stores one) there is no order to take an entry by.
+    const int next = nextIndex();
+    if (next < 0)
         return;
-    const auto order = m_settings.integer(keys::sequentialPasteOrder);
-    if (!order)
-        return;  // the launch stores the key; without it there is no order to take an entry by
-    const QString entry = *order == 0 ? m_queue.takeFirst() : m_queue.takeLast();
+    const QString entry = m_queue.items().at(next);
+    m_queue.removeAt(next);
     // Raising the count and writing are one step; the list reload follows it instead of sitting in between.
     m_engine.writeItemToPasteboard(entry);
     Q_EMIT queueChanged();

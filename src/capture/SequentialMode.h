@@ -24,6 +24,8 @@ public:
     /// The window that tells whether the mode is on; without one the mode stays off.
     void setWindow(SequentialWindow *window) { m_window = window; }
     bool isOn() const;
+    /// The queue entry the next paste takes by the paste order; -1 when there is none.
+    int nextIndex() const;
 
     /// The toggle shortcut: a diagnostic line, then show (activating the program) or close the queue window.
     void toggleSequentialMode();

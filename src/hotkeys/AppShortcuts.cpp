@@ -40,6 +40,12 @@ const AppShortcut &AppShortcut::of(Shortcut shortcut)
     return all()[shortcutIndex(shortcut)];
 }
 
+bool AppShortcut::isRecordedIn(const SettingsStore &settings) const
+{
+    const auto codes = settings.integerArray(modifierKey);
+    return codes && !AppShortcuts::modifiersFromCodes(*codes).isEmpty();
+}
+
 AppShortcuts::AppShortcuts(SettingsStore &settings, HotKeysController &hotKeys, ShortcutHotKeyHolder &holder)
     : m_settings(settings), m_hotKeys(hotKeys), m_holder(holder)
 {

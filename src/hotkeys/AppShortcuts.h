@@ -36,6 +36,9 @@ struct AppShortcut {
 
     static const std::array<AppShortcut, 3> &all();
     static const AppShortcut &of(Shortcut shortcut);
+
+    /// True when the settings hold a recorded combination for it: a modifier list that gives a modifier.
+    bool isRecordedIn(const SettingsStore &settings) const;
 };
 
 // Whoever holds the registered shortcuts (the application delegate's three properties). Storing a hot key

@@ -27,5 +27,9 @@ inline const QString shiftPasteWindowClasses = QStringLiteral("shiftPasteWindowC
 inline const QString primaryPasteWindowClasses = QStringLiteral("primaryPasteWindowClasses");
 // Window classes whose copies are never recorded (empty unless the user lists some, e.g. password managers).
 inline const QString ignoredWindowClasses = QStringLiteral("ignoredWindowClasses");
+// The newsletter service the welcome steps subscribe to: its HTTPS address and its list key (both empty unless
+// configured; without an address the welcome steps show no newsletter form).
+inline const QString newsletterEndpoint = QStringLiteral("newsletterEndpoint");
+inline const QString newsletterListKey = QStringLiteral("newsletterListKey");
 
 }  // namespace tavrin::keys

@@ -42,6 +42,10 @@ public:
     std::optional<QList<std::int64_t>> integerArray(const QString &key) const;
     std::optional<QVariantMap> dictionary(const QString &key) const;
     bool contains(const QString &key) const { return m_values.contains(key); }
+    /// The value stored under key as it is, of whatever type; invalid when there is none.
+    QVariant value(const QString &key) const { return m_values.value(key); }
+    /// Every key that holds a value.
+    QStringList keys() const { return m_values.keys(); }
 
     void setBool(const QString &key, bool value);
     void setInteger(const QString &key, std::int64_t value);

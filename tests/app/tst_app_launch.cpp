@@ -5,7 +5,6 @@
 #include "app/AppShell.h"
 #include "app/MainWindow.h"
 #include "app/PasteAccessGuideWindow.h"
-#include "app/PlainQueueWindow.h"
 #include "app/QuickListWindow.h"
 #include "app/TrayIcon.h"
 #include "app/WindowRegistry.h"
@@ -29,10 +28,17 @@
 #include "store/PasteboardGroupStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
+#include "store/SettingsTable.h"
 #include "store/StringListFiles.h"
+#include "ui/SheetPresenter.h"
+#include "ui/main/MainWindowContent.h"
+#include "ui/onboarding/WelcomePane.h"
+#include "ui/queue/SequentialQueueView.h"
+#include "ui/queue/SequentialQueueWindow.h"
 
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
 
@@ -115,6 +121,33 @@ private Q_SLOTS:
         QCOMPARE(app.historyOnDisk(), app.history().items());
     }
 
+    void aFreshLaunchStoresWhatTheSettingsTableSays()
+    {
+        App app;
+        app.finishedFirstRunBefore();
+        app.launch();
+        for (const SettingRule &rule : SettingRule::all()) {
+            // firstRun is set by the test (no welcome steps); the list's first showing saved the history.
+            if (rule.key == keys::firstRun || rule.whenMissing == SettingRule::WhenMissing::storedAtFirstSave)
+                continue;
+            const bool stored = rule.holdsValue(*app.settings);
+            switch (rule.whenMissing) {
+            case SettingRule::WhenMissing::storedAtLaunch: QVERIFY2(stored, qPrintable(rule.key)); break;
+            case SettingRule::WhenMissing::leftMissing: QVERIFY2(!stored, qPrintable(rule.key)); break;
+            default: break;  // the list read its setting at its first showing, or not yet
+            }
+            if (stored && rule.launchDefault.isValid()) {
+                QVariant value = app.settings->value(rule.key);
+                if (rule.type == SettingRule::Type::textArray)
+                    value = value.toStringList();  // stored as a plain list of texts
+                QCOMPARE(value, rule.launchDefault);
+            }
+        }
+        // Every key the launch wrote is in the table.
+        for (const QString &key : app.settings->keys())
+            QVERIFY2(SettingRule::of(key), qPrintable(key));
+    }
+
     void storedSettingsAreKeptAndValuesOfAnotherTypeReplaced()
     {
         App app;
@@ -150,15 +183,74 @@ private Q_SLOTS:
         QCOMPARE(app.settings->boolValue(keys::startAtLogin), std::optional<bool>(true));
     }
 
-    void aFirstRunEndsAtOnceWithTheTrayItemAndTheList()
+    void aFirstRunShowsOnlyTheWelcomeStepsUntilTheButtonFinishesThem()
     {
         App app;
         app.launch();
+        QVERIFY(app.mainWindowShown());
+        auto *welcome = qobject_cast<WelcomePane *>(app.windows().mainWindow()->content());
+        QVERIFY(welcome);
+        QCOMPARE(welcome->objectName(), QStringLiteral("StartupVc"));
+        // No tray item, no list, no recording, and nothing stored yet.
+        QVERIFY(!app.delegate->trayIcon().isSetUp());
+        QVERIFY(!app.windows().isLoaded(ids::quickListWindow));
+        QVERIFY(!app.context->capture().monitor().isStarted());
+        QCOMPARE(app.settings->integer(keys::firstRun), std::nullopt);
+        // Whatever asks for the list meanwhile gets the welcome steps.
+        app.delegate->showQuickList();
+        QVERIFY(!app.windows().isLoaded(ids::quickListWindow));
+
+        welcome->getStartedButton()->click();
         QCOMPARE(app.settings->integer(keys::firstRun), std::optional<std::int64_t>(1));
+        QCOMPARE(app.platform->fakeLoginItems->requests, (QList<QPair<QString, bool>>{{kLauncher, true}}));
+        QCOMPARE(app.settings->boolValue(keys::startAtLogin), std::optional<bool>(true));
+        QCOMPARE(app.windows().mainWindow()->content(), app.windows().mainContent());
+        QVERIFY(app.mainWindowShown());
         QVERIFY(app.delegate->trayIcon().isSetUp());
         QVERIFY(app.listShown());
         QVERIFY(app.context->capture().monitor().isStarted());
-        QVERIFY(!app.windows().isLoaded(ids::mainWindow));
+        // The pane goes once the sidebar took its place.
+        QTRY_VERIFY(!app.windows().isLoaded(ids::welcomePane));
+    }
+
+    void closingTheWindowDuringTheWelcomeStepsFinishesThemInstead()
+    {
+        App app;
+        app.platform->fakeLoginItems->succeeds = false;
+        auto sheets = std::make_unique<ScriptedSheetPresenter>();
+        ScriptedSheetPresenter &shown = *sheets;
+        app.context->setSheetPresenter(std::move(sheets));
+        app.launch();
+        MainWindow *window = app.windows().mainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::ignoreMessage(QtWarningMsg, "Failed to add login item. the autostart folder is read-only");
+        QVERIFY(!window->close());
+        // The window stays, now with the sidebar; the failed login item was told once and changed nothing else.
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->content(), app.windows().mainContent());
+        QCOMPARE(app.settings->integer(keys::firstRun), std::optional<std::int64_t>(1));
+        QCOMPARE(app.settings->boolValue(keys::startAtLogin), std::nullopt);
+        QCOMPARE(shown.shown.size(), 1);
+        QCOMPARE(shown.shown.constFirst().messageText, QStringLiteral("Tavrin will not start at login"));
+        QVERIFY(app.delegate->trayIcon().isSetUp());
+        QVERIFY(app.context->capture().monitor().isStarted());
+        // Closed now, it only hides.
+        QVERIFY(window->close());
+        QVERIFY(!window->isVisible());
+        QCOMPARE(shown.alertWindows.constFirst().data(), window);
+    }
+
+    void theNextLaunchAfterTheWelcomeStepsIsAnOrdinaryOne()
+    {
+        App app;
+        app.launch();
+        app.windows().welcomePane()->finish();
+        App next;
+        next.settings->setInteger(keys::firstRun, *app.settings->integer(keys::firstRun));
+        next.launch();
+        QCOMPARE(next.windows().mainWindow()->content(), next.windows().mainContent());
+        QVERIFY(!next.windows().isLoaded(ids::welcomePane));
+        QVERIFY(next.listShown());
     }
 
     void aFirstRunValueOfAnotherTypeCountsAsNoFirstRunDone()
@@ -166,6 +258,9 @@ private Q_SLOTS:
         App app;
         app.settings->setString(keys::firstRun, QStringLiteral("1"));
         app.launch();
+        QVERIFY(qobject_cast<WelcomePane *>(app.windows().mainWindow()->content()));
+        QVERIFY(!app.listShown());
+        app.windows().welcomePane()->finish();
         QCOMPARE(app.settings->integer(keys::firstRun), std::optional<std::int64_t>(1));
         QVERIFY(app.listShown());
     }
@@ -346,8 +441,8 @@ private Q_SLOTS:
         const FakeHotKeyService::Registration toggle = app.platform->fakeHotKeyService->registrations().begin()->second;
         app.platform->fakeHotKeyService->press(toggle.keyCode, toggle.modifiers);
         QVERIFY(mode.isOn());
-        QVERIFY(app.windows().sequentialList()->isVisible());
-        QCOMPARE(app.windows().sequentialList(), app.windows().sequentialWindow()->list());
+        QVERIFY(app.windows().sequentialView()->isVisible());
+        QCOMPARE(app.windows().sequentialView(), app.windows().sequentialWindow()->view());
         mode.toggleSequentialQueue();
         QVERIFY(!mode.isOn());
     }

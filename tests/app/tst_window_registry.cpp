@@ -4,7 +4,6 @@
 #include "app/MainWindow.h"
 #include "app/PasteAccessGuide.h"
 #include "app/PasteAccessGuideWindow.h"
-#include "app/PlainQueueWindow.h"
 #include "app/QuickListWindow.h"
 #include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
@@ -17,6 +16,7 @@
 #include "store/StringListFiles.h"
 #include "ui/lists/QuickListView.h"
 #include "ui/lists/ShownListModel.h"
+#include "ui/queue/SequentialQueueWindow.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,10 +1,9 @@
-// The program's own stand-ins around capture: hiding the program for a paste, and the plain queue window.
+// Hiding the program for a paste: the focus goes back, the queue window stays.
 #include "CaptureFixture.h"
-#include "app/PlainQueueWindow.h"
 #include "app/ProgramHider.h"
+#include "ui/queue/SequentialQueueWindow.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QTest>
 #include <QWidget>
 
@@ -20,7 +19,7 @@ private Q_SLOTS:
         ProgramHider hider(workspace);
         QWidget list;
         QWidget kept;
-        kept.setProperty(PlainQueueWindow::kKeepShownProperty, true);
+        kept.setProperty(SequentialQueueWindow::kKeepShownProperty, true);
         list.show();
         kept.show();
         workspace.lastForeign = 42;
@@ -36,31 +35,6 @@ private Q_SLOTS:
         hider.hideProgram();
         QVERIFY(!list.isVisible());
         QCOMPARE(workspace.activations.size(), 1);
-    }
-
-    void theQueueWindowIsTheModeAndListsTheQueue()
-    {
-        test::CaptureFixture f;
-        PlainQueueWindow window(f.sequential(), f.capture.queue());
-        f.sequential().setWindow(&window);
-        f.settings.setInteger(keys::sequentialPasteOrder, 0);
-        f.monitor().start();
-        f.sequential().toggleSequentialQueue();
-        QVERIFY(f.sequential().isOn());
-        QVERIFY(window.list()->testAttribute(Qt::WA_ShowWithoutActivating));
-        f.pasteboard.copyText(QStringLiteral("one"));
-        f.tick();
-        f.pasteboard.copyText(QStringLiteral("two"));
-        f.tick();
-        QCOMPARE(window.list()->count(), 2);
-        QCOMPARE(window.list()->item(1)->text(), QStringLiteral("two"));
-        f.sequential().sequentialPasteNext();
-        QCOMPARE(window.list()->count(), 1);
-        f.sequential().sequentialPasteNext();
-        QVERIFY(!f.sequential().isOn());  // closed after the last entry
-        f.sequential().toggleSequentialMode();
-        QVERIFY(!window.list()->testAttribute(Qt::WA_ShowWithoutActivating));
-        QVERIFY(window.isVisible());
     }
 };
 

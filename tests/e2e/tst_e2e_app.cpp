@@ -1,5 +1,5 @@
 // The real program as a person meets it: the tray item, the list window at the top right that the shortcut opens
-// and a click elsewhere hides, the first run, and a second start.
+// and a click elsewhere hides, and a second start (the first run: tst_e2e_onboarding).
 #include "E2e.h"
 #include "TestDirs.h"
 
@@ -74,25 +74,6 @@ private Q_SLOTS:
         QCOMPARE(e2e::windowGeometry(list).topLeft(), frame.topLeft());
         QVERIFY(tavrin.terminate());
         QCOMPARE(tavrin.exitCode(), 0);
-    }
-
-    void aFirstRunStoresItsEndShowsTheTrayItemAndRecordsCopies()
-    {
-        e2e::TavrinProcess tavrin;
-        QVERIFY(startAndWaitForList(tavrin));
-        QVERIFY(e2e::hasTrayIcon(tavrin.pid()));
-        QVERIFY(test::readFile(e2e::settingsPath()).contains("<key>firstRun</key>\n\t<integer>1</integer>"));
-        // No main window: the list and the tray item are the program's only windows.
-        const e2e::ToolResult shown =
-            e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                     QStringLiteral("--pid"), QString::number(tavrin.pid())});
-        QCOMPARE(shown.out.trimmed().split('\n').size(), 2);
-
-        e2e::copyWithXclip("copied after the first run");
-        QTest::qWait(1100);  // the longest a copy may take to reach the history
-        QVERIFY(tavrin.terminate());
-        QCOMPARE(tavrin.exitCode(), 0);
-        QVERIFY(test::readFile(e2e::historyPath()).contains("<string>copied after the first run</string>"));
     }
 
     void aSecondStartBringsTheFirstForwardAndEnds()

@@ -3,9 +3,9 @@
 #include "RecorderFixture.h"
 #include "app/AppContext.h"
 #include "app/AppShell.h"
-#include "app/QtKeyEvents.h"
 #include "platform/fake/FakePlatform.h"
 #include "store/SettingsKeys.h"
+#include "ui/preferences/QtKeyEvents.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -27,7 +27,7 @@ struct App : test::FakeAppContext {
     int toggles = 0;
     int pastes = 0;
 
-    App() {}
+    App() = default;
     ~App()
     {
         delegate.reset();

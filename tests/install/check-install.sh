@@ -13,7 +13,7 @@ echo "== install into a prefix"
 cmake -DCMAKE_INSTALL_PREFIX="$work/prefix" \
   -P "$build/cmake_install.cmake" >/dev/null 2>"$work/install.err" || { cat "$work/install.err" >&2; fail "install"; }
 prefix=$work/prefix
-for f in bin/tavrin share/applications/tavrin.desktop share/metainfo/io.tavrin.Tavrin.metainfo.xml \
+for f in bin/tavrin bin/tavrin-launcher share/applications/tavrin.desktop share/metainfo/io.tavrin.Tavrin.metainfo.xml \
   share/icons/hicolor/scalable/apps/tavrin.svg share/icons/hicolor/48x48/apps/tavrin.png \
   share/icons/hicolor/256x256/apps/tavrin.png share/tavrin/sounds/ping.wav share/tavrin/sounds/frog.wav \
   share/tavrin/sounds/pop.wav share/man/man1/tavrin.1 share/bash-completion/completions/tavrin \
@@ -21,6 +21,9 @@ for f in bin/tavrin share/applications/tavrin.desktop share/metainfo/io.tavrin.T
   [ -e "$prefix/$f" ] || fail "missing $f"
 done
 [ -x "$prefix/bin/tavrin" ] || fail "bin/tavrin is not executable"
+[ -x "$prefix/bin/tavrin-launcher" ] || fail "bin/tavrin-launcher is not executable"
+# The launcher stays small: no GUI library.
+if ldd "$prefix/bin/tavrin-launcher" | grep -qE 'libQt6(Gui|Widgets)'; then fail "tavrin-launcher loads the GUI"; fi
 # The manual and the completions name every command the program takes.
 commands=$("$prefix/bin/tavrin" --help | sed -n '/^Commands:/,/^$/p' | awk 'NR > 1 && NF { print $1 }')
 [ -n "$commands" ] || fail "tavrin --help lists no commands"
@@ -45,7 +48,7 @@ for lib in libqt6widgets6 libqt6dbus6 libxcb1 libcanberra0 libplist3 qt6-qpa-plu
   grep -q "$lib" <<<"$depends" || fail "the package does not depend on $lib"
 done
 dpkg-deb -c "$deb" >"$work/contents"
-for f in ./usr/bin/tavrin ./usr/share/applications/tavrin.desktop ./usr/share/icons/hicolor/scalable/apps/tavrin.svg \
+for f in ./usr/bin/tavrin ./usr/bin/tavrin-launcher ./usr/share/applications/tavrin.desktop ./usr/share/icons/hicolor/scalable/apps/tavrin.svg \
   ./usr/share/metainfo/io.tavrin.Tavrin.metainfo.xml ./usr/share/tavrin/sounds/ping.wav; do
   grep -q " $f\$" "$work/contents" || fail "the package lacks $f"
 done

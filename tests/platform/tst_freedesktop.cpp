@@ -1,14 +1,20 @@
-// The Linux services every desktop shares: the program's folders by the XDG rules, and desktop notices over a D-Bus
-// session bus of the test's own.
+// The Linux services every desktop shares: the program's folders by the XDG rules, the autostart entry, and desktop
+// notices, notifications between processes and the login launcher over a D-Bus session bus of the test's own.
+#include "TestDirs.h"
+#include "launcher/LoginLauncher.h"
+#include "platform/freedesktop/DBusNotificationCenter.h"
 #include "platform/freedesktop/DBusNotifier.h"
+#include "platform/freedesktop/XdgAutostartLoginItems.h"
 #include "platform/freedesktop/XdgLocations.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace tavrin;
@@ -139,6 +145,160 @@ private Q_SLOTS:
         QCOMPARE(service.shown, QStringList{QStringLiteral("Tavrin | Saved again | /a/file | -1")});
         QDBusConnection::disconnectFromBus(QStringLiteral("desktop"));
         QDBusConnection::disconnectFromBus(QStringLiteral("program"));
+    }
+
+    void theAutostartEntryIsWrittenValidAndRemoved()
+    {
+        test::TestDirs dirs;
+        const QString folder = dirs.root() + QStringLiteral("/config/autostart");
+        // A launcher path with characters the Exec rules reserve.
+        const QString launcher = dirs.root() + QStringLiteral("/my \"tools\" $HOME 100%/tavrin-launcher");
+        QVERIFY(QDir().mkpath(QFileInfo(launcher).path()));
+        test::writeFile(launcher, "#!/bin/sh\n");
+        QVERIFY(QFile::setPermissions(launcher, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        XdgAutostartLoginItems items(folder, launcher);
+        QVERIFY(items.availability().available);
+
+        const QString id = QString::fromLatin1(LoginItems::kLauncherIdentifier);
+        const QString entry = folder + QStringLiteral("/io.tavrin.TavrinLauncher.desktop");
+        QCOMPARE(items.entryPath(id), entry);
+        const LoginItems::Change on = items.setLoginItemEnabled(id, true);
+        QVERIFY2(on.succeeded, qPrintable(on.reason));
+        const QByteArray text = test::readFile(entry);
+        QVERIFY(text.startsWith("[Desktop Entry]\n"));
+        QVERIFY(text.contains("\nType=Application\n"));
+        QVERIFY(text.contains(("\nExec=" + execArgument(launcher) + "\n").toUtf8()));
+        // Unquoted by the Exec rules, the argument is the launcher's path again.
+        QCOMPARE(execArgument(QStringLiteral("/usr/bin/tavrin-launcher")), QStringLiteral("/usr/bin/tavrin-launcher"));
+        QCOMPARE(execArgument(QStringLiteral("/a b/\"q\"$`\\%")),
+                 QStringLiteral("\"/a b/\\\\\"q\\\\\"\\\\$\\\\`\\\\\\\\%%\""));
+        if (const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+            !validator.isEmpty()) {
+            QProcess validate;
+            validate.start(validator, {entry});
+            QVERIFY(validate.waitForFinished(10000));
+            QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
+        }
+        // Enabling again rewrites the same entry; disabling removes it, also when it is gone already.
+        QVERIFY(items.setLoginItemEnabled(id, true).succeeded);
+        QVERIFY(items.setLoginItemEnabled(id, false).succeeded);
+        QVERIFY(!QFileInfo::exists(entry));
+        QVERIFY(items.setLoginItemEnabled(id, false).succeeded);
+    }
+
+    void failuresToWriteTheEntrySayWhy()
+    {
+        test::TestDirs dirs;
+        const QString launcher = dirs.root() + QStringLiteral("/tavrin-launcher");
+        const QString id = QString::fromLatin1(LoginItems::kLauncherIdentifier);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("autostart entry .* not changed")));
+        const LoginItems::Change missing =
+            XdgAutostartLoginItems(dirs.root() + QStringLiteral("/autostart"), launcher).setLoginItemEnabled(id, true);
+        QVERIFY(!missing.succeeded);
+        QVERIFY(missing.reason.contains(QStringLiteral("tavrin-launcher is missing")));
+        test::writeFile(launcher, "#!/bin/sh\n");
+        QVERIFY(QFile::setPermissions(launcher, QFile::ReadOwner | QFile::ExeOwner));
+
+        // A file where the folder should be.
+        test::writeFile(dirs.root() + QStringLiteral("/blocked"), "");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("autostart entry .* not changed")));
+        const LoginItems::Change blocked =
+            XdgAutostartLoginItems(dirs.root() + QStringLiteral("/blocked/autostart"), launcher)
+                .setLoginItemEnabled(id, true);
+        QVERIFY(!blocked.succeeded);
+        QVERIFY(blocked.reason.contains(QStringLiteral("cannot be created")));
+
+        // A read-only folder: neither written nor removed.
+        const QString folder = dirs.root() + QStringLiteral("/readonly");
+        XdgAutostartLoginItems items(folder, launcher);
+        QVERIFY(items.setLoginItemEnabled(id, true).succeeded);
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        auto writable =
+            qScopeGuard([&] { QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        if (QFileInfo(folder).isWritable())
+            QSKIP("this user may write into read-only folders (root); scripts/test runs the tests unprivileged");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("autostart entry .* not changed")));
+        const LoginItems::Change removal = items.setLoginItemEnabled(id, false);
+        QVERIFY(!removal.succeeded);
+        QVERIFY2(removal.reason.contains(QStringLiteral("cannot be removed")), qPrintable(removal.reason));
+        QVERIFY(QFileInfo::exists(items.entryPath(id)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("autostart entry .* not changed")));
+        const LoginItems::Change write = items.setLoginItemEnabled(id, true);
+        QVERIFY(!write.succeeded);
+        QVERIFY2(write.reason.contains(QStringLiteral("cannot be written")), qPrintable(write.reason));
+    }
+
+    void notificationsReachOtherProcessesObservers()
+    {
+        PrivateBus bus;
+        QDBusConnection sender = bus.connect(QStringLiteral("sender"));
+        QDBusConnection receiver = bus.connect(QStringLiteral("receiver"));
+        QVERIFY(sender.isConnected() && receiver.isConnected());
+        DBusNotificationCenter posting(sender);
+        DBusNotificationCenter observing(receiver);
+        QStringList seen;
+        observing.addObserver(QStringLiteral("killLauncher"),
+                              [&seen](const QString &object) { seen.append(QStringLiteral("kill ") + object); });
+        observing.addObserver(QStringLiteral("other"),
+                              [&seen](const QString &) { seen.append(QStringLiteral("other")); });
+        // A round trip makes sure the receiver's match rule is in place before anything is sent.
+        QVERIFY(receiver.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.DBus")).value());
+        posting.post(QStringLiteral("killLauncher"), QStringLiteral("io.tavrin.Tavrin"));
+        posting.post(QStringLiteral("unobserved"), QString());
+        posting.post(QStringLiteral("other"), QString());
+        QTRY_COMPARE(seen, (QStringList{QStringLiteral("kill io.tavrin.Tavrin"), QStringLiteral("other")}));
+        QDBusConnection::disconnectFromBus(QStringLiteral("sender"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("receiver"));
+    }
+
+    void theLauncherHoldsItsNameStartsTheProgramAndQuitsWhenTold()
+    {
+        PrivateBus bus;
+        QDBusConnection launcherBus = bus.connect(QStringLiteral("launcher"));
+        QDBusConnection programBus = bus.connect(QStringLiteral("program"));
+        test::TestDirs dirs;
+        const QString started = dirs.root() + QStringLiteral("/started");
+        const QString program = dirs.root() + QStringLiteral("/tavrin");
+        test::writeFile(program, QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(started).toUtf8());
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        QCOMPARE(LoginLauncher::findProgram(dirs.root()), program);
+
+        DBusNotificationCenter launcherNotifications(launcherBus);
+        LoginLauncher launcher(launcherBus, launcherNotifications);
+        QSignalSpy finished(&launcher, &LoginLauncher::finished);
+        QVERIFY(launcher.start(program));
+        const QString name = QString::fromLatin1(LoginItems::kLauncherIdentifier);
+        QVERIFY(programBus.interface()->isServiceRegistered(name).value());
+        QTRY_VERIFY(QFileInfo::exists(started));
+        QVERIFY(finished.isEmpty());
+
+        DBusNotificationCenter(programBus).post(QStringLiteral("killLauncher"), QStringLiteral("io.tavrin.Tavrin"));
+        QTRY_COMPARE(finished.size(), 1);
+        QCOMPARE(finished.constFirst().constFirst().toInt(), 0);
+        QDBusConnection::disconnectFromBus(QStringLiteral("launcher"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("program"));
+    }
+
+    void theLauncherNeverLingersAndReportsAProgramItCannotStart()
+    {
+        PrivateBus bus;
+        QDBusConnection launcherBus = bus.connect(QStringLiteral("launcher"));
+        DBusNotificationCenter notifications(launcherBus);
+        {
+            LoginLauncher launcher(launcherBus, notifications);
+            QSignalSpy finished(&launcher, &LoginLauncher::finished);
+            // Without an answer the launcher gives up after its longest wait (short here).
+            QVERIFY(launcher.start(QStringLiteral("/bin/true"), std::chrono::milliseconds(50)));
+            QVERIFY(finished.wait(5000));
+            QCOMPARE(finished.constFirst().constFirst().toInt(), 0);
+        }
+        test::TestDirs dirs;
+        LoginLauncher launcher(launcherBus, notifications);
+        QSignalSpy finished(&launcher, &LoginLauncher::finished);
+        QVERIFY(!launcher.start(dirs.root() + QStringLiteral("/no-such-program")));
+        QVERIFY(!launcher.start(QString()));
+        QCOMPARE(LoginLauncher::findProgram(dirs.root()), QStandardPaths::findExecutable(QStringLiteral("tavrin")));
+        QDBusConnection::disconnectFromBus(QStringLiteral("launcher"));
     }
 };
 

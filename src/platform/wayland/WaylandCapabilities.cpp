@@ -68,8 +68,6 @@ DesktopCapabilities describeWaylandSession(const WaylandPasteboard &pasteboard, 
     capabilities.tray.detail = capabilities.tray.available
                                    ? QStringLiteral("the panel shows status icons (StatusNotifierItem)")
                                    : QStringLiteral("no panel on this desktop shows status icons");
-
-    capabilities.startAtLogin.detail = QStringLiteral("not available yet");
     return capabilities;
 }
 

@@ -3,7 +3,9 @@
 #include "platform/Accessibility.h"
 #include "platform/common/CanberraSoundPlayer.h"
 #include "platform/common/EvdevKeyPositions.h"
+#include "platform/freedesktop/DBusNotificationCenter.h"
 #include "platform/freedesktop/DBusNotifier.h"
+#include "platform/freedesktop/XdgAutostartLoginItems.h"
 #include "platform/freedesktop/XdgLocations.h"
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
@@ -42,9 +44,13 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     auto pasteboard = std::make_unique<WaylandPasteboard>();
     auto keys = std::make_unique<WaylandKeyEventPoster>();
     const DesktopCapabilities found = describeWaylandSession(*pasteboard, *keys);
+    auto loginItems = XdgAutostartLoginItems::forRunningProgram();
     platform->capabilities = found;
+    platform->capabilities.startAtLogin = loginItems->availability();
+    platform->loginItems = std::move(loginItems);
+    platform->notificationCenter = std::make_unique<DBusNotificationCenter>(QDBusConnection::sessionBus());
     if (capabilities)
-        *capabilities = found;
+        *capabilities = platform->capabilities;
     platform->accessibility = std::make_unique<VirtualKeyboardAccessibility>(*keys);
     platform->pasteboard = std::move(pasteboard);
     platform->keyEventPoster = std::move(keys);

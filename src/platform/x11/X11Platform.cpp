@@ -2,7 +2,9 @@
 
 #include "platform/common/CanberraSoundPlayer.h"
 #include "platform/common/EvdevKeyPositions.h"
+#include "platform/freedesktop/DBusNotificationCenter.h"
 #include "platform/freedesktop/DBusNotifier.h"
+#include "platform/freedesktop/XdgAutostartLoginItems.h"
 #include "platform/freedesktop/XdgLocations.h"
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
@@ -67,7 +69,10 @@ std::unique_ptr<Platform> createX11Platform()
     platform->workspace = std::make_unique<X11Workspace>();
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
     capabilities.tray = feature(true, "a system tray icon", "");
-    capabilities.startAtLogin = feature(false, "", "not available yet");
+    auto loginItems = XdgAutostartLoginItems::forRunningProgram();
+    capabilities.startAtLogin = loginItems->availability();
+    platform->loginItems = std::move(loginItems);
+    platform->notificationCenter = std::make_unique<DBusNotificationCenter>(QDBusConnection::sessionBus());
     platform->locations = std::make_unique<XdgLocations>();
     platform->notifier = std::make_unique<DBusNotifier>(QDBusConnection::sessionBus(), QStringLiteral("Tavrin"));
     return platform;

@@ -68,9 +68,14 @@ QString ShownListModel::rowPrefixGlyph(int row)
 
 QString ShownListModel::rowTitle(int row, const QString &entry, bool isFile, int arrowSpaces)
 {
+    return entryTitle(rowPrefix(row, arrowSpaces), entry, isFile, kIconRoom);
+}
+
+QString ShownListModel::entryTitle(const QString &prefix, const QString &entry, bool isFile, int iconRoom)
+{
     if (isFile)
-        return rowPrefix(row, arrowSpaces) + QString(11, u' ') + lastPathComponent(entry);
-    return rowPrefix(row, arrowSpaces) + trimmedForTitle(entry);
+        return prefix + QString(iconRoom, u' ') + lastPathComponent(entry);
+    return prefix + trimmedForTitle(entry);
 }
 
 void ShownListModel::showHistory(const HistoryStore &history)

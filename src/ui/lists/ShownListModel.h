@@ -41,6 +41,12 @@ public:
     /// file entry, or the entry without spaces and tabs at both ends for a text.
     static QString rowTitle(int row, const QString &entry, bool isFile, int arrowSpaces = kQuickListArrowSpaces);
 
+    /// Spaces between the prefix and a file's name, where its icon is drawn.
+    static constexpr int kIconRoom = 11;
+    /// A row's title after any prefix: for a file entry iconRoom spaces and the last path component, for a text the
+    /// entry without spaces and tabs at both ends.
+    static QString entryTitle(const QString &prefix, const QString &entry, bool isFile, int iconRoom);
+
     /// The spaces after "=>" in this model's rows.
     void setArrowSpaces(int spaces) { m_arrowSpaces = spaces; }
     /// Whether the first nine rows show their paste shortcut; without it every row starts with the arrow.

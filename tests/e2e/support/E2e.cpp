@@ -65,6 +65,13 @@ void forgetStoredState()
     QDir(dataHome() + QStringLiteral("/tavrin")).removeRecursively();
 }
 
+void storeFinishedFirstRun()
+{
+    test::writeFile(settingsPath(),
+                    QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+                               "\t<key>firstRun</key>\n\t<integer>1</integer>\n</dict>\n</plist>\n"));
+}
+
 void storeRecordedQuickAccessShortcut()
 {
     test::writeFile(settingsPath(),
@@ -143,15 +150,31 @@ QRect workArea()
                  numbers.at(3).trimmed().toInt());
 }
 
-quint64 shownListWindow(qint64 pid)
+namespace {
+
+// Qt names the normal type after any other as a fallback, so the first type named is the window's own.
+quint64 shownWindowOfType(qint64 pid, const char *type)
 {
     const QList<quint64> windows =
         windowsOf(pid, {QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Tavrin$")});
+    const QString first = QStringLiteral("_NET_WM_WINDOW_TYPE(ATOM) = ") + QLatin1String(type);
     for (quint64 window : windows) {
-        if (windowProperty(window, QStringLiteral("_NET_WM_WINDOW_TYPE")).contains("_NET_WM_WINDOW_TYPE_UTILITY"))
+        if (windowProperty(window, QStringLiteral("_NET_WM_WINDOW_TYPE")).startsWith(first))
             return window;
     }
     return 0;
+}
+
+}  // namespace
+
+quint64 shownListWindow(qint64 pid)
+{
+    return shownWindowOfType(pid, "_NET_WM_WINDOW_TYPE_UTILITY");
+}
+
+quint64 shownMainWindow(qint64 pid)
+{
+    return shownWindowOfType(pid, "_NET_WM_WINDOW_TYPE_NORMAL");
 }
 
 bool hasTrayIcon(qint64 pid)
@@ -322,6 +345,49 @@ TavrinProcess::TavrinProcess()
     m_process.setProcessEnvironment(env);
 }
 
+void TavrinProcess::enableAccessibility()
+{
+    QProcessEnvironment env = m_process.processEnvironment();
+    env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    m_process.setProcessEnvironment(env);
+}
+
+namespace {
+// The script's two lines: the place, and the description.
+QStringList findAccessible(qint64 pid, const QString &name, bool press)
+{
+    QStringList arguments = {QString::number(pid), name};
+    if (press)
+        arguments << QStringLiteral("press");
+    const ToolResult found = runTool(QStringLiteral(TAVRIN_E2E_SUPPORT_DIR "/accessible.py"), arguments, 20000);
+    if (found.exitCode != 0)
+        return {};
+    return QString::fromUtf8(found.out).split(u'\n');
+}
+}  // namespace
+
+QString accessibleDescription(qint64 pid, const QString &name)
+{
+    return findAccessible(pid, name, false).value(1);
+}
+
+QRect accessibleControl(qint64 pid, const QString &name, bool press)
+{
+    const QStringList numbers = findAccessible(pid, name, press).value(0).simplified().split(u' ');
+    if (numbers.size() != 4)
+        return {};
+    return QRect(numbers.at(0).toInt(), numbers.at(1).toInt(), numbers.at(2).toInt(), numbers.at(3).toInt());
+}
+
+bool clickAt(const QRect &area)
+{
+    const QPoint centre = area.center();
+    return runTool(QStringLiteral("xdotool"),
+                   {QStringLiteral("mousemove"), QString::number(centre.x()), QString::number(centre.y()),
+                    QStringLiteral("click"), QStringLiteral("1")})
+               .exitCode == 0;
+}
+
 TavrinProcess::~TavrinProcess()
 {
     if (isRunning()) {
@@ -338,7 +404,16 @@ TavrinProcess::~TavrinProcess()
 
 bool TavrinProcess::start(const QStringList &arguments)
 {
+    // Commands (arguments) never read the settings; only a start of the program itself meets the first run.
+    if (!m_firstRun && arguments.isEmpty() && !QFileInfo::exists(settingsPath()))
+        storeFinishedFirstRun();
     m_process.start(qEnvironmentVariable("TAVRIN_BINARY"), arguments);
+    return m_process.waitForStarted(10000);
+}
+
+bool TavrinProcess::startProgram(const QString &program, const QStringList &arguments)
+{
+    m_process.start(program, arguments);
     return m_process.waitForStarted(10000);
 }
 

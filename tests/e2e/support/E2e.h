@@ -34,6 +34,8 @@ QString settingsPath();
 QString historyPath();
 /// Removes the program's settings and data, so that a test starts as on a new machine.
 void forgetStoredState();
+/// Writes settings that hold only "firstRun": the welcome steps were done before, nothing else was stored.
+void storeFinishedFirstRun();
 /// Writes the settings of an earlier run that finished its first run and recorded the quick-access shortcut
 /// Ctrl+Shift+V ("V" with Shift and Command, as the recorder stores it).
 void storeRecordedQuickAccessShortcut();
@@ -51,6 +53,8 @@ QRect workArea();
 /// The program's quick-access list window while it is shown: a visible utility window of the process, titled
 /// "Tavrin".
 quint64 shownListWindow(qint64 pid);
+/// The program's main window while it is shown: a visible normal window of the process, titled "Tavrin".
+quint64 shownMainWindow(qint64 pid);
 /// True when one of the process's windows sits inside the tray host (trayer).
 bool hasTrayIcon(qint64 pid);
 /// Clicks on the empty desktop, away from every window: the program in front loses the focus.
@@ -106,6 +110,15 @@ private:
 /// The problems a program's standard error reports: sanitizer reports, and Qt messages of warning level or worse
 /// (written as "warning: ", "critical: " or "fatal: " under kMessagePattern) that match none of the expected ones.
 QStringList reportedProblems(const QByteArray &standardError, const QList<QRegularExpression> &expected);
+/// A control of a running program as a screen reader finds it over AT-SPI, by its accessible name: its place on the
+/// screen, or an empty rectangle while no such control is shown. With press, its first action is done too (a button
+/// is pressed as by a screen reader's user).
+QRect accessibleControl(qint64 pid, const QString &name, bool press = false);
+/// The accessible description of such a control; empty when it has none or is not shown.
+QString accessibleDescription(qint64 pid, const QString &name);
+/// Clicks the middle of a rectangle of the screen with the pointer; false when xdotool failed.
+bool clickAt(const QRect &area);
+
 /// The message pattern the program runs with, so that its Qt messages can be told from other output.
 inline constexpr const char *kMessagePattern = "%{type}: %{category}: %{message}";
 
@@ -116,12 +129,20 @@ public:
     TavrinProcess();
     ~TavrinProcess();
 
+    /// Lets screen readers (and accessibleControl) see the program's controls over AT-SPI; before start.
+    void enableAccessibility();
     /// Runs the program on another display than the session's; before start.
     void setDisplay(const QString &display);
     /// Sets a variable of the program's environment (QT_QPA_PLATFORM=wayland, ...); before start.
     void setEnvironmentValue(const QString &name, const QString &value);
-    /// Starts the program; false when it could not start.
+    /// Starts the program; false when it could not start. Where it would find no settings, it finds them holding
+    /// only "firstRun" (storeFinishedFirstRun), as after its welcome steps, unless the test wants a first run.
     bool start(const QStringList &arguments = {});
+    /// Starts another program of ours in the program's place (the login launcher), with the same environment and the
+    /// same checks of its standard error; programs it starts write there too.
+    bool startProgram(const QString &program, const QStringList &arguments = {});
+    /// The next start finds no settings written for it: the program's first run, with its welcome steps.
+    void startAsFirstRun() { m_firstRun = true; }
     /// True once one of the program's windows is mapped on the display (it is up and running).
     bool waitUntilRunning(int timeoutMs = 10000);
     /// Starts the program and waits until its monitor runs: the first showing of the list saves the history once.
@@ -146,6 +167,7 @@ private:
     QByteArray m_output;
     QByteArray m_errors;
     QList<QRegularExpression> m_expected;
+    bool m_firstRun = false;
 };
 
 }  // namespace tavrin::e2e

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../lists/ListFixture.h"
+#include "app/AppShell.h"
 #include "app/MainWindow.h"
 #include "ui/main/ClipboardPane.h"
 #include "ui/main/DimmedSheets.h"
@@ -21,13 +22,20 @@
 namespace tavrin::test {
 
 // A launched program over the fake platform with its quick-access list and its main window, made and linked by the
-// window registry as the program does; sheets are answered by the test.
+// window registry as the program does, and its shell (which holds the shortcuts and their recorder); sheets are
+// answered by the test.
 struct MainWindowFixture : ListFixture {
+    std::unique_ptr<AppShell> shell;
     MainWindow *mainWindow = nullptr;
     MainWindowContent *content = nullptr;
 
-    explicit MainWindowFixture(const QStringList &entries = {}) : ListFixture(entries, true)
+    explicit MainWindowFixture(const QStringList &entries = {})
+        : ListFixture(entries, true), shell(std::make_unique<AppShell>(context))
     {
+        // The shell gave sequential mode its own queue window; the test's stands in for it.
+        capture().sequentialMode().setWindow(&queueWindow);
+        // Past the first run: the main window shows the sidebar.
+        context.settings().setInteger(keys::firstRun, 1);
         mainWindow = context.windows().mainWindow();
         content = context.windows().mainContent();
         mainWindow->setGeometry(80, 60, 900, 600);

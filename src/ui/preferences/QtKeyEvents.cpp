@@ -1,4 +1,4 @@
-#include "app/QtKeyEvents.h"
+#include "ui/preferences/QtKeyEvents.h"
 
 #include "hotkeys/Key.h"
 
@@ -264,6 +264,24 @@ std::uint16_t carbonKeyCodeForQtKey(int qtKey, bool keypad)
 {
     const QtKeyEntry *entry = findQtKey(qtKey, keypad);
     return entry ? entry->code : ShortcutKeyEvent::unknownKeyCode;
+}
+
+ModifierFlags modifierFlagsAfter(const QKeyEvent &event)
+{
+    Qt::KeyboardModifiers modifiers = event.modifiers();
+    Qt::KeyboardModifier own = Qt::NoModifier;
+    switch (event.key()) {
+    case Qt::Key_Shift: own = Qt::ShiftModifier; break;
+    case Qt::Key_Control: own = Qt::ControlModifier; break;
+    case Qt::Key_Alt: own = Qt::AltModifier; break;
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R: own = Qt::MetaModifier; break;
+    default: break;
+    }
+    if (own != Qt::NoModifier)
+        modifiers.setFlag(own, event.type() == QEvent::KeyPress);
+    return modifierFlags(modifiers);
 }
 
 std::optional<ShortcutKeyEvent> shortcutKeyEvent(const QKeyEvent &event)

@@ -22,6 +22,9 @@ ModifierFlags modifierFlags(Qt::KeyboardModifiers modifiers);
 bool isModifierKey(int qtKey);
 /// The Carbon virtual key code of a Qt key (the US-keyboard key that types it), unknownKeyCode when none.
 std::uint16_t carbonKeyCodeForQtKey(int qtKey, bool keypad);
+/// The modifiers held once a modifier key's press or release has taken effect (the event's own modifiers may still
+/// be those from before it).
+ModifierFlags modifierFlagsAfter(const QKeyEvent &event);
 /// A key press as the recorder takes it; none for a modifier key.
 std::optional<ShortcutKeyEvent> shortcutKeyEvent(const QKeyEvent &event);
 /// A shortcut as the desktop writes it ("Ctrl+Shift+V"); with no key name the modifiers alone ("Ctrl+Shift+").

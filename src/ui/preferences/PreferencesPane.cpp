@@ -1,0 +1,295 @@
+#include "ui/preferences/PreferencesPane.h"
+
+#include "capture/CaptureServices.h"
+#include "capture/InteractionSound.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
+#include "ui/main/DimmedSheets.h"
+#include "ui/main/DimmingLayer.h"
+#include "ui/main/MainPane.h"
+#include "ui/main/MainResources.h"
+#include "ui/preferences/RecorderKeyFilter.h"
+#include "ui/preferences/ShortcutRecorderBox.h"
+#include "ui/widgets/PointingHandButton.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace tavrin {
+
+const QString PreferencesPane::firstToLastTitle = QStringLiteral("Start pasting from first copied item to last");
+const QString PreferencesPane::lastToFirstTitle = QStringLiteral("Start pasting from Last copied item to first");
+
+namespace {
+
+constexpr int kWarningStyle = 0;
+
+QLabel *sectionTitle(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel *note(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+}
+
+QString shortcutName(Shortcut shortcut)
+{
+    switch (shortcut) {
+    case Shortcut::quickAccess: return QStringLiteral("Quick access shortcut");
+    case Shortcut::toggleSequentialMode: return QStringLiteral("Sequential paste on or off shortcut");
+    case Shortcut::sequentialPaste: return QStringLiteral("Paste next shortcut");
+    }
+    return {};
+}
+
+}  // namespace
+
+PreferencesPane::PreferencesPane(const ViewServices &services, ShortcutRecorder &recorder, DimmedSheets &sheets,
+                                 QWidget *parent)
+    : QWidget(parent),
+      m_services(services),
+      m_recorder(recorder),
+      m_sheets(sheets),
+      m_loginSwitch(services.settings, services.loginItems)
+{
+    setObjectName(QStringLiteral("preferencesVc"));
+    setAccessibleName(QStringLiteral("Preferences"));
+    m_keys = new RecorderKeyFilter(recorder, this, this);
+    m_keys->isBlocked = [this] { return m_sheets.isSheetOpen(); };
+    buildView();
+    loadSettings();
+}
+
+PreferencesPane::~PreferencesPane()
+{
+    m_keys->setActive(false);
+    m_recorder.setView(nullptr);
+}
+
+void PreferencesPane::buildView()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(28, 24, 28, 24);
+    layout->setSpacing(10);
+
+    auto *title = new QLabel(QStringLiteral("Preferences"), page);
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    layout->addWidget(title);
+
+    layout->addWidget(sectionTitle(QStringLiteral("General"), page));
+    m_sound = new QCheckBox(QStringLiteral("Play interaction sounds"), page);
+    m_sound->setAccessibleName(m_sound->text());
+    connect(m_sound, &QCheckBox::toggled, this, [this](bool on) { m_services.capture.sound().setEnabled(on); });
+    layout->addWidget(m_sound);
+    m_startAtLogin = new QCheckBox(QStringLiteral("Start Tavrin at login"), page);
+    m_startAtLogin->setAccessibleName(m_startAtLogin->text());
+    connect(m_startAtLogin, &QCheckBox::toggled, this, &PreferencesPane::startAtLoginToggled);
+    layout->addWidget(m_startAtLogin);
+    if (!m_loginSwitch.isAvailable()) {
+        m_startAtLogin->setEnabled(false);
+        layout->addWidget(note(QStringLiteral("This desktop gives programs no way to start with the session."), page));
+    }
+
+    layout->addSpacing(8);
+    layout->addWidget(sectionTitle(QStringLiteral("Shortcuts"), page));
+    layout->addWidget(note(QStringLiteral("Click a box, then press the keys: at least one of Ctrl, Alt, Shift or "
+                                          "Super with another key. The shortcuts work in every application."),
+                           page));
+    layout->addWidget(shortcutRow(Shortcut::quickAccess, QStringLiteral("Show the clipboard list")));
+
+    layout->addSpacing(8);
+    layout->addWidget(sectionTitle(QStringLiteral("Sequential Queue"), page));
+    layout->addWidget(
+        note(QStringLiteral("Record both shortcuts below. Press the first to start sequential paste: every text or "
+                            "file you copy then joins the queue, shown in a small window. Each press of the second "
+                            "pastes the next queued entry into the application in front, in the order chosen "
+                            "here. Press the first again, or close the queue window, to stop."),
+             page));
+    layout->addWidget(shortcutRow(Shortcut::toggleSequentialMode, QStringLiteral("Sequential paste on or off")));
+    layout->addWidget(shortcutRow(Shortcut::sequentialPaste, QStringLiteral("Paste the next queued entry")));
+
+    auto *orderRow = new QWidget(page);
+    auto *orderLayout = new QHBoxLayout(orderRow);
+    orderLayout->setContentsMargins(0, 0, 0, 0);
+    auto *orderCaption = new QLabel(QStringLiteral("Paste order"), orderRow);
+    orderCaption->setMinimumWidth(220);
+    m_pasteOrder = new QComboBox(orderRow);
+    m_pasteOrder->setAccessibleName(QStringLiteral("Paste order"));
+    orderCaption->setBuddy(m_pasteOrder);
+    orderLayout->addWidget(orderCaption);
+    orderLayout->addWidget(m_pasteOrder);
+    orderLayout->addStretch(1);
+    connect(m_pasteOrder, &QComboBox::activated, this,
+            [this](int index) { m_services.settings.setInteger(keys::sequentialPasteOrder, index); });
+    layout->addWidget(orderRow);
+    layout->addStretch(1);
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidget(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+}
+
+QWidget *PreferencesPane::shortcutRow(Shortcut shortcut, const QString &caption)
+{
+    auto *row = new QWidget;
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(caption, row);
+    label->setMinimumWidth(220);
+    auto *box = new ShortcutRecorderBox(row);
+    box->setAccessibleName(shortcutName(shortcut));
+    label->setBuddy(box);
+    auto *clear = new PointingHandButton(row);
+    clear->setIcon(removeIcon());
+    clear->setFlat(true);
+    clear->setToolTip(QStringLiteral("Clear this shortcut"));
+    clear->setAccessibleName(QStringLiteral("Clear ") + shortcutName(shortcut).toLower());
+    clear->hide();
+    layout->addWidget(label);
+    layout->addWidget(box);
+    layout->addWidget(clear);
+    layout->addStretch(1);
+    connect(box, &QAbstractButton::clicked, this, [this, shortcut] { m_recorder.startRecording(shortcut); });
+    connect(clear, &QAbstractButton::clicked, this, [this, shortcut] { m_recorder.clearShortcut(shortcut); });
+    m_rows[shortcutIndex(shortcut)] = Row{box, clear};
+    return row;
+}
+
+void PreferencesPane::loadSettings()
+{
+    const QSignalBlocker soundBlocker(m_sound);
+    const QSignalBlocker loginBlocker(m_startAtLogin);
+    const QSignalBlocker orderBlocker(m_pasteOrder);
+    // Without a stored choice the box keeps its state (off).
+    if (const std::optional<bool> atLogin = m_loginSwitch.storedChoice())
+        m_startAtLogin->setChecked(*atLogin);
+    m_sound->setChecked(m_services.capture.sound().isEnabled());
+    m_pasteOrder->clear();
+    m_pasteOrder->addItems({firstToLastTitle, lastToFirstTitle});
+    // A stored order other than 0 or 1 selects nothing; sequential paste reads it as last to first.
+    if (const std::optional<std::int64_t> order = m_services.settings.integer(keys::sequentialPasteOrder))
+        m_pasteOrder->setCurrentIndex(*order >= 0 && *order < m_pasteOrder->count() ? int(*order) : -1);
+}
+
+void PreferencesPane::startAtLoginToggled(bool on)
+{
+    const LoginItems::Change change = m_loginSwitch.setEnabled(on);
+    if (change.succeeded)
+        return;
+    // The box tells what the desktop will do, so it goes back; the user learns why.
+    {
+        const QSignalBlocker blocker(m_startAtLogin);
+        m_startAtLogin->setChecked(!on);
+    }
+    AlertRequest request;
+    request.style = kWarningStyle;
+    request.messageText = on ? QStringLiteral("Tavrin could not be set to start at login.")
+                             : QStringLiteral("Tavrin could not be kept from starting at login.");
+    request.informativeText = change.reason;
+    request.buttons = {QStringLiteral("OK")};
+    m_sheets.alert(request, nullptr);
+}
+
+void PreferencesPane::setShortcutLabel(Shortcut shortcut, const QString &text)
+{
+    recorderBox(shortcut)->setText(text);
+}
+
+void PreferencesPane::setClearButtonHidden(Shortcut shortcut, bool hidden)
+{
+    clearButton(shortcut)->setHidden(hidden);
+}
+
+void PreferencesPane::setRecorderBorder(Shortcut shortcut, RecorderBorder border)
+{
+    recorderBox(shortcut)->setBorder(border);
+    updateKeyboardGrab();
+}
+
+void PreferencesPane::updateKeyboardGrab()
+{
+    // While a box records, it takes every key of the desktop: a combination that another program holds then still
+    // reaches the recorder (and is refused when registering it fails), instead of triggering that program. A sheet
+    // needs the keys for its answer.
+    ShortcutRecorderBox *recording = nullptr;
+    for (const Row &row : m_rows) {
+        if (row.box && row.box->border() == RecorderBorder::recording)
+            recording = row.box;
+    }
+    if (!isVisible() || m_sheets.isSheetOpen())
+        recording = nullptr;
+    QWidget *grabber = QWidget::keyboardGrabber();
+    if (grabber && grabber != recording && grabber->window() == window())
+        grabber->releaseKeyboard();
+    if (recording && grabber != recording)
+        recording->grabKeyboard();
+}
+
+void PreferencesPane::setDimmingLayerHidden(bool hidden)
+{
+    // The layer stays while a sheet of the window waits for its answer.
+    if (hidden && m_sheets.isSheetOpen())
+        return;
+    m_sheets.dimmingLayer().setVisible(!hidden);
+}
+
+void PreferencesPane::showSheetAlert(const QString &message, std::function<void()> whenAnswered)
+{
+    AlertRequest request;
+    request.messageText = message;
+    request.buttons = {QStringLiteral("OK")};
+    m_sheets.alert(request, [this, whenAnswered = std::move(whenAnswered)](int) {
+        if (whenAnswered)
+            whenAnswered();
+        updateKeyboardGrab();
+    });
+    updateKeyboardGrab();
+}
+
+int PreferencesPane::currentPane() const
+{
+    // The pane is on screen only while it is the main window's current one.
+    return isVisible() ? int(MainPane::preferences) : -1;
+}
+
+void PreferencesPane::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_recorder.setView(this);
+    loadSettings();
+    m_recorder.showShortcuts();
+    m_keys->setActive(true);
+}
+
+void PreferencesPane::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_keys->setActive(false);
+    m_recorder.stopRecording();
+    updateKeyboardGrab();
+}
+
+}  // namespace tavrin

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "hotkeys/ShortcutRecorder.h"
+#include "ui/ViewServices.h"
+#include "ui/preferences/StartAtLoginSwitch.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QAbstractButton;
+
+namespace tavrin {
+
+class DimmedSheets;
+class RecorderKeyFilter;
+class ShortcutRecorderBox;
+
+// The Preferences pane of the main window: interaction sounds, starting at login, the sequential paste order and
+// the three shortcut rows. It is the recorder's view: the rows show what the recorder says, and while the pane is
+// on screen the window's keys go to the recorder when it records.
+class PreferencesPane : public QWidget, public ShortcutRecorderView {
+    Q_OBJECT
+public:
+    /// The two items of the paste order popup, in the order of their stored values.
+    static const QString firstToLastTitle;  // "Start pasting from first copied item to last"
+    static const QString lastToFirstTitle;  // "Start pasting from Last copied item to first"
+
+    PreferencesPane(const ViewServices &services, ShortcutRecorder &recorder, DimmedSheets &sheets,
+                    QWidget *parent = nullptr);
+    ~PreferencesPane() override;
+
+    QCheckBox *soundCheckBox() const { return m_sound; }
+    QCheckBox *startAtLoginCheckBox() const { return m_startAtLogin; }
+    QComboBox *pasteOrderPopup() const { return m_pasteOrder; }
+    ShortcutRecorderBox *recorderBox(Shortcut shortcut) const { return m_rows[shortcutIndex(shortcut)].box; }
+    QAbstractButton *clearButton(Shortcut shortcut) const { return m_rows[shortcutIndex(shortcut)].clear; }
+
+    // ShortcutRecorderView
+    void setShortcutLabel(Shortcut shortcut, const QString &text) override;
+    void setClearButtonHidden(Shortcut shortcut, bool hidden) override;
+    void setRecorderBorder(Shortcut shortcut, RecorderBorder border) override;
+    void setDimmingLayerHidden(bool hidden) override;
+    void showSheetAlert(const QString &message, std::function<void()> whenAnswered) override;
+    int currentPane() const override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    struct Row {
+        ShortcutRecorderBox *box = nullptr;
+        QAbstractButton *clear = nullptr;
+    };
+
+    void buildView();
+    QWidget *shortcutRow(Shortcut shortcut, const QString &caption);
+    void loadSettings();
+    void startAtLoginToggled(bool on);
+    /// The recording box holds the keyboard while nothing else needs it.
+    void updateKeyboardGrab();
+
+    ViewServices m_services;
+    ShortcutRecorder &m_recorder;
+    DimmedSheets &m_sheets;
+    StartAtLoginSwitch m_loginSwitch;
+    RecorderKeyFilter *m_keys = nullptr;
+    QCheckBox *m_sound = nullptr;
+    QCheckBox *m_startAtLogin = nullptr;
+    QComboBox *m_pasteOrder = nullptr;
+    std::array<Row, 3> m_rows{};
+};
+
+}  // namespace tavrin

@@ -1,0 +1,56 @@
+#include "ui/preferences/ShortcutRecorderBox.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace tavrin {
+
+namespace {
+constexpr int kRadius = 5;
+}  // namespace
+
+ShortcutRecorderBox::ShortcutRecorderBox(QWidget *parent) : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ShortcutRecorderBox::setBorder(RecorderBorder border)
+{
+    if (border == m_border)
+        return;
+    m_border = border;
+    // Screen readers say that the box now waits for keys.
+    setAccessibleDescription(border == RecorderBorder::recording ? QStringLiteral("Recording: press the new shortcut")
+                                                                 : QString());
+    update();
+}
+
+QSize ShortcutRecorderBox::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return QSize(std::max(220, metrics.horizontalAdvance(text()) + 24), metrics.height() + 14);
+}
+
+void ShortcutRecorderBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool recording = m_border == RecorderBorder::recording;
+    const QPalette &colors = palette();
+    QPen pen(recording ? QColor(0x0a, 0x84, 0xff) : colors.color(QPalette::Mid));
+    pen.setWidthF(recording ? 2.0 : 1.0);
+    painter.setPen(pen);
+    painter.setBrush(colors.color(QPalette::Base));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), kRadius, kRadius);
+    painter.setPen(colors.color(isEnabled() ? QPalette::Text : QPalette::PlaceholderText));
+    painter.drawText(rect().adjusted(10, 0, -10, 0), Qt::AlignCenter | Qt::TextSingleLine, text());
+    if (hasFocus() && !recording) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+}  // namespace tavrin
