@@ -1,4 +1,5 @@
 #include "app/AppContext.h"
+#include "app/AppLog.h"
 #include "app/AppShell.h"
 #include "app/ControlService.h"
 #include "app/DataFolderLock.h"
@@ -19,8 +20,23 @@
 int main(int argc, char *argv[])
 {
     // A command asks the running program and ends; it never loads the GUI.
-    if (tavrin::CommandLine::isCommand(tavrin::CommandLine::arguments(argc, argv)))
+    const QStringList arguments = tavrin::CommandLine::arguments(argc, argv);
+    if (tavrin::CommandLine::isCommand(arguments))
         return tavrin::runCommandLine(argc, argv);
+    // The backend is checked before anything starts, so that a mistyped name is not a silent choice.
+    const tavrin::Invocation start = tavrin::CommandLine::parse(arguments);
+    if (start.action == tavrin::Invocation::Action::UsageError) {
+        std::fputs(qPrintable(start.text), stderr);
+        return tavrin::exitcodes::kUsage;
+    }
+    const bool backendOnCommandLine = !start.text.isEmpty();
+    const QString backendName = backendOnCommandLine ? start.text : qEnvironmentVariable("TAVRIN_BACKEND");
+    const std::optional<tavrin::BackendRequest> backend = tavrin::parseBackendRequest(backendName);
+    if (!backend) {
+        std::fprintf(stderr, "tavrin: %s names no backend (\"%s\"): use x11, wayland or auto\n",
+                     backendOnCommandLine ? "--backend" : "TAVRIN_BACKEND", qPrintable(backendName));
+        return tavrin::exitcodes::kUsage;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
@@ -44,7 +60,10 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    std::unique_ptr<tavrin::Platform> platform = tavrin::createDefaultPlatform();
+    std::unique_ptr<tavrin::Platform> platform = tavrin::createDefaultPlatform(*backend);
+    // What this desktop lets the program do, and why not, is the first thing to look for in a report.
+    for (const QString &line : platform->capabilities.logLines())
+        qCInfo(tavrin::lcApp).noquote() << line;
     // One program per data folder as well: another display's program would write the same history.
     tavrin::DataFolderLock dataLock(platform->locations->dataDirectory());
     tavrin::MessageBoxAlertPresenter alerts;

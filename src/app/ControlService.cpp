@@ -10,6 +10,7 @@
 #include "capture/PasteEngine.h"
 #include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
+#include "capture/SequentialQueue.h"
 #include "cli/ControlBus.h"
 #include "store/HistoryStore.h"
 #include "ui/lists/QuickListView.h"
@@ -232,6 +233,16 @@ bool ControlService::ToggleSequentialMode()
     SequentialMode &sequential = m_context.capture().sequentialMode();
     sequential.toggleSequentialMode();
     return sequential.isOn();
+}
+
+void ControlService::PasteNext()
+{
+    // The shortcut does nothing on an empty queue; a command says so, because nothing else would.
+    if (m_context.capture().queue().isEmpty()) {
+        fail(bus::errors::kQueueEmpty, QStringLiteral("the sequential paste queue is empty: nothing to paste"));
+        return;
+    }
+    m_context.capture().sequentialMode().sequentialPasteNext();
 }
 
 void ControlService::Pause()

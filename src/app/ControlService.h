@@ -45,6 +45,7 @@ public Q_SLOTS:
     Q_SCRIPTABLE void ShowList();
     Q_SCRIPTABLE void ShowMainWindow();
     Q_SCRIPTABLE bool ToggleSequentialMode();
+    Q_SCRIPTABLE void PasteNext();
     Q_SCRIPTABLE void Pause();
     Q_SCRIPTABLE void Resume();
     Q_SCRIPTABLE bool IsPaused();

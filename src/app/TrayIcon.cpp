@@ -1,5 +1,7 @@
 #include "app/TrayIcon.h"
 
+#include "app/TrayMenuWindow.h"
+
 #include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -17,14 +19,14 @@ TrayIcon::TrayIcon(QObject *parent) : QObject(parent), m_tray(new QSystemTrayIco
     registerAppResources();
     m_menu->setAccessibleName(QStringLiteral("Tavrin"));
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        // A left click; the right click opens the menu.
+        // A left click; the right click opens the menu, which the tray shows itself. A panel that shows no menus
+        // (swaybar) only tells us of the right click, and the menu is not open then: our own window shows it.
         if (reason == QSystemTrayIcon::Trigger)
             Q_EMIT clicked();
+        else if (reason == QSystemTrayIcon::Context && m_setUp && !m_menu->isVisible())
+            openMenuWindow();
     });
-    connect(m_menu, &QMenu::aboutToShow, this, [this] {
-        m_menu->clear();
-        Q_EMIT menuAboutToShow(m_menu);
-    });
+    connect(m_menu, &QMenu::aboutToShow, this, &TrayIcon::refillMenu);
 }
 
 TrayIcon::~TrayIcon()
@@ -40,6 +42,20 @@ void TrayIcon::setup()
     m_tray->setContextMenu(m_menu);
     m_tray->show();
     m_setUp = true;
+}
+
+void TrayIcon::refillMenu()
+{
+    m_menu->clear();
+    Q_EMIT menuAboutToShow(m_menu);
+}
+
+void TrayIcon::openMenuWindow()
+{
+    refillMenu();
+    if (!m_menuWindow)
+        m_menuWindow = std::make_unique<TrayMenuWindow>();
+    m_menuWindow->showMenu(m_menu);
 }
 
 void TrayIcon::setPaused(bool paused)

@@ -2,14 +2,19 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QMenu;
 class QSystemTrayIcon;
 
 namespace tavrin {
 
+class TrayMenuWindow;
+
 // The program's item in the desktop's tray. It exists from the start but shows nothing until it is set up with its
 // image and tool tip; from then on a left click on it emits clicked(), and a right click opens its menu, which is
-// filled anew each time it opens (menuAboutToShow). While recording is paused it shows a second image and says so
+// filled anew each time it opens (menuAboutToShow); where the tray shows no menus, the menu opens in a window of
+// ours (TrayMenuWindow). While recording is paused it shows a second image and says so
 // in its tool tip.
 class TrayIcon : public QObject {
     Q_OBJECT
@@ -29,6 +34,8 @@ public:
 
     QSystemTrayIcon *trayIcon() const { return m_tray; }
     QMenu *menu() const { return m_menu; }
+    /// The window that shows the menu where the tray does not; null until it was needed.
+    TrayMenuWindow *menuWindow() const { return m_menuWindow.get(); }
 
     /// Shows whether recording is paused.
     void setPaused(bool paused);
@@ -42,9 +49,12 @@ Q_SIGNALS:
 
 private:
     void showState();
+    void refillMenu();
+    void openMenuWindow();
 
     QSystemTrayIcon *m_tray;
     QMenu *m_menu;
+    std::unique_ptr<TrayMenuWindow> m_menuWindow;
     bool m_setUp = false;
     bool m_paused = false;
 };

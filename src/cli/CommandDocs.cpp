@@ -73,7 +73,8 @@ QString manualPage()
     }
     out << QStringLiteral(".SH OPTIONS") << QStringLiteral(".TP") << QStringLiteral(".B \\-h, \\-\\-help")
         << roff(QStringLiteral("Show the help; \"tavrin COMMAND --help\" shows a command's.")) << QStringLiteral(".TP")
-        << QStringLiteral(".B \\-v, \\-\\-version") << QStringLiteral("Show the version.");
+        << QStringLiteral(".B \\-v, \\-\\-version") << QStringLiteral("Show the version.") << QStringLiteral(".TP")
+        << QStringLiteral(".B \\-\\-backend NAME") << roff(CommandLine::backendOptionHelp());
     out << QStringLiteral(".SH EXIT STATUS") << QStringLiteral(".TP") << QStringLiteral("0")
         << QStringLiteral("The command was done.") << QStringLiteral(".TP") << QStringLiteral("1")
         << QStringLiteral("The running Tavrin refused the command or it failed; the reason is on standard error.")

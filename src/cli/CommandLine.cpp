@@ -126,6 +126,35 @@ bool isGuiOption(QString argument)
     return options.contains(argument.section(QLatin1Char('='), 0, 0));
 }
 
+const QString kBackendOption = QStringLiteral("--backend");
+
+bool isBackendOption(const QString &argument)
+{
+    return argument == kBackendOption || argument.startsWith(kBackendOption + QLatin1Char('='));
+}
+
+// "--backend NAME" or "--backend=NAME" at the start of the program, before Qt's own options. The name is checked by
+// the program, which knows its backends.
+Invocation parseStartOptions(const QStringList &arguments)
+{
+    const QString &first = arguments.at(1);
+    qsizetype next = 2;
+    QString name;
+    if (first == kBackendOption) {
+        if (arguments.size() <= next || arguments.at(next).startsWith(QLatin1Char('-')))
+            return usageError(QStringLiteral("--backend needs a name: x11, wayland or auto"));
+        name = arguments.at(next++);
+    } else {
+        name = first.mid(kBackendOption.size() + 1);
+    }
+    if (name.isEmpty())
+        return usageError(QStringLiteral("--backend needs a name: x11, wayland or auto"));
+    if (arguments.size() > next && !isGuiOption(arguments.at(next)))
+        return usageError(
+            QStringLiteral("--backend starts Tavrin and takes no command, but got \"%1\"").arg(arguments.at(next)));
+    return {Action::Start, {}, name};
+}
+
 QString column(const QString &left, const QString &right, int leftWidth)
 {
     QStringList lines = CommandLine::wrap(right, CommandLine::kTextWidth, leftWidth + 4);
@@ -148,11 +177,13 @@ QStringList CommandLine::arguments(int argc, char **argv)
 
 bool CommandLine::isCommand(const QStringList &arguments)
 {
-    return arguments.size() > 1 && !isGuiOption(arguments.at(1));
+    return arguments.size() > 1 && !isGuiOption(arguments.at(1)) && !isBackendOption(arguments.at(1));
 }
 
 Invocation CommandLine::parse(const QStringList &arguments)
 {
+    if (arguments.size() > 1 && isBackendOption(arguments.at(1)))
+        return parseStartOptions(arguments);
     if (!isCommand(arguments))
         return {Action::Start, {}, {}};
     const QString &first = arguments.at(1);
@@ -212,6 +243,7 @@ QString CommandLine::helpText()
     out << column(QStringLiteral("-h, --help"),
                   QStringLiteral("Show this help; \"tavrin COMMAND --help\" shows a command's."), width);
     out << column(QStringLiteral("-v, --version"), QStringLiteral("Show the version."), width);
+    out << column(QStringLiteral("--backend NAME"), backendOptionHelp(), width);
     out << QString()
         << wrap(QStringLiteral("Exit status: 0 done, 1 the command failed, 2 a wrong command line, 3 Tavrin is not "
                                "running on this display."),
@@ -233,6 +265,13 @@ QString CommandLine::helpText(const CommandSpec &spec)
                       option.description, width);
     out << column(QStringLiteral("-h, --help"), QStringLiteral("Show this help."), width);
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString CommandLine::backendOptionHelp()
+{
+    return QStringLiteral("Start on the desktop backend NAME: wayland, x11 or auto (the default: wayland where the "
+                          "compositor lets programs follow the clipboard, else x11). The TAVRIN_BACKEND environment "
+                          "variable does the same.");
 }
 
 QString CommandLine::versionText()

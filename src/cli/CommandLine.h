@@ -18,6 +18,7 @@ struct Invocation {
     };
     Action action = Action::Start;
     ParsedCommand command;
+    /// The text to print; for Start, the backend named by --backend (empty when none was).
     QString text;
 };
 
@@ -32,8 +33,9 @@ public:
     static QStringList arguments(int argc, char **argv);
     /// Reads the arguments (the program's name first).
     static Invocation parse(const QStringList &arguments);
-    /// True when the arguments name a command or an option of ours; false for none, or for the options Qt takes
-    /// at the start of a GUI program (-session after a session restore, -platform, -display, ...).
+    /// True when the arguments name a command or an option of ours; false for none, for the options Qt takes
+    /// at the start of a GUI program (-session after a session restore, -platform, -display, ...) and for --backend,
+    /// which starts the program too.
     static bool isCommand(const QStringList &arguments);
 
     /// The program's help: its use, every command, the options and the exit statuses.
@@ -41,6 +43,8 @@ public:
     /// One command's help.
     static QString helpText(const CommandSpec &spec);
     static QString versionText();
+    /// What --backend does, for the help and the manual page.
+    static QString backendOptionHelp();
 
     /// Words of text as lines of at most width characters, each starting with indent spaces.
     static QStringList wrap(const QString &text, int width, int indent = 0);

@@ -209,6 +209,15 @@ QList<CommandSpec> makeTable()
                         "prints the new state."),
          {},
          runToggleSequential},
+        {QStringLiteral("paste-next"),
+         Operand::None,
+         QStringLiteral("Paste the next entry of the sequential paste queue"),
+         QStringLiteral("Takes the next entry off the sequential paste queue, oldest or newest first as the "
+                        "Preferences say, and pastes it into the window that has the focus, as the sequential paste "
+                        "shortcut does. Fails when the queue is empty. Bind it to a key in the desktop's own key "
+                        "settings where Tavrin cannot take shortcuts itself."),
+         {},
+         plain(QStringLiteral("PasteNext"))},
         {QStringLiteral("pause"),
          Operand::None,
          QStringLiteral("Stop recording copies"),

@@ -17,6 +17,7 @@ inline constexpr const char *kTooManyPins = "io.tavrin.Tavrin.Error.TooManyPins"
 inline constexpr const char *kPaused = "io.tavrin.Tavrin.Error.Paused";
 inline constexpr const char *kInvalidArgument = "io.tavrin.Tavrin.Error.InvalidArgument";
 inline constexpr const char *kOutputFailed = "io.tavrin.Tavrin.Error.OutputFailed";
+inline constexpr const char *kQueueEmpty = "io.tavrin.Tavrin.Error.QueueEmpty";
 }  // namespace errors
 
 /// The bus name of the program on a display (":1", "host:0.1"): one name per display, whatever the screen.

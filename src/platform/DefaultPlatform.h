@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/BackendRequest.h"
 #include "platform/Platform.h"
 
 #include <memory>
 
 namespace tavrin {
 
-/// The backend this build was made for (chosen by CMake's TAVRIN_PLATFORM); needs a running QGuiApplication.
-std::unique_ptr<Platform> createDefaultPlatform();
+/// The backend for this session: the one asked for, else the one that serves the running desktop (CMake's
+/// TAVRIN_PLATFORM says which backends the build carries). Needs a running QGuiApplication.
+std::unique_ptr<Platform> createDefaultPlatform(BackendRequest request = BackendRequest::Automatic);
 
 }  // namespace tavrin

@@ -34,6 +34,24 @@ private Q_SLOTS:
         QVERIFY(CommandLine::isCommand({QStringLiteral("tavrin"), QStringLiteral("--quit")}));
     }
 
+    void theBackendIsNamedAtStart()
+    {
+        // The name is passed on as written; the program checks it against the backends it carries.
+        const Invocation spaced = parse({QStringLiteral("--backend"), QStringLiteral("wayland")});
+        QCOMPARE(spaced.action, Action::Start);
+        QCOMPARE(spaced.text, QStringLiteral("wayland"));
+        const Invocation joined =
+            parse({QStringLiteral("--backend=X11"), QStringLiteral("-platform"), QStringLiteral("xcb")});
+        QCOMPARE(joined.action, Action::Start);
+        QCOMPARE(joined.text, QStringLiteral("X11"));
+        QVERIFY(parse({}).text.isEmpty());
+        QVERIFY(!CommandLine::isCommand({QStringLiteral("tavrin"), QStringLiteral("--backend=auto")}));
+        QVERIFY(!CommandLine::isCommand({QStringLiteral("tavrin"), QStringLiteral("--backend"), QStringLiteral("x")}));
+        QVERIFY(CommandLine::isCommand({QStringLiteral("tavrin"), QStringLiteral("--backends")}));
+        QVERIFY(CommandLine::helpText().contains(QStringLiteral("--backend NAME")));
+        QVERIFY(commanddocs::manualPage().contains(QStringLiteral("\\-\\-backend NAME")));
+    }
+
     void helpAndVersion()
     {
         for (const QString &help : {QStringLiteral("--help"), QStringLiteral("-h"), QStringLiteral("help")}) {
@@ -92,6 +110,8 @@ private Q_SLOTS:
         QVERIFY(parse({QStringLiteral("add")}).command.readsInput);
 
         QCOMPARE(parse({QStringLiteral("clear"), QStringLiteral("--yes")}).action, Action::Run);
+        QCOMPARE(parse({QStringLiteral("paste-next")}).command.spec->name, QStringLiteral("paste-next"));
+        QCOMPARE(parse({QStringLiteral("paste-next"), QStringLiteral("1")}).action, Action::UsageError);
         QVERIFY(parse({QStringLiteral("show"), QStringLiteral("--main-window")})
                     .command.isSet(QStringLiteral("main-window")));
     }
@@ -127,6 +147,15 @@ private Q_SLOTS:
         QTest::newRow("limit not a number")
             << QStringList{QStringLiteral("list"), QStringLiteral("--limit"), QStringLiteral("ten")}
             << QStringLiteral("whole number");
+        QTest::newRow("backend without a name")
+            << QStringList{QStringLiteral("--backend")} << QStringLiteral("--backend needs a name");
+        QTest::newRow("backend with an empty name")
+            << QStringList{QStringLiteral("--backend=")} << QStringLiteral("--backend needs a name");
+        QTest::newRow("backend followed by an option")
+            << QStringList{QStringLiteral("--backend"), QStringLiteral("--help")} << QStringLiteral("needs a name");
+        QTest::newRow("backend with a command")
+            << QStringList{QStringLiteral("--backend"), QStringLiteral("x11"), QStringLiteral("list")}
+            << QStringLiteral("takes no command, but got \"list\"");
         QTest::newRow("limit missing") << QStringList{QStringLiteral("list"), QStringLiteral("--limit")}
                                        << QStringLiteral("Missing value");
     }
@@ -179,7 +208,7 @@ private Q_SLOTS:
                                                                  "_tavrin; echo \"${COMPREPLY[*]}\"")});
         QVERIFY(shell.waitForFinished(10000));
         QCOMPARE(shell.exitCode(), 0);
-        QCOMPARE(shell.readAllStandardOutput(), QByteArray("paste pause\n--json --limit --width --help\n"));
+        QCOMPARE(shell.readAllStandardOutput(), QByteArray("paste paste-next pause\n--json --limit --width --help\n"));
     }
 
     void wrapKeepsWordsWholeAndIndents()

@@ -5,7 +5,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <functional>
 
 namespace tavrin::wayland {
 
@@ -61,26 +64,51 @@ QStringList clipboardTypes()
 namespace tavrin::wayland {
 
 namespace {
-QString focusedIn(const QJsonObject &node)
+// Calls the function for every window in sway's tree (tiled and floating), with its node.
+void forEachWindow(const QJsonObject &node, const std::function<void(const QJsonObject &)> &call)
 {
-    if (node.value(QStringLiteral("focused")).toBool() && node.value(QStringLiteral("type")) == QStringLiteral("con"))
-        return node.value(QStringLiteral("name")).toString();
+    const QString type = node.value(QStringLiteral("type")).toString();
+    if (type == QLatin1String("con") || type == QLatin1String("floating_con"))
+        call(node);
     for (const char *children : {"nodes", "floating_nodes"}) {
-        for (const QJsonValue &child : node.value(QLatin1String(children)).toArray()) {
-            const QString found = focusedIn(child.toObject());
-            if (!found.isEmpty())
-                return found;
-        }
+        for (const auto &child : node.value(QLatin1String(children)).toArray())
+            forEachWindow(child.toObject(), call);
     }
-    return {};
+}
+
+QJsonObject swayTree()
+{
+    const e2e::ToolResult tree =
+        e2e::runTool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
+    return QJsonDocument::fromJson(tree.out).object();
 }
 }  // namespace
 
 QString focusedWindowTitle()
 {
-    const e2e::ToolResult tree =
-        e2e::runTool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
-    return focusedIn(QJsonDocument::fromJson(tree.out).object());
+    QString title;
+    forEachWindow(swayTree(), [&title](const QJsonObject &window) {
+        if (window.value(QStringLiteral("focused")).toBool())
+            title = window.value(QStringLiteral("name")).toString();
+    });
+    return title;
+}
+
+QStringList floatingWindowTitles()
+{
+    QStringList titles;
+    forEachWindow(swayTree(), [&titles](const QJsonObject &window) {
+        if (window.value(QStringLiteral("type")) == QStringLiteral("floating_con"))
+            titles.append(window.value(QStringLiteral("name")).toString());
+    });
+    return titles;
+}
+
+bool focusWindowTitled(const QString &title)
+{
+    // A title is a regular expression for sway; ours hold no special characters but may hold spaces.
+    const QString criteria = QStringLiteral("[title=\"^%1$\"] focus").arg(QRegularExpression::escape(title));
+    return e2e::runTool(QStringLiteral("swaymsg"), {criteria}).exitCode == 0;
 }
 
 }  // namespace tavrin::wayland

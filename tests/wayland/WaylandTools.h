@@ -24,7 +24,11 @@ QStringList clipboardTypes();
 
 namespace tavrin::wayland {
 
-/// The title of the window that has the focus, as sway reports it; empty when none.
+/// The title of the window that has the focus, as sway reports it (tiled or floating); empty when none.
 QString focusedWindowTitle();
+/// The titles of the floating windows (dialogs, windows of a fixed size), as sway reports them.
+QStringList floatingWindowTitles();
+/// Gives the focus to the window with that title, as the user does by clicking it; true when sway found it.
+bool focusWindowTitled(const QString &title);
 
 }  // namespace tavrin::wayland

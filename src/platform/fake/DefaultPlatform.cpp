@@ -6,7 +6,7 @@ namespace tavrin {
 
 // A program over the in-memory backend: it starts and shows its windows, but sees no clipboard and pastes
 // nowhere. It proves that nothing above the platform depends on a particular backend.
-std::unique_ptr<Platform> createDefaultPlatform()
+std::unique_ptr<Platform> createDefaultPlatform(BackendRequest)
 {
     return std::make_unique<FakePlatform>();
 }

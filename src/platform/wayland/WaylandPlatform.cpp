@@ -14,7 +14,6 @@
 #include "platform/wayland/UnavailableHotKeyService.h"
 #include "platform/wayland/WaylandCapabilities.h"
 #include "platform/wayland/WaylandKeyEventPoster.h"
-#include "platform/wayland/WaylandLog.h"
 #include "platform/wayland/WaylandPasteboard.h"
 #include "platform/wayland/WaylandWorkspace.h"
 
@@ -50,8 +49,6 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     platform->capabilities.startAtLogin = loginItems->availability();
     platform->loginItems = std::move(loginItems);
     platform->notificationCenter = std::make_unique<DBusNotificationCenter>(QDBusConnection::sessionBus());
-    for (const QString &line : platform->capabilities.logLines())
-        qCInfo(lcWayland).noquote() << line;
     if (capabilities)
         *capabilities = platform->capabilities;
     platform->accessibility = std::make_unique<VirtualKeyboardAccessibility>(*keys);

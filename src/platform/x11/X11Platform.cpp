@@ -38,23 +38,29 @@ std::unique_ptr<Platform> createX11Platform()
     platform->fileIcons = std::make_unique<QtFileIcons>();
 
     auto hotKeys = std::make_unique<X11HotKeyService>();
+    // Without an X server at all (the X11 backend forced in a Wayland session without XWayland) nothing works, and
+    // that one reason is the true one for every feature.
+    const bool reachable = hotKeys->isConnected();
+    const char *unreachable = "no X server could be reached";
+    if (!reachable)
+        qCWarning(lcX11, "no X server could be reached (DISPLAY \"%s\"): copies will not be recorded nor pasted",
+                  qgetenv("DISPLAY").constData());
     DesktopCapabilities &capabilities = platform->capabilities;
     capabilities.backend = QStringLiteral("X11");
-    capabilities.globalShortcuts =
-        feature(hotKeys->isConnected(), "key grabs on the X server", "the X server could not be reached");
+    capabilities.globalShortcuts = feature(reachable, "key grabs on the X server", unreachable);
     platform->hotKeyService = std::move(hotKeys);
 
     auto pasteboard = std::make_unique<X11Pasteboard>();
     capabilities.capture = feature(pasteboard->isValid(), "XFixes tells every change of the clipboard's owner",
-                                   "the display offers no XFixes extension");
-    if (!pasteboard->isValid())
+                                   reachable ? "the display offers no XFixes extension" : unreachable);
+    if (reachable && !pasteboard->isValid())
         qCWarning(lcX11, "the display offers no usable clipboard (XFixes missing); copies will not be recorded");
     platform->pasteboard = std::move(pasteboard);
 
     auto keys = std::make_unique<X11KeyEventPoster>();
-    capabilities.paste =
-        feature(keys->hasXTest(), "the paste keys are typed through XTEST", "the display offers no XTEST extension");
-    if (!keys->hasXTest())
+    capabilities.paste = feature(keys->hasXTest(), "the paste keys are typed through XTEST",
+                                 reachable ? "the display offers no XTEST extension" : unreachable);
+    if (reachable && !keys->hasXTest())
         qCWarning(lcX11, "the display offers no XTEST; entries are put on the clipboard but not pasted");
     platform->keyEventPoster = std::move(keys);
     platform->keyPositions = std::make_unique<EvdevKeyPositions>();

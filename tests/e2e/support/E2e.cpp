@@ -474,8 +474,13 @@ void TavrinProcess::expectWarning(const QString &pattern)
 
 void TavrinProcess::setDisplay(const QString &display)
 {
+    setEnvironmentValue(QStringLiteral("DISPLAY"), display);
+}
+
+void TavrinProcess::setEnvironmentValue(const QString &name, const QString &value)
+{
     QProcessEnvironment env = m_process.processEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display);
+    env.insert(name, value);
     m_process.setProcessEnvironment(env);
 }
 

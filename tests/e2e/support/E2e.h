@@ -133,6 +133,8 @@ public:
     void enableAccessibility();
     /// Runs the program on another display than the session's; before start.
     void setDisplay(const QString &display);
+    /// Sets a variable of the program's environment (QT_QPA_PLATFORM=wayland, ...); before start.
+    void setEnvironmentValue(const QString &name, const QString &value);
     /// Starts the program; false when it could not start. Where it would find no settings, it finds them holding
     /// only "firstRun" (storeFinishedFirstRun), as after its welcome steps, unless the test wants a first run.
     bool start(const QStringList &arguments = {});

@@ -1,0 +1,108 @@
+#include "ui/preferences/DesktopSupportView.h"
+
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tavrin {
+
+namespace {
+
+struct CommandRow {
+    const char *command;
+    const char *does;
+};
+
+// What each of the program's shortcuts does, as a command.
+constexpr CommandRow kCommands[] = {
+    {"tavrin show", "Show the list"},
+    {"tavrin toggle-sequential", "Switch sequential paste on or off"},
+    {"tavrin paste-next", "Paste the next entry of the sequential queue"},
+};
+
+QLabel *wrappedLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAccessibleName(text);
+    return label;
+}
+
+}  // namespace
+
+QStringList DesktopSupportView::shortcutCommands()
+{
+    QStringList commands;
+    for (const CommandRow &row : kCommands)
+        commands.append(QString::fromLatin1(row.command));
+    return commands;
+}
+
+DesktopSupportView::DesktopSupportView(const DesktopCapabilities &capabilities, QWidget *parent)
+    : QGroupBox(QStringLiteral("This desktop"), parent)
+{
+    setAccessibleName(title());
+    auto *grid = new QGridLayout(this);
+    grid->setColumnStretch(2, 1);
+    if (!capabilities.backend.isEmpty())
+        grid->addWidget(wrappedLabel(QStringLiteral("Session: %1").arg(capabilities.backend), this), 0, 0, 1, 3);
+    addFeatureRow(grid, QStringLiteral("Capture"), capabilities.capture);
+    addFeatureRow(grid, QStringLiteral("Paste"), capabilities.paste);
+    addFeatureRow(grid, QStringLiteral("Global shortcuts"), capabilities.globalShortcuts);
+    addFeatureRow(grid, QStringLiteral("Tray icon"), capabilities.tray);
+    addFeatureRow(grid, QStringLiteral("Start at login"), capabilities.startAtLogin);
+    if (!capabilities.globalShortcuts.available)
+        addCommandRows(grid);
+}
+
+void DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
+                                       const DesktopCapabilities::Feature &feature)
+{
+    const int row = grid->rowCount();
+    auto *nameLabel = new QLabel(name, this);
+    nameLabel->setAccessibleName(name);
+    const QString state = feature.available ? QStringLiteral("Works") : QStringLiteral("Does not work");
+    auto *stateLabel = new QLabel(state, this);
+    stateLabel->setAccessibleName(QStringLiteral("%1: %2").arg(name, state));
+    stateLabel->setObjectName(name);
+    grid->addWidget(nameLabel, row, 0, Qt::AlignTop);
+    grid->addWidget(stateLabel, row, 1, Qt::AlignTop);
+    // An empty reason says nothing; the state alone is clearer than a blank cell pretending to explain.
+    if (!feature.detail.isEmpty()) {
+        QLabel *detail = wrappedLabel(feature.detail, this);
+        detail->setAccessibleName(QStringLiteral("%1 detail").arg(name));
+        grid->addWidget(detail, row, 2);
+    }
+}
+
+void DesktopSupportView::addCommandRows(QGridLayout *grid)
+{
+    grid->addWidget(wrappedLabel(QStringLiteral("This desktop does not let programs take shortcuts. Bind these "
+                                                "commands to keys in the desktop's own key settings:"),
+                                 this),
+                    grid->rowCount(), 0, 1, 3);
+    for (const CommandRow &entry : kCommands) {
+        const QString command = QString::fromLatin1(entry.command);
+        const QString does = QString::fromLatin1(entry.does);
+        const int row = grid->rowCount();
+        auto *field = new QLineEdit(command, this);
+        field->setReadOnly(true);
+        field->setAccessibleName(does);
+        field->setToolTip(does);
+        auto *copy = new QPushButton(QStringLiteral("Copy"), this);
+        copy->setAccessibleName(QStringLiteral("Copy \"%1\"").arg(command));
+        connect(copy, &QPushButton::clicked, this, [this, command] {
+            QGuiApplication::clipboard()->setText(command);
+            Q_EMIT commandCopied(command);
+        });
+        grid->addWidget(wrappedLabel(does, this), row, 0);
+        grid->addWidget(field, row, 1, 1, 1);
+        grid->addWidget(copy, row, 2, Qt::AlignLeft);
+    }
+}
+
+}  // namespace tavrin

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/DesktopCapabilities.h"
+
+#include <QGroupBox>
+#include <QString>
+
+class QGridLayout;
+
+namespace tavrin {
+
+// The Preferences' "This desktop" section: for the running session, whether capture, paste, global shortcuts, the
+// tray icon and start at login work, and why not where they do not. Where the program cannot take shortcuts it
+// lists the commands to bind in the desktop's own key settings, each with a button that copies it.
+class DesktopSupportView : public QGroupBox {
+    Q_OBJECT
+public:
+    /// The commands that stand in for the program's shortcuts, in the order of the shortcuts.
+    static QStringList shortcutCommands();
+
+    explicit DesktopSupportView(const DesktopCapabilities &capabilities, QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    /// A command's copy button put it on the clipboard.
+    void commandCopied(const QString &command);
+
+private:
+    void addFeatureRow(QGridLayout *grid, const QString &name, const DesktopCapabilities::Feature &feature);
+    void addCommandRows(QGridLayout *grid);
+};
+
+}  // namespace tavrin
