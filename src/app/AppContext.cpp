@@ -59,7 +59,8 @@ ViewServices AppContext::viewServices()
                         *platform.workspace,
                         *platform.fileIcons,
                         *platform.keyPositions,
-                        platform.canStartAtLogin() ? platform.loginItems.get() : nullptr};
+                        platform.canStartAtLogin() ? platform.loginItems.get() : nullptr,
+                        platform.capabilities};
 }
 
 bool AppContext::saveBeforeQuit()

@@ -3,6 +3,7 @@
 namespace tavrin {
 
 class AlertPresenter;
+struct DesktopCapabilities;
 class CaptureServices;
 class Dispatcher;
 class FileIcons;
@@ -37,6 +38,8 @@ struct ViewServices {
     KeyPositions &keyPositions;
     /// Starting the program with the session; null where the desktop cannot.
     LoginItems *loginItems;
+    /// What the running desktop lets the program do, and why not.
+    const DesktopCapabilities &capabilities;
 };
 
 }  // namespace tavrin

@@ -2,12 +2,14 @@
 
 #include "capture/CaptureServices.h"
 #include "capture/InteractionSound.h"
+#include "platform/DesktopCapabilities.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/main/DimmedSheets.h"
 #include "ui/main/DimmingLayer.h"
 #include "ui/main/MainPane.h"
 #include "ui/main/MainResources.h"
+#include "ui/preferences/DesktopSupportView.h"
 #include "ui/preferences/RecorderKeyFilter.h"
 #include "ui/preferences/ShortcutRecorderBox.h"
 #include "ui/widgets/PointingHandButton.h"
@@ -114,6 +116,11 @@ void PreferencesPane::buildView()
     layout->addWidget(note(QStringLiteral("Click a box, then press the keys: at least one of Ctrl, Alt, Shift or "
                                           "Super with another key. The shortcuts work in every application."),
                            page));
+    const bool shortcutsWork = m_services.capabilities.globalShortcuts.available;
+    if (!shortcutsWork)
+        layout->addWidget(note(QStringLiteral("This desktop does not let programs take shortcuts: bind the commands "
+                                              "under \"This desktop\" below in the desktop's own keyboard settings."),
+                               page));
     layout->addWidget(shortcutRow(Shortcut::quickAccess, QStringLiteral("Show the clipboard list")));
 
     layout->addSpacing(8);
@@ -141,6 +148,14 @@ void PreferencesPane::buildView()
     connect(m_pasteOrder, &QComboBox::activated, this,
             [this](int index) { m_services.settings.setInteger(keys::sequentialPasteOrder, index); });
     layout->addWidget(orderRow);
+    // A recording there could only end in a refusal.
+    if (!shortcutsWork) {
+        for (const Row &row : m_rows)
+            row.box->setEnabled(false);
+    }
+
+    layout->addSpacing(8);
+    layout->addWidget(new DesktopSupportView(m_services.capabilities, page));
     layout->addStretch(1);
 
     auto *scroll = new QScrollArea(this);

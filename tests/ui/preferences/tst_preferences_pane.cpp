@@ -3,6 +3,7 @@
 #include "PreferencesFixture.h"
 
 #include "ui/about/AboutPane.h"
+#include "ui/preferences/DesktopSupportView.h"
 
 #include <QLabel>
 
@@ -192,6 +193,21 @@ private Q_SLOTS:
         QVERIFY(f.sheets.answerOpenAlert(0));
         QCOMPARE(f.loginItems.requests.size(), 2);
         QCOMPARE(f.loginItems.requests.constLast().second, false);
+    }
+
+    void aDesktopWithoutGlobalShortcutsOffersTheCommandsInstead()
+    {
+        PreferencesFixture f;
+        f.platform->capabilities.globalShortcuts = {false, QStringLiteral("the compositor offers no way")};
+        f.showPreferences();
+        for (const Shortcut shortcut : kShortcuts)
+            QVERIFY(!f.box(shortcut)->isEnabled());
+        QTest::mouseClick(f.box(Shortcut::quickAccess), Qt::LeftButton);
+        QVERIFY(!f.shell->shortcutRecorder().recordingShortcut());
+        auto *desktop = f.pane()->findChild<DesktopSupportView *>();
+        QVERIFY(desktop);
+        QVERIFY(desktop->isVisible());
+        QCOMPARE(desktop->accessibleName(), QStringLiteral("This desktop"));
     }
 
     void aboutShowsTheVersionAndOpensOnlyConfiguredAddresses()
