@@ -14,12 +14,14 @@
 #include "capture/PasteEngine.h"
 #include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
+#include "platform/fake/FakeAccessibility.h"
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeHotKeyService.h"
 #include "platform/fake/FakeKeyEventPoster.h"
 #include "platform/fake/FakeLocations.h"
 #include "platform/fake/FakeLoginItems.h"
 #include "platform/fake/FakeNotificationCenter.h"
+#include "platform/fake/FakeNotifier.h"
 #include "platform/fake/FakePasteboard.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeScheduler.h"
@@ -388,12 +390,34 @@ private Q_SLOTS:
         QCOMPARE(app.delegate->trayIcon().trayIcon()->toolTip(), QStringLiteral("Tavrin"));
     }
 
+    void whereTheDesktopLetsNoProgramPasteANoticeSaysSoInsteadOfTheX11Guide()
+    {
+        App app;
+        app.finishedFirstRunBefore();
+        app.platform->capabilities.backend = QStringLiteral("Wayland");
+        app.platform->capabilities.paste = {false, QStringLiteral("the compositor offers no virtual keyboard")};
+        app.platform->fakeAccessibility->trusted = false;
+        app.launch();
+        PasteEngine &engine = app.context->capture().pasteEngine();
+        engine.pasteItem(QStringLiteral("first"));  // the first paste never asks
+        app.platform->fakeScheduler->advance(PasteEngine::kPasteDelay);
+        engine.pasteItem(QStringLiteral("second"));
+        app.platform->fakeScheduler->advance(PasteEngine::kPasteDelay);
+        QCOMPARE(app.platform->fakeNotifier->notices,
+                 (QList<QPair<QString, QString>>{{QStringLiteral("Copied: press Ctrl+V"),
+                                                  QStringLiteral("the compositor offers no virtual keyboard")}}));
+        QVERIFY(!app.windows().isLoaded(ids::pasteAccessGuideWindow));
+        // The entry waits on the clipboard.
+        QCOMPARE(app.platform->fakePasteboard->writes().constLast().value, QStringLiteral("second"));
+    }
+
     void thePasteEngineReachesTheProgramsWindows()
     {
         App app;
         app.finishedFirstRunBefore();
         app.launch();
         PasteEngine &engine = app.context->capture().pasteEngine();
+        app.platform->capabilities.backend = QStringLiteral("X11");
 
         // The guide is created once and shown again each time.
         QVERIFY(!app.windows().isLoaded(ids::pasteAccessGuideWindow));
