@@ -13,8 +13,6 @@ public:
     int size() const { return int(m_items.size()); }
 
     void append(const QString &entry) { m_items.append(entry); }
-    QString takeFirst() { return m_items.takeFirst(); }
-    QString takeLast() { return m_items.takeLast(); }
     /// Removes one entry; out-of-range indexes are ignored.
     void removeAt(int index)
     {

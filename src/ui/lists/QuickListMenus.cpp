@@ -40,13 +40,13 @@ void QuickListView::menuWillOpen(int clickedRow)
     addMenuItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); });
     addMenuItem(
         menu, QStringLiteral("Remove this item"),
-        m_searching ? std::function<void()>() : [this] { removeSelectedEntry(); });
+        isSearching() ? std::function<void()>() : [this] { removeSelectedEntry(); });
     if (!m_showsHistory)
         return;
     const std::int64_t pins = m_services.history.pinCount();
     // A search row names its entry's place in the history, which decides whether it is pinned.
     const bool pinned = historyPosition(clickedRow) < pins;
-    const bool allowed = !m_searching && (pinned || pins < kMaximumPins);
+    const bool allowed = !isSearching() && (pinned || pins < kMaximumPins);
     addMenuItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
                 allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : std::function<void()>());
 }
@@ -64,7 +64,7 @@ void QuickListView::copySelectedEntry()
 void QuickListView::removeSelectedEntry()
 {
     const int row = selectedRow();
-    if (row < 0 || m_searching)
+    if (row < 0 || isSearching())
         return;
     if (m_showsHistory) {
         m_services.history.removeItem(row);
@@ -83,7 +83,7 @@ void QuickListView::removeSelectedEntry()
 void QuickListView::togglePinOfSelectedEntry()
 {
     const int row = selectedRow();
-    if (row < 0 || m_searching || !m_showsHistory)
+    if (row < 0 || isSearching() || !m_showsHistory)
         return;
     HistoryStore &history = m_services.history;
     if (row >= history.pinCount() && history.pinCount() >= kMaximumPins)
@@ -113,7 +113,7 @@ void QuickListView::popUpModeMenu()
 
 void QuickListView::chooseMode(int tag)
 {
-    if (m_searching)
+    if (isSearching())
         endSearch();
     const QStringList &names = m_services.groups.groupNames();
     if (tag < 0 || tag >= names.size()) {
@@ -230,7 +230,7 @@ void QuickListView::cancelClearHistory()
 void QuickListView::clearHistory()
 {
     m_services.history.clearAll();
-    if (m_searching)
+    if (isSearching())
         endSearch();
     Q_EMIT historyCleared();
     reloadData();

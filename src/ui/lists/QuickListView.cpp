@@ -15,6 +15,7 @@
 #include "ui/lists/HistoryRowDelegate.h"
 #include "ui/lists/ListResources.h"
 #include "ui/lists/ListSearch.h"
+#include "ui/lists/SearchSession.h"
 #include "ui/lists/ShownListModel.h"
 #include "ui/widgets/OverlayScrollBar.h"
 #include "ui/widgets/PointingHandButton.h"
@@ -117,8 +118,8 @@ void QuickListView::buildView()
 
 void QuickListView::connectSignals()
 {
-    m_search = new ListSearch(m_services.dispatcher, this);
-    connect(m_search, &ListSearch::resultsReady, this, &QuickListView::applySearchResults);
+    m_search = new SearchSession(m_services.dispatcher, this);
+    connect(m_search, &SearchSession::resultsArrived, this, &QuickListView::applySearchResults);
     connect(m_searchField, &QLineEdit::textChanged, this, &QuickListView::searchTextChanged);
     connect(m_modeButton, &QPushButton::clicked, this, &QuickListView::popUpModeMenu);
     connect(m_settingsButton, &QPushButton::clicked, this, &QuickListView::popUpApplicationMenu);
@@ -177,9 +178,24 @@ const QStringList &QuickListView::searchSource() const
     return m_showsHistory ? m_services.history.items() : m_groupItems;
 }
 
+bool QuickListView::isSearching() const
+{
+    return m_search->isSearching();
+}
+
+const QStringList &QuickListView::searchResults() const
+{
+    return m_search->results();
+}
+
+ListSearch &QuickListView::search() const
+{
+    return m_search->engine();
+}
+
 const QStringList &QuickListView::shownList() const
 {
-    return m_searching ? m_searchResults : searchSource();
+    return m_search->shownList(searchSource());
 }
 
 QString QuickListView::shownGroupName() const
@@ -195,9 +211,9 @@ int QuickListView::selectedRow() const
 
 qsizetype QuickListView::historyPosition(int row) const
 {
-    if (!m_searching)
+    if (!isSearching())
         return row;
-    return ListSearch::sourcePosition(m_services.history.items(), m_searchResults, row);
+    return m_search->sourcePosition(m_services.history.items(), row);
 }
 
 void QuickListView::selectRow(int row)
@@ -213,7 +229,7 @@ void QuickListView::selectRow(int row)
 void QuickListView::reloadData()
 {
     const int selected = selectedRow();
-    if (!m_searching && m_showsHistory) {
+    if (!isSearching() && m_showsHistory) {
         const bool wasFollowing = m_model->followsHistory();
         m_model->showHistory(m_services.history);
         if (!wasFollowing)
@@ -227,7 +243,7 @@ void QuickListView::reloadData()
 
 void QuickListView::updateViewHeight()
 {
-    if (!m_searching)
+    if (!isSearching())
         setViewHeight(viewHeightFor(m_model->rowCount()));
 }
 
@@ -242,43 +258,19 @@ void QuickListView::setViewHeight(int height)
 
 void QuickListView::searchTextChanged(const QString &text)
 {
-    if (!text.isEmpty() && !m_searching)
-        searchStarted();
-    else if (text.isEmpty() && m_searching)
-        searchEnded();
-    filterBySearchText(text);
-}
-
-void QuickListView::searchStarted()
-{
-    m_searching = true;
-    // Until the first results arrive the list keeps showing what it showed, without pin markers.
-    m_searchResults = searchSource();
-    reloadData();
-}
-
-void QuickListView::searchEnded()
-{
-    m_searching = false;
-}
-
-void QuickListView::filterBySearchText(const QString &text)
-{
     if (text.isEmpty()) {
-        m_search->cancel();
-        m_searchResults.clear();
+        m_search->stop();
         reloadData();
         return;
     }
-    m_search->search(searchSource(), text);
+    if (m_search->start(searchSource()))
+        reloadData();
+    m_search->filter(searchSource(), text);
 }
 
 void QuickListView::applySearchResults()
 {
-    if (!m_searching)
-        return;
-    m_searchResults = m_search->results();
-    m_model->showList(m_searchResults);
+    m_model->showList(searchResults());
     // The best match is ready for Return.
     selectRow(0);
     m_listView->scrollToTop();
@@ -286,10 +278,7 @@ void QuickListView::applySearchResults()
 
 void QuickListView::endSearch()
 {
-    m_search->cancel();
-    const bool wasSearching = m_searching || !m_searchField->text().isEmpty();
-    m_searching = false;
-    m_searchResults.clear();
+    const bool wasSearching = m_search->stop() || !m_searchField->text().isEmpty();
     {
         const QSignalBlocker blocker(m_searchField);
         m_searchField->clear();

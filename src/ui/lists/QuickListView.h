@@ -20,6 +20,7 @@ class QPushButton;
 namespace tavrin {
 
 class ListSearch;
+class SearchSession;
 class ShownListModel;
 class EntryPreviewPopup;
 class HistoryRowDelegate;
@@ -56,9 +57,9 @@ public:
     bool isViewLoaded() const { return m_loaded; }
 
     // What the list shows.
-    bool isSearching() const { return m_searching; }
+    bool isSearching() const;
     bool showsHistory() const { return m_showsHistory; }
-    const QStringList &searchResults() const { return m_searchResults; }
+    const QStringList &searchResults() const;
     const QStringList &groupItems() const { return m_groupItems; }
     /// The name of the group shown; empty while the history is shown.
     QString shownGroupName() const;
@@ -121,7 +122,7 @@ public:
     QListView *listView() const { return m_listView; }
     ShownListModel *model() const { return m_model; }
     HistoryRowDelegate *cell() const { return m_rowDelegate; }
-    ListSearch &search() const { return *m_search; }
+    ListSearch &search() const;
     /// The menus as last built (null before the first opening).
     QMenu *rowMenu() const { return m_rowMenu; }
     QMenu *modeMenu() const { return m_modeMenu; }
@@ -165,9 +166,6 @@ private:
     /// The list a search filters: the history or the group's items, never earlier results.
     const QStringList &searchSource() const;
     void searchTextChanged(const QString &text);
-    void searchStarted();
-    void searchEnded();
-    void filterBySearchText(const QString &text);
     void applySearchResults();
     void selectRow(int row);
     bool handleListKey(QObject *target, QKeyEvent *event);
@@ -188,7 +186,7 @@ private:
     QListView *m_listView = nullptr;
     ShownListModel *m_model = nullptr;
     HistoryRowDelegate *m_rowDelegate = nullptr;
-    ListSearch *m_search = nullptr;
+    SearchSession *m_search = nullptr;
     QPointer<QMenu> m_rowMenu;
     QPointer<QMenu> m_modeMenu;
     QPointer<QMenu> m_applicationMenu;
@@ -197,8 +195,6 @@ private:
 
     bool m_loaded = false;
     int m_viewHeight = kMinimumViewHeight;
-    bool m_searching = false;
-    QStringList m_searchResults;
     QStringList m_groupItems;
     QString m_groupName;
     bool m_showsHistory = true;

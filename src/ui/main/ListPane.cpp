@@ -8,6 +8,7 @@
 #include "ui/lists/ListResources.h"
 #include "ui/lists/ListSearch.h"
 #include "ui/lists/MenuItems.h"
+#include "ui/lists/SearchSession.h"
 #include "ui/lists/ShownListModel.h"
 #include "ui/widgets/OverlayScrollBar.h"
 
@@ -60,8 +61,8 @@ ListPane::ListPane(const ViewServices &services, QListView *listView, QWidget *p
     m_listView->viewport()->installEventFilter(this);
     m_searchField->installEventFilter(this);
 
-    m_search = new ListSearch(m_services.dispatcher, this);
-    connect(m_search, &ListSearch::resultsReady, this, &ListPane::applySearchResults);
+    m_search = new SearchSession(m_services.dispatcher, this);
+    connect(m_search, &SearchSession::resultsArrived, this, &ListPane::applySearchResults);
     connect(m_searchField, &QLineEdit::textChanged, this, &ListPane::searchTextChanged);
     connect(m_listView, &QListView::customContextMenuRequested, this, [this](const QPoint &pos) {
         menuWillOpen(m_listView->indexAt(pos).row());
@@ -74,17 +75,29 @@ ListPane::ListPane(const ViewServices &services, QListView *listView, QWidget *p
 
 ListPane::~ListPane() = default;
 
+bool ListPane::isSearching() const
+{
+    return m_search->isSearching();
+}
+
+const QStringList &ListPane::searchResults() const
+{
+    return m_search->results();
+}
+
+ListSearch &ListPane::search() const
+{
+    return m_search->engine();
+}
+
 const QStringList &ListPane::shownList() const
 {
-    return m_searching ? m_searchResults : searchSource();
+    return m_search->shownList(searchSource());
 }
 
 int ListPane::sourcePosition(int row) const
 {
-    const QStringList &source = searchSource();
-    if (!m_searching)
-        return row >= 0 && row < source.size() ? row : -1;
-    return int(ListSearch::sourcePosition(source, m_searchResults, row));
+    return int(m_search->sourcePosition(searchSource(), row));
 }
 
 int ListPane::selectedRow() const
@@ -105,8 +118,8 @@ void ListPane::selectRow(int row)
 void ListPane::reloadData()
 {
     const int selected = selectedRow();
-    if (m_searching)
-        m_model->showList(m_searchResults);
+    if (isSearching())
+        m_model->showList(searchResults());
     else
         showSource();
     selectRow(selected);
@@ -115,19 +128,13 @@ void ListPane::reloadData()
 void ListPane::searchTextChanged(const QString &text)
 {
     if (text.isEmpty()) {
-        m_searching = false;
-        m_search->cancel();
-        m_searchResults.clear();
+        m_search->stop();
         reloadData();
         return;
     }
-    if (!m_searching) {
-        m_searching = true;
-        // Until the first results arrive the list shows what it showed, without pin markers.
-        m_searchResults = searchSource();
+    if (m_search->start(searchSource()))
         reloadData();
-    }
-    m_search->search(searchSource(), text);
+    m_search->filter(searchSource(), text);
 }
 
 int ListPane::entryPositionNow(const QStringList &entries, int position, const QString &entry)
@@ -143,25 +150,19 @@ int ListPane::entryPositionNow(const QStringList &entries, int position, const Q
 
 void ListPane::searchAgain()
 {
-    if (m_searching)
-        m_search->search(searchSource(), m_searchField->text());
+    if (isSearching())
+        m_search->filter(searchSource(), m_searchField->text());
 }
 
 void ListPane::applySearchResults()
 {
-    if (!m_searching)
-        return;
-    m_searchResults = m_search->results();
-    m_model->showList(m_searchResults);
+    m_model->showList(searchResults());
     m_listView->scrollToTop();
 }
 
 void ListPane::endSearch()
 {
-    m_search->cancel();
-    const bool wasSearching = m_searching || !m_searchField->text().isEmpty();
-    m_searching = false;
-    m_searchResults.clear();
+    const bool wasSearching = m_search->stop() || !m_searchField->text().isEmpty();
     {
         const QSignalBlocker blocker(m_searchField);
         m_searchField->clear();

@@ -17,6 +17,7 @@ class CopiedToast;
 class CopyConfirmation;
 class HistoryRowDelegate;
 class ListSearch;
+class SearchSession;
 class ShownListModel;
 
 // What the main window's two list panes share: a search field over a list of entries with a copy button on every
@@ -29,8 +30,8 @@ public:
 
     ~ListPane() override;
 
-    bool isSearching() const { return m_searching; }
-    const QStringList &searchResults() const { return m_searchResults; }
+    bool isSearching() const;
+    const QStringList &searchResults() const;
     /// Search results while searching, else every entry.
     const QStringList &shownList() const;
     /// The position among every entry of a shown row (during a search, of that result); -1 for no such row.
@@ -53,7 +54,7 @@ public:
     QListView *listView() const { return m_listView; }
     ShownListModel *model() const { return m_model; }
     HistoryRowDelegate *cell() const { return m_rowDelegate; }
-    ListSearch &search() const { return *m_search; }
+    ListSearch &search() const;
     QMenu *rowMenu() const { return m_rowMenu; }
     CopiedToast *copiedToast() const;
 
@@ -92,11 +93,9 @@ private:
     QLineEdit *m_searchField = nullptr;
     QHBoxLayout *m_topRow = nullptr;
     HistoryRowDelegate *m_rowDelegate = nullptr;
-    ListSearch *m_search = nullptr;
+    SearchSession *m_search = nullptr;
     CopyConfirmation *m_copyConfirmation = nullptr;
     QPointer<QMenu> m_rowMenu;
-    bool m_searching = false;
-    QStringList m_searchResults;
 };
 
 }  // namespace tavrin

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+namespace tavrin {
+
+class Dispatcher;
+class ListSearch;
+
+// The search of one list view as the view sees it: whether a search is on, and the results to show meanwhile (the
+// list as it was until the first results arrive). The filtering itself is a ListSearch's.
+class SearchSession : public QObject {
+    Q_OBJECT
+public:
+    explicit SearchSession(Dispatcher &dispatcher, QObject *parent = nullptr);
+
+    bool isSearching() const { return m_searching; }
+    const QStringList &results() const { return m_results; }
+    /// The results while searching, else source.
+    const QStringList &shownList(const QStringList &source) const { return m_searching ? m_results : source; }
+    /// Where a shown row sits in source; -1 for no such row.
+    qsizetype sourcePosition(const QStringList &source, qsizetype row) const;
+
+    /// Starts a search over source, when none is on; true when it has just started (the view shows its list anew).
+    bool start(const QStringList &source);
+    /// Filters source for text; the results come with resultsArrived.
+    void filter(const QStringList &source, const QString &text);
+    /// Ends the search; results on their way are dropped. True when one was on.
+    bool stop();
+
+    ListSearch &engine() const { return *m_engine; }
+
+Q_SIGNALS:
+    /// New results of the search that is on are in results().
+    void resultsArrived();
+
+private:
+    ListSearch *m_engine;
+    bool m_searching = false;
+    QStringList m_results;
+};
+
+}  // namespace tavrin
