@@ -62,7 +62,7 @@ public:
             return timed(std::move(followUp));
         });
     }
-    void runOnMain(Task task) override { m_qt.runOnMain(timed(std::move(task))); }
+    void postToGuiThread(Task task) override { m_qt.postToGuiThread(timed(std::move(task))); }
     double mainMs = 0;
 
 private:

@@ -3,7 +3,7 @@
 // What the capture benchmarks of both backends share: one copy per repetition, timed from the copy by another
 // client to the moment the program has it.
 
-#include "platform/Pasteboard.h"
+#include "platform/Clipboard.h"
 #include "store/HistoryStore.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@ inline void settle()
 }
 
 /// Times each copy by `otherApplication` until the history has the entry (the event loop runs meanwhile).
-inline void measureCopyToHistoryEntry(benchmark::State &state, HistoryStore &history, Pasteboard &otherApplication)
+inline void measureCopyToHistoryEntry(benchmark::State &state, HistoryStore &history, Clipboard &otherApplication)
 {
     for (auto _ : state) {
         const QString text = nextCopyText();

@@ -5,7 +5,7 @@
 #include "capture/ClipboardMonitor.h"
 #include "capture/InteractionSound.h"
 #include "platform/Platform.h"
-#include "platform/x11/X11Pasteboard.h"
+#include "platform/x11/X11Clipboard.h"
 #include "platform/x11/X11Platform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
@@ -23,7 +23,7 @@ struct Capturing {
     ListFolder folder{platform->locations->dataDirectory()};
     HistoryStore history{settings, *platform->scheduler, folder};
     CaptureServices capture{platform->core(), settings, history};
-    X11Pasteboard otherApplication;  // a second client that copies
+    X11Clipboard otherApplication;  // a second client that copies
 
     Capturing()
     {

@@ -7,7 +7,7 @@
 #include "capture/ClipboardMonitor.h"
 #include "capture/InteractionSound.h"
 #include "platform/Platform.h"
-#include "platform/wayland/WaylandPasteboard.h"
+#include "platform/wayland/WaylandClipboard.h"
 #include "platform/wayland/WaylandPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
@@ -27,7 +27,7 @@ struct Capturing {
     ListFolder folder{platform->locations->dataDirectory()};
     HistoryStore history{settings, *platform->scheduler, folder};
     CaptureServices capture{platform->core(), settings, history};
-    WaylandPasteboard otherApplication;  // a second client with its own connection that copies
+    WaylandClipboard otherApplication;  // a second client with its own connection that copies
 
     Capturing()
     {
@@ -45,11 +45,11 @@ void CopyToHistoryEntry(benchmark::State &state)
 }
 BENCHMARK(CopyToHistoryEntry)->Apply([](auto *b) { bench::oneCopyPerRepetition(b); });
 
-// The halves on a pasteboard of their own, without the monitor: the notice arrives on the clipboard thread, and
+// The halves on a clipboard of their own, without the monitor: the notice arrives on the clipboard thread, and
 // the read follows at once on this one.
 void CopyToChangeNotice(benchmark::State &state)
 {
-    static WaylandPasteboard watcher;
+    static WaylandClipboard watcher;
     for (auto _ : state) {
         const QString text = bench::nextCopyText();
         const std::int64_t before = watcher.changeCount();

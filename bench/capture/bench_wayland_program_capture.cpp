@@ -4,7 +4,7 @@
 // AskForTopEntry measures alone). Runs inside tests/e2e/wayland-session.sh: see run-wayland-program-bench.sh.
 #include "CopyLatency.h"
 #include "cli/ControlBus.h"
-#include "platform/wayland/WaylandPasteboard.h"
+#include "platform/wayland/WaylandClipboard.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -43,7 +43,7 @@ QByteArray topEntry()
     return text;
 }
 
-WaylandPasteboard *otherApplication = nullptr;
+WaylandClipboard *otherApplication = nullptr;
 
 void ProgramCopyToHistoryEntry(benchmark::State &state)
 {
@@ -104,7 +104,7 @@ int main(int argc, char **argv)
         std::fputs("bench_wayland_program_capture: tavrin did not start\n", stderr);
         return 1;
     }
-    WaylandPasteboard other;  // another Wayland client with its own connection, which copies
+    WaylandClipboard other;  // another Wayland client with its own connection, which copies
     otherApplication = &other;
     // The first copy is recorded once the program's monitor runs.
     const QString first = bench::nextCopyText();

@@ -5,8 +5,8 @@
 #include "capture/CaptureServices.h"
 #include "hotkeys/HotKeysController.h"
 #include "platform/Platform.h"
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "store/SettingsStore.h"
 #include "store/StringListFiles.h"
 #include "ui/AlertPresenter.h"
@@ -21,7 +21,7 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_settings(std::move(settings)),
       m_listFolder(std::make_unique<ListFolder>(m_platform->locations->dataDirectory())),
       m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler, *m_listFolder)),
-      m_groups(std::make_unique<PasteboardGroupStore>(*m_settings, *m_listFolder)),
+      m_groups(std::make_unique<GroupStore>(*m_settings, *m_listFolder)),
       m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService)),
       m_capture(std::make_unique<CaptureServices>(m_platform->core(), *m_settings, *m_history)),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),

@@ -14,7 +14,7 @@ class WindowRegistry;
 class HistoryStore;
 class HotKeysController;
 class ListFolder;
-class PasteboardGroupStore;
+class GroupStore;
 class SaveNotices;
 class SettingsStore;
 
@@ -30,7 +30,7 @@ public:
     Platform &platform() { return *m_platform; }
     SettingsStore &settings() { return *m_settings; }
     HistoryStore &history() { return *m_history; }
-    PasteboardGroupStore &groups() { return *m_groups; }
+    GroupStore &groups() { return *m_groups; }
     /// The folder of the history and group files.
     ListFolder &listFolder() { return *m_listFolder; }
 
@@ -60,7 +60,7 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<ListFolder> m_listFolder;
     std::unique_ptr<HistoryStore> m_history;
-    std::unique_ptr<PasteboardGroupStore> m_groups;
+    std::unique_ptr<GroupStore> m_groups;
     std::unique_ptr<HotKeysController> m_hotKeysController;
     std::unique_ptr<CaptureServices> m_capture;
     std::unique_ptr<AlertPresenter> m_alerts;

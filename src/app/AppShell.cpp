@@ -18,8 +18,8 @@
 #include "hotkeys/HotKeysController.h"
 #include "hotkeys/ShortcutRecorder.h"
 #include "platform/Platform.h"
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
@@ -226,8 +226,7 @@ void AppShell::toggleQuickList()
 
 void AppShell::showMainWindow(QObject *)
 {
-    // The main window is an ordinary window: the task bar lists the program while it is open, and no longer once it
-    // is closed, which is all a Dock icon would tell.
+    // The main window is an ordinary window: the task bar lists the program exactly while it is open.
     m_context.windows().mainWindow()->showWindow();
 }
 

@@ -20,7 +20,7 @@ class ShortcutRecorder;
 class TrayIcon;
 class TrayMenu;
 
-// The application delegate: the launch sequence, the tray item and the application-wide actions. It holds the
+// The program shell: the launch sequence, the tray item and the application-wide actions. It holds the
 // three recorded shortcuts and connects the paste engine and sequential mode to the program's windows.
 class AppShell : public QObject, public ShortcutHotKeyHolder {
     Q_OBJECT

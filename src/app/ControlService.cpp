@@ -152,7 +152,7 @@ QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const
 void ControlService::Copy(uint index)
 {
     if (const std::optional<int> row = rowOf(index))
-        m_context.capture().pasteEngine().writeItemToPasteboard(m_context.history().items().at(*row));
+        m_context.capture().pasteEngine().writeItemToClipboard(m_context.history().items().at(*row));
 }
 
 void ControlService::Paste(uint index)

@@ -160,13 +160,13 @@ void PasteAccessGuide::showEvent(QShowEvent *event)
     // however early the guide was created.
     if (!m_loaded) {
         m_loaded = true;
-        viewDidLoad();
+        startSlideshow();
     }
-    viewWillAppear();
+    prepareForShowing();
     QWidget::showEvent(event);
 }
 
-void PasteAccessGuide::viewDidLoad()
+void PasteAccessGuide::startSlideshow()
 {
     imageView->setImage(imageForPage(1));
     m_currentPage = 1;
@@ -177,7 +177,7 @@ void PasteAccessGuide::viewDidLoad()
     colourIndicators();
 }
 
-void PasteAccessGuide::viewWillAppear()
+void PasteAccessGuide::prepareForShowing()
 {
     if (!m_returnKey) {
         m_returnKey = new QShortcut(QKeySequence(Qt::Key_Return), this);

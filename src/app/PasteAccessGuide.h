@@ -54,8 +54,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void viewDidLoad();
-    void viewWillAppear();
+    void startSlideshow();
+    void prepareForShowing();
     void showPage(int page);
     void colourIndicators();
     void showError(const QString &message);

@@ -1,14 +1,14 @@
 #include "app/SaveNotices.h"
 
 #include "platform/DesktopNotifier.h"
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "store/SettingsStore.h"
 
 namespace tavrin {
 
-SaveNotices::SaveNotices(DesktopNotifier &notifier, SettingsStore &settings, HistoryStore &history,
-                         PasteboardGroupStore &groups, QObject *parent)
+SaveNotices::SaveNotices(DesktopNotifier &notifier, SettingsStore &settings, HistoryStore &history, GroupStore &groups,
+                         QObject *parent)
     : QObject(parent), m_notifier(notifier)
 {
     connect(&history, &HistoryStore::saveFailed, this, [this](const QString &path, const QString &reason) {
@@ -22,10 +22,10 @@ SaveNotices::SaveNotices(DesktopNotifier &notifier, SettingsStore &settings, His
     });
     connect(&settings, &SettingsStore::saveRecovered, this,
             [this](const QString &path) { m_notifier.notify(tr("Tavrin saves its settings again"), path); });
-    connect(&groups, &PasteboardGroupStore::saveFailed, this, [this](const QString &path, const QString &reason) {
+    connect(&groups, &GroupStore::saveFailed, this, [this](const QString &path, const QString &reason) {
         m_notifier.notify(tr("Tavrin cannot save a group"), tr("%1: %2.").arg(path, reason));
     });
-    connect(&groups, &PasteboardGroupStore::saveRecovered, this,
+    connect(&groups, &GroupStore::saveRecovered, this,
             [this](const QString &path) { m_notifier.notify(tr("Tavrin saves the group again"), path); });
 }
 

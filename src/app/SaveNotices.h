@@ -6,7 +6,7 @@ namespace tavrin {
 
 class DesktopNotifier;
 class HistoryStore;
-class PasteboardGroupStore;
+class GroupStore;
 class SettingsStore;
 
 // Tells the user through a desktop notice when saving one of the program's files starts failing, with the file and
@@ -14,7 +14,7 @@ class SettingsStore;
 class SaveNotices : public QObject {
     Q_OBJECT
 public:
-    SaveNotices(DesktopNotifier &notifier, SettingsStore &settings, HistoryStore &history, PasteboardGroupStore &groups,
+    SaveNotices(DesktopNotifier &notifier, SettingsStore &settings, HistoryStore &history, GroupStore &groups,
                 QObject *parent = nullptr);
 
 private:

@@ -8,7 +8,7 @@
 #include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
-#include "platform/Pasteboard.h"
+#include "platform/Clipboard.h"
 #include "store/HistoryStore.h"
 
 namespace tavrin {
@@ -18,12 +18,12 @@ CaptureServices::CaptureServices(const CoreServices &desktop, SettingsStore &set
       m_lastChangeCount(std::make_unique<LastChangeCount>()),
       m_sound(std::make_unique<InteractionSound>(settings, desktop.soundPlayer)),
       m_queue(std::make_unique<SequentialQueue>()),
-      m_pasteEngine(std::make_unique<PasteEngine>(desktop.pasteboard, desktop.keyEventPoster, desktop.accessibility,
+      m_pasteEngine(std::make_unique<PasteEngine>(desktop.clipboard, desktop.keyEventPoster, desktop.accessibility,
                                                   desktop.workspace, desktop.scheduler, settings, *m_lastChangeCount,
                                                   *m_sound)),
       m_sequentialMode(std::make_unique<SequentialMode>(*m_queue, settings, *m_pasteEngine, *m_sound)),
       m_recordingRules(std::make_unique<RecordingRules>(settings, desktop.workspace)),
-      m_monitor(std::make_unique<ClipboardMonitor>(desktop.pasteboard, desktop.dispatcher, desktop.scheduler, history,
+      m_monitor(std::make_unique<ClipboardMonitor>(desktop.clipboard, desktop.dispatcher, desktop.scheduler, history,
                                                    *m_lastChangeCount, *m_sound, *m_sequentialMode, *m_recordingRules)),
       m_fileEntries(std::make_unique<FileEntries>(history, desktop.dispatcher, desktop.scheduler))
 {
@@ -33,7 +33,7 @@ CaptureServices::~CaptureServices() = default;
 
 void CaptureServices::recordChangeCount()
 {
-    m_lastChangeCount->set(m_desktop.pasteboard.changeCount());
+    m_lastChangeCount->set(m_desktop.clipboard.changeCount());
 }
 
 void CaptureServices::insertCurrentClipboardText()

@@ -1,6 +1,6 @@
 #include "capture/ClipItem.h"
 
-#include "platform/Pasteboard.h"
+#include "platform/Clipboard.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,7 +42,7 @@ std::optional<QString> filePathFromUrl(const QByteArray &urlItem)
     return path;
 }
 
-std::optional<QString> capturedEntry(const PasteboardContents &contents)
+std::optional<QString> capturedEntry(const ClipboardContents &contents)
 {
     std::optional<QString> candidate;
     for (const QByteArray &item : contents.fileUrlItems) {

@@ -7,7 +7,7 @@
 
 namespace tavrin {
 
-struct PasteboardContents;
+struct ClipboardContents;
 
 // A history entry is one string: a text, or the absolute path of a file or folder. Which one it is gets decided
 // at each use by looking at the file system.
@@ -23,6 +23,6 @@ std::optional<QString> filePathFromUrl(const QByteArray &urlItem);
 
 /// What a clipboard read yields for the history: the path of the last file-URL item that is one, else the plain
 /// string (empty included), else nothing.
-std::optional<QString> capturedEntry(const PasteboardContents &contents);
+std::optional<QString> capturedEntry(const ClipboardContents &contents);
 
 }  // namespace tavrin

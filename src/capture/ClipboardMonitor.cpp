@@ -6,8 +6,8 @@
 #include "capture/LastChangeCount.h"
 #include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
+#include "platform/Clipboard.h"
 #include "platform/Dispatcher.h"
-#include "platform/Pasteboard.h"
 #include "store/HistoryStore.h"
 
 #include <condition_variable>
@@ -25,11 +25,11 @@ struct ClipboardMonitor::StepControl {
     bool running = false;
 };
 
-ClipboardMonitor::ClipboardMonitor(Pasteboard &pasteboard, Dispatcher &dispatcher, Scheduler &scheduler,
+ClipboardMonitor::ClipboardMonitor(Clipboard &clipboard, Dispatcher &dispatcher, Scheduler &scheduler,
                                    HistoryStore &history, LastChangeCount &lastChangeCount, InteractionSound &sound,
                                    SequentialMode &sequential, RecordingRules &rules, QObject *parent)
     : QObject(parent),
-      m_pasteboard(pasteboard),
+      m_clipboard(clipboard),
       m_dispatcher(dispatcher),
       m_scheduler(scheduler),
       m_history(history),
@@ -49,7 +49,7 @@ ClipboardMonitor::~ClipboardMonitor()
 {
     m_scheduler.cancel(m_timer);
     if (m_timer)
-        m_pasteboard.setChangeListener({});
+        m_clipboard.setChangeListener({});
     std::unique_lock lock(m_control->mutex);
     m_control->cancelled = true;
     m_control->stop.request_stop();
@@ -61,7 +61,7 @@ void ClipboardMonitor::start()
     if (m_timer)
         return;
     m_timer = m_scheduler.scheduleRepeating(kPollInterval, [this] { checkState(); });
-    m_pasteboard.setChangeListener([this] { checkState(); });
+    m_clipboard.setChangeListener([this] { checkState(); });
 }
 
 void ClipboardMonitor::checkState()
@@ -72,7 +72,7 @@ void ClipboardMonitor::checkState()
         return;
     }
     // An idle tick costs these two reads and nothing else; the worker repeats the comparison atomically.
-    if (m_pasteboard.changeCount() == m_lastChangeCount.value())
+    if (m_clipboard.changeCount() == m_lastChangeCount.value())
         return;
     startStep(StepKind::Change);
 }
@@ -86,7 +86,7 @@ void ClipboardMonitor::captureLaunchText()
 
 void ClipboardMonitor::recordCopiedText(const QString &text)
 {
-    m_lastChangeCount.raiseAndWrite([&] { m_pasteboard.writeString(text); });
+    m_lastChangeCount.raiseAndWrite([&] { m_clipboard.writeString(text); });
     m_history.insertCaptured(text);
     afterCapture(text);
 }
@@ -95,7 +95,7 @@ void ClipboardMonitor::skipPendingChange()
 {
     // A step still running was started during the pause and records nothing; a change it did not take is taken
     // here, so the first check after the resume finds nothing from the pause.
-    if (const std::optional<std::int64_t> change = m_lastChangeCount.takeChange(m_pasteboard))
+    if (const std::optional<std::int64_t> change = m_lastChangeCount.takeChange(m_clipboard))
         qCDebug(lcCapture, "change %lld of the pause is not recorded", static_cast<long long>(*change));
 }
 
@@ -136,14 +136,14 @@ Dispatcher::Task ClipboardMonitor::runStep(ClipboardMonitor *self, const std::sh
 
 std::optional<QString> ClipboardMonitor::captureStep(std::stop_token stop, bool refused)
 {
-    const std::optional<std::int64_t> change = m_lastChangeCount.takeChange(m_pasteboard);
+    const std::optional<std::int64_t> change = m_lastChangeCount.takeChange(m_clipboard);
     // A refused copy is consumed unread: a password copied during a pause is not even read.
     if (!change || refused)
         return std::nullopt;
     // From here on this change is consumed, whether or not it yields an entry.
-    const PasteboardContents contents = m_pasteboard.readContents(std::move(stop));
+    const ClipboardContents contents = m_clipboard.readContents(std::move(stop));
     // Content that was replaced while we read may be ours or a newer copy's; the next check takes that change.
-    if (!m_lastChangeCount.isCurrent(*change, m_pasteboard)) {
+    if (!m_lastChangeCount.isCurrent(*change, m_clipboard)) {
         qCDebug(lcCapture, "change %lld replaced while it was read; the next check takes the newer one",
                 static_cast<long long>(*change));
         return std::nullopt;
@@ -158,10 +158,10 @@ std::optional<QString> ClipboardMonitor::captureStep(std::stop_token stop, bool 
 std::optional<QString> ClipboardMonitor::launchTextStep(std::int64_t recorded, std::stop_token stop)
 {
     // A copy made since the count was recorded is a change like any other: the next check takes it.
-    if (m_pasteboard.changeCount() != recorded)
+    if (m_clipboard.changeCount() != recorded)
         return std::nullopt;
-    const PasteboardContents contents = m_pasteboard.readContents(std::move(stop));
-    if (!m_lastChangeCount.isCurrent(recorded, m_pasteboard) || contents.concealed)
+    const ClipboardContents contents = m_clipboard.readContents(std::move(stop));
+    if (!m_lastChangeCount.isCurrent(recorded, m_clipboard) || contents.concealed)
         return std::nullopt;
     return contents.string;
 }

@@ -16,7 +16,7 @@ namespace tavrin {
 class HistoryStore;
 class InteractionSound;
 class LastChangeCount;
-class Pasteboard;
+class Clipboard;
 class RecordingRules;
 class SequentialMode;
 
@@ -31,7 +31,7 @@ class ClipboardMonitor : public QObject {
 public:
     static constexpr std::chrono::milliseconds kPollInterval{1000};
 
-    ClipboardMonitor(Pasteboard &pasteboard, Dispatcher &dispatcher, Scheduler &scheduler, HistoryStore &history,
+    ClipboardMonitor(Clipboard &clipboard, Dispatcher &dispatcher, Scheduler &scheduler, HistoryStore &history,
                      LastChangeCount &lastChangeCount, InteractionSound &sound, SequentialMode &sequential,
                      RecordingRules &rules, QObject *parent = nullptr);
     ~ClipboardMonitor() override;
@@ -76,7 +76,7 @@ private:
     /// On resuming: what was copied during the pause counts as seen.
     void skipPendingChange();
 
-    Pasteboard &m_pasteboard;
+    Clipboard &m_clipboard;
     Dispatcher &m_dispatcher;
     Scheduler &m_scheduler;
     HistoryStore &m_history;

@@ -1,6 +1,6 @@
 #include "capture/LastChangeCount.h"
 
-#include "platform/Pasteboard.h"
+#include "platform/Clipboard.h"
 
 namespace tavrin {
 
@@ -16,22 +16,22 @@ void LastChangeCount::set(std::int64_t count)
     m_value = count;
 }
 
-std::optional<std::int64_t> LastChangeCount::takeChange(const Pasteboard &pasteboard)
+std::optional<std::int64_t> LastChangeCount::takeChange(const Clipboard &clipboard)
 {
     std::lock_guard lock(m_mutex);
     if (m_writing > 0)
         return std::nullopt;
-    const std::int64_t count = pasteboard.changeCount();
+    const std::int64_t count = clipboard.changeCount();
     if (count == m_value)
         return std::nullopt;
     m_value = count;
     return count;
 }
 
-bool LastChangeCount::isCurrent(std::int64_t change, const Pasteboard &pasteboard) const
+bool LastChangeCount::isCurrent(std::int64_t change, const Clipboard &clipboard) const
 {
     std::lock_guard lock(m_mutex);
-    return m_writing == 0 && m_value == change && pasteboard.changeCount() == change;
+    return m_writing == 0 && m_value == change && clipboard.changeCount() == change;
 }
 
 void LastChangeCount::raiseAndWrite(const std::function<void()> &write)

@@ -7,7 +7,7 @@
 
 namespace tavrin {
 
-class Pasteboard;
+class Clipboard;
 
 // The clipboard change count the program last saw or caused (lastChangeCount).
 //
@@ -24,9 +24,9 @@ public:
     void set(std::int64_t count);
 
     /// Consumes the clipboard's change when its count differs from the value; nothing while a write is under way.
-    std::optional<std::int64_t> takeChange(const Pasteboard &pasteboard);
+    std::optional<std::int64_t> takeChange(const Clipboard &clipboard);
     /// True while the clipboard still shows the change takeChange returned: nobody wrote or copied since.
-    bool isCurrent(std::int64_t change, const Pasteboard &pasteboard) const;
+    bool isCurrent(std::int64_t change, const Clipboard &clipboard) const;
     /// Raises the value by one and runs write, as one step no takeChange can interleave with.
     void raiseAndWrite(const std::function<void()> &write);
 

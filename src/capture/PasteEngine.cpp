@@ -5,8 +5,8 @@
 #include "capture/InteractionSound.h"
 #include "capture/LastChangeCount.h"
 #include "platform/Accessibility.h"
+#include "platform/Clipboard.h"
 #include "platform/KeyEventPoster.h"
-#include "platform/Pasteboard.h"
 #include "platform/Scheduler.h"
 #include "platform/Workspace.h"
 #include "store/SettingsKeys.h"
@@ -14,11 +14,11 @@
 
 namespace tavrin {
 
-PasteEngine::PasteEngine(Pasteboard &pasteboard, KeyEventPoster &keys, Accessibility &accessibility,
-                         Workspace &workspace, Scheduler &scheduler, SettingsStore &settings,
-                         LastChangeCount &lastChangeCount, InteractionSound &sound, QObject *parent)
+PasteEngine::PasteEngine(Clipboard &clipboard, KeyEventPoster &keys, Accessibility &accessibility, Workspace &workspace,
+                         Scheduler &scheduler, SettingsStore &settings, LastChangeCount &lastChangeCount,
+                         InteractionSound &sound, QObject *parent)
     : QObject(parent),
-      m_pasteboard(pasteboard),
+      m_clipboard(clipboard),
       m_keys(keys),
       m_accessibility(accessibility),
       m_workspace(workspace),
@@ -30,19 +30,19 @@ PasteEngine::PasteEngine(Pasteboard &pasteboard, KeyEventPoster &keys, Accessibi
 {
 }
 
-void PasteEngine::writeItemToPasteboard(const QString &item)
+void PasteEngine::writeItemToClipboard(const QString &item)
 {
     m_lastChangeCount.raiseAndWrite([&] {
         if (isExistingFile(item))
-            m_pasteboard.writeFileUrl(item);
+            m_clipboard.writeFileUrl(item);
         else
-            m_pasteboard.writeString(item);
+            m_clipboard.writeString(item);
     });
 }
 
 void PasteEngine::pasteItem(const QString &item)
 {
-    writeItemToPasteboard(item);
+    writeItemToClipboard(item);
     if (isExistingFolder(item)) {
         // Unanswered (nobody asks the user) counts as "No": a folder is never pasted with all its contents unasked.
         Q_EMIT folderPasteConfirmationNeeded(item);
@@ -104,7 +104,7 @@ void PasteEngine::postPasteKeystroke(bool sequential)
 
     const PasteChord chord = m_chords.forWindowClass(m_workspace.windowClass(m_workspace.activeWindow()));
     if (chord.usesPrimarySelection)
-        m_pasteboard.offerAsPrimarySelection();
+        m_clipboard.offerAsPrimarySelection();
 
     // A chord that could only be begun is still closed, so no key is left pressed.
     using namespace keycodes;

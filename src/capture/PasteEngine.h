@@ -14,7 +14,7 @@ class Accessibility;
 class InteractionSound;
 class KeyEventPoster;
 class LastChangeCount;
-class Pasteboard;
+class Clipboard;
 class Scheduler;
 class SettingsStore;
 class Workspace;
@@ -26,12 +26,12 @@ class PasteEngine : public QObject {
 public:
     static constexpr std::chrono::milliseconds kPasteDelay{200};
 
-    PasteEngine(Pasteboard &pasteboard, KeyEventPoster &keys, Accessibility &accessibility, Workspace &workspace,
+    PasteEngine(Clipboard &clipboard, KeyEventPoster &keys, Accessibility &accessibility, Workspace &workspace,
                 Scheduler &scheduler, SettingsStore &settings, LastChangeCount &lastChangeCount,
                 InteractionSound &sound, QObject *parent = nullptr);
 
     /// Raises lastChangeCount and puts the entry on the clipboard: an existing file or folder as a file, else text.
-    void writeItemToPasteboard(const QString &item);
+    void writeItemToClipboard(const QString &item);
     /// Writes the entry and pastes it into the window in front. A folder is pasted only once the user confirmed it:
     /// folderPasteConfirmationNeeded asks, and its answer calls pasteConfirmedFolder(); unanswered, nothing is pasted.
     void pasteItem(const QString &item);
@@ -61,7 +61,7 @@ private:
     void pasteAfterHandBack();
     void checkPermission();
 
-    Pasteboard &m_pasteboard;
+    Clipboard &m_clipboard;
     KeyEventPoster &m_keys;
     Accessibility &m_accessibility;
     Workspace &m_workspace;

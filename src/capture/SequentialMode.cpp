@@ -75,7 +75,7 @@ void SequentialMode::sequentialPasteNext()
     const QString entry = m_queue.items().at(next);
     m_queue.removeAt(next);
     // Raising the count and writing are one step; the list reload follows it instead of sitting in between.
-    m_engine.writeItemToPasteboard(entry);
+    m_engine.writeItemToClipboard(entry);
     Q_EMIT queueChanged();
     m_engine.scheduleSequentialPaste();
     if (m_queue.isEmpty() && m_window)

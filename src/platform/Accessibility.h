@@ -2,7 +2,7 @@
 
 namespace tavrin {
 
-// Whether this process may post key events into other applications (stands in for AXIsProcessTrustedWithOptions).
+// Whether this process may post key events into other applications (a display with XTEST, a virtual keyboard).
 class Accessibility {
 public:
     Accessibility() = default;

@@ -6,7 +6,7 @@ class Accessibility;
 class Dispatcher;
 class HotKeyService;
 class KeyEventPoster;
-class Pasteboard;
+class Clipboard;
 class Scheduler;
 class SoundPlayer;
 class Workspace;
@@ -15,7 +15,7 @@ class Workspace;
 struct CoreServices {
     Scheduler &scheduler;
     Dispatcher &dispatcher;
-    Pasteboard &pasteboard;
+    Clipboard &clipboard;
     KeyEventPoster &keyEventPoster;
     Accessibility &accessibility;
     HotKeyService &hotKeyService;

@@ -4,7 +4,7 @@
 
 namespace tavrin {
 
-// Background work and hand-back to the GUI thread (stands in for the global and main dispatch queues).
+// Background work on lanes of its own, and hand-back to the GUI thread.
 //
 // Background work runs on lanes, each one thread that takes its jobs in order: a clipboard read waiting on a slow
 // owner never holds up a search, and a file test on a hung mount holds up neither.
@@ -30,7 +30,7 @@ public:
     /// dispatcher is gone by then. Neither needs to hold on to the dispatcher.
     virtual void runInBackground(Lane lane, Job job) = 0;
     /// Runs task on the GUI thread, after the events already queued there.
-    virtual void runOnMain(Task task) = 0;
+    virtual void postToGuiThread(Task task) = 0;
 };
 
 }  // namespace tavrin

@@ -5,7 +5,7 @@
 
 namespace tavrin {
 
-// The icons the desktop shows for files and folders (stands in for the workspace's file icons). Used by views only,
+// The icons the desktop shows for files and folders, from the icon theme. Used by views only,
 // so the layers below them stay free of GUI types.
 class FileIcons {
 public:

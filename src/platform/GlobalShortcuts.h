@@ -9,7 +9,7 @@ namespace tavrin {
 // Where a global shortcut stands with the desktop.
 struct ShortcutStatus {
     enum class State {
-        Active,   // fires whatever window has the focus
+        Active,  // fires whatever window has the focus
         Pending,  // the desktop is still deciding (a consent dialog); statusChanged tells the outcome
         Refused,  // it does not fire; reason says why
     };

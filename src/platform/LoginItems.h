@@ -4,7 +4,7 @@
 
 namespace tavrin {
 
-// Starting the launcher at login (stands in for SMLoginItemSetEnabled).
+// Starting the program with the desktop session (the XDG autostart entry).
 class LoginItems {
 public:
     /// The D-Bus name the login launcher owns while it runs, and the identifier its login item is known by.

@@ -6,7 +6,7 @@
 
 namespace tavrin {
 
-// Notifications between processes of the same user (stands in for the distributed notification center).
+// Notifications between processes of the same user (a D-Bus signal on the session bus).
 class NotificationCenter {
 public:
     using Observer = std::function<void(const QString &object)>;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Accessibility.h"
+#include "platform/Clipboard.h"
 #include "platform/CoreServices.h"
 #include "platform/DesktopCapabilities.h"
 #include "platform/DesktopNotifier.h"
@@ -11,7 +12,6 @@
 #include "platform/KeyPositions.h"
 #include "platform/LoginItems.h"
 #include "platform/NotificationCenter.h"
-#include "platform/Pasteboard.h"
 #include "platform/Scheduler.h"
 #include "platform/SoundPlayer.h"
 #include "platform/StandardLocations.h"
@@ -33,7 +33,7 @@ struct Platform {
     std::unique_ptr<Scheduler> scheduler;
     std::unique_ptr<Dispatcher> dispatcher;
     std::unique_ptr<SystemInfo> systemInfo;
-    std::unique_ptr<Pasteboard> pasteboard;
+    std::unique_ptr<Clipboard> clipboard;
     std::unique_ptr<KeyEventPoster> keyEventPoster;
     std::unique_ptr<KeyPositions> keyPositions;
     std::unique_ptr<Accessibility> accessibility;
@@ -57,8 +57,8 @@ struct Platform {
     /// The services the layers below the views use.
     CoreServices core() const
     {
-        return CoreServices{*scheduler,     *dispatcher,    *pasteboard, *keyEventPoster,
-                            *accessibility, *hotKeyService, *workspace,  *soundPlayer};
+        return CoreServices{*scheduler,     *dispatcher,    *clipboard, *keyEventPoster,
+                            *accessibility, *hotKeyService, *workspace, *soundPlayer};
     }
 };
 

@@ -6,7 +6,7 @@
 
 namespace tavrin {
 
-// Timers on the GUI thread's run loop (stands in for NSTimer and delayed performs).
+// Timers on the GUI thread's event loop; tests swap in a manual clock.
 class Scheduler {
 public:
     using TimerId = std::uint64_t;  // 0 is never a valid id

@@ -4,7 +4,7 @@
 
 namespace tavrin {
 
-// Short feedback sounds by name: "Frog", "Ping", "Pop" (stands in for named system sounds).
+// Short feedback sounds by name: "Frog", "Ping", "Pop", from the program's own sound files.
 class SoundPlayer {
 public:
     SoundPlayer() = default;

@@ -4,7 +4,7 @@
 
 namespace tavrin {
 
-// Where the program keeps its files (stands in for the user-domain directory queries).
+// Where the program keeps its settings and its data.
 class StandardLocations {
 public:
     StandardLocations() = default;

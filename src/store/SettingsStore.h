@@ -16,7 +16,7 @@ namespace tavrin {
 
 class BackgroundWriter;
 
-// The user's settings (stands in for the user defaults): typed values under text keys.
+// The user's settings: typed values under text keys.
 //
 // A value of another type than the reader asks for reads as missing, exactly like a missing value.
 // With a file path, every change is written as an XML property-list dictionary, atomically and durably, on a writer

@@ -10,7 +10,7 @@ class FileIcons;
 class KeyPositions;
 class LoginItems;
 class HistoryStore;
-class PasteboardGroupStore;
+class GroupStore;
 class Scheduler;
 class SettingsStore;
 class SheetPresenter;
@@ -21,7 +21,7 @@ class Workspace;
 // view never reaches above its own layer; a test fills it from its own fixture.
 struct ViewServices {
     HistoryStore &history;
-    PasteboardGroupStore &groups;
+    GroupStore &groups;
     SettingsStore &settings;
     /// The monitor, the paste engine, the sound and the sequential mode.
     CaptureServices &capture;

@@ -4,13 +4,13 @@
 #include "app/AppContext.h"
 #include "app/AppShell.h"
 #include "app/DataFolderLock.h"
+#include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeLocations.h"
 #include "platform/fake/FakeNotifier.h"
-#include "platform/fake/FakePasteboard.h"
 #include "platform/fake/FakeScheduler.h"
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "store/StringListFiles.h"
@@ -65,7 +65,7 @@ private Q_SLOTS:
         QVERIFY(writeStringListAtPath(app.file(QStringLiteral("myfile")), {QStringLiteral("b"), QStringLiteral("a")}));
         QVERIFY(writeStringListAtPath(app.file(QStringLiteral("Work")), {QStringLiteral("w")}));
         QVERIFY(writeStringListAtPath(app.file(QStringLiteral("My Clipboard")), {QStringLiteral("m")}));
-        app.platform->fakePasteboard->copyText(QStringLiteral("on the clipboard"));
+        app.platform->fakeClipboard->copyText(QStringLiteral("on the clipboard"));
         app.launch();
         app.platform->fakeDispatcher->runAll();  // the launch's read of the clipboard
         QCOMPARE(app.context->groups().groupNames(),

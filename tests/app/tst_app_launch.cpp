@@ -15,6 +15,7 @@
 #include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
 #include "platform/fake/FakeAccessibility.h"
+#include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeHotKeyService.h"
 #include "platform/fake/FakeKeyEventPoster.h"
@@ -22,12 +23,11 @@
 #include "platform/fake/FakeLoginItems.h"
 #include "platform/fake/FakeNotificationCenter.h"
 #include "platform/fake/FakeNotifier.h"
-#include "platform/fake/FakePasteboard.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeScheduler.h"
 #include "platform/fake/FakeWorkspace.h"
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "store/SettingsTable.h"
@@ -92,8 +92,8 @@ private Q_SLOTS:
         app.settings->setString(keys::quickAccessKeyName, QStringLiteral("V"));
         app.settings->setIntegerArray(keys::quickAccessModifiers, {14, 11});
         app.finishedFirstRunBefore();
-        app.platform->fakePasteboard->copyText(QStringLiteral("on the clipboard"));
-        app.platform->fakePasteboard->copyText(QStringLiteral("copied again"));
+        app.platform->fakeClipboard->copyText(QStringLiteral("on the clipboard"));
+        app.platform->fakeClipboard->copyText(QStringLiteral("copied again"));
         app.launch();
 
         // The login choice goes to the desktop's switch for the launcher.
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(app.context->groups().groupNames(), QStringList{QStringLiteral("Work")});
         // The monitor starts from the clipboard's count, so the clipboard's text is not recorded a second time; that
         // text is read on the worker and goes below the pins of the history read from the file.
-        QCOMPARE(app.context->capture().lastChangeCount().value(), app.platform->fakePasteboard->changeCount());
+        QCOMPARE(app.context->capture().lastChangeCount().value(), app.platform->fakeClipboard->changeCount());
         QCOMPARE(app.history().items(), QStringList({QStringLiteral("pinned"), QStringLiteral("older")}));
         app.platform->fakeDispatcher->runAll();
         QCOMPARE(app.history().items(),
@@ -367,7 +367,7 @@ private Q_SLOTS:
 
         // A row pastes its entry into the window that had the focus, as Ctrl+digit does.
         menu->actions().at(1)->trigger();
-        QCOMPARE(app.platform->fakePasteboard->writes().last().value, QStringLiteral("two\nlines"));
+        QCOMPARE(app.platform->fakeClipboard->writes().last().value, QStringLiteral("two\nlines"));
         app.platform->fakeScheduler->advance(PasteEngine::kPasteDelay);
         QVERIFY(!app.platform->fakeKeyEventPoster->events.isEmpty());
 
@@ -408,7 +408,7 @@ private Q_SLOTS:
                                                   QStringLiteral("the compositor offers no virtual keyboard")}}));
         QVERIFY(!app.windows().isLoaded(ids::pasteAccessGuideWindow));
         // The entry waits on the clipboard.
-        QCOMPARE(app.platform->fakePasteboard->writes().constLast().value, QStringLiteral("second"));
+        QCOMPARE(app.platform->fakeClipboard->writes().constLast().value, QStringLiteral("second"));
     }
 
     void thePasteEngineReachesTheProgramsWindows()
@@ -454,7 +454,7 @@ private Q_SLOTS:
         SequentialMode &mode = app.context->capture().sequentialMode();
 
         // A copy while the mode is off asks whether it is on, which needs no window.
-        app.platform->fakePasteboard->copyText(QStringLiteral("copied while off"));
+        app.platform->fakeClipboard->copyText(QStringLiteral("copied while off"));
         app.platform->fakeScheduler->advance(ClipboardMonitor::kPollInterval);
         app.platform->fakeDispatcher->runAll();
         QCOMPARE(app.history().items().value(0), QStringLiteral("copied while off"));

@@ -11,9 +11,9 @@
 #include "capture/SequentialQueue.h"
 #include "capture/SequentialWindow.h"
 #include "platform/fake/FakeAccessibility.h"
+#include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeKeyEventPoster.h"
-#include "platform/fake/FakePasteboard.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeScheduler.h"
 #include "platform/fake/FakeSoundPlayer.h"
@@ -47,7 +47,7 @@ public:
 struct CaptureFixture {
     TestDirs dirs;
     FakePlatform platform;
-    FakePasteboard &pasteboard = *platform.fakePasteboard;
+    FakeClipboard &clipboard = *platform.fakeClipboard;
     FakeScheduler &clock = *platform.fakeScheduler;
     FakeDispatcher &dispatcher = *platform.fakeDispatcher;
     FakeKeyEventPoster &keys = *platform.fakeKeyEventPoster;

@@ -4,7 +4,7 @@
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "capture/LastChangeCount.h"
-#include "platform/fake/FakePasteboard.h"
+#include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/qt/QtDispatcher.h"
 #include "store/HistoryStore.h"
@@ -66,7 +66,7 @@ private:
 struct Program {
     test::TestDirs dirs;
     std::unique_ptr<FakePlatform> platform = std::make_unique<FakePlatform>();
-    FakePasteboard &pasteboard = *platform->fakePasteboard;
+    FakeClipboard &clipboard = *platform->fakeClipboard;
     QtDispatcher *dispatcher = nullptr;
     SettingsStore settings;
     ListFolder folder{dirs.documents()};
@@ -95,8 +95,8 @@ struct Program {
     }
     void copy(const QString &text)
     {
-        pasteboard.copyText(text);
-        pasteboard.notifyChange();
+        clipboard.copyText(text);
+        clipboard.notifyChange();
     }
 };
 
@@ -122,7 +122,7 @@ private Q_SLOTS:
         HungOwner owner;
         {
             Program program;
-            program.pasteboard.duringRead = [&owner](const std::stop_token &stop) { owner.waitInRead(stop); };
+            program.clipboard.duringRead = [&owner](const std::stop_token &stop) { owner.waitInRead(stop); };
             program.copy(QStringLiteral("from the hung owner"));
             QTRY_COMPARE(owner.reading(), 1);
 
@@ -152,7 +152,7 @@ private Q_SLOTS:
             HungOwner owner;
             int reads = 0;
             // Every third read hangs until released or stopped.
-            program->pasteboard.duringRead = [&owner, &reads](const std::stop_token &stop) {
+            program->clipboard.duringRead = [&owner, &reads](const std::stop_token &stop) {
                 if (++reads % 3 == 0)
                     owner.waitInRead(stop);
             };

@@ -20,9 +20,9 @@ struct Monitored : test::CaptureFixture {
     }
 };
 
-PasteboardContents concealedText(const QString &text)
+ClipboardContents concealedText(const QString &text)
 {
-    PasteboardContents contents;
+    ClipboardContents contents;
     contents.string = text;
     contents.concealed = true;
     return contents;
@@ -37,10 +37,10 @@ private Q_SLOTS:
     void theSameTextTwiceGivesTwoEntriesAndOneSaveFiveSecondsAfterTheSecond()
     {
         Monitored f;
-        f.pasteboard.copyText(QStringLiteral("same"));
+        f.clipboard.copyText(QStringLiteral("same"));
         f.tick();  // t = 1 s
         f.tick();  // t = 2 s, nothing new
-        f.pasteboard.copyText(QStringLiteral("same"));
+        f.clipboard.copyText(QStringLiteral("same"));
         f.tick();  // t = 3 s: second capture, the save moves to t = 8 s
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("same"), QStringLiteral("same")}));
         QCOMPARE(f.sounds.played, QStringList({QStringLiteral("Frog"), QStringLiteral("Frog")}));
@@ -57,7 +57,7 @@ private Q_SLOTS:
         Monitored f;
         f.history.insertCaptured(QStringLiteral("pinned"));
         f.history.togglePin(0);
-        f.pasteboard.copyText(QStringLiteral("new"));
+        f.clipboard.copyText(QStringLiteral("new"));
         f.tick();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("pinned"), QStringLiteral("new")}));
     }
@@ -65,12 +65,12 @@ private Q_SLOTS:
     void filesAreRecordedAsTheDecodedPathOfTheLastFileItem()
     {
         Monitored f;
-        f.pasteboard.copyFiles({QStringLiteral("file:///tmp/a.txt"), QStringLiteral("file:///tmp/b.txt"),
-                                QStringLiteral("file:///tmp/c.txt")});
+        f.clipboard.copyFiles({QStringLiteral("file:///tmp/a.txt"), QStringLiteral("file:///tmp/b.txt"),
+                               QStringLiteral("file:///tmp/c.txt")});
         f.tick();
-        f.pasteboard.copyFiles({QStringLiteral("file:///home/me/My%20Notes/plan%20v2.txt")});
+        f.clipboard.copyFiles({QStringLiteral("file:///home/me/My%20Notes/plan%20v2.txt")});
         f.tick();
-        f.pasteboard.copyFiles({QStringLiteral("file://localhost/srv/folder/")});
+        f.clipboard.copyFiles({QStringLiteral("file://localhost/srv/folder/")});
         f.tick();
         QCOMPARE(f.history.items(),
                  QStringList({QStringLiteral("/srv/folder"), QStringLiteral("/home/me/My Notes/plan v2.txt"),
@@ -87,15 +87,15 @@ private Q_SLOTS:
         QCOMPARE(filePathFromUrl(QByteArray("file:///tmp/\xff\xfe")), std::nullopt);  // not UTF-8
 
         Monitored f;
-        PasteboardContents mixed;
+        ClipboardContents mixed;
         mixed.fileUrlItems = {"file:///tmp/first", "https://example.org/page", QByteArray("\xff")};
         mixed.string = QStringLiteral("https://example.org/page");
-        f.pasteboard.copyFromOtherApplication(mixed);
+        f.clipboard.copyFromOtherApplication(mixed);
         f.tick();
-        PasteboardContents webOnly;
+        ClipboardContents webOnly;
         webOnly.fileUrlItems = {"https://example.org/page"};
         webOnly.string = QStringLiteral("the page");
-        f.pasteboard.copyFromOtherApplication(webOnly);
+        f.clipboard.copyFromOtherApplication(webOnly);
         f.tick();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("the page"), QStringLiteral("/tmp/first")}));
     }
@@ -103,20 +103,20 @@ private Q_SLOTS:
     void contentWithoutTextOrFilesConsumesItsChangeAndRecordsNothing()
     {
         Monitored f;
-        f.pasteboard.copyText(QStringLiteral("words"));
+        f.clipboard.copyText(QStringLiteral("words"));
         f.tick();
         f.sounds.played.clear();
         f.history.flushPendingSave();
-        f.pasteboard.copyFromOtherApplication({});  // an image alone
+        f.clipboard.copyFromOtherApplication({});  // an image alone
         f.tick();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("words")}));
         QVERIFY(f.sounds.played.isEmpty());
         QVERIFY(!f.history.hasPendingSave());
-        QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
-        const int reads = f.pasteboard.readCount();
+        QCOMPARE(f.capture.lastChangeCount().value(), f.clipboard.changeCount());
+        const int reads = f.clipboard.readCount();
         f.tick();
-        QCOMPARE(f.pasteboard.readCount(), reads);  // consumed: an idle tick does not read again
-        f.pasteboard.copyText(QStringLiteral("words"));
+        QCOMPARE(f.clipboard.readCount(), reads);  // consumed: an idle tick does not read again
+        f.clipboard.copyText(QStringLiteral("words"));
         f.tick();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("words"), QStringLiteral("words")}));
     }
@@ -124,17 +124,17 @@ private Q_SLOTS:
     void secretContentIsConsumedLikeAnImage()
     {
         Monitored f;
-        f.pasteboard.copyFromOtherApplication(concealedText(QStringLiteral("hunter2")));
+        f.clipboard.copyFromOtherApplication(concealedText(QStringLiteral("hunter2")));
         f.tick();
         QVERIFY(f.history.items().isEmpty());
         QVERIFY(f.sounds.played.isEmpty());
-        QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
+        QCOMPARE(f.capture.lastChangeCount().value(), f.clipboard.changeCount());
     }
 
     void anEmptyStringIsRecorded()
     {
         Monitored f;
-        f.pasteboard.copyText(QString());
+        f.clipboard.copyText(QString());
         f.tick();
         QCOMPARE(f.history.items(), QStringList({QString()}));
     }
@@ -142,61 +142,61 @@ private Q_SLOTS:
     void ourOwnWritesAreNotRecorded()
     {
         Monitored f;
-        f.engine().writeItemToPasteboard(QStringLiteral("from history"));
-        f.engine().writeItemToPasteboard(QDir::tempPath());
+        f.engine().writeItemToClipboard(QStringLiteral("from history"));
+        f.engine().writeItemToClipboard(QDir::tempPath());
         f.tick();
         QVERIFY(f.history.items().isEmpty());
-        QCOMPARE(f.pasteboard.readCount(), 0);
+        QCOMPARE(f.clipboard.readCount(), 0);
         QCOMPARE(f.capture.lastChangeCount().value(), 2);
-        QCOMPARE(f.pasteboard.changeCount(), 2);
+        QCOMPARE(f.clipboard.changeCount(), 2);
     }
 
     void aCheckBetweenRaisingTheCountAndWritingTakesNothing()
     {
         Monitored f;
-        f.pasteboard.copyText(QStringLiteral("theirs"));
+        f.clipboard.copyText(QStringLiteral("theirs"));
         f.tick();
         int checksDuringWrite = 0;
-        f.pasteboard.duringWrite = [&] {
+        f.clipboard.duringWrite = [&] {
             // A tick and a change report land while our write is half done (count raised, contents not yet).
             ++checksDuringWrite;
             f.clock.advance(ClipboardMonitor::kPollInterval);
-            f.pasteboard.notifyChange();
+            f.clipboard.notifyChange();
             f.dispatcher.runAll();
         };
-        f.engine().writeItemToPasteboard(QStringLiteral("ours"));
-        f.pasteboard.duringWrite = nullptr;
+        f.engine().writeItemToClipboard(QStringLiteral("ours"));
+        f.clipboard.duringWrite = nullptr;
         f.tick();
         f.tick();
         QCOMPARE(checksDuringWrite, 1);
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("theirs")}));  // neither ours nor a duplicate
-        QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
+        QCOMPARE(f.capture.lastChangeCount().value(), f.clipboard.changeCount());
     }
 
     void aWriteWhileACaptureReadsIsNotRecorded()
     {
         Monitored f;
-        f.pasteboard.copyText(QStringLiteral("theirs"));
-        f.pasteboard.duringRead = [&](const std::stop_token &) {
+        f.clipboard.copyText(QStringLiteral("theirs"));
+        f.clipboard.duringRead = [&](const std::stop_token &) {
             // The user pastes from the history after the step took the change but before it read the contents.
-            f.pasteboard.duringRead = nullptr;
-            f.engine().writeItemToPasteboard(QStringLiteral("ours"));
+            f.clipboard.duringRead = nullptr;
+            f.engine().writeItemToClipboard(QStringLiteral("ours"));
         };
         f.tick();
         f.tick();
         QVERIFY(!f.history.items().contains(QStringLiteral("ours")));
-        QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
+        QCOMPARE(f.capture.lastChangeCount().value(), f.clipboard.changeCount());
     }
 
     void changeReportsCaptureAtOnceAndEachOfQuickCopies()
     {
         Monitored f;
-        f.pasteboard.copyText(QStringLiteral("one"));
-        f.pasteboard.notifyChange();
+        f.clipboard.copyText(QStringLiteral("one"));
+        f.clipboard.notifyChange();
         QCOMPARE(f.dispatcher.backgroundCount(), 1);
         f.dispatcher.runBackground();  // the worker has read "one"
-        f.pasteboard.copyText(QStringLiteral("two"));
-        f.pasteboard.notifyChange();  // while the step is still running
+        f.clipboard.copyText(QStringLiteral("two"));
+        f.clipboard.notifyChange();  // while the step is still running
         QCOMPARE(f.dispatcher.backgroundCount(), 0);  // one step at a time
         f.dispatcher.runAll();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("two"), QStringLiteral("one")}));
@@ -206,24 +206,24 @@ private Q_SLOTS:
     void ticksDoNotStackStepsWhileOneRuns()
     {
         Monitored f;
-        f.pasteboard.copyText(QStringLiteral("slow"));
+        f.clipboard.copyText(QStringLiteral("slow"));
         f.clock.advance(3s);  // three ticks while the worker has not run
         QCOMPARE(f.dispatcher.backgroundCount(), 1);
         f.dispatcher.runAll();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("slow")}));
-        QCOMPARE(f.pasteboard.readCount(), 1);
+        QCOMPARE(f.clipboard.readCount(), 1);
     }
 
     void nothingIsCapturedBeforeTheStartAndTheFirstTickTakesOnlyTheLatest()
     {
         test::CaptureFixture f;
-        f.pasteboard.copyText(QStringLiteral("early"));
-        f.pasteboard.notifyChange();
+        f.clipboard.copyText(QStringLiteral("early"));
+        f.clipboard.notifyChange();
         f.clock.advance(5s);
         f.dispatcher.runAll();
         QVERIFY(f.history.items().isEmpty());
         QVERIFY(!f.monitor().isStarted());
-        f.pasteboard.copyText(QStringLiteral("latest"));
+        f.clipboard.copyText(QStringLiteral("latest"));
         f.monitor().start();
         f.monitor().start();  // a second start adds no second timer
         f.tick();
@@ -248,7 +248,7 @@ private Q_SLOTS:
         });
         QObject::connect(&f.history, &HistoryStore::itemInserted,
                          [&](int index) { log << QStringLiteral("inserted at %1").arg(index); });
-        f.pasteboard.copyText(QStringLiteral("x"));
+        f.clipboard.copyText(QStringLiteral("x"));
         f.tick();
         QCOMPARE(log, QStringList({"inserted at 0", "history mode", "main list", "sounds Frog", "queue x",
                                    "save pending 1", "quick list"}));
@@ -258,7 +258,7 @@ private Q_SLOTS:
     {
         Monitored f;
         f.capture.sound().setEnabled(false);
-        f.pasteboard.copyText(QStringLiteral("quiet"));
+        f.clipboard.copyText(QStringLiteral("quiet"));
         f.tick();
         QCOMPARE(f.history.items().size(), 1);
         QVERIFY(f.sounds.played.isEmpty());
@@ -283,18 +283,18 @@ private Q_SLOTS:
     void theLaunchRecordsTheCurrentTextAndStartsFromTheCurrentCount()
     {
         test::CaptureFixture f;
-        f.pasteboard.copyText(QStringLiteral("at launch"));
+        f.clipboard.copyText(QStringLiteral("at launch"));
         f.capture.recordChangeCount();
         f.capture.insertCurrentClipboardText();
         // The read waits for the worker: an owner that does not answer cannot hold up the launch.
-        QCOMPARE(f.pasteboard.readCount(), 0);
+        QCOMPARE(f.clipboard.readCount(), 0);
         QCOMPARE(f.dispatcher.backgroundCount(Dispatcher::Lane::Capture), 1);
         f.dispatcher.runAll();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("at launch")}));
         QVERIFY(f.history.hasPendingSave());
         QVERIFY(f.sounds.played.isEmpty());  // not a copy the user just made
 
-        f.pasteboard.copyFromOtherApplication(concealedText(QStringLiteral("secret")));
+        f.clipboard.copyFromOtherApplication(concealedText(QStringLiteral("secret")));
         f.capture.recordChangeCount();
         f.capture.insertCurrentClipboardText();
         f.monitor().start();
@@ -305,13 +305,13 @@ private Q_SLOTS:
     void aCopyMadeWhileTheLaunchReadsIsRecordedOnce()
     {
         test::CaptureFixture f;
-        f.pasteboard.copyText(QStringLiteral("at launch"));
+        f.clipboard.copyText(QStringLiteral("at launch"));
         f.capture.recordChangeCount();
         f.capture.insertCurrentClipboardText();
-        f.pasteboard.duringRead = [&](const std::stop_token &) {
-            f.pasteboard.duringRead = nullptr;
-            f.pasteboard.copyText(QStringLiteral("copied during the launch"));
-            f.pasteboard.notifyChange();  // the monitor is not started yet: nothing happens
+        f.clipboard.duringRead = [&](const std::stop_token &) {
+            f.clipboard.duringRead = nullptr;
+            f.clipboard.copyText(QStringLiteral("copied during the launch"));
+            f.clipboard.notifyChange();  // the monitor is not started yet: nothing happens
         };
         f.dispatcher.runAll();
         f.monitor().start();
@@ -325,21 +325,21 @@ private Q_SLOTS:
         g.capture.recordChangeCount();
         g.capture.insertCurrentClipboardText();
         g.monitor().start();
-        g.pasteboard.copyText(QStringLiteral("early"));
-        g.pasteboard.notifyChange();  // comes while the launch step is queued: looked at once it ends
+        g.clipboard.copyText(QStringLiteral("early"));
+        g.clipboard.notifyChange();  // comes while the launch step is queued: looked at once it ends
         g.dispatcher.runAll();
         QCOMPARE(g.history.items(), QStringList({QStringLiteral("early")}));
-        QCOMPARE(g.pasteboard.readCount(), 1);
+        QCOMPARE(g.clipboard.readCount(), 1);
     }
 
     void readsRunOnTheCaptureLaneAndAStoppedReadRecordsNothing()
     {
         Monitored f;
-        f.pasteboard.copyText(QStringLiteral("slow owner"));
-        f.pasteboard.notifyChange();
+        f.clipboard.copyText(QStringLiteral("slow owner"));
+        f.clipboard.notifyChange();
         QCOMPARE(f.dispatcher.backgroundCount(Dispatcher::Lane::Capture), 1);
         bool stopPossible = false;
-        f.pasteboard.duringRead = [&](const std::stop_token &stop) { stopPossible = stop.stop_possible(); };
+        f.clipboard.duringRead = [&](const std::stop_token &stop) { stopPossible = stop.stop_possible(); };
         f.dispatcher.runAll();
         QVERIFY(stopPossible);  // the monitor can stop what it started
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("slow owner")}));
@@ -348,17 +348,17 @@ private Q_SLOTS:
     void aMonitorGoesAwayWithAStepStillQueued()
     {
         test::CaptureFixture f;
-        auto monitor = std::make_unique<ClipboardMonitor>(f.pasteboard, f.dispatcher, f.clock, f.history,
+        auto monitor = std::make_unique<ClipboardMonitor>(f.clipboard, f.dispatcher, f.clock, f.history,
                                                           f.capture.lastChangeCount(), f.capture.sound(),
                                                           f.sequential(), f.capture.recordingRules());
         monitor->start();
-        f.pasteboard.copyText(QStringLiteral("late"));
-        f.pasteboard.notifyChange();
+        f.clipboard.copyText(QStringLiteral("late"));
+        f.clipboard.notifyChange();
         QCOMPARE(f.dispatcher.backgroundCount(), 1);
         monitor.reset();
         f.dispatcher.runAll();  // the step outlived its monitor and must do nothing
         QVERIFY(f.history.items().isEmpty());
-        QCOMPARE(f.pasteboard.readCount(), 0);
+        QCOMPARE(f.clipboard.readCount(), 0);
     }
 };
 

@@ -11,7 +11,7 @@ using namespace std::chrono_literals;
 namespace {
 
 using Event = FakeKeyEventPoster::Event;
-using Write = FakePasteboard::Write;
+using Write = FakeClipboard::Write;
 
 constexpr std::uint64_t kCommand = 0x100000;
 constexpr std::uint64_t kShift = 0x20000;
@@ -41,7 +41,7 @@ struct Pasting : test::CaptureFixture {
     QList<Write::Kind> writeKinds() const
     {
         QList<Write::Kind> kinds;
-        for (const Write &w : pasteboard.writes())
+        for (const Write &w : clipboard.writes())
             kinds.append(w.kind);
         return kinds;
     }
@@ -58,7 +58,7 @@ private Q_SLOTS:
         Pasting f;
         f.engine().pasteItem(QStringLiteral("hello"));
         QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::String}));
-        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("hello"));
+        QCOMPARE(f.clipboard.writes().constFirst().value, QStringLiteral("hello"));
         QCOMPARE(f.log, QStringList({"close list", "hide"}));
         QCOMPARE(f.sounds.played, QStringList({QStringLiteral("Ping")}));
         f.clock.advance(199ms);
@@ -68,7 +68,7 @@ private Q_SLOTS:
         // The first request ever stores the flag and skips the trust check.
         QCOMPARE(f.accessibility.checks, 0);
         QCOMPARE(f.settings.boolValue(keys::pastedBefore), std::optional<bool>(true));
-        QCOMPARE(f.capture.lastChangeCount().value(), f.pasteboard.changeCount());
+        QCOMPARE(f.capture.lastChangeCount().value(), f.clipboard.changeCount());
     }
 
     void laterPastesAskForTrustAndShowTheGuideWhenMissingButPasteAnyway()
@@ -102,8 +102,8 @@ private Q_SLOTS:
         QCOMPARE(f.keys.events, kCommandV);
         // A file deleted since it was copied goes back as its path text; a relative name is always text.
         QFile::remove(file);
-        f.engine().writeItemToPasteboard(file);
-        f.engine().writeItemToPasteboard(QStringLiteral("."));
+        f.engine().writeItemToClipboard(file);
+        f.engine().writeItemToClipboard(QStringLiteral("."));
         QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::FileUrl, Write::String, Write::String}));
     }
 
@@ -139,7 +139,7 @@ private Q_SLOTS:
     void copyingAloneNeitherHidesNorPostsKeys()
     {
         Pasting f;
-        f.engine().writeItemToPasteboard(QStringLiteral("copy only"));
+        f.engine().writeItemToClipboard(QStringLiteral("copy only"));
         f.clock.advance(1s);
         QVERIFY(f.keys.events.isEmpty());
         QVERIFY(f.log.isEmpty());
@@ -162,7 +162,7 @@ private Q_SLOTS:
         f.workspace.active = 7;
         f.workspace.windowClasses = {
             {7, QStringLiteral("gnome-terminal")}, {8, QStringLiteral("XTerm")}, {9, QStringLiteral("MyTerm")}};
-        f.engine().writeItemToPasteboard(QStringLiteral("ls -l"));
+        f.engine().writeItemToClipboard(QStringLiteral("ls -l"));
         f.engine().start();
         QCOMPARE(
             f.keys.events,
@@ -175,7 +175,7 @@ private Q_SLOTS:
         QCOMPARE(f.keys.events,
                  QList<Event>({{56, true, 0}, {0x72, true, kShift}, {0x72, false, kShift}, {56, false, 0}}));
         QCOMPARE(f.writeKinds(), QList<Write::Kind>({Write::String, Write::Primary}));
-        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("ls -l"));
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("ls -l"));
 
         // The lists were written out, and a class the user adds is honoured.
         QStringList terminals = *f.settings.stringArray(keys::shiftPasteWindowClasses);

@@ -32,21 +32,21 @@ private Q_SLOTS:
         f.rules().setPaused(true);
         f.rules().setPaused(true);
         QCOMPARE(changes.count(), 1);
-        f.pasteboard.copyText(QStringLiteral("password"));
+        f.clipboard.copyText(QStringLiteral("password"));
         f.tick();
         QVERIFY(f.history.items().isEmpty());
         QVERIFY(f.sounds.played.isEmpty());
-        QCOMPARE(f.pasteboard.readCount(), 0);
+        QCOMPARE(f.clipboard.readCount(), 0);
 
         // A copy the monitor has not even looked at yet when recording resumes is not recorded either.
-        f.pasteboard.copyText(QStringLiteral("second password"));
+        f.clipboard.copyText(QStringLiteral("second password"));
         f.rules().setPaused(false);
         f.tick();
         f.tick();
         QVERIFY(f.history.items().isEmpty());
         QCOMPARE(changes.count(), 2);
 
-        f.pasteboard.copyText(QStringLiteral("after"));
+        f.clipboard.copyText(QStringLiteral("after"));
         f.tick();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("after")}));
     }
@@ -54,7 +54,7 @@ private Q_SLOTS:
     void aCopyMadeJustBeforeThePauseIsStillRecordedWhenItsStepRan()
     {
         Monitored f;
-        f.pasteboard.copyText(QStringLiteral("before"));
+        f.clipboard.copyText(QStringLiteral("before"));
         f.clock.advance(ClipboardMonitor::kPollInterval);  // step queued, not yet run
         f.rules().setPaused(true);
         f.dispatcher.runAll();
@@ -67,19 +67,19 @@ private Q_SLOTS:
         f.settings.setStringArray(keys::ignoredWindowClasses,
                                   {QStringLiteral("KeePassXC"), QStringLiteral("org.gnome.seahorse")});
         f.focusWindowOfClass(QStringLiteral("keepassxc"));
-        f.pasteboard.copyText(QStringLiteral("secret"));
+        f.clipboard.copyText(QStringLiteral("secret"));
         f.tick();
         f.focusWindowOfClass(QStringLiteral("ORG.GNOME.Seahorse"));
-        f.pasteboard.copyText(QStringLiteral("other secret"));
+        f.clipboard.copyText(QStringLiteral("other secret"));
         f.tick();
         QVERIFY(f.history.items().isEmpty());
 
         // Only the whole class counts, and a window without a class is recorded.
         f.focusWindowOfClass(QStringLiteral("keepassxc-browser"));
-        f.pasteboard.copyText(QStringLiteral("one"));
+        f.clipboard.copyText(QStringLiteral("one"));
         f.tick();
         f.workspace.active = 0;
-        f.pasteboard.copyText(QStringLiteral("two"));
+        f.clipboard.copyText(QStringLiteral("two"));
         f.tick();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("two"), QStringLiteral("one")}));
     }
@@ -98,8 +98,8 @@ private Q_SLOTS:
         Monitored f;
         f.monitor().recordCopiedText(QStringLiteral("added\n"));
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("added\n")}));
-        QCOMPARE(f.pasteboard.writes().size(), 1);
-        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("added\n"));
+        QCOMPARE(f.clipboard.writes().size(), 1);
+        QCOMPARE(f.clipboard.writes().constFirst().value, QStringLiteral("added\n"));
         QCOMPARE(f.sounds.played, QStringList({QStringLiteral("Frog")}));
         QVERIFY(f.history.hasPendingSave());
         // The monitor sees its own write and does not record it a second time.

@@ -21,17 +21,17 @@ struct Sequential : test::CaptureFixture {
     }
     void copy(const QString &text)
     {
-        pasteboard.copyText(text);
+        clipboard.copyText(text);
         tick();
     }
     /// One press of the paste shortcut and the delayed keystroke; returns what went on the clipboard.
     QString pressPaste()
     {
-        const int before = int(pasteboard.writes().size());
+        const int before = int(clipboard.writes().size());
         sequential().sequentialPasteNext();
         clock.advance(PasteEngine::kPasteDelay);
         dispatcher.runAll();
-        const auto writes = pasteboard.writes();
+        const auto writes = clipboard.writes();
         return writes.size() > before ? writes.constLast().value : QStringLiteral("<nothing>");
     }
 };
@@ -100,10 +100,10 @@ private Q_SLOTS:
         Sequential f(0);
         QSignalSpy alerts(&f.engine(), &PasteEngine::folderPasteConfirmationNeeded);
         f.sequential().toggleSequentialMode();
-        f.pasteboard.copyFiles({QUrl::fromLocalFile(f.dirs.root()).toString()});
+        f.clipboard.copyFiles({QUrl::fromLocalFile(f.dirs.root()).toString()});
         f.tick();
         QCOMPARE(f.pressPaste(), f.dirs.root());
-        QCOMPARE(f.pasteboard.writes().constLast().kind, FakePasteboard::Write::FileUrl);
+        QCOMPARE(f.clipboard.writes().constLast().kind, FakeClipboard::Write::FileUrl);
         QCOMPARE(alerts.size(), 0);
         QCOMPARE(f.keys.events.size(), 4);
     }
@@ -160,7 +160,7 @@ private Q_SLOTS:
             QStringLiteral("^Pressed sequential \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d \\+0000$"));
         for (const QString &l : lines)
             QVERIFY2(line.match(l).hasMatch(), qPrintable(l));
-        QVERIFY(f.pasteboard.writes().isEmpty());
+        QVERIFY(f.clipboard.writes().isEmpty());
     }
 
     void withoutAStoredOrderNothingIsTakenOrPasted()

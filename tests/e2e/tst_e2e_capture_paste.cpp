@@ -162,7 +162,7 @@ private Q_SLOTS:
     {
         Live live;
         live.capture.monitor().start();
-        live.engine().writeItemToPasteboard(QStringLiteral("written back"));
+        live.engine().writeItemToClipboard(QStringLiteral("written back"));
         QTRY_COMPARE(e2e::readWithXclip().out, QByteArray("written back"));
         QTest::qWait(1200);  // a tick and every notice have passed
         QVERIFY(live.history.items().isEmpty());

@@ -61,7 +61,7 @@ private Q_SLOTS:
             log << QStringLiteral("search");
             return {};  // no follow-up
         });
-        dispatcher.runOnMain([&] { log << QStringLiteral("main"); });
+        dispatcher.postToGuiThread([&] { log << QStringLiteral("main"); });
         QVERIFY(log.isEmpty());
         QCOMPARE(dispatcher.backgroundCount(Dispatcher::Lane::Search), 1);
         QCOMPARE(dispatcher.backgroundCount(), 2);

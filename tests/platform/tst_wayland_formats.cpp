@@ -53,7 +53,7 @@ private Q_SLOTS:
 
     void contentReadFromAnotherProgramIsOfferedAgainWhole()
     {
-        PasteboardContents contents;
+        ClipboardContents contents;
         contents.fileUrlItems = {"file:///a", "file:///b%20c"};
         contents.string = QStringLiteral("/a");
         const SelectionOffer offer = SelectionOffer::forContents(contents);
@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCOMPARE(offer.contents.fileUrlItems, contents.fileUrlItems);
         QCOMPARE(offer.contents.string, contents.string);
 
-        PasteboardContents text;
+        ClipboardContents text;
         text.string = QStringLiteral("just text");
         QCOMPARE(SelectionOffer::forContents(text).formats.size(), SelectionOffer::forText(QString()).formats.size());
     }

@@ -1,7 +1,7 @@
 #include "TestDirs.h"
 #include "platform/fake/FakeScheduler.h"
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "store/StringListFiles.h"
@@ -13,7 +13,7 @@
 #include <QTest>
 
 using namespace tavrin;
-using Outcome = PasteboardGroupStore::RenameOutcome;
+using Outcome = GroupStore::RenameOutcome;
 
 namespace {
 
@@ -21,7 +21,7 @@ struct Fixture {
     test::TestDirs dirs;
     SettingsStore settings{dirs.settingsPath()};
     ListFolder folder{dirs.documents()};
-    PasteboardGroupStore groups{settings, folder};
+    GroupStore groups{settings, folder};
 
     QString file(const QString &name) const
     {
@@ -232,8 +232,8 @@ private Q_SLOTS:
     {
         Fixture f;
         f.groups.loadGroupNames();
-        QSignalSpy failed(&f.groups, &PasteboardGroupStore::saveFailed);
-        QSignalSpy recovered(&f.groups, &PasteboardGroupStore::saveRecovered);
+        QSignalSpy failed(&f.groups, &GroupStore::saveFailed);
+        QSignalSpy recovered(&f.groups, &GroupStore::saveRecovered);
         QVERIFY(QDir().mkpath(f.file(QStringLiteral("My Clipboard"))));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the group file .*")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the group file .*")));

@@ -1,9 +1,9 @@
 // Pasting through the virtual keyboard into a Qt window running on the compositor (headless sway), with the entry
-// put on the clipboard by the Wayland pasteboard, as the paste engine does it.
+// put on the clipboard by the Wayland clipboard, as the paste engine does it.
 #include "WaylandTools.h"
 #include "platform/common/ModifierKeys.h"
+#include "platform/wayland/WaylandClipboard.h"
 #include "platform/wayland/WaylandKeyEventPoster.h"
-#include "platform/wayland/WaylandPasteboard.h"
 #include "platform/wayland/WaylandWorkspace.h"
 
 #include <QFile>
@@ -73,7 +73,7 @@ private Q_SLOTS:
 
     void everyPasteOfTenArrivesInTheFocusedWindow()
     {
-        WaylandPasteboard pasteboard;
+        WaylandClipboard clipboard;
         WaylandKeyEventPoster keys;
         QVERIFY2(keys.isValid(), qPrintable(keys.problem()));
         QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Paste target"), 10000);
@@ -82,7 +82,7 @@ private Q_SLOTS:
         int arrived = 0;
         for (int i = 1; i <= 10; ++i) {
             const QString entry = QStringLiteral("entry %1 ✓ ").arg(i);
-            pasteboard.writeString(entry);
+            clipboard.writeString(entry);
             postChord(keys, kKeyV, modifierKeys::kCommandFlag);
             expected += entry.toUtf8();
             if (QTest::qWaitFor([&] { return fileText(m_output) == expected; }, 5000))

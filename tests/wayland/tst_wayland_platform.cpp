@@ -7,8 +7,8 @@
 #include "capture/InteractionSound.h"
 #include "capture/PasteEngine.h"
 #include "platform/wayland/WaylandCapabilities.h"
+#include "platform/wayland/WaylandClipboard.h"
 #include "platform/wayland/WaylandKeyEventPoster.h"
-#include "platform/wayland/WaylandPasteboard.h"
 #include "platform/wayland/WaylandPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
@@ -60,7 +60,7 @@ private Q_SLOTS:
         QVERIFY(platform->accessibility->isProcessTrusted(false));
 
         // swaybar is the tray host of this session; it may still be starting.
-        QTRY_VERIFY_WITH_TIMEOUT(describeWaylandSession(static_cast<WaylandPasteboard &>(*platform->pasteboard),
+        QTRY_VERIFY_WITH_TIMEOUT(describeWaylandSession(static_cast<WaylandClipboard &>(*platform->clipboard),
                                                         static_cast<WaylandKeyEventPoster &>(*platform->keyEventPoster))
                                      .tray.available,
                                  10000);
@@ -101,7 +101,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(history.items().value(0), QStringLiteral("/tmp/copied file.txt"), 1100);
 
         const qsizetype entries = history.items().size();
-        capture.pasteEngine().writeItemToPasteboard(QStringLiteral("written by us"));
+        capture.pasteEngine().writeItemToClipboard(QStringLiteral("written by us"));
         QCOMPARE(pasteWithWlPaste(), QByteArray("written by us"));
         // Another copy after ours: once it is recorded, ours has long been looked at (and left alone).
         copyWithWlCopy("after ours");

@@ -39,7 +39,7 @@ SelectionOffer SelectionOffer::forFile(const QString &path)
     return offer;
 }
 
-SelectionOffer SelectionOffer::forContents(const PasteboardContents &contents)
+SelectionOffer SelectionOffer::forContents(const ClipboardContents &contents)
 {
     SelectionOffer offer;
     if (!contents.fileUrlItems.isEmpty()) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Pasteboard.h"
+#include "platform/Clipboard.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,12 +19,12 @@ struct SelectionOffer {
         QByteArray data;
     };
     std::vector<Format> formats;
-    PasteboardContents contents;
+    ClipboardContents contents;
 
     static SelectionOffer forText(const QString &text);
     static SelectionOffer forFile(const QString &path);
     /// The same contents again, as read from another program (its files and its text; never secret).
-    static SelectionOffer forContents(const PasteboardContents &contents);
+    static SelectionOffer forContents(const ClipboardContents &contents);
 };
 
 }  // namespace tavrin

@@ -13,7 +13,7 @@ namespace tavrin {
 class FakeDispatcher final : public Dispatcher {
 public:
     void runInBackground(Lane lane, Job job) override { m_background.emplace_back(lane, std::move(job)); }
-    void runOnMain(Task task) override { m_main.push_back(std::move(task)); }
+    void postToGuiThread(Task task) override { m_main.push_back(std::move(task)); }
 
     /// Runs queued background jobs (also those queued meanwhile), queueing their follow-ups; returns how many ran.
     int runBackground();

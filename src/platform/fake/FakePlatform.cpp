@@ -1,6 +1,7 @@
 #include "platform/fake/FakePlatform.h"
 
 #include "platform/fake/FakeAccessibility.h"
+#include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeFileIcons.h"
 #include "platform/fake/FakeHotKeyService.h"
@@ -10,7 +11,6 @@
 #include "platform/fake/FakeLoginItems.h"
 #include "platform/fake/FakeNotificationCenter.h"
 #include "platform/fake/FakeNotifier.h"
-#include "platform/fake/FakePasteboard.h"
 #include "platform/fake/FakeScheduler.h"
 #include "platform/fake/FakeSoundPlayer.h"
 #include "platform/fake/FakeSystemInfo.h"
@@ -33,7 +33,7 @@ FakePlatform::FakePlatform()
     fakeScheduler = install<FakeScheduler>(scheduler);
     fakeDispatcher = install<FakeDispatcher>(dispatcher);
     fakeSystemInfo = install<FakeSystemInfo>(systemInfo);
-    fakePasteboard = install<FakePasteboard>(pasteboard);
+    fakeClipboard = install<FakeClipboard>(clipboard);
     fakeKeyEventPoster = install<FakeKeyEventPoster>(keyEventPoster);
     fakeKeyPositions = install<FakeKeyPositions>(keyPositions);
     fakeAccessibility = install<FakeAccessibility>(accessibility);

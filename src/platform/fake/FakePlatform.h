@@ -14,7 +14,7 @@ class FakeLocations;
 class FakeLoginItems;
 class FakeNotificationCenter;
 class FakeNotifier;
-class FakePasteboard;
+class FakeClipboard;
 class FakeScheduler;
 class FakeSoundPlayer;
 class FakeSystemInfo;
@@ -28,7 +28,7 @@ struct FakePlatform final : Platform {
     FakeScheduler *fakeScheduler = nullptr;
     FakeDispatcher *fakeDispatcher = nullptr;
     FakeSystemInfo *fakeSystemInfo = nullptr;
-    FakePasteboard *fakePasteboard = nullptr;
+    FakeClipboard *fakeClipboard = nullptr;
     FakeKeyEventPoster *fakeKeyEventPoster = nullptr;
     FakeKeyPositions *fakeKeyPositions = nullptr;
     FakeAccessibility *fakeAccessibility = nullptr;

@@ -23,11 +23,11 @@ void QtDispatcher::runInBackground(Lane lane, Job job)
 {
     m_lanes[std::size_t(lane)].start([this, job = std::move(job)] {
         if (Task followUp = job())
-            runOnMain(std::move(followUp));
+            postToGuiThread(std::move(followUp));
     });
 }
 
-void QtDispatcher::runOnMain(Task task)
+void QtDispatcher::postToGuiThread(Task task)
 {
     // This object lives on the GUI thread, so a queued call runs there whichever thread asks; Qt drops it when
     // the object is gone first.

@@ -18,7 +18,7 @@ public:
     ~QtDispatcher() override;
 
     void runInBackground(Lane lane, Job job) override;
-    void runOnMain(Task task) override;
+    void postToGuiThread(Task task) override;
 
 private:
     std::array<QThreadPool, 3> m_lanes;

@@ -1,9 +1,9 @@
 #include "platform/wayland/WaylandCapabilities.h"
 
 #include "platform/wayland/DataControlProtocol.h"
+#include "platform/wayland/WaylandClipboard.h"
 #include "platform/wayland/WaylandDisplay.h"
 #include "platform/wayland/WaylandKeyEventPoster.h"
-#include "platform/wayland/WaylandPasteboard.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -40,16 +40,16 @@ WaylandProtocols probeWaylandProtocols(const char *display)
     return protocols;
 }
 
-DesktopCapabilities describeWaylandSession(const WaylandPasteboard &pasteboard, const WaylandKeyEventPoster &keys)
+DesktopCapabilities describeWaylandSession(const WaylandClipboard &clipboard, const WaylandKeyEventPoster &keys)
 {
     DesktopCapabilities capabilities;
     capabilities.backend = QStringLiteral("Wayland");
 
-    capabilities.capture.available = pasteboard.isValid();
+    capabilities.capture.available = clipboard.isValid();
     capabilities.capture.detail =
-        pasteboard.isValid()
-            ? QStringLiteral("the compositor reports every copy (%1)").arg(pasteboard.protocolName())
-            : QStringLiteral("this desktop does not let programs watch the clipboard: %1").arg(pasteboard.problem());
+        clipboard.isValid()
+            ? QStringLiteral("the compositor reports every copy (%1)").arg(clipboard.protocolName())
+            : QStringLiteral("this desktop does not let programs watch the clipboard: %1").arg(clipboard.problem());
 
     capabilities.paste.available = keys.isValid();
     capabilities.paste.detail =

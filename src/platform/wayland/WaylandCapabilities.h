@@ -7,7 +7,7 @@
 namespace tavrin {
 
 class WaylandKeyEventPoster;
-class WaylandPasteboard;
+class WaylandClipboard;
 
 // The protocols a Wayland compositor offers for what the program needs.
 struct WaylandProtocols {
@@ -26,6 +26,6 @@ struct WaylandProtocols {
 WaylandProtocols probeWaylandProtocols(const char *display = nullptr);
 
 /// The session's capabilities as the assembled backend found them, with the desktop services on the session bus.
-DesktopCapabilities describeWaylandSession(const WaylandPasteboard &pasteboard, const WaylandKeyEventPoster &keys);
+DesktopCapabilities describeWaylandSession(const WaylandClipboard &clipboard, const WaylandKeyEventPoster &keys);
 
 }  // namespace tavrin

@@ -13,8 +13,8 @@
 #include "platform/qt/QtScheduler.h"
 #include "platform/wayland/UnavailableHotKeyService.h"
 #include "platform/wayland/WaylandCapabilities.h"
+#include "platform/wayland/WaylandClipboard.h"
 #include "platform/wayland/WaylandKeyEventPoster.h"
-#include "platform/wayland/WaylandPasteboard.h"
 #include "platform/wayland/WaylandWorkspace.h"
 
 #include <QDBusConnection>
@@ -41,9 +41,9 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     platform->systemInfo = std::make_unique<DesktopSystemInfo>();
     platform->fileIcons = std::make_unique<QtFileIcons>();
     platform->hotKeyService = std::make_unique<UnavailableHotKeyService>();
-    auto pasteboard = std::make_unique<WaylandPasteboard>();
+    auto clipboard = std::make_unique<WaylandClipboard>();
     auto keys = std::make_unique<WaylandKeyEventPoster>();
-    const DesktopCapabilities found = describeWaylandSession(*pasteboard, *keys);
+    const DesktopCapabilities found = describeWaylandSession(*clipboard, *keys);
     auto loginItems = XdgAutostartLoginItems::forRunningProgram();
     platform->capabilities = found;
     platform->capabilities.startAtLogin = loginItems->availability();
@@ -52,7 +52,7 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     if (capabilities)
         *capabilities = platform->capabilities;
     platform->accessibility = std::make_unique<VirtualKeyboardAccessibility>(*keys);
-    platform->pasteboard = std::move(pasteboard);
+    platform->clipboard = std::move(clipboard);
     platform->keyEventPoster = std::move(keys);
     platform->keyPositions = std::make_unique<EvdevKeyPositions>();  // Qt reports xkb keycodes here too
     platform->workspace = std::make_unique<WaylandWorkspace>();

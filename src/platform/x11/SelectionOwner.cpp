@@ -86,7 +86,7 @@ bool SelectionOwner::ownPrimary(std::chrono::milliseconds wait)
     return m_primaryOwned.wait_for(lock, wait, [&] { return m_primaryGranted >= request || m_stop; }) && !m_stop;
 }
 
-std::optional<PasteboardContents> SelectionOwner::ownedContents() const
+std::optional<ClipboardContents> SelectionOwner::ownedContents() const
 {
     std::lock_guard lock(m_mutex);
     if (!m_clipboardOffer)

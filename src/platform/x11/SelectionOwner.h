@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Pasteboard.h"
+#include "platform/Clipboard.h"
 #include "platform/common/SelectionOffer.h"
 #include "platform/x11/XcbSupport.h"
 
@@ -39,7 +39,7 @@ public:
     /// Also takes PRIMARY with the current offer; waits (bounded) until the server has made us its owner.
     bool ownPrimary(std::chrono::milliseconds wait);
     /// The offer while we own CLIPBOARD.
-    std::optional<PasteboardContents> ownedContents() const;
+    std::optional<ClipboardContents> ownedContents() const;
 
 private:
     struct Transfer {

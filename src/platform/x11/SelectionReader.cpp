@@ -260,9 +260,9 @@ QString SelectionReader::decodeText(const Reply &reply, xcb_atom_t target) const
     return QString::fromUtf8(reply.data);
 }
 
-PasteboardContents SelectionReader::read(std::stop_token stop)
+ClipboardContents SelectionReader::read(std::stop_token stop)
 {
-    PasteboardContents contents;
+    ClipboardContents contents;
     if (!isValid() || stop.stop_requested())
         return contents;
     m_readStart = xcb::Clock::now();
@@ -291,9 +291,9 @@ PasteboardContents SelectionReader::read(std::stop_token stop)
         return contents;
 
     xcb_atom_t asked = m_atoms.targets;
-    const auto complete = [&]() -> PasteboardContents {
+    const auto complete = [&]() -> ClipboardContents {
         logEnd(asked);
-        return m_end == End::Complete ? contents : PasteboardContents{};
+        return m_end == End::Complete ? contents : ClipboardContents{};
     };
 
     // Some owners answer any target, even ones they never offered: only ask for what TARGETS lists (typed ATOM, or

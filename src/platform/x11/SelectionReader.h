@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Pasteboard.h"
+#include "platform/Clipboard.h"
 #include "platform/x11/XcbSupport.h"
 
 #include <QByteArray>
@@ -34,7 +34,7 @@ public:
     xcb_window_t owner();
     /// The file-URL and plain-string types, and whether a password manager marked the content secret; nothing
     /// once stop is requested, the owner changes or the deadline passes.
-    PasteboardContents read(std::stop_token stop = {});
+    ClipboardContents read(std::stop_token stop = {});
 
 private:
     enum class Outcome { Converted, Refused, Failed };

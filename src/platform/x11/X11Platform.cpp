@@ -11,10 +11,10 @@
 #include "platform/qt/QtFileIcons.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/x11/X11Accessibility.h"
+#include "platform/x11/X11Clipboard.h"
 #include "platform/x11/X11HotKeyService.h"
 #include "platform/x11/X11KeyEventPoster.h"
 #include "platform/x11/X11Log.h"
-#include "platform/x11/X11Pasteboard.h"
 #include "platform/x11/X11Workspace.h"
 
 #include <QDBusConnection>
@@ -50,12 +50,12 @@ std::unique_ptr<Platform> createX11Platform()
     capabilities.globalShortcuts = feature(reachable, "key grabs on the X server", unreachable);
     platform->hotKeyService = std::move(hotKeys);
 
-    auto pasteboard = std::make_unique<X11Pasteboard>();
-    capabilities.capture = feature(pasteboard->isValid(), "XFixes tells every change of the clipboard's owner",
+    auto clipboard = std::make_unique<X11Clipboard>();
+    capabilities.capture = feature(clipboard->isValid(), "XFixes tells every change of the clipboard's owner",
                                    reachable ? "the display offers no XFixes extension" : unreachable);
-    if (reachable && !pasteboard->isValid())
+    if (reachable && !clipboard->isValid())
         qCWarning(lcX11, "the display offers no usable clipboard (XFixes missing); copies will not be recorded");
-    platform->pasteboard = std::move(pasteboard);
+    platform->clipboard = std::move(clipboard);
 
     auto keys = std::make_unique<X11KeyEventPoster>();
     capabilities.paste = feature(keys->hasXTest(), "the paste keys are typed through XTEST",

@@ -46,7 +46,7 @@ int EntryPreviewPopup::maxLabelWidth() const
     return m_contentLabel->maximumWidth();
 }
 
-void EntryPreviewPopup::viewWillAppear()
+void EntryPreviewPopup::updateContent()
 {
     m_contentLabel->setMaximumWidth(std::max(int(maxWidth - kLabelInset), kMinimumLabelWidth));
     m_contentLabel->setText(shownText(shownEntry));
@@ -54,7 +54,7 @@ void EntryPreviewPopup::viewWillAppear()
 
 void EntryPreviewPopup::showRelativeTo(const QRect &anchor, const QRect &available)
 {
-    viewWillAppear();
+    updateContent();
     adjustSize();
     QSize size = this->size();
     size.setHeight(std::min(size.height(), available.height()));

@@ -33,7 +33,7 @@ public:
     static QString shownText(const QString &entry);
 
     /// Caps the label at maxWidth less the inset and shows shownEntry.
-    void viewWillAppear();
+    void updateContent();
     /// Shows the preview beside anchor (a row, in screen coordinates): to its right when it fits on the
     /// available area, otherwise to its left.
     void showRelativeTo(const QRect &anchor, const QRect &available);

@@ -7,8 +7,8 @@
 #include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
@@ -30,7 +30,7 @@ void QuickListView::popUpBelow(QMenu *menu, QWidget *button)
 
 // Row menu --------------------------------------------------------------------------------------------------
 
-void QuickListView::menuWillOpen(int clickedRow)
+void QuickListView::rebuildRowMenu(int clickedRow)
 {
     endMainWindowEditing();
     QMenu *menu = replaceMenu(m_rowMenu, this);
@@ -56,7 +56,7 @@ void QuickListView::copySelectedEntry()
     const int row = selectedRow();
     if (row < 0)
         return;
-    m_services.capture.pasteEngine().writeItemToPasteboard(shownList().at(row));
+    m_services.capture.pasteEngine().writeItemToClipboard(shownList().at(row));
     m_copyConfirmation->showForRow(m_listView, m_model->index(row));
     m_services.capture.sound().play(QStringLiteral("Ping"));
 }

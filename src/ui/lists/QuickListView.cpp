@@ -124,7 +124,7 @@ void QuickListView::connectSignals()
     connect(m_modeButton, &QPushButton::clicked, this, &QuickListView::popUpModeMenu);
     connect(m_settingsButton, &QPushButton::clicked, this, &QuickListView::popUpApplicationMenu);
     connect(m_listView, &QListView::customContextMenuRequested, this, [this](const QPoint &pos) {
-        menuWillOpen(m_listView->indexAt(pos).row());
+        rebuildRowMenu(m_listView->indexAt(pos).row());
         if (!m_rowMenu->isEmpty())
             m_rowMenu->popup(m_listView->viewport()->mapToGlobal(pos));
     });
@@ -151,7 +151,7 @@ void QuickListView::connectSignals()
     connect(&capture.monitor(), &ClipboardMonitor::quickAccessReloadRequested, this, &QuickListView::reloadData);
 }
 
-void QuickListView::viewDidLoad()
+void QuickListView::prepareOnFirstShow()
 {
     if (m_loaded)
         return;
@@ -409,7 +409,7 @@ void QuickListView::keyPressEvent(QKeyEvent *event)
 void QuickListView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    viewDidLoad();
+    prepareOnFirstShow();
     // Each showing starts at the newest entry, so Return never pastes one chosen at an earlier showing.
     m_searchField->setFocus();
     selectRow(0);

@@ -28,7 +28,7 @@ class CopiedToast;
 class CopyConfirmation;
 
 // The quick-access list: the content of the small window that the tray icon and the quick-access shortcut
-// open. It shows the history (or one pasteboard group) with numbered rows, searches it, and copies, pastes,
+// open. It shows the history (or one clipboard group) with numbered rows, searches it, and copies, pastes,
 // pins and removes entries; its settings button opens the application menu.
 class QuickListView : public QWidget {
     Q_OBJECT
@@ -53,7 +53,7 @@ public:
 
     /// Set-up when the view is first shown: the tooltip setting, the history saved once, the monitor started.
     /// Runs once; later calls do nothing.
-    void viewDidLoad();
+    void prepareOnFirstShow();
     bool isViewLoaded() const { return m_loaded; }
 
     // What the list shows.
@@ -86,7 +86,7 @@ public:
 
     // The list's commands.
     /// Rebuilds the row menu for a click on clickedRow (-1: no row) and selects that row.
-    void menuWillOpen(int clickedRow);
+    void rebuildRowMenu(int clickedRow);
     void copySelectedEntry();
     void removeSelectedEntry();
     void togglePinOfSelectedEntry();

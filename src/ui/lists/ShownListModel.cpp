@@ -59,13 +59,6 @@ QString ShownListModel::rowPrefix(int row, int arrowSpaces)
     return keys.toString(QKeySequence::NativeText) + QStringLiteral("    ");
 }
 
-QString ShownListModel::rowPrefixGlyph(int row)
-{
-    if (row >= kShortcutRows)
-        return QStringLiteral("=>   ");
-    return QStringLiteral("\u2318") + QString::number(row + 1) + QStringLiteral("    ");
-}
-
 QString ShownListModel::rowTitle(int row, const QString &entry, bool isFile, int arrowSpaces)
 {
     return entryTitle(rowPrefix(row, arrowSpaces), entry, isFile, kIconRoom);

@@ -35,8 +35,6 @@ public:
     /// The prefix of a row as the user reads it on this desktop: "Ctrl+1" to "Ctrl+9" and four spaces for the
     /// first nine rows (their paste shortcuts), "=>" and arrowSpaces spaces after them.
     static QString rowPrefix(int row, int arrowSpaces = kQuickListArrowSpaces);
-    /// The same prefix with the Command glyph ("⌘1    "), as a macOS desktop writes it.
-    static QString rowPrefixGlyph(int row);
     /// A row's title: the prefix, then eleven spaces (room for the icon) and the last path component for a
     /// file entry, or the entry without spaces and tabs at both ends for a text.
     static QString rowTitle(int row, const QString &entry, bool isFile, int arrowSpaces = kQuickListArrowSpaces);

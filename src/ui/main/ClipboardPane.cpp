@@ -2,8 +2,8 @@
 
 #include "capture/CaptureServices.h"
 #include "capture/InteractionSound.h"
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "ui/lists/MenuItems.h"
 #include "ui/lists/QuickListView.h"
 #include "ui/lists/ShownListModel.h"

@@ -1,6 +1,6 @@
 #include "ui/main/GroupListModel.h"
 
-#include "store/PasteboardGroupStore.h"
+#include "store/GroupStore.h"
 #include "ui/main/HistoryRowsMime.h"
 #include "ui/main/MainResources.h"
 
@@ -11,10 +11,10 @@ namespace tavrin {
 const QString GroupListModel::kClipboardTitle = QStringLiteral("Clipboard");
 const QString GroupListModel::kHeaderTitle = QStringLiteral("Custom Clipboards");
 
-GroupListModel::GroupListModel(PasteboardGroupStore &groups, QObject *parent)
+GroupListModel::GroupListModel(GroupStore &groups, QObject *parent)
     : QAbstractListModel(parent), m_groups(groups), m_names(groups.groupNames())
 {
-    connect(&m_groups, &PasteboardGroupStore::groupNamesChanged, this, &GroupListModel::reload);
+    connect(&m_groups, &GroupStore::groupNamesChanged, this, &GroupListModel::reload);
 }
 
 GroupListModel::RowKind GroupListModel::kindOfRow(int row)
@@ -75,7 +75,7 @@ QVariant GroupListModel::data(const QModelIndex &index, int role) const
     case ImageNameRole:
         if (kind == RowKind::header)
             return {};
-        return kind == RowKind::clipboard ? kClipboardImageName : kPasteboardImageName;
+        return kind == RowKind::clipboard ? kClipboardImageName : kGroupImageName;
     default: return {};
     }
 }

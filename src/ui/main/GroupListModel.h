@@ -5,7 +5,7 @@
 
 namespace tavrin {
 
-class PasteboardGroupStore;
+class GroupStore;
 
 // The rows of the sidebar's upper list: "Clipboard", the "Custom Clipboards" header, then one row per group in the
 // order of the stored names. It follows the group names row by row, so a rename or a removal keeps the selection
@@ -26,7 +26,7 @@ public:
     static const QString kClipboardTitle;  // "Clipboard"
     static const QString kHeaderTitle;  // "Custom Clipboards"
 
-    explicit GroupListModel(PasteboardGroupStore &groups, QObject *parent = nullptr);
+    explicit GroupListModel(GroupStore &groups, QObject *parent = nullptr);
 
     static RowKind kindOfRow(int row);
     /// The group's index among the names for a row, -1 for the first two rows.
@@ -48,7 +48,7 @@ Q_SIGNALS:
     void titleEdited(int row, const QString &text);
 
 private:
-    PasteboardGroupStore &m_groups;
+    GroupStore &m_groups;
     QStringList m_names;
 };
 

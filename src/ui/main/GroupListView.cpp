@@ -180,7 +180,7 @@ void GroupListView::placeRemoveButtons()
         button->setIcon(removeIcon());
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setToolTip(QStringLiteral("Remove this Pasteboard"));
+        button->setToolTip(QStringLiteral("Remove this Clipboard"));
         button->setCursor(Qt::PointingHandCursor);
         const int index = int(m_removeButtons.size());
         connect(button, &QToolButton::clicked, this,

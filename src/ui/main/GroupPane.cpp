@@ -2,7 +2,7 @@
 
 #include "capture/CaptureServices.h"
 #include "capture/InteractionSound.h"
-#include "store/PasteboardGroupStore.h"
+#include "store/GroupStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/lists/MenuItems.h"
@@ -20,13 +20,13 @@ namespace tavrin {
 
 const QString GroupPane::kAddToolTip = QStringLiteral("Add a file or folder to paste at a later time");
 const QString GroupPane::kChooserMessage =
-    QStringLiteral("Please select a file/folder to add to Pasteboard for Quick copy and pasting");
+    QStringLiteral("Please select a file/folder to add to Clipboard for Quick copy and pasting");
 
 GroupPane::GroupPane(const ViewServices &services, DimmedSheets &sheets, QWidget *parent)
     : ListPane(services, new QListView, parent), m_sheets(sheets)
 {
-    setAccessibleName(QStringLiteral("Pasteboard"));
-    m_listView->setAccessibleName(QStringLiteral("Pasteboard items"));
+    setAccessibleName(QStringLiteral("Clipboard"));
+    m_listView->setAccessibleName(QStringLiteral("Clipboard items"));
     m_model->setNumbersRows(false);
 
     m_addButton = new PointingHandButton(this);
@@ -46,7 +46,7 @@ GroupPane::GroupPane(const ViewServices &services, DimmedSheets &sheets, QWidget
     font.setPointSizeF(font.pointSizeF() * 1.3);
     title->setFont(font);
     auto *hint = new QLabel(QStringLiteral("Add a file or folder with the + button, or drop files onto this "
-                                           "Pasteboard's name in the sidebar."),
+                                           "Clipboard's name in the sidebar."),
                             m_placeholder);
     hint->setWordWrap(true);
     hint->setForegroundRole(QPalette::PlaceholderText);
@@ -189,7 +189,7 @@ void GroupPane::askToRemoveAll()
     const AlertRequest alertremoveEntireclip{
         1,
         QStringLiteral("Remove All Item?"),
-        QStringLiteral("Are you sure you want to remove all the items from this Pasteboard?"),
+        QStringLiteral("Are you sure you want to remove all the items from this Clipboard?"),
         {QStringLiteral("Yes"), QStringLiteral("No")}};
     m_sheets.alert(alertremoveEntireclip, [this, group](int button) {
         if (button == 0 && group == m_groupName)

@@ -65,7 +65,7 @@ ListPane::ListPane(const ViewServices &services, QListView *listView, QWidget *p
     connect(m_search, &SearchSession::resultsArrived, this, &ListPane::applySearchResults);
     connect(m_searchField, &QLineEdit::textChanged, this, &ListPane::searchTextChanged);
     connect(m_listView, &QListView::customContextMenuRequested, this, [this](const QPoint &pos) {
-        menuWillOpen(m_listView->indexAt(pos).row());
+        rebuildRowMenu(m_listView->indexAt(pos).row());
         if (!m_rowMenu->isEmpty())
             m_rowMenu->popup(m_listView->viewport()->mapToGlobal(pos));
     });
@@ -180,12 +180,12 @@ void ListPane::copyRow(int row)
 {
     if (row < 0 || row >= shownList().size())
         return;
-    m_services.capture.pasteEngine().writeItemToPasteboard(shownList().at(row));
+    m_services.capture.pasteEngine().writeItemToClipboard(shownList().at(row));
     m_copyConfirmation->showForRow(m_listView, m_model->index(row));
     m_services.capture.sound().play(QStringLiteral("Ping"));
 }
 
-void ListPane::menuWillOpen(int clickedRow)
+void ListPane::rebuildRowMenu(int clickedRow)
 {
     Q_EMIT editingEndRequested();
     QMenu *menu = replaceMenu(m_rowMenu, this);

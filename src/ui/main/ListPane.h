@@ -48,7 +48,7 @@ public:
     /// Copies the entry of a shown row: the row's copy button, the menu, a double-click.
     void copyRow(int row);
     /// Rebuilds the row menu for a click on clickedRow (-1: no row) and selects that row.
-    void menuWillOpen(int clickedRow);
+    void rebuildRowMenu(int clickedRow);
 
     QLineEdit *searchField() const { return m_searchField; }
     QListView *listView() const { return m_listView; }

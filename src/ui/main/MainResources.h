@@ -12,8 +12,8 @@ void ensureMainResources();
 /// The sidebar's pictures by name: the Clipboard row and the group rows, each with its variant for a selected row.
 inline const QString kClipboardImageName = QStringLiteral("clipboard-dark");
 inline const QString kClipboardSelectedImageName = QStringLiteral("clipboard-light");
-inline const QString kPasteboardImageName = QStringLiteral("pasteboard-dark");
-inline const QString kPasteboardSelectedImageName = QStringLiteral("pageboard-light");
+inline const QString kGroupImageName = QStringLiteral("pasteboard-dark");
+inline const QString kGroupSelectedImageName = QStringLiteral("pageboard-light");
 
 /// A picture of the main window by its name; the null icon for a name it does not have.
 QIcon mainImage(const QString &name);

@@ -1,6 +1,6 @@
 #include "ui/main/MainWindowContent.h"
 
-#include "store/PasteboardGroupStore.h"
+#include "store/GroupStore.h"
 #include "ui/main/ClipboardPane.h"
 #include "ui/main/DimmedSheets.h"
 #include "ui/main/DimmingLayer.h"

@@ -1,7 +1,7 @@
 #include "ui/main/Sidebar.h"
 
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "ui/main/DimmedSheets.h"
 #include "ui/main/GroupListModel.h"
 #include "ui/main/GroupListView.h"
@@ -36,26 +36,24 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override { event->accept(); }
 };
 
-QString problemText(PasteboardGroupStore::NameProblem problem)
+QString problemText(GroupStore::NameProblem problem)
 {
     switch (problem) {
-    case PasteboardGroupStore::NameProblem::slash:
-        return QStringLiteral("A Pasteboard name cannot contain a slash (/).");
-    case PasteboardGroupStore::NameProblem::nullCharacter:
-        return QStringLiteral("A Pasteboard name cannot contain a null character.");
-    case PasteboardGroupStore::NameProblem::dotName:
-        return QStringLiteral("A Pasteboard cannot be named \".\" or \"..\".");
-    case PasteboardGroupStore::NameProblem::historyFileName:
+    case GroupStore::NameProblem::slash: return QStringLiteral("A Clipboard name cannot contain a slash (/).");
+    case GroupStore::NameProblem::nullCharacter:
+        return QStringLiteral("A Clipboard name cannot contain a null character.");
+    case GroupStore::NameProblem::dotName: return QStringLiteral("A Clipboard cannot be named \".\" or \"..\".");
+    case GroupStore::NameProblem::historyFileName:
         return QStringLiteral("The name \"myfile\" belongs to the Clipboard history's own file.");
-    case PasteboardGroupStore::NameProblem::none: break;
+    case GroupStore::NameProblem::none: break;
     }
     return {};
 }
 
 }  // namespace
 
-Sidebar::Sidebar(PasteboardGroupStore &groups, const HistoryStore &history, const SystemInfo &system,
-                 Scheduler &scheduler, DimmedSheets &sheets, QWidget *parent)
+Sidebar::Sidebar(GroupStore &groups, const HistoryStore &history, const SystemInfo &system, Scheduler &scheduler,
+                 DimmedSheets &sheets, QWidget *parent)
     : QWidget(parent), m_groups(groups), m_history(history), m_system(system), m_scheduler(scheduler), m_sheets(sheets)
 {
     ensureMainResources();
@@ -75,7 +73,7 @@ void Sidebar::buildView()
     setFixedWidth(kWidth);
 
     m_upperList = new GroupListView(this);
-    m_upperList->setAccessibleName(QStringLiteral("Clipboard and Pasteboards"));
+    m_upperList->setAccessibleName(QStringLiteral("Clipboard and Custom Clipboards"));
     m_upperList->setModel(m_groupModel);
     m_upperList->setItemDelegate(m_delegate);
     m_upperList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -120,7 +118,7 @@ void Sidebar::buildView()
     connect(m_upperList, &GroupListView::removeClicked, this, &Sidebar::askToDeleteGroupRow);
     connect(m_upperList, &GroupListView::droppedOnRow, this, &Sidebar::dropOnGroupRow);
     connect(m_upperList, &QListView::customContextMenuRequested, this, [this](const QPoint &pos) {
-        menuWillOpen(m_upperList->indexAt(pos).row());
+        rebuildRowMenu(m_upperList->indexAt(pos).row());
         if (!m_contextMenu->isEmpty())
             m_contextMenu->popup(m_upperList->viewport()->mapToGlobal(pos));
     });
@@ -140,8 +138,8 @@ QWidget *Sidebar::buildHeader()
     m_addButton->setAutoRaise(true);
     m_addButton->setFocusPolicy(Qt::NoFocus);
     m_addButton->setCursor(Qt::PointingHandCursor);
-    m_addButton->setAccessibleName(QStringLiteral("Add Pasteboard"));
-    m_addButton->setToolTip(QStringLiteral("Add a Pasteboard"));
+    m_addButton->setAccessibleName(QStringLiteral("Add Clipboard"));
+    m_addButton->setToolTip(QStringLiteral("Add a Clipboard"));
     m_addButton->setFixedSize(SidebarRowDelegate::kHeaderHeight - 2, SidebarRowDelegate::kHeaderHeight - 2);
     m_addButton->setIconSize(QSize(12, 12));
     connect(m_addButton, &QToolButton::clicked, this, &Sidebar::addGroup);
@@ -251,20 +249,18 @@ void Sidebar::renameGroupRow(int row, const QString &text)
         return;
     const QString oldName = m_groups.groupNames().at(index);
     switch (m_groups.renameGroup(index, text)) {
-    case PasteboardGroupStore::RenameOutcome::unchanged:
-    case PasteboardGroupStore::RenameOutcome::restored:
-    case PasteboardGroupStore::RenameOutcome::dropped:
+    case GroupStore::RenameOutcome::unchanged:
+    case GroupStore::RenameOutcome::restored:
+    case GroupStore::RenameOutcome::dropped:
         // The rows follow the names; a row left empty shows its stored name again.
         break;
-    case PasteboardGroupStore::RenameOutcome::changed: Q_EMIT groupRenamed(oldName, text); break;
-    case PasteboardGroupStore::RenameOutcome::duplicate:
-        showNameAlert(row, QStringLiteral("Pasteboard with the same name already exists."));
+    case GroupStore::RenameOutcome::changed: Q_EMIT groupRenamed(oldName, text); break;
+    case GroupStore::RenameOutcome::duplicate:
+        showNameAlert(row, QStringLiteral("Clipboard with the same name already exists."));
         break;
-    case PasteboardGroupStore::RenameOutcome::invalidName:
-        showNameAlert(row, problemText(PasteboardGroupStore::nameProblem(text)));
-        break;
-    case PasteboardGroupStore::RenameOutcome::writeFailed:
-        showNameAlert(row, QStringLiteral("The Pasteboard's items could not be saved under this name (it may be too "
+    case GroupStore::RenameOutcome::invalidName: showNameAlert(row, problemText(GroupStore::nameProblem(text))); break;
+    case GroupStore::RenameOutcome::writeFailed:
+        showNameAlert(row, QStringLiteral("The Clipboard's items could not be saved under this name (it may be too "
                                           "long for a file name), so it keeps its name."));
         break;
     }
@@ -290,7 +286,7 @@ void Sidebar::showNameAlert(int row, const QString &informativeText)
     });
 }
 
-void Sidebar::menuWillOpen(int row)
+void Sidebar::rebuildRowMenu(int row)
 {
     endEditing();
     if (m_contextMenu)
@@ -312,9 +308,9 @@ void Sidebar::askToDeleteGroupRow(int row)
         return;
     const QString name = m_groups.groupNames().at(index);
     const AlertRequest alertDeletegroup{1,
-                                        QStringLiteral("Remove selected Pasteboard?"),
-                                        QStringLiteral("Are you sure you want to remove the selected Pasteboard? All "
-                                                       "the Items of this Pasteboard will also be removed."),
+                                        QStringLiteral("Remove selected Clipboard?"),
+                                        QStringLiteral("Are you sure you want to remove the selected Clipboard? All "
+                                                       "the Items of this Clipboard will also be removed."),
                                         {QStringLiteral("Yes"), QStringLiteral("No")}};
     m_sheets.alert(alertDeletegroup, [this, index, name](int button) {
         if (button != 0)

@@ -19,7 +19,7 @@ class DimmedSheets;
 class GroupListModel;
 class GroupListView;
 class HistoryStore;
-class PasteboardGroupStore;
+class GroupStore;
 class SidebarRowDelegate;
 class SystemInfo;
 
@@ -36,7 +36,7 @@ public:
     static const QString kPreferencesTitle;  // "Preferences"
     static const QString kAboutTitle;  // "About"
 
-    Sidebar(PasteboardGroupStore &groups, const HistoryStore &history, const SystemInfo &system, Scheduler &scheduler,
+    Sidebar(GroupStore &groups, const HistoryStore &history, const SystemInfo &system, Scheduler &scheduler,
             DimmedSheets &sheets, QWidget *parent = nullptr);
     ~Sidebar() override;
 
@@ -61,7 +61,7 @@ public:
     /// The name of the group on row was edited to text.
     void renameGroupRow(int row, const QString &text);
     /// Rebuilds the context menu for a click on row (-1: no row): "Rename" and "Delete" on a group row.
-    void menuWillOpen(int row);
+    void rebuildRowMenu(int row);
     /// Asks whether to delete the group on row, and deletes it on "Yes".
     void askToDeleteGroupRow(int row);
     /// Adds what was dropped onto a group row to that group; false when the row takes no drop.
@@ -89,7 +89,7 @@ private:
     void showNameAlert(int row, const QString &informativeText);
     void deleteGroupRow(int row);
 
-    PasteboardGroupStore &m_groups;
+    GroupStore &m_groups;
     const HistoryStore &m_history;
     const SystemInfo &m_system;
     Scheduler &m_scheduler;

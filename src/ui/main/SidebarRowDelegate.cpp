@@ -21,8 +21,8 @@ QString SidebarRowDelegate::imageNameFor(const QString &imageName, bool selected
         return imageName;
     if (imageName == kClipboardImageName)
         return kClipboardSelectedImageName;
-    if (imageName == kPasteboardImageName)
-        return kPasteboardSelectedImageName;
+    if (imageName == kGroupImageName)
+        return kGroupSelectedImageName;
     return imageName;
 }
 
@@ -78,7 +78,7 @@ QWidget *SidebarRowDelegate::createEditor(QWidget *parent, const QStyleOptionVie
 {
     auto *editor = new QLineEdit(parent);
     editor->setFrame(false);
-    editor->setAccessibleName(QStringLiteral("Pasteboard name"));
+    editor->setAccessibleName(QStringLiteral("Clipboard name"));
     return editor;
 }
 

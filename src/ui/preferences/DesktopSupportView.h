@@ -15,7 +15,7 @@ namespace tavrin {
 class DesktopSupportView : public QGroupBox {
     Q_OBJECT
 public:
-    /// The commands that stand in for the program's shortcuts, in the order of the shortcuts.
+    /// The commands to bind in place of the program's shortcuts, in the order of the shortcuts.
     static QStringList shortcutCommands();
 
     explicit DesktopSupportView(const DesktopCapabilities &capabilities, QWidget *parent = nullptr);

@@ -11,18 +11,18 @@
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
 #include "capture/SequentialWindow.h"
+#include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeFileIcons.h"
 #include "platform/fake/FakeKeyEventPoster.h"
 #include "platform/fake/FakeLocations.h"
-#include "platform/fake/FakePasteboard.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeScheduler.h"
 #include "platform/fake/FakeSoundPlayer.h"
 #include "platform/fake/FakeSystemInfo.h"
 #include "platform/fake/FakeWorkspace.h"
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/PasteboardGroupStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
@@ -57,7 +57,7 @@ struct ListFixture {
     AppContext context;
     FakeScheduler &clock;
     FakeDispatcher &dispatcher;
-    FakePasteboard &pasteboard;
+    FakeClipboard &clipboard;
     FakeKeyEventPoster &keys;
     FakeSoundPlayer &sounds;
     FakeWorkspace &workspace;
@@ -75,7 +75,7 @@ struct ListFixture {
         : context(makePlatform(platform), std::make_unique<SettingsStore>()),
           clock(*platform->fakeScheduler),
           dispatcher(*platform->fakeDispatcher),
-          pasteboard(*platform->fakePasteboard),
+          clipboard(*platform->fakeClipboard),
           keys(*platform->fakeKeyEventPoster),
           sounds(*platform->fakeSoundPlayer),
           workspace(*platform->fakeWorkspace),

@@ -97,7 +97,7 @@ private Q_SLOTS:
         EntryPreviewPopup preview;
         preview.maxWidth = 1000;
         preview.shownEntry = QStringLiteral("text");
-        preview.viewWillAppear();
+        preview.updateContent();
         QCOMPARE(preview.maxLabelWidth(), 900);
         QCOMPARE(preview.contentLabel()->text(), QStringLiteral("text"));
 

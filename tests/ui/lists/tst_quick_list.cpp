@@ -18,7 +18,7 @@ using namespace std::chrono_literals;
 namespace {
 
 using Event = FakeKeyEventPoster::Event;
-using Write = FakePasteboard::Write;
+using Write = FakeClipboard::Write;
 
 const QList<Event> &kCommandV = test::kPasteKeystroke;
 
@@ -43,8 +43,6 @@ private Q_SLOTS:
             QCOMPARE(f.title(row), QStringLiteral("Ctrl+%1    entry%2").arg(row + 1).arg(row));
         QCOMPARE(f.title(9), QStringLiteral("=>   entry9"));
         QCOMPARE(f.title(10), QStringLiteral("=>   entry10"));
-        QCOMPARE(ShownListModel::rowPrefixGlyph(0), QStringLiteral("\u23181    "));
-        QCOMPARE(ShownListModel::rowPrefixGlyph(9), QStringLiteral("=>   "));
     }
 
     void textsLoseOnlySpacesAndTabsAtTheEndsAndFilesShowTheirNameAndIcon()
@@ -126,10 +124,10 @@ private Q_SLOTS:
     {
         test::ListFixture f({"one", "two", "three"});
         f.show();
-        f.vc->menuWillOpen(1);
+        f.vc->rebuildRowMenu(1);
         QCOMPARE(f.vc->selectedRow(), 1);
         // A capture lands above the selection: the selection stays on its entry.
-        f.pasteboard.copyText(QStringLiteral("zero"));
+        f.clipboard.copyText(QStringLiteral("zero"));
         f.clock.advance(ClipboardMonitor::kPollInterval);
         f.dispatcher.runAll();
         QCOMPARE(f.shownEntries(), QStringList({"zero", "one", "two", "three"}));
@@ -162,7 +160,7 @@ private Q_SLOTS:
         f.show();
         QVERIFY(f.history().waitForWrites());
         QVERIFY(!QFile::exists(file));
-        f.pasteboard.copyText(QStringLiteral("copied"));
+        f.clipboard.copyText(QStringLiteral("copied"));
         f.clock.advance(ClipboardMonitor::kPollInterval);
         f.dispatcher.runAll();
         QCOMPARE(f.shownEntries(), QStringList({"copied", "kept"}));
@@ -173,7 +171,7 @@ private Q_SLOTS:
     {
         test::ListFixture f;
         f.context.settings().setBool(keys::showTooltip, false);
-        f.vc->viewDidLoad();
+        f.vc->prepareOnFirstShow();
         QVERIFY(!f.vc->showTooltip());
     }
 
@@ -182,8 +180,8 @@ private Q_SLOTS:
         test::ListFixture f({"first", "second"});
         f.show();
         QTest::keyClick(f.vc->searchField(), Qt::Key_2, Qt::ControlModifier);
-        QCOMPARE(f.pasteboard.writes().size(), 1);
-        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("second"));
+        QCOMPARE(f.clipboard.writes().size(), 1);
+        QCOMPARE(f.clipboard.writes().constFirst().value, QStringLiteral("second"));
         QVERIFY(!f.window.isVisible());  // the list's window closes
         QCOMPARE(f.log, QStringList({"hide program"}));
         f.runPasteDelay();
@@ -196,12 +194,12 @@ private Q_SLOTS:
         QTest::keyClick(f.vc->searchField(), Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(f.vc->searchField(), Qt::Key_0, Qt::ControlModifier);
         QTest::keyClick(f.vc->listView(), Qt::Key_1, Qt::ControlModifier | Qt::AltModifier);
-        QCOMPARE(f.pasteboard.writes().size(), 1);
+        QCOMPARE(f.clipboard.writes().size(), 1);
         QVERIFY(f.window.isVisible());
         // From the list too, and the digits count in the shown list (here search results).
         f.type(QStringLiteral("fir"));
         QTest::keyClick(f.vc->listView(), Qt::Key_1, Qt::ControlModifier);
-        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("first"));
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("first"));
     }
 
     void pastingAFolderAsksFirst()
@@ -219,13 +217,13 @@ private Q_SLOTS:
                  QStringLiteral(
                      "Are you sure you want to Paste this Folder with all its contents in the current destination?"));
         QCOMPARE(alert.buttons, QStringList({QStringLiteral("Yes"), QStringLiteral("No")}));
-        QCOMPARE(f.pasteboard.writes().constFirst().kind, Write::FileUrl);  // the folder stays on the clipboard
+        QCOMPARE(f.clipboard.writes().constFirst().kind, Write::FileUrl);  // the folder stays on the clipboard
         f.runPasteDelay();
         QVERIFY(f.keys.events.isEmpty());
 
         f.show();
         f.alerts.answerNext(0);  // "Yes"
-        f.vc->menuWillOpen(0);
+        f.vc->rebuildRowMenu(0);
         f.vc->pasteSelectedEntry();
         QCOMPARE(f.alerts.shown.size(), 2);
         f.runPasteDelay();
@@ -239,13 +237,13 @@ private Q_SLOTS:
         f.show();
         f.vc->listView()->clearSelection();
         f.vc->pasteSelectedEntry();  // nothing selected: nothing happens
-        QVERIFY(f.pasteboard.writes().isEmpty());
+        QVERIFY(f.clipboard.writes().isEmpty());
         // A real double click: a click, then the double click.
         QTest::mouseClick(f.vc->listView()->viewport(), Qt::LeftButton, {}, f.rowRect(2).center());
         QTest::mouseDClick(f.vc->listView()->viewport(), Qt::LeftButton, {}, f.rowRect(2).center());
-        QVERIFY(f.pasteboard.writes().isEmpty());  // after the mouse handling, not inside it
-        QTRY_COMPARE(f.pasteboard.writes().size(), 1);
-        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("three"));
+        QVERIFY(f.clipboard.writes().isEmpty());  // after the mouse handling, not inside it
+        QTRY_COMPARE(f.clipboard.writes().size(), 1);
+        QCOMPARE(f.clipboard.writes().constFirst().value, QStringLiteral("three"));
         f.runPasteDelay();
         QCOMPARE(f.keys.events, kCommandV);
     }
@@ -265,7 +263,7 @@ private Q_SLOTS:
         QCOMPARE(f.shownEntries(), QStringList({"gamma"}));
         QCOMPARE(f.vc->selectedRow(), 0);  // the best match
         QTest::keyClick(f.vc->searchField(), Qt::Key_Return);
-        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("gamma"));
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("gamma"));
         QVERIFY(!f.window.isVisible());
 
         // Every showing starts at the newest entry, whatever was selected before; a search stays.
@@ -297,13 +295,13 @@ private Q_SLOTS:
         // AZERTY: the key in the place of "2" gives "é" without Shift.
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Eacute, Qt::ControlModifier, 11, 0, 0, QStringLiteral("é"));
         QCoreApplication::sendEvent(f.vc->searchField(), &press);
-        QCOMPARE(f.pasteboard.writes().size(), 1);
-        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("second"));
+        QCOMPARE(f.clipboard.writes().size(), 1);
+        QCOMPARE(f.clipboard.writes().constFirst().value, QStringLiteral("second"));
         // Another key of no known place does nothing.
         f.show();
         QKeyEvent other(QEvent::KeyPress, Qt::Key_Egrave, Qt::ControlModifier, 12, 0, 0, QStringLiteral("è"));
         QCoreApplication::sendEvent(f.vc->searchField(), &other);
-        QCOMPARE(f.pasteboard.writes().size(), 1);
+        QCOMPARE(f.clipboard.writes().size(), 1);
     }
 
     void searchFindsEntriesCaseInsensitivelyInSourceOrder()
@@ -388,7 +386,7 @@ private Q_SLOTS:
 
         // Pastes come from the group; a search filters the group.
         QTest::keyClick(f.vc->searchField(), Qt::Key_3, Qt::ControlModifier);
-        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("g3"));
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("g3"));
         f.show();
         f.type(QStringLiteral("2"));
         QCOMPARE(f.shownEntries(), QStringList({"g2"}));
@@ -396,7 +394,7 @@ private Q_SLOTS:
         // Removing a row rewrites the group's file and tells the group's views.
         f.vc->endSearch();
         QSignalSpy changed(f.vc, &QuickListView::groupItemsChanged);
-        f.vc->menuWillOpen(0);
+        f.vc->rebuildRowMenu(0);
         QCOMPARE(test::ListFixture::menuItems(f.vc->rowMenu()), QStringList({"Copy to Clipboard", "Remove this item"}));
         test::ListFixture::menuItem(f.vc->rowMenu(), QStringLiteral("Remove this item"))->trigger();
         QCOMPARE(f.context.groups().readGroupItems(names.at(1)), QStringList({"g2", "g3"}));
@@ -416,14 +414,13 @@ private Q_SLOTS:
     {
         test::ListFixture f({"h1"});
         f.context.groups().addGroup();
-        QCOMPARE(f.context.groups().renameGroup(1, QStringLiteral("Tom & Jerry")),
-                 PasteboardGroupStore::RenameOutcome::changed);
+        QCOMPARE(f.context.groups().renameGroup(1, QStringLiteral("Tom & Jerry")), GroupStore::RenameOutcome::changed);
         f.context.groups().writeGroupItems(QStringLiteral("Tom & Jerry"), {"g1", "g2"});
         f.show();
         f.vc->showGroup(QStringLiteral("Tom & Jerry"));
         QCOMPARE(f.vc->modeButton()->text(), QStringLiteral("Tom && Jerry"));  // no mnemonic
         QCOMPARE(f.vc->groupName(), QStringLiteral("Tom & Jerry"));
-        f.vc->menuWillOpen(0);
+        f.vc->rebuildRowMenu(0);
         f.vc->removeSelectedEntry();
         QCOMPARE(f.context.groups().readGroupItems(QStringLiteral("Tom & Jerry")), QStringList({"g2"}));
     }
@@ -436,7 +433,7 @@ private Q_SLOTS:
         f.vc->showGroup(QStringLiteral("My Clipboard"));
         f.type(QStringLiteral("g"));
         QVERIFY(f.vc->isSearching());
-        f.pasteboard.copyText(QStringLiteral("fresh"));
+        f.clipboard.copyText(QStringLiteral("fresh"));
         f.clock.advance(ClipboardMonitor::kPollInterval);
         f.dispatcher.runAll();
         QVERIFY(f.vc->showsHistory());

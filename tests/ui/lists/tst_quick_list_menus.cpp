@@ -13,7 +13,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-using Write = FakePasteboard::Write;
+using Write = FakeClipboard::Write;
 using test::ListFixture;
 
 QStringList numbered(int n)
@@ -34,32 +34,32 @@ private Q_SLOTS:
     {
         ListFixture f(numbered(12));
         f.show();
-        f.vc->menuWillOpen(-1);
+        f.vc->rebuildRowMenu(-1);
         QVERIFY(f.vc->rowMenu()->isEmpty());
-        f.vc->menuWillOpen(3);
+        f.vc->rebuildRowMenu(3);
         QCOMPARE(f.vc->selectedRow(), 3);
         QCOMPARE(ListFixture::menuItems(f.vc->rowMenu()),
                  QStringList({"Copy to Clipboard", "Remove this item", "Pin this Item"}));
 
         // Nine pins: no more pinning, unpinning stays.
         for (int i = 0; i < 9; ++i) {
-            f.vc->menuWillOpen(11);
+            f.vc->rebuildRowMenu(11);
             ListFixture::menuItem(f.vc->rowMenu(), QStringLiteral("Pin this Item"))->trigger();
         }
         QCOMPARE(f.history().pinCount(), 9);
         QCOMPARE(f.context.settings().integer(keys::pinCount), std::optional<std::int64_t>(9));
-        f.vc->menuWillOpen(10);
+        f.vc->rebuildRowMenu(10);
         QCOMPARE(ListFixture::menuItems(f.vc->rowMenu()),
                  QStringList({"Copy to Clipboard", "Remove this item", "[Pin this Item]"}));
         f.vc->togglePinOfSelectedEntry();  // even when asked directly
         QCOMPARE(f.history().pinCount(), 9);
-        f.vc->menuWillOpen(4);
+        f.vc->rebuildRowMenu(4);
         QCOMPARE(ListFixture::menuItems(f.vc->rowMenu()),
                  QStringList({"Copy to Clipboard", "Remove this item", "Unpin this Item"}));
 
         // While searching: no removing and no pinning, pinned rows included.
         f.type(QStringLiteral("e"));
-        f.vc->menuWillOpen(0);
+        f.vc->rebuildRowMenu(0);
         QCOMPARE(ListFixture::menuItems(f.vc->rowMenu()),
                  QStringList({"Copy to Clipboard", "[Remove this item]", "[Unpin this Item]"}));
         f.vc->removeSelectedEntry();
@@ -68,11 +68,11 @@ private Q_SLOTS:
         // A search row is titled by its entry's pin, not by its place among the results.
         ListFixture s({"a", "b", "c"});
         s.show();
-        s.vc->menuWillOpen(2);
+        s.vc->rebuildRowMenu(2);
         ListFixture::menuItem(s.vc->rowMenu(), QStringLiteral("Pin this Item"))->trigger();
         QCOMPARE(s.history().items(), QStringList({"c", "a", "b"}));
         s.type(QStringLiteral("b"));
-        s.vc->menuWillOpen(0);
+        s.vc->rebuildRowMenu(0);
         QCOMPARE(ListFixture::menuItems(s.vc->rowMenu()),
                  QStringList({"Copy to Clipboard", "[Remove this item]", "[Pin this Item]"}));
 
@@ -91,7 +91,7 @@ private Q_SLOTS:
         ListFixture f({"a", "b", "c"});
         f.show();
         QSignalSpy changed(f.vc, &QuickListView::historyListChanged);
-        f.vc->menuWillOpen(2);
+        f.vc->rebuildRowMenu(2);
         f.vc->togglePinOfSelectedEntry();
         QCOMPARE(f.shownEntries(), QStringList({"c", "a", "b"}));
         QVERIFY(f.pinned(0));
@@ -113,7 +113,7 @@ private Q_SLOTS:
         f.history().togglePin(1);
         f.show();
         QSignalSpy changed(f.vc, &QuickListView::historyListChanged);
-        f.vc->menuWillOpen(0);
+        f.vc->rebuildRowMenu(0);
         ListFixture::menuItem(f.vc->rowMenu(), QStringLiteral("Remove this item"))->trigger();
         QCOMPARE(f.shownEntries(), QStringList({"a", "c"}));
         QCOMPARE(f.history().pinCount(), 0);
@@ -126,11 +126,11 @@ private Q_SLOTS:
     {
         ListFixture f({"a", "b"});
         f.show();
-        f.vc->menuWillOpen(1);
+        f.vc->rebuildRowMenu(1);
         ListFixture::menuItem(f.vc->rowMenu(), QStringLiteral("Copy to Clipboard"))->trigger();
-        QCOMPARE(f.pasteboard.writes().size(), 1);
-        QCOMPARE(f.pasteboard.writes().constFirst().value, QStringLiteral("b"));
-        QCOMPARE(f.capture().lastChangeCount().value(), f.pasteboard.changeCount());
+        QCOMPARE(f.clipboard.writes().size(), 1);
+        QCOMPARE(f.clipboard.writes().constFirst().value, QStringLiteral("b"));
+        QCOMPARE(f.capture().lastChangeCount().value(), f.clipboard.changeCount());
         QCOMPARE(f.sounds.played, QStringList({"Ping"}));
         QVERIFY(f.vc->copiedToast()->isVisible());
         QVERIFY(f.vc->copiedToast()->geometry().top() >=
@@ -160,7 +160,7 @@ private Q_SLOTS:
         f.vc->popUpApplicationMenu();
         ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Pause Recording"))->trigger();
         QVERIFY(f.capture().recordingRules().isPaused());
-        f.pasteboard.copyText(QStringLiteral("secret"));
+        f.clipboard.copyText(QStringLiteral("secret"));
         f.clock.advance(ClipboardMonitor::kPollInterval);
         f.dispatcher.runAll();
         QCOMPARE(f.context.history().items(), QStringList({"a"}));
@@ -169,7 +169,7 @@ private Q_SLOTS:
         QVERIFY(resume && resume->isEnabled());
         resume->trigger();
         QVERIFY(!f.capture().recordingRules().isPaused());
-        f.pasteboard.copyText(QStringLiteral("open"));
+        f.clipboard.copyText(QStringLiteral("open"));
         f.clock.advance(ClipboardMonitor::kPollInterval);
         f.dispatcher.runAll();
         QCOMPARE(f.context.history().items(), QStringList({"open", "a"}));
@@ -193,7 +193,7 @@ private Q_SLOTS:
         // Showing the queue turns sequential mode on; a capture queues; the menu follows.
         ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Sequential Paste Queue"))->trigger();
         QVERIFY(f.capture().sequentialMode().isOn());
-        f.pasteboard.copyText(QStringLiteral("queued"));
+        f.clipboard.copyText(QStringLiteral("queued"));
         f.clock.advance(ClipboardMonitor::kPollInterval);
         f.dispatcher.runAll();
         QCOMPARE(f.capture().queue().size(), 1);

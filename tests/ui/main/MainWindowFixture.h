@@ -32,7 +32,7 @@ struct MainWindowFixture : ListFixture {
     explicit MainWindowFixture(const QStringList &entries = {})
         : ListFixture(entries, true), shell(std::make_unique<AppShell>(context))
     {
-        // The shell gave sequential mode its own queue window; the test's stands in for it.
+        // The shell gave sequential mode its own queue window; the test uses one of its own.
         capture().sequentialMode().setWindow(&queueWindow);
         // Past the first run: the main window shows the sidebar.
         context.settings().setInteger(keys::firstRun, 1);
@@ -53,14 +53,14 @@ struct MainWindowFixture : ListFixture {
     GroupListView *upperList() const { return sidebar()->upperList(); }
     ClipboardPane *pane() const { return content->clipboardPane(); }
     GroupPane *groupPane() const { return content->groupPane(); }
-    PasteboardGroupStore &groups() { return context.groups(); }
+    GroupStore &groups() { return context.groups(); }
     bool dimmed() const { return content->dimmingLayer()->isVisible(); }
 
     /// Adds groups after the default one ("My Clipboard"), with items.
     void addGroup(const QString &name, const QStringList &items = {})
     {
         const int index = groups().addGroup();
-        QCOMPARE(groups().renameGroup(index, name), PasteboardGroupStore::RenameOutcome::changed);
+        QCOMPARE(groups().renameGroup(index, name), GroupStore::RenameOutcome::changed);
         if (!items.isEmpty())
             QVERIFY(groups().writeGroupItems(name, items));
     }

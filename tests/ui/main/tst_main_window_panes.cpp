@@ -50,7 +50,7 @@ private Q_SLOTS:
         // A capture shows up at the top, and ends a search.
         pane->searchField()->setText(QStringLiteral("abc"));
         QVERIFY(pane->isSearching());
-        f.pasteboard.copyText(QStringLiteral("captured"));
+        f.clipboard.copyText(QStringLiteral("captured"));
         f.capture().monitor().checkState();
         f.dispatcher.runAll();
         QCOMPARE(f.history().items().constFirst(), QStringLiteral("captured"));
@@ -68,8 +68,8 @@ private Q_SLOTS:
         // A real double click: a click, then the double click.
         QTest::mouseClick(pane->listView()->viewport(), Qt::LeftButton, {}, second.center());
         QTest::mouseDClick(pane->listView()->viewport(), Qt::LeftButton, {}, second.center());
-        QCOMPARE(f.pasteboard.writes().size(), 1);
-        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("second"));
+        QCOMPARE(f.clipboard.writes().size(), 1);
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("second"));
         QVERIFY(pane->copiedToast()->isVisible());
         QCOMPARE(f.sounds.played, QStringList{QStringLiteral("Ping")});
         f.runPasteDelay();
@@ -81,7 +81,7 @@ private Q_SLOTS:
         const QRect first = pane->listView()->visualRect(pane->model()->index(0));
         QTest::mouseClick(pane->listView()->viewport(), Qt::LeftButton, {},
                           HistoryRowDelegate::copyButtonRect(first).center());
-        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("first"));
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("first"));
         f.runPasteDelay();
         QVERIFY(f.keys.events.isEmpty());
     }
@@ -91,18 +91,18 @@ private Q_SLOTS:
         MainWindowFixture f(tenEntries());
         f.showMain();
         ClipboardPane *pane = f.pane();
-        pane->menuWillOpen(2);
+        pane->rebuildRowMenu(2);
         QCOMPARE(ListFixture::menuItems(pane->rowMenu()),
                  (QStringList{QStringLiteral("Copy to Clipboard"), QStringLiteral("Remove this item"),
                               QStringLiteral("Clear entire Clipboard items"), QStringLiteral("Pin this Item")}));
         QCOMPARE(pane->selectedRow(), 2);
         pane->searchField()->setText(QStringLiteral("abc"));
         QTRY_COMPARE(pane->model()->rowCount(), 3);
-        pane->menuWillOpen(0);
+        pane->rebuildRowMenu(0);
         QCOMPARE(ListFixture::menuItems(pane->rowMenu()),
                  (QStringList{QStringLiteral("Copy to Clipboard"), QStringLiteral("[Remove this item]"),
                               QStringLiteral("Clear entire Clipboard items"), QStringLiteral("[Pin this Item]")}));
-        pane->menuWillOpen(-1);
+        pane->rebuildRowMenu(-1);
         QVERIFY(pane->rowMenu()->isEmpty());
     }
 
@@ -121,7 +121,7 @@ private Q_SLOTS:
         QVERIFY(pane->model()->index(1).data(ShownListModel::PinnedRole).toBool());
 
         pane->selectRow(0);
-        pane->menuWillOpen(0);
+        pane->rebuildRowMenu(0);
         ListFixture::menuItem(pane->rowMenu(), QStringLiteral("Remove this item"))->trigger();
         QCOMPARE(f.sheets.shown.constLast().messageText, QStringLiteral("Remove selected Item?"));
         QCOMPARE(f.sheets.shown.constLast().informativeText,
@@ -181,7 +181,7 @@ private Q_SLOTS:
         QVERIFY(f.vc->isSearching());
         f.pane()->searchField()->setText(QStringLiteral("abc"));
         f.sheets.answerNext(0);
-        f.pane()->menuWillOpen(0);
+        f.pane()->rebuildRowMenu(0);
         ListFixture::menuItem(f.pane()->rowMenu(), QStringLiteral("Clear entire Clipboard items"))->trigger();
         QVERIFY(f.history().items().isEmpty());
         QVERIFY(!f.pane()->isSearching());
@@ -278,7 +278,7 @@ private Q_SLOTS:
         QTest::mouseClick(pane->addButton(), Qt::LeftButton);
         QCOMPARE(f.sheets.choosers.size(), 1);
         QCOMPARE(f.sheets.choosers.constFirst().message,
-                 QStringLiteral("Please select a file/folder to add to Pasteboard for Quick copy and pasting"));
+                 QStringLiteral("Please select a file/folder to add to Clipboard for Quick copy and pasting"));
         QVERIFY(f.sheets.choosers.constFirst().showsHiddenFiles);
         QVERIFY(f.dimmed());
         QVERIFY(f.sheets.chooseInOpenChooser(std::nullopt));
@@ -335,12 +335,12 @@ private Q_SLOTS:
         QVERIFY(f.vc->isSearching());
         f.sidebar()->selectUpperRow(2);
         GroupPane *pane = f.groupPane();
-        pane->menuWillOpen(1);
+        pane->rebuildRowMenu(1);
         QCOMPARE(
             ListFixture::menuItems(pane->rowMenu()),
             (QStringList{QStringLiteral("Copy"), QStringLiteral("Remove this item"), QStringLiteral("Remove all")}));
         ListFixture::menuItem(pane->rowMenu(), QStringLiteral("Copy"))->trigger();
-        QCOMPARE(f.pasteboard.writes().constLast().value, QStringLiteral("beta"));
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("beta"));
 
         f.sheets.answerNext(0);
         ListFixture::menuItem(pane->rowMenu(), QStringLiteral("Remove this item"))->trigger();
@@ -350,13 +350,13 @@ private Q_SLOTS:
         QCOMPARE(f.shownEntries(), (QStringList{"alpha", "gamma"}));
 
         pane->searchField()->setText(QStringLiteral("gam"));
-        pane->menuWillOpen(0);
+        pane->rebuildRowMenu(0);
         QCOMPARE(
             ListFixture::menuItems(pane->rowMenu()),
             (QStringList{QStringLiteral("Copy"), QStringLiteral("[Remove this item]"), QStringLiteral("Remove all")}));
         ListFixture::menuItem(pane->rowMenu(), QStringLiteral("Remove all"))->trigger();
         QCOMPARE(f.sheets.shown.constLast().informativeText,
-                 QStringLiteral("Are you sure you want to remove all the items from this Pasteboard?"));
+                 QStringLiteral("Are you sure you want to remove all the items from this Clipboard?"));
         QVERIFY(f.sheets.answerOpenAlert(0));
         QVERIFY(!pane->isSearching());
         QVERIFY(pane->items().isEmpty());
@@ -375,7 +375,7 @@ private Q_SLOTS:
         f.sidebar()->selectUpperRow(2);
         f.groupPane()->searchField()->setText(QStringLiteral("al"));
         f.vc->chooseMode(0);
-        f.vc->menuWillOpen(0);
+        f.vc->rebuildRowMenu(0);
         ListFixture::menuItem(f.vc->rowMenu(), QStringLiteral("Remove this item"))->trigger();
         QVERIFY(!f.groupPane()->isSearching());
         QCOMPARE(f.groupPane()->items(), QStringList{QStringLiteral("beta")});

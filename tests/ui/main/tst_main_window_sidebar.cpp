@@ -78,15 +78,15 @@ private Q_SLOTS:
         int answer = -1;
         presenter.presentAlert(&window,
                                AlertRequest{1,
-                                            QStringLiteral("Remove selected Pasteboard?"),
-                                            QStringLiteral("All the Items of this Pasteboard will also be removed."),
+                                            QStringLiteral("Remove selected Clipboard?"),
+                                            QStringLiteral("All the Items of this Clipboard will also be removed."),
                                             {QStringLiteral("Yes"), QStringLiteral("No")}},
                                [&answer](int button) { answer = button; });
         auto *box = window.findChild<QMessageBox *>();
         QVERIFY(box);
         QTRY_VERIFY(box->isVisible());
         QCOMPARE(box->windowModality(), Qt::WindowModal);
-        QCOMPARE(box->text(), QStringLiteral("Remove selected Pasteboard?"));
+        QCOMPARE(box->text(), QStringLiteral("Remove selected Clipboard?"));
         QCOMPARE(answer, -1);
         QTest::keyClick(box, Qt::Key_Escape);
         QTRY_COMPARE(answer, 1);
@@ -189,11 +189,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("why");
         QTest::newRow("duplicate") << "Work"
-                                   << "Pasteboard with the same name already exists.";
+                                   << "Clipboard with the same name already exists.";
         QTest::newRow("slash") << "a/b"
-                               << "A Pasteboard name cannot contain a slash (/).";
+                               << "A Clipboard name cannot contain a slash (/).";
         QTest::newRow("dots") << ".."
-                              << "A Pasteboard cannot be named \".\" or \"..\".";
+                              << "A Clipboard cannot be named \".\" or \"..\".";
         QTest::newRow("history file") << "myfile"
                                       << "The name \"myfile\" belongs to the Clipboard history's own file.";
     }
@@ -206,7 +206,7 @@ private Q_SLOTS:
         f.groups().writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("kept")});
         f.showMain();
         const int row = f.rowOf(QStringLiteral("My Clipboard"));
-        f.sidebar()->menuWillOpen(row);
+        f.sidebar()->rebuildRowMenu(row);
         QCOMPARE(ListFixture::menuItems(f.sidebar()->contextMenu()),
                  (QStringList{QStringLiteral("Rename"), QStringLiteral("Delete")}));
         ListFixture::menuItem(f.sidebar()->contextMenu(), QStringLiteral("Rename"))->trigger();
@@ -262,16 +262,16 @@ private Q_SLOTS:
         // "No" keeps it.
         f.sheets.answerNext(1);
         f.upperList()->removeButtons().at(1)->click();
-        QCOMPARE(f.sheets.shown.constLast().messageText, QStringLiteral("Remove selected Pasteboard?"));
+        QCOMPARE(f.sheets.shown.constLast().messageText, QStringLiteral("Remove selected Clipboard?"));
         QCOMPARE(f.sheets.shown.constLast().informativeText,
-                 QStringLiteral("Are you sure you want to remove the selected Pasteboard? All the Items of this "
-                                "Pasteboard will also be removed."));
+                 QStringLiteral("Are you sure you want to remove the selected Clipboard? All the Items of this "
+                                "Clipboard will also be removed."));
         QCOMPARE(f.groups().groupNames().size(), 2);
         QVERIFY(!f.dimmed());
         QCOMPARE(f.content->currentPane(), MainPane::group);
 
         // "Yes" through the menu: the group and its file go, the Clipboard is shown.
-        f.sidebar()->menuWillOpen(row);
+        f.sidebar()->rebuildRowMenu(row);
         ListFixture::menuItem(f.sidebar()->contextMenu(), QStringLiteral("Delete"))->trigger();
         QVERIFY(f.dimmed());
         QVERIFY(f.sheets.answerOpenAlert(0));
@@ -288,7 +288,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         f.showMain();
         for (int row : {0, 1, -1}) {
-            f.sidebar()->menuWillOpen(row);
+            f.sidebar()->rebuildRowMenu(row);
             QVERIFY(f.sidebar()->contextMenu()->isEmpty());
         }
     }

@@ -44,7 +44,7 @@ struct QueueFixture : PreferencesFixture {
     /// Another program copies text; the capture is queued while the mode is on.
     void copy(const QString &text)
     {
-        pasteboard.copyText(text);
+        clipboard.copyText(text);
         capture().monitor().checkState();
         dispatcher.runAll();
     }

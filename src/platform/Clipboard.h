@@ -12,7 +12,7 @@
 namespace tavrin {
 
 // What the general clipboard held at one read.
-struct PasteboardContents {
+struct ClipboardContents {
     /// Data of the file-URL type, one per item that carries it, in item order (UTF-8 URL text).
     QList<QByteArray> fileUrlItems;
     /// The plain string type, when offered.
@@ -21,20 +21,20 @@ struct PasteboardContents {
     bool concealed = false;
 };
 
-// The general clipboard (stands in for the general NSPasteboard).
-class Pasteboard {
+// The desktop's clipboard (CLIPBOARD on X11, the seat's selection on Wayland).
+class Clipboard {
 public:
-    Pasteboard() = default;
-    Pasteboard(const Pasteboard &) = delete;
-    Pasteboard &operator=(const Pasteboard &) = delete;
-    virtual ~Pasteboard() = default;
+    Clipboard() = default;
+    Clipboard(const Clipboard &) = delete;
+    Clipboard &operator=(const Clipboard &) = delete;
+    virtual ~Clipboard() = default;
 
     /// Number of ownership changes so far; cheap and safe from any thread.
     virtual std::int64_t changeCount() const = 0;
     /// Reads the file-URL and plain-string types; may block on another client, so never call it on the GUI thread.
     /// Gives up with nothing read once stop is requested, once another client takes the clipboard, or once the read
     /// has taken longer than its data can justify.
-    virtual PasteboardContents readContents(std::stop_token stop = {}) = 0;
+    virtual ClipboardContents readContents(std::stop_token stop = {}) = 0;
     /// Replaces the contents with one file or folder, as a file manager's copy offers it; raises changeCount by one.
     virtual void writeFileUrl(const QString &absolutePath) = 0;
     /// Replaces the contents with one plain string; raises changeCount by one.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Pasteboard.h"
+#include "platform/Clipboard.h"
 
 #include <QStringList>
 
@@ -10,7 +10,7 @@
 namespace tavrin {
 
 // An in-memory clipboard; a test plays the other applications that copy into it.
-class FakePasteboard final : public Pasteboard {
+class FakeClipboard final : public Clipboard {
 public:
     struct Write {
         enum Kind { FileUrl, String, Primary } kind;
@@ -18,14 +18,14 @@ public:
     };
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
-    PasteboardContents readContents(std::stop_token stop = {}) override;
+    ClipboardContents readContents(std::stop_token stop = {}) override;
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
     void setChangeListener(std::function<void()> listener) override { m_listener = std::move(listener); }
 
     /// Another application copies: the contents are replaced and the count moves; the listener is not run.
-    void copyFromOtherApplication(const PasteboardContents &contents);
+    void copyFromOtherApplication(const ClipboardContents &contents);
     /// Shorthands for the common copies of other applications.
     void copyText(const QString &text);
     void copyFiles(const QStringList &fileUrls);
@@ -42,7 +42,7 @@ public:
 
 private:
     mutable std::mutex m_mutex;
-    PasteboardContents m_contents;
+    ClipboardContents m_contents;
     QList<Write> m_writes;
     std::atomic<std::int64_t> m_changeCount{0};
     std::atomic<int> m_reads{0};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Pasteboard.h"
+#include "platform/Clipboard.h"
 
 #include <QObject>
 
@@ -14,25 +14,25 @@ namespace tavrin {
 class SelectionOwner;
 class SelectionReader;
 
-// The X11 CLIPBOARD as the program's pasteboard.
+// The X11 CLIPBOARD as the program's clipboard.
 //
 // The change count counts owner changes reported by XFixes. A write of ours raises it at once, by one, and the
 // notice of our own ownership that follows is not counted again. Reads run on the caller's thread over their own
 // connection with deadlines, and give up when the clipboard changes owner meanwhile; the selection is served from a
 // thread of its own.
-class X11Pasteboard final : public QObject, public Pasteboard {
+class X11Clipboard final : public QObject, public Clipboard {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{3000};
 
-    explicit X11Pasteboard(std::chrono::milliseconds readTimeout = kDefaultTimeout, QObject *parent = nullptr);
-    ~X11Pasteboard() override;
+    explicit X11Clipboard(std::chrono::milliseconds readTimeout = kDefaultTimeout, QObject *parent = nullptr);
+    ~X11Clipboard() override;
 
     /// False when the display or its XFixes extension could not be used; the clipboard then reads empty.
     bool isValid() const;
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
-    PasteboardContents readContents(std::stop_token stop = {}) override;
+    ClipboardContents readContents(std::stop_token stop = {}) override;
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Pasteboard.h"
+#include "platform/Clipboard.h"
 #include "platform/common/SelectionOffer.h"
 #include "platform/wayland/DataControlClient.h"
 #include "platform/wayland/SelectionLedger.h"
@@ -15,13 +15,13 @@
 
 namespace tavrin {
 
-// The Wayland clipboard as the program's pasteboard, through the compositor's data-control protocol.
+// The Wayland clipboard as the program's clipboard, through the compositor's data-control protocol.
 //
 // The change count counts selections made by other programs. A write of ours raises it at once, by one; its offer
 // carries a private type with this instance's mark, so its announcement is not counted again. Reads run on the
 // caller's thread, one pipe per type, each with a deadline. When the clipboard becomes empty because its owner quit,
 // the content it had is offered again.
-class WaylandPasteboard final : public QObject, public Pasteboard {
+class WaylandClipboard final : public QObject, public Clipboard {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{3000};
@@ -29,9 +29,9 @@ public:
     static constexpr qsizetype kMaxSize = 256 * 1024 * 1024;
 
     /// Connects to the named display ($WAYLAND_DISPLAY when null).
-    explicit WaylandPasteboard(std::chrono::milliseconds readTimeout = kDefaultTimeout, const char *display = nullptr,
-                               QObject *parent = nullptr);
-    ~WaylandPasteboard() override;
+    explicit WaylandClipboard(std::chrono::milliseconds readTimeout = kDefaultTimeout, const char *display = nullptr,
+                              QObject *parent = nullptr);
+    ~WaylandClipboard() override;
 
     /// False when the compositor offers no data-control protocol or the connection broke; the clipboard then reads
     /// empty.
@@ -44,7 +44,7 @@ public:
     bool hasPrimarySelection() const;
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
-    PasteboardContents readContents(std::stop_token stop = {}) override;
+    ClipboardContents readContents(std::stop_token stop = {}) override;
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
@@ -55,7 +55,7 @@ public:
 
 private:
     struct Read {
-        PasteboardContents contents;
+        ClipboardContents contents;
         bool complete = false;
     };
 

@@ -2,7 +2,7 @@
 // Qt itself runs offscreen here: the backend has a connection of its own.
 #include "E2e.h"
 #include "WaylandTools.h"
-#include "platform/wayland/WaylandPasteboard.h"
+#include "platform/wayland/WaylandClipboard.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
@@ -18,14 +18,14 @@ using namespace std::chrono_literals;
 namespace {
 
 // Waits, with the event loop running, until the count moved past `from`.
-bool waitForCount(const WaylandPasteboard &pasteboard, std::int64_t from, int timeoutMs = 3000)
+bool waitForCount(const WaylandClipboard &clipboard, std::int64_t from, int timeoutMs = 3000)
 {
-    return QTest::qWaitFor([&] { return pasteboard.changeCount() > from; }, timeoutMs);
+    return QTest::qWaitFor([&] { return clipboard.changeCount() > from; }, timeoutMs);
 }
 
 }  // namespace
 
-class TestWaylandPasteboard : public QObject {
+class TestWaylandClipboard : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -37,27 +37,27 @@ private Q_SLOTS:
 
     void theCompositorOffersDataControl()
     {
-        WaylandPasteboard pasteboard;
-        QVERIFY2(pasteboard.isValid(), qPrintable(pasteboard.problem()));
-        QCOMPARE(pasteboard.protocolName(), QStringLiteral("zwlr_data_control_manager_v1"));
-        QVERIFY(pasteboard.hasPrimarySelection());
-        QVERIFY(pasteboard.problem().isEmpty());
+        WaylandClipboard clipboard;
+        QVERIFY2(clipboard.isValid(), qPrintable(clipboard.problem()));
+        QCOMPARE(clipboard.protocolName(), QStringLiteral("zwlr_data_control_manager_v1"));
+        QVERIFY(clipboard.hasPrimarySelection());
+        QVERIFY(clipboard.problem().isEmpty());
     }
 
     void copiesOfOtherProgramsMoveTheCountAtOnceAndReadBack()
     {
-        WaylandPasteboard pasteboard;
+        WaylandClipboard clipboard;
         int notices = 0;
-        pasteboard.setChangeListener([&] { ++notices; });
-        const std::int64_t before = pasteboard.changeCount();
+        clipboard.setChangeListener([&] { ++notices; });
+        const std::int64_t before = clipboard.changeCount();
         QElapsedTimer clock;
         clock.start();
         copyWithWlCopy(QStringLiteral("héllo wörld").toUtf8());
-        QVERIFY(waitForCount(pasteboard, before));
+        QVERIFY(waitForCount(clipboard, before));
         QVERIFY2(clock.elapsed() < 1100, qPrintable(QString::number(clock.elapsed())));
         QTRY_COMPARE(notices, 1);
-        QCOMPARE(pasteboard.changeCount(), before + 1);
-        const PasteboardContents contents = pasteboard.readContents();
+        QCOMPARE(clipboard.changeCount(), before + 1);
+        const ClipboardContents contents = clipboard.readContents();
         QCOMPARE(contents.string, std::optional<QString>(QStringLiteral("héllo wörld")));
         QVERIFY(contents.fileUrlItems.isEmpty());
         QVERIFY(!contents.concealed);
@@ -65,28 +65,28 @@ private Q_SLOTS:
 
     void fileListsAreSplitIntoTheirUris()
     {
-        WaylandPasteboard pasteboard;
-        std::int64_t count = pasteboard.changeCount();
+        WaylandClipboard clipboard;
+        std::int64_t count = clipboard.changeCount();
         copyWithWlCopy("# copied by a test\r\nfile:///tmp/one\r\nfile:///tmp/with%20space\r\n",
                        QStringLiteral("text/uri-list"));
-        QVERIFY(waitForCount(pasteboard, count));
-        PasteboardContents contents = pasteboard.readContents();
+        QVERIFY(waitForCount(clipboard, count));
+        ClipboardContents contents = clipboard.readContents();
         QCOMPARE(contents.fileUrlItems, QList<QByteArray>({"file:///tmp/one", "file:///tmp/with%20space"}));
 
-        count = pasteboard.changeCount();
+        count = clipboard.changeCount();
         copyWithWlCopy("cut\nfile:///tmp/gnome", QStringLiteral("x-special/gnome-copied-files"));
-        QVERIFY(waitForCount(pasteboard, count));
-        QCOMPARE(pasteboard.readContents().fileUrlItems, QList<QByteArray>({"file:///tmp/gnome"}));
+        QVERIFY(waitForCount(clipboard, count));
+        QCOMPARE(clipboard.readContents().fileUrlItems, QList<QByteArray>({"file:///tmp/gnome"}));
     }
 
     void multiMegabyteTextsArriveWhole()
     {
-        WaylandPasteboard pasteboard;
+        WaylandClipboard clipboard;
         const QByteArray text = e2e::bigText(5 * 1024 * 1024);
-        const std::int64_t count = pasteboard.changeCount();
+        const std::int64_t count = clipboard.changeCount();
         copyWithWlCopy(text);
-        QVERIFY(waitForCount(pasteboard, count));
-        const auto read = pasteboard.readContents().string;
+        QVERIFY(waitForCount(clipboard, count));
+        const auto read = clipboard.readContents().string;
         QVERIFY(read.has_value());
         QCOMPARE(read->size(), QString::fromUtf8(text).size());
         QVERIFY(*read == QString::fromUtf8(text));
@@ -94,29 +94,29 @@ private Q_SLOTS:
 
     void ourTextIsServedToOthersAndNeverCountedAgain()
     {
-        WaylandPasteboard pasteboard;
+        WaylandClipboard clipboard;
         int notices = 0;
-        pasteboard.setChangeListener([&] { ++notices; });
-        const std::int64_t before = pasteboard.changeCount();
-        pasteboard.writeString(QStringLiteral("from Tavrin ✓"));
-        QCOMPARE(pasteboard.changeCount(), before + 1);  // at once, at the write
+        clipboard.setChangeListener([&] { ++notices; });
+        const std::int64_t before = clipboard.changeCount();
+        clipboard.writeString(QStringLiteral("from Tavrin ✓"));
+        QCOMPARE(clipboard.changeCount(), before + 1);  // at once, at the write
         QTRY_COMPARE(pasteWithWlPaste(), QStringLiteral("from Tavrin ✓").toUtf8());
         const QStringList types = clipboardTypes();
         QVERIFY2(types.contains(QStringLiteral("text/plain;charset=utf-8")), qPrintable(types.join(' ')));
         QVERIFY(types.contains(QStringLiteral("UTF8_STRING")));
         QVERIFY(!types.contains(QStringLiteral("text/uri-list")));
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("from Tavrin ✓")));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("from Tavrin ✓")));
 
         // Events reach us in order: once another program's copy is counted, the echo of ours came before it.
         copyWithWlCopy("theirs");
-        QVERIFY(waitForCount(pasteboard, before + 1));
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("theirs")));
-        QCOMPARE(pasteboard.changeCount(), before + 2);
+        QVERIFY(waitForCount(clipboard, before + 1));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("theirs")));
+        QCOMPARE(clipboard.changeCount(), before + 2);
         QTRY_COMPARE(notices, 1);
 
         // A large text of ours is written in pieces as the reader takes them and arrives whole.
         const QByteArray text = e2e::bigText(3 * 1024 * 1024);
-        pasteboard.writeString(QString::fromUtf8(text));
+        clipboard.writeString(QString::fromUtf8(text));
         const QByteArray pasted = pasteWithWlPaste();
         QCOMPARE(pasted.size(), QString::fromUtf8(text).toUtf8().size());
         QVERIFY(pasted == QString::fromUtf8(text).toUtf8());
@@ -124,32 +124,32 @@ private Q_SLOTS:
 
     void ourFileIsOfferedAsAFileManagerOffersIt()
     {
-        WaylandPasteboard pasteboard;
+        WaylandClipboard clipboard;
         const QString path = QStringLiteral("/tmp/a folder/report #1.txt");
-        const std::int64_t before = pasteboard.changeCount();
-        pasteboard.writeFileUrl(path);
-        QCOMPARE(pasteboard.changeCount(), before + 1);
+        const std::int64_t before = clipboard.changeCount();
+        clipboard.writeFileUrl(path);
+        QCOMPARE(clipboard.changeCount(), before + 1);
         QTRY_VERIFY(clipboardTypes().contains(QStringLiteral("text/uri-list")));
         QVERIFY(clipboardTypes().contains(QStringLiteral("x-special/gnome-copied-files")));
         const QByteArray uri = QUrl::fromLocalFile(path).toEncoded();
         QCOMPARE(pasteWithWlPaste(QStringLiteral("text/uri-list")), uri + "\r\n");
         QCOMPARE(pasteWithWlPaste(QStringLiteral("x-special/gnome-copied-files")), "copy\n" + uri);
         QCOMPARE(pasteWithWlPaste(QStringLiteral("text/plain;charset=utf-8")), path.toUtf8());
-        const PasteboardContents contents = pasteboard.readContents();
+        const ClipboardContents contents = clipboard.readContents();
         QCOMPARE(contents.fileUrlItems, QList<QByteArray>({uri}));
     }
 
     void anotherInstancesWritesAreForeignAndASecretIsConcealed()
     {
         // A copy marked secret, made the way a password manager makes it, by another program.
-        WaylandPasteboard pasteboard;
-        WaylandPasteboard passwordManager;
-        const std::int64_t count = pasteboard.changeCount();
+        WaylandClipboard clipboard;
+        WaylandClipboard passwordManager;
+        const std::int64_t count = clipboard.changeCount();
         SelectionOffer offer = SelectionOffer::forText(QStringLiteral("hunter2"));
         offer.formats.push_back({"x-kde-passwordManagerHint", {}, "secret"});
         passwordManager.writeOffer(offer);
-        QVERIFY(waitForCount(pasteboard, count));
-        const PasteboardContents contents = pasteboard.readContents();
+        QVERIFY(waitForCount(clipboard, count));
+        const ClipboardContents contents = clipboard.readContents();
         QVERIFY(contents.concealed);
         QCOMPARE(contents.string, std::nullopt);
 
@@ -157,58 +157,58 @@ private Q_SLOTS:
         offer = SelectionOffer::forText(QStringLiteral("not secret"));
         offer.formats.push_back({"x-kde-passwordManagerHint", {}, "public"});
         passwordManager.writeOffer(offer);
-        QVERIFY(waitForCount(pasteboard, count + 1));
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("not secret")));
+        QVERIFY(waitForCount(clipboard, count + 1));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("not secret")));
     }
 
     void theClipboardKeepsItsContentWhenTheCopyingProgramQuits()
     {
-        WaylandPasteboard pasteboard;
-        const std::int64_t count = pasteboard.changeCount();
+        WaylandClipboard clipboard;
+        const std::int64_t count = clipboard.changeCount();
         const auto owner = startForegroundCopy("kept after its owner quit");
         QVERIFY(owner);
-        QVERIFY(waitForCount(pasteboard, count));
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("kept after its owner quit")));
+        QVERIFY(waitForCount(clipboard, count));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("kept after its owner quit")));
         owner->terminate();
         QVERIFY(owner->waitForFinished(5000));
         // For a moment nothing is selected; then our offer of the same content stands in.
         QTRY_VERIFY(clipboardTypes().contains(QStringLiteral("text/plain;charset=utf-8")));
         QCOMPARE(pasteWithWlPaste(), QByteArray("kept after its owner quit"));
-        QCOMPARE(pasteboard.changeCount(), count + 1);  // the history already has it: no new change
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("kept after its owner quit")));
+        QCOMPARE(clipboard.changeCount(), count + 1);  // the history already has it: no new change
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("kept after its owner quit")));
 
         // A copy whose content was never read is not brought back: nobody knows it.
         const auto unread = startForegroundCopy("never read");
-        QVERIFY(waitForCount(pasteboard, count + 1));
+        QVERIFY(waitForCount(clipboard, count + 1));
         unread->terminate();
         QVERIFY(unread->waitForFinished(5000));
-        QVERIFY(waitForCount(pasteboard, count + 2));
+        QVERIFY(waitForCount(clipboard, count + 2));
         QTRY_VERIFY(clipboardTypes().isEmpty());
-        QCOMPARE(pasteboard.readContents().string, std::nullopt);
+        QCOMPARE(clipboard.readContents().string, std::nullopt);
     }
 
     void theLastWriteIsOfferedAsThePrimarySelection()
     {
-        WaylandPasteboard pasteboard;
-        pasteboard.writeString(QStringLiteral("for the middle button"));
-        const std::int64_t count = pasteboard.changeCount();
-        pasteboard.offerAsPrimarySelection();
+        WaylandClipboard clipboard;
+        clipboard.writeString(QStringLiteral("for the middle button"));
+        const std::int64_t count = clipboard.changeCount();
+        clipboard.offerAsPrimarySelection();
         // Offered once it returns: no waiting here.
         QCOMPARE(pasteWithWlPaste(QString(), true), QByteArray("for the middle button"));
-        QCOMPARE(pasteboard.changeCount(), count);
+        QCOMPARE(clipboard.changeCount(), count);
     }
 
     void anOwnerThatNeverAnswersCostsOneDeadline()
     {
-        WaylandPasteboard pasteboard(300ms);
-        const std::int64_t count = pasteboard.changeCount();
+        WaylandClipboard clipboard(300ms);
+        const std::int64_t count = clipboard.changeCount();
         const auto owner = startForegroundCopy("frozen");
         QVERIFY(owner);
-        QVERIFY(waitForCount(pasteboard, count));
+        QVERIFY(waitForCount(clipboard, count));
         ::kill(pid_t(owner->processId()), SIGSTOP);
         QElapsedTimer clock;
         clock.start();
-        const PasteboardContents contents = pasteboard.readContents();
+        const ClipboardContents contents = clipboard.readContents();
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(contents.string, std::nullopt);
         ::kill(pid_t(owner->processId()), SIGCONT);
@@ -217,5 +217,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWaylandPasteboard)
-#include "tst_wayland_pasteboard.moc"
+QTEST_GUILESS_MAIN(TestWaylandClipboard)
+#include "tst_wayland_clipboard.moc"

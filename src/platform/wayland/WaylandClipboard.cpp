@@ -1,4 +1,4 @@
-#include "platform/wayland/WaylandPasteboard.h"
+#include "platform/wayland/WaylandClipboard.h"
 
 #include "platform/common/UriList.h"
 #include "platform/wayland/ClipboardTypes.h"
@@ -17,7 +17,7 @@ constexpr std::chrono::milliseconds kWriteWait{1000};
 constexpr int kReadAttempts = 3;
 }  // namespace
 
-WaylandPasteboard::WaylandPasteboard(std::chrono::milliseconds readTimeout, const char *display, QObject *parent)
+WaylandClipboard::WaylandClipboard(std::chrono::milliseconds readTimeout, const char *display, QObject *parent)
     : QObject(parent), m_readTimeout(readTimeout), m_instance(QRandomGenerator::global()->generate64())
 {
     m_client = std::make_unique<DataControlClient>(
@@ -26,33 +26,33 @@ WaylandPasteboard::WaylandPasteboard(std::chrono::milliseconds readTimeout, cons
     m_knownGeneration = m_client->selection().generation;
 }
 
-WaylandPasteboard::~WaylandPasteboard()
+WaylandClipboard::~WaylandClipboard()
 {
     // The thread may be announcing a selection right now, and that may write: it must end while all of us is here.
     m_client->stop();
 }
 
-bool WaylandPasteboard::isValid() const
+bool WaylandClipboard::isValid() const
 {
     return m_client->isValid();
 }
 
-QString WaylandPasteboard::problem() const
+QString WaylandClipboard::problem() const
 {
     return QString::fromStdString(m_client->problem());
 }
 
-QString WaylandPasteboard::protocolName() const
+QString WaylandClipboard::protocolName() const
 {
     return QString::fromStdString(m_client->protocolName());
 }
 
-bool WaylandPasteboard::hasPrimarySelection() const
+bool WaylandClipboard::hasPrimarySelection() const
 {
     return m_client->hasPrimarySelection();
 }
 
-void WaylandPasteboard::onSelection(const DataControlClient::Selection &selection)
+void WaylandClipboard::onSelection(const DataControlClient::Selection &selection)
 {
     std::optional<std::uint64_t> ownSerial;
     if (const auto mark = clipboardTypes::findOwnMark(selection.types); mark && mark->instance == m_instance)
@@ -87,13 +87,13 @@ void WaylandPasteboard::onSelection(const DataControlClient::Selection &selectio
     }
 }
 
-void WaylandPasteboard::countForeignChange()
+void WaylandClipboard::countForeignChange()
 {
     ++m_changeCount;
-    QMetaObject::invokeMethod(this, &WaylandPasteboard::notifyListener, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &WaylandClipboard::notifyListener, Qt::QueuedConnection);
 }
 
-void WaylandPasteboard::write(SelectionOffer offer, std::chrono::milliseconds wait)
+void WaylandClipboard::write(SelectionOffer offer, std::chrono::milliseconds wait)
 {
     std::uint64_t serial = 0;
     {
@@ -113,23 +113,23 @@ void WaylandPasteboard::write(SelectionOffer offer, std::chrono::milliseconds wa
         qCWarning(lcWayland) << "the compositor did not take our clipboard offer in time";
 }
 
-void WaylandPasteboard::writeOffer(SelectionOffer offer)
+void WaylandClipboard::writeOffer(SelectionOffer offer)
 {
     ++m_changeCount;
     write(std::move(offer), kWriteWait);
 }
 
-void WaylandPasteboard::writeFileUrl(const QString &absolutePath)
+void WaylandClipboard::writeFileUrl(const QString &absolutePath)
 {
     writeOffer(SelectionOffer::forFile(absolutePath));
 }
 
-void WaylandPasteboard::writeString(const QString &text)
+void WaylandClipboard::writeString(const QString &text)
 {
     writeOffer(SelectionOffer::forText(text));
 }
 
-void WaylandPasteboard::offerAsPrimarySelection()
+void WaylandClipboard::offerAsPrimarySelection()
 {
     std::optional<SelectionOffer> offer;
     {
@@ -140,18 +140,18 @@ void WaylandPasteboard::offerAsPrimarySelection()
         qCWarning(lcWayland) << "the primary selection could not be offered";
 }
 
-void WaylandPasteboard::setChangeListener(std::function<void()> listener)
+void WaylandClipboard::setChangeListener(std::function<void()> listener)
 {
     m_listener = std::move(listener);
 }
 
-void WaylandPasteboard::notifyListener()
+void WaylandClipboard::notifyListener()
 {
     if (m_listener)
         m_listener();
 }
 
-PasteboardContents WaylandPasteboard::readContents(std::stop_token stop)
+ClipboardContents WaylandClipboard::readContents(std::stop_token stop)
 {
     std::lock_guard readLock(m_readMutex);
     Read read;
@@ -181,7 +181,7 @@ PasteboardContents WaylandPasteboard::readContents(std::stop_token stop)
     return read.contents;
 }
 
-WaylandPasteboard::Read WaylandPasteboard::readSelection(const DataControlClient::Selection &selection)
+WaylandClipboard::Read WaylandClipboard::readSelection(const DataControlClient::Selection &selection)
 {
     namespace types = clipboardTypes;
     Read read;
@@ -211,7 +211,7 @@ WaylandPasteboard::Read WaylandPasteboard::readSelection(const DataControlClient
     return read;
 }
 
-std::optional<QByteArray> WaylandPasteboard::readType(std::uint64_t generation, const std::string &type)
+std::optional<QByteArray> WaylandClipboard::readType(std::uint64_t generation, const std::string &type)
 {
     return pipeIo::readAll(m_client->receive(generation, type), m_readTimeout, kMaxSize);
 }

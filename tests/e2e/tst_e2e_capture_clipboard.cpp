@@ -3,7 +3,7 @@
 #include "ScriptedClipboardOwner.h"
 #include "X11TestOwner.h"
 #include "platform/x11/SelectionOwner.h"
-#include "platform/x11/X11Pasteboard.h"
+#include "platform/x11/X11Clipboard.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -17,9 +17,9 @@ using namespace std::chrono_literals;
 namespace {
 
 // Waits, with the event loop running, until the count moved past `from`.
-bool waitForCount(const X11Pasteboard &pasteboard, std::int64_t from, int timeoutMs = 3000)
+bool waitForCount(const X11Clipboard &clipboard, std::int64_t from, int timeoutMs = 3000)
 {
-    return QTest::qWaitFor([&] { return pasteboard.changeCount() > from; }, timeoutMs);
+    return QTest::qWaitFor([&] { return clipboard.changeCount() > from; }, timeoutMs);
 }
 
 // An owner that announces a large transfer and then hands over one byte at a time, slowly.
@@ -33,67 +33,67 @@ e2e::ScriptedClipboardOwner::Script tricklingOwner()
 }
 
 // A read on a thread of its own, so the test can look at the clipboard meanwhile.
-std::future<PasteboardContents> readInBackground(X11Pasteboard &pasteboard, std::stop_token stop = {})
+std::future<ClipboardContents> readInBackground(X11Clipboard &clipboard, std::stop_token stop = {})
 {
-    return std::async(std::launch::async, [&pasteboard, stop] { return pasteboard.readContents(stop); });
+    return std::async(std::launch::async, [&clipboard, stop] { return clipboard.readContents(stop); });
 }
 
-bool isDone(const std::future<PasteboardContents> &read)
+bool isDone(const std::future<ClipboardContents> &read)
 {
     return read.wait_for(0ms) == std::future_status::ready;
 }
 
 }  // namespace
 
-class TestE2eCapturePasteboard : public QObject {
+class TestE2eCaptureClipboard : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void copiesOfOtherClientsMoveTheCountAndReadBack()
     {
-        X11Pasteboard pasteboard;
-        QVERIFY(pasteboard.isValid());
+        X11Clipboard clipboard;
+        QVERIFY(clipboard.isValid());
         int notices = 0;
-        pasteboard.setChangeListener([&] { ++notices; });
-        const std::int64_t before = pasteboard.changeCount();
+        clipboard.setChangeListener([&] { ++notices; });
+        const std::int64_t before = clipboard.changeCount();
         e2e::copyWithXclip(QStringLiteral("héllo wörld").toUtf8());
-        QVERIFY(waitForCount(pasteboard, before));
+        QVERIFY(waitForCount(clipboard, before));
         QTRY_COMPARE(notices, 1);
-        const PasteboardContents contents = pasteboard.readContents();
+        const ClipboardContents contents = clipboard.readContents();
         QCOMPARE(contents.string, std::optional<QString>(QStringLiteral("héllo wörld")));
         QVERIFY(contents.fileUrlItems.isEmpty());
         QVERIFY(!contents.concealed);
 
         e2e::copyWithXclip(QByteArray());  // an empty text is still a text
-        QVERIFY(waitForCount(pasteboard, before + 1));
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QString()));
+        QVERIFY(waitForCount(clipboard, before + 1));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QString()));
     }
 
     void fileListsAreSplitIntoTheirUris()
     {
-        X11Pasteboard pasteboard;
-        std::int64_t count = pasteboard.changeCount();
+        X11Clipboard clipboard;
+        std::int64_t count = clipboard.changeCount();
         e2e::copyWithXclip("# copied by a test\r\nfile:///tmp/one\r\nfile:///tmp/with%20space\r\n",
                            QStringLiteral("text/uri-list"));
-        QVERIFY(waitForCount(pasteboard, count));
-        PasteboardContents contents = pasteboard.readContents();
+        QVERIFY(waitForCount(clipboard, count));
+        ClipboardContents contents = clipboard.readContents();
         QCOMPARE(contents.fileUrlItems, QList<QByteArray>({"file:///tmp/one", "file:///tmp/with%20space"}));
         QCOMPARE(contents.string, std::nullopt);  // xclip offered only the list
 
-        count = pasteboard.changeCount();
+        count = clipboard.changeCount();
         e2e::copyWithXclip("cut\nfile:///tmp/gnome", QStringLiteral("x-special/gnome-copied-files"));
-        QVERIFY(waitForCount(pasteboard, count));
-        QCOMPARE(pasteboard.readContents().fileUrlItems, QList<QByteArray>({"file:///tmp/gnome"}));
+        QVERIFY(waitForCount(clipboard, count));
+        QCOMPARE(clipboard.readContents().fileUrlItems, QList<QByteArray>({"file:///tmp/gnome"}));
     }
 
     void multiMegabyteTextsArriveWhole()
     {
-        X11Pasteboard pasteboard;
+        X11Clipboard clipboard;
         const QByteArray text = e2e::bigText(5 * 1024 * 1024);
-        const std::int64_t count = pasteboard.changeCount();
+        const std::int64_t count = clipboard.changeCount();
         e2e::copyWithXclip(text);
-        QVERIFY(waitForCount(pasteboard, count));
-        const auto read = pasteboard.readContents().string;
+        QVERIFY(waitForCount(clipboard, count));
+        const auto read = clipboard.readContents().string;
         QVERIFY(read.has_value());
         QCOMPARE(read->size(), QString::fromUtf8(text).size());
         QVERIFY(*read == QString::fromUtf8(text));
@@ -101,24 +101,24 @@ private Q_SLOTS:
 
     void ourTextIsServedToOthersAndCountedOnce()
     {
-        X11Pasteboard pasteboard;
+        X11Clipboard clipboard;
         int notices = 0;
-        pasteboard.setChangeListener([&] { ++notices; });
-        const std::int64_t before = pasteboard.changeCount();
-        pasteboard.writeString(QStringLiteral("from Tavrin ✓"));
-        QCOMPARE(pasteboard.changeCount(), before + 1);  // at once, at the write
+        clipboard.setChangeListener([&] { ++notices; });
+        const std::int64_t before = clipboard.changeCount();
+        clipboard.writeString(QStringLiteral("from Tavrin ✓"));
+        QCOMPARE(clipboard.changeCount(), before + 1);  // at once, at the write
         QTRY_COMPARE(e2e::readWithXclip().out, QStringLiteral("from Tavrin ✓").toUtf8());
         const QByteArray targets = e2e::readWithXclip(QStringLiteral("TARGETS")).out;
         QVERIFY2(targets.contains("UTF8_STRING") && targets.contains("TIMESTAMP"), targets.constData());
         QVERIFY(!targets.contains("text/uri-list"));
         QTest::qWait(200);  // the notice of our own ownership has long arrived
-        QCOMPARE(pasteboard.changeCount(), before + 1);
+        QCOMPARE(clipboard.changeCount(), before + 1);
         QCOMPARE(notices, 0);
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("from Tavrin ✓")));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("from Tavrin ✓")));
 
         // A large text of ours goes out in pieces and arrives whole.
         const QByteArray text = e2e::bigText(3 * 1024 * 1024);
-        pasteboard.writeString(QString::fromUtf8(text));
+        clipboard.writeString(QString::fromUtf8(text));
         const e2e::ToolResult big = e2e::readWithXclip();
         QCOMPARE(big.out.size(), text.size());
         QVERIFY(big.out == text);
@@ -126,11 +126,11 @@ private Q_SLOTS:
 
     void ourFileIsOfferedAsAFileManagerOffersIt()
     {
-        X11Pasteboard pasteboard;
+        X11Clipboard clipboard;
         const QString path = QStringLiteral("/tmp/a folder/report #1.txt");
-        const std::int64_t before = pasteboard.changeCount();
-        pasteboard.writeFileUrl(path);
-        QCOMPARE(pasteboard.changeCount(), before + 1);
+        const std::int64_t before = clipboard.changeCount();
+        clipboard.writeFileUrl(path);
+        QCOMPARE(clipboard.changeCount(), before + 1);
         QTRY_VERIFY(e2e::readWithXclip(QStringLiteral("TARGETS")).out.contains("text/uri-list"));
         const QByteArray targets = e2e::readWithXclip(QStringLiteral("TARGETS")).out;
         QVERIFY(targets.contains("x-special/gnome-copied-files"));
@@ -139,58 +139,58 @@ private Q_SLOTS:
         QCOMPARE(e2e::readWithXclip(QStringLiteral("x-special/gnome-copied-files")).out, "copy\n" + uri);
         QCOMPARE(e2e::readWithXclip().out, path.toUtf8());
         QTest::qWait(200);
-        QCOMPARE(pasteboard.changeCount(), before + 1);
+        QCOMPARE(clipboard.changeCount(), before + 1);
     }
 
     void anotherCopyEndsOurOwnershipAndCounts()
     {
-        X11Pasteboard pasteboard;
-        pasteboard.writeString(QStringLiteral("ours"));
+        X11Clipboard clipboard;
+        clipboard.writeString(QStringLiteral("ours"));
         QTRY_COMPARE(e2e::readWithXclip().out, QByteArray("ours"));
-        const std::int64_t count = pasteboard.changeCount();
+        const std::int64_t count = clipboard.changeCount();
         e2e::copyWithXclip("theirs");
-        QVERIFY(waitForCount(pasteboard, count));
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("theirs")));
+        QVERIFY(waitForCount(clipboard, count));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("theirs")));
     }
 
     void aCopyMarkedSecretReadsAsConcealed()
     {
         // A secret-marked copy, made the way a password manager makes it.
-        X11Pasteboard pasteboard;
-        const std::int64_t count = pasteboard.changeCount();
+        X11Clipboard clipboard;
+        const std::int64_t count = clipboard.changeCount();
         SelectionOwner manager({});
         SelectionOffer offer = SelectionOffer::forText(QStringLiteral("hunter2"));
         offer.formats.push_back({"x-kde-passwordManagerHint", "text/plain", "secret"});
         manager.own(offer);
-        QVERIFY(waitForCount(pasteboard, count));
-        const PasteboardContents contents = pasteboard.readContents();
+        QVERIFY(waitForCount(clipboard, count));
+        const ClipboardContents contents = clipboard.readContents();
         QVERIFY(contents.concealed);
         QCOMPARE(contents.string, std::nullopt);
     }
 
     void anOwnerThatNeverAnswersCostsOneTimeout()
     {
-        X11Pasteboard pasteboard(500ms);
-        const std::int64_t count = pasteboard.changeCount();
+        X11Clipboard clipboard(500ms);
+        const std::int64_t count = clipboard.changeCount();
         e2e::SilentClipboardOwner silent;
         QVERIFY(silent.isOwner());
-        QVERIFY(waitForCount(pasteboard, count));
+        QVERIFY(waitForCount(clipboard, count));
         QElapsedTimer clock;
         clock.start();
-        const PasteboardContents contents = pasteboard.readContents();
+        const ClipboardContents contents = clipboard.readContents();
         QVERIFY(clock.elapsed() >= 450);
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(contents.string, std::nullopt);
         // The late answer of a silent owner never mixes into the next read.
         e2e::copyWithXclip("after the silent one");
-        QVERIFY(waitForCount(pasteboard, count + 1));
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("after the silent one")));
+        QVERIFY(waitForCount(clipboard, count + 1));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("after the silent one")));
     }
 
     void onlyEightBitTextCountsAsText()
     {
-        X11Pasteboard pasteboard;
-        const std::int64_t count = pasteboard.changeCount();
+        X11Clipboard clipboard;
+        const std::int64_t count = clipboard.changeCount();
         // Offered as UTF8_STRING, delivered as a list of atoms: four bytes each, mostly zeros.
         e2e::ScriptedClipboardOwner::Script script;
         script.type = "ATOM";
@@ -199,31 +199,31 @@ private Q_SLOTS:
         script.data = QByteArray(reinterpret_cast<const char *>(atoms), sizeof atoms);
         e2e::ScriptedClipboardOwner atomsAsText(script);
         QVERIFY(atomsAsText.isOwner());
-        QVERIFY(waitForCount(pasteboard, count));
-        QCOMPARE(pasteboard.readContents().string, std::nullopt);
+        QVERIFY(waitForCount(clipboard, count));
+        QCOMPARE(clipboard.readContents().string, std::nullopt);
         QCOMPARE(atomsAsText.requests(), 1);
 
         script.type = "INTEGER";
         e2e::ScriptedClipboardOwner integersAsText(script);
-        QVERIFY(waitForCount(pasteboard, count + 1));
-        QCOMPARE(pasteboard.readContents().string, std::nullopt);
+        QVERIFY(waitForCount(clipboard, count + 1));
+        QCOMPARE(clipboard.readContents().string, std::nullopt);
 
         // Text typed as the target it was asked for is text.
         script.type = "UTF8_STRING";
         script.format = 8;
         script.data = "typed right";
         e2e::ScriptedClipboardOwner text(script);
-        QVERIFY(waitForCount(pasteboard, count + 2));
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("typed right")));
+        QVERIFY(waitForCount(clipboard, count + 2));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("typed right")));
     }
 
     void aTricklingTransferEndsAtTheReadsDeadline()
     {
-        X11Pasteboard pasteboard(1000ms);
-        const std::int64_t count = pasteboard.changeCount();
+        X11Clipboard clipboard(1000ms);
+        const std::int64_t count = clipboard.changeCount();
         e2e::ScriptedClipboardOwner trickling(tricklingOwner());
-        QVERIFY(waitForCount(pasteboard, count));
-        auto read = readInBackground(pasteboard);
+        QVERIFY(waitForCount(clipboard, count));
+        auto read = readInBackground(clipboard);
         // Each byte comes well within the per-request timeout; only the read's own deadline ends the transfer: its
         // timeout plus a few microseconds for the bytes received.
         QTRY_VERIFY_WITH_TIMEOUT(isDone(read), 10000);
@@ -234,25 +234,25 @@ private Q_SLOTS:
 
     void aReadGivesUpWhenAnotherClientCopies()
     {
-        X11Pasteboard pasteboard(60000ms);  // no deadline within the test
-        const std::int64_t count = pasteboard.changeCount();
+        X11Clipboard clipboard(60000ms);  // no deadline within the test
+        const std::int64_t count = clipboard.changeCount();
         {
             e2e::ScriptedClipboardOwner trickling(tricklingOwner());
-            QVERIFY(waitForCount(pasteboard, count));
-            auto read = readInBackground(pasteboard);
+            QVERIFY(waitForCount(clipboard, count));
+            auto read = readInBackground(clipboard);
             QTRY_VERIFY(trickling.bytesSent() >= 1);
             QVERIFY(!isDone(read));
             e2e::copyWithXclip("the newer copy");
             QTRY_VERIFY_WITH_TIMEOUT(isDone(read), 10000);
             QCOMPARE(read.get().string, std::nullopt);  // the old content was never complete
         }
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("the newer copy")));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("the newer copy")));
 
         // An owner that goes away mid-transfer ends the read as well.
-        const std::int64_t before = pasteboard.changeCount();
+        const std::int64_t before = clipboard.changeCount();
         auto trickling = std::make_unique<e2e::ScriptedClipboardOwner>(tricklingOwner());
-        QVERIFY(waitForCount(pasteboard, before));
-        auto read = readInBackground(pasteboard);
+        QVERIFY(waitForCount(clipboard, before));
+        auto read = readInBackground(clipboard);
         QTRY_VERIFY(trickling->bytesSent() >= 1);
         trickling.reset();
         QTRY_VERIFY_WITH_TIMEOUT(isDone(read), 10000);
@@ -261,24 +261,24 @@ private Q_SLOTS:
 
     void aStoppedReadEndsAtOnce()
     {
-        X11Pasteboard pasteboard(60000ms);
-        const std::int64_t count = pasteboard.changeCount();
+        X11Clipboard clipboard(60000ms);
+        const std::int64_t count = clipboard.changeCount();
         e2e::ScriptedClipboardOwner::Script script = e2e::ScriptedClipboardOwner::text("never handed over");
         script.holdUntilReleased = true;
         e2e::ScriptedClipboardOwner holding(script);
-        QVERIFY(waitForCount(pasteboard, count));
+        QVERIFY(waitForCount(clipboard, count));
         std::stop_source stop;
-        auto read = readInBackground(pasteboard, stop.get_token());
+        auto read = readInBackground(clipboard, stop.get_token());
         QTRY_COMPARE(holding.requests(), 1);  // the read waits for the owner
         stop.request_stop();
         QTRY_VERIFY_WITH_TIMEOUT(isDone(read), 10000);
         QCOMPARE(read.get().string, std::nullopt);
         // The next read is not affected by the stop of the last one.
         e2e::copyWithXclip("read after a stop");
-        QVERIFY(waitForCount(pasteboard, count + 1));
-        QCOMPARE(pasteboard.readContents().string, std::optional<QString>(QStringLiteral("read after a stop")));
+        QVERIFY(waitForCount(clipboard, count + 1));
+        QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("read after a stop")));
     }
 };
 
-QTEST_GUILESS_MAIN(TestE2eCapturePasteboard)
-#include "tst_e2e_capture_pasteboard.moc"
+QTEST_GUILESS_MAIN(TestE2eCaptureClipboard)
+#include "tst_e2e_capture_clipboard.moc"

@@ -1,4 +1,4 @@
-#include "platform/x11/X11Pasteboard.h"
+#include "platform/x11/X11Clipboard.h"
 
 #include "platform/x11/SelectionOwner.h"
 #include "platform/x11/SelectionReader.h"
@@ -11,26 +11,26 @@ namespace {
 constexpr std::chrono::milliseconds kPrimaryWait{1000};
 }
 
-X11Pasteboard::X11Pasteboard(std::chrono::milliseconds readTimeout, QObject *parent)
+X11Clipboard::X11Clipboard(std::chrono::milliseconds readTimeout, QObject *parent)
     : QObject(parent), m_reader(std::make_unique<SelectionReader>(readTimeout))
 {
     m_owner = std::make_unique<SelectionOwner>([this] {
         ++m_changeCount;
-        QMetaObject::invokeMethod(this, &X11Pasteboard::notifyListener, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &X11Clipboard::notifyListener, Qt::QueuedConnection);
     });
 }
 
-X11Pasteboard::~X11Pasteboard()
+X11Clipboard::~X11Clipboard()
 {
     m_owner.reset();
 }
 
-bool X11Pasteboard::isValid() const
+bool X11Clipboard::isValid() const
 {
     return m_reader->isValid() && m_owner->isValid();
 }
 
-PasteboardContents X11Pasteboard::readContents(std::stop_token stop)
+ClipboardContents X11Clipboard::readContents(std::stop_token stop)
 {
     std::lock_guard lock(m_readMutex);
     // Our own content is answered from memory: no round trip through our own thread, and no wait on it.
@@ -41,29 +41,29 @@ PasteboardContents X11Pasteboard::readContents(std::stop_token stop)
     return m_reader->read(stop);
 }
 
-void X11Pasteboard::writeFileUrl(const QString &absolutePath)
+void X11Clipboard::writeFileUrl(const QString &absolutePath)
 {
     ++m_changeCount;
     m_owner->own(SelectionOffer::forFile(absolutePath));
 }
 
-void X11Pasteboard::writeString(const QString &text)
+void X11Clipboard::writeString(const QString &text)
 {
     ++m_changeCount;
     m_owner->own(SelectionOffer::forText(text));
 }
 
-void X11Pasteboard::offerAsPrimarySelection()
+void X11Clipboard::offerAsPrimarySelection()
 {
     m_owner->ownPrimary(kPrimaryWait);
 }
 
-void X11Pasteboard::setChangeListener(std::function<void()> listener)
+void X11Clipboard::setChangeListener(std::function<void()> listener)
 {
     m_listener = std::move(listener);
 }
 
-void X11Pasteboard::notifyListener()
+void X11Clipboard::notifyListener()
 {
     if (m_listener)
         m_listener();

@@ -1,4 +1,4 @@
-#include "store/PasteboardGroupStore.h"
+#include "store/GroupStore.h"
 
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
@@ -12,19 +12,19 @@
 
 namespace tavrin {
 
-const QString PasteboardGroupStore::kDefaultName = QStringLiteral("My Clipboard");
+const QString GroupStore::kDefaultName = QStringLiteral("My Clipboard");
 
 namespace {
 // The history file's base name in the same folder.
 const QString kHistoryBaseName = QStringLiteral("myfile");
 }  // namespace
 
-PasteboardGroupStore::PasteboardGroupStore(SettingsStore &settings, ListFolder &folder, QObject *parent)
+GroupStore::GroupStore(SettingsStore &settings, ListFolder &folder, QObject *parent)
     : QObject(parent), m_settings(settings), m_folder(folder)
 {
 }
 
-void PasteboardGroupStore::loadGroupNames()
+void GroupStore::loadGroupNames()
 {
     if (const auto stored = m_settings.stringArray(keys::groupNames)) {
         m_groupNames = *stored;
@@ -41,7 +41,7 @@ void PasteboardGroupStore::loadGroupNames()
     Q_EMIT groupNamesChanged();
 }
 
-QStringList PasteboardGroupStore::groupNamesFromFiles() const
+QStringList GroupStore::groupNamesFromFiles() const
 {
     QStringList names;
     const QStringList files = m_folder.listNames();
@@ -59,12 +59,12 @@ QStringList PasteboardGroupStore::groupNamesFromFiles() const
     return names;
 }
 
-void PasteboardGroupStore::saveGroupNames()
+void GroupStore::saveGroupNames()
 {
     m_settings.setStringArray(keys::groupNames, m_groupNames);
 }
 
-int PasteboardGroupStore::addGroup()
+int GroupStore::addGroup()
 {
     QString candidate = kDefaultName;
     int n = 0;
@@ -77,7 +77,7 @@ int PasteboardGroupStore::addGroup()
     return int(m_groupNames.size()) - 1;
 }
 
-PasteboardGroupStore::NameProblem PasteboardGroupStore::nameProblem(const QString &name)
+GroupStore::NameProblem GroupStore::nameProblem(const QString &name)
 {
     if (name.contains(QLatin1Char('/')))
         return NameProblem::slash;
@@ -90,7 +90,7 @@ PasteboardGroupStore::NameProblem PasteboardGroupStore::nameProblem(const QStrin
     return NameProblem::none;
 }
 
-PasteboardGroupStore::RenameOutcome PasteboardGroupStore::renameGroup(int index, const QString &text)
+GroupStore::RenameOutcome GroupStore::renameGroup(int index, const QString &text)
 {
     if (index < 0 || index >= m_groupNames.size())
         return RenameOutcome::unchanged;
@@ -130,7 +130,7 @@ PasteboardGroupStore::RenameOutcome PasteboardGroupStore::renameGroup(int index,
     return RenameOutcome::changed;
 }
 
-void PasteboardGroupStore::deleteGroup(int index)
+void GroupStore::deleteGroup(int index)
 {
     if (index < 0 || index >= m_groupNames.size())
         return;
@@ -142,14 +142,14 @@ void PasteboardGroupStore::deleteGroup(int index)
     Q_EMIT groupNamesChanged();
 }
 
-QStringList PasteboardGroupStore::readGroupItems(const QString &name) const
+QStringList GroupStore::readGroupItems(const QString &name) const
 {
     if (!isValidGroupName(name))
         return {};
     return m_folder.read(m_folder.pathFor(name)).strings;
 }
 
-bool PasteboardGroupStore::writeGroupItems(const QString &name, const QStringList &items)
+bool GroupStore::writeGroupItems(const QString &name, const QStringList &items)
 {
     if (!isValidGroupName(name))
         return false;
@@ -168,7 +168,7 @@ bool PasteboardGroupStore::writeGroupItems(const QString &name, const QStringLis
     return false;
 }
 
-void PasteboardGroupStore::appendDroppedFiles(int index, const QList<QUrl> &urls)
+void GroupStore::appendDroppedFiles(int index, const QList<QUrl> &urls)
 {
     if (index < 0 || index >= m_groupNames.size())
         return;
@@ -186,7 +186,7 @@ void PasteboardGroupStore::appendDroppedFiles(int index, const QList<QUrl> &urls
     writeGroupItems(name, items);
 }
 
-void PasteboardGroupStore::appendHistoryRows(int index, const HistoryStore &history)
+void GroupStore::appendHistoryRows(int index, const HistoryStore &history)
 {
     if (index < 0 || index >= m_groupNames.size())
         return;

@@ -14,7 +14,7 @@ class ListFolder;
 class SettingsStore;
 
 // The user's named groups of saved items: the ordered names in the settings, each group's items in a file of its own.
-class PasteboardGroupStore : public QObject {
+class GroupStore : public QObject {
     Q_OBJECT
 public:
     enum class RenameOutcome {
@@ -30,7 +30,7 @@ public:
     static const QString kDefaultName;  // "My Clipboard"
 
     /// Each group's items are a file in folder.
-    PasteboardGroupStore(SettingsStore &settings, ListFolder &folder, QObject *parent = nullptr);
+    GroupStore(SettingsStore &settings, ListFolder &folder, QObject *parent = nullptr);
 
     const QStringList &groupNames() const { return m_groupNames; }
 
