@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     const QString backendName = backendOnCommandLine ? start.text : qEnvironmentVariable("TAVRIN_BACKEND");
     const std::optional<tavrin::BackendRequest> backend = tavrin::parseBackendRequest(backendName);
     if (!backend) {
-        std::fprintf(stderr, "tavrin: %s names no backend (\"%s\"): use x11, wayland or auto\n",
+        std::fprintf(stderr, "tavrin: %s names no backend (\"%s\"): use x11, wayland, gnome or auto\n",
                      backendOnCommandLine ? "--backend" : "TAVRIN_BACKEND", qPrintable(backendName));
         return tavrin::exitcodes::kUsage;
     }
