@@ -26,6 +26,7 @@
 #include "ui/lists/QuickListView.h"
 #include "ui/main/MainWindowContent.h"
 #include "ui/onboarding/WelcomePane.h"
+#include "ui/preferences/PreferencesPane.h"
 #include "ui/preferences/QtKeyEvents.h"
 #include "ui/queue/SequentialQueueWindow.h"
 
@@ -44,12 +45,12 @@ public:
 
     bool isVisible() const override
     {
-        return m_windows.isLoaded(ids::sequentialWindow) && m_windows.sequentialWindow()->isVisible();
+        return m_windows.sequentialWindow.exists() && m_windows.sequentialWindow()->isVisible();
     }
     void show(bool activate) override { m_windows.sequentialWindow()->show(activate); }
     void close() override
     {
-        if (m_windows.isLoaded(ids::sequentialWindow))
+        if (m_windows.sequentialWindow.exists())
             m_windows.sequentialWindow()->close();
     }
 
@@ -88,8 +89,8 @@ AppShell::~AppShell()
 {
     // The Preferences pane feeds the recorder; it goes with it.
     WindowRegistry &windows = m_context.windows();
-    if (windows.isLoaded(ids::preferencesPane))
-        delete windows.controller(ids::preferencesPane);
+    if (windows.preferencesPane.exists())
+        delete windows.preferencesPane.ifExists();
     windows.setShortcutRecorder(nullptr);
     m_context.hotKeysController().registrationFailedHook = nullptr;
     m_context.capture().sequentialMode().setWindow(nullptr);
@@ -101,7 +102,7 @@ void AppShell::connectCapture()
     WindowRegistry &windows = m_context.windows();
     PasteEngine &engine = capture.pasteEngine();
     connect(&engine, &PasteEngine::listWindowCloseRequested, this, [&windows] {
-        if (windows.isLoaded(ids::quickListWindow))
+        if (windows.quickListWindow.exists())
             windows.quickListWindow()->close();
     });
     connect(&engine, &PasteEngine::programHideRequested, this, [this] { m_hider->hideProgram(); });
@@ -218,7 +219,7 @@ void AppShell::showQuickList()
 void AppShell::toggleQuickList()
 {
     WindowRegistry &windows = m_context.windows();
-    if (windows.isLoaded(ids::quickListWindow) && windows.quickListWindow()->isVisible())
+    if (windows.quickListWindow.exists() && windows.quickListWindow()->isVisible())
         windows.quickListWindow()->hide();
     else
         showQuickList();
