@@ -1,6 +1,7 @@
 #include "app/AppShell.h"
 
 #include "app/AppContext.h"
+#include "app/AppLog.h"
 #include "app/MainWindow.h"
 #include "app/PasteAccessGuideWindow.h"
 #include "app/ProgramHider.h"
@@ -200,8 +201,8 @@ void AppShell::setUpTrayIcon()
 {
     m_trayIcon->setup();
     if (!TrayIcon::hasTray())
-        std::fputs("Tavrin: this desktop shows no tray; open the list with its shortcut or by starting tavrin again\n",
-                   stderr);
+        qCInfo(lcApp, "no tray is shown on this desktop now; open the list with its shortcut or by starting "
+                      "tavrin again");
     // Without a tray the list is still shown: it is then the only sign that the program started.
     showQuickList();
 }
@@ -234,8 +235,8 @@ void AppShell::showMainWindow(QObject *)
 void AppShell::prepareToQuit()
 {
     m_savedAtQuit = m_context.saveBeforeQuit();
-    std::puts("terminate");
-    std::fflush(stdout);
+    if (m_savedAtQuit)
+        qCInfo(lcApp, "quit: everything saved");
 }
 
 std::shared_ptr<HotKey> AppShell::shortcutHotKey(Shortcut shortcut) const
