@@ -70,5 +70,5 @@ done
 [ -s "$work/config/tavrin/settings.plist" ] || { cat "$out" >&2; fail "the program did not start"; }
 pkill -TERM -P "$pid" tavrin 2>/dev/null || kill -TERM "$pid"
 wait "$pid" || { cat "$out" >&2; fail "the program did not quit cleanly"; }
-grep -q '^terminate$' "$out" || { cat "$out" >&2; fail "no clean quit"; }
+grep -q 'quit: everything saved' "$out" || { cat "$out" >&2; fail "no clean quit"; }
 echo "PASS"
