@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
     const QString backendName = backendOnCommandLine ? start.text : qEnvironmentVariable("TAVRIN_BACKEND");
     const std::optional<tavrin::BackendRequest> backend = tavrin::parseBackendRequest(backendName);
     if (!backend) {
-        qCCritical(tavrin::lcApp, "%s names no backend (\"%s\"): use x11, wayland or auto",
+        qCCritical(tavrin::lcApp, "%s names no backend (\"%s\"): use x11, wayland, gnome or auto",
                    backendOnCommandLine ? "--backend" : "TAVRIN_BACKEND", qPrintable(backendName));
         return tavrin::exitcodes::kUsage;
     }
