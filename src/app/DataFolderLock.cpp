@@ -29,7 +29,7 @@ DataFolderLock::Outcome DataFolderLock::tryLock()
     return Outcome::Unavailable;
 }
 
-bool DataFolderLock::lockOrExplain(AlertPresenter &alerts)
+bool DataFolderLock::lockOrExplain(AlertPresenter &alerts, const std::function<void()> &beforeAlert)
 {
     if (tryLock() != Outcome::HeldByAnother)
         return true;
@@ -41,7 +41,9 @@ bool DataFolderLock::lockOrExplain(AlertPresenter &alerts)
             .arg(holder(), m_directory);
     std::fprintf(stderr, "%s. %s\n", qPrintable(message), qPrintable(details));
     std::fflush(stderr);
-    alerts.runAlert(AlertRequest{1, message, details, {QStringLiteral("OK")}});
+    if (beforeAlert)
+        beforeAlert();
+    alerts.runAlert(AlertRequest{1, message, details, {QStringLiteral("OK")}, kAlertTimeout});
     return false;
 }
 
