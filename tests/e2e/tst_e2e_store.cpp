@@ -212,6 +212,8 @@ private Q_SLOTS:
         storeRememberedHistory(path);
         e2e::TavrinProcess tavrin;
         tavrin.expectWarning(QStringLiteral("^warning: tavrin\\.store: cannot save the history to .*No space left"));
+        tavrin.expectWarning(
+            QStringLiteral("^critical: tavrin\\.app: Tavrin: the clipboard history could not be saved"));
         QVERIFY(tavrin.start());
         Ending ending{tavrin};
         QVERIFY(tavrin.waitUntilRunning());
