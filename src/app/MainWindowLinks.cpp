@@ -1,4 +1,5 @@
 // How the main window's views are made, and what they and the quick-access list tell each other.
+#include "app/AppActions.h"
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/QuickListWindow.h"
@@ -26,6 +27,7 @@ void WindowRegistry::setMainWindowFactories()
     mainWindow.setFactory([this] {
         auto *window = new MainWindow;
         window->activateOnDesktop = desktopActivation();
+        window->addActions(m_actions->windowShortcuts());
         // While "firstRun" holds no integer the welcome steps are the content, and closing the window finishes them.
         if (m_context.settings().integer(keys::firstRun))
             window->setContent(mainContent());
@@ -75,23 +77,10 @@ void WindowRegistry::showMainWindowOn(MainPane pane)
 
 void WindowRegistry::linkQuickList(QuickListView *list)
 {
-    // "Manage Clipboard" and "Preferences" leave the list for the main window.
-    QObject::connect(list, &QuickListView::clipboardPaneRequested, list, [this, list] {
-        list->window()->hide();
-        showMainWindowOn(MainPane::clipboard);
-    });
-    QObject::connect(list, &QuickListView::preferencesPaneRequested, list, [this, list] {
-        list->window()->hide();
-        showMainWindowOn(MainPane::preferences);
-    });
     // What the list changes, the main window shows too, once it exists.
     QObject::connect(list, &QuickListView::historyListChanged, list, [this] {
         if (MainWindowContent *content = mainContent.ifExists())
             content->historyChangedElsewhere();
-    });
-    QObject::connect(list, &QuickListView::historyCleared, list, [this] {
-        if (MainWindowContent *content = mainContent.ifExists())
-            content->historyReset();
     });
     QObject::connect(list, &QuickListView::groupItemsChanged, list, [this](const QString &name) {
         if (MainWindowContent *content = mainContent.ifExists())

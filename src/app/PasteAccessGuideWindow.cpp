@@ -1,5 +1,7 @@
 #include "app/PasteAccessGuideWindow.h"
 
+#include "ui/widgets/ScreenFit.h"
+
 #include "app/PasteAccessGuide.h"
 
 #include <QCursor>
@@ -40,6 +42,7 @@ void PasteAccessGuideWindow::placeOnScreen()
     QRect frame = geometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
+    fitInsideAvailableArea(this);
 }
 
 void PasteAccessGuideWindow::showGuide()

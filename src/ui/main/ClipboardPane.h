@@ -18,11 +18,11 @@ public:
     ~ClipboardPane() override;
 
     /// Asks "Remove selected Item?" about the selected row; "Yes" removes it.
-    void askToRemoveSelectedEntry();
+    void askToRemoveSelectedEntry() override;
     /// Asks "Remove All Item?"; "Yes" clears the history.
     void askToClearHistory();
     void clearHistory();
-    void togglePinOfSelectedEntry();
+    void togglePinOfSelectedEntry() override;
 
     /// The start of a drag of shown rows: their history positions become the dragged rows; returns the drag's data.
     QMimeData *beginRowsDrag(const QList<int> &rows);

@@ -179,7 +179,7 @@ void GroupListView::placeRemoveButtons()
         auto *button = new QToolButton(viewport());
         button->setIcon(removeIcon());
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(QStringLiteral("Remove this Clipboard"));
         button->setCursor(Qt::PointingHandCursor);
         const int index = int(m_removeButtons.size());

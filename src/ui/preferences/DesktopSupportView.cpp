@@ -74,7 +74,6 @@ void DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
     // An empty reason says nothing; the state alone is clearer than a blank cell pretending to explain.
     if (!feature.detail.isEmpty()) {
         QLabel *detail = wrappedLabel(feature.detail, this);
-        detail->setAccessibleName(QStringLiteral("%1 detail").arg(name));
         grid->addWidget(detail, row, 2);
     }
 }

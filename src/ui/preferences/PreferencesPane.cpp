@@ -160,6 +160,8 @@ void PreferencesPane::buildView()
     auto *scroll = new QScrollArea(this);
     scroll->setWidget(page);
     scroll->setWidgetResizable(true);
+    // Focused by Tab to scroll with the keys; a screen reader says where it is.
+    scroll->setAccessibleName(QStringLiteral("Preferences"));
     scroll->setFrameShape(QFrame::NoFrame);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -229,7 +231,7 @@ void PreferencesPane::startAtLoginToggled(bool on)
 
 void PreferencesPane::setShortcutLabel(Shortcut shortcut, const QString &text)
 {
-    recorderBox(shortcut)->setText(text);
+    recorderBox(shortcut)->setKeys(text);
 }
 
 void PreferencesPane::setClearButtonHidden(Shortcut shortcut, bool hidden)

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # Finds a control of a running program over AT-SPI, as a screen reader sees it, by its accessible name.
-# Usage: accessible.py PID NAME [press]
+# Usage: accessible.py PID NAME [press]   (a NAME ending in "*" matches every name that starts with the rest)
 # Prints the control's place on the screen ("x y width height") and, on a second line, its description; with
 # "press", does its first action (a button's press, which Qt does a moment later, as an animated click). Exits 1
 # when the program shows no control of that name.
@@ -13,7 +13,8 @@ def find(node, name, depth=0):
     if node is None or depth > 40:
         return None
     try:
-        if node.name == name and node.getState().contains(pyatspi.STATE_SHOWING):
+        matches = node.name.startswith(name[:-1]) if name.endswith("*") else node.name == name
+        if matches and node.getState().contains(pyatspi.STATE_SHOWING):
             return node
         children = list(node)
     except Exception:  # a control that went away while we looked

@@ -386,13 +386,13 @@ private Q_SLOTS:
         MainWindowFixture f({QStringLiteral("a")});
         f.show();
         QVERIFY(!f.mainWindow->isVisible());
-        f.vc->showPreferences();
+        f.actions().preferences()->trigger();
         QVERIFY(f.mainWindow->isVisible());
         QCOMPARE(f.content->currentPane(), MainPane::preferences);
         QCOMPARE(f.sidebar()->selectedLowerRow(), 0);
         f.mainWindow->close();
         QVERIFY(!f.mainWindow->isVisible());
-        f.vc->showClipboard();
+        f.actions().manageClipboard()->trigger();
         QVERIFY(f.mainWindow->isVisible());
         QCOMPARE(f.content->currentPane(), MainPane::clipboard);
         QCOMPARE(f.sidebar()->selectedUpperRow(), 0);

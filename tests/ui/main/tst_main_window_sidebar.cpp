@@ -56,18 +56,6 @@ private Q_SLOTS:
         QVERIFY(!f.sidebar()->addButton()->accessibleName().isEmpty());
     }
 
-    void theSelectedRowShowsItsLightPictureOnlyInTheLightAppearance()
-    {
-        QCOMPARE(SidebarRowDelegate::imageNameFor(QStringLiteral("clipboard-dark"), true, false),
-                 QStringLiteral("clipboard-light"));
-        QCOMPARE(SidebarRowDelegate::imageNameFor(QStringLiteral("pasteboard-dark"), true, false),
-                 QStringLiteral("pageboard-light"));
-        QCOMPARE(SidebarRowDelegate::imageNameFor(QStringLiteral("pasteboard-dark"), false, false),
-                 QStringLiteral("pasteboard-dark"));
-        QCOMPARE(SidebarRowDelegate::imageNameFor(QStringLiteral("clipboard-dark"), true, true),
-                 QStringLiteral("clipboard-dark"));
-    }
-
     void theWindowModalSheetsAnswerThroughTheirCallback()
     {
         QWidget window;
