@@ -1,8 +1,7 @@
 #include "app/PasteAccessGuideWindow.h"
 
-#include "ui/widgets/ScreenFit.h"
-
 #include "app/PasteAccessGuide.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -41,6 +41,16 @@ QLabel *sectionTitle(const QString &text, QWidget *parent)
     return label;
 }
 
+/// A caption before its control: 220 pixels where there is room, so the controls line up, and wrapped on a narrow
+/// pane (a large scale factor) rather than pushing its control out of sight.
+void captionWidth(QLabel *caption)
+{
+    caption->setWordWrap(true);
+    caption->setMinimumWidth(100);
+    caption->setMaximumWidth(220);
+    caption->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+}
+
 QLabel *note(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -137,7 +147,7 @@ void PreferencesPane::buildView()
     auto *orderLayout = new QHBoxLayout(orderRow);
     orderLayout->setContentsMargins(0, 0, 0, 0);
     auto *orderCaption = new QLabel(QStringLiteral("Paste order"), orderRow);
-    orderCaption->setMinimumWidth(220);
+    captionWidth(orderCaption);
     m_pasteOrder = new QComboBox(orderRow);
     m_pasteOrder->setAccessibleName(QStringLiteral("Paste order"));
     orderCaption->setBuddy(m_pasteOrder);
@@ -174,7 +184,7 @@ QWidget *PreferencesPane::shortcutRow(Shortcut shortcut, const QString &caption)
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *label = new QLabel(caption, row);
-    label->setMinimumWidth(220);
+    captionWidth(label);
     auto *box = new ShortcutRecorderBox(row);
     box->setAccessibleName(shortcutName(shortcut));
     label->setBuddy(box);

@@ -46,6 +46,13 @@ QSize ShortcutRecorderBox::sizeHint() const
     return QSize(std::max(220, metrics.horizontalAdvance(text()) + 24), metrics.height() + 14);
 }
 
+QSize ShortcutRecorderBox::minimumSizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return QSize(std::min(sizeHint().width(), std::max(140, metrics.horizontalAdvance(text()) + 24)),
+                 sizeHint().height());
+}
+
 void ShortcutRecorderBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -21,6 +21,8 @@ public:
     RecorderBorder border() const { return m_border; }
 
     QSize sizeHint() const override;
+    /// Narrower than its wanted width on a narrow pane, never narrower than its keys.
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -4,6 +4,8 @@
 #include <QIconEngine>
 #include <QPainter>
 
+#include <cmath>
+
 namespace tavrin {
 
 namespace {
@@ -59,10 +61,29 @@ private:
 
 }  // namespace
 
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    // Relative luminance as the web's accessibility guidelines define it.
+    auto luminance = [](const QColor &colour) {
+        auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 QColor paletteIconColour(const QPalette &palette, QIcon::Mode mode)
 {
     switch (mode) {
-    case QIcon::Selected: return palette.color(QPalette::Active, QPalette::HighlightedText);
+    case QIcon::Selected: {
+        // Many palettes' highlighted text is white on a middle blue, under 4.5:1; a picture needs to be seen, so it
+        // takes whichever of the two text colours stands out more on the highlight.
+        const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
+        const QColor highlighted = palette.color(QPalette::Active, QPalette::HighlightedText);
+        const QColor text = palette.color(QPalette::Active, QPalette::Text);
+        return contrastRatio(text, highlight) > contrastRatio(highlighted, highlight) ? text : highlighted;
+    }
     case QIcon::Disabled: return palette.color(QPalette::Disabled, QPalette::Text);
     case QIcon::Normal:
     case QIcon::Active: break;
