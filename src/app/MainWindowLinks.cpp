@@ -58,7 +58,9 @@ void WindowRegistry::setMainWindowFactories()
         Q_ASSERT_X(m_recorder, "WindowRegistry", "the Preferences pane needs the shell's shortcut recorder");
         if (!m_recorder)
             return nullptr;
-        return new PreferencesPane(m_context.viewServices(), *m_recorder, mainContent()->sheets());
+        auto *pane = new PreferencesPane(m_context.viewServices(), *m_recorder, mainContent()->sheets());
+        pane->setShortcutStates(m_shortcutStates);
+        return pane;
     });
     aboutPane.setFactory([this] {
         // The build names the pages; an address it leaves empty hides its button, and there is no store page here.
@@ -66,6 +68,13 @@ void WindowRegistry::setMainWindowFactories()
                                QStringLiteral(TAVRIN_TWITTER_URL), QString()};
         return new AboutPane(QCoreApplication::applicationVersion(), links, *m_context.platform().workspace);
     });
+}
+
+void WindowRegistry::setShortcutStates(ShortcutStates *states)
+{
+    m_shortcutStates = states;
+    if (PreferencesPane *pane = preferencesPane.ifExists())
+        pane->setShortcutStates(states);
 }
 
 void WindowRegistry::showMainWindowOn(MainPane pane)

@@ -22,6 +22,7 @@ class PreferencesPane;
 class SequentialQueueView;
 class SequentialQueueWindow;
 class ShortcutRecorder;
+class ShortcutStates;
 class MainWindow;
 class PasteAccessGuideWindow;
 class QuickListWindow;
@@ -41,6 +42,8 @@ public:
 
     /// The recorder the Preferences pane shows and feeds; set by the shell before the pane is first shown.
     void setShortcutRecorder(ShortcutRecorder *recorder) { m_recorder = recorder; }
+    /// What the desktop made of each shortcut, shown by the Preferences pane; set by the shell.
+    void setShortcutStates(ShortcutStates *states);
 
     /// The application's commands, shared by the list's menu, the tray menu and the main window.
     AppActions &actions() { return *m_actions; }
@@ -86,6 +89,7 @@ private:
 
     AppContext &m_context;
     ShortcutRecorder *m_recorder = nullptr;
+    ShortcutStates *m_shortcutStates = nullptr;
     std::unique_ptr<AppActions> m_actions;
 };
 

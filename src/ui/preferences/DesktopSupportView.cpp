@@ -52,15 +52,19 @@ DesktopSupportView::DesktopSupportView(const DesktopCapabilities &capabilities, 
         grid->addWidget(wrappedLabel(QStringLiteral("Session: %1").arg(capabilities.backend), this), 0, 0, 1, 3);
     addFeatureRow(grid, QStringLiteral("Capture"), capabilities.capture);
     addFeatureRow(grid, QStringLiteral("Paste"), capabilities.paste);
-    addFeatureRow(grid, QStringLiteral("Global shortcuts"), capabilities.globalShortcuts);
+    m_shortcutsOffered = capabilities.globalShortcuts.available;
+    m_shortcutsState = addFeatureRow(grid, QStringLiteral("Global shortcuts"), capabilities.globalShortcuts);
+    // A row kept under it for the shortcuts the desktop refused, filled when there are some.
+    m_grid = grid;
+    m_problemsRow = grid->rowCount();
     addFeatureRow(grid, QStringLiteral("Tray icon"), capabilities.tray);
     addFeatureRow(grid, QStringLiteral("Start at login"), capabilities.startAtLogin);
     if (!capabilities.globalShortcuts.available)
         addCommandRows(grid);
 }
 
-void DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
-                                       const DesktopCapabilities::Feature &feature)
+QLabel *DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
+                                          const DesktopCapabilities::Feature &feature)
 {
     const int row = grid->rowCount();
     auto *nameLabel = new QLabel(name, this);
@@ -76,6 +80,25 @@ void DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
         QLabel *detail = wrappedLabel(feature.detail, this);
         grid->addWidget(detail, row, 2);
     }
+    return stateLabel;
+}
+
+void DesktopSupportView::showShortcutProblems(const QStringList &problems)
+{
+    if (!m_shortcutsOffered)
+        return;  // the desktop takes none: the row already says so, and why
+    const QString state = problems.isEmpty() ? QStringLiteral("Works") : QStringLiteral("Not every shortcut works");
+    m_shortcutsState->setText(state);
+    m_shortcutsState->setAccessibleName(QStringLiteral("Global shortcuts: %1").arg(state));
+    if (!m_shortcutProblems) {
+        if (problems.isEmpty())
+            return;
+        m_shortcutProblems = wrappedLabel(QString(), this);
+        m_grid->addWidget(m_shortcutProblems, m_problemsRow, 1, 1, 2);
+    }
+    m_shortcutProblems->setText(problems.join(u'\n'));
+    m_shortcutProblems->setAccessibleName(m_shortcutProblems->text());
+    m_shortcutProblems->setVisible(!problems.isEmpty());
 }
 
 void DesktopSupportView::addCommandRows(QGridLayout *grid)
