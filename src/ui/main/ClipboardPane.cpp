@@ -65,6 +65,27 @@ void ClipboardPane::addRowCommands(QMenu *menu, int clickedRow)
     withRowKeys(addMenuItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
                             allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : none),
                 RowCommand::pin);
+    // What a drag onto a group in the sidebar does, for the keyboard.
+    const QStringList &names = m_services.groups.groupNames();
+    QMenu *groups = menu->addMenu(QStringLiteral("Add to Custom Clipboard"));
+    groups->setEnabled(!names.isEmpty());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QString title = names.at(i);
+        addMenuItem(groups, title.replace(u'&', QStringLiteral("&&")), [this, i] { addSelectedEntryToGroup(int(i)); });
+    }
+}
+
+void ClipboardPane::addSelectedEntryToGroup(int groupIndex)
+{
+    const int position = sourcePosition(selectedRow());
+    const QStringList &names = m_services.groups.groupNames();
+    if (position < 0 || groupIndex < 0 || groupIndex >= names.size())
+        return;
+    const QString name = names.at(groupIndex);
+    QStringList items = m_services.groups.readGroupItems(name);
+    items.append(m_services.history.items().at(position));
+    m_services.groups.writeGroupItems(name, items);
+    Q_EMIT addedToGroup(groupIndex);
 }
 
 void ClipboardPane::askToRemoveSelectedEntry()

@@ -65,6 +65,7 @@ void MainWindowContent::buildView()
     });
     connect(m_clipboardPane, &ClipboardPane::historyListChanged, this, &MainWindowContent::historyListChanged);
     connect(m_clipboardPane, &ClipboardPane::historyCleared, this, &MainWindowContent::historyCleared);
+    connect(m_clipboardPane, &ClipboardPane::addedToGroup, this, &MainWindowContent::afterDrop);
     connect(m_clipboardPane, &ListPane::editingEndRequested, this, &MainWindowContent::endEditing);
 
     // Forward Delete. A field being edited takes the key first (the search, a name), so it only reaches here for

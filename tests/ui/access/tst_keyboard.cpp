@@ -132,6 +132,27 @@ private Q_SLOTS:
         pane->rowMenu()->close();
     }
 
+    void aHistoryRowJoinsAGroupFromItsMenu()
+    {
+        MainWindowFixture f({QStringLiteral("first"), QStringLiteral("second")});
+        f.addGroup(QStringLiteral("Work"), {QStringLiteral("a note")});
+        f.showMain();
+        ClipboardPane *pane = f.pane();
+        pane->listView()->setFocus();
+        pane->selectRow(1);
+        QTest::keyClick(pane->listView(), Qt::Key_Menu);
+        QTRY_VERIFY(pane->rowMenu() && pane->rowMenu()->isVisible());
+        QAction *addTo = ListFixture::menuItem(pane->rowMenu(), QStringLiteral("Add to Custom Clipboard"));
+        QVERIFY(addTo && addTo->menu());
+        QCOMPARE(ListFixture::menuItems(addTo->menu()), QStringList({"My Clipboard", "Work"}));
+        ListFixture::menuItem(addTo->menu(), QStringLiteral("Work"))->trigger();
+        pane->rowMenu()->close();
+        QCOMPARE(f.groups().readGroupItems(QStringLiteral("Work")), QStringList({"a note", "second"}));
+        // The quick-access list showing that group shows the new entry.
+        f.vc->showGroup(QStringLiteral("Work"));
+        QCOMPARE(f.vc->shownList(), QStringList({"a note", "second"}));
+    }
+
     void aGroupIsMadeRenamedAndDeletedFromTheKeyboard()
     {
         MainWindowFixture f;

@@ -94,14 +94,16 @@ private Q_SLOTS:
         pane->rebuildRowMenu(2);
         QCOMPARE(ListFixture::menuItems(pane->rowMenu()),
                  (QStringList{QStringLiteral("Copy to Clipboard"), QStringLiteral("Remove this item"),
-                              QStringLiteral("Clear entire Clipboard items"), QStringLiteral("Pin this Item")}));
+                              QStringLiteral("Clear entire Clipboard items"), QStringLiteral("Pin this Item"),
+                              QStringLiteral("Add to Custom Clipboard")}));
         QCOMPARE(pane->selectedRow(), 2);
         pane->searchField()->setText(QStringLiteral("abc"));
         QTRY_COMPARE(pane->model()->rowCount(), 3);
         pane->rebuildRowMenu(0);
         QCOMPARE(ListFixture::menuItems(pane->rowMenu()),
                  (QStringList{QStringLiteral("Copy to Clipboard"), QStringLiteral("[Remove this item]"),
-                              QStringLiteral("Clear entire Clipboard items"), QStringLiteral("[Pin this Item]")}));
+                              QStringLiteral("Clear entire Clipboard items"), QStringLiteral("[Pin this Item]"),
+                              QStringLiteral("Add to Custom Clipboard")}));
         pane->rebuildRowMenu(-1);
         QVERIFY(pane->rowMenu()->isEmpty());
     }
