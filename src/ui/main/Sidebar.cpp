@@ -82,7 +82,7 @@ void Sidebar::buildView()
     m_upperList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_upperList->setFrameShape(QFrame::NoFrame);
     m_upperList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_upperList->setIndexWidget(m_groupModel->index(GroupListModel::kHeaderRow), buildHeader());
+    m_upperList->setHeaderWidget(buildHeader());
 
     m_lowerModel = new QStandardItemModel(this);
     for (const auto &[title, icon] :
@@ -128,7 +128,7 @@ void Sidebar::buildView()
 
 QWidget *Sidebar::buildHeader()
 {
-    auto *header = new SidebarHeader;
+    auto *header = new SidebarHeader(this);
     auto *title = new QLabel(GroupListModel::kHeaderTitle, header);
     QFont font = title->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);

@@ -22,6 +22,14 @@ public:
     {
         tabThrough();
         walk(QAccessible::queryAccessibleInterface(window), 0);
+        // What the keyboard reaches, a screen reader must find in the tree (an item view shows only its rows, so a
+        // widget placed inside one is hidden from it).
+        for (QWidget *widget : std::as_const(m_reached)) {
+            if (!m_walked.contains(widget) && !qobject_cast<QLineEdit *>(widget->parentWidget()))
+                m_problems << QStringLiteral("Tab reaches what no screen reader finds: %1 \"%2\"")
+                                  .arg(QString::fromLatin1(widget->metaObject()->className()),
+                                       widget->accessibleName());
+        }
     }
 
     /// Each fault: a focusable node without a name, a name that hides the text shown, a control Tab cannot reach.
@@ -102,6 +110,8 @@ private:
         if (state.invisible)
             return;
         auto *widget = qobject_cast<QWidget *>(node->object());
+        if (widget)
+            m_walked.insert(widget);
         const QString name = node->text(QAccessible::Name);
         m_names << name;
         if (state.focusable && name.trimmed().isEmpty())
@@ -135,6 +145,7 @@ private:
 
     QWidget *m_window;
     QSet<QWidget *> m_reached;
+    QSet<QWidget *> m_walked;
     QStringList m_problems;
     QStringList m_names;
 };
