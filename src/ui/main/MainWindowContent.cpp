@@ -152,6 +152,11 @@ void MainWindowContent::showPane(MainPane pane)
 
 void MainWindowContent::askToRemoveSelectedEntry()
 {
+    // In the sidebar the key is about its groups.
+    if (QWidget *focus = window()->focusWidget(); focus && m_sidebar->isAncestorOf(focus)) {
+        m_sidebar->askToDeleteGroupRow(m_sidebar->selectedUpperRow());
+        return;
+    }
     // Only the list on screen: with Preferences or About shown the key does nothing.
     if (m_currentPane == MainPane::clipboard)
         m_clipboardPane->askToRemoveSelectedEntry();
