@@ -42,12 +42,12 @@ QLabel *sectionTitle(const QString &text, QWidget *parent)
     return label;
 }
 
-/// A caption before its control: 220 pixels where there is room, so the controls line up, and wrapped on a narrow
-/// pane (a large scale factor) rather than pushing its control out of sight.
+/// A caption before its control: 180 pixels or more, the same for all, so the controls line up; a long caption
+/// wraps rather than pushing its control out of sight on a narrow pane (a large scale factor).
 void captionWidth(QLabel *caption)
 {
     caption->setWordWrap(true);
-    caption->setMinimumWidth(100);
+    caption->setMinimumWidth(180);
     caption->setMaximumWidth(220);
     caption->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
