@@ -29,6 +29,7 @@
 #include "ui/onboarding/WelcomePane.h"
 #include "ui/preferences/PreferencesPane.h"
 #include "ui/preferences/QtKeyEvents.h"
+#include "ui/preferences/ShortcutStates.h"
 #include "ui/queue/SequentialQueueWindow.h"
 
 #include <QDateTime>
@@ -69,12 +70,21 @@ AppShell::AppShell(AppContext &context, QObject *parent)
       m_hider(std::make_unique<ProgramHider>(*context.platform().workspace)),
       m_sequentialWindow(std::make_unique<QueueWindowOnFirstUse>(context.windows())),
       m_shortcuts(std::make_unique<AppShortcuts>(context.settings(), context.hotKeysController(), *this)),
-      m_recorder(std::make_unique<ShortcutRecorder>(*m_shortcuts))
+      m_recorder(std::make_unique<ShortcutRecorder>(*m_shortcuts)),
+      m_states(std::make_unique<ShortcutStates>())
 {
     m_recorder->setMenuItemsEnabled = [this](bool enabled) { setMenuItemsEnabled(enabled); };
     m_recorder->labelText = nativeShortcutText;
-    context.hotKeysController().registrationFailedHook = [this] { m_recorder->shortcutRegistrationFailed(); };
+    context.hotKeysController().registrationFailedHook = [this] {
+        // The combination is still the one being registered: the recorder forgets it when it tells the refusal.
+        m_refusal = refusalReason();
+        // A recording tells the refusal in its alert, now or once the recording is accepted; at launch nobody does.
+        const bool recording = m_recorder->recordingShortcut().has_value();
+        m_states->setRefusalToTell(recording ? m_refusal : QString());
+        m_recorder->shortcutRegistrationFailed();
+    };
     context.windows().setShortcutRecorder(m_recorder.get());
+    context.windows().setShortcutStates(m_states.get());
 
     connect(m_trayIcon.get(), &TrayIcon::clicked, this, &AppShell::toggleQuickList);
     connect(m_trayIcon.get(), &TrayIcon::menuAboutToShow, this, [this, &context](QMenu *menu) {
@@ -93,6 +103,7 @@ AppShell::~AppShell()
     if (windows.preferencesPane.exists())
         delete windows.preferencesPane.ifExists();
     windows.setShortcutRecorder(nullptr);
+    windows.setShortcutStates(nullptr);
     m_context.hotKeysController().registrationFailedHook = nullptr;
     m_context.capture().sequentialMode().setWindow(nullptr);
 }
@@ -247,11 +258,39 @@ std::shared_ptr<HotKey> AppShell::shortcutHotKey(Shortcut shortcut) const
 
 void AppShell::setShortcutHotKey(Shortcut shortcut, std::shared_ptr<HotKey> hotKey)
 {
+    const bool taken = bool(hotKey);
     if (hotKey)
         hotKey->setKeyDownHandler(keyDownAction(shortcut));
     // The previous hot key is released after the slot changed, so its unregistration sees the new state.
     std::shared_ptr<HotKey> previous = std::exchange(m_hotKeys[shortcutIndex(shortcut)], std::move(hotKey));
     previous.reset();
+    // A hot key is registered as it is made, just before it arrives here; a released one asks nothing of the desktop.
+    if (taken) {
+        noteShortcutTaken(shortcut);
+    } else {
+        m_states->setStatus(shortcut, std::nullopt);
+        m_refusal.clear();
+    }
+}
+
+void AppShell::noteShortcutTaken(Shortcut shortcut)
+{
+    const QString refusal = std::exchange(m_refusal, QString());
+    if (refusal.isEmpty()) {
+        m_states->setStatus(shortcut, ShortcutStatus::active());
+        return;
+    }
+    qCWarning(lcApp).noquote() << "a shortcut does not work:" << refusal;
+    m_states->setStatus(shortcut, ShortcutStatus::refused(refusal));
+}
+
+QString AppShell::refusalReason() const
+{
+    const QString keys = nativeShortcutText(m_shortcuts->shortcutModifiers, m_shortcuts->shortcutKeyName);
+    const DesktopCapabilities::Feature &offered = m_context.platform().capabilities.globalShortcuts;
+    if (!offered.available)
+        return offered.detail;
+    return QStringLiteral("%1 is taken by another program.").arg(keys);
 }
 
 void AppShell::registerStoredShortcuts()

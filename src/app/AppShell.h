@@ -17,6 +17,7 @@ class HotKey;
 class ProgramHider;
 class SequentialWindow;
 class ShortcutRecorder;
+class ShortcutStates;
 class TrayIcon;
 class TrayMenu;
 
@@ -72,10 +73,16 @@ public:
     TrayIcon &trayIcon() { return *m_trayIcon; }
 
     AppShortcuts &shortcuts() { return *m_shortcuts; }
+    /// What the desktop made of each shortcut the last time it was taken.
+    ShortcutStates &shortcutStates() { return *m_states; }
     ShortcutRecorder &shortcutRecorder() { return *m_recorder; }
 
 private:
     void setMenuItemsEnabled(bool enabled);
+    /// Records (and logs, in words) what the desktop made of a shortcut just taken.
+    void noteShortcutTaken(Shortcut shortcut);
+    /// The refusal of the combination being registered, in words.
+    QString refusalReason() const;
     std::function<void()> keyDownAction(Shortcut shortcut);
     void connectCapture();
     bool isLoginLaunch() const;
@@ -91,6 +98,10 @@ private:
     std::unique_ptr<SequentialWindow> m_sequentialWindow;
     std::unique_ptr<AppShortcuts> m_shortcuts;
     std::unique_ptr<ShortcutRecorder> m_recorder;
+    std::unique_ptr<ShortcutStates> m_states;
+    /// Why the desktop refused the shortcut being taken (set by the refusal, read once it was taken); empty when it
+    /// did not.
+    QString m_refusal;
     std::array<std::shared_ptr<HotKey>, kShortcuts.size()> m_hotKeys;
     bool m_savedAtQuit = true;
     bool m_firstRunPending = false;

@@ -153,11 +153,15 @@ private Q_SLOTS:
         QVERIFY(held.hold());
         Program program;
         program.tavrin.expectWarning(QStringLiteral("tavrin.hotkeys: the shortcut .* cannot be registered"));
+        program.tavrin.expectWarning(
+            QStringLiteral("tavrin.app: a shortcut does not work: Ctrl\\+Alt\\+J is taken by another program"));
         QVERIFY(program.openPreferencesFromTheMenu());
 
         // Held by another client: the alert, and once it is answered the box records again.
         QVERIFY(program.record(kQuickAccessBox, QStringLiteral("ctrl+alt+j")));
         QVERIFY2(program.isShown(kRefusal), "no alert for a combination another client holds");
+        QVERIFY2(program.isShown(QStringLiteral("Ctrl+Alt+J is taken by another program.")),
+                 "the alert gave no reason");
         QVERIFY(pressKeys(QStringLiteral("Return")));
         QVERIFY(program.isGone(kRefusal));
         QVERIFY(!test::readFile(e2e::settingsPath()).contains("userdefaults_shortcutKey"));

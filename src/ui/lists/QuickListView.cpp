@@ -15,9 +15,11 @@
 #include "ui/lists/HistoryRowDelegate.h"
 #include "ui/lists/ListResources.h"
 #include "ui/lists/ListSearch.h"
+#include "ui/lists/RowKeys.h"
 #include "ui/lists/SearchSession.h"
 #include "ui/lists/ShownListModel.h"
 #include "ui/widgets/OverlayScrollBar.h"
+#include "ui/widgets/PaletteIcon.h"
 #include "ui/widgets/PointingHandButton.h"
 
 #include <QApplication>
@@ -69,15 +71,18 @@ void QuickListView::buildView()
     m_searchField->setAccessibleName(QStringLiteral("Search"));
 
     m_modeButton = new PointingHandButton(kClipboardTitle, this);
-    m_modeButton->setAccessibleName(QStringLiteral("Shown list"));
+    showModeTitle(kClipboardTitle);
     m_settingsButton = new PointingHandButton(this);
-    m_settingsButton->setIcon(QIcon(kSettingsImage));
+    m_settingsButton->setIcon(paletteIcon(kSettingsImage));
     m_settingsButton->setAccessibleName(QStringLiteral("Settings"));
     m_settingsButton->setToolTip(QStringLiteral("Settings"));
+    m_modeButton->setToolTip(QStringLiteral("Show the Clipboard or a Custom Clipboard"));
+    // Tab reaches them; a click leaves the focus in the search field, where typing goes on.
     for (QPushButton *button : {m_modeButton, m_settingsButton})
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
 
     m_listView = new QListView(this);
+    m_listView->setAccessibleName(QStringLiteral("Clipboard history"));
     m_model = new ShownListModel(m_services.fileIcons, m_services.capture.fileEntries(), this);
     m_rowDelegate = new HistoryRowDelegate(this);
     m_listView->setModel(m_model);
@@ -95,6 +100,12 @@ void QuickListView::buildView()
     m_listView->setContextMenuPolicy(Qt::CustomContextMenu);
     m_listView->setFrameShape(QFrame::NoFrame);
     m_rowDelegate->trackHover(m_listView);
+
+    m_showTooltipAction = new QAction(QStringLiteral("Show Tooltip"), this);
+    m_showTooltipAction->setCheckable(true);
+    m_showTooltipAction->setChecked(m_showTooltip);
+    // triggered() has already flipped the check mark; the setting decides.
+    connect(m_showTooltipAction, &QAction::triggered, this, [this] { toggleShowTooltip(); });
 
     m_contentPreview = new EntryPreviewPopup(this);
     m_copyConfirmation = new CopyConfirmation(m_scheduler, this);
@@ -157,7 +168,7 @@ void QuickListView::prepareOnFirstShow()
         return;
     m_loaded = true;
     loadShowTooltip();
-    m_modeButton->setText(kClipboardTitle);
+    showModeTitle(kClipboardTitle);
     m_services.history.saveHistory();
     m_services.capture.monitor().start();
 }
@@ -171,6 +182,7 @@ void QuickListView::loadShowTooltip()
         settings.setBool(keys::showTooltip, true);
         m_showTooltip = true;
     }
+    m_showTooltipAction->setChecked(m_showTooltip);
 }
 
 const QStringList &QuickListView::searchSource() const
@@ -200,7 +212,16 @@ const QStringList &QuickListView::shownList() const
 
 QString QuickListView::shownGroupName() const
 {
-    return m_showsHistory ? QString() : m_modeButton->text();
+    // The name itself: the button's text doubles each "&".
+    return m_showsHistory ? QString() : m_groupName;
+}
+
+void QuickListView::showModeTitle(const QString &title)
+{
+    // A "&" in a name is a letter, not a mnemonic.
+    m_modeButton->setText(QString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    // Screen readers say what the button is for, then the list it shows.
+    m_modeButton->setAccessibleName(QStringLiteral("Shown list: ") + title);
 }
 
 int QuickListView::selectedRow() const
@@ -290,7 +311,7 @@ void QuickListView::endSearch()
 void QuickListView::showHistoryMode()
 {
     m_showsHistory = true;
-    m_modeButton->setText(kClipboardTitle);
+    showModeTitle(kClipboardTitle);
     endSearch();
     reloadData();
 }
@@ -352,6 +373,24 @@ bool QuickListView::handleListKey(QObject *target, QKeyEvent *event)
     if (keyDown(*event))
         return true;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    // In the search field, its own text comes first: Delete and Ctrl+C edit the text while there is some.
+    const bool fieldTakesKey =
+        target == m_searchField && (m_searchField->hasSelectedText() || !m_searchField->text().isEmpty());
+    switch (rowCommandFor(*event)) {
+    case RowCommand::copy:
+        if (m_searchField->hasSelectedText() && target == m_searchField)
+            return false;
+        copySelectedEntry();
+        return true;
+    case RowCommand::remove:
+        if (fieldTakesKey)
+            return false;
+        askToRemoveSelectedEntry();
+        return true;
+    case RowCommand::pin: togglePinOfSelectedEntry(); return true;
+    case RowCommand::menu: popUpRowMenuForSelection(); return true;
+    case RowCommand::none: break;
+    }
     switch (event->key()) {
     case Qt::Key_Escape:
         if (modifiers != Qt::NoModifier)

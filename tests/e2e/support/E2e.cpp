@@ -232,6 +232,15 @@ ToolResult readWithXclip(const QString &target)
 
 bool OtherWindow::open(const QString &program, const QStringList &arguments)
 {
+    if (!start(program, arguments) || !click())
+        return false;
+    // A click can land while the window manager is still placing the window (it then keeps the focus where it
+    // was): ask the window manager directly in that case.
+    return QTest::qWaitFor([this] { return activeWindow() == window; }, 5000) || activate();
+}
+
+bool OtherWindow::start(const QString &program, const QStringList &arguments)
+{
     process.start(program, arguments);
     if (!process.waitForStarted(5000))
         return false;
@@ -241,13 +250,8 @@ bool OtherWindow::open(const QString &program, const QStringList &arguments)
     // search; so the search is repeated here.
     const QStringList search = {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                 QString::number(process.processId())};
-    const bool shown = QTest::qWaitFor(
+    return QTest::qWaitFor(
         [&] { return (window = xdotool(search).section(QLatin1Char('\n'), 0, 0).toULongLong()) != 0; }, 10000);
-    if (!shown || !click())
-        return false;
-    // A click can land while the window manager is still placing the window (it then keeps the focus where it
-    // was): ask the window manager directly in that case.
-    return QTest::qWaitFor([this] { return activeWindow() == window; }, 5000) || activate();
 }
 
 bool OtherWindow::click() const
@@ -376,6 +380,13 @@ QStringList findAccessible(qint64 pid, const QString &name, bool press)
     return QString::fromUtf8(found.out).split(u'\n');
 }
 }  // namespace
+
+QString focusedControl(qint64 pid)
+{
+    const ToolResult found = runTool(QStringLiteral(TAVRIN_E2E_SUPPORT_DIR "/accessible.py"),
+                                     {QString::number(pid), QStringLiteral("--focused")}, 20000);
+    return found.exitCode == 0 ? QString::fromUtf8(found.out).trimmed() : QString();
+}
 
 QString accessibleDescription(qint64 pid, const QString &name)
 {

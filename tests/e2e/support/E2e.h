@@ -76,6 +76,8 @@ struct OtherWindow {
     /// Starts the program (an xterm unless told otherwise), waits until its window is on screen and clicks into it,
     /// as the user gives a window the focus; true once it has the focus.
     bool open(const QString &program = QStringLiteral("xterm"), const QStringList &arguments = {});
+    /// Starts the program and waits until its window is on screen, without touching it.
+    bool start(const QString &program, const QStringList &arguments = {});
     /// Clicks into the middle of the window.
     bool click() const;
     /// Gives the window the focus as a pager would, without the pointer (a window of ours may cover it); true once
@@ -117,6 +119,8 @@ QStringList reportedProblems(const QByteArray &standardError, const QList<QRegul
 /// screen, or an empty rectangle while no such control is shown. With press, its first action is done too (a button
 /// is pressed as by a screen reader's user).
 QRect accessibleControl(qint64 pid, const QString &name, bool press = false);
+/// The name of the program's control that has the keyboard focus; empty when none has it.
+QString focusedControl(qint64 pid);
 /// The accessible description of such a control; empty when it has none or is not shown.
 QString accessibleDescription(qint64 pid, const QString &name);
 /// Clicks the middle of a rectangle of the screen with the pointer; false when xdotool failed.

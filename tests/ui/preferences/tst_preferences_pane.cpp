@@ -4,6 +4,7 @@
 
 #include "ui/about/AboutPane.h"
 #include "ui/preferences/DesktopSupportView.h"
+#include "ui/preferences/ShortcutStates.h"
 
 #include <QLabel>
 
@@ -116,6 +117,59 @@ private Q_SLOTS:
         QTest::keyClick(f.box(Shortcut::quickAccess), Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(f.storedKeyName(Shortcut::quickAccess), std::optional<QString>(QStringLiteral("j")));
         QVERIFY(f.shell->shortcutHotKey(Shortcut::quickAccess));
+    }
+
+    void aShortcutAnotherProgramHoldsIsShownAsNotWorkingWithTheReason()
+    {
+        PreferencesFixture f;
+        f.showPreferences();
+        f.record(Shortcut::quickAccess, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(f.shell->shortcutHotKey(Shortcut::quickAccess));
+        QLabel *state = f.pane()->shortcutStateLabel(Shortcut::quickAccess);
+        QVERIFY(!state->isVisible());
+        QLabel *desktopState = f.pane()->desktopSupport()->findChild<QLabel *>(QStringLiteral("Global shortcuts"));
+        QVERIFY(desktopState);
+        QCOMPARE(desktopState->text(), QStringLiteral("Works"));
+
+        // The next start: another program took Ctrl+Alt+K first.
+        f.shell->shortcuts().unregisterShortcut(Shortcut::quickAccess);
+        f.hotKeys.takeByOtherApplication(kKKeyCode, kCommandOptionMask);
+        QTest::ignoreMessage(QtWarningMsg, "a shortcut does not work: Ctrl+Alt+K is taken by another program.");
+        f.shell->registerStoredShortcuts();
+        QCOMPARE(f.shell->shortcutStates().status(Shortcut::quickAccess),
+                 std::optional(ShortcutStatus::refused(QStringLiteral("Ctrl+Alt+K is taken by another program."))));
+        QVERIFY(state->isVisible());
+        QCOMPARE(state->text(), QStringLiteral("Does not work: Ctrl+Alt+K is taken by another program."));
+        QVERIFY(f.box(Shortcut::quickAccess)->accessibleDescription().contains(state->text()));
+        // "This desktop" says it too.
+        QCOMPARE(desktopState->text(), QStringLiteral("Not every shortcut works"));
+        const QStringList lines = [&] {
+            QStringList texts;
+            for (const QLabel *label : f.pane()->desktopSupport()->findChildren<QLabel *>())
+                texts << label->text();
+            return texts;
+        }();
+        QVERIFY(lines.contains(QStringLiteral("Quick access shortcut: Ctrl+Alt+K is taken by another program.")));
+        // The others, not recorded, are not said to fail.
+        QVERIFY(!f.pane()->shortcutStateLabel(Shortcut::sequentialPaste)->isVisible());
+
+        // Another combination recorded in its place works, and the notes go.
+        f.record(Shortcut::quickAccess, Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(f.shell->shortcutStates().status(Shortcut::quickAccess), std::optional(ShortcutStatus::active()));
+        QVERIFY(!state->isVisible());
+        QCOMPARE(desktopState->text(), QStringLiteral("Works"));
+    }
+
+    void aRefusedRecordingSaysWhyInItsAlert()
+    {
+        PreferencesFixture f;
+        f.showPreferences();
+        f.hotKeys.takeByOtherApplication(kKKeyCode, kCommandOptionMask);
+        QTest::ignoreMessage(QtWarningMsg, "a shortcut does not work: Ctrl+Alt+K is taken by another program.");
+        f.record(Shortcut::quickAccess, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(f.sheets.shown.constLast().messageText, ShortcutRecorder::rejectionMessage);
+        QCOMPARE(f.sheets.shown.constLast().informativeText, QStringLiteral("Ctrl+Alt+K is taken by another program."));
+        QVERIFY(f.sheets.answerOpenAlert(0));
     }
 
     void clearingAndLeavingThePane()
