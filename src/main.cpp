@@ -95,6 +95,7 @@ int main(int argc, char *argv[])
     tavrin::UnixSignalQuit signalQuit;
     const QString settingsPath = tavrin::SettingsStore::pathIn(platform->locations->configDirectory());
     tavrin::AppContext context(std::move(platform), std::make_unique<tavrin::SettingsStore>(settingsPath));
+    context.makeFilesPrivate();
     tavrin::AppShell shell(context);
     QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &shell, &tavrin::AppShell::showQuickList);
     tavrin::ControlService control(context, shell);
