@@ -9,6 +9,7 @@
 #include "app/UnixSignalQuit.h"
 #include "cli/CommandLine.h"
 #include "cli/ControlBus.h"
+#include "platform/ApplicationId.h"
 #include "platform/DefaultPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
@@ -60,6 +61,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
+    // Desktops match windows to the desktop entry, and so to its name and icon, by this (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(tavrin::kApplicationId));
     QApplication::setQuitOnLastWindowClosed(false);
 
     // One program per user and display: a second start shows the first one's list and ends, before it touches the
