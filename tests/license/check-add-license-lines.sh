@@ -55,7 +55,8 @@ expect src/theirs.cpp 1 "// SPDX-License-Identifier: MIT"
 
 git add -A
 git -c user.name=t -c user.email=t@t commit -qm one
-"$script" --root "$work" >/dev/null
+# Without --root it works on the repository of the current folder, wherever the script lies.
+"$script" >/dev/null
 [ -z "$(git status --porcelain)" ] || { git diff >&2; fail "a second run changed files"; }
 "$script" --root "$work" --check || fail "--check fails after the lines were added"
 echo PASS
