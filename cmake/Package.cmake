@@ -35,4 +35,5 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "rofi | suckless-tools")
 # The symbols go into tavrin-dbgsym_<version>_<arch>.ddeb and the package gets stripped binaries.
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/FixDebugPackage.cmake)
 include(CPack)

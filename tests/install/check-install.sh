@@ -91,7 +91,11 @@ for lib in libqt6widgets6 libqt6gui6 libqt6dbus6 libxcb1 libcanberra0 libplist3 
 done
 ! grep -q qt6-qpa-plugins <<<"$depends" || fail "the package depends on qt6-qpa-plugins, which it does not use"
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland"
-ls "$work"/package/tavrin-dbgsym_*.ddeb >/dev/null || fail "no -dbgsym package beside the package"
+dbgsym=$(ls "$work"/package/tavrin-dbgsym_*.ddeb) || fail "no -dbgsym package beside the package"
+# Its md5sums name the files it holds, relative to the root.
+dpkg-deb -I "$dbgsym" md5sums >"$work/dbgsym.md5sums"
+grep -q '  usr/lib/debug/.build-id/' "$work/dbgsym.md5sums" || fail "the -dbgsym md5sums list no symbols"
+! grep -v '^[0-9a-f]\{32\}  usr/lib/debug/' "$work/dbgsym.md5sums" || fail "the -dbgsym md5sums name other paths"
 dpkg-deb -c "$deb" >"$work/contents"
 for f in ./usr/bin/tavrin ./usr/bin/tavrin-launcher ./usr/bin/tavrin-rofi ./usr/share/applications/$id.desktop \
   ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/metainfo/$id.metainfo.xml ./usr/share/sounds/$id/ping.wav \
