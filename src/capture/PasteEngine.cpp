@@ -106,18 +106,9 @@ void PasteEngine::postPasteKeystroke(bool sequential)
     if (chord.usesPrimarySelection)
         m_clipboard.offerAsPrimarySelection();
 
-    // A chord that could only be begun is still closed, so no key is left pressed.
-    using namespace keycodes;
-    if (!m_keys.postKeyEvent(kShiftPosition, true, 0)) {
-        qCWarning(lcCapture, "the paste keystroke cannot be typed here; the entry stays on the clipboard");
-        return;
-    }
-    if (m_keys.postKeyEvent(chord.keyCode, true, chord.flags))
-        m_keys.postKeyEvent(chord.keyCode, false, chord.flags);
-    else
-        qCWarning(lcCapture, "the paste key (code %d) cannot be typed; the entry stays on the clipboard",
-                  int(chord.keyCode));
-    m_keys.postKeyEvent(kShiftPosition, false, 0);
+    if (!m_keys.typeKeys(chord.keys))
+        qCWarning(lcCapture) << "the paste keys" << chord.keys
+                             << "cannot be typed here; the entry stays on the clipboard";
 }
 
 }  // namespace tavrin

@@ -200,6 +200,8 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("Tavrin did not record a copy | SlowEditor took longer than 0.5 s to hand "
                                             "over what was copied, so it is not in the history. The setting "
                                             "clipboardReadTimeoutMs sets how long Tavrin waits.")});
+    }
+
     void aStartMakesTheFilesPrivate()
     {
         App app;

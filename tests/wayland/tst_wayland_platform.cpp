@@ -65,17 +65,13 @@ private Q_SLOTS:
                                      .tray.available,
                                  10000);
 
-        // Without a shortcut service every combination is refused at once; handlers still come and go.
-        EventHotKeyRef ref = 1;
-        QCOMPARE(platform->hotKeyService->registerEventHotKey(9, 0x100, EventHotKeyID{1, 1}, &ref), eventInternalErr);
-        QCOMPARE(ref, EventHotKeyRef(0));
-        EventHandlerRef handler = 0;
-        const EventTypeSpec types[] = {{kEventClassKeyboard, kEventHotKeyPressed}};
-        QCOMPARE(
-            platform->hotKeyService->installEventHandler([](const HotKeyEvent *) { return noErr; }, types, &handler),
-            noErr);
-        QCOMPARE(platform->hotKeyService->removeEventHandler(handler), noErr);
-        QCOMPARE(platform->hotKeyService->removeEventHandler(handler), paramErr);
+        // Without a shortcut service every combination is refused at once, with the reason.
+        QVERIFY(!platform->globalShortcuts->isOffered());
+        QCOMPARE(platform->globalShortcuts->registerShortcut(QStringLiteral("quick-access"),
+                                                             QKeyCombination(Qt::ControlModifier, Qt::Key_V),
+                                                             QStringLiteral("Show the clipboard list")),
+                 ShortcutStatus::refused(QStringLiteral("This desktop lets no program take global shortcuts.")));
+        platform->globalShortcuts->unregisterShortcut(QStringLiteral("quick-access"));
     }
 
     void theMonitorRecordsOtherProgramsCopiesAndNeverItsOwnWrites()

@@ -2,7 +2,7 @@
 
 #include "platform/Accessibility.h"
 #include "platform/common/CanberraSoundPlayer.h"
-#include "platform/common/EvdevKeyPositions.h"
+#include "platform/common/XkbKeyPositions.h"
 #include "platform/freedesktop/DBusNotificationCenter.h"
 #include "platform/freedesktop/DBusNotifier.h"
 #include "platform/freedesktop/XdgAutostartLoginItems.h"
@@ -11,7 +11,7 @@
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtFileIcons.h"
 #include "platform/qt/QtScheduler.h"
-#include "platform/wayland/UnavailableHotKeyService.h"
+#include "platform/wayland/UnofferedGlobalShortcuts.h"
 #include "platform/wayland/WaylandCapabilities.h"
 #include "platform/wayland/WaylandClipboard.h"
 #include "platform/wayland/WaylandKeyEventPoster.h"
@@ -40,7 +40,7 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     platform->dispatcher = std::make_unique<QtDispatcher>();
     platform->systemInfo = std::make_unique<DesktopSystemInfo>();
     platform->fileIcons = std::make_unique<QtFileIcons>();
-    platform->hotKeyService = std::make_unique<UnavailableHotKeyService>();
+    platform->globalShortcuts = std::make_unique<UnofferedGlobalShortcuts>();
     auto clipboard = std::make_unique<WaylandClipboard>();
     auto keys = std::make_unique<WaylandKeyEventPoster>();
     const DesktopCapabilities found = describeWaylandSession(*clipboard, *keys);
@@ -54,7 +54,7 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     platform->accessibility = std::make_unique<VirtualKeyboardAccessibility>(*keys);
     platform->clipboard = std::move(clipboard);
     platform->keyEventPoster = std::move(keys);
-    platform->keyPositions = std::make_unique<EvdevKeyPositions>();  // Qt reports xkb keycodes here too
+    platform->keyPositions = std::make_unique<XkbKeyPositions>();  // Qt reports xkb keycodes here too
     platform->workspace = std::make_unique<WaylandWorkspace>();
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
     platform->locations = std::make_unique<XdgLocations>();

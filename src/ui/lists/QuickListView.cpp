@@ -1,6 +1,5 @@
 #include "ui/lists/QuickListView.h"
 
-#include "hotkeys/Key.h"
 #include "platform/KeyPositions.h"
 
 #include "capture/CaptureServices.h"
@@ -331,14 +330,13 @@ int QuickListView::digitOfKey(const QKeyEvent &event) const
     if (event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9)
         return event.key() - Qt::Key_0;
     // Layouts whose digits need Shift (AZERTY): the key in the place of "1" still means 1.
-    const std::optional<std::uint16_t> code = m_services.keyPositions.carbonKeyCode(event.nativeScanCode());
-    const std::optional<Key> key = code ? keyForCarbonKeyCode(*code) : std::nullopt;
-    if (!key || *key < Key::zero || *key > Key::nine)
+    const Qt::Key placed = m_services.keyPositions.usLayoutKey(event.nativeScanCode());
+    if (placed < Qt::Key_0 || placed > Qt::Key_9)
         return -1;
-    return static_cast<int>(*key) - static_cast<int>(Key::zero);
+    return placed - Qt::Key_0;
 }
 
-bool QuickListView::keyDown(const QKeyEvent &event)
+bool QuickListView::pasteRowOfDigitKey(const QKeyEvent &event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier)))
@@ -370,7 +368,7 @@ void QuickListView::pasteSelectedEntry()
 
 bool QuickListView::handleListKey(QObject *target, QKeyEvent *event)
 {
-    if (keyDown(*event))
+    if (pasteRowOfDigitKey(*event))
         return true;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     // In the search field, its own text comes first: Delete and Ctrl+C edit the text while there is some.

@@ -96,8 +96,8 @@ public:
     void popUpRowMenuForSelection();
     void togglePinOfSelectedEntry();
     void pasteSelectedEntry();
-    /// Ctrl+digit (Command-digit) pastes that row; true when the key was such a chord.
-    bool keyDown(const QKeyEvent &event);
+    /// Ctrl+digit pastes that row; true when the key was such a chord.
+    bool pasteRowOfDigitKey(const QKeyEvent &event);
     /// Pops up the state menu: the history and each group.
     void popUpModeMenu();
     /// A choice of the state menu: -1 the history, else the index of a group name.

@@ -54,10 +54,10 @@ DesktopSupportView::DesktopSupportView(const DesktopCapabilities &capabilities, 
     addFeatureRow(grid, QStringLiteral("Paste"), capabilities.paste);
     m_shortcutsOffered = capabilities.globalShortcuts.available;
     m_shortcutsState = addFeatureRow(grid, QStringLiteral("Global shortcuts"), capabilities.globalShortcuts);
-    // A row kept under it for the shortcuts the desktop refused, shown when there are some.
-    m_shortcutProblems = wrappedLabel(QString(), this);
-    m_shortcutProblems->hide();
-    grid->addWidget(m_shortcutProblems, grid->rowCount(), 1, 1, 2);
+    // A row kept under it for the shortcuts the desktop refused, filled when there are some.
+    m_grid = grid;
+    m_problemsRow = grid->rowCount();
+    grid->addItem(new QSpacerItem(0, 0), m_problemsRow, 1);
     addFeatureRow(grid, QStringLiteral("Tray icon"), capabilities.tray);
     addFeatureRow(grid, QStringLiteral("Start at login"), capabilities.startAtLogin);
     if (!capabilities.remedyCommand.isEmpty())
@@ -119,6 +119,12 @@ void DesktopSupportView::showShortcutProblems(const QStringList &problems)
     const QString state = problems.isEmpty() ? QStringLiteral("Works") : QStringLiteral("Not every shortcut works");
     m_shortcutsState->setText(state);
     m_shortcutsState->setAccessibleName(QStringLiteral("Global shortcuts: %1").arg(state));
+    if (!m_shortcutProblems) {
+        if (problems.isEmpty())
+            return;
+        m_shortcutProblems = wrappedLabel(QString(), this);
+        m_grid->addWidget(m_shortcutProblems, m_problemsRow, 1, 1, 2);
+    }
     m_shortcutProblems->setText(problems.join(u'\n'));
     m_shortcutProblems->setAccessibleName(m_shortcutProblems->text());
     m_shortcutProblems->setVisible(!problems.isEmpty());

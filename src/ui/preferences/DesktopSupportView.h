@@ -40,6 +40,8 @@ private:
     bool m_shortcutsOffered = false;
     QLabel *m_shortcutsState = nullptr;
     QLabel *m_shortcutProblems = nullptr;
+    QGridLayout *m_grid = nullptr;
+    int m_problemsRow = 0;
 };
 
 }  // namespace tavrin

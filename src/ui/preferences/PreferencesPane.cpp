@@ -81,7 +81,7 @@ PreferencesPane::PreferencesPane(const ViewServices &services, ShortcutRecorder 
       m_loginSwitch(services.settings, services.loginItems)
 {
     setAccessibleName(QStringLiteral("Preferences"));
-    m_keys = new RecorderKeyFilter(recorder, this, this);
+    m_keys = new RecorderKeyFilter(recorder, services.keyPositions, this, this);
     m_keys->isBlocked = [this] { return m_sheets.isSheetOpen(); };
     buildView();
     loadSettings();

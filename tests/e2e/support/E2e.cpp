@@ -278,12 +278,13 @@ OtherWindow::~OtherWindow()
 bool PrivateDisplay::start()
 {
     // -displayfd picks a free display and writes its number to the descriptor named: standard output. Two servers
-    // starting at once can pick the same number, and the later one gives up: start again then.
+    // starting at once can pick the same number, and the later one gives up: start again then. -noreset: without it
+    // the server resets when its last client leaves (the check below), and a program connecting meanwhile fails.
     for (int attempt = 0; attempt < 5; ++attempt) {
         m_server.start(QStringLiteral("Xvfb"),
                        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                         QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp")});
+                        QStringLiteral("tcp"), QStringLiteral("-noreset")});
         if (!m_server.waitForStarted(5000))
             return false;
         QByteArray number;

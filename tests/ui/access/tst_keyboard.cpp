@@ -112,7 +112,7 @@ private Q_SLOTS:
         // Return is the row's copy button: it copies, never pastes.
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(lastWrite(f.clipboard), QStringLiteral("second"));
-        QVERIFY(f.keys.events.isEmpty());
+        QVERIFY(f.keys.typed.isEmpty());
         QTest::keyClick(list, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(f.history().pinCount(), 1);
         // Delete asks with the pane's sheet, and removes on "Yes".

@@ -140,7 +140,7 @@ private Q_SLOTS:
         f.clock.advance(1ms);
         QVERIFY(!f.vc->copiedToast()->isVisible());
         QVERIFY(f.window.isVisible());  // a copy does not paste
-        QVERIFY(f.keys.events.isEmpty());
+        QVERIFY(f.keys.typed.isEmpty());
 
         // A second copy within the second gets its own full second; a click elsewhere closes it at once.
         f.vc->copySelectedEntry();

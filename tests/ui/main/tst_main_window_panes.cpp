@@ -73,7 +73,7 @@ private Q_SLOTS:
         QVERIFY(pane->copiedToast()->isVisible());
         QCOMPARE(f.sounds.played, QStringList{QStringLiteral("Ping")});
         f.runPasteDelay();
-        QVERIFY(f.keys.events.isEmpty());
+        QVERIFY(f.keys.typed.isEmpty());
         QVERIFY(f.mainWindow->isVisible());
         f.clock.advance(std::chrono::milliseconds(1000));
         QVERIFY(!pane->copiedToast()->isVisible());
@@ -83,7 +83,7 @@ private Q_SLOTS:
                           HistoryRowDelegate::copyButtonRect(first).center());
         QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("first"));
         f.runPasteDelay();
-        QVERIFY(f.keys.events.isEmpty());
+        QVERIFY(f.keys.typed.isEmpty());
     }
 
     void theRowMenuOfTheClipboardPane()
