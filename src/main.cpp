@@ -14,6 +14,7 @@
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
+#include "ui/widgets/ReadablePalette.h"
 
 #include <QApplication>
 
@@ -64,6 +65,7 @@ int main(int argc, char *argv[])
     // Desktops match windows to the desktop entry, and so to its name and icon, by this (the Wayland app id).
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tavrin::kApplicationId));
     QApplication::setQuitOnLastWindowClosed(false);
+    new tavrin::ReadablePalette(&app);
 
     // One program per user and display: a second start shows the first one's list and ends, before it touches the
     // clipboard, the shortcuts or the files.
