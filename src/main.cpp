@@ -6,6 +6,7 @@
 #include "app/SaveAtExit.h"
 #include "app/SessionBusLimits.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "app/UnixSignalQuit.h"
 #include "cli/CommandLine.h"
 #include "cli/ControlBus.h"
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    const tavrin::Translations translations(QLocale::system());
 
     // One program per user and display: a second start shows the first one's list and ends, before it touches the
     // clipboard, the shortcuts or the files.
