@@ -36,8 +36,12 @@ int main(int argc, char *argv[])
 {
     // A command asks the running program and ends; it never loads the GUI.
     const QStringList arguments = tavrin::CommandLine::arguments(argc, argv);
-    if (tavrin::CommandLine::isCommand(arguments))
-        return tavrin::runCommandLine(argc, argv);
+    if (tavrin::CommandLine::isCommand(arguments)) {
+        QCoreApplication app(argc, argv);
+        // Messages for a person in the user's language; what scripts read stays as it is.
+        const tavrin::Translations translations(QLocale::system());
+        return tavrin::runCommandLine();
+    }
     // The backend is checked before anything starts, so that a mistyped name is not a silent choice.
     const tavrin::Invocation start = tavrin::CommandLine::parse(arguments);
     if (start.action == tavrin::Invocation::Action::UsageError) {

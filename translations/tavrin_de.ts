@@ -25,6 +25,345 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>tavrin: %1
+See &quot;%2&quot;.
+</source>
+        <translation>tavrin: %1
+Siehe „%2“.
+</translation>
+    </message>
+    <message>
+        <source>%1: row numbers start at 1, so there is no row %2</source>
+        <translation>%1: Zeilennummern beginnen bei 1, daher gibt es keine Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1: N is an entry&apos;s row, a whole number from 1 on, not &quot;%2&quot;</source>
+        <translation>%1: N ist die Zeile eines Eintrags, eine ganze Zahl ab 1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1 needs --%2: %3</source>
+        <translation>%1 braucht --%2: %3</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes a whole number up to %3, not &quot;%4&quot;</source>
+        <translation>%1: --%2 nimmt eine ganze Zahl bis %3, nicht „%4“</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes a whole number, 0 or more, not &quot;%3&quot;</source>
+        <translation>%1: --%2 nimmt eine ganze Zahl ab 0, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments, but got &quot;%2&quot;</source>
+        <translation>%1 nimmt keine Argumente, erhielt aber „%2“</translation>
+    </message>
+    <message>
+        <source>%1 takes one %2, but got also &quot;%3&quot; (quote a text with spaces)</source>
+        <translation>%1 nimmt ein %2, erhielt aber auch „%3“ (setzen Sie einen Text mit Leerzeichen in Anführungszeichen)</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>--backend needs a name: x11, wayland, gnome or auto</source>
+        <translation>--backend braucht einen Namen: x11, wayland, gnome oder auto</translation>
+    </message>
+    <message>
+        <source>--backend starts Tavrin and takes no command, but got &quot;%1&quot;</source>
+        <translation>--backend startet Tavrin und nimmt keinen Befehl, erhielt aber „%1“</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>es gibt keinen Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>--help takes no arguments</source>
+        <translation>--help nimmt keine Argumente</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version nimmt keine Argumente</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>Usage: tavrin [COMMAND [OPTIONS] [ARGUMENT]]</source>
+        <translation>Aufruf: tavrin [BEFEHL [OPTIONEN] [ARGUMENT]]</translation>
+    </message>
+    <message>
+        <source>Tavrin keeps everything you copy. Without a command it starts, or shows the list of the Tavrin already running on this display. A command asks the running Tavrin.</source>
+        <translation>Tavrin behält alles, was Sie kopieren. Ohne Befehl startet es oder zeigt die Liste des Tavrin, das auf dieser Anzeige bereits läuft. Ein Befehl richtet sich an das laufende Tavrin.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Show this help; &quot;tavrin COMMAND --help&quot; shows a command&apos;s.</source>
+        <translation>Diese Hilfe anzeigen; „tavrin BEFEHL --help“ zeigt die eines Befehls.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Die Version anzeigen.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the command failed, 2 a wrong command line, 3 Tavrin is not running on this display.</source>
+        <translation>Rückgabewert: 0 erledigt, 1 der Befehl ist fehlgeschlagen, 2 eine falsche Befehlszeile, 3 Tavrin läuft nicht auf dieser Anzeige.</translation>
+    </message>
+    <message>
+        <source>Usage: tavrin %1</source>
+        <translation>Aufruf: tavrin %1</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe anzeigen.</translation>
+    </message>
+    <message>
+        <source>Start on the desktop backend NAME: wayland, gnome, x11 or auto (the default: wayland where the compositor lets programs follow the clipboard, gnome in a GNOME Wayland session, else x11). The TAVRIN_BACKEND environment variable does the same.</source>
+        <translation>Mit der Desktop-Anbindung NAME starten: wayland, gnome, x11 oder auto (Vorgabe: wayland, wo der Compositor Programmen erlaubt, der Zwischenablage zu folgen, gnome in einer GNOME-Wayland-Sitzung, sonst x11). Die Umgebungsvariable TAVRIN_BACKEND bewirkt dasselbe.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Print a JSON array of objects with &quot;index&quot;, &quot;pinned&quot;, &quot;kind&quot; (&quot;text&quot;, &quot;file&quot; or &quot;folder&quot;) and &quot;text&quot;, the whole entry.</source>
+        <translation>Ein JSON-Array von Objekten mit &quot;index&quot;, &quot;pinned&quot;, &quot;kind&quot; (&quot;text&quot;, &quot;file&quot; oder &quot;folder&quot;) und &quot;text&quot;, dem ganzen Eintrag, ausgeben.</translation>
+    </message>
+    <message>
+        <source>Print at most N entries (0: all, the default).</source>
+        <translation>Höchstens N Einträge ausgeben (0: alle, die Vorgabe).</translation>
+    </message>
+    <message>
+        <source>Show at most N characters of each entry on its line (default 100; 0: all).</source>
+        <translation>Höchstens N Zeichen jedes Eintrags in seiner Zeile zeigen (Vorgabe 100; 0: alle).</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>die Standardeingabe kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1 bytes (%2 MiB), the most Tavrin adds as one text; nothing was added</source>
+        <translation>die Standardeingabe enthält mehr als %1 Bytes (%2 MiB), das Höchstmaß, das Tavrin als einen Text hinzufügt; nichts wurde hinzugefügt</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte; Tavrin adds texts only</source>
+        <translation>die Standardeingabe enthält ein NUL-Byte; Tavrin fügt nur Texte hinzu</translation>
+    </message>
+    <message>
+        <source>standard input is not valid UTF-8; the invalid bytes were replaced</source>
+        <translation>die Standardeingabe ist kein gültiges UTF-8; die ungültigen Bytes wurden ersetzt</translation>
+    </message>
+    <message>
+        <source>N is the entry&apos;s row as &quot;tavrin list&quot; prints it and the list window shows it, counted from 1; a row beyond the history is refused with the number of entries there are.</source>
+        <translation>N ist die Zeile des Eintrags, wie „tavrin list“ sie ausgibt und das Listenfenster sie zeigt, gezählt ab 1; eine Zeile jenseits des Verlaufs wird mit der Zahl der vorhandenen Einträge abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Print the history, top row first</source>
+        <translation>Den Verlauf ausgeben, oberste Zeile zuerst</translation>
+    </message>
+    <message>
+        <source>Prints the history in the list window&apos;s order: the pinned entries, then the others newest first. Each line holds the row number (followed by * for a pinned entry), a tab, and the entry on one line: white space runs become one space, control characters show as symbols, and long entries end in &quot;…&quot;.</source>
+        <translation>Gibt den Verlauf in der Reihenfolge des Listenfensters aus: die angehefteten Einträge, dann die übrigen, neueste zuerst. Jede Zeile enthält die Zeilennummer (gefolgt von * bei einem angehefteten Eintrag), einen Tabulator und den Eintrag in einer Zeile: Folgen von Leerraum werden zu einem Leerzeichen, Steuerzeichen erscheinen als Symbole, und lange Einträge enden mit „…“.</translation>
+    </message>
+    <message>
+        <source>Print the entries that contain TEXT</source>
+        <translation>Die Einträge ausgeben, die TEXT enthalten</translation>
+    </message>
+    <message>
+        <source>Prints the entries that contain TEXT, ignoring case, with their row numbers, in the form of &quot;tavrin list&quot;. An empty TEXT matches nothing.</source>
+        <translation>Gibt die Einträge, die TEXT enthalten, ohne Rücksicht auf Groß- und Kleinschreibung mit ihren Zeilennummern in der Form von „tavrin list“ aus. Ein leerer TEXT passt auf nichts.</translation>
+    </message>
+    <message>
+        <source>Put entry N on the clipboard</source>
+        <translation>Eintrag N in die Zwischenablage legen</translation>
+    </message>
+    <message>
+        <source>Puts entry N on the clipboard, a file or folder as a file.</source>
+        <translation>Legt Eintrag N in die Zwischenablage, eine Datei oder einen Ordner als Datei.</translation>
+    </message>
+    <message>
+        <source>Paste entry N into the window that has the focus</source>
+        <translation>Eintrag N in das Fenster mit dem Fokus einfügen</translation>
+    </message>
+    <message>
+        <source>Puts entry N on the clipboard and pastes it into the window that had the focus when the command ran, as Ctrl+N does in the list window. A folder is pasted once it is confirmed.</source>
+        <translation>Legt Eintrag N in die Zwischenablage und fügt ihn in das Fenster ein, das beim Aufruf des Befehls den Fokus hatte, wie Strg+N im Listenfenster. Ein Ordner wird erst nach Bestätigung eingefügt.</translation>
+    </message>
+    <message>
+        <source>Copy TEXT, or standard input, as a new entry</source>
+        <translation>TEXT oder die Standardeingabe als neuen Eintrag kopieren</translation>
+    </message>
+    <message>
+        <source>Puts the text on the clipboard and at the top of the history, as if it had been copied. Without TEXT, or with -, the text is standard input, exactly as read (a final line break included). A text may hold up to %1 MiB of UTF-8; a larger one is refused, as is any text while recording is paused.</source>
+        <translation>Legt den Text in die Zwischenablage und an den Anfang des Verlaufs, als wäre er kopiert worden. Ohne TEXT oder mit - ist der Text die Standardeingabe, genau wie gelesen (einschließlich eines abschließenden Zeilenumbruchs). Ein Text darf bis zu %1 MiB UTF-8 enthalten; ein größerer wird abgelehnt, ebenso jeder Text, solange die Aufzeichnung angehalten ist.</translation>
+    </message>
+    <message>
+        <source>Remove entry N from the history</source>
+        <translation>Eintrag N aus dem Verlauf entfernen</translation>
+    </message>
+    <message>
+        <source>Removes entry N, pinned or not.</source>
+        <translation>Entfernt Eintrag N, ob angeheftet oder nicht.</translation>
+    </message>
+    <message>
+        <source>Pin entry N</source>
+        <translation>Eintrag N anheften</translation>
+    </message>
+    <message>
+        <source>Pins entry N: it moves to the bottom of the pinned entries at the top of the list. At most nine entries are pinned.</source>
+        <translation>Heftet Eintrag N an: Er rückt ans Ende der angehefteten Einträge oben in der Liste. Höchstens neun Einträge sind angeheftet.</translation>
+    </message>
+    <message>
+        <source>Unpin entry N</source>
+        <translation>Eintrag N lösen</translation>
+    </message>
+    <message>
+        <source>Unpins entry N: it moves to just below the pinned entries.</source>
+        <translation>Löst Eintrag N: Er rückt direkt unter die angehefteten Einträge.</translation>
+    </message>
+    <message>
+        <source>Remove every entry, pinned ones too</source>
+        <translation>Alle Einträge entfernen, auch angeheftete</translation>
+    </message>
+    <message>
+        <source>Removes every entry of the history, pinned ones included, as &quot;Clear Clipboard&quot; does. --yes confirms it.</source>
+        <translation>Entfernt alle Einträge des Verlaufs, angeheftete eingeschlossen, wie „Zwischenablage leeren“. --yes bestätigt es.</translation>
+    </message>
+    <message>
+        <source>Confirm that the whole history goes.</source>
+        <translation>Bestätigen, dass der ganze Verlauf entfernt wird.</translation>
+    </message>
+    <message>
+        <source>Show the list window</source>
+        <translation>Das Listenfenster anzeigen</translation>
+    </message>
+    <message>
+        <source>Shows the list window, as the tray icon and the shortcut do.</source>
+        <translation>Zeigt das Listenfenster, wie das Symbol im Systemabschnitt und das Tastenkürzel.</translation>
+    </message>
+    <message>
+        <source>Show the main window instead.</source>
+        <translation>Stattdessen das Hauptfenster anzeigen.</translation>
+    </message>
+    <message>
+        <source>Switch sequential paste mode on or off</source>
+        <translation>Den Modus für fortlaufendes Einfügen ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>Shows or hides the sequential paste queue, which switches sequential mode on or off, and prints the new state.</source>
+        <translation>Zeigt oder verbirgt die Warteschlange für fortlaufendes Einfügen, was den Modus ein- oder ausschaltet, und gibt den neuen Zustand aus.</translation>
+    </message>
+    <message>
+        <source>Paste the next entry of the sequential paste queue</source>
+        <translation>Den nächsten Eintrag der Warteschlange für fortlaufendes Einfügen einfügen</translation>
+    </message>
+    <message>
+        <source>Takes the next entry off the sequential paste queue, oldest or newest first as the Preferences say, and pastes it into the window that has the focus, as the sequential paste shortcut does. Fails when the queue is empty. Bind it to a key in the desktop&apos;s own key settings where Tavrin cannot take shortcuts itself.</source>
+        <translation>Nimmt den nächsten Eintrag aus der Warteschlange für fortlaufendes Einfügen, älteste oder neueste zuerst, wie in den Einstellungen festgelegt, und fügt ihn in das Fenster mit dem Fokus ein, wie das Tastenkürzel für fortlaufendes Einfügen. Schlägt fehl, wenn die Warteschlange leer ist. Legen Sie den Befehl in den Tastatureinstellungen der Arbeitsumgebung auf eine Taste, wo Tavrin selbst keine Tastenkürzel belegen kann.</translation>
+    </message>
+    <message>
+        <source>Stop recording copies</source>
+        <translation>Aufzeichnen von Kopien anhalten</translation>
+    </message>
+    <message>
+        <source>Stops recording: until &quot;tavrin resume&quot;, or until Tavrin starts again, nothing copied goes into the history, and what was copied meanwhile is not recorded later.</source>
+        <translation>Hält die Aufzeichnung an: Bis „tavrin resume“ oder bis Tavrin neu startet, kommt nichts Kopiertes in den Verlauf, und was in der Zwischenzeit kopiert wurde, wird auch später nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Record copies again</source>
+        <translation>Kopien wieder aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Records copies again from the next one on.</source>
+        <translation>Zeichnet ab der nächsten Kopie wieder auf.</translation>
+    </message>
+    <message>
+        <source>End the running Tavrin</source>
+        <translation>Das laufende Tavrin beenden</translation>
+    </message>
+    <message>
+        <source>Ends the running Tavrin, which first writes a history save still waiting, and returns once it has ended.</source>
+        <translation>Beendet das laufende Tavrin, das zuvor eine noch ausstehende Speicherung des Verlaufs schreibt, und kehrt zurück, sobald es beendet ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlBus</name>
+    <message>
+        <source>there is no entry %1: the history is empty</source>
+        <translation>es gibt keinen Eintrag %1: der Verlauf ist leer</translation>
+    </message>
+    <message>
+        <source>there is no entry %1: the history has 1 entry, numbered from 1</source>
+        <translation>es gibt keinen Eintrag %1: der Verlauf hat 1 Eintrag, nummeriert ab 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>there is no entry %1: the history has %n entries, numbered from 1</source>
+        <translation>
+            <numerusform>es gibt keinen Eintrag %1: der Verlauf hat %n Eintrag, nummeriert ab 1</numerusform>
+            <numerusform>es gibt keinen Eintrag %1: der Verlauf hat %n Einträge, nummeriert ab 1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the text is %1 bytes long in UTF-8; Tavrin adds texts of at most %2 bytes (%3 MiB)</source>
+        <translation>der Text ist in UTF-8 %1 Bytes lang; Tavrin fügt Texte von höchstens %2 Bytes (%3 MiB) hinzu</translation>
+    </message>
+</context>
+<context>
+    <name>ControlClient</name>
+    <message>
+        <source>there is no D-Bus session bus (%1), so no running Tavrin can be reached</source>
+        <translation>es gibt keinen D-Bus-Sitzungsbus (%1), daher ist kein laufendes Tavrin erreichbar</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Tavrin is not running on display %1; start it with: tavrin</source>
+        <translation>Tavrin läuft nicht auf Anzeige %1; starten Sie es mit: tavrin</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>the Tavrin running on display %1 does not take this command (%2)</source>
+        <translation>das auf Anzeige %1 laufende Tavrin nimmt diesen Befehl nicht an (%2)</translation>
+    </message>
+    <message>
+        <source>Tavrin on display %1 did not answer (%2)</source>
+        <translation>Tavrin auf Anzeige %1 hat nicht geantwortet (%2)</translation>
+    </message>
+    <message>
+        <source>the call to Tavrin failed: %1 (%2)</source>
+        <translation>der Aufruf an Tavrin ist fehlgeschlagen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the session bus does not pass file descriptors, which listing needs</source>
+        <translation>der Sitzungsbus reicht keine Dateideskriptoren weiter, die das Auflisten braucht</translation>
+    </message>
+    <message>
+        <source>Tavrin answered without the list</source>
+        <translation>Tavrin hat ohne die Liste geantwortet</translation>
+    </message>
+    <message>
+        <source>reading the list failed: %1</source>
+        <translation>das Lesen der Liste ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Tavrin on display %1 did not end within %2 s</source>
+        <translation>Tavrin auf Anzeige %1 hat sich nicht innerhalb von %2 s beendet</translation>
+    </message>
+</context>
+<context>
     <name>DataFolderLock</name>
     <message>
         <source>Tavrin is already running</source>
@@ -311,6 +650,44 @@
     <message>
         <source>Are you sure you want to clear the entire Clipboard?.</source>
         <translation>Möchten Sie wirklich die gesamte Zwischenablage leeren?</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::ControlService</name>
+    <message>
+        <source>the listing option &quot;%1&quot; is unknown or has a wrong value</source>
+        <translation>die Listenoption „%1“ ist unbekannt oder hat einen falschen Wert</translation>
+    </message>
+    <message>
+        <source>cannot open a channel for the list: %1</source>
+        <translation>es kann kein Kanal für die Liste geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>recording is paused, so nothing is added; resume it first</source>
+        <translation>die Aufzeichnung ist angehalten, daher wird nichts hinzugefügt; setzen Sie sie zuerst fort</translation>
+    </message>
+    <message>
+        <source>an empty text is not added</source>
+        <translation>ein leerer Text wird nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>entry %1 is pinned already</source>
+        <translation>Eintrag %1 ist bereits angeheftet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are pinned already, the most there can be; unpin one first</source>
+        <translation>
+            <numerusform>%n Eintrag ist bereits angeheftet, mehr geht nicht; lösen Sie zuerst einen</numerusform>
+            <numerusform>%n Einträge sind bereits angeheftet, mehr geht nicht; lösen Sie zuerst einen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>entry %1 is not pinned</source>
+        <translation>Eintrag %1 ist nicht angeheftet</translation>
+    </message>
+    <message>
+        <source>the sequential paste queue is empty: nothing to paste</source>
+        <translation>die Warteschlange für fortlaufendes Einfügen ist leer: nichts einzufügen</translation>
     </message>
 </context>
 <context>

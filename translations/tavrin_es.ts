@@ -25,6 +25,345 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>tavrin: %1
+See &quot;%2&quot;.
+</source>
+        <translation>tavrin: %1
+Consulte «%2».
+</translation>
+    </message>
+    <message>
+        <source>%1: row numbers start at 1, so there is no row %2</source>
+        <translation>%1: los números de fila empiezan en 1, así que no hay fila %2</translation>
+    </message>
+    <message>
+        <source>%1: N is an entry&apos;s row, a whole number from 1 on, not &quot;%2&quot;</source>
+        <translation>%1: N es la fila de una entrada, un número entero desde 1, no «%2»</translation>
+    </message>
+    <message>
+        <source>%1 needs --%2: %3</source>
+        <translation>%1 necesita --%2: %3</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes a whole number up to %3, not &quot;%4&quot;</source>
+        <translation>%1: --%2 admite un número entero hasta %3, no «%4»</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes a whole number, 0 or more, not &quot;%3&quot;</source>
+        <translation>%1: --%2 admite un número entero, 0 o más, no «%3»</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments, but got &quot;%2&quot;</source>
+        <translation>%1 no admite argumentos, pero recibió «%2»</translation>
+    </message>
+    <message>
+        <source>%1 takes one %2, but got also &quot;%3&quot; (quote a text with spaces)</source>
+        <translation>%1 admite un %2, pero también recibió «%3» (ponga entre comillas un texto con espacios)</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 necesita %2</translation>
+    </message>
+    <message>
+        <source>--backend needs a name: x11, wayland, gnome or auto</source>
+        <translation>--backend necesita un nombre: x11, wayland, gnome o auto</translation>
+    </message>
+    <message>
+        <source>--backend starts Tavrin and takes no command, but got &quot;%1&quot;</source>
+        <translation>--backend inicia Tavrin y no admite órdenes, pero recibió «%1»</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>no existe la orden «%1»</translation>
+    </message>
+    <message>
+        <source>--help takes no arguments</source>
+        <translation>--help no admite argumentos</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version no admite argumentos</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: tavrin [COMMAND [OPTIONS] [ARGUMENT]]</source>
+        <translation>Uso: tavrin [ORDEN [OPCIONES] [ARGUMENTO]]</translation>
+    </message>
+    <message>
+        <source>Tavrin keeps everything you copy. Without a command it starts, or shows the list of the Tavrin already running on this display. A command asks the running Tavrin.</source>
+        <translation>Tavrin guarda todo lo que copia. Sin una orden se inicia, o muestra la lista del Tavrin que ya se ejecuta en esta pantalla. Una orden se dirige al Tavrin en ejecución.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Órdenes:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Show this help; &quot;tavrin COMMAND --help&quot; shows a command&apos;s.</source>
+        <translation>Mostrar esta ayuda; «tavrin ORDEN --help» muestra la de una orden.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Mostrar la versión.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the command failed, 2 a wrong command line, 3 Tavrin is not running on this display.</source>
+        <translation>Estado de salida: 0 hecho, 1 la orden falló, 2 línea de órdenes incorrecta, 3 Tavrin no se ejecuta en esta pantalla.</translation>
+    </message>
+    <message>
+        <source>Usage: tavrin %1</source>
+        <translation>Uso: tavrin %1</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrar esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Start on the desktop backend NAME: wayland, gnome, x11 or auto (the default: wayland where the compositor lets programs follow the clipboard, gnome in a GNOME Wayland session, else x11). The TAVRIN_BACKEND environment variable does the same.</source>
+        <translation>Iniciar con el motor de escritorio NAME: wayland, gnome, x11 o auto (de forma predeterminada: wayland donde el compositor deja a los programas seguir el portapapeles, gnome en una sesión Wayland de GNOME, si no x11). La variable de entorno TAVRIN_BACKEND hace lo mismo.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Print a JSON array of objects with &quot;index&quot;, &quot;pinned&quot;, &quot;kind&quot; (&quot;text&quot;, &quot;file&quot; or &quot;folder&quot;) and &quot;text&quot;, the whole entry.</source>
+        <translation>Imprimir un vector JSON de objetos con &quot;index&quot;, &quot;pinned&quot;, &quot;kind&quot; (&quot;text&quot;, &quot;file&quot; o &quot;folder&quot;) y &quot;text&quot;, la entrada completa.</translation>
+    </message>
+    <message>
+        <source>Print at most N entries (0: all, the default).</source>
+        <translation>Imprimir como mucho N entradas (0: todas, el valor predeterminado).</translation>
+    </message>
+    <message>
+        <source>Show at most N characters of each entry on its line (default 100; 0: all).</source>
+        <translation>Mostrar como mucho N caracteres de cada entrada en su línea (100 de forma predeterminada; 0: todos).</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>no se puede leer la entrada estándar: %1</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1 bytes (%2 MiB), the most Tavrin adds as one text; nothing was added</source>
+        <translation>la entrada estándar contiene más de %1 bytes (%2 MiB), lo máximo que Tavrin añade como un texto; no se añadió nada</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte; Tavrin adds texts only</source>
+        <translation>la entrada estándar contiene un byte NUL; Tavrin solo añade textos</translation>
+    </message>
+    <message>
+        <source>standard input is not valid UTF-8; the invalid bytes were replaced</source>
+        <translation>la entrada estándar no es UTF-8 válido; se sustituyeron los bytes no válidos</translation>
+    </message>
+    <message>
+        <source>N is the entry&apos;s row as &quot;tavrin list&quot; prints it and the list window shows it, counted from 1; a row beyond the history is refused with the number of entries there are.</source>
+        <translation>N es la fila de la entrada tal como la imprime «tavrin list» y la muestra la ventana de la lista, contando desde 1; una fila más allá del historial se rechaza indicando cuántas entradas hay.</translation>
+    </message>
+    <message>
+        <source>Print the history, top row first</source>
+        <translation>Imprimir el historial, la fila superior primero</translation>
+    </message>
+    <message>
+        <source>Prints the history in the list window&apos;s order: the pinned entries, then the others newest first. Each line holds the row number (followed by * for a pinned entry), a tab, and the entry on one line: white space runs become one space, control characters show as symbols, and long entries end in &quot;…&quot;.</source>
+        <translation>Imprime el historial en el orden de la ventana de la lista: las entradas fijadas y luego las demás, las más recientes primero. Cada línea contiene el número de fila (seguido de * si la entrada está fijada), un tabulador y la entrada en una línea: las series de espacios se convierten en un espacio, los caracteres de control se muestran como símbolos y las entradas largas terminan en «…».</translation>
+    </message>
+    <message>
+        <source>Print the entries that contain TEXT</source>
+        <translation>Imprimir las entradas que contienen TEXT</translation>
+    </message>
+    <message>
+        <source>Prints the entries that contain TEXT, ignoring case, with their row numbers, in the form of &quot;tavrin list&quot;. An empty TEXT matches nothing.</source>
+        <translation>Imprime las entradas que contienen TEXT, sin distinguir mayúsculas y minúsculas, con sus números de fila, con el formato de «tavrin list». Un TEXT vacío no coincide con nada.</translation>
+    </message>
+    <message>
+        <source>Put entry N on the clipboard</source>
+        <translation>Poner la entrada N en el portapapeles</translation>
+    </message>
+    <message>
+        <source>Puts entry N on the clipboard, a file or folder as a file.</source>
+        <translation>Pone la entrada N en el portapapeles, un archivo o una carpeta como archivo.</translation>
+    </message>
+    <message>
+        <source>Paste entry N into the window that has the focus</source>
+        <translation>Pegar la entrada N en la ventana que tiene el foco</translation>
+    </message>
+    <message>
+        <source>Puts entry N on the clipboard and pastes it into the window that had the focus when the command ran, as Ctrl+N does in the list window. A folder is pasted once it is confirmed.</source>
+        <translation>Pone la entrada N en el portapapeles y la pega en la ventana que tenía el foco cuando se ejecutó la orden, como hace Ctrl+N en la ventana de la lista. Una carpeta se pega una vez confirmada.</translation>
+    </message>
+    <message>
+        <source>Copy TEXT, or standard input, as a new entry</source>
+        <translation>Copiar TEXT, o la entrada estándar, como una entrada nueva</translation>
+    </message>
+    <message>
+        <source>Puts the text on the clipboard and at the top of the history, as if it had been copied. Without TEXT, or with -, the text is standard input, exactly as read (a final line break included). A text may hold up to %1 MiB of UTF-8; a larger one is refused, as is any text while recording is paused.</source>
+        <translation>Pone el texto en el portapapeles y al principio del historial, como si se hubiera copiado. Sin TEXT, o con -, el texto es la entrada estándar, tal como se lee (incluido un salto de línea final). Un texto puede tener hasta %1 MiB de UTF-8; uno mayor se rechaza, igual que cualquier texto mientras el registro está en pausa.</translation>
+    </message>
+    <message>
+        <source>Remove entry N from the history</source>
+        <translation>Quitar la entrada N del historial</translation>
+    </message>
+    <message>
+        <source>Removes entry N, pinned or not.</source>
+        <translation>Quita la entrada N, esté fijada o no.</translation>
+    </message>
+    <message>
+        <source>Pin entry N</source>
+        <translation>Fijar la entrada N</translation>
+    </message>
+    <message>
+        <source>Pins entry N: it moves to the bottom of the pinned entries at the top of the list. At most nine entries are pinned.</source>
+        <translation>Fija la entrada N: pasa al final de las entradas fijadas en la parte superior de la lista. Como mucho se fijan nueve entradas.</translation>
+    </message>
+    <message>
+        <source>Unpin entry N</source>
+        <translation>Desfijar la entrada N</translation>
+    </message>
+    <message>
+        <source>Unpins entry N: it moves to just below the pinned entries.</source>
+        <translation>Desfija la entrada N: pasa justo debajo de las entradas fijadas.</translation>
+    </message>
+    <message>
+        <source>Remove every entry, pinned ones too</source>
+        <translation>Quitar todas las entradas, también las fijadas</translation>
+    </message>
+    <message>
+        <source>Removes every entry of the history, pinned ones included, as &quot;Clear Clipboard&quot; does. --yes confirms it.</source>
+        <translation>Quita todas las entradas del historial, incluidas las fijadas, como hace «Vaciar el portapapeles». --yes lo confirma.</translation>
+    </message>
+    <message>
+        <source>Confirm that the whole history goes.</source>
+        <translation>Confirmar que se quita todo el historial.</translation>
+    </message>
+    <message>
+        <source>Show the list window</source>
+        <translation>Mostrar la ventana de la lista</translation>
+    </message>
+    <message>
+        <source>Shows the list window, as the tray icon and the shortcut do.</source>
+        <translation>Muestra la ventana de la lista, como hacen el icono de la bandeja y el atajo.</translation>
+    </message>
+    <message>
+        <source>Show the main window instead.</source>
+        <translation>Mostrar en su lugar la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Switch sequential paste mode on or off</source>
+        <translation>Activar o desactivar el modo de pegado secuencial</translation>
+    </message>
+    <message>
+        <source>Shows or hides the sequential paste queue, which switches sequential mode on or off, and prints the new state.</source>
+        <translation>Muestra u oculta la cola de pegado secuencial, lo que activa o desactiva el modo secuencial, e imprime el nuevo estado.</translation>
+    </message>
+    <message>
+        <source>Paste the next entry of the sequential paste queue</source>
+        <translation>Pegar la siguiente entrada de la cola de pegado secuencial</translation>
+    </message>
+    <message>
+        <source>Takes the next entry off the sequential paste queue, oldest or newest first as the Preferences say, and pastes it into the window that has the focus, as the sequential paste shortcut does. Fails when the queue is empty. Bind it to a key in the desktop&apos;s own key settings where Tavrin cannot take shortcuts itself.</source>
+        <translation>Saca la siguiente entrada de la cola de pegado secuencial, la más antigua o la más reciente primero según las Preferencias, y la pega en la ventana que tiene el foco, como hace el atajo de pegado secuencial. Falla cuando la cola está vacía. Asígnela a una tecla en la configuración de teclado del propio escritorio donde Tavrin no puede usar atajos por sí mismo.</translation>
+    </message>
+    <message>
+        <source>Stop recording copies</source>
+        <translation>Dejar de registrar copias</translation>
+    </message>
+    <message>
+        <source>Stops recording: until &quot;tavrin resume&quot;, or until Tavrin starts again, nothing copied goes into the history, and what was copied meanwhile is not recorded later.</source>
+        <translation>Detiene el registro: hasta «tavrin resume», o hasta que Tavrin se inicie de nuevo, nada de lo copiado entra en el historial, y lo copiado entretanto no se registra después.</translation>
+    </message>
+    <message>
+        <source>Record copies again</source>
+        <translation>Volver a registrar copias</translation>
+    </message>
+    <message>
+        <source>Records copies again from the next one on.</source>
+        <translation>Vuelve a registrar copias a partir de la siguiente.</translation>
+    </message>
+    <message>
+        <source>End the running Tavrin</source>
+        <translation>Cerrar el Tavrin en ejecución</translation>
+    </message>
+    <message>
+        <source>Ends the running Tavrin, which first writes a history save still waiting, and returns once it has ended.</source>
+        <translation>Cierra el Tavrin en ejecución, que antes escribe un guardado del historial aún pendiente, y vuelve cuando ha terminado.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlBus</name>
+    <message>
+        <source>there is no entry %1: the history is empty</source>
+        <translation>no hay entrada %1: el historial está vacío</translation>
+    </message>
+    <message>
+        <source>there is no entry %1: the history has 1 entry, numbered from 1</source>
+        <translation>no hay entrada %1: el historial tiene 1 entrada, numerada desde 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>there is no entry %1: the history has %n entries, numbered from 1</source>
+        <translation>
+            <numerusform>no hay entrada %1: el historial tiene %n entrada, numerada desde 1</numerusform>
+            <numerusform>no hay entrada %1: el historial tiene %n entradas, numeradas desde 1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the text is %1 bytes long in UTF-8; Tavrin adds texts of at most %2 bytes (%3 MiB)</source>
+        <translation>el texto ocupa %1 bytes en UTF-8; Tavrin añade textos de como mucho %2 bytes (%3 MiB)</translation>
+    </message>
+</context>
+<context>
+    <name>ControlClient</name>
+    <message>
+        <source>there is no D-Bus session bus (%1), so no running Tavrin can be reached</source>
+        <translation>no hay bus de sesión D-Bus (%1), así que no se puede contactar con ningún Tavrin en ejecución</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>no conectado</translation>
+    </message>
+    <message>
+        <source>Tavrin is not running on display %1; start it with: tavrin</source>
+        <translation>Tavrin no se ejecuta en la pantalla %1; inícielo con: tavrin</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>the Tavrin running on display %1 does not take this command (%2)</source>
+        <translation>el Tavrin que se ejecuta en la pantalla %1 no admite esta orden (%2)</translation>
+    </message>
+    <message>
+        <source>Tavrin on display %1 did not answer (%2)</source>
+        <translation>Tavrin en la pantalla %1 no respondió (%2)</translation>
+    </message>
+    <message>
+        <source>the call to Tavrin failed: %1 (%2)</source>
+        <translation>la llamada a Tavrin falló: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the session bus does not pass file descriptors, which listing needs</source>
+        <translation>el bus de sesión no transmite descriptores de archivo, que el listado necesita</translation>
+    </message>
+    <message>
+        <source>Tavrin answered without the list</source>
+        <translation>Tavrin respondió sin la lista</translation>
+    </message>
+    <message>
+        <source>reading the list failed: %1</source>
+        <translation>falló la lectura de la lista: %1</translation>
+    </message>
+    <message>
+        <source>Tavrin on display %1 did not end within %2 s</source>
+        <translation>Tavrin en la pantalla %1 no terminó en %2 s</translation>
+    </message>
+</context>
+<context>
     <name>DataFolderLock</name>
     <message>
         <source>Tavrin is already running</source>
@@ -311,6 +650,44 @@
     <message>
         <source>Are you sure you want to clear the entire Clipboard?.</source>
         <translation>¿Seguro que quiere vaciar todo el portapapeles?</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::ControlService</name>
+    <message>
+        <source>the listing option &quot;%1&quot; is unknown or has a wrong value</source>
+        <translation>la opción de listado «%1» es desconocida o tiene un valor incorrecto</translation>
+    </message>
+    <message>
+        <source>cannot open a channel for the list: %1</source>
+        <translation>no se puede abrir un canal para la lista: %1</translation>
+    </message>
+    <message>
+        <source>recording is paused, so nothing is added; resume it first</source>
+        <translation>el registro está en pausa, así que no se añade nada; reanúdelo primero</translation>
+    </message>
+    <message>
+        <source>an empty text is not added</source>
+        <translation>un texto vacío no se añade</translation>
+    </message>
+    <message>
+        <source>entry %1 is pinned already</source>
+        <translation>la entrada %1 ya está fijada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are pinned already, the most there can be; unpin one first</source>
+        <translation>
+            <numerusform>%n entrada ya está fijada, el máximo posible; desfije una primero</numerusform>
+            <numerusform>%n entradas ya están fijadas, el máximo posible; desfije una primero</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>entry %1 is not pinned</source>
+        <translation>la entrada %1 no está fijada</translation>
+    </message>
+    <message>
+        <source>the sequential paste queue is empty: nothing to paste</source>
+        <translation>la cola de pegado secuencial está vacía: no hay nada que pegar</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,345 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>tavrin: %1
+See &quot;%2&quot;.
+</source>
+        <translation>tavrin&#xa0;: %1
+Voir «&#xa0;%2&#xa0;».
+</translation>
+    </message>
+    <message>
+        <source>%1: row numbers start at 1, so there is no row %2</source>
+        <translation>%1&#xa0;: les numéros de ligne commencent à 1, il n’y a donc pas de ligne %2</translation>
+    </message>
+    <message>
+        <source>%1: N is an entry&apos;s row, a whole number from 1 on, not &quot;%2&quot;</source>
+        <translation>%1&#xa0;: N est la ligne d’une entrée, un nombre entier à partir de 1, pas «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 needs --%2: %3</source>
+        <translation>%1 nécessite --%2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes a whole number up to %3, not &quot;%4&quot;</source>
+        <translation>%1&#xa0;: --%2 prend un nombre entier jusqu’à %3, pas «&#xa0;%4&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes a whole number, 0 or more, not &quot;%3&quot;</source>
+        <translation>%1&#xa0;: --%2 prend un nombre entier, 0 ou plus, pas «&#xa0;%3&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments, but got &quot;%2&quot;</source>
+        <translation>%1 ne prend pas d’argument, mais a reçu «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 takes one %2, but got also &quot;%3&quot; (quote a text with spaces)</source>
+        <translation>%1 prend un seul %2, mais a aussi reçu «&#xa0;%3&#xa0;» (mettez un texte avec des espaces entre guillemets)</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 nécessite %2</translation>
+    </message>
+    <message>
+        <source>--backend needs a name: x11, wayland, gnome or auto</source>
+        <translation>--backend nécessite un nom&#xa0;: x11, wayland, gnome ou auto</translation>
+    </message>
+    <message>
+        <source>--backend starts Tavrin and takes no command, but got &quot;%1&quot;</source>
+        <translation>--backend lance Tavrin et ne prend pas de commande, mais a reçu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>il n’y a pas de commande «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--help takes no arguments</source>
+        <translation>--help ne prend pas d’argument</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version ne prend pas d’argument</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Usage: tavrin [COMMAND [OPTIONS] [ARGUMENT]]</source>
+        <translation>Utilisation&#xa0;: tavrin [COMMANDE [OPTIONS] [ARGUMENT]]</translation>
+    </message>
+    <message>
+        <source>Tavrin keeps everything you copy. Without a command it starts, or shows the list of the Tavrin already running on this display. A command asks the running Tavrin.</source>
+        <translation>Tavrin conserve tout ce que vous copiez. Sans commande, il se lance, ou affiche la liste du Tavrin déjà en cours sur cet affichage. Une commande s’adresse au Tavrin en cours.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commandes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show this help; &quot;tavrin COMMAND --help&quot; shows a command&apos;s.</source>
+        <translation>Afficher cette aide&#xa0;; «&#xa0;tavrin COMMANDE --help&#xa0;» affiche celle d’une commande.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Afficher la version.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the command failed, 2 a wrong command line, 3 Tavrin is not running on this display.</source>
+        <translation>Code de sortie&#xa0;: 0 terminé, 1 la commande a échoué, 2 ligne de commande erronée, 3 Tavrin ne tourne pas sur cet affichage.</translation>
+    </message>
+    <message>
+        <source>Usage: tavrin %1</source>
+        <translation>Utilisation&#xa0;: tavrin %1</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>Start on the desktop backend NAME: wayland, gnome, x11 or auto (the default: wayland where the compositor lets programs follow the clipboard, gnome in a GNOME Wayland session, else x11). The TAVRIN_BACKEND environment variable does the same.</source>
+        <translation>Démarrer sur l’interface de bureau NAME&#xa0;: wayland, gnome, x11 ou auto (par défaut&#xa0;: wayland là où le compositeur laisse les programmes suivre le presse-papiers, gnome dans une session GNOME sous Wayland, sinon x11). La variable d’environnement TAVRIN_BACKEND fait de même.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Print a JSON array of objects with &quot;index&quot;, &quot;pinned&quot;, &quot;kind&quot; (&quot;text&quot;, &quot;file&quot; or &quot;folder&quot;) and &quot;text&quot;, the whole entry.</source>
+        <translation>Afficher un tableau JSON d’objets avec &quot;index&quot;, &quot;pinned&quot;, &quot;kind&quot; (&quot;text&quot;, &quot;file&quot; ou &quot;folder&quot;) et &quot;text&quot;, l’entrée entière.</translation>
+    </message>
+    <message>
+        <source>Print at most N entries (0: all, the default).</source>
+        <translation>Afficher au plus N entrées (0&#xa0;: toutes, par défaut).</translation>
+    </message>
+    <message>
+        <source>Show at most N characters of each entry on its line (default 100; 0: all).</source>
+        <translation>Afficher au plus N caractères de chaque entrée sur sa ligne (100 par défaut&#xa0;; 0&#xa0;: tous).</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>impossible de lire l’entrée standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1 bytes (%2 MiB), the most Tavrin adds as one text; nothing was added</source>
+        <translation>l’entrée standard contient plus de %1 octets (%2 Mio), le maximum que Tavrin ajoute en un seul texte&#xa0;; rien n’a été ajouté</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte; Tavrin adds texts only</source>
+        <translation>l’entrée standard contient un octet NUL&#xa0;; Tavrin n’ajoute que des textes</translation>
+    </message>
+    <message>
+        <source>standard input is not valid UTF-8; the invalid bytes were replaced</source>
+        <translation>l’entrée standard n’est pas de l’UTF-8 valide&#xa0;; les octets non valides ont été remplacés</translation>
+    </message>
+    <message>
+        <source>N is the entry&apos;s row as &quot;tavrin list&quot; prints it and the list window shows it, counted from 1; a row beyond the history is refused with the number of entries there are.</source>
+        <translation>N est la ligne de l’entrée telle que «&#xa0;tavrin list&#xa0;» l’affiche et que la fenêtre de liste la montre, comptée à partir de 1&#xa0;; une ligne au-delà de l’historique est refusée avec le nombre d’entrées existantes.</translation>
+    </message>
+    <message>
+        <source>Print the history, top row first</source>
+        <translation>Afficher l’historique, la ligne du haut en premier</translation>
+    </message>
+    <message>
+        <source>Prints the history in the list window&apos;s order: the pinned entries, then the others newest first. Each line holds the row number (followed by * for a pinned entry), a tab, and the entry on one line: white space runs become one space, control characters show as symbols, and long entries end in &quot;…&quot;.</source>
+        <translation>Affiche l’historique dans l’ordre de la fenêtre de liste&#xa0;: les entrées épinglées, puis les autres, les plus récentes d’abord. Chaque ligne contient le numéro de ligne (suivi de * pour une entrée épinglée), une tabulation et l’entrée sur une ligne&#xa0;: les suites d’espaces deviennent une espace, les caractères de contrôle s’affichent en symboles et les longues entrées finissent par «&#xa0;…&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Print the entries that contain TEXT</source>
+        <translation>Afficher les entrées qui contiennent TEXT</translation>
+    </message>
+    <message>
+        <source>Prints the entries that contain TEXT, ignoring case, with their row numbers, in the form of &quot;tavrin list&quot;. An empty TEXT matches nothing.</source>
+        <translation>Affiche les entrées qui contiennent TEXT, sans tenir compte de la casse, avec leurs numéros de ligne, sous la forme de «&#xa0;tavrin list&#xa0;». Un TEXT vide ne correspond à rien.</translation>
+    </message>
+    <message>
+        <source>Put entry N on the clipboard</source>
+        <translation>Mettre l’entrée N dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Puts entry N on the clipboard, a file or folder as a file.</source>
+        <translation>Met l’entrée N dans le presse-papiers, un fichier ou un dossier en tant que fichier.</translation>
+    </message>
+    <message>
+        <source>Paste entry N into the window that has the focus</source>
+        <translation>Coller l’entrée N dans la fenêtre qui a le focus</translation>
+    </message>
+    <message>
+        <source>Puts entry N on the clipboard and pastes it into the window that had the focus when the command ran, as Ctrl+N does in the list window. A folder is pasted once it is confirmed.</source>
+        <translation>Met l’entrée N dans le presse-papiers et la colle dans la fenêtre qui avait le focus au lancement de la commande, comme Ctrl+N dans la fenêtre de liste. Un dossier est collé une fois confirmé.</translation>
+    </message>
+    <message>
+        <source>Copy TEXT, or standard input, as a new entry</source>
+        <translation>Copier TEXT, ou l’entrée standard, comme nouvelle entrée</translation>
+    </message>
+    <message>
+        <source>Puts the text on the clipboard and at the top of the history, as if it had been copied. Without TEXT, or with -, the text is standard input, exactly as read (a final line break included). A text may hold up to %1 MiB of UTF-8; a larger one is refused, as is any text while recording is paused.</source>
+        <translation>Met le texte dans le presse-papiers et en haut de l’historique, comme s’il avait été copié. Sans TEXT, ou avec -, le texte est l’entrée standard, exactement telle que lue (saut de ligne final compris). Un texte peut contenir jusqu’à %1 Mio d’UTF-8&#xa0;; un texte plus grand est refusé, comme tout texte pendant que l’enregistrement est suspendu.</translation>
+    </message>
+    <message>
+        <source>Remove entry N from the history</source>
+        <translation>Supprimer l’entrée N de l’historique</translation>
+    </message>
+    <message>
+        <source>Removes entry N, pinned or not.</source>
+        <translation>Supprime l’entrée N, épinglée ou non.</translation>
+    </message>
+    <message>
+        <source>Pin entry N</source>
+        <translation>Épingler l’entrée N</translation>
+    </message>
+    <message>
+        <source>Pins entry N: it moves to the bottom of the pinned entries at the top of the list. At most nine entries are pinned.</source>
+        <translation>Épingle l’entrée N&#xa0;: elle passe en bas des entrées épinglées en haut de la liste. Au plus neuf entrées sont épinglées.</translation>
+    </message>
+    <message>
+        <source>Unpin entry N</source>
+        <translation>Détacher l’entrée N</translation>
+    </message>
+    <message>
+        <source>Unpins entry N: it moves to just below the pinned entries.</source>
+        <translation>Détache l’entrée N&#xa0;: elle passe juste sous les entrées épinglées.</translation>
+    </message>
+    <message>
+        <source>Remove every entry, pinned ones too</source>
+        <translation>Supprimer toutes les entrées, épinglées comprises</translation>
+    </message>
+    <message>
+        <source>Removes every entry of the history, pinned ones included, as &quot;Clear Clipboard&quot; does. --yes confirms it.</source>
+        <translation>Supprime toutes les entrées de l’historique, épinglées comprises, comme «&#xa0;Vider le presse-papiers&#xa0;». --yes le confirme.</translation>
+    </message>
+    <message>
+        <source>Confirm that the whole history goes.</source>
+        <translation>Confirmer que tout l’historique est supprimé.</translation>
+    </message>
+    <message>
+        <source>Show the list window</source>
+        <translation>Afficher la fenêtre de liste</translation>
+    </message>
+    <message>
+        <source>Shows the list window, as the tray icon and the shortcut do.</source>
+        <translation>Affiche la fenêtre de liste, comme l’icône de la zone de notification et le raccourci.</translation>
+    </message>
+    <message>
+        <source>Show the main window instead.</source>
+        <translation>Afficher plutôt la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Switch sequential paste mode on or off</source>
+        <translation>Activer ou désactiver le mode de collage séquentiel</translation>
+    </message>
+    <message>
+        <source>Shows or hides the sequential paste queue, which switches sequential mode on or off, and prints the new state.</source>
+        <translation>Affiche ou masque la file de collage séquentiel, ce qui active ou désactive le mode séquentiel, et affiche le nouvel état.</translation>
+    </message>
+    <message>
+        <source>Paste the next entry of the sequential paste queue</source>
+        <translation>Coller l’entrée suivante de la file de collage séquentiel</translation>
+    </message>
+    <message>
+        <source>Takes the next entry off the sequential paste queue, oldest or newest first as the Preferences say, and pastes it into the window that has the focus, as the sequential paste shortcut does. Fails when the queue is empty. Bind it to a key in the desktop&apos;s own key settings where Tavrin cannot take shortcuts itself.</source>
+        <translation>Retire l’entrée suivante de la file de collage séquentiel, la plus ancienne ou la plus récente d’abord selon les Préférences, et la colle dans la fenêtre qui a le focus, comme le raccourci de collage séquentiel. Échoue quand la file est vide. Associez-la à une touche dans les réglages clavier du bureau là où Tavrin ne peut pas prendre de raccourcis lui-même.</translation>
+    </message>
+    <message>
+        <source>Stop recording copies</source>
+        <translation>Arrêter d’enregistrer les copies</translation>
+    </message>
+    <message>
+        <source>Stops recording: until &quot;tavrin resume&quot;, or until Tavrin starts again, nothing copied goes into the history, and what was copied meanwhile is not recorded later.</source>
+        <translation>Suspend l’enregistrement&#xa0;: jusqu’à «&#xa0;tavrin resume&#xa0;», ou jusqu’au prochain lancement de Tavrin, rien de ce qui est copié n’entre dans l’historique, et ce qui a été copié entre-temps n’est pas enregistré plus tard.</translation>
+    </message>
+    <message>
+        <source>Record copies again</source>
+        <translation>Enregistrer de nouveau les copies</translation>
+    </message>
+    <message>
+        <source>Records copies again from the next one on.</source>
+        <translation>Enregistre de nouveau les copies à partir de la suivante.</translation>
+    </message>
+    <message>
+        <source>End the running Tavrin</source>
+        <translation>Quitter le Tavrin en cours</translation>
+    </message>
+    <message>
+        <source>Ends the running Tavrin, which first writes a history save still waiting, and returns once it has ended.</source>
+        <translation>Quitte le Tavrin en cours, qui écrit d’abord un enregistrement de l’historique encore en attente, et rend la main une fois qu’il s’est terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlBus</name>
+    <message>
+        <source>there is no entry %1: the history is empty</source>
+        <translation>il n’y a pas d’entrée %1&#xa0;: l’historique est vide</translation>
+    </message>
+    <message>
+        <source>there is no entry %1: the history has 1 entry, numbered from 1</source>
+        <translation>il n’y a pas d’entrée %1&#xa0;: l’historique a 1 entrée, numérotée à partir de 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>there is no entry %1: the history has %n entries, numbered from 1</source>
+        <translation>
+            <numerusform>il n’y a pas d’entrée %1&#xa0;: l’historique a %n entrée, numérotée à partir de 1</numerusform>
+            <numerusform>il n’y a pas d’entrée %1&#xa0;: l’historique a %n entrées, numérotées à partir de 1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the text is %1 bytes long in UTF-8; Tavrin adds texts of at most %2 bytes (%3 MiB)</source>
+        <translation>le texte fait %1 octets en UTF-8&#xa0;; Tavrin ajoute des textes d’au plus %2 octets (%3 Mio)</translation>
+    </message>
+</context>
+<context>
+    <name>ControlClient</name>
+    <message>
+        <source>there is no D-Bus session bus (%1), so no running Tavrin can be reached</source>
+        <translation>il n’y a pas de bus de session D-Bus (%1), aucun Tavrin en cours ne peut donc être joint</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>non connecté</translation>
+    </message>
+    <message>
+        <source>Tavrin is not running on display %1; start it with: tavrin</source>
+        <translation>Tavrin ne tourne pas sur l’affichage %1&#xa0;; lancez-le avec&#xa0;: tavrin</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>the Tavrin running on display %1 does not take this command (%2)</source>
+        <translation>le Tavrin en cours sur l’affichage %1 n’accepte pas cette commande (%2)</translation>
+    </message>
+    <message>
+        <source>Tavrin on display %1 did not answer (%2)</source>
+        <translation>Tavrin sur l’affichage %1 n’a pas répondu (%2)</translation>
+    </message>
+    <message>
+        <source>the call to Tavrin failed: %1 (%2)</source>
+        <translation>l’appel à Tavrin a échoué&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the session bus does not pass file descriptors, which listing needs</source>
+        <translation>le bus de session ne transmet pas de descripteurs de fichier, nécessaires pour lister</translation>
+    </message>
+    <message>
+        <source>Tavrin answered without the list</source>
+        <translation>Tavrin a répondu sans la liste</translation>
+    </message>
+    <message>
+        <source>reading the list failed: %1</source>
+        <translation>la lecture de la liste a échoué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Tavrin on display %1 did not end within %2 s</source>
+        <translation>Tavrin sur l’affichage %1 ne s’est pas terminé en %2 s</translation>
+    </message>
+</context>
+<context>
     <name>DataFolderLock</name>
     <message>
         <source>Tavrin is already running</source>
@@ -311,6 +650,44 @@
     <message>
         <source>Are you sure you want to clear the entire Clipboard?.</source>
         <translation>Voulez-vous vraiment vider tout le presse-papiers&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::ControlService</name>
+    <message>
+        <source>the listing option &quot;%1&quot; is unknown or has a wrong value</source>
+        <translation>l’option de liste «&#xa0;%1&#xa0;» est inconnue ou a une valeur erronée</translation>
+    </message>
+    <message>
+        <source>cannot open a channel for the list: %1</source>
+        <translation>impossible d’ouvrir un canal pour la liste&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>recording is paused, so nothing is added; resume it first</source>
+        <translation>l’enregistrement est suspendu, rien n’est donc ajouté&#xa0;; reprenez-le d’abord</translation>
+    </message>
+    <message>
+        <source>an empty text is not added</source>
+        <translation>un texte vide n’est pas ajouté</translation>
+    </message>
+    <message>
+        <source>entry %1 is pinned already</source>
+        <translation>l’entrée %1 est déjà épinglée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are pinned already, the most there can be; unpin one first</source>
+        <translation>
+            <numerusform>%n entrée est déjà épinglée, le maximum possible&#xa0;; détachez-en une d’abord</numerusform>
+            <numerusform>%n entrées sont déjà épinglées, le maximum possible&#xa0;; détachez-en une d’abord</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>entry %1 is not pinned</source>
+        <translation>l’entrée %1 n’est pas épinglée</translation>
+    </message>
+    <message>
+        <source>the sequential paste queue is empty: nothing to paste</source>
+        <translation>la file de collage séquentiel est vide&#xa0;: rien à coller</translation>
     </message>
 </context>
 <context>

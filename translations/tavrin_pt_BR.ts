@@ -25,6 +25,345 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>tavrin: %1
+See &quot;%2&quot;.
+</source>
+        <translation>tavrin: %1
+Veja “%2”.
+</translation>
+    </message>
+    <message>
+        <source>%1: row numbers start at 1, so there is no row %2</source>
+        <translation>%1: os números de linha começam em 1, então não existe a linha %2</translation>
+    </message>
+    <message>
+        <source>%1: N is an entry&apos;s row, a whole number from 1 on, not &quot;%2&quot;</source>
+        <translation>%1: N é a linha de uma entrada, um número inteiro a partir de 1, não “%2”</translation>
+    </message>
+    <message>
+        <source>%1 needs --%2: %3</source>
+        <translation>%1 precisa de --%2: %3</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes a whole number up to %3, not &quot;%4&quot;</source>
+        <translation>%1: --%2 aceita um número inteiro até %3, não “%4”</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes a whole number, 0 or more, not &quot;%3&quot;</source>
+        <translation>%1: --%2 aceita um número inteiro, 0 ou mais, não “%3”</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments, but got &quot;%2&quot;</source>
+        <translation>%1 não aceita argumentos, mas recebeu “%2”</translation>
+    </message>
+    <message>
+        <source>%1 takes one %2, but got also &quot;%3&quot; (quote a text with spaces)</source>
+        <translation>%1 aceita um %2, mas também recebeu “%3” (coloque entre aspas um texto com espaços)</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 precisa de %2</translation>
+    </message>
+    <message>
+        <source>--backend needs a name: x11, wayland, gnome or auto</source>
+        <translation>--backend precisa de um nome: x11, wayland, gnome ou auto</translation>
+    </message>
+    <message>
+        <source>--backend starts Tavrin and takes no command, but got &quot;%1&quot;</source>
+        <translation>--backend inicia o Tavrin e não aceita comandos, mas recebeu “%1”</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>não existe o comando “%1”</translation>
+    </message>
+    <message>
+        <source>--help takes no arguments</source>
+        <translation>--help não aceita argumentos</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version não aceita argumentos</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>opção desconhecida “%1”</translation>
+    </message>
+    <message>
+        <source>Usage: tavrin [COMMAND [OPTIONS] [ARGUMENT]]</source>
+        <translation>Uso: tavrin [COMANDO [OPÇÕES] [ARGUMENTO]]</translation>
+    </message>
+    <message>
+        <source>Tavrin keeps everything you copy. Without a command it starts, or shows the list of the Tavrin already running on this display. A command asks the running Tavrin.</source>
+        <translation>O Tavrin guarda tudo o que você copia. Sem comando ele inicia, ou mostra a lista do Tavrin que já está em execução nesta tela. Um comando é enviado ao Tavrin em execução.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Show this help; &quot;tavrin COMMAND --help&quot; shows a command&apos;s.</source>
+        <translation>Mostrar esta ajuda; “tavrin COMANDO --help” mostra a de um comando.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Mostrar a versão.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the command failed, 2 a wrong command line, 3 Tavrin is not running on this display.</source>
+        <translation>Status de saída: 0 concluído, 1 o comando falhou, 2 linha de comando incorreta, 3 o Tavrin não está em execução nesta tela.</translation>
+    </message>
+    <message>
+        <source>Usage: tavrin %1</source>
+        <translation>Uso: tavrin %1</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrar esta ajuda.</translation>
+    </message>
+    <message>
+        <source>Start on the desktop backend NAME: wayland, gnome, x11 or auto (the default: wayland where the compositor lets programs follow the clipboard, gnome in a GNOME Wayland session, else x11). The TAVRIN_BACKEND environment variable does the same.</source>
+        <translation>Iniciar com o backend de ambiente NAME: wayland, gnome, x11 ou auto (o padrão: wayland onde o compositor permite que programas acompanhem a área de transferência, gnome em uma sessão Wayland do GNOME, senão x11). A variável de ambiente TAVRIN_BACKEND faz o mesmo.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Print a JSON array of objects with &quot;index&quot;, &quot;pinned&quot;, &quot;kind&quot; (&quot;text&quot;, &quot;file&quot; or &quot;folder&quot;) and &quot;text&quot;, the whole entry.</source>
+        <translation>Imprimir um array JSON de objetos com &quot;index&quot;, &quot;pinned&quot;, &quot;kind&quot; (&quot;text&quot;, &quot;file&quot; ou &quot;folder&quot;) e &quot;text&quot;, a entrada inteira.</translation>
+    </message>
+    <message>
+        <source>Print at most N entries (0: all, the default).</source>
+        <translation>Imprimir no máximo N entradas (0: todas, o padrão).</translation>
+    </message>
+    <message>
+        <source>Show at most N characters of each entry on its line (default 100; 0: all).</source>
+        <translation>Mostrar no máximo N caracteres de cada entrada em sua linha (padrão 100; 0: todos).</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>não é possível ler a entrada padrão: %1</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1 bytes (%2 MiB), the most Tavrin adds as one text; nothing was added</source>
+        <translation>a entrada padrão contém mais de %1 bytes (%2 MiB), o máximo que o Tavrin adiciona como um texto; nada foi adicionado</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte; Tavrin adds texts only</source>
+        <translation>a entrada padrão contém um byte NUL; o Tavrin adiciona apenas textos</translation>
+    </message>
+    <message>
+        <source>standard input is not valid UTF-8; the invalid bytes were replaced</source>
+        <translation>a entrada padrão não é UTF-8 válido; os bytes inválidos foram substituídos</translation>
+    </message>
+    <message>
+        <source>N is the entry&apos;s row as &quot;tavrin list&quot; prints it and the list window shows it, counted from 1; a row beyond the history is refused with the number of entries there are.</source>
+        <translation>N é a linha da entrada como “tavrin list” a imprime e a janela da lista a mostra, contada a partir de 1; uma linha além do histórico é recusada com o número de entradas existentes.</translation>
+    </message>
+    <message>
+        <source>Print the history, top row first</source>
+        <translation>Imprimir o histórico, a linha do topo primeiro</translation>
+    </message>
+    <message>
+        <source>Prints the history in the list window&apos;s order: the pinned entries, then the others newest first. Each line holds the row number (followed by * for a pinned entry), a tab, and the entry on one line: white space runs become one space, control characters show as symbols, and long entries end in &quot;…&quot;.</source>
+        <translation>Imprime o histórico na ordem da janela da lista: as entradas fixadas, depois as outras, as mais novas primeiro. Cada linha contém o número da linha (seguido de * para uma entrada fixada), uma tabulação e a entrada em uma linha: sequências de espaços viram um espaço, caracteres de controle aparecem como símbolos e entradas longas terminam em “…”.</translation>
+    </message>
+    <message>
+        <source>Print the entries that contain TEXT</source>
+        <translation>Imprimir as entradas que contêm TEXT</translation>
+    </message>
+    <message>
+        <source>Prints the entries that contain TEXT, ignoring case, with their row numbers, in the form of &quot;tavrin list&quot;. An empty TEXT matches nothing.</source>
+        <translation>Imprime as entradas que contêm TEXT, sem diferenciar maiúsculas e minúsculas, com seus números de linha, no formato de “tavrin list”. Um TEXT vazio não corresponde a nada.</translation>
+    </message>
+    <message>
+        <source>Put entry N on the clipboard</source>
+        <translation>Colocar a entrada N na área de transferência</translation>
+    </message>
+    <message>
+        <source>Puts entry N on the clipboard, a file or folder as a file.</source>
+        <translation>Coloca a entrada N na área de transferência, um arquivo ou uma pasta como arquivo.</translation>
+    </message>
+    <message>
+        <source>Paste entry N into the window that has the focus</source>
+        <translation>Colar a entrada N na janela que tem o foco</translation>
+    </message>
+    <message>
+        <source>Puts entry N on the clipboard and pastes it into the window that had the focus when the command ran, as Ctrl+N does in the list window. A folder is pasted once it is confirmed.</source>
+        <translation>Coloca a entrada N na área de transferência e a cola na janela que tinha o foco quando o comando foi executado, como Ctrl+N faz na janela da lista. Uma pasta é colada depois de confirmada.</translation>
+    </message>
+    <message>
+        <source>Copy TEXT, or standard input, as a new entry</source>
+        <translation>Copiar TEXT, ou a entrada padrão, como uma nova entrada</translation>
+    </message>
+    <message>
+        <source>Puts the text on the clipboard and at the top of the history, as if it had been copied. Without TEXT, or with -, the text is standard input, exactly as read (a final line break included). A text may hold up to %1 MiB of UTF-8; a larger one is refused, as is any text while recording is paused.</source>
+        <translation>Coloca o texto na área de transferência e no topo do histórico, como se tivesse sido copiado. Sem TEXT, ou com -, o texto é a entrada padrão, exatamente como lida (incluindo uma quebra de linha final). Um texto pode ter até %1 MiB de UTF-8; um maior é recusado, assim como qualquer texto enquanto o registro está pausado.</translation>
+    </message>
+    <message>
+        <source>Remove entry N from the history</source>
+        <translation>Remover a entrada N do histórico</translation>
+    </message>
+    <message>
+        <source>Removes entry N, pinned or not.</source>
+        <translation>Remove a entrada N, fixada ou não.</translation>
+    </message>
+    <message>
+        <source>Pin entry N</source>
+        <translation>Fixar a entrada N</translation>
+    </message>
+    <message>
+        <source>Pins entry N: it moves to the bottom of the pinned entries at the top of the list. At most nine entries are pinned.</source>
+        <translation>Fixa a entrada N: ela vai para o fim das entradas fixadas no topo da lista. No máximo nove entradas ficam fixadas.</translation>
+    </message>
+    <message>
+        <source>Unpin entry N</source>
+        <translation>Desafixar a entrada N</translation>
+    </message>
+    <message>
+        <source>Unpins entry N: it moves to just below the pinned entries.</source>
+        <translation>Desafixa a entrada N: ela vai para logo abaixo das entradas fixadas.</translation>
+    </message>
+    <message>
+        <source>Remove every entry, pinned ones too</source>
+        <translation>Remover todas as entradas, inclusive as fixadas</translation>
+    </message>
+    <message>
+        <source>Removes every entry of the history, pinned ones included, as &quot;Clear Clipboard&quot; does. --yes confirms it.</source>
+        <translation>Remove todas as entradas do histórico, inclusive as fixadas, como faz “Limpar área de transferência”. --yes confirma.</translation>
+    </message>
+    <message>
+        <source>Confirm that the whole history goes.</source>
+        <translation>Confirmar que todo o histórico será removido.</translation>
+    </message>
+    <message>
+        <source>Show the list window</source>
+        <translation>Mostrar a janela da lista</translation>
+    </message>
+    <message>
+        <source>Shows the list window, as the tray icon and the shortcut do.</source>
+        <translation>Mostra a janela da lista, como fazem o ícone da bandeja e o atalho.</translation>
+    </message>
+    <message>
+        <source>Show the main window instead.</source>
+        <translation>Mostrar a janela principal em vez disso.</translation>
+    </message>
+    <message>
+        <source>Switch sequential paste mode on or off</source>
+        <translation>Ativar ou desativar o modo de colagem sequencial</translation>
+    </message>
+    <message>
+        <source>Shows or hides the sequential paste queue, which switches sequential mode on or off, and prints the new state.</source>
+        <translation>Mostra ou oculta a fila de colagem sequencial, o que ativa ou desativa o modo sequencial, e imprime o novo estado.</translation>
+    </message>
+    <message>
+        <source>Paste the next entry of the sequential paste queue</source>
+        <translation>Colar a próxima entrada da fila de colagem sequencial</translation>
+    </message>
+    <message>
+        <source>Takes the next entry off the sequential paste queue, oldest or newest first as the Preferences say, and pastes it into the window that has the focus, as the sequential paste shortcut does. Fails when the queue is empty. Bind it to a key in the desktop&apos;s own key settings where Tavrin cannot take shortcuts itself.</source>
+        <translation>Retira a próxima entrada da fila de colagem sequencial, a mais antiga ou a mais nova primeiro conforme as Preferências, e a cola na janela que tem o foco, como faz o atalho de colagem sequencial. Falha quando a fila está vazia. Associe-o a uma tecla nas configurações de teclado do próprio ambiente onde o Tavrin não pode usar atalhos por conta própria.</translation>
+    </message>
+    <message>
+        <source>Stop recording copies</source>
+        <translation>Parar de registrar cópias</translation>
+    </message>
+    <message>
+        <source>Stops recording: until &quot;tavrin resume&quot;, or until Tavrin starts again, nothing copied goes into the history, and what was copied meanwhile is not recorded later.</source>
+        <translation>Para o registro: até “tavrin resume”, ou até o Tavrin iniciar de novo, nada do que for copiado entra no histórico, e o que foi copiado nesse meio-tempo não é registrado depois.</translation>
+    </message>
+    <message>
+        <source>Record copies again</source>
+        <translation>Registrar cópias novamente</translation>
+    </message>
+    <message>
+        <source>Records copies again from the next one on.</source>
+        <translation>Volta a registrar cópias a partir da próxima.</translation>
+    </message>
+    <message>
+        <source>End the running Tavrin</source>
+        <translation>Encerrar o Tavrin em execução</translation>
+    </message>
+    <message>
+        <source>Ends the running Tavrin, which first writes a history save still waiting, and returns once it has ended.</source>
+        <translation>Encerra o Tavrin em execução, que antes grava um salvamento do histórico ainda pendente, e retorna quando ele termina.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlBus</name>
+    <message>
+        <source>there is no entry %1: the history is empty</source>
+        <translation>não existe a entrada %1: o histórico está vazio</translation>
+    </message>
+    <message>
+        <source>there is no entry %1: the history has 1 entry, numbered from 1</source>
+        <translation>não existe a entrada %1: o histórico tem 1 entrada, numerada a partir de 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>there is no entry %1: the history has %n entries, numbered from 1</source>
+        <translation>
+            <numerusform>não existe a entrada %1: o histórico tem %n entrada, numerada a partir de 1</numerusform>
+            <numerusform>não existe a entrada %1: o histórico tem %n entradas, numeradas a partir de 1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the text is %1 bytes long in UTF-8; Tavrin adds texts of at most %2 bytes (%3 MiB)</source>
+        <translation>o texto tem %1 bytes em UTF-8; o Tavrin adiciona textos de no máximo %2 bytes (%3 MiB)</translation>
+    </message>
+</context>
+<context>
+    <name>ControlClient</name>
+    <message>
+        <source>there is no D-Bus session bus (%1), so no running Tavrin can be reached</source>
+        <translation>não há barramento de sessão D-Bus (%1), então nenhum Tavrin em execução pode ser alcançado</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>não conectado</translation>
+    </message>
+    <message>
+        <source>Tavrin is not running on display %1; start it with: tavrin</source>
+        <translation>O Tavrin não está em execução na tela %1; inicie-o com: tavrin</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nenhuma)</translation>
+    </message>
+    <message>
+        <source>the Tavrin running on display %1 does not take this command (%2)</source>
+        <translation>o Tavrin em execução na tela %1 não aceita este comando (%2)</translation>
+    </message>
+    <message>
+        <source>Tavrin on display %1 did not answer (%2)</source>
+        <translation>O Tavrin na tela %1 não respondeu (%2)</translation>
+    </message>
+    <message>
+        <source>the call to Tavrin failed: %1 (%2)</source>
+        <translation>a chamada ao Tavrin falhou: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the session bus does not pass file descriptors, which listing needs</source>
+        <translation>o barramento de sessão não repassa descritores de arquivo, necessários para listar</translation>
+    </message>
+    <message>
+        <source>Tavrin answered without the list</source>
+        <translation>O Tavrin respondeu sem a lista</translation>
+    </message>
+    <message>
+        <source>reading the list failed: %1</source>
+        <translation>a leitura da lista falhou: %1</translation>
+    </message>
+    <message>
+        <source>Tavrin on display %1 did not end within %2 s</source>
+        <translation>O Tavrin na tela %1 não terminou em %2 s</translation>
+    </message>
+</context>
+<context>
     <name>DataFolderLock</name>
     <message>
         <source>Tavrin is already running</source>
@@ -311,6 +650,44 @@
     <message>
         <source>Are you sure you want to clear the entire Clipboard?.</source>
         <translation>Tem certeza de que deseja limpar toda a área de transferência?</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::ControlService</name>
+    <message>
+        <source>the listing option &quot;%1&quot; is unknown or has a wrong value</source>
+        <translation>a opção de listagem “%1” é desconhecida ou tem um valor incorreto</translation>
+    </message>
+    <message>
+        <source>cannot open a channel for the list: %1</source>
+        <translation>não é possível abrir um canal para a lista: %1</translation>
+    </message>
+    <message>
+        <source>recording is paused, so nothing is added; resume it first</source>
+        <translation>o registro está pausado, então nada é adicionado; retome-o primeiro</translation>
+    </message>
+    <message>
+        <source>an empty text is not added</source>
+        <translation>um texto vazio não é adicionado</translation>
+    </message>
+    <message>
+        <source>entry %1 is pinned already</source>
+        <translation>a entrada %1 já está fixada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are pinned already, the most there can be; unpin one first</source>
+        <translation>
+            <numerusform>%n entrada já está fixada, o máximo possível; desafixe uma primeiro</numerusform>
+            <numerusform>%n entradas já estão fixadas, o máximo possível; desafixe uma primeiro</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>entry %1 is not pinned</source>
+        <translation>a entrada %1 não está fixada</translation>
+    </message>
+    <message>
+        <source>the sequential paste queue is empty: nothing to paste</source>
+        <translation>a fila de colagem sequencial está vazia: nada para colar</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,344 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>tavrin: %1
+See &quot;%2&quot;.
+</source>
+        <translation>tavrin：%1
+请参阅“%2”。
+</translation>
+    </message>
+    <message>
+        <source>%1: row numbers start at 1, so there is no row %2</source>
+        <translation>%1：行号从 1 开始，因此没有第 %2 行</translation>
+    </message>
+    <message>
+        <source>%1: N is an entry&apos;s row, a whole number from 1 on, not &quot;%2&quot;</source>
+        <translation>%1：N 是条目的行号，为从 1 开始的整数，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>%1 needs --%2: %3</source>
+        <translation>%1 需要 --%2：%3</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes a whole number up to %3, not &quot;%4&quot;</source>
+        <translation>%1：--%2 接受不超过 %3 的整数，而不是“%4”</translation>
+    </message>
+    <message>
+        <source>%1: --%2 takes a whole number, 0 or more, not &quot;%3&quot;</source>
+        <translation>%1：--%2 接受 0 或更大的整数，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>%1 takes no arguments, but got &quot;%2&quot;</source>
+        <translation>%1 不接受参数，但收到了“%2”</translation>
+    </message>
+    <message>
+        <source>%1 takes one %2, but got also &quot;%3&quot; (quote a text with spaces)</source>
+        <translation>%1 只接受一个 %2，但还收到了“%3”（含空格的文本请加引号）</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 需要 %2</translation>
+    </message>
+    <message>
+        <source>--backend needs a name: x11, wayland, gnome or auto</source>
+        <translation>--backend 需要一个名称：x11、wayland、gnome 或 auto</translation>
+    </message>
+    <message>
+        <source>--backend starts Tavrin and takes no command, but got &quot;%1&quot;</source>
+        <translation>--backend 用于启动 Tavrin，不接受命令，但收到了“%1”</translation>
+    </message>
+    <message>
+        <source>there is no command &quot;%1&quot;</source>
+        <translation>没有命令“%1”</translation>
+    </message>
+    <message>
+        <source>--help takes no arguments</source>
+        <translation>--help 不接受参数</translation>
+    </message>
+    <message>
+        <source>--version takes no arguments</source>
+        <translation>--version 不接受参数</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>Usage: tavrin [COMMAND [OPTIONS] [ARGUMENT]]</source>
+        <translation>用法：tavrin [命令 [选项] [参数]]</translation>
+    </message>
+    <message>
+        <source>Tavrin keeps everything you copy. Without a command it starts, or shows the list of the Tavrin already running on this display. A command asks the running Tavrin.</source>
+        <translation>Tavrin 会保存您复制的所有内容。不带命令时它会启动，或显示此显示器上已在运行的 Tavrin 的列表。命令会发送给正在运行的 Tavrin。</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>命令：</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>Show this help; &quot;tavrin COMMAND --help&quot; shows a command&apos;s.</source>
+        <translation>显示此帮助；“tavrin 命令 --help”显示某个命令的帮助。</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>显示版本。</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the command failed, 2 a wrong command line, 3 Tavrin is not running on this display.</source>
+        <translation>退出状态：0 完成，1 命令失败，2 命令行错误，3 Tavrin 未在此显示器上运行。</translation>
+    </message>
+    <message>
+        <source>Usage: tavrin %1</source>
+        <translation>用法：tavrin %1</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>显示此帮助。</translation>
+    </message>
+    <message>
+        <source>Start on the desktop backend NAME: wayland, gnome, x11 or auto (the default: wayland where the compositor lets programs follow the clipboard, gnome in a GNOME Wayland session, else x11). The TAVRIN_BACKEND environment variable does the same.</source>
+        <translation>使用桌面后端 NAME 启动：wayland、gnome、x11 或 auto（默认：在合成器允许程序跟踪剪贴板时使用 wayland，在 GNOME Wayland 会话中使用 gnome，否则使用 x11）。环境变量 TAVRIN_BACKEND 的作用相同。</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Print a JSON array of objects with &quot;index&quot;, &quot;pinned&quot;, &quot;kind&quot; (&quot;text&quot;, &quot;file&quot; or &quot;folder&quot;) and &quot;text&quot;, the whole entry.</source>
+        <translation>输出一个 JSON 对象数组，包含 &quot;index&quot;、&quot;pinned&quot;、&quot;kind&quot;（&quot;text&quot;、&quot;file&quot; 或 &quot;folder&quot;）以及完整条目 &quot;text&quot;。</translation>
+    </message>
+    <message>
+        <source>Print at most N entries (0: all, the default).</source>
+        <translation>最多输出 N 个条目（0：全部，默认值）。</translation>
+    </message>
+    <message>
+        <source>Show at most N characters of each entry on its line (default 100; 0: all).</source>
+        <translation>每个条目在其行中最多显示 N 个字符（默认 100；0：全部）。</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <translation>无法读取标准输入：%1</translation>
+    </message>
+    <message>
+        <source>standard input holds more than %1 bytes (%2 MiB), the most Tavrin adds as one text; nothing was added</source>
+        <translation>标准输入超过 %1 字节（%2 MiB），这是 Tavrin 作为一段文本添加的上限；未添加任何内容</translation>
+    </message>
+    <message>
+        <source>standard input holds a NUL byte; Tavrin adds texts only</source>
+        <translation>标准输入包含 NUL 字节；Tavrin 只添加文本</translation>
+    </message>
+    <message>
+        <source>standard input is not valid UTF-8; the invalid bytes were replaced</source>
+        <translation>标准输入不是有效的 UTF-8；无效字节已被替换</translation>
+    </message>
+    <message>
+        <source>N is the entry&apos;s row as &quot;tavrin list&quot; prints it and the list window shows it, counted from 1; a row beyond the history is refused with the number of entries there are.</source>
+        <translation>N 是条目的行号，与“tavrin list”输出及列表窗口显示的一致，从 1 开始计数；超出历史的行号会被拒绝，并告知现有条目数。</translation>
+    </message>
+    <message>
+        <source>Print the history, top row first</source>
+        <translation>输出历史，从最上面一行开始</translation>
+    </message>
+    <message>
+        <source>Prints the history in the list window&apos;s order: the pinned entries, then the others newest first. Each line holds the row number (followed by * for a pinned entry), a tab, and the entry on one line: white space runs become one space, control characters show as symbols, and long entries end in &quot;…&quot;.</source>
+        <translation>按列表窗口的顺序输出历史：先是已固定的条目，然后是其余条目，最新的在前。每行包含行号（已固定的条目后跟 *）、一个制表符以及单行显示的条目：连续的空白变为一个空格，控制字符显示为符号，过长的条目以“…”结尾。</translation>
+    </message>
+    <message>
+        <source>Print the entries that contain TEXT</source>
+        <translation>输出包含 TEXT 的条目</translation>
+    </message>
+    <message>
+        <source>Prints the entries that contain TEXT, ignoring case, with their row numbers, in the form of &quot;tavrin list&quot;. An empty TEXT matches nothing.</source>
+        <translation>以“tavrin list”的格式输出包含 TEXT 的条目（不区分大小写）及其行号。空的 TEXT 不匹配任何条目。</translation>
+    </message>
+    <message>
+        <source>Put entry N on the clipboard</source>
+        <translation>将第 N 个条目放入剪贴板</translation>
+    </message>
+    <message>
+        <source>Puts entry N on the clipboard, a file or folder as a file.</source>
+        <translation>将第 N 个条目放入剪贴板，文件或文件夹以文件形式放入。</translation>
+    </message>
+    <message>
+        <source>Paste entry N into the window that has the focus</source>
+        <translation>将第 N 个条目粘贴到拥有焦点的窗口</translation>
+    </message>
+    <message>
+        <source>Puts entry N on the clipboard and pastes it into the window that had the focus when the command ran, as Ctrl+N does in the list window. A folder is pasted once it is confirmed.</source>
+        <translation>将第 N 个条目放入剪贴板，并粘贴到命令运行时拥有焦点的窗口中，效果同列表窗口中的 Ctrl+N。文件夹需确认后才会粘贴。</translation>
+    </message>
+    <message>
+        <source>Copy TEXT, or standard input, as a new entry</source>
+        <translation>将 TEXT 或标准输入复制为新条目</translation>
+    </message>
+    <message>
+        <source>Puts the text on the clipboard and at the top of the history, as if it had been copied. Without TEXT, or with -, the text is standard input, exactly as read (a final line break included). A text may hold up to %1 MiB of UTF-8; a larger one is refused, as is any text while recording is paused.</source>
+        <translation>将文本放入剪贴板并置于历史顶部，如同被复制一样。不带 TEXT 或使用 - 时，文本取自标准输入，按读取原样（包括末尾的换行）。文本最多可含 %1 MiB 的 UTF-8；更大的文本会被拒绝，暂停记录期间的任何文本也会被拒绝。</translation>
+    </message>
+    <message>
+        <source>Remove entry N from the history</source>
+        <translation>从历史中移除第 N 个条目</translation>
+    </message>
+    <message>
+        <source>Removes entry N, pinned or not.</source>
+        <translation>移除第 N 个条目，无论是否已固定。</translation>
+    </message>
+    <message>
+        <source>Pin entry N</source>
+        <translation>固定第 N 个条目</translation>
+    </message>
+    <message>
+        <source>Pins entry N: it moves to the bottom of the pinned entries at the top of the list. At most nine entries are pinned.</source>
+        <translation>固定第 N 个条目：它会移到列表顶部已固定条目的末尾。最多可固定九个条目。</translation>
+    </message>
+    <message>
+        <source>Unpin entry N</source>
+        <translation>取消固定第 N 个条目</translation>
+    </message>
+    <message>
+        <source>Unpins entry N: it moves to just below the pinned entries.</source>
+        <translation>取消固定第 N 个条目：它会移到已固定条目的正下方。</translation>
+    </message>
+    <message>
+        <source>Remove every entry, pinned ones too</source>
+        <translation>移除所有条目，包括已固定的</translation>
+    </message>
+    <message>
+        <source>Removes every entry of the history, pinned ones included, as &quot;Clear Clipboard&quot; does. --yes confirms it.</source>
+        <translation>移除历史中的所有条目，包括已固定的，与“清空剪贴板”相同。--yes 用于确认。</translation>
+    </message>
+    <message>
+        <source>Confirm that the whole history goes.</source>
+        <translation>确认移除整个历史。</translation>
+    </message>
+    <message>
+        <source>Show the list window</source>
+        <translation>显示列表窗口</translation>
+    </message>
+    <message>
+        <source>Shows the list window, as the tray icon and the shortcut do.</source>
+        <translation>显示列表窗口，与托盘图标和快捷键的作用相同。</translation>
+    </message>
+    <message>
+        <source>Show the main window instead.</source>
+        <translation>改为显示主窗口。</translation>
+    </message>
+    <message>
+        <source>Switch sequential paste mode on or off</source>
+        <translation>开启或关闭顺序粘贴模式</translation>
+    </message>
+    <message>
+        <source>Shows or hides the sequential paste queue, which switches sequential mode on or off, and prints the new state.</source>
+        <translation>显示或隐藏顺序粘贴队列，从而开启或关闭顺序模式，并输出新的状态。</translation>
+    </message>
+    <message>
+        <source>Paste the next entry of the sequential paste queue</source>
+        <translation>粘贴顺序粘贴队列中的下一项</translation>
+    </message>
+    <message>
+        <source>Takes the next entry off the sequential paste queue, oldest or newest first as the Preferences say, and pastes it into the window that has the focus, as the sequential paste shortcut does. Fails when the queue is empty. Bind it to a key in the desktop&apos;s own key settings where Tavrin cannot take shortcuts itself.</source>
+        <translation>从顺序粘贴队列中取出下一项（按首选项的设置，最旧或最新的在前），并粘贴到拥有焦点的窗口中，与顺序粘贴快捷键的作用相同。队列为空时失败。在 Tavrin 自身无法占用快捷键的桌面上，请在桌面自身的键盘设置中将其绑定到按键。</translation>
+    </message>
+    <message>
+        <source>Stop recording copies</source>
+        <translation>停止记录复制内容</translation>
+    </message>
+    <message>
+        <source>Stops recording: until &quot;tavrin resume&quot;, or until Tavrin starts again, nothing copied goes into the history, and what was copied meanwhile is not recorded later.</source>
+        <translation>停止记录：在“tavrin resume”之前或 Tavrin 重新启动之前，复制的任何内容都不会进入历史，期间复制的内容之后也不会被记录。</translation>
+    </message>
+    <message>
+        <source>Record copies again</source>
+        <translation>重新记录复制内容</translation>
+    </message>
+    <message>
+        <source>Records copies again from the next one on.</source>
+        <translation>从下一次复制起重新记录。</translation>
+    </message>
+    <message>
+        <source>End the running Tavrin</source>
+        <translation>结束正在运行的 Tavrin</translation>
+    </message>
+    <message>
+        <source>Ends the running Tavrin, which first writes a history save still waiting, and returns once it has ended.</source>
+        <translation>结束正在运行的 Tavrin（它会先写入尚在等待的历史保存），并在其结束后返回。</translation>
+    </message>
+</context>
+<context>
+    <name>ControlBus</name>
+    <message>
+        <source>there is no entry %1: the history is empty</source>
+        <translation>没有第 %1 个条目：历史为空</translation>
+    </message>
+    <message>
+        <source>there is no entry %1: the history has 1 entry, numbered from 1</source>
+        <translation>没有第 %1 个条目：历史有 1 个条目，从 1 开始编号</translation>
+    </message>
+    <message numerus="yes">
+        <source>there is no entry %1: the history has %n entries, numbered from 1</source>
+        <translation>
+            <numerusform>没有第 %1 个条目：历史有 %n 个条目，从 1 开始编号</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the text is %1 bytes long in UTF-8; Tavrin adds texts of at most %2 bytes (%3 MiB)</source>
+        <translation>该文本的 UTF-8 长度为 %1 字节；Tavrin 添加的文本最多 %2 字节（%3 MiB）</translation>
+    </message>
+</context>
+<context>
+    <name>ControlClient</name>
+    <message>
+        <source>there is no D-Bus session bus (%1), so no running Tavrin can be reached</source>
+        <translation>没有 D-Bus 会话总线（%1），因此无法连接任何正在运行的 Tavrin</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Tavrin is not running on display %1; start it with: tavrin</source>
+        <translation>Tavrin 未在显示器 %1 上运行；请用以下命令启动：tavrin</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>the Tavrin running on display %1 does not take this command (%2)</source>
+        <translation>在显示器 %1 上运行的 Tavrin 不接受此命令（%2）</translation>
+    </message>
+    <message>
+        <source>Tavrin on display %1 did not answer (%2)</source>
+        <translation>显示器 %1 上的 Tavrin 没有应答（%2）</translation>
+    </message>
+    <message>
+        <source>the call to Tavrin failed: %1 (%2)</source>
+        <translation>调用 Tavrin 失败：%1（%2）</translation>
+    </message>
+    <message>
+        <source>the session bus does not pass file descriptors, which listing needs</source>
+        <translation>会话总线不传递文件描述符，而列出条目需要它</translation>
+    </message>
+    <message>
+        <source>Tavrin answered without the list</source>
+        <translation>Tavrin 的应答中没有列表</translation>
+    </message>
+    <message>
+        <source>reading the list failed: %1</source>
+        <translation>读取列表失败：%1</translation>
+    </message>
+    <message>
+        <source>Tavrin on display %1 did not end within %2 s</source>
+        <translation>显示器 %1 上的 Tavrin 未在 %2 秒内结束</translation>
+    </message>
+</context>
+<context>
     <name>DataFolderLock</name>
     <message>
         <source>Tavrin is already running</source>
@@ -311,6 +649,43 @@
     <message>
         <source>Are you sure you want to clear the entire Clipboard?.</source>
         <translation>确定要清空整个剪贴板吗？</translation>
+    </message>
+</context>
+<context>
+    <name>tavrin::ControlService</name>
+    <message>
+        <source>the listing option &quot;%1&quot; is unknown or has a wrong value</source>
+        <translation>列表选项“%1”未知或取值错误</translation>
+    </message>
+    <message>
+        <source>cannot open a channel for the list: %1</source>
+        <translation>无法为列表打开通道：%1</translation>
+    </message>
+    <message>
+        <source>recording is paused, so nothing is added; resume it first</source>
+        <translation>记录已暂停，因此不会添加任何内容；请先继续记录</translation>
+    </message>
+    <message>
+        <source>an empty text is not added</source>
+        <translation>不会添加空文本</translation>
+    </message>
+    <message>
+        <source>entry %1 is pinned already</source>
+        <translation>第 %1 个条目已固定</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are pinned already, the most there can be; unpin one first</source>
+        <translation>
+            <numerusform>已固定 %n 个条目，已达上限；请先取消固定一个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>entry %1 is not pinned</source>
+        <translation>第 %1 个条目未固定</translation>
+    </message>
+    <message>
+        <source>the sequential paste queue is empty: nothing to paste</source>
+        <translation>顺序粘贴队列为空：没有可粘贴的内容</translation>
     </message>
 </context>
 <context>

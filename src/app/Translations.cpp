@@ -15,7 +15,7 @@ Translations::Translations(const QLocale &locale)
     if (m_program.load(locale, QStringLiteral("tavrin"), QStringLiteral("_"), folder())) {
         QCoreApplication::installTranslator(&m_program);
         m_language = QFileInfo(m_program.filePath()).completeBaseName().section(u'_', 1, -1);
-        qCInfo(lcApp).noquote() << "texts in" << m_language;
+        qCDebug(lcApp).noquote() << "texts in" << m_language;
     }
     // Qt's own texts come from the system's Qt translations where they are installed, and only in a language the
     // program speaks too, so that no window mixes two languages.

@@ -10,6 +10,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
+#include "ui/about/AboutPane.h"
 #include "ui/main/MainPane.h"
 #include "ui/preferences/PreferencesPane.h"
 
