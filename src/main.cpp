@@ -14,6 +14,7 @@
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
+#include "ui/widgets/ReadablePalette.h"
 
 #include <QApplication>
 
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    new tavrin::ReadablePalette(&app);
     const tavrin::Translations translations(QLocale::system());
 
     // One program per user and display: a second start shows the first one's list and ends, before it touches the
