@@ -387,6 +387,93 @@ Siehe „%2“.
     </message>
 </context>
 <context>
+    <name>DesktopReasons</name>
+    <message>
+        <source>an autostart entry starts tavrin-launcher when you log in</source>
+        <translation>ein Autostart-Eintrag startet tavrin-launcher bei der Anmeldung</translation>
+    </message>
+    <message>
+        <source>the Tavrin extension of GNOME Shell reports every copy</source>
+        <translation>die Tavrin-Erweiterung der GNOME Shell meldet jede Kopie</translation>
+    </message>
+    <message>
+        <source>keys are typed through the Tavrin extension of GNOME Shell</source>
+        <translation>Tasten werden über die Tavrin-Erweiterung der GNOME Shell getippt</translation>
+    </message>
+    <message>
+        <source>the Tavrin extension of GNOME Shell takes them; GNOME&apos;s own shortcuts stay GNOME&apos;s</source>
+        <translation>die Tavrin-Erweiterung der GNOME Shell übernimmt sie; die eigenen Tastenkürzel von GNOME bleiben bei GNOME</translation>
+    </message>
+    <message>
+        <source>the panel shows status icons (StatusNotifierItem)</source>
+        <translation>die Leiste zeigt Statussymbole (StatusNotifierItem)</translation>
+    </message>
+    <message>
+        <source>This key cannot be a shortcut on GNOME.</source>
+        <translation>Diese Taste kann unter GNOME kein Tastenkürzel sein.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take global shortcuts.</source>
+        <translation>Diese Arbeitsumgebung erlaubt keinem Programm globale Tastenkürzel.</translation>
+    </message>
+    <message>
+        <source>keys are typed through the compositor&apos;s virtual keyboard</source>
+        <translation>Tasten werden über die virtuelle Tastatur des Compositors getippt</translation>
+    </message>
+    <message>
+        <source>this desktop does not let programs take shortcuts: bind Tavrin&apos;s commands in the desktop&apos;s own key settings</source>
+        <translation>diese Arbeitsumgebung erlaubt Programmen keine eigenen Tastenkürzel: Legen Sie die Befehle von Tavrin in den Tastatureinstellungen der Arbeitsumgebung auf Tasten</translation>
+    </message>
+    <message>
+        <source>no panel on this desktop shows status icons</source>
+        <translation>keine Leiste dieser Arbeitsumgebung zeigt Statussymbole</translation>
+    </message>
+    <message>
+        <source>Global shortcuts need an X display, and none can be reached.</source>
+        <translation>Globale Tastenkürzel brauchen eine X-Anzeige, und keine ist erreichbar.</translation>
+    </message>
+    <message>
+        <source>The keyboard layout of the X display cannot be read.</source>
+        <translation>Die Tastaturbelegung der X-Anzeige kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>a system tray shows the icon</source>
+        <translation>ein Systemabschnitt zeigt das Symbol</translation>
+    </message>
+    <message>
+        <source>no system tray was running at start; the list opens with its shortcut or a second start</source>
+        <translation>beim Start lief kein Systemabschnitt; die Liste öffnet sich mit ihrem Tastenkürzel oder einem zweiten Start</translation>
+    </message>
+    <message>
+        <source>no X server could be reached</source>
+        <translation>kein X-Server war erreichbar</translation>
+    </message>
+    <message>
+        <source>key grabs on the X server</source>
+        <translation>Tastenbelegungen auf dem X-Server</translation>
+    </message>
+    <message>
+        <source>the keyboard layout of the X server cannot be read</source>
+        <translation>die Tastaturbelegung des X-Servers kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>XFixes tells every change of the clipboard&apos;s owner</source>
+        <translation>XFixes meldet jeden Wechsel des Besitzers der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>the display offers no XFixes extension</source>
+        <translation>die Anzeige bietet keine XFixes-Erweiterung</translation>
+    </message>
+    <message>
+        <source>the paste keys are typed through XTEST</source>
+        <translation>die Einfügetasten werden über XTEST getippt</translation>
+    </message>
+    <message>
+        <source>the display offers no XTEST extension</source>
+        <translation>die Anzeige bietet keine XTEST-Erweiterung</translation>
+    </message>
+</context>
+<context>
     <name>GuideHelpPage</name>
     <message>
         <source>The folder %1 could not be created.</source>

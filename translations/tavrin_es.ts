@@ -387,6 +387,93 @@ Consulte «%2».
     </message>
 </context>
 <context>
+    <name>DesktopReasons</name>
+    <message>
+        <source>an autostart entry starts tavrin-launcher when you log in</source>
+        <translation>una entrada de inicio automático inicia tavrin-launcher al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>the Tavrin extension of GNOME Shell reports every copy</source>
+        <translation>la extensión de Tavrin para GNOME Shell informa de cada copia</translation>
+    </message>
+    <message>
+        <source>keys are typed through the Tavrin extension of GNOME Shell</source>
+        <translation>las teclas se pulsan mediante la extensión de Tavrin para GNOME Shell</translation>
+    </message>
+    <message>
+        <source>the Tavrin extension of GNOME Shell takes them; GNOME&apos;s own shortcuts stay GNOME&apos;s</source>
+        <translation>la extensión de Tavrin para GNOME Shell los toma; los atajos propios de GNOME siguen siendo de GNOME</translation>
+    </message>
+    <message>
+        <source>the panel shows status icons (StatusNotifierItem)</source>
+        <translation>el panel muestra iconos de estado (StatusNotifierItem)</translation>
+    </message>
+    <message>
+        <source>This key cannot be a shortcut on GNOME.</source>
+        <translation>Esta tecla no puede ser un atajo en GNOME.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take global shortcuts.</source>
+        <translation>Este escritorio no permite que ningún programa use atajos globales.</translation>
+    </message>
+    <message>
+        <source>keys are typed through the compositor&apos;s virtual keyboard</source>
+        <translation>las teclas se pulsan mediante el teclado virtual del compositor</translation>
+    </message>
+    <message>
+        <source>this desktop does not let programs take shortcuts: bind Tavrin&apos;s commands in the desktop&apos;s own key settings</source>
+        <translation>este escritorio no permite que los programas usen atajos: asigne las órdenes de Tavrin en la configuración de teclado del propio escritorio</translation>
+    </message>
+    <message>
+        <source>no panel on this desktop shows status icons</source>
+        <translation>ningún panel de este escritorio muestra iconos de estado</translation>
+    </message>
+    <message>
+        <source>Global shortcuts need an X display, and none can be reached.</source>
+        <translation>Los atajos globales necesitan una pantalla X, y no se puede contactar con ninguna.</translation>
+    </message>
+    <message>
+        <source>The keyboard layout of the X display cannot be read.</source>
+        <translation>No se puede leer la distribución del teclado de la pantalla X.</translation>
+    </message>
+    <message>
+        <source>a system tray shows the icon</source>
+        <translation>una bandeja del sistema muestra el icono</translation>
+    </message>
+    <message>
+        <source>no system tray was running at start; the list opens with its shortcut or a second start</source>
+        <translation>no había ninguna bandeja del sistema al iniciar; la lista se abre con su atajo o con un segundo inicio</translation>
+    </message>
+    <message>
+        <source>no X server could be reached</source>
+        <translation>no se pudo contactar con ningún servidor X</translation>
+    </message>
+    <message>
+        <source>key grabs on the X server</source>
+        <translation>capturas de teclas en el servidor X</translation>
+    </message>
+    <message>
+        <source>the keyboard layout of the X server cannot be read</source>
+        <translation>no se puede leer la distribución del teclado del servidor X</translation>
+    </message>
+    <message>
+        <source>XFixes tells every change of the clipboard&apos;s owner</source>
+        <translation>XFixes informa de cada cambio de propietario del portapapeles</translation>
+    </message>
+    <message>
+        <source>the display offers no XFixes extension</source>
+        <translation>la pantalla no ofrece la extensión XFixes</translation>
+    </message>
+    <message>
+        <source>the paste keys are typed through XTEST</source>
+        <translation>las teclas de pegado se pulsan mediante XTEST</translation>
+    </message>
+    <message>
+        <source>the display offers no XTEST extension</source>
+        <translation>la pantalla no ofrece la extensión XTEST</translation>
+    </message>
+</context>
+<context>
     <name>GuideHelpPage</name>
     <message>
         <source>The folder %1 could not be created.</source>

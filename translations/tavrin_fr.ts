@@ -387,6 +387,93 @@ Voir «&#xa0;%2&#xa0;».
     </message>
 </context>
 <context>
+    <name>DesktopReasons</name>
+    <message>
+        <source>an autostart entry starts tavrin-launcher when you log in</source>
+        <translation>une entrée de démarrage automatique lance tavrin-launcher à la connexion</translation>
+    </message>
+    <message>
+        <source>the Tavrin extension of GNOME Shell reports every copy</source>
+        <translation>l’extension Tavrin de GNOME Shell signale chaque copie</translation>
+    </message>
+    <message>
+        <source>keys are typed through the Tavrin extension of GNOME Shell</source>
+        <translation>les touches sont tapées par l’extension Tavrin de GNOME Shell</translation>
+    </message>
+    <message>
+        <source>the Tavrin extension of GNOME Shell takes them; GNOME&apos;s own shortcuts stay GNOME&apos;s</source>
+        <translation>l’extension Tavrin de GNOME Shell les prend&#xa0;; les raccourcis propres à GNOME restent à GNOME</translation>
+    </message>
+    <message>
+        <source>the panel shows status icons (StatusNotifierItem)</source>
+        <translation>le tableau de bord affiche les icônes d’état (StatusNotifierItem)</translation>
+    </message>
+    <message>
+        <source>This key cannot be a shortcut on GNOME.</source>
+        <translation>Cette touche ne peut pas servir de raccourci sous GNOME.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take global shortcuts.</source>
+        <translation>Cet environnement de bureau ne laisse aucun programme prendre de raccourcis globaux.</translation>
+    </message>
+    <message>
+        <source>keys are typed through the compositor&apos;s virtual keyboard</source>
+        <translation>les touches sont tapées par le clavier virtuel du compositeur</translation>
+    </message>
+    <message>
+        <source>this desktop does not let programs take shortcuts: bind Tavrin&apos;s commands in the desktop&apos;s own key settings</source>
+        <translation>cet environnement de bureau ne laisse pas les programmes prendre des raccourcis&#xa0;: associez les commandes de Tavrin dans les réglages clavier du bureau</translation>
+    </message>
+    <message>
+        <source>no panel on this desktop shows status icons</source>
+        <translation>aucun tableau de bord de cet environnement n’affiche d’icônes d’état</translation>
+    </message>
+    <message>
+        <source>Global shortcuts need an X display, and none can be reached.</source>
+        <translation>Les raccourcis globaux nécessitent un affichage X, et aucun n’est joignable.</translation>
+    </message>
+    <message>
+        <source>The keyboard layout of the X display cannot be read.</source>
+        <translation>La disposition du clavier de l’affichage X ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>a system tray shows the icon</source>
+        <translation>une zone de notification affiche l’icône</translation>
+    </message>
+    <message>
+        <source>no system tray was running at start; the list opens with its shortcut or a second start</source>
+        <translation>aucune zone de notification ne tournait au lancement&#xa0;; la liste s’ouvre avec son raccourci ou un second lancement</translation>
+    </message>
+    <message>
+        <source>no X server could be reached</source>
+        <translation>aucun serveur X n’a pu être joint</translation>
+    </message>
+    <message>
+        <source>key grabs on the X server</source>
+        <translation>captures de touches sur le serveur X</translation>
+    </message>
+    <message>
+        <source>the keyboard layout of the X server cannot be read</source>
+        <translation>la disposition du clavier du serveur X ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>XFixes tells every change of the clipboard&apos;s owner</source>
+        <translation>XFixes signale chaque changement de propriétaire du presse-papiers</translation>
+    </message>
+    <message>
+        <source>the display offers no XFixes extension</source>
+        <translation>l’affichage n’offre pas l’extension XFixes</translation>
+    </message>
+    <message>
+        <source>the paste keys are typed through XTEST</source>
+        <translation>les touches de collage sont tapées par XTEST</translation>
+    </message>
+    <message>
+        <source>the display offers no XTEST extension</source>
+        <translation>l’affichage n’offre pas l’extension XTEST</translation>
+    </message>
+</context>
+<context>
     <name>GuideHelpPage</name>
     <message>
         <source>The folder %1 could not be created.</source>

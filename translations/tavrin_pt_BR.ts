@@ -387,6 +387,93 @@ Veja “%2”.
     </message>
 </context>
 <context>
+    <name>DesktopReasons</name>
+    <message>
+        <source>an autostart entry starts tavrin-launcher when you log in</source>
+        <translation>uma entrada de inicialização automática inicia o tavrin-launcher ao entrar na sessão</translation>
+    </message>
+    <message>
+        <source>the Tavrin extension of GNOME Shell reports every copy</source>
+        <translation>a extensão do Tavrin para o GNOME Shell informa cada cópia</translation>
+    </message>
+    <message>
+        <source>keys are typed through the Tavrin extension of GNOME Shell</source>
+        <translation>as teclas são digitadas pela extensão do Tavrin para o GNOME Shell</translation>
+    </message>
+    <message>
+        <source>the Tavrin extension of GNOME Shell takes them; GNOME&apos;s own shortcuts stay GNOME&apos;s</source>
+        <translation>a extensão do Tavrin para o GNOME Shell os assume; os atalhos do próprio GNOME continuam sendo do GNOME</translation>
+    </message>
+    <message>
+        <source>the panel shows status icons (StatusNotifierItem)</source>
+        <translation>o painel mostra ícones de status (StatusNotifierItem)</translation>
+    </message>
+    <message>
+        <source>This key cannot be a shortcut on GNOME.</source>
+        <translation>Esta tecla não pode ser um atalho no GNOME.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take global shortcuts.</source>
+        <translation>Este ambiente de trabalho não permite que nenhum programa use atalhos globais.</translation>
+    </message>
+    <message>
+        <source>keys are typed through the compositor&apos;s virtual keyboard</source>
+        <translation>as teclas são digitadas pelo teclado virtual do compositor</translation>
+    </message>
+    <message>
+        <source>this desktop does not let programs take shortcuts: bind Tavrin&apos;s commands in the desktop&apos;s own key settings</source>
+        <translation>este ambiente de trabalho não permite que programas usem atalhos: associe os comandos do Tavrin nas configurações de teclado do próprio ambiente</translation>
+    </message>
+    <message>
+        <source>no panel on this desktop shows status icons</source>
+        <translation>nenhum painel deste ambiente de trabalho mostra ícones de status</translation>
+    </message>
+    <message>
+        <source>Global shortcuts need an X display, and none can be reached.</source>
+        <translation>Atalhos globais precisam de uma tela X, e nenhuma pode ser alcançada.</translation>
+    </message>
+    <message>
+        <source>The keyboard layout of the X display cannot be read.</source>
+        <translation>Não é possível ler o layout de teclado da tela X.</translation>
+    </message>
+    <message>
+        <source>a system tray shows the icon</source>
+        <translation>uma bandeja do sistema mostra o ícone</translation>
+    </message>
+    <message>
+        <source>no system tray was running at start; the list opens with its shortcut or a second start</source>
+        <translation>nenhuma bandeja do sistema estava em execução no início; a lista abre com seu atalho ou com um segundo início</translation>
+    </message>
+    <message>
+        <source>no X server could be reached</source>
+        <translation>nenhum servidor X pôde ser alcançado</translation>
+    </message>
+    <message>
+        <source>key grabs on the X server</source>
+        <translation>capturas de teclas no servidor X</translation>
+    </message>
+    <message>
+        <source>the keyboard layout of the X server cannot be read</source>
+        <translation>não é possível ler o layout de teclado do servidor X</translation>
+    </message>
+    <message>
+        <source>XFixes tells every change of the clipboard&apos;s owner</source>
+        <translation>o XFixes informa cada mudança de dono da área de transferência</translation>
+    </message>
+    <message>
+        <source>the display offers no XFixes extension</source>
+        <translation>a tela não oferece a extensão XFixes</translation>
+    </message>
+    <message>
+        <source>the paste keys are typed through XTEST</source>
+        <translation>as teclas de colar são digitadas pelo XTEST</translation>
+    </message>
+    <message>
+        <source>the display offers no XTEST extension</source>
+        <translation>a tela não oferece a extensão XTEST</translation>
+    </message>
+</context>
+<context>
     <name>GuideHelpPage</name>
     <message>
         <source>The folder %1 could not be created.</source>

@@ -386,6 +386,93 @@ See &quot;%2&quot;.
     </message>
 </context>
 <context>
+    <name>DesktopReasons</name>
+    <message>
+        <source>an autostart entry starts tavrin-launcher when you log in</source>
+        <translation>自动启动项会在您登录时启动 tavrin-launcher</translation>
+    </message>
+    <message>
+        <source>the Tavrin extension of GNOME Shell reports every copy</source>
+        <translation>GNOME Shell 的 Tavrin 扩展会报告每一次复制</translation>
+    </message>
+    <message>
+        <source>keys are typed through the Tavrin extension of GNOME Shell</source>
+        <translation>按键通过 GNOME Shell 的 Tavrin 扩展输入</translation>
+    </message>
+    <message>
+        <source>the Tavrin extension of GNOME Shell takes them; GNOME&apos;s own shortcuts stay GNOME&apos;s</source>
+        <translation>由 GNOME Shell 的 Tavrin 扩展接管；GNOME 自己的快捷键仍归 GNOME</translation>
+    </message>
+    <message>
+        <source>the panel shows status icons (StatusNotifierItem)</source>
+        <translation>面板显示状态图标（StatusNotifierItem）</translation>
+    </message>
+    <message>
+        <source>This key cannot be a shortcut on GNOME.</source>
+        <translation>此按键在 GNOME 中不能用作快捷键。</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take global shortcuts.</source>
+        <translation>此桌面不允许任何程序占用全局快捷键。</translation>
+    </message>
+    <message>
+        <source>keys are typed through the compositor&apos;s virtual keyboard</source>
+        <translation>按键通过合成器的虚拟键盘输入</translation>
+    </message>
+    <message>
+        <source>this desktop does not let programs take shortcuts: bind Tavrin&apos;s commands in the desktop&apos;s own key settings</source>
+        <translation>此桌面不允许程序占用快捷键：请在桌面自身的键盘设置中绑定 Tavrin 的命令</translation>
+    </message>
+    <message>
+        <source>no panel on this desktop shows status icons</source>
+        <translation>此桌面上没有显示状态图标的面板</translation>
+    </message>
+    <message>
+        <source>Global shortcuts need an X display, and none can be reached.</source>
+        <translation>全局快捷键需要 X 显示器，但无法连接到任何 X 显示器。</translation>
+    </message>
+    <message>
+        <source>The keyboard layout of the X display cannot be read.</source>
+        <translation>无法读取 X 显示器的键盘布局。</translation>
+    </message>
+    <message>
+        <source>a system tray shows the icon</source>
+        <translation>系统托盘显示该图标</translation>
+    </message>
+    <message>
+        <source>no system tray was running at start; the list opens with its shortcut or a second start</source>
+        <translation>启动时没有运行系统托盘；可用其快捷键或再次启动来打开列表</translation>
+    </message>
+    <message>
+        <source>no X server could be reached</source>
+        <translation>无法连接到任何 X 服务器</translation>
+    </message>
+    <message>
+        <source>key grabs on the X server</source>
+        <translation>在 X 服务器上抓取按键</translation>
+    </message>
+    <message>
+        <source>the keyboard layout of the X server cannot be read</source>
+        <translation>无法读取 X 服务器的键盘布局</translation>
+    </message>
+    <message>
+        <source>XFixes tells every change of the clipboard&apos;s owner</source>
+        <translation>XFixes 会报告剪贴板所有者的每次变化</translation>
+    </message>
+    <message>
+        <source>the display offers no XFixes extension</source>
+        <translation>该显示器不提供 XFixes 扩展</translation>
+    </message>
+    <message>
+        <source>the paste keys are typed through XTEST</source>
+        <translation>粘贴按键通过 XTEST 输入</translation>
+    </message>
+    <message>
+        <source>the display offers no XTEST extension</source>
+        <translation>该显示器不提供 XTEST 扩展</translation>
+    </message>
+</context>
+<context>
     <name>GuideHelpPage</name>
     <message>
         <source>The folder %1 could not be created.</source>

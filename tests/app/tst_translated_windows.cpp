@@ -7,11 +7,14 @@
 #include "app/Translations.h"
 #include "app/TrayIcon.h"
 #include "app/WindowRegistry.h"
+#include "platform/DesktopCapabilities.h"
 #include "platform/fake/FakePlatform.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/about/AboutPane.h"
 #include "ui/main/MainPane.h"
+#include "ui/preferences/DesktopReasons.h"
+#include "ui/preferences/DesktopSupportView.h"
 #include "ui/preferences/PreferencesPane.h"
 
 #include <QAbstractButton>
@@ -178,6 +181,28 @@ private Q_SLOTS:
 
         app.windows().showMainWindowOn(MainPane::about);
         checkNoEnglish(shownTexts(app.windows().aboutPane()), "About");
+    }
+
+    void theDesktopsReasonsAreShownInTheLanguage()
+    {
+        // The desktop layer reports in English; "This desktop" shows its marked sentences translated.
+        DesktopCapabilities capabilities;
+        capabilities.backend = QStringLiteral("X11");
+        capabilities.capture = {true, QStringLiteral("XFixes tells every change of the clipboard's owner")};
+        capabilities.globalShortcuts = {false, QStringLiteral("no X server could be reached")};
+        const QString unmarked = QStringLiteral("GNOME Shell did not take Ctrl+Alt+V: busy");
+        capabilities.tray = {false, unmarked};
+        const Translations translations{QLocale(QStringLiteral("de_DE"))};
+        const DesktopSupportView view(capabilities);
+        const QStringList texts = shownTexts(&view);
+        QVERIFY2(texts.contains(QStringLiteral("XFixes meldet jeden Wechsel des Besitzers der Zwischenablage")),
+                 qPrintable(texts.join(u'|')));
+        QVERIFY(texts.contains(QStringLiteral("kein X-Server war erreichbar")));
+        QVERIFY(!texts.contains(QStringLiteral("no X server could be reached")));
+        // A reason built from parts has no translation and is shown as it came.
+        QVERIFY(texts.contains(unmarked));
+        QCOMPARE(shownReason(QStringLiteral("This desktop lets no program take global shortcuts.")),
+                 QStringLiteral("Diese Arbeitsumgebung erlaubt keinem Programm globale Tastenkürzel."));
     }
 
     void englishAndUnknownLanguagesKeepTheWrittenTexts()

@@ -1,5 +1,7 @@
 #include "ui/preferences/DesktopSupportView.h"
 
+#include "ui/preferences/DesktopReasons.h"
+
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -107,7 +109,7 @@ QLabel *DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name
     grid->addWidget(stateLabel, row, 1, Qt::AlignTop);
     // An empty reason says nothing; the state alone is clearer than a blank cell pretending to explain.
     if (!feature.detail.isEmpty()) {
-        QLabel *detail = wrappedLabel(feature.detail, this);
+        QLabel *detail = wrappedLabel(shownReason(feature.detail), this);
         grid->addWidget(detail, row, 2);
     }
     return stateLabel;

@@ -9,6 +9,7 @@
 #include "ui/main/DimmingLayer.h"
 #include "ui/main/MainPane.h"
 #include "ui/main/MainResources.h"
+#include "ui/preferences/DesktopReasons.h"
 #include "ui/preferences/DesktopSupportView.h"
 #include "ui/preferences/RecorderKeyFilter.h"
 #include "ui/preferences/ShortcutRecorderBox.h"
@@ -253,7 +254,7 @@ void PreferencesPane::showShortcutState(Shortcut shortcut)
     const Row &row = m_rows[shortcutIndex(shortcut)];
     const std::optional<ShortcutStatus> status = m_states ? m_states->status(shortcut) : std::nullopt;
     const bool refused = status && status->state == ShortcutStatus::State::Refused;
-    const QString text = refused ? tr("Does not work: %1").arg(status->reason) : QString();
+    const QString text = refused ? tr("Does not work: %1").arg(shownReason(status->reason)) : QString();
     row.state->setText(text);
     row.state->setVisible(refused);
     // A screen reader hears it with the box too.
@@ -261,7 +262,7 @@ void PreferencesPane::showShortcutState(Shortcut shortcut)
     QStringList problems;
     for (Shortcut each : kShortcuts) {
         if (m_states && m_states->isRefused(each))
-            problems << QStringLiteral("%1: %2").arg(shortcutName(each), m_states->status(each)->reason);
+            problems << QStringLiteral("%1: %2").arg(shortcutName(each), shownReason(m_states->status(each)->reason));
     }
     m_desktop->showShortcutProblems(problems);
 }
@@ -350,7 +351,7 @@ void PreferencesPane::showSheetAlert(const QString &message, std::function<void(
     request.messageText = message;
     // The desktop's refusal says why, where it is the reason.
     if (m_states)
-        request.informativeText = m_states->takeRefusal();
+        request.informativeText = shownReason(m_states->takeRefusal());
     request.buttons = {tr("OK")};
     m_sheets.alert(request, [this, whenAnswered = std::move(whenAnswered)](int) {
         if (whenAnswered)
