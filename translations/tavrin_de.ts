@@ -472,6 +472,10 @@ Siehe „%2“.
         <source>the display offers no XTEST extension</source>
         <translation>die Anzeige bietet keine XTEST-Erweiterung</translation>
     </message>
+    <message>
+        <source>this desktop cannot start programs at login</source>
+        <translation>diese Arbeitsumgebung kann keine Programme bei der Anmeldung starten</translation>
+    </message>
 </context>
 <context>
     <name>GuideHelpPage</name>

@@ -472,6 +472,10 @@ Consulte «%2».
         <source>the display offers no XTEST extension</source>
         <translation>la pantalla no ofrece la extensión XTEST</translation>
     </message>
+    <message>
+        <source>this desktop cannot start programs at login</source>
+        <translation>este escritorio no puede iniciar programas al iniciar sesión</translation>
+    </message>
 </context>
 <context>
     <name>GuideHelpPage</name>

@@ -472,6 +472,10 @@ Voir «&#xa0;%2&#xa0;».
         <source>the display offers no XTEST extension</source>
         <translation>l’affichage n’offre pas l’extension XTEST</translation>
     </message>
+    <message>
+        <source>this desktop cannot start programs at login</source>
+        <translation>cet environnement de bureau ne peut pas lancer de programmes à la connexion</translation>
+    </message>
 </context>
 <context>
     <name>GuideHelpPage</name>

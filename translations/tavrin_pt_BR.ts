@@ -472,6 +472,10 @@ Veja “%2”.
         <source>the display offers no XTEST extension</source>
         <translation>a tela não oferece a extensão XTEST</translation>
     </message>
+    <message>
+        <source>this desktop cannot start programs at login</source>
+        <translation>este ambiente de trabalho não pode iniciar programas ao entrar na sessão</translation>
+    </message>
 </context>
 <context>
     <name>GuideHelpPage</name>

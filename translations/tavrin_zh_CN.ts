@@ -471,6 +471,10 @@ See &quot;%2&quot;.
         <source>the display offers no XTEST extension</source>
         <translation>该显示器不提供 XTEST 扩展</translation>
     </message>
+    <message>
+        <source>this desktop cannot start programs at login</source>
+        <translation>此桌面无法在登录时启动程序</translation>
+    </message>
 </context>
 <context>
     <name>GuideHelpPage</name>

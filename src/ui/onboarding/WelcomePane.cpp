@@ -6,6 +6,7 @@
 #include "ui/UiLog.h"
 #include "ui/onboarding/NewsletterForm.h"
 #include "ui/onboarding/NewsletterRequest.h"
+#include "ui/preferences/DesktopReasons.h"
 #include "ui/preferences/StartAtLoginSwitch.h"
 
 #include <QCheckBox>
@@ -145,12 +146,13 @@ void WelcomePane::applyStartAtLogin()
     if (change.succeeded || !wanted)
         return;
     // Told once, and the welcome steps end all the same.
-    m_services.sheets.presentAlert(window(),
-                                   AlertRequest{0,
-                                                tr("Tavrin will not start at login"),
-                                                tr("%1. You can try again in Preferences.").arg(change.reason),
-                                                {tr("OK")}},
-                                   nullptr);
+    m_services.sheets.presentAlert(
+        window(),
+        AlertRequest{0,
+                     tr("Tavrin will not start at login"),
+                     tr("%1. You can try again in Preferences.").arg(shownReason(change.reason)),
+                     {tr("OK")}},
+        nullptr);
 }
 
 }  // namespace tavrin

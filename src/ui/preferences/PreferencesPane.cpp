@@ -297,7 +297,7 @@ void PreferencesPane::startAtLoginToggled(bool on)
     request.style = kWarningStyle;
     request.messageText =
         on ? tr("Tavrin could not be set to start at login.") : tr("Tavrin could not be kept from starting at login.");
-    request.informativeText = change.reason;
+    request.informativeText = shownReason(change.reason);
     request.buttons = {tr("OK")};
     m_sheets.alert(request, nullptr);
 }
