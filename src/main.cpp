@@ -6,6 +6,7 @@
 #include "app/SaveAtExit.h"
 #include "app/SessionBusLimits.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "app/UnixSignalQuit.h"
 #include "cli/CommandLine.h"
 #include "cli/ControlBus.h"
@@ -37,8 +38,12 @@ int main(int argc, char *argv[])
 {
     // A command asks the running program and ends; it never loads the GUI.
     const QStringList arguments = tavrin::CommandLine::arguments(argc, argv);
-    if (tavrin::CommandLine::isCommand(arguments))
-        return tavrin::runCommandLine(argc, argv);
+    if (tavrin::CommandLine::isCommand(arguments)) {
+        QCoreApplication app(argc, argv);
+        // Messages for a person in the user's language; what scripts read stays as it is.
+        const tavrin::Translations translations(QLocale::system());
+        return tavrin::runCommandLine();
+    }
     // The backend is checked before anything starts, so that a mistyped name is not a silent choice.
     const tavrin::Invocation start = tavrin::CommandLine::parse(arguments);
     if (start.action == tavrin::Invocation::Action::UsageError) {
@@ -66,6 +71,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tavrin::kApplicationId));
     QApplication::setQuitOnLastWindowClosed(false);
     new tavrin::ReadablePalette(&app);
+    const tavrin::Translations translations(QLocale::system());
 
     // One program per user and display: a second start shows the first one's list and ends, before it touches the
     // clipboard, the shortcuts or the files.

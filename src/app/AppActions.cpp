@@ -24,27 +24,27 @@ AppActions::AppActions(AppContext &context, WindowRegistry &windows, QObject *pa
             list->window()->hide();
         m_windows.showMainWindowOn(pane);
     };
-    m_manageClipboard = makeAction(QStringLiteral("Manage Clipboard"));
+    m_manageClipboard = makeAction(tr("Manage Clipboard"));
     connect(m_manageClipboard, &QAction::triggered, this, [showPane] { showPane(MainPane::clipboard); });
-    m_preferences = makeAction(QStringLiteral("Preferences"), QKeySequence(Qt::ControlModifier | Qt::Key_Comma));
+    m_preferences = makeAction(tr("Preferences"), QKeySequence(Qt::ControlModifier | Qt::Key_Comma));
     connect(m_preferences, &QAction::triggered, this, [showPane] { showPane(MainPane::preferences); });
-    m_clearClipboard = makeAction(QStringLiteral("Clear Clipboard"));
+    m_clearClipboard = makeAction(tr("Clear Clipboard"));
     connect(m_clearClipboard, &QAction::triggered, this, &AppActions::askToClearHistory);
 
     CaptureServices &capture = context.capture();
-    m_toggleSequentialQueue = makeAction(QStringLiteral("Show Sequential Paste Queue"));
+    m_toggleSequentialQueue = makeAction(tr("Show Sequential Paste Queue"));
     connect(m_toggleSequentialQueue, &QAction::triggered, this,
             [&capture] { capture.sequentialMode().toggleSequentialQueue(); });
-    m_clearSequentialQueue = makeAction(QStringLiteral("Clear Sequential Paste Queue"));
+    m_clearSequentialQueue = makeAction(tr("Clear Sequential Paste Queue"));
     // Plays "Pop" and tells the queue list, which reloads and takes its smallest height.
     connect(m_clearSequentialQueue, &QAction::triggered, this,
             [&capture] { capture.sequentialMode().clearSequentialQueue(); });
-    m_toggleRecording = makeAction(QStringLiteral("Pause Recording"));
+    m_toggleRecording = makeAction(tr("Pause Recording"));
     connect(m_toggleRecording, &QAction::triggered, this, [&capture] {
         RecordingRules &rules = capture.recordingRules();
         rules.setPaused(!rules.isPaused());
     });
-    m_quit = makeAction(QStringLiteral("Quit"), QKeySequence(Qt::ControlModifier | Qt::Key_Q));
+    m_quit = makeAction(tr("Quit"), QKeySequence(Qt::ControlModifier | Qt::Key_Q));
     connect(m_quit, &QAction::triggered, this, &AppActions::quitRequested);
 
     connect(&capture.recordingRules(), &RecordingRules::pausedChanged, this, &AppActions::refresh);
@@ -76,19 +76,16 @@ QList<QAction *> AppActions::windowShortcuts() const
 void AppActions::refresh()
 {
     CaptureServices &capture = m_context.capture();
-    m_toggleSequentialQueue->setText(capture.sequentialMode().isOn() ? QStringLiteral("Hide Sequential Paste Queue")
-                                                                     : QStringLiteral("Show Sequential Paste Queue"));
+    m_toggleSequentialQueue->setText(capture.sequentialMode().isOn() ? tr("Hide Sequential Paste Queue")
+                                                                     : tr("Show Sequential Paste Queue"));
     m_clearSequentialQueue->setEnabled(!capture.queue().isEmpty());
-    m_toggleRecording->setText(capture.recordingRules().isPaused() ? QStringLiteral("Resume Recording")
-                                                                   : QStringLiteral("Pause Recording"));
+    m_toggleRecording->setText(capture.recordingRules().isPaused() ? tr("Resume Recording") : tr("Pause Recording"));
 }
 
 void AppActions::askToClearHistory()
 {
-    const AlertRequest alertremoveEntireclip{1,
-                                             QStringLiteral("Remove All Item?"),
-                                             QStringLiteral("Are you sure you want to clear the entire Clipboard?."),
-                                             {QStringLiteral("Yes"), QStringLiteral("No")}};
+    const AlertRequest alertremoveEntireclip{
+        1, tr("Remove All Item?"), tr("Are you sure you want to clear the entire Clipboard?."), {tr("Yes"), tr("No")}};
     // "No" leaves the history as it is.
     if (m_context.alerts().runAlert(alertremoveEntireclip) == 0)
         clearHistory();

@@ -112,7 +112,7 @@ void AppShell::connectCapture()
             windows.pasteAccessGuideWindow()->showGuide();
             return;
         }
-        platform.notifier->notify(QStringLiteral("Copied: press Ctrl+V"), platform.capabilities.paste.detail);
+        platform.notifier->notify(tr("Copied: press Ctrl+V"), platform.capabilities.paste.detail);
     });
     connect(&engine, &PasteEngine::folderPasteConfirmationNeeded, this, [this, &engine] {
         // "No" leaves the folder on the clipboard, unpasted.

@@ -97,7 +97,7 @@ QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const
         }
         if (!ok) {
             fail(bus::errors::kInvalidArgument,
-                 QStringLiteral("the listing option \"%1\" is unknown or has a wrong value").arg(name));
+                 tr("the listing option \"%1\" is unknown or has a wrong value").arg(name));
             return {};
         }
     }
@@ -120,7 +120,7 @@ QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
         fail(bus::errors::kOutputFailed,
-             QStringLiteral("cannot open a channel for the list: %1").arg(QString::fromLocal8Bit(strerror(errno))));
+             tr("cannot open a channel for the list: %1").arg(QString::fromLocal8Bit(strerror(errno))));
         return {};
     }
     // A reader that stops reading must not keep a thread of ours forever.
@@ -158,11 +158,11 @@ void ControlService::Paste(uint index)
 void ControlService::Add(const QString &text)
 {
     if (m_context.capture().recordingRules().isPaused()) {
-        fail(bus::errors::kPaused, QStringLiteral("recording is paused, so nothing is added; resume it first"));
+        fail(bus::errors::kPaused, tr("recording is paused, so nothing is added; resume it first"));
         return;
     }
     if (text.isEmpty()) {
-        fail(bus::errors::kInvalidArgument, QStringLiteral("an empty text is not added"));
+        fail(bus::errors::kInvalidArgument, tr("an empty text is not added"));
         return;
     }
     // Three bytes per code unit at most: only a text near the limit is counted.
@@ -186,13 +186,12 @@ void ControlService::Pin(uint index)
         return;
     HistoryStore &history = m_context.history();
     if (*row < history.pinCount()) {
-        fail(bus::errors::kInvalidArgument, QStringLiteral("entry %1 is pinned already").arg(index));
+        fail(bus::errors::kInvalidArgument, tr("entry %1 is pinned already").arg(index));
         return;
     }
     if (history.pinCount() >= QuickListView::kMaximumPins) {
-        fail(bus::errors::kTooManyPins,
-             QStringLiteral("%1 entries are pinned already, the most there can be; unpin one first")
-                 .arg(QuickListView::kMaximumPins));
+        fail(bus::errors::kTooManyPins, tr("%n entries are pinned already, the most there can be; unpin one first",
+                                           nullptr, QuickListView::kMaximumPins));
         return;
     }
     history.togglePin(*row);
@@ -204,7 +203,7 @@ void ControlService::Unpin(uint index)
     if (!row)
         return;
     if (*row >= m_context.history().pinCount()) {
-        fail(bus::errors::kInvalidArgument, QStringLiteral("entry %1 is not pinned").arg(index));
+        fail(bus::errors::kInvalidArgument, tr("entry %1 is not pinned").arg(index));
         return;
     }
     m_context.history().togglePin(*row);
@@ -236,7 +235,7 @@ void ControlService::PasteNext()
 {
     // The shortcut does nothing on an empty queue; a command says so, because nothing else would.
     if (m_context.capture().queue().isEmpty()) {
-        fail(bus::errors::kQueueEmpty, QStringLiteral("the sequential paste queue is empty: nothing to paste"));
+        fail(bus::errors::kQueueEmpty, tr("the sequential paste queue is empty: nothing to paste"));
         return;
     }
     m_context.capture().sequentialMode().sequentialPasteNext();

@@ -31,27 +31,36 @@ bool DataFolderLock::lockOrExplain(AlertPresenter &alerts, const std::function<v
 {
     if (tryLock() != Outcome::HeldByAnother)
         return true;
-    const QString message = QCoreApplication::translate("DataFolderLock", "Tavrin is already running");
-    const QString details =
-        QCoreApplication::translate("DataFolderLock",
-                                    "Another Tavrin (%1) uses the clipboard history in %2. Two at once would "
-                                    "overwrite each other's copies; quit the other one first.")
-            .arg(holder(), m_directory);
-    qCCritical(lcApp, "%s. %s", qPrintable(message), qPrintable(details));
+    const char *const message = QT_TRANSLATE_NOOP("DataFolderLock", "Tavrin is already running");
+    const char *const details =
+        QT_TRANSLATE_NOOP("DataFolderLock", "Another Tavrin (%1) uses the clipboard history in %2. Two at once "
+                                            "would overwrite each other's copies; quit the other one first.");
+    // The log stays in English, whatever language the user reads.
+    qCCritical(lcApp, "%s. %s", message,
+               qPrintable(QString::fromLatin1(details).arg(holder(Language::english), m_directory)));
     if (beforeAlert)
         beforeAlert();
-    alerts.runAlert(AlertRequest{1, message, details, {QStringLiteral("OK")}, kAlertTimeout});
+    alerts.runAlert(
+        AlertRequest{1,
+                     QCoreApplication::translate("DataFolderLock", message),
+                     QCoreApplication::translate("DataFolderLock", details).arg(holder(Language::user), m_directory),
+                     {QCoreApplication::translate("DataFolderLock", "OK")},
+                     kAlertTimeout});
     return false;
 }
 
-QString DataFolderLock::holder() const
+QString DataFolderLock::holder(Language language) const
 {
+    const auto text = [language](const char *english) {
+        return language == Language::user ? QCoreApplication::translate("DataFolderLock", english)
+                                          : QString::fromLatin1(english);
+    };
     qint64 pid = 0;
     QString host;
     QString application;
     if (!m_lock.getLockInfo(&pid, &host, &application))
-        return QStringLiteral("another process");
-    return QStringLiteral("process %1 on %2").arg(pid).arg(host);
+        return text(QT_TRANSLATE_NOOP("DataFolderLock", "another process"));
+    return text(QT_TRANSLATE_NOOP("DataFolderLock", "process %1 on %2")).arg(pid).arg(host);
 }
 
 }  // namespace tavrin

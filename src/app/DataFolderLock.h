@@ -31,8 +31,10 @@ public:
     /// kAlertTimeout; false in that case. beforeAlert runs first (to leave the bus while the alert waits).
     bool lockOrExplain(AlertPresenter &alerts, const std::function<void()> &beforeAlert = {});
 
-    /// The program that holds the lock, as "process <pid> on <host>", after HeldByAnother.
-    QString holder() const;
+    enum class Language { english, user };
+    /// The program that holds the lock, as "process <pid> on <host>", after HeldByAnother: in English for the log,
+    /// or in the user's language.
+    QString holder(Language language = Language::english) const;
     QString directory() const { return m_directory; }
 
 private:

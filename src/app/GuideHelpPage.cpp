@@ -2,6 +2,7 @@
 
 #include "store/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
@@ -34,19 +35,21 @@ QString GuideHelpPage::folderIn(const QString &dataDirectory)
 QUrl GuideHelpPage::writeTo(const QString &folder, QString *error)
 {
     if (!ensurePrivateDirectory(folder)) {
-        *error = QStringLiteral("The folder %1 could not be created.").arg(folder);
+        *error = QCoreApplication::translate("GuideHelpPage", "The folder %1 could not be created.").arg(folder);
         return {};
     }
     for (const QString &name : helpFiles()) {
         QFile resource(QStringLiteral(":/guide/") + name);
         if (!resource.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("The help page is missing from this build of Tavrin.");
+            *error =
+                QCoreApplication::translate("GuideHelpPage", "The help page is missing from this build of Tavrin.");
             return {};
         }
         const QByteArray content = resource.readAll();
         const QString path = folder + QLatin1Char('/') + name;
         if (!isUpToDate(path, content) && !writeFileAtomically(path, content)) {
-            *error = QStringLiteral("The help page could not be written to %1.").arg(path);
+            *error =
+                QCoreApplication::translate("GuideHelpPage", "The help page could not be written to %1.").arg(path);
             return {};
         }
     }

@@ -67,7 +67,7 @@ void TrayIcon::setPaused(bool paused)
 void TrayIcon::showState()
 {
     m_tray->setIcon(QIcon(QString::fromLatin1(m_paused ? kPausedImage : kImage)));
-    m_tray->setToolTip(m_paused ? QStringLiteral("Tavrin (recording paused)") : QStringLiteral("Tavrin"));
+    m_tray->setToolTip(m_paused ? tr("Tavrin (recording paused)") : QStringLiteral("Tavrin"));
 }
 
 bool TrayIcon::hasTray()

@@ -7,6 +7,7 @@
 #include "store/HistoryStore.h"
 #include "ui/lists/QuickListView.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace tavrin {
@@ -32,10 +33,10 @@ void TrayMenu::fill(QMenu *menu, QuickListView &applicationCommands) const
                          [this, entry] { m_context.capture().pasteEngine().pasteItem(entry); });
     }
     if (items.isEmpty())
-        menu->addAction(QStringLiteral("No Entries"))->setEnabled(false);
+        menu->addAction(QCoreApplication::translate("TrayMenu", "No Entries"))->setEnabled(false);
     menu->addSeparator();
-    QObject::connect(menu->addAction(QStringLiteral("Show Clipboard")), &QAction::triggered, menu,
-                     [this] { m_showList(); });
+    QObject::connect(menu->addAction(QCoreApplication::translate("TrayMenu", "Show Clipboard")), &QAction::triggered,
+                     menu, [this] { m_showList(); });
     menu->addSeparator();
     applicationCommands.fillApplicationMenu(menu);
 }

@@ -14,7 +14,7 @@ namespace tavrin {
 
 TrayMenuWindow::TrayMenuWindow(QWidget *parent) : QWidget(parent, Qt::Window), m_rows(new QVBoxLayout(this))
 {
-    setWindowTitle(QStringLiteral("Tavrin Menu"));
+    setWindowTitle(tr("Tavrin Menu"));
     setAccessibleName(windowTitle());
     m_rows->setContentsMargins(4, 4, 4, 4);
     m_rows->setSpacing(0);
@@ -29,7 +29,7 @@ void TrayMenuWindow::showMenu(QMenu *menu)
         if (action->isSeparator()) {
             auto *line = new QFrame(this);
             line->setFrameShape(QFrame::HLine);
-            line->setAccessibleName(QStringLiteral("Separator"));
+            line->setAccessibleName(tr("Separator"));
             m_rows->addWidget(line);
             continue;
         }

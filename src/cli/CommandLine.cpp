@@ -22,7 +22,9 @@ Invocation usageError(const QString &message, const QString &command = QString()
 {
     const QString hint =
         command.isEmpty() ? QStringLiteral("tavrin --help") : QStringLiteral("tavrin %1 --help").arg(command);
-    return {Action::UsageError, {}, QStringLiteral("tavrin: %1\nSee \"%2\".\n").arg(message, hint)};
+    return {Action::UsageError,
+            {},
+            QCoreApplication::translate("CommandLine", "tavrin: %1\nSee \"%2\".\n").arg(message, hint)};
 }
 
 // A whole number of at most 32 bits, digits only.
@@ -61,8 +63,10 @@ Invocation parseRow(const CommandSpec &spec, const QString &text, ParsedCommand 
     static const QRegularExpression zero(QStringLiteral("^0+$"));
     const bool negative = text.startsWith(QLatin1Char('-')) && isDigits(text.mid(1));
     if (negative || zero.match(text).hasMatch())
-        return usageError(QStringLiteral("%1: row numbers start at 1, so there is no row %2").arg(spec.name, text),
-                          spec.name);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "%1: row numbers start at 1, so there is no row %2")
+                .arg(spec.name, text),
+            spec.name);
     if (const std::optional<std::uint32_t> number = wholeNumber(text)) {
         command.number = *number;
         return {Action::Run, command, {}};
@@ -72,7 +76,8 @@ Invocation parseRow(const CommandSpec &spec, const QString &text, ParsedCommand 
         return {Action::Run, command, {}};
     }
     return usageError(
-        QStringLiteral("%1: N is an entry's row, a whole number from 1 on, not \"%2\"").arg(spec.name, text),
+        QCoreApplication::translate("CommandLine", "%1: N is an entry's row, a whole number from 1 on, not \"%2\"")
+            .arg(spec.name, text),
         spec.name);
 }
 
@@ -96,7 +101,8 @@ Invocation parseCommand(const CommandSpec &spec, const QStringList &rest)
     for (const CommandOption &option : spec.options) {
         if (!parser.isSet(option.name)) {
             if (option.required)
-                return usageError(QStringLiteral("%1 needs --%2: %3").arg(spec.name, option.name, option.description),
+                return usageError(QCoreApplication::translate("CommandLine", "%1 needs --%2: %3")
+                                      .arg(spec.name, option.name, option.description),
                                   spec.name);
             continue;
         }
@@ -107,15 +113,17 @@ Invocation parseCommand(const CommandSpec &spec, const QStringList &rest)
         const QStringList values = parser.values(option.name);
         const std::optional<std::uint32_t> value = wholeNumber(values.constLast());
         if (!value && isDigits(values.constLast()))
-            return usageError(QStringLiteral("%1: --%2 takes a whole number up to %3, not \"%4\"")
-                                  .arg(spec.name, option.name)
-                                  .arg(std::numeric_limits<std::uint32_t>::max())
-                                  .arg(values.constLast()),
-                              spec.name);
+            return usageError(
+                QCoreApplication::translate("CommandLine", "%1: --%2 takes a whole number up to %3, not \"%4\"")
+                    .arg(spec.name, option.name)
+                    .arg(std::numeric_limits<std::uint32_t>::max())
+                    .arg(values.constLast()),
+                spec.name);
         if (!value)
-            return usageError(QStringLiteral("%1: --%2 takes a whole number, 0 or more, not \"%3\"")
-                                  .arg(spec.name, option.name, values.constLast()),
-                              spec.name);
+            return usageError(
+                QCoreApplication::translate("CommandLine", "%1: --%2 takes a whole number, 0 or more, not \"%3\"")
+                    .arg(spec.name, option.name, values.constLast()),
+                spec.name);
         command.counts.insert(option.name, *value);
     }
 
@@ -126,13 +134,17 @@ Invocation parseCommand(const CommandSpec &spec, const QStringList &rest)
     if (operands.size() > most) {
         const QString &extra = operands.at(most);
         return usageError(spec.operand == Operand::None
-                              ? QStringLiteral("%1 takes no arguments, but got \"%2\"").arg(spec.name, extra)
-                              : QStringLiteral("%1 takes one %2, but got also \"%3\" (quote a text with spaces)")
+                              ? QCoreApplication::translate("CommandLine", "%1 takes no arguments, but got \"%2\"")
+                                    .arg(spec.name, extra)
+                              : QCoreApplication::translate(
+                                    "CommandLine", "%1 takes one %2, but got also \"%3\" (quote a text with spaces)")
                                     .arg(spec.name, spec.operandSynopsis(), extra),
                           spec.name);
     }
     if (operands.size() < least)
-        return usageError(QStringLiteral("%1 needs %2").arg(spec.name, spec.operandSynopsis()), spec.name);
+        return usageError(
+            QCoreApplication::translate("CommandLine", "%1 needs %2").arg(spec.name, spec.operandSynopsis()),
+            spec.name);
 
     switch (spec.operand) {
     case Operand::None: break;
@@ -179,16 +191,19 @@ Invocation parseStartOptions(const QStringList &arguments)
     QString name;
     if (first == kBackendOption) {
         if (arguments.size() <= next || arguments.at(next).startsWith(QLatin1Char('-')))
-            return usageError(QStringLiteral("--backend needs a name: x11, wayland, gnome or auto"));
+            return usageError(
+                QCoreApplication::translate("CommandLine", "--backend needs a name: x11, wayland, gnome or auto"));
         name = arguments.at(next++);
     } else {
         name = first.mid(kBackendOption.size() + 1);
     }
     if (name.isEmpty())
-        return usageError(QStringLiteral("--backend needs a name: x11, wayland, gnome or auto"));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--backend needs a name: x11, wayland, gnome or auto"));
     if (arguments.size() > next && !isGuiOption(arguments.at(next)))
         return usageError(
-            QStringLiteral("--backend starts Tavrin and takes no command, but got \"%1\"").arg(arguments.at(next)));
+            QCoreApplication::translate("CommandLine", "--backend starts Tavrin and takes no command, but got \"%1\"")
+                .arg(arguments.at(next)));
     return {Action::Start, {}, name};
 }
 
@@ -229,20 +244,22 @@ Invocation CommandLine::parse(const QStringList &arguments)
         if (first == kHelp && !rest.isEmpty()) {
             const CommandSpec *spec = findCommand(rest.constFirst());
             if (!spec)
-                return usageError(QStringLiteral("there is no command \"%1\"").arg(rest.constFirst()));
+                return usageError(
+                    QCoreApplication::translate("CommandLine", "there is no command \"%1\"").arg(rest.constFirst()));
             return {Action::Help, {}, helpText(*spec)};
         }
-        return rest.isEmpty() || first == kHelp ? Invocation{Action::Help, {}, helpText()}
-                                                : usageError(QStringLiteral("--help takes no arguments"));
+        return rest.isEmpty() || first == kHelp
+                   ? Invocation{Action::Help, {}, helpText()}
+                   : usageError(QCoreApplication::translate("CommandLine", "--help takes no arguments"));
     }
     if (first == QLatin1String("--version") || first == QLatin1String("-v"))
         return rest.isEmpty() ? Invocation{Action::Version, {}, versionText()}
-                              : usageError(QStringLiteral("--version takes no arguments"));
+                              : usageError(QCoreApplication::translate("CommandLine", "--version takes no arguments"));
     if (first.startsWith(QLatin1Char('-')))
-        return usageError(QStringLiteral("unknown option \"%1\"").arg(first));
+        return usageError(QCoreApplication::translate("CommandLine", "unknown option \"%1\"").arg(first));
     const CommandSpec *spec = findCommand(first);
     if (!spec)
-        return usageError(QStringLiteral("there is no command \"%1\"").arg(first));
+        return usageError(QCoreApplication::translate("CommandLine", "there is no command \"%1\"").arg(first));
     return parseCommand(*spec, rest);
 }
 
@@ -266,24 +283,30 @@ QStringList CommandLine::wrap(const QString &text, int width, int indent)
 QString CommandLine::helpText()
 {
     QStringList out;
-    out << QStringLiteral("Usage: tavrin [COMMAND [OPTIONS] [ARGUMENT]]") << QString();
-    out << wrap(QStringLiteral("Tavrin keeps everything you copy. Without a command it starts, or shows the list of "
-                               "the Tavrin already running on this display. A command asks the running Tavrin."),
+    out << QCoreApplication::translate("CommandLine", "Usage: tavrin [COMMAND [OPTIONS] [ARGUMENT]]") << QString();
+    out << wrap(QCoreApplication::translate(
+                    "CommandLine",
+                    "Tavrin keeps everything you copy. Without a command it starts, or shows the list of "
+                    "the Tavrin already running on this display. A command asks the running Tavrin."),
                 kTextWidth)
-        << QString() << QStringLiteral("Commands:");
+        << QString() << QCoreApplication::translate("CommandLine", "Commands:");
     int width = 0;
     for (const CommandSpec &spec : commandTable())
         width = std::max<int>(width, int((spec.name + QLatin1Char(' ') + spec.operandSynopsis()).size()));
     for (const CommandSpec &spec : commandTable())
         out << column((spec.name + QLatin1Char(' ') + spec.operandSynopsis()).trimmed(), spec.summary, width);
-    out << QString() << QStringLiteral("Options:");
-    out << column(QStringLiteral("-h, --help"),
-                  QStringLiteral("Show this help; \"tavrin COMMAND --help\" shows a command's."), width);
-    out << column(QStringLiteral("-v, --version"), QStringLiteral("Show the version."), width);
+    out << QString() << QCoreApplication::translate("CommandLine", "Options:");
+    out << column(
+        QStringLiteral("-h, --help"),
+        QCoreApplication::translate("CommandLine", "Show this help; \"tavrin COMMAND --help\" shows a command's."),
+        width);
+    out << column(QStringLiteral("-v, --version"), QCoreApplication::translate("CommandLine", "Show the version."),
+                  width);
     out << column(QStringLiteral("--backend NAME"), backendOptionHelp(), width);
     out << QString()
-        << wrap(QStringLiteral("Exit status: 0 done, 1 the command failed, 2 a wrong command line, 3 Tavrin is not "
-                               "running on this display."),
+        << wrap(QCoreApplication::translate(
+                    "CommandLine", "Exit status: 0 done, 1 the command failed, 2 a wrong command line, 3 Tavrin is not "
+                                   "running on this display."),
                 kTextWidth);
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -291,24 +314,25 @@ QString CommandLine::helpText()
 QString CommandLine::helpText(const CommandSpec &spec)
 {
     QStringList out;
-    out << QStringLiteral("Usage: tavrin ") + spec.synopsis() << QString();
+    out << QCoreApplication::translate("CommandLine", "Usage: tavrin %1").arg(spec.synopsis()) << QString();
     out << wrap(spec.details, kTextWidth);
-    out << QString() << QStringLiteral("Options:");
+    out << QString() << QCoreApplication::translate("CommandLine", "Options:");
     int width = QStringLiteral("-h, --help").size();
     for (const CommandOption &option : spec.options)
         width = std::max<int>(width, int(option.name.size() + option.valueName().size() + 3));
     for (const CommandOption &option : spec.options)
         out << column((QStringLiteral("--") + option.name + QLatin1Char(' ') + option.valueName()).trimmed(),
                       option.description, width);
-    out << column(QStringLiteral("-h, --help"), QStringLiteral("Show this help."), width);
+    out << column(QStringLiteral("-h, --help"), QCoreApplication::translate("CommandLine", "Show this help."), width);
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 QString CommandLine::backendOptionHelp()
 {
-    return QStringLiteral("Start on the desktop backend NAME: wayland, gnome, x11 or auto (the default: wayland "
-                          "where the compositor lets programs follow the clipboard, gnome in a GNOME Wayland session, "
-                          "else x11). The TAVRIN_BACKEND environment variable does the same.");
+    return QCoreApplication::translate(
+        "CommandLine", "Start on the desktop backend NAME: wayland, gnome, x11 or auto (the default: wayland "
+                       "where the compositor lets programs follow the clipboard, gnome in a GNOME Wayland session, "
+                       "else x11). The TAVRIN_BACKEND environment variable does the same.");
 }
 
 QString CommandLine::versionText()
@@ -316,9 +340,8 @@ QString CommandLine::versionText()
     return QStringLiteral("tavrin %1\n").arg(QStringLiteral(TAVRIN_VERSION));
 }
 
-int runCommandLine(int argc, char **argv)
+int runCommandLine()
 {
-    QCoreApplication app(argc, argv);
     const Invocation invocation = CommandLine::parse(QCoreApplication::arguments());
     switch (invocation.action) {
     case Invocation::Action::Help:

@@ -50,8 +50,8 @@ public:
     static QStringList wrap(const QString &text, int width, int indent = 0);
 };
 
-/// The command-line side of main: parses, runs a command against the running program, and returns the exit status.
-/// Runs without a GUI.
-int runCommandLine(int argc, char **argv);
+/// The command-line side of main: parses QCoreApplication::arguments(), runs a command against the running program,
+/// and returns the exit status. Runs without a GUI, in the QCoreApplication that main made (with its translations).
+int runCommandLine();
 
 }  // namespace tavrin

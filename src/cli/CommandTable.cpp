@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QVariantMap>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <unistd.h>
 
@@ -34,12 +35,16 @@ const QList<CommandOption> &listingOptions()
 {
     static const QList<CommandOption> options = {
         {QStringLiteral("json"), Kind::Flag,
-         QStringLiteral("Print a JSON array of objects with \"index\", \"pinned\", \"kind\" (\"text\", \"file\" or "
-                        "\"folder\") and \"text\", the whole entry."),
+         QCoreApplication::translate(
+             "Commands", "Print a JSON array of objects with \"index\", \"pinned\", \"kind\" (\"text\", \"file\" or "
+                         "\"folder\") and \"text\", the whole entry."),
          false},
-        {QStringLiteral("limit"), Kind::Count, QStringLiteral("Print at most N entries (0: all, the default)."), false},
+        {QStringLiteral("limit"), Kind::Count,
+         QCoreApplication::translate("Commands", "Print at most N entries (0: all, the default)."), false},
         {QStringLiteral("width"), Kind::Count,
-         QStringLiteral("Show at most N characters of each entry on its line (default 100; 0: all)."), false},
+         QCoreApplication::translate("Commands",
+                                     "Show at most N characters of each entry on its line (default 100; 0: all)."),
+         false},
     };
     return options;
 }
@@ -54,8 +59,8 @@ std::optional<QString> readInputText(ControlClient &client)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            client.printError(
-                QStringLiteral("cannot read standard input: %1").arg(QString::fromLocal8Bit(strerror(errno))));
+            client.printError(QCoreApplication::translate("Commands", "cannot read standard input: %1")
+                                  .arg(QString::fromLocal8Bit(strerror(errno))));
             return std::nullopt;
         }
         if (got == 0)
@@ -63,8 +68,9 @@ std::optional<QString> readInputText(ControlClient &client)
         input.append(buffer, got);
         // Nothing beyond the limit is read: the text is refused whatever follows.
         if (input.size() > bus::kMaxAddedTextBytes) {
-            client.printError(QStringLiteral("standard input holds more than %1 bytes (%2 MiB), the most Tavrin adds "
-                                             "as one text; nothing was added")
+            client.printError(QCoreApplication::translate(
+                                  "Commands", "standard input holds more than %1 bytes (%2 MiB), the most Tavrin adds "
+                                              "as one text; nothing was added")
                                   .arg(bus::kMaxAddedTextBytes)
                                   .arg(bus::kMaxAddedTextBytes >> 20));
             return std::nullopt;
@@ -72,13 +78,15 @@ std::optional<QString> readInputText(ControlClient &client)
     }
     // A text with a NUL byte cannot travel over the bus whole; refusing is better than adding a cut-off text.
     if (input.contains('\0')) {
-        client.printError(QStringLiteral("standard input holds a NUL byte; Tavrin adds texts only"));
+        client.printError(
+            QCoreApplication::translate("Commands", "standard input holds a NUL byte; Tavrin adds texts only"));
         return std::nullopt;
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder.decode(input);
     if (decoder.hasError())
-        client.printError(QStringLiteral("standard input is not valid UTF-8; the invalid bytes were replaced"));
+        client.printError(QCoreApplication::translate(
+            "Commands", "standard input is not valid UTF-8; the invalid bytes were replaced"));
     return text;
 }
 
@@ -156,112 +164,129 @@ int runQuit(const ParsedCommand &, ControlClient &client)
 
 QList<CommandSpec> makeTable()
 {
-    const QString numbered = QStringLiteral(
+    const QString numbered = QCoreApplication::translate(
+        "Commands",
         "N is the entry's row as \"tavrin list\" prints it and the list window shows it, counted from 1; a row "
         "beyond the history is refused with the number of entries there are.");
     return {
-        {QStringLiteral("list"), Operand::None, QStringLiteral("Print the history, top row first"),
-         QStringLiteral("Prints the history in the list window's order: the pinned entries, then the others newest "
-                        "first. Each line holds the row number (followed by * for a pinned entry), a tab, and the "
-                        "entry on one line: white space runs become one space, control characters show as "
-                        "symbols, and long entries end in \"…\"."),
+        {QStringLiteral("list"), Operand::None,
+         QCoreApplication::translate("Commands", "Print the history, top row first"),
+         QCoreApplication::translate(
+             "Commands", "Prints the history in the list window's order: the pinned entries, then the others newest "
+                         "first. Each line holds the row number (followed by * for a pinned entry), a tab, and the "
+                         "entry on one line: white space runs become one space, control characters show as "
+                         "symbols, and long entries end in \"…\"."),
          listingOptions(), runList},
-        {QStringLiteral("search"), Operand::Text, QStringLiteral("Print the entries that contain TEXT"),
-         QStringLiteral("Prints the entries that contain TEXT, ignoring case, with their row numbers, in the form of "
-                        "\"tavrin list\". An empty TEXT matches nothing."),
+        {QStringLiteral("search"), Operand::Text,
+         QCoreApplication::translate("Commands", "Print the entries that contain TEXT"),
+         QCoreApplication::translate(
+             "Commands", "Prints the entries that contain TEXT, ignoring case, with their row numbers, in the form of "
+                         "\"tavrin list\". An empty TEXT matches nothing."),
          listingOptions(), runSearch},
         {QStringLiteral("copy"),
          Operand::Number,
-         QStringLiteral("Put entry N on the clipboard"),
-         QStringLiteral("Puts entry N on the clipboard, a file or folder as a file. ") + numbered,
+         QCoreApplication::translate("Commands", "Put entry N on the clipboard"),
+         QCoreApplication::translate("Commands", "Puts entry N on the clipboard, a file or folder as a file.") +
+             QLatin1Char(' ') + numbered,
          {},
          onEntry(QStringLiteral("Copy"))},
         {QStringLiteral("paste"),
          Operand::Number,
-         QStringLiteral("Paste entry N into the window that has the focus"),
-         QStringLiteral("Puts entry N on the clipboard and pastes it into the window that had the focus when the "
-                        "command ran, as Ctrl+N does in the list window. A folder is pasted once it is "
-                        "confirmed. ") +
-             numbered,
+         QCoreApplication::translate("Commands", "Paste entry N into the window that has the focus"),
+         QCoreApplication::translate(
+             "Commands", "Puts entry N on the clipboard and pastes it into the window that had the focus when the "
+                         "command ran, as Ctrl+N does in the list window. A folder is pasted once it is "
+                         "confirmed.") +
+             QLatin1Char(' ') + numbered,
          {},
          onEntry(QStringLiteral("Paste"))},
         {QStringLiteral("add"),
          Operand::TextOrInput,
-         QStringLiteral("Copy TEXT, or standard input, as a new entry"),
-         QStringLiteral("Puts the text on the clipboard and at the top of the history, as if it had been copied. "
-                        "Without TEXT, or with -, the text is standard input, exactly as read (a final line "
-                        "break included). A text may hold up to %1 MiB of UTF-8; a larger one is refused, as is "
-                        "any text while recording is paused.")
+         QCoreApplication::translate("Commands", "Copy TEXT, or standard input, as a new entry"),
+         QCoreApplication::translate(
+             "Commands", "Puts the text on the clipboard and at the top of the history, as if it had been copied. "
+                         "Without TEXT, or with -, the text is standard input, exactly as read (a final line "
+                         "break included). A text may hold up to %1 MiB of UTF-8; a larger one is refused, as is "
+                         "any text while recording is paused.")
              .arg(bus::kMaxAddedTextBytes >> 20),
          {},
          runAdd},
         {QStringLiteral("remove"),
          Operand::Number,
-         QStringLiteral("Remove entry N from the history"),
-         QStringLiteral("Removes entry N, pinned or not. ") + numbered,
+         QCoreApplication::translate("Commands", "Remove entry N from the history"),
+         QCoreApplication::translate("Commands", "Removes entry N, pinned or not.") + QLatin1Char(' ') + numbered,
          {},
          onEntry(QStringLiteral("Remove"))},
         {QStringLiteral("pin"),
          Operand::Number,
-         QStringLiteral("Pin entry N"),
-         QStringLiteral("Pins entry N: it moves to the bottom of the pinned entries at the top of the list. At most "
-                        "nine entries are pinned. ") +
-             numbered,
+         QCoreApplication::translate("Commands", "Pin entry N"),
+         QCoreApplication::translate(
+             "Commands", "Pins entry N: it moves to the bottom of the pinned entries at the top of the list. At most "
+                         "nine entries are pinned.") +
+             QLatin1Char(' ') + numbered,
          {},
          onEntry(QStringLiteral("Pin"))},
         {QStringLiteral("unpin"),
          Operand::Number,
-         QStringLiteral("Unpin entry N"),
-         QStringLiteral("Unpins entry N: it moves to just below the pinned entries. ") + numbered,
+         QCoreApplication::translate("Commands", "Unpin entry N"),
+         QCoreApplication::translate("Commands", "Unpins entry N: it moves to just below the pinned entries.") +
+             QLatin1Char(' ') + numbered,
          {},
          onEntry(QStringLiteral("Unpin"))},
         {QStringLiteral("clear"),
          Operand::None,
-         QStringLiteral("Remove every entry, pinned ones too"),
-         QStringLiteral("Removes every entry of the history, pinned ones included, as \"Clear Clipboard\" does. "
-                        "--yes confirms it."),
-         {{QStringLiteral("yes"), Kind::Flag, QStringLiteral("Confirm that the whole history goes."), true}},
+         QCoreApplication::translate("Commands", "Remove every entry, pinned ones too"),
+         QCoreApplication::translate(
+             "Commands", "Removes every entry of the history, pinned ones included, as \"Clear Clipboard\" does. "
+                         "--yes confirms it."),
+         {{QStringLiteral("yes"), Kind::Flag,
+           QCoreApplication::translate("Commands", "Confirm that the whole history goes."), true}},
          plain(QStringLiteral("Clear"))},
         {QStringLiteral("show"),
          Operand::None,
-         QStringLiteral("Show the list window"),
-         QStringLiteral("Shows the list window, as the tray icon and the shortcut do."),
-         {{QStringLiteral("main-window"), Kind::Flag, QStringLiteral("Show the main window instead."), false}},
+         QCoreApplication::translate("Commands", "Show the list window"),
+         QCoreApplication::translate("Commands", "Shows the list window, as the tray icon and the shortcut do."),
+         {{QStringLiteral("main-window"), Kind::Flag,
+           QCoreApplication::translate("Commands", "Show the main window instead."), false}},
          runShow},
         {QStringLiteral("toggle-sequential"),
          Operand::None,
-         QStringLiteral("Switch sequential paste mode on or off"),
-         QStringLiteral("Shows or hides the sequential paste queue, which switches sequential mode on or off, and "
-                        "prints the new state."),
+         QCoreApplication::translate("Commands", "Switch sequential paste mode on or off"),
+         QCoreApplication::translate(
+             "Commands", "Shows or hides the sequential paste queue, which switches sequential mode on or off, and "
+                         "prints the new state."),
          {},
          runToggleSequential},
         {QStringLiteral("paste-next"),
          Operand::None,
-         QStringLiteral("Paste the next entry of the sequential paste queue"),
-         QStringLiteral("Takes the next entry off the sequential paste queue, oldest or newest first as the "
-                        "Preferences say, and pastes it into the window that has the focus, as the sequential paste "
-                        "shortcut does. Fails when the queue is empty. Bind it to a key in the desktop's own key "
-                        "settings where Tavrin cannot take shortcuts itself."),
+         QCoreApplication::translate("Commands", "Paste the next entry of the sequential paste queue"),
+         QCoreApplication::translate(
+             "Commands", "Takes the next entry off the sequential paste queue, oldest or newest first as the "
+                         "Preferences say, and pastes it into the window that has the focus, as the sequential paste "
+                         "shortcut does. Fails when the queue is empty. Bind it to a key in the desktop's own key "
+                         "settings where Tavrin cannot take shortcuts itself."),
          {},
          plain(QStringLiteral("PasteNext"))},
         {QStringLiteral("pause"),
          Operand::None,
-         QStringLiteral("Stop recording copies"),
-         QStringLiteral("Stops recording: until \"tavrin resume\", or until Tavrin starts again, nothing copied goes "
-                        "into the history, and what was copied meanwhile is not recorded later."),
+         QCoreApplication::translate("Commands", "Stop recording copies"),
+         QCoreApplication::translate(
+             "Commands", "Stops recording: until \"tavrin resume\", or until Tavrin starts again, nothing copied goes "
+                         "into the history, and what was copied meanwhile is not recorded later."),
          {},
          plain(QStringLiteral("Pause"))},
         {QStringLiteral("resume"),
          Operand::None,
-         QStringLiteral("Record copies again"),
-         QStringLiteral("Records copies again from the next one on."),
+         QCoreApplication::translate("Commands", "Record copies again"),
+         QCoreApplication::translate("Commands", "Records copies again from the next one on."),
          {},
          plain(QStringLiteral("Resume"))},
         {QStringLiteral("quit"),
          Operand::None,
-         QStringLiteral("End the running Tavrin"),
-         QStringLiteral("Ends the running Tavrin, which first writes a history save still waiting, and returns once "
-                        "it has ended."),
+         QCoreApplication::translate("Commands", "End the running Tavrin"),
+         QCoreApplication::translate(
+             "Commands", "Ends the running Tavrin, which first writes a history save still waiting, and returns once "
+                         "it has ended."),
          {},
          runQuit},
     };

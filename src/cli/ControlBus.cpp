@@ -2,6 +2,9 @@
 
 #include <QRegularExpression>
 
+#include <QCoreApplication>
+#include <limits>
+
 namespace tavrin::bus {
 
 namespace {
@@ -53,14 +56,22 @@ qsizetype utf8Length(QStringView text)
 QString noSuchEntryMessage(const QString &row, qsizetype count)
 {
     if (count == 0)
-        return QStringLiteral("there is no entry %1: the history is empty").arg(row);
-    return QStringLiteral("there is no entry %1: the history has %2, numbered from 1")
-        .arg(row, count == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(count));
+        return QCoreApplication::translate("ControlBus", "there is no entry %1: the history is empty").arg(row);
+    // English has its singular written out, as no English translation is loaded to choose it.
+    if (count == 1)
+        return QCoreApplication::translate("ControlBus",
+                                           "there is no entry %1: the history has 1 entry, numbered from 1")
+            .arg(row);
+    const int entries = count > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : int(count);
+    return QCoreApplication::translate(
+               "ControlBus", "there is no entry %1: the history has %n entries, numbered from 1", nullptr, entries)
+        .arg(row);
 }
 
 QString textTooLargeMessage(qsizetype bytes)
 {
-    return QStringLiteral("the text is %1 bytes long in UTF-8; Tavrin adds texts of at most %2 bytes (%3 MiB)")
+    return QCoreApplication::translate(
+               "ControlBus", "the text is %1 bytes long in UTF-8; Tavrin adds texts of at most %2 bytes (%3 MiB)")
         .arg(bytes)
         .arg(kMaxAddedTextBytes)
         .arg(kMaxAddedTextBytes >> 20);

@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <unistd.h>
 
@@ -58,8 +59,9 @@ std::optional<int> ControlClient::checkBus()
     if (m_bus.isConnected())
         return std::nullopt;
     const QString reason = m_bus.lastError().message();
-    printError(QStringLiteral("there is no D-Bus session bus (%1), so no running Tavrin can be reached")
-                   .arg(reason.isEmpty() ? QStringLiteral("not connected") : reason));
+    printError(QCoreApplication::translate("ControlClient",
+                                           "there is no D-Bus session bus (%1), so no running Tavrin can be reached")
+                   .arg(reason.isEmpty() ? QCoreApplication::translate("ControlClient", "not connected") : reason));
     return exitcodes::kNotRunning;
 }
 
@@ -90,8 +92,9 @@ int ControlClient::failure(const QDBusMessage &error)
     const QString name = error.errorName();
     if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
         name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
-        printError(QStringLiteral("Tavrin is not running on display %1; start it with: tavrin")
-                       .arg(m_display.isEmpty() ? QStringLiteral("(none)") : m_display));
+        printError(
+            QCoreApplication::translate("ControlClient", "Tavrin is not running on display %1; start it with: tavrin")
+                .arg(m_display.isEmpty() ? QCoreApplication::translate("ControlClient", "(none)") : m_display));
         return exitcodes::kNotRunning;
     }
     if (name.startsWith(QLatin1String("io.tavrin.Tavrin.Error."))) {
@@ -100,16 +103,19 @@ int ControlClient::failure(const QDBusMessage &error)
     }
     if (name == kUnknownObject || name == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod") ||
         name == QLatin1String("org.freedesktop.DBus.Error.UnknownInterface")) {
-        printError(QStringLiteral("the Tavrin running on display %1 does not take this command (%2)")
+        printError(QCoreApplication::translate("ControlClient",
+                                               "the Tavrin running on display %1 does not take this command (%2)")
                        .arg(m_display, error.errorMessage()));
         return exitcodes::kFailed;
     }
     if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
         name == QLatin1String("org.freedesktop.DBus.Error.Timeout")) {
-        printError(QStringLiteral("Tavrin on display %1 did not answer (%2)").arg(m_display, error.errorMessage()));
+        printError(QCoreApplication::translate("ControlClient", "Tavrin on display %1 did not answer (%2)")
+                       .arg(m_display, error.errorMessage()));
         return exitcodes::kFailed;
     }
-    printError(QStringLiteral("the call to Tavrin failed: %1 (%2)").arg(error.errorMessage(), name));
+    printError(QCoreApplication::translate("ControlClient", "the call to Tavrin failed: %1 (%2)")
+                   .arg(error.errorMessage(), name));
     return exitcodes::kFailed;
 }
 
@@ -118,7 +124,8 @@ int ControlClient::callAndCopyOutput(const QString &method, const QVariantList &
     if (const std::optional<int> status = checkBus())
         return *status;
     if (!(m_bus.connectionCapabilities() & QDBusConnection::UnixFileDescriptorPassing)) {
-        printError(QStringLiteral("the session bus does not pass file descriptors, which listing needs"));
+        printError(QCoreApplication::translate("ControlClient",
+                                               "the session bus does not pass file descriptors, which listing needs"));
         return exitcodes::kFailed;
     }
     QDBusMessage reply;
@@ -128,7 +135,7 @@ int ControlClient::callAndCopyOutput(const QString &method, const QVariantList &
     const QDBusUnixFileDescriptor stream =
         answer.isEmpty() ? QDBusUnixFileDescriptor() : qdbus_cast<QDBusUnixFileDescriptor>(answer.constFirst());
     if (!stream.isValid()) {
-        printError(QStringLiteral("Tavrin answered without the list"));
+        printError(QCoreApplication::translate("ControlClient", "Tavrin answered without the list"));
         return exitcodes::kFailed;
     }
     // The program writes from a thread of its own and closes its end when it is done.
@@ -138,7 +145,8 @@ int ControlClient::callAndCopyOutput(const QString &method, const QVariantList &
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            printError(QStringLiteral("reading the list failed: %1").arg(QString::fromLocal8Bit(strerror(errno))));
+            printError(QCoreApplication::translate("ControlClient", "reading the list failed: %1")
+                           .arg(QString::fromLocal8Bit(strerror(errno))));
             return exitcodes::kFailed;
         }
         if (got == 0)
@@ -159,7 +167,7 @@ int ControlClient::waitUntilEnded()
         loop.exec();
     if (!m_bus.interface()->isServiceRegistered(m_service).value())
         return exitcodes::kSuccess;
-    printError(QStringLiteral("Tavrin on display %1 did not end within %2 s")
+    printError(QCoreApplication::translate("ControlClient", "Tavrin on display %1 did not end within %2 s")
                    .arg(m_display)
                    .arg(std::chrono::duration_cast<std::chrono::seconds>(kQuitTimeout).count()));
     return exitcodes::kFailed;

@@ -74,10 +74,10 @@ void AppShortcuts::registerStored()
         qCWarning(lcHotKeys).noquote() << "the stored" << shortcut.id << "shortcut names no key a shortcut can be on"
                                        << "(key name" << stored.keyName << "); it is kept as it is and not registered";
         setStatus(shortcut.shortcut,
-                  Registration{std::nullopt,
-                               ShortcutStatus::refused(
-                                   QStringLiteral("The key stored for this shortcut, \"%1\", cannot be used here.")
-                                       .arg(stored.keyName))});
+                  Registration{
+                      std::nullopt,
+                      ShortcutStatus::refused(
+                          tr("The key stored for this shortcut, \"%1\", cannot be used here.").arg(stored.keyName))});
     }
 }
 

@@ -5,8 +5,15 @@
 
 namespace tavrin {
 
-const QString ShortcutRecorder::placeholderText = QStringLiteral("Click here to enter shortcut");
-const QString ShortcutRecorder::rejectionMessage = QStringLiteral("Please use a different key combination.");
+QString ShortcutRecorder::placeholderText()
+{
+    return tr("Click here to enter shortcut");
+}
+
+QString ShortcutRecorder::rejectionMessage()
+{
+    return tr("Please use a different key combination.");
+}
 
 namespace {
 
@@ -66,7 +73,7 @@ void ShortcutRecorder::showShortcuts()
         view.setRecorderBorder(shortcut, RecorderBorder::idle);
     for (const Shortcut shortcut : kShortcuts) {
         const StoredShortcut stored = m_shortcuts.stored(shortcut);
-        view.setShortcutLabel(shortcut, stored.isRecorded() ? label(stored) : placeholderText);
+        view.setShortcutLabel(shortcut, stored.isRecorded() ? label(stored) : placeholderText());
         view.setClearButtonHidden(shortcut, !stored.isRecorded());
     }
 }
@@ -102,7 +109,7 @@ void ShortcutRecorder::clearShortcut(Shortcut n)
     enableMenuItems(true);
     m_shortcuts.unregisterShortcut(n);
     m_shortcuts.removeStored(n);
-    view.setShortcutLabel(n, placeholderText);
+    view.setShortcutLabel(n, placeholderText());
     view.setClearButtonHidden(n, true);
     view.setRecorderBorder(n, RecorderBorder::idle);
 }
@@ -161,14 +168,14 @@ void ShortcutRecorder::reject()
     view.setDimmingLayerHidden(false);
     if (const std::optional<Shortcut> n = recordingShortcut())
         view.setShortcutLabel(*n, QString());
-    view.showSheetAlert(rejectionMessage, [this] { viewOrDetached(m_view).setDimmingLayerHidden(true); });
+    view.showSheetAlert(rejectionMessage(), [this] { viewOrDetached(m_view).setDimmingLayerHidden(true); });
 }
 
 void ShortcutRecorder::presentRefusal(Shortcut n)
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
     view.setDimmingLayerHidden(false);
-    view.showSheetAlert(rejectionMessage, [this, n] {
+    view.showSheetAlert(rejectionMessage(), [this, n] {
         startRecording(n);
         viewOrDetached(m_view).setDimmingLayerHidden(true);
     });

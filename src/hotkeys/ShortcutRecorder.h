@@ -2,6 +2,7 @@
 
 #include "hotkeys/AppShortcuts.h"
 
+#include <QCoreApplication>
 #include <QKeyCombination>
 #include <QString>
 
@@ -31,10 +32,12 @@ public:
 // Records the three shortcuts from the key presses of the main window, keeps their Preferences rows current and
 // answers refused combinations. GUI thread only.
 class ShortcutRecorder {
+    Q_DECLARE_TR_FUNCTIONS(ShortcutRecorder)
+
 public:
     static constexpr int preferencesPane = 2;
-    static const QString placeholderText;  // "Click here to enter shortcut"
-    static const QString rejectionMessage;  // "Please use a different key combination."
+    static QString placeholderText();  // "Click here to enter shortcut"
+    static QString rejectionMessage();  // "Please use a different key combination."
 
     /// How a label writes keys: "Ctrl+Shift+V", and the modifiers alone ("Ctrl+Shift+") when the key is 0.
     using KeysText = std::function<QString(QKeyCombination keys)>;

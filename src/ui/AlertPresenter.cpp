@@ -1,5 +1,6 @@
 #include "ui/AlertPresenter.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -20,11 +21,12 @@ QMessageBox::Icon iconForStyle(int style)
 
 AlertRequest folderPasteQuestion()
 {
-    return AlertRequest{1,
-                        QStringLiteral("Paste this Folder?"),
-                        QStringLiteral("Are you sure you want to Paste this Folder with all its contents in the "
-                                       "current destination?"),
-                        {QStringLiteral("Yes"), QStringLiteral("No")}};
+    return AlertRequest{
+        1,
+        QCoreApplication::translate("Alerts", "Paste this Folder?"),
+        QCoreApplication::translate("Alerts", "Are you sure you want to Paste this Folder with all its contents in the "
+                                              "current destination?"),
+        {QCoreApplication::translate("Alerts", "Yes"), QCoreApplication::translate("Alerts", "No")}};
 }
 
 int MessageBoxAlertPresenter::runAlert(const AlertRequest &request)
@@ -36,7 +38,8 @@ int MessageBoxAlertPresenter::runAlert(const AlertRequest &request)
     box.setText(request.messageText);
     box.setInformativeText(request.informativeText);
     QList<QAbstractButton *> buttons;
-    const QStringList titles = request.buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : request.buttons;
+    const QStringList titles =
+        request.buttons.isEmpty() ? QStringList{QCoreApplication::translate("Alerts", "OK")} : request.buttons;
     for (qsizetype i = 0; i < titles.size(); ++i) {
         // The first button confirms, the others dismiss; the desktop's layout rules order them by that role.
         const auto role = i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole;

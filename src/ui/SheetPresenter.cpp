@@ -2,6 +2,7 @@
 
 #include "ui/main/FileOrFolderDialog.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,7 +20,8 @@ void WindowModalSheetPresenter::presentAlert(QWidget *window, const AlertRequest
     box->setInformativeText(request.informativeText);
     box->setAccessibleName(request.messageText);
     QList<QAbstractButton *> buttons;
-    const QStringList titles = request.buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : request.buttons;
+    const QStringList titles =
+        request.buttons.isEmpty() ? QStringList{QCoreApplication::translate("Alerts", "OK")} : request.buttons;
     for (qsizetype i = 0; i < titles.size(); ++i)
         buttons.append(box->addButton(titles.at(i), i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
     box->setDefaultButton(qobject_cast<QPushButton *>(buttons.constFirst()));

@@ -1,8 +1,8 @@
 # Shared by the private desktop sessions (x11-session.sh, wayland-session.sh); sourced, not run.
 
-# Makes the session's folder ($session) with a private runtime folder and, for tests, private XDG folders and
-# home (a user's own session, TAVRIN_SESSION_KEEP_FILES=1, keeps their settings and history), and arranges that on
-# exit every process in `pids` is stopped and the folder removed.
+# Makes the session's folder ($session) with a private runtime folder and, for tests, private XDG folders, home and
+# the English language (a user's own session, TAVRIN_SESSION_KEEP_FILES=1, keeps their settings, history and
+# language), and arranges that on exit every process in `pids` is stopped and the folder removed.
 open_session() {
   session=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
   pids=()
@@ -13,6 +13,9 @@ open_session() {
   if [ "${TAVRIN_SESSION_KEEP_FILES:-}" != 1 ]; then
     export XDG_CONFIG_HOME="$session/config" XDG_DATA_HOME="$session/data"
     export HOME="$session/home"
+    # The tests read the program's English texts; a test of another language sets its own.
+    export LANG=C.UTF-8
+    unset LANGUAGE LC_ALL LC_MESSAGES
   fi
   export TAVRIN_E2E_SESSION="$session"
 }

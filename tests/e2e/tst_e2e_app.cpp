@@ -1,8 +1,12 @@
 // The real program as a person meets it: the tray item, the list window at the top right that the shortcut opens
-// and a click elsewhere hides, and a second start (the first run: tst_e2e_onboarding).
+// and a click elsewhere hides, a second start (the first run: tst_e2e_onboarding), and the desktop's language.
 #include "E2e.h"
 #include "TestDirs.h"
 
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -24,6 +28,59 @@ bool startAndWaitForList(e2e::TavrinProcess &tavrin)
 {
     return tavrin.startAndWaitForMonitor() &&
            QTest::qWaitFor([&] { return e2e::shownListWindow(tavrin.pid()) != 0; }, 5000);
+}
+
+// The panel's side of StatusNotifierItem: the items that register, and a host that shows them.
+class StatusNotifierWatcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+
+public:
+    QStringList items;
+
+    bool registerOn(QDBusConnection bus)
+    {
+        return bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), this,
+                                  QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties |
+                                      QDBusConnection::ExportAllSignals) &&
+               bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+    }
+    QStringList registeredItems() const { return items; }
+    bool isHostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+
+public Q_SLOTS:
+    void RegisterStatusNotifierItem(const QString &service, const QDBusMessage &message)
+    {
+        // An item names its bus name, or only its path on the caller's connection.
+        items.append(service.startsWith(u'/') ? message.service() : service);
+        Q_EMIT StatusNotifierItemRegistered(service);
+    }
+    void RegisterStatusNotifierHost(const QString &) {}
+
+Q_SIGNALS:
+    void StatusNotifierItemRegistered(const QString &service);
+};
+
+// The labels of a com.canonical.dbusmenu layout, (ia{sv}av), and of all its submenus.
+void menuLabels(const QDBusArgument &layout, QStringList &labels)
+{
+    int id = 0;
+    QVariantMap properties;
+    layout.beginStructure();
+    layout >> id >> properties;
+    labels.append(properties.value(QStringLiteral("label")).toString());
+    layout.beginArray();
+    while (!layout.atEnd()) {
+        QDBusVariant child;
+        layout >> child;
+        menuLabels(child.variant().value<QDBusArgument>(), labels);
+    }
+    layout.endArray();
+    layout.endStructure();
 }
 
 }  // namespace
@@ -109,6 +166,41 @@ private Q_SLOTS:
         QVERIFY(startAndWaitForList(later));
         QVERIFY(later.isRunning());
         QVERIFY(later.terminate());
+    }
+
+    void aGermanDesktopGetsGermanTexts()
+    {
+        // A panel that shows status icons: Qt then exports the tray menu over D-Bus, where the test reads it.
+        StatusNotifierWatcher watcher;
+        QVERIFY(watcher.registerOn(QDBusConnection::sessionBus()));
+        // Only the language's name: the system needs no generated locale for Qt to read it.
+        e2e::TavrinProcess tavrin;
+        tavrin.enableAccessibility();
+        tavrin.setEnvironmentValue(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+        QVERIFY(startAndWaitForList(tavrin));
+        // The list's search field, as a screen reader reads it.
+        QTRY_VERIFY_WITH_TIMEOUT(!e2e::accessibleControl(tavrin.pid(), QStringLiteral("Suchen")).isEmpty(), 10000);
+        QVERIFY(e2e::accessibleControl(tavrin.pid(), QStringLiteral("Search")).isEmpty());
+
+        // The tray menu as the panel asks for it when it opens it.
+        QTRY_VERIFY_WITH_TIMEOUT(!watcher.items.isEmpty(), 10000);
+        const QString item = watcher.items.constFirst();
+        QDBusMessage opening = QDBusMessage::createMethodCall(
+            item, QStringLiteral("/MenuBar"), QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("AboutToShow"));
+        opening.setArguments({0});
+        QDBusConnection::sessionBus().call(opening);
+        QDBusMessage layout = QDBusMessage::createMethodCall(
+            item, QStringLiteral("/MenuBar"), QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("GetLayout"));
+        layout.setArguments({0, -1, QStringList()});
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(layout);
+        QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        QStringList labels;
+        menuLabels(reply.arguments().value(1).value<QDBusArgument>(), labels);
+        QVERIFY2(labels.contains(QStringLiteral("Zwischenablage anzeigen")), qPrintable(labels.join(u'|')));
+        QVERIFY(labels.contains(QStringLiteral("Beenden")));
+        QVERIFY(!labels.contains(QStringLiteral("Quit")));
+        QVERIFY(tavrin.terminate());
+        QCOMPARE(tavrin.exitCode(), 0);
     }
 };
 

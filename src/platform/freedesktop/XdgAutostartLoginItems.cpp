@@ -79,7 +79,8 @@ DesktopCapabilities::Feature XdgAutostartLoginItems::availability() const
 {
     const QFileInfo launcher(m_launcher);
     if (launcher.isAbsolute() && launcher.isFile() && launcher.isExecutable())
-        return {true, QStringLiteral("an autostart entry starts tavrin-launcher when you log in")};
+        return {true, QStringLiteral(QT_TRANSLATE_NOOP("DesktopReasons",
+                                                       "an autostart entry starts tavrin-launcher when you log in"))};
     return {false, QStringLiteral("the login launcher %1 is missing").arg(m_launcher)};
 }
 

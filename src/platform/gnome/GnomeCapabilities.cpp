@@ -12,17 +12,21 @@ DesktopCapabilities describeGnomeSession(const GnomeShellLink &link, bool trayHo
     const QString missing = link.problem();
 
     capabilities.capture.available = on;
-    capabilities.capture.detail =
-        on ? QStringLiteral("the Tavrin extension of GNOME Shell reports every copy") : missing;
+    capabilities.capture.detail = on ? QStringLiteral(QT_TRANSLATE_NOOP(
+                                           "DesktopReasons", "the Tavrin extension of GNOME Shell reports every copy"))
+                                     : missing;
 
     capabilities.paste.available = on;
     capabilities.paste.detail =
-        on ? QStringLiteral("keys are typed through the Tavrin extension of GNOME Shell")
+        on ? QStringLiteral(
+                 QT_TRANSLATE_NOOP("DesktopReasons", "keys are typed through the Tavrin extension of GNOME Shell"))
            : missing + QStringLiteral("; until then the entry is put on the clipboard and Ctrl+V pastes it");
 
     capabilities.globalShortcuts.available = on;
     capabilities.globalShortcuts.detail =
-        on ? QStringLiteral("the Tavrin extension of GNOME Shell takes them; GNOME's own shortcuts stay GNOME's")
+        on ? QStringLiteral(QT_TRANSLATE_NOOP(
+                 "DesktopReasons",
+                 "the Tavrin extension of GNOME Shell takes them; GNOME's own shortcuts stay GNOME's"))
            : missing;
 
     if (!on && link.needsEnabling()) {
@@ -33,9 +37,10 @@ DesktopCapabilities describeGnomeSession(const GnomeShellLink &link, bool trayHo
 
     capabilities.tray.available = trayHostRuns;
     capabilities.tray.detail =
-        trayHostRuns ? QStringLiteral("the panel shows status icons (StatusNotifierItem)")
-                     : QStringLiteral("GNOME Shell shows status icons only with an extension for them, such as "
-                                      "\"AppIndicator and KStatusNotifierItem Support\"");
+        trayHostRuns
+            ? QStringLiteral(QT_TRANSLATE_NOOP("DesktopReasons", "the panel shows status icons (StatusNotifierItem)"))
+            : QStringLiteral("GNOME Shell shows status icons only with an extension for them, such as "
+                             "\"AppIndicator and KStatusNotifierItem Support\"");
     return capabilities;
 }
 

@@ -48,7 +48,8 @@ ShortcutStatus GnomeGlobalShortcuts::grab(Shortcut &shortcut)
 {
     const GnomeAccelerator &accelerator = shortcut.accelerator;
     if (!accelerator.isValid())
-        shortcut.status = ShortcutStatus::refused(QStringLiteral("This key cannot be a shortcut on GNOME."));
+        shortcut.status = ShortcutStatus::refused(
+            QStringLiteral(QT_TRANSLATE_NOOP("DesktopReasons", "This key cannot be a shortcut on GNOME.")));
     else if (!m_link.isAvailable())
         shortcut.status = ShortcutStatus::refused(m_link.problem());
     else if (const auto holder = m_gnomeHolder(accelerator))

@@ -4,7 +4,8 @@ namespace tavrin {
 
 ShortcutStatus UnofferedGlobalShortcuts::registerShortcut(const QString &, QKeyCombination, const QString &)
 {
-    return ShortcutStatus::refused(QStringLiteral("This desktop lets no program take global shortcuts."));
+    return ShortcutStatus::refused(
+        QStringLiteral(QT_TRANSLATE_NOOP("DesktopReasons", "This desktop lets no program take global shortcuts.")));
 }
 
 }  // namespace tavrin

@@ -53,7 +53,8 @@ DesktopCapabilities describeWaylandSession(const WaylandClipboard &clipboard, co
 
     capabilities.paste.available = keys.isValid();
     capabilities.paste.detail =
-        keys.isValid() ? QStringLiteral("keys are typed through the compositor's virtual keyboard")
+        keys.isValid() ? QStringLiteral(QT_TRANSLATE_NOOP("DesktopReasons",
+                                                          "keys are typed through the compositor's virtual keyboard"))
                        : QStringLiteral("this desktop does not let programs type keys (%1); the entry is put on the "
                                         "clipboard and Ctrl+V pastes it")
                              .arg(keys.problem());
@@ -61,13 +62,14 @@ DesktopCapabilities describeWaylandSession(const WaylandClipboard &clipboard, co
     // Taking shortcuts needs the desktop's GlobalShortcuts portal; the backend does not use one yet.
     capabilities.globalShortcuts.available = false;
     capabilities.globalShortcuts.detail =
-        QStringLiteral("this desktop does not let programs take shortcuts: bind Tavrin's commands in the desktop's "
-                       "own key settings");
+        QStringLiteral(QT_TRANSLATE_NOOP("DesktopReasons", "this desktop does not let programs take shortcuts: bind "
+                                                           "Tavrin's commands in the desktop's own key settings"));
 
     capabilities.tray.available = hasOwner(QStringLiteral("org.kde.StatusNotifierWatcher"));
-    capabilities.tray.detail = capabilities.tray.available
-                                   ? QStringLiteral("the panel shows status icons (StatusNotifierItem)")
-                                   : QStringLiteral("no panel on this desktop shows status icons");
+    capabilities.tray.detail =
+        capabilities.tray.available
+            ? QStringLiteral(QT_TRANSLATE_NOOP("DesktopReasons", "the panel shows status icons (StatusNotifierItem)"))
+            : QStringLiteral(QT_TRANSLATE_NOOP("DesktopReasons", "no panel on this desktop shows status icons"));
     return capabilities;
 }
 

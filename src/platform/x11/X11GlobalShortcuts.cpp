@@ -79,9 +79,11 @@ ShortcutStatus X11GlobalShortcuts::registerShortcut(const QString &id, QKeyCombi
 {
     unregisterShortcut(id);
     if (!hasDisplay())
-        return ShortcutStatus::refused(QStringLiteral("Global shortcuts need an X display, and none can be reached."));
+        return ShortcutStatus::refused(QStringLiteral(
+            QT_TRANSLATE_NOOP("DesktopReasons", "Global shortcuts need an X display, and none can be reached.")));
     if (!isConnected())
-        return ShortcutStatus::refused(QStringLiteral("The keyboard layout of the X display cannot be read."));
+        return ShortcutStatus::refused(QStringLiteral(
+            QT_TRANSLATE_NOOP("DesktopReasons", "The keyboard layout of the X display cannot be read.")));
     // One grab per combination and client: a second one would silently share the first one's keys.
     const auto sameKeys = [keys](const auto &entry) { return entry.second.keys == keys; };
     if (std::any_of(m_grabs.begin(), m_grabs.end(), sameKeys))

@@ -39,7 +39,8 @@ DesktopCapabilities::Feature trayNow()
 {
     QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
     if (bus && bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher")).value())
-        return feature(true, "the panel shows status icons (StatusNotifierItem)", "");
+        return feature(true, QT_TRANSLATE_NOOP("DesktopReasons", "the panel shows status icons (StatusNotifierItem)"),
+                       "");
     int screen = 0;
     xcb_connection_t *c = xcb_connect(nullptr, &screen);
     bool owned = false;
@@ -55,8 +56,10 @@ DesktopCapabilities::Feature trayNow()
         }
     }
     xcb_disconnect(c);
-    return feature(owned, "a system tray shows the icon",
-                   "no system tray was running at start; the list opens with its shortcut or a second start");
+    return feature(
+        owned, QT_TRANSLATE_NOOP("DesktopReasons", "a system tray shows the icon"),
+        QT_TRANSLATE_NOOP("DesktopReasons",
+                          "no system tray was running at start; the list opens with its shortcut or a second start"));
 }
 }  // namespace
 
@@ -72,27 +75,30 @@ std::unique_ptr<Platform> createX11Platform()
     // Without an X server at all (the X11 backend forced in a Wayland session without XWayland) nothing works, and
     // that one reason is the true one for every feature.
     const bool reachable = shortcuts->hasDisplay();
-    const char *unreachable = "no X server could be reached";
+    const char *unreachable = QT_TRANSLATE_NOOP("DesktopReasons", "no X server could be reached");
     if (!reachable)
         qCWarning(lcX11, "no X server could be reached (DISPLAY \"%s\"): copies will not be recorded nor pasted",
                   qgetenv("DISPLAY").constData());
     DesktopCapabilities &capabilities = platform->capabilities;
     capabilities.backend = QStringLiteral("X11");
     capabilities.globalShortcuts =
-        feature(shortcuts->isConnected(), "key grabs on the X server",
-                reachable ? "the keyboard layout of the X server cannot be read" : unreachable);
+        feature(shortcuts->isConnected(), QT_TRANSLATE_NOOP("DesktopReasons", "key grabs on the X server"),
+                reachable ? QT_TRANSLATE_NOOP("DesktopReasons", "the keyboard layout of the X server cannot be read")
+                          : unreachable);
     platform->globalShortcuts = std::move(shortcuts);
 
     auto clipboard = std::make_unique<X11Clipboard>();
-    capabilities.capture = feature(clipboard->isValid(), "XFixes tells every change of the clipboard's owner",
-                                   reachable ? "the display offers no XFixes extension" : unreachable);
+    capabilities.capture = feature(
+        clipboard->isValid(), QT_TRANSLATE_NOOP("DesktopReasons", "XFixes tells every change of the clipboard's owner"),
+        reachable ? QT_TRANSLATE_NOOP("DesktopReasons", "the display offers no XFixes extension") : unreachable);
     if (reachable && !clipboard->isValid())
         qCWarning(lcX11, "the display offers no usable clipboard (XFixes missing); copies will not be recorded");
     platform->clipboard = std::move(clipboard);
 
     auto keys = std::make_unique<X11KeyEventPoster>();
-    capabilities.paste = feature(keys->hasXTest(), "the paste keys are typed through XTEST",
-                                 reachable ? "the display offers no XTEST extension" : unreachable);
+    capabilities.paste =
+        feature(keys->hasXTest(), QT_TRANSLATE_NOOP("DesktopReasons", "the paste keys are typed through XTEST"),
+                reachable ? QT_TRANSLATE_NOOP("DesktopReasons", "the display offers no XTEST extension") : unreachable);
     if (reachable && !keys->hasXTest())
         qCWarning(lcX11, "the display offers no XTEST; entries are put on the clipboard but not pasted");
     platform->keyEventPoster = std::move(keys);

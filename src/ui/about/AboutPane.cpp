@@ -18,12 +18,12 @@ constexpr int kIconSize = 96;
 AboutPane::AboutPane(const QString &version, const AboutLinks &links, Workspace &workspace, QWidget *parent)
     : QWidget(parent), m_workspace(workspace)
 {
-    setAccessibleName(QStringLiteral("About"));
+    setAccessibleName(tr("About"));
 
     auto *icon = new QLabel(this);
     icon->setPixmap(mainImage(QStringLiteral("tavrin")).pixmap(kIconSize, kIconSize));
     icon->setAlignment(Qt::AlignCenter);
-    icon->setAccessibleName(QStringLiteral("Tavrin icon"));
+    icon->setAccessibleName(tr("Tavrin icon"));
 
     auto *name = new QLabel(QStringLiteral("Tavrin"), this);
     QFont nameFont = name->font();
@@ -33,13 +33,12 @@ AboutPane::AboutPane(const QString &version, const AboutLinks &links, Workspace 
     name->setAlignment(Qt::AlignCenter);
 
     // Without a version from the build the label says so rather than showing a bare "Version ".
-    m_version =
-        new QLabel(version.isEmpty() ? QStringLiteral("Version unknown") : QStringLiteral("Version ") + version, this);
+    m_version = new QLabel(version.isEmpty() ? tr("Version unknown") : tr("Version %1").arg(version), this);
     m_version->setAlignment(Qt::AlignCenter);
     m_version->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *summary = new QLabel(QStringLiteral("Tavrin keeps every text and file you copy, so that you can copy or "
-                                              "paste it again whenever you need it."),
+    auto *summary = new QLabel(tr("Tavrin keeps every text and file you copy, so that you can copy or "
+                                  "paste it again whenever you need it."),
                                this);
     summary->setWordWrap(true);
     summary->setAlignment(Qt::AlignCenter);
@@ -48,10 +47,10 @@ AboutPane::AboutPane(const QString &version, const AboutLinks &links, Workspace 
     auto *buttons = new QHBoxLayout(m_buttonRow);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addStretch(1);
-    addLinkButton(Link::web, QStringLiteral("Website"), links.web);
+    addLinkButton(Link::web, tr("Website"), links.web);
     addLinkButton(Link::facebook, QStringLiteral("Facebook"), links.facebook);
     addLinkButton(Link::twitter, QStringLiteral("Twitter"), links.twitter);
-    addLinkButton(Link::store, QStringLiteral("Rate Tavrin"), links.store);
+    addLinkButton(Link::store, tr("Rate Tavrin"), links.store);
     buttons->addStretch(1);
 
     auto *layout = new QVBoxLayout(this);

@@ -18,7 +18,7 @@ CopiedToast::CopiedToast(QWidget *parent) : QFrame(parent, Qt::ToolTip | Qt::Fra
 
 QString CopiedToast::text()
 {
-    return QStringLiteral("Copied");
+    return tr("Copied");
 }
 
 void CopiedToast::showBelow(const QRect &anchor)

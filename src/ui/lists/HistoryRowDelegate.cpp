@@ -110,7 +110,7 @@ bool HistoryRowDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, c
                                    const QModelIndex &index)
 {
     if (event->type() == QEvent::ToolTip && m_showsCopyButton && copyButtonRect(option.rect).contains(event->pos())) {
-        QToolTip::showText(event->globalPos(), QStringLiteral("Copy to Clipboard"), view, copyButtonRect(option.rect));
+        QToolTip::showText(event->globalPos(), tr("Copy to Clipboard"), view, copyButtonRect(option.rect));
         return true;
     }
     return QStyledItemDelegate::helpEvent(event, view, option, index);

@@ -35,12 +35,11 @@ void QuickListView::rebuildRowMenu(int clickedRow)
     if (clickedRow < 0 || clickedRow >= m_model->rowCount())
         return;
     selectRow(clickedRow);
-    withRowKeys(addMenuItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); }),
-                RowCommand::copy);
-    withRowKeys(addMenuItem(
-                    menu, QStringLiteral("Remove this item"),
-                    isSearching() ? std::function<void()>() : [this] { removeSelectedEntry(); }),
-                RowCommand::remove);
+    withRowKeys(addMenuItem(menu, tr("Copy to Clipboard"), [this] { copySelectedEntry(); }), RowCommand::copy);
+    withRowKeys(
+        addMenuItem(
+            menu, tr("Remove this item"), isSearching() ? std::function<void()>() : [this] { removeSelectedEntry(); }),
+        RowCommand::remove);
     if (!m_showsHistory)
         return;
     const std::int64_t pins = m_services.history.pinCount();
@@ -48,7 +47,7 @@ void QuickListView::rebuildRowMenu(int clickedRow)
     const bool pinned = historyPosition(clickedRow) < pins;
     const bool allowed = !isSearching() && (pinned || pins < kMaximumPins);
     withRowKeys(
-        addMenuItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
+        addMenuItem(menu, pinned ? tr("Unpin this Item") : tr("Pin this Item"),
                     allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : std::function<void()>()),
         RowCommand::pin);
 }
@@ -70,9 +69,9 @@ void QuickListView::askToRemoveSelectedEntry()
         return;
     // The question the main window asks before it removes an entry.
     const AlertRequest alertDeleteclip{1,
-                                       QStringLiteral("Remove selected Item?"),
-                                       QStringLiteral("Are you sure you want to remove the selected item?."),
-                                       {QStringLiteral("Yes"), QStringLiteral("No")}};
+                                       tr("Remove selected Item?"),
+                                       tr("Are you sure you want to remove the selected item?."),
+                                       {tr("Yes"), tr("No")}};
     const QString entry = shownList().at(row);
     if (m_services.alerts.runAlert(alertDeleteclip) != 0)
         return;
@@ -131,7 +130,7 @@ void QuickListView::popUpModeMenu()
 {
     endMainWindowEditing();
     QMenu *menu = replaceMenu(m_modeMenu, this);
-    addMenuItem(menu, kClipboardTitle, [this] { chooseMode(-1); });
+    addMenuItem(menu, clipboardTitle(), [this] { chooseMode(-1); });
     const QStringList names = m_services.groups.groupNames();
     for (qsizetype i = 0; i < names.size(); ++i) {
         // A name is shown as typed: an ampersand is no mnemonic here.
@@ -148,7 +147,7 @@ void QuickListView::chooseMode(int tag)
     const QStringList &names = m_services.groups.groupNames();
     if (tag < 0 || tag >= names.size()) {
         m_showsHistory = true;
-        showModeTitle(kClipboardTitle);
+        showModeTitle(clipboardTitle());
     } else {
         showGroup(names.at(tag));
         return;

@@ -33,7 +33,10 @@
 
 namespace tavrin {
 
-const QString QuickListView::kClipboardTitle = QStringLiteral("Clipboard");
+QString QuickListView::clipboardTitle()
+{
+    return tr("Clipboard");
+}
 
 QuickListView::QuickListView(const ViewServices &services, QWidget *parent)
     : QWidget(parent), m_services(services), m_scheduler(services.scheduler)
@@ -65,23 +68,23 @@ QSize QuickListView::sizeHint() const
 void QuickListView::buildView()
 {
     m_searchField = new QLineEdit(this);
-    m_searchField->setPlaceholderText(QStringLiteral("Search"));
+    m_searchField->setPlaceholderText(tr("Search"));
     m_searchField->setClearButtonEnabled(true);
-    m_searchField->setAccessibleName(QStringLiteral("Search"));
+    m_searchField->setAccessibleName(tr("Search"));
 
-    m_modeButton = new PointingHandButton(kClipboardTitle, this);
-    showModeTitle(kClipboardTitle);
+    m_modeButton = new PointingHandButton(clipboardTitle(), this);
+    showModeTitle(clipboardTitle());
     m_settingsButton = new PointingHandButton(this);
     m_settingsButton->setIcon(paletteIcon(kSettingsImage));
-    m_settingsButton->setAccessibleName(QStringLiteral("Settings"));
-    m_settingsButton->setToolTip(QStringLiteral("Settings"));
-    m_modeButton->setToolTip(QStringLiteral("Show the Clipboard or a Custom Clipboard"));
+    m_settingsButton->setAccessibleName(tr("Settings"));
+    m_settingsButton->setToolTip(tr("Settings"));
+    m_modeButton->setToolTip(tr("Show the Clipboard or a Custom Clipboard"));
     // Tab reaches them; a click leaves the focus in the search field, where typing goes on.
     for (QPushButton *button : {m_modeButton, m_settingsButton})
         button->setFocusPolicy(Qt::TabFocus);
 
     m_listView = new QListView(this);
-    m_listView->setAccessibleName(QStringLiteral("Clipboard history"));
+    m_listView->setAccessibleName(tr("Clipboard history"));
     m_model = new ShownListModel(m_services.fileIcons, m_services.capture.fileEntries(), this);
     m_rowDelegate = new HistoryRowDelegate(this);
     m_listView->setModel(m_model);
@@ -100,7 +103,7 @@ void QuickListView::buildView()
     m_listView->setFrameShape(QFrame::NoFrame);
     m_rowDelegate->trackHover(m_listView);
 
-    m_showTooltipAction = new QAction(QStringLiteral("Show Tooltip"), this);
+    m_showTooltipAction = new QAction(tr("Show Tooltip"), this);
     m_showTooltipAction->setCheckable(true);
     m_showTooltipAction->setChecked(m_showTooltip);
     // triggered() has already flipped the check mark; the setting decides.
@@ -167,7 +170,7 @@ void QuickListView::prepareOnFirstShow()
         return;
     m_loaded = true;
     loadShowTooltip();
-    showModeTitle(kClipboardTitle);
+    showModeTitle(clipboardTitle());
     m_services.history.saveHistory();
     m_services.capture.monitor().start();
 }
@@ -220,7 +223,7 @@ void QuickListView::showModeTitle(const QString &title)
     // A "&" in a name is a letter, not a mnemonic.
     m_modeButton->setText(QString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
     // Screen readers say what the button is for, then the list it shows.
-    m_modeButton->setAccessibleName(QStringLiteral("Shown list: ") + title);
+    m_modeButton->setAccessibleName(tr("Shown list: %1").arg(title));
 }
 
 int QuickListView::selectedRow() const
@@ -310,7 +313,7 @@ void QuickListView::endSearch()
 void QuickListView::showHistoryMode()
 {
     m_showsHistory = true;
-    showModeTitle(kClipboardTitle);
+    showModeTitle(clipboardTitle());
     endSearch();
     reloadData();
 }

@@ -40,7 +40,7 @@ public:
     /// The most entries the list lets the user pin.
     static constexpr int kMaximumPins = 9;
     /// The mode button's title while the history is shown, and the state menu's first item.
-    static const QString kClipboardTitle;
+    static QString clipboardTitle();
     /// Rows laid out per slice.
     static constexpr int kLayoutBatch = 5000;
 

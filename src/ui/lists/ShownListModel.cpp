@@ -182,7 +182,7 @@ QVariant ShownListModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleDescriptionRole: {
         QStringList parts;
         if (row < m_pinned)
-            parts << QStringLiteral("pinned");
+            parts << tr("pinned");
         if (prefixRow < kShortcutRows)
             parts << QKeySequence(QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + prefixRow)))
                          .toString(QKeySequence::NativeText);

@@ -19,8 +19,8 @@ namespace tavrin {
 ClipboardPane::ClipboardPane(const ViewServices &services, DimmedSheets &sheets, QWidget *parent)
     : ListPane(services, new HistoryListView, parent), m_sheets(sheets)
 {
-    setAccessibleName(QStringLiteral("Clipboard"));
-    m_listView->setAccessibleName(QStringLiteral("Clipboard history"));
+    setAccessibleName(tr("Clipboard"));
+    m_listView->setAccessibleName(tr("Clipboard history"));
     m_model->setRowsDraggable(true);
     historyListView()->dragData = [this](const QList<int> &rows) { return beginRowsDrag(rows); };
     historyListView()->dragEnded = [this] { endRowsDrag(); };
@@ -52,22 +52,20 @@ void ClipboardPane::showSource()
 void ClipboardPane::addRowCommands(QMenu *menu, int clickedRow)
 {
     const std::function<void()> none;
-    withRowKeys(addMenuItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); }),
-                RowCommand::copy);
-    withRowKeys(
-        addMenuItem(
-            menu, QStringLiteral("Remove this item"), isSearching() ? none : [this] { askToRemoveSelectedEntry(); }),
-        RowCommand::remove);
-    addMenuItem(menu, QStringLiteral("Clear entire Clipboard items"), [this] { askToClearHistory(); });
+    withRowKeys(addMenuItem(menu, tr("Copy to Clipboard"), [this] { copySelectedEntry(); }), RowCommand::copy);
+    withRowKeys(addMenuItem(
+                    menu, tr("Remove this item"), isSearching() ? none : [this] { askToRemoveSelectedEntry(); }),
+                RowCommand::remove);
+    addMenuItem(menu, tr("Clear entire Clipboard items"), [this] { askToClearHistory(); });
     const std::int64_t pins = m_services.history.pinCount();
     const bool pinned = clickedRow < pins;
     const bool allowed = !isSearching() && (pinned || pins < QuickListView::kMaximumPins);
-    withRowKeys(addMenuItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
+    withRowKeys(addMenuItem(menu, pinned ? tr("Unpin this Item") : tr("Pin this Item"),
                             allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : none),
                 RowCommand::pin);
     // What a drag onto a group in the sidebar does, for the keyboard.
     const QStringList &names = m_services.groups.groupNames();
-    QMenu *groups = menu->addMenu(QStringLiteral("Add to Custom Clipboard"));
+    QMenu *groups = menu->addMenu(tr("Add to Custom Clipboard"));
     groups->setEnabled(!names.isEmpty());
     for (qsizetype i = 0; i < names.size(); ++i) {
         QString title = names.at(i);
@@ -96,9 +94,9 @@ void ClipboardPane::askToRemoveSelectedEntry()
     // The entry asked about, even if a capture moves the rows while the question is up.
     const QString entry = m_services.history.items().at(position);
     const AlertRequest alertDeleteclip{1,
-                                       QStringLiteral("Remove selected Item?"),
-                                       QStringLiteral("Are you sure you want to remove the selected item?."),
-                                       {QStringLiteral("Yes"), QStringLiteral("No")}};
+                                       tr("Remove selected Item?"),
+                                       tr("Are you sure you want to remove the selected item?."),
+                                       {tr("Yes"), tr("No")}};
     m_sheets.alert(alertDeleteclip, [this, position, entry](int button) {
         if (button == 0)
             removeEntryAsked(position, entry);
@@ -121,10 +119,8 @@ void ClipboardPane::removeEntryAsked(int position, const QString &entry)
 
 void ClipboardPane::askToClearHistory()
 {
-    const AlertRequest alertremoveEntireclip{1,
-                                             QStringLiteral("Remove All Item?"),
-                                             QStringLiteral("Are you sure you want to clear the entire Clipboard?."),
-                                             {QStringLiteral("Yes"), QStringLiteral("No")}};
+    const AlertRequest alertremoveEntireclip{
+        1, tr("Remove All Item?"), tr("Are you sure you want to clear the entire Clipboard?."), {tr("Yes"), tr("No")}};
     m_sheets.alert(alertremoveEntireclip, [this](int button) {
         if (button == 0)
             clearHistory();

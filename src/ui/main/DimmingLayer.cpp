@@ -7,7 +7,7 @@ namespace tavrin {
 
 DimmingLayer::DimmingLayer(QWidget *parent) : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Dimming"));
+    setAccessibleName(tr("Dimming"));
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(parent->rect());
     parent->installEventFilter(this);

@@ -11,7 +11,7 @@ FileOrFolderDialog::FileOrFolderDialog(QWidget *parent, const QString &message) 
     setOption(QFileDialog::DontUseNativeDialog);
     setFileMode(QFileDialog::ExistingFile);
     setAcceptMode(QFileDialog::AcceptOpen);
-    setLabelText(QFileDialog::Accept, QStringLiteral("Choose"));
+    setLabelText(QFileDialog::Accept, tr("Choose"));
     setAccessibleName(message);
 }
 

@@ -8,8 +8,15 @@
 
 namespace tavrin {
 
-const QString GroupListModel::kClipboardTitle = QStringLiteral("Clipboard");
-const QString GroupListModel::kHeaderTitle = QStringLiteral("Custom Clipboards");
+QString GroupListModel::clipboardTitle()
+{
+    return tr("Clipboard");
+}
+
+QString GroupListModel::headerTitle()
+{
+    return tr("Custom Clipboards");
+}
 
 GroupListModel::GroupListModel(GroupStore &groups, QObject *parent)
     : QAbstractListModel(parent), m_groups(groups), m_names(groups.groupNames())
@@ -26,7 +33,7 @@ GroupListModel::RowKind GroupListModel::kindOfRow(int row)
 
 QStringList GroupListModel::titles() const
 {
-    return QStringList{kClipboardTitle, kHeaderTitle} + m_names;
+    return QStringList{clipboardTitle(), headerTitle()} + m_names;
 }
 
 void GroupListModel::reload()

@@ -23,8 +23,8 @@ public:
     static constexpr int kHeaderRow = 1;
     /// The first group's row; group i is on row i + kFirstGroupRow.
     static constexpr int kFirstGroupRow = 2;
-    static const QString kClipboardTitle;  // "Clipboard"
-    static const QString kHeaderTitle;  // "Custom Clipboards"
+    static QString clipboardTitle();  // "Clipboard"
+    static QString headerTitle();  // "Custom Clipboards"
 
     explicit GroupListModel(GroupStore &groups, QObject *parent = nullptr);
 

@@ -197,7 +197,7 @@ void GroupListView::placeRemoveButtons()
         button->setIcon(removeIcon());
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::TabFocus);
-        button->setToolTip(QStringLiteral("Remove this Clipboard"));
+        button->setToolTip(tr("Remove this Clipboard"));
         button->setCursor(Qt::PointingHandCursor);
         const int index = int(m_removeButtons.size());
         connect(button, &QToolButton::clicked, this,
@@ -212,7 +212,7 @@ void GroupListView::placeRemoveButtons()
         const QModelIndex index = model()->index(i + GroupListModel::kFirstGroupRow, 0);
         const QRect row = visualRect(index);
         QToolButton *button = m_removeButtons.at(i);
-        button->setAccessibleName(QStringLiteral("Remove ") + index.data().toString());
+        button->setAccessibleName(tr("Remove %1").arg(index.data().toString()));
         placeOver(button, QRect(row.right() - size - 5, row.center().y() - size / 2 + 1, size, size));
     }
 }

@@ -19,21 +19,27 @@
 
 namespace tavrin {
 
-const QString GroupPane::kAddToolTip = QStringLiteral("Add a file or folder to paste at a later time");
-const QString GroupPane::kChooserMessage =
-    QStringLiteral("Please select a file/folder to add to Clipboard for Quick copy and pasting");
+QString GroupPane::addToolTip()
+{
+    return tr("Add a file or folder to paste at a later time");
+}
+
+QString GroupPane::chooserMessage()
+{
+    return tr("Please select a file/folder to add to Clipboard for Quick copy and pasting");
+}
 
 GroupPane::GroupPane(const ViewServices &services, DimmedSheets &sheets, QWidget *parent)
     : ListPane(services, new QListView, parent), m_sheets(sheets)
 {
-    setAccessibleName(QStringLiteral("Clipboard"));
-    m_listView->setAccessibleName(QStringLiteral("Clipboard items"));
+    setAccessibleName(tr("Clipboard"));
+    m_listView->setAccessibleName(tr("Clipboard items"));
     m_model->setNumbersRows(false);
 
     m_addButton = new PointingHandButton(this);
     m_addButton->setIcon(addIcon());
-    m_addButton->setToolTip(kAddToolTip);
-    m_addButton->setAccessibleName(QStringLiteral("Add a file or folder"));
+    m_addButton->setToolTip(addToolTip());
+    m_addButton->setAccessibleName(tr("Add a file or folder"));
     m_addButton->setFocusPolicy(Qt::TabFocus);
     m_addButton->setFixedSize(kSearchFieldHeight, kSearchFieldHeight);
     topRow()->addWidget(m_addButton);
@@ -41,13 +47,13 @@ GroupPane::GroupPane(const ViewServices &services, DimmedSheets &sheets, QWidget
 
     // boxnofilesfound: over the empty list, in its middle.
     m_placeholder = new QWidget(m_listView);
-    m_placeholder->setAccessibleName(QStringLiteral("No files found"));
-    auto *title = new QLabel(QStringLiteral("No files found"), m_placeholder);
+    m_placeholder->setAccessibleName(tr("No files found"));
+    auto *title = new QLabel(tr("No files found"), m_placeholder);
     QFont font = title->font();
     font.setPointSizeF(font.pointSizeF() * 1.3);
     title->setFont(font);
-    auto *hint = new QLabel(QStringLiteral("Add a file or folder with the + button, or drop files onto this "
-                                           "Clipboard's name in the sidebar."),
+    auto *hint = new QLabel(tr("Add a file or folder with the + button, or drop files onto this "
+                               "Clipboard's name in the sidebar."),
                             m_placeholder);
     hint->setWordWrap(true);
     hint->setForegroundRole(QPalette::PlaceholderText);
@@ -126,12 +132,12 @@ void GroupPane::writeItems()
 
 void GroupPane::addRowCommands(QMenu *menu, int)
 {
-    withRowKeys(addMenuItem(menu, QStringLiteral("Copy"), [this] { copySelectedEntry(); }), RowCommand::copy);
+    withRowKeys(addMenuItem(menu, tr("Copy"), [this] { copySelectedEntry(); }), RowCommand::copy);
     withRowKeys(addMenuItem(
-                    menu, QStringLiteral("Remove this item"),
+                    menu, tr("Remove this item"),
                     isSearching() ? std::function<void()>() : [this] { askToRemoveSelectedEntry(); }),
                 RowCommand::remove);
-    addMenuItem(menu, QStringLiteral("Remove all"), [this] { askToRemoveAll(); });
+    addMenuItem(menu, tr("Remove all"), [this] { askToRemoveAll(); });
 }
 
 void GroupPane::addFileOrFolder()
@@ -142,7 +148,7 @@ void GroupPane::addFileOrFolder()
         stored && !stored->contains(m_groupName))
         return;
     const QString group = m_groupName;
-    m_sheets.chooseFile(FileChooserRequest{kChooserMessage, true}, [this, group](std::optional<QString> path) {
+    m_sheets.chooseFile(FileChooserRequest{chooserMessage(), true}, [this, group](std::optional<QString> path) {
         if (!path || group != m_groupName)
             return;
         endSearch();
@@ -161,9 +167,9 @@ void GroupPane::askToRemoveSelectedEntry()
     const QString entry = items().at(position);
     const QString group = m_groupName;
     const AlertRequest alertDeleteclip{1,
-                                       QStringLiteral("Remove selected Item?"),
-                                       QStringLiteral("Are you sure you want to remove the selected item?."),
-                                       {QStringLiteral("Yes"), QStringLiteral("No")}};
+                                       tr("Remove selected Item?"),
+                                       tr("Are you sure you want to remove the selected item?."),
+                                       {tr("Yes"), tr("No")}};
     m_sheets.alert(alertDeleteclip, [this, position, entry, group](int button) {
         if (button == 0 && group == m_groupName)
             removeEntryAsked(position, entry);
@@ -188,11 +194,10 @@ void GroupPane::removeEntryAsked(int position, const QString &entry)
 void GroupPane::askToRemoveAll()
 {
     const QString group = m_groupName;
-    const AlertRequest alertremoveEntireclip{
-        1,
-        QStringLiteral("Remove All Item?"),
-        QStringLiteral("Are you sure you want to remove all the items from this Clipboard?"),
-        {QStringLiteral("Yes"), QStringLiteral("No")}};
+    const AlertRequest alertremoveEntireclip{1,
+                                             tr("Remove All Item?"),
+                                             tr("Are you sure you want to remove all the items from this Clipboard?"),
+                                             {tr("Yes"), tr("No")}};
     m_sheets.alert(alertremoveEntireclip, [this, group](int button) {
         if (button == 0 && group == m_groupName)
             removeAll();

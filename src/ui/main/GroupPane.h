@@ -15,8 +15,8 @@ class DimmedSheets;
 class GroupPane : public ListPane {
     Q_OBJECT
 public:
-    static const QString kAddToolTip;  // "Add a file or folder to paste at a later time"
-    static const QString kChooserMessage;
+    static QString addToolTip();  // "Add a file or folder to paste at a later time"
+    static QString chooserMessage();
 
     GroupPane(const ViewServices &services, DimmedSheets &sheets, QWidget *parent = nullptr);
 

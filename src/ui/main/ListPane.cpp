@@ -27,9 +27,9 @@ ListPane::ListPane(const ViewServices &services, QListView *listView, QWidget *p
 {
     ensureListResources();
     m_searchField = new QLineEdit(this);
-    m_searchField->setPlaceholderText(QStringLiteral("Search"));
+    m_searchField->setPlaceholderText(tr("Search"));
     m_searchField->setClearButtonEnabled(true);
-    m_searchField->setAccessibleName(QStringLiteral("Search"));
+    m_searchField->setAccessibleName(tr("Search"));
     m_searchField->setFixedHeight(kSearchFieldHeight);
 
     m_listView->setParent(this);

@@ -39,7 +39,7 @@ void MainWindowContent::buildView()
     m_sidebar =
         new Sidebar(m_services.groups, m_services.history, m_services.system, m_services.scheduler, *m_sheets, this);
     m_paneArea = new QWidget(this);
-    m_paneArea->setAccessibleName(QStringLiteral("Pane"));
+    m_paneArea->setAccessibleName(tr("Pane"));
     auto *paneLayout = new QVBoxLayout(m_paneArea);
     paneLayout->setContentsMargins(0, 0, 0, 0);
     m_clipboardPane = new ClipboardPane(m_services, *m_sheets, m_paneArea);

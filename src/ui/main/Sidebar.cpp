@@ -8,6 +8,7 @@
 #include "ui/main/MainResources.h"
 #include "ui/main/SidebarRowDelegate.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +21,15 @@
 
 namespace tavrin {
 
-const QString Sidebar::kPreferencesTitle = QStringLiteral("Preferences");
-const QString Sidebar::kAboutTitle = QStringLiteral("About");
+QString Sidebar::preferencesTitle()
+{
+    return tr("Preferences");
+}
+
+QString Sidebar::aboutTitle()
+{
+    return tr("About");
+}
 
 namespace {
 
@@ -40,12 +48,15 @@ protected:
 QString problemText(GroupStore::NameProblem problem)
 {
     switch (problem) {
-    case GroupStore::NameProblem::slash: return QStringLiteral("A Clipboard name cannot contain a slash (/).");
+    case GroupStore::NameProblem::slash:
+        return QCoreApplication::translate("tavrin::Sidebar", "A Clipboard name cannot contain a slash (/).");
     case GroupStore::NameProblem::nullCharacter:
-        return QStringLiteral("A Clipboard name cannot contain a null character.");
-    case GroupStore::NameProblem::dotName: return QStringLiteral("A Clipboard cannot be named \".\" or \"..\".");
+        return QCoreApplication::translate("tavrin::Sidebar", "A Clipboard name cannot contain a null character.");
+    case GroupStore::NameProblem::dotName:
+        return QCoreApplication::translate("tavrin::Sidebar", "A Clipboard cannot be named \".\" or \"..\".");
     case GroupStore::NameProblem::historyFileName:
-        return QStringLiteral("The name \"myfile\" belongs to the Clipboard history's own file.");
+        return QCoreApplication::translate("tavrin::Sidebar",
+                                           "The name \"myfile\" belongs to the Clipboard history's own file.");
     case GroupStore::NameProblem::none: break;
     }
     return {};
@@ -70,11 +81,11 @@ Sidebar::~Sidebar()
 
 void Sidebar::buildView()
 {
-    setAccessibleName(QStringLiteral("Sidebar"));
+    setAccessibleName(tr("Sidebar"));
     setFixedWidth(kWidth);
 
     m_upperList = new GroupListView(this);
-    m_upperList->setAccessibleName(QStringLiteral("Clipboard and Custom Clipboards"));
+    m_upperList->setAccessibleName(tr("Clipboard and Custom Clipboards"));
     m_upperList->setModel(m_groupModel);
     m_upperList->setItemDelegate(m_delegate);
     m_upperList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -86,7 +97,7 @@ void Sidebar::buildView()
 
     m_lowerModel = new QStandardItemModel(this);
     for (const auto &[title, icon] :
-         {std::pair{kPreferencesTitle, preferencesIcon()}, std::pair{kAboutTitle, aboutIcon()}}) {
+         {std::pair{preferencesTitle(), preferencesIcon()}, std::pair{aboutTitle(), aboutIcon()}}) {
         auto *item = new QStandardItem(icon, title);
         item->setEditable(false);
         item->setDropEnabled(false);
@@ -94,7 +105,7 @@ void Sidebar::buildView()
         m_lowerModel->appendRow(item);
     }
     m_lowerList = new QListView(this);
-    m_lowerList->setAccessibleName(QStringLiteral("Preferences and About"));
+    m_lowerList->setAccessibleName(tr("Preferences and About"));
     m_lowerList->setModel(m_lowerModel);
     // A delegate reports its editors to every view it serves: each list has its own.
     m_lowerList->setItemDelegate(new SidebarRowDelegate(m_lowerList));
@@ -129,7 +140,7 @@ void Sidebar::buildView()
 QWidget *Sidebar::buildHeader()
 {
     auto *header = new SidebarHeader(this);
-    auto *title = new QLabel(GroupListModel::kHeaderTitle, header);
+    auto *title = new QLabel(GroupListModel::headerTitle(), header);
     QFont font = title->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
     font.setBold(true);
@@ -140,8 +151,8 @@ QWidget *Sidebar::buildHeader()
     m_addButton->setAutoRaise(true);
     m_addButton->setFocusPolicy(Qt::TabFocus);
     m_addButton->setCursor(Qt::PointingHandCursor);
-    m_addButton->setAccessibleName(QStringLiteral("Add Clipboard"));
-    m_addButton->setToolTip(QStringLiteral("Add a Clipboard"));
+    m_addButton->setAccessibleName(tr("Add Clipboard"));
+    m_addButton->setToolTip(tr("Add a Clipboard"));
     m_addButton->setFixedSize(SidebarRowDelegate::kHeaderHeight - 2, SidebarRowDelegate::kHeaderHeight - 2);
     m_addButton->setIconSize(QSize(12, 12));
     connect(m_addButton, &QToolButton::clicked, this, &Sidebar::addGroup);
@@ -280,12 +291,12 @@ void Sidebar::renameGroupRow(int row, const QString &text)
         break;
     case GroupStore::RenameOutcome::changed: Q_EMIT groupRenamed(oldName, text); break;
     case GroupStore::RenameOutcome::duplicate:
-        showNameAlert(row, QStringLiteral("Clipboard with the same name already exists."));
+        showNameAlert(row, tr("Clipboard with the same name already exists."));
         break;
     case GroupStore::RenameOutcome::invalidName: showNameAlert(row, problemText(GroupStore::nameProblem(text))); break;
     case GroupStore::RenameOutcome::writeFailed:
-        showNameAlert(row, QStringLiteral("The Clipboard's items could not be saved under this name (it may be too "
-                                          "long for a file name), so it keeps its name."));
+        showNameAlert(row, tr("The Clipboard's items could not be saved under this name (it may be too "
+                              "long for a file name), so it keeps its name."));
         break;
     }
 }
@@ -294,7 +305,7 @@ void Sidebar::showNameAlert(int row, const QString &informativeText)
 {
     selectUpperRow(row);
     m_nameAlertOpen = true;
-    const AlertRequest alertSamegroup{1, QStringLiteral("Enter a valid name"), informativeText, {QStringLiteral("OK")}};
+    const AlertRequest alertSamegroup{1, tr("Enter a valid name"), informativeText, {tr("OK")}};
     m_sheets.alert(alertSamegroup, [this, row](int) {
         m_nameAlertOpen = false;
         // Once the editor that reported the name has closed, the same row is edited again.
@@ -319,8 +330,8 @@ void Sidebar::rebuildRowMenu(int row)
     if (GroupListModel::groupIndex(row) < 0)
         return;  // the Clipboard row, the header and the empty space have no commands
     selectUpperRow(row);
-    QAction *rename = m_contextMenu->addAction(QStringLiteral("Rename"));
-    QAction *remove = m_contextMenu->addAction(QStringLiteral("Delete"));
+    QAction *rename = m_contextMenu->addAction(tr("Rename"));
+    QAction *remove = m_contextMenu->addAction(tr("Delete"));
     // The keys the list itself answers to, shown beside the commands.
     rename->setShortcut(QKeySequence(Qt::Key_F2));
     remove->setShortcut(QKeySequence(Qt::Key_Delete));
@@ -337,10 +348,10 @@ void Sidebar::askToDeleteGroupRow(int row)
         return;
     const QString name = m_groups.groupNames().at(index);
     const AlertRequest alertDeletegroup{1,
-                                        QStringLiteral("Remove selected Clipboard?"),
-                                        QStringLiteral("Are you sure you want to remove the selected Clipboard? All "
-                                                       "the Items of this Clipboard will also be removed."),
-                                        {QStringLiteral("Yes"), QStringLiteral("No")}};
+                                        tr("Remove selected Clipboard?"),
+                                        tr("Are you sure you want to remove the selected Clipboard? All "
+                                           "the Items of this Clipboard will also be removed."),
+                                        {tr("Yes"), tr("No")}};
     m_sheets.alert(alertDeletegroup, [this, index, name](int button) {
         if (button != 0)
             return;

@@ -33,8 +33,8 @@ public:
     static constexpr int kWidth = 210;
     /// From an added group to the start of its name edit.
     static constexpr std::chrono::milliseconds kEditDelay{100};
-    static const QString kPreferencesTitle;  // "Preferences"
-    static const QString kAboutTitle;  // "About"
+    static QString preferencesTitle();  // "Preferences"
+    static QString aboutTitle();  // "About"
 
     Sidebar(GroupStore &groups, const HistoryStore &history, const SystemInfo &system, Scheduler &scheduler,
             DimmedSheets &sheets, QWidget *parent = nullptr);

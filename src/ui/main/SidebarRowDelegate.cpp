@@ -71,7 +71,7 @@ QWidget *SidebarRowDelegate::createEditor(QWidget *parent, const QStyleOptionVie
 {
     auto *editor = new QLineEdit(parent);
     editor->setFrame(false);
-    editor->setAccessibleName(QStringLiteral("Clipboard name"));
+    editor->setAccessibleName(tr("Clipboard name"));
     return editor;
 }
 

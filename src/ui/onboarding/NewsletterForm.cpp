@@ -20,16 +20,15 @@ NewsletterForm::NewsletterForm(SheetPresenter &sheets, Scheduler &scheduler, con
       m_endpoint(endpoint),
       m_listKey(listKey),
       m_field(new QLineEdit(this)),
-      m_button(new QPushButton(QStringLiteral("Subscribe"), this)),
+      m_button(new QPushButton(tr("Subscribe"), this)),
       m_client(new NewsletterClient(scheduler, this))
 {
-    auto *caption =
-        new QLabel(QStringLiteral("Hear about new versions: leave your e-mail address for our newsletter."), this);
+    auto *caption = new QLabel(tr("Hear about new versions: leave your e-mail address for our newsletter."), this);
     caption->setWordWrap(true);
     m_field->setPlaceholderText(QStringLiteral("you@example.org"));
-    m_field->setAccessibleName(QStringLiteral("Email address"));
+    m_field->setAccessibleName(tr("Email address"));
     caption->setBuddy(m_field);
-    m_button->setAccessibleName(QStringLiteral("Subscribe"));
+    m_button->setAccessibleName(tr("Subscribe"));
 
     auto *row = new QHBoxLayout;
     row->addWidget(m_field, 1);

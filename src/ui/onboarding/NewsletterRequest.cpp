@@ -1,5 +1,6 @@
 #include "ui/onboarding/NewsletterRequest.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,7 +12,7 @@ namespace {
 
 AlertRequest warning(const QString &title, const QString &text)
 {
-    return AlertRequest{0, title, text, {QStringLiteral("OK")}};
+    return AlertRequest{0, title, text, {QCoreApplication::translate("Newsletter", "OK")}};
 }
 
 QByteArray encodedValue(const QString &value)
@@ -96,14 +97,18 @@ std::optional<AlertRequest> replyAlert(Reply reply, const QString &fieldText)
 {
     switch (reply) {
     case Reply::subscribed:
-        return warning(QStringLiteral("Successfully Subscribed"),
-                       QStringLiteral("You have Successfully Subscribed for our Newslatter."));
+        return warning(
+            QCoreApplication::translate("Newsletter", "Successfully Subscribed"),
+            QCoreApplication::translate("Newsletter", "You have Successfully Subscribed for our Newslatter."));
     case Reply::alreadySubscribed:
-        return warning(QStringLiteral("Already Subscribed"),
-                       QStringLiteral("The email address \"%1\" already has an Active Subscription.").arg(fieldText));
+        return warning(
+            QCoreApplication::translate("Newsletter", "Already Subscribed"),
+            QCoreApplication::translate("Newsletter", "The email address \"%1\" already has an Active Subscription.")
+                .arg(fieldText));
     case Reply::failed:
-        return warning(QStringLiteral("Unknown error"),
-                       QStringLiteral("There was an error in processing your request. Please try again later."));
+        return warning(QCoreApplication::translate("Newsletter", "Unknown error"),
+                       QCoreApplication::translate(
+                           "Newsletter", "There was an error in processing your request. Please try again later."));
     case Reply::ignored: break;
     }
     return std::nullopt;
@@ -111,12 +116,14 @@ std::optional<AlertRequest> replyAlert(Reply reply, const QString &fieldText)
 
 AlertRequest blankAddressAlert()
 {
-    return warning(QStringLiteral("Email cannot be blank"), QStringLiteral("Please enter a valid Email address"));
+    return warning(QCoreApplication::translate("Newsletter", "Email cannot be blank"),
+                   QCoreApplication::translate("Newsletter", "Please enter a valid Email address"));
 }
 
 AlertRequest invalidAddressAlert()
 {
-    return warning(QStringLiteral("Invalid Email"), QStringLiteral("Please enter a valid Email address"));
+    return warning(QCoreApplication::translate("Newsletter", "Invalid Email"),
+                   QCoreApplication::translate("Newsletter", "Please enter a valid Email address"));
 }
 
 }  // namespace tavrin::newsletter

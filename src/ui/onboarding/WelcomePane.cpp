@@ -6,6 +6,7 @@
 #include "ui/UiLog.h"
 #include "ui/onboarding/NewsletterForm.h"
 #include "ui/onboarding/NewsletterRequest.h"
+#include "ui/preferences/DesktopReasons.h"
 #include "ui/preferences/StartAtLoginSwitch.h"
 
 #include <QCheckBox>
@@ -36,22 +37,22 @@ QLabel *paragraph(const QString &text, QWidget *parent)
 WelcomePane::WelcomePane(const ViewServices &services, QWidget *parent)
     : QWidget(parent),
       m_services(services),
-      m_startAtLogin(new QCheckBox(QStringLiteral("Start Tavrin at login"), this)),
+      m_startAtLogin(new QCheckBox(tr("Start Tavrin at login"), this)),
       m_startAtLoginNote(new QLabel(this)),
-      m_getStarted(new QPushButton(QStringLiteral("Get Started"), this))
+      m_getStarted(new QPushButton(tr("Get Started"), this))
 {
     static const bool resourcesRegistered = [] {
         registerOnboardingResources();
         return true;
     }();
     Q_UNUSED(resourcesRegistered);
-    setAccessibleName(QStringLiteral("Welcome to Tavrin"));
+    setAccessibleName(tr("Welcome to Tavrin"));
 
     auto *picture = new QLabel(this);
     picture->setPixmap(QIcon(QStringLiteral(":/onboarding/welcome.svg")).pixmap(QSize(112, 112)));
     picture->setAlignment(Qt::AlignCenter);
     picture->setAccessibleName(QStringLiteral("Tavrin"));
-    auto *title = new QLabel(QStringLiteral("Welcome to Tavrin"), this);
+    auto *title = new QLabel(tr("Welcome to Tavrin"), this);
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
@@ -63,19 +64,19 @@ WelcomePane::WelcomePane(const ViewServices &services, QWidget *parent)
     layout->setSpacing(12);
     layout->addWidget(picture);
     layout->addWidget(title);
-    layout->addWidget(paragraph(QStringLiteral("Tavrin keeps everything you copy, texts as well as files and folders, "
-                                               "so that you can copy or paste it again later."),
+    layout->addWidget(paragraph(tr("Tavrin keeps everything you copy, texts as well as files and folders, "
+                                   "so that you can copy or paste it again later."),
                                 this));
-    layout->addWidget(paragraph(QStringLiteral("Open the list of what you copied by clicking the Tavrin icon in the "
-                                               "tray, or with a shortcut of your own."),
+    layout->addWidget(paragraph(tr("Open the list of what you copied by clicking the Tavrin icon in the "
+                                   "tray, or with a shortcut of your own."),
                                 this));
-    layout->addWidget(paragraph(QStringLiteral("Record the shortcuts for the list and for pasting one item after "
-                                               "another in Preferences."),
+    layout->addWidget(paragraph(tr("Record the shortcuts for the list and for pasting one item after "
+                                   "another in Preferences."),
                                 this));
     layout->addSpacing(8);
 
     const StartAtLoginSwitch startSwitch(services.settings, services.loginItems);
-    m_startAtLogin->setAccessibleName(QStringLiteral("Start Tavrin at login"));
+    m_startAtLogin->setAccessibleName(tr("Start Tavrin at login"));
     m_startAtLoginNote->setWordWrap(true);
     if (startSwitch.isAvailable()) {
         // A program that records copies is only useful while it runs, so it starts with the session unless the
@@ -84,7 +85,7 @@ WelcomePane::WelcomePane(const ViewServices &services, QWidget *parent)
         m_startAtLoginNote->hide();
     } else {
         m_startAtLogin->setEnabled(false);
-        m_startAtLoginNote->setText(QStringLiteral("This desktop cannot start programs when you log in."));
+        m_startAtLoginNote->setText(tr("This desktop cannot start programs when you log in."));
         m_startAtLoginNote->setAccessibleName(m_startAtLoginNote->text());
     }
     layout->addWidget(m_startAtLogin);
@@ -95,7 +96,7 @@ WelcomePane::WelcomePane(const ViewServices &services, QWidget *parent)
         layout->addWidget(m_newsletter);
     layout->addStretch(1);
 
-    m_getStarted->setAccessibleName(QStringLiteral("Get Started"));
+    m_getStarted->setAccessibleName(tr("Get Started"));
     layout->addWidget(m_getStarted, 0, Qt::AlignHCenter);
     connect(m_getStarted, &QPushButton::clicked, this, &WelcomePane::finish);
 }
@@ -148,9 +149,9 @@ void WelcomePane::applyStartAtLogin()
     m_services.sheets.presentAlert(
         window(),
         AlertRequest{0,
-                     QStringLiteral("Tavrin will not start at login"),
-                     QStringLiteral("%1. You can try again in Preferences.").arg(change.reason),
-                     {QStringLiteral("OK")}},
+                     tr("Tavrin will not start at login"),
+                     tr("%1. You can try again in Preferences.").arg(shownReason(change.reason)),
+                     {tr("OK")}},
         nullptr);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/preferences/DesktopSupportView.h"
 
+#include "ui/preferences/DesktopReasons.h"
+
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -18,9 +20,10 @@ struct CommandRow {
 
 // What each of the program's shortcuts does, as a command.
 constexpr CommandRow kCommands[] = {
-    {"tavrin show", "Show the list"},
-    {"tavrin toggle-sequential", "Switch sequential paste on or off"},
-    {"tavrin paste-next", "Paste the next entry of the sequential queue"},
+    {"tavrin show", QT_TRANSLATE_NOOP("tavrin::DesktopSupportView", "Show the list")},
+    {"tavrin toggle-sequential", QT_TRANSLATE_NOOP("tavrin::DesktopSupportView", "Switch sequential paste on or off")},
+    {"tavrin paste-next",
+     QT_TRANSLATE_NOOP("tavrin::DesktopSupportView", "Paste the next entry of the sequential queue")},
 };
 
 QLabel *wrappedLabel(const QString &text, QWidget *parent)
@@ -43,23 +46,23 @@ QStringList DesktopSupportView::shortcutCommands()
 }
 
 DesktopSupportView::DesktopSupportView(const DesktopCapabilities &capabilities, QWidget *parent)
-    : QGroupBox(QStringLiteral("This desktop"), parent)
+    : QGroupBox(tr("This desktop"), parent)
 {
     setAccessibleName(title());
     auto *grid = new QGridLayout(this);
     grid->setColumnStretch(2, 1);
     if (!capabilities.backend.isEmpty())
-        grid->addWidget(wrappedLabel(QStringLiteral("Session: %1").arg(capabilities.backend), this), 0, 0, 1, 3);
-    addFeatureRow(grid, QStringLiteral("Capture"), capabilities.capture);
-    addFeatureRow(grid, QStringLiteral("Paste"), capabilities.paste);
+        grid->addWidget(wrappedLabel(tr("Session: %1").arg(capabilities.backend), this), 0, 0, 1, 3);
+    addFeatureRow(grid, tr("Capture"), capabilities.capture);
+    addFeatureRow(grid, tr("Paste"), capabilities.paste);
     m_shortcutsOffered = capabilities.globalShortcuts.available;
-    m_shortcutsState = addFeatureRow(grid, QStringLiteral("Global shortcuts"), capabilities.globalShortcuts);
+    m_shortcutsState = addFeatureRow(grid, tr("Global shortcuts"), capabilities.globalShortcuts);
     // A row kept under it for the shortcuts the desktop refused, filled when there are some.
     m_grid = grid;
     m_problemsRow = grid->rowCount();
     grid->addItem(new QSpacerItem(0, 0), m_problemsRow, 1);
-    addFeatureRow(grid, QStringLiteral("Tray icon"), capabilities.tray);
-    addFeatureRow(grid, QStringLiteral("Start at login"), capabilities.startAtLogin);
+    addFeatureRow(grid, tr("Tray icon"), capabilities.tray);
+    addFeatureRow(grid, tr("Start at login"), capabilities.startAtLogin);
     if (!capabilities.remedyCommand.isEmpty())
         addRemedyRows(grid, capabilities.remedyCommand, capabilities.remedyNote);
     if (!capabilities.globalShortcuts.available)
@@ -68,9 +71,9 @@ DesktopSupportView::DesktopSupportView(const DesktopCapabilities &capabilities, 
 
 void DesktopSupportView::addRemedyRows(QGridLayout *grid, const QString &command, const QString &note)
 {
-    grid->addWidget(wrappedLabel(QStringLiteral("To make it work, run:"), this), grid->rowCount(), 0, 1, 3);
+    grid->addWidget(wrappedLabel(tr("To make it work, run:"), this), grid->rowCount(), 0, 1, 3);
     const int row = grid->rowCount();
-    addCopyableCommand(grid, row, 0, command, QStringLiteral("The command that makes it work"));
+    addCopyableCommand(grid, row, 0, command, tr("The command that makes it work"));
     if (!note.isEmpty())
         grid->addWidget(wrappedLabel(note, this), grid->rowCount(), 0, 1, 3);
 }
@@ -82,8 +85,8 @@ void DesktopSupportView::addCopyableCommand(QGridLayout *grid, int row, int colu
     field->setReadOnly(true);
     field->setAccessibleName(does);
     field->setToolTip(does);
-    auto *copy = new QPushButton(QStringLiteral("Copy"), this);
-    copy->setAccessibleName(QStringLiteral("Copy \"%1\"").arg(command));
+    auto *copy = new QPushButton(tr("Copy"), this);
+    copy->setAccessibleName(tr("Copy \"%1\"").arg(command));
     connect(copy, &QPushButton::clicked, this, [this, command] {
         QGuiApplication::clipboard()->setText(command);
         Q_EMIT commandCopied(command);
@@ -98,7 +101,7 @@ QLabel *DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name
     const int row = grid->rowCount();
     auto *nameLabel = new QLabel(name, this);
     nameLabel->setAccessibleName(name);
-    const QString state = feature.available ? QStringLiteral("Works") : QStringLiteral("Does not work");
+    const QString state = feature.available ? tr("Works") : tr("Does not work");
     auto *stateLabel = new QLabel(state, this);
     stateLabel->setAccessibleName(QStringLiteral("%1: %2").arg(name, state));
     stateLabel->setObjectName(name);
@@ -106,7 +109,7 @@ QLabel *DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name
     grid->addWidget(stateLabel, row, 1, Qt::AlignTop);
     // An empty reason says nothing; the state alone is clearer than a blank cell pretending to explain.
     if (!feature.detail.isEmpty()) {
-        QLabel *detail = wrappedLabel(feature.detail, this);
+        QLabel *detail = wrappedLabel(shownReason(feature.detail), this);
         grid->addWidget(detail, row, 2);
     }
     return stateLabel;
@@ -116,9 +119,9 @@ void DesktopSupportView::showShortcutProblems(const QStringList &problems)
 {
     if (!m_shortcutsOffered)
         return;  // the desktop takes none: the row already says so, and why
-    const QString state = problems.isEmpty() ? QStringLiteral("Works") : QStringLiteral("Not every shortcut works");
+    const QString state = problems.isEmpty() ? tr("Works") : tr("Not every shortcut works");
     m_shortcutsState->setText(state);
-    m_shortcutsState->setAccessibleName(QStringLiteral("Global shortcuts: %1").arg(state));
+    m_shortcutsState->setAccessibleName(tr("Global shortcuts: %1").arg(state));
     if (!m_shortcutProblems) {
         if (problems.isEmpty())
             return;
@@ -132,13 +135,13 @@ void DesktopSupportView::showShortcutProblems(const QStringList &problems)
 
 void DesktopSupportView::addCommandRows(QGridLayout *grid)
 {
-    grid->addWidget(wrappedLabel(QStringLiteral("This desktop does not let programs take shortcuts. Bind these "
-                                                "commands to keys in the desktop's own key settings:"),
+    grid->addWidget(wrappedLabel(tr("This desktop does not let programs take shortcuts. Bind these "
+                                    "commands to keys in the desktop's own key settings:"),
                                  this),
                     grid->rowCount(), 0, 1, 3);
     for (const CommandRow &entry : kCommands) {
         const QString command = QString::fromLatin1(entry.command);
-        const QString does = QString::fromLatin1(entry.does);
+        const QString does = tr(entry.does);
         const int row = grid->rowCount();
         grid->addWidget(wrappedLabel(does, this), row, 0);
         addCopyableCommand(grid, row, 1, command, does);

@@ -9,6 +9,7 @@
 #include "ui/main/DimmingLayer.h"
 #include "ui/main/MainPane.h"
 #include "ui/main/MainResources.h"
+#include "ui/preferences/DesktopReasons.h"
 #include "ui/preferences/DesktopSupportView.h"
 #include "ui/preferences/RecorderKeyFilter.h"
 #include "ui/preferences/ShortcutRecorderBox.h"
@@ -17,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,8 +28,15 @@
 
 namespace tavrin {
 
-const QString PreferencesPane::firstToLastTitle = QStringLiteral("Start pasting from first copied item to last");
-const QString PreferencesPane::lastToFirstTitle = QStringLiteral("Start pasting from Last copied item to first");
+QString PreferencesPane::firstToLastTitle()
+{
+    return tr("Start pasting from first copied item to last");
+}
+
+QString PreferencesPane::lastToFirstTitle()
+{
+    return tr("Start pasting from Last copied item to first");
+}
 
 namespace {
 
@@ -63,9 +72,22 @@ QLabel *note(const QString &text, QWidget *parent)
 QString shortcutName(Shortcut shortcut)
 {
     switch (shortcut) {
-    case Shortcut::quickAccess: return QStringLiteral("Quick access shortcut");
-    case Shortcut::toggleSequentialMode: return QStringLiteral("Sequential paste on or off shortcut");
-    case Shortcut::sequentialPaste: return QStringLiteral("Paste next shortcut");
+    case Shortcut::quickAccess: return QCoreApplication::translate("PreferencesPane", "Quick access shortcut");
+    case Shortcut::toggleSequentialMode:
+        return QCoreApplication::translate("PreferencesPane", "Sequential paste on or off shortcut");
+    case Shortcut::sequentialPaste: return QCoreApplication::translate("PreferencesPane", "Paste next shortcut");
+    }
+    return {};
+}
+
+// Whole phrases, as other languages do not make them from the shortcut's name.
+QString clearButtonName(Shortcut shortcut)
+{
+    switch (shortcut) {
+    case Shortcut::quickAccess: return QCoreApplication::translate("PreferencesPane", "Clear quick access shortcut");
+    case Shortcut::toggleSequentialMode:
+        return QCoreApplication::translate("PreferencesPane", "Clear sequential paste on or off shortcut");
+    case Shortcut::sequentialPaste: return QCoreApplication::translate("PreferencesPane", "Clear paste next shortcut");
     }
     return {};
 }
@@ -80,7 +102,7 @@ PreferencesPane::PreferencesPane(const ViewServices &services, ShortcutRecorder 
       m_sheets(sheets),
       m_loginSwitch(services.settings, services.loginItems)
 {
-    setAccessibleName(QStringLiteral("Preferences"));
+    setAccessibleName(tr("Preferences"));
     m_keys = new RecorderKeyFilter(recorder, services.keyPositions, this, this);
     m_keys->isBlocked = [this] { return m_sheets.isSheetOpen(); };
     buildView();
@@ -100,57 +122,56 @@ void PreferencesPane::buildView()
     layout->setContentsMargins(28, 24, 28, 24);
     layout->setSpacing(10);
 
-    auto *title = new QLabel(QStringLiteral("Preferences"), page);
+    auto *title = new QLabel(tr("Preferences"), page);
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     titleFont.setBold(true);
     title->setFont(titleFont);
     layout->addWidget(title);
 
-    layout->addWidget(sectionTitle(QStringLiteral("General"), page));
-    m_sound = new QCheckBox(QStringLiteral("Play interaction sounds"), page);
+    layout->addWidget(sectionTitle(tr("General"), page));
+    m_sound = new QCheckBox(tr("Play interaction sounds"), page);
     m_sound->setAccessibleName(m_sound->text());
     connect(m_sound, &QCheckBox::toggled, this, [this](bool on) { m_services.capture.sound().setEnabled(on); });
     layout->addWidget(m_sound);
-    m_startAtLogin = new QCheckBox(QStringLiteral("Start Tavrin at login"), page);
+    m_startAtLogin = new QCheckBox(tr("Start Tavrin at login"), page);
     m_startAtLogin->setAccessibleName(m_startAtLogin->text());
     connect(m_startAtLogin, &QCheckBox::toggled, this, &PreferencesPane::startAtLoginToggled);
     layout->addWidget(m_startAtLogin);
     if (!m_loginSwitch.isAvailable()) {
         m_startAtLogin->setEnabled(false);
-        layout->addWidget(note(QStringLiteral("This desktop gives programs no way to start with the session."), page));
+        layout->addWidget(note(tr("This desktop gives programs no way to start with the session."), page));
     }
 
     layout->addSpacing(8);
-    layout->addWidget(sectionTitle(QStringLiteral("Shortcuts"), page));
-    layout->addWidget(note(QStringLiteral("Click a box, then press the keys: at least one of Ctrl, Alt, Shift or "
-                                          "Super with another key. The shortcuts work in every application."),
+    layout->addWidget(sectionTitle(tr("Shortcuts"), page));
+    layout->addWidget(note(tr("Click a box, then press the keys: at least one of Ctrl, Alt, Shift or "
+                              "Super with another key. The shortcuts work in every application."),
                            page));
     const bool shortcutsWork = m_services.capabilities.globalShortcuts.available;
     if (!shortcutsWork)
-        layout->addWidget(note(QStringLiteral("This desktop does not let programs take shortcuts: bind the commands "
-                                              "under \"This desktop\" below in the desktop's own keyboard settings."),
+        layout->addWidget(note(tr("This desktop does not let programs take shortcuts: bind the commands "
+                                  "under \"This desktop\" below in the desktop's own keyboard settings."),
                                page));
-    layout->addWidget(shortcutRow(Shortcut::quickAccess, QStringLiteral("Show the clipboard list")));
+    layout->addWidget(shortcutRow(Shortcut::quickAccess, tr("Show the clipboard list")));
 
     layout->addSpacing(8);
-    layout->addWidget(sectionTitle(QStringLiteral("Sequential Queue"), page));
-    layout->addWidget(
-        note(QStringLiteral("Record both shortcuts below. Press the first to start sequential paste: every text or "
-                            "file you copy then joins the queue, shown in a small window. Each press of the second "
-                            "pastes the next queued entry into the application in front, in the order chosen "
-                            "here. Press the first again, or close the queue window, to stop."),
-             page));
-    layout->addWidget(shortcutRow(Shortcut::toggleSequentialMode, QStringLiteral("Sequential paste on or off")));
-    layout->addWidget(shortcutRow(Shortcut::sequentialPaste, QStringLiteral("Paste the next queued entry")));
+    layout->addWidget(sectionTitle(tr("Sequential Queue"), page));
+    layout->addWidget(note(tr("Record both shortcuts below. Press the first to start sequential paste: every text or "
+                              "file you copy then joins the queue, shown in a small window. Each press of the second "
+                              "pastes the next queued entry into the application in front, in the order chosen "
+                              "here. Press the first again, or close the queue window, to stop."),
+                           page));
+    layout->addWidget(shortcutRow(Shortcut::toggleSequentialMode, tr("Sequential paste on or off")));
+    layout->addWidget(shortcutRow(Shortcut::sequentialPaste, tr("Paste the next queued entry")));
 
     auto *orderRow = new QWidget(page);
     auto *orderLayout = new QHBoxLayout(orderRow);
     orderLayout->setContentsMargins(0, 0, 0, 0);
-    auto *orderCaption = new QLabel(QStringLiteral("Paste order"), orderRow);
+    auto *orderCaption = new QLabel(tr("Paste order"), orderRow);
     captionWidth(orderCaption);
     m_pasteOrder = new QComboBox(orderRow);
-    m_pasteOrder->setAccessibleName(QStringLiteral("Paste order"));
+    m_pasteOrder->setAccessibleName(tr("Paste order"));
     orderCaption->setBuddy(m_pasteOrder);
     orderLayout->addWidget(orderCaption);
     orderLayout->addWidget(m_pasteOrder);
@@ -173,7 +194,7 @@ void PreferencesPane::buildView()
     scroll->setWidget(page);
     scroll->setWidgetResizable(true);
     // Focused by Tab to scroll with the keys; a screen reader says where it is.
-    scroll->setAccessibleName(QStringLiteral("Preferences"));
+    scroll->setAccessibleName(tr("Preferences"));
     scroll->setFrameShape(QFrame::NoFrame);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -197,8 +218,8 @@ QWidget *PreferencesPane::shortcutRow(Shortcut shortcut, const QString &caption)
     auto *clear = new PointingHandButton(row);
     clear->setIcon(removeIcon());
     clear->setFlat(true);
-    clear->setToolTip(QStringLiteral("Clear this shortcut"));
-    clear->setAccessibleName(QStringLiteral("Clear ") + shortcutName(shortcut).toLower());
+    clear->setToolTip(tr("Clear this shortcut"));
+    clear->setAccessibleName(clearButtonName(shortcut));
     clear->hide();
     layout->addWidget(label);
     layout->addWidget(box);
@@ -233,7 +254,7 @@ void PreferencesPane::showShortcutState(Shortcut shortcut)
     const Row &row = m_rows[shortcutIndex(shortcut)];
     const std::optional<ShortcutStatus> status = m_states ? m_states->status(shortcut) : std::nullopt;
     const bool refused = status && status->state == ShortcutStatus::State::Refused;
-    const QString text = refused ? QStringLiteral("Does not work: ") + status->reason : QString();
+    const QString text = refused ? tr("Does not work: %1").arg(shownReason(status->reason)) : QString();
     row.state->setText(text);
     row.state->setVisible(refused);
     // A screen reader hears it with the box too.
@@ -241,7 +262,7 @@ void PreferencesPane::showShortcutState(Shortcut shortcut)
     QStringList problems;
     for (Shortcut each : kShortcuts) {
         if (m_states && m_states->isRefused(each))
-            problems << QStringLiteral("%1: %2").arg(shortcutName(each), m_states->status(each)->reason);
+            problems << QStringLiteral("%1: %2").arg(shortcutName(each), shownReason(m_states->status(each)->reason));
     }
     m_desktop->showShortcutProblems(problems);
 }
@@ -256,7 +277,7 @@ void PreferencesPane::loadSettings()
         m_startAtLogin->setChecked(*atLogin);
     m_sound->setChecked(m_services.capture.sound().isEnabled());
     m_pasteOrder->clear();
-    m_pasteOrder->addItems({firstToLastTitle, lastToFirstTitle});
+    m_pasteOrder->addItems({firstToLastTitle(), lastToFirstTitle()});
     // A stored order other than 0 or 1 selects nothing; sequential paste reads it as last to first.
     if (const std::optional<std::int64_t> order = m_services.settings.integer(keys::sequentialPasteOrder))
         m_pasteOrder->setCurrentIndex(*order >= 0 && *order < m_pasteOrder->count() ? int(*order) : -1);
@@ -274,10 +295,10 @@ void PreferencesPane::startAtLoginToggled(bool on)
     }
     AlertRequest request;
     request.style = kWarningStyle;
-    request.messageText = on ? QStringLiteral("Tavrin could not be set to start at login.")
-                             : QStringLiteral("Tavrin could not be kept from starting at login.");
-    request.informativeText = change.reason;
-    request.buttons = {QStringLiteral("OK")};
+    request.messageText =
+        on ? tr("Tavrin could not be set to start at login.") : tr("Tavrin could not be kept from starting at login.");
+    request.informativeText = shownReason(change.reason);
+    request.buttons = {tr("OK")};
     m_sheets.alert(request, nullptr);
 }
 
@@ -330,8 +351,8 @@ void PreferencesPane::showSheetAlert(const QString &message, std::function<void(
     request.messageText = message;
     // The desktop's refusal says why, where it is the reason.
     if (m_states)
-        request.informativeText = m_states->takeRefusal();
-    request.buttons = {QStringLiteral("OK")};
+        request.informativeText = shownReason(m_states->takeRefusal());
+    request.buttons = {tr("OK")};
     m_sheets.alert(request, [this, whenAnswered = std::move(whenAnswered)](int) {
         if (whenAnswered)
             whenAnswered();

@@ -28,8 +28,8 @@ class PreferencesPane : public QWidget, public ShortcutRecorderView {
     Q_OBJECT
 public:
     /// The two items of the paste order popup, in the order of their stored values.
-    static const QString firstToLastTitle;  // "Start pasting from first copied item to last"
-    static const QString lastToFirstTitle;  // "Start pasting from Last copied item to first"
+    static QString firstToLastTitle();  // "Start pasting from first copied item to last"
+    static QString lastToFirstTitle();  // "Start pasting from Last copied item to first"
 
     PreferencesPane(const ViewServices &services, ShortcutRecorder &recorder, DimmedSheets &sheets,
                     QWidget *parent = nullptr);

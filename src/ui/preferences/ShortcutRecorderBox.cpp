@@ -37,7 +37,7 @@ void ShortcutRecorderBox::describe()
     // Screen readers say the keys, and that the box waits for keys while it records.
     const QString keys = text();
     setAccessibleDescription(
-        m_border == RecorderBorder::recording ? QStringLiteral("Recording: press the new shortcut. ") + keys : keys);
+        m_border == RecorderBorder::recording ? tr("Recording: press the new shortcut. %1").arg(keys) : keys);
 }
 
 QSize ShortcutRecorderBox::sizeHint() const

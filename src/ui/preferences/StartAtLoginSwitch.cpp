@@ -20,7 +20,8 @@ LoginItems::Change StartAtLoginSwitch::setEnabled(bool enabled)
 {
     LoginItems::Change change =
         m_loginItems ? m_loginItems->setLoginItemEnabled(QString::fromLatin1(LoginItems::kLauncherIdentifier), enabled)
-                     : LoginItems::Change{false, QStringLiteral("this desktop cannot start programs at login")};
+                     : LoginItems::Change{false, QStringLiteral(QT_TRANSLATE_NOOP(
+                                                     "DesktopReasons", "this desktop cannot start programs at login"))};
     if (!change.succeeded) {
         // Said for the direction that failed: turning it off can fail too.
         qCWarning(lcUi).noquote() << (enabled ? "Failed to add login item." : "Failed to remove login item.")

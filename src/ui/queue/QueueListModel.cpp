@@ -64,8 +64,8 @@ QVariant QueueListModel::data(const QModelIndex &index, int role) const
         // Read out as "2: report.txt", without the spaces that make room for the number and the icon.
         return QStringLiteral("%1: %2").arg(row + 1).arg(
             ShownListModel::entryTitle(QString(), entry, m_files.info(entry).isFile, 0));
-    case Qt::ToolTipRole: return next ? QStringLiteral("Pasted next") : QVariant();
-    case Qt::AccessibleDescriptionRole: return next ? QStringLiteral("pasted next") : QVariant();
+    case Qt::ToolTipRole: return next ? tr("Pasted next") : QVariant();
+    case Qt::AccessibleDescriptionRole: return next ? tr("pasted next") : QVariant();
     case ShownListModel::EntryRole: return entry;
     case ShownListModel::PrefixRole: return rowPrefix(row);
     default: return {};

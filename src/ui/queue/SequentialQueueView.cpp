@@ -24,26 +24,29 @@
 
 namespace tavrin {
 
-const QString SequentialQueueView::missingShortcutMessage = QStringLiteral(
-    "In order to use the Sequential paste option, follow the instructions under Sequential Queue in Preferences.");
+QString SequentialQueueView::missingShortcutMessage()
+{
+    return tr("In order to use the Sequential paste option, follow the instructions under Sequential Queue in "
+              "Preferences.");
+}
 
 SequentialQueueView::SequentialQueueView(const ViewServices &services, QWidget *parent)
     : QWidget(parent), m_services(services)
 {
-    setAccessibleName(QStringLiteral("Sequential Paste Queue"));
+    setAccessibleName(tr("Sequential Paste Queue"));
     CaptureServices &capture = services.capture;
     m_model =
         new QueueListModel(capture.sequentialMode(), capture.queue(), services.fileIcons, capture.fileEntries(), this);
 
-    auto *title = new QLabel(QStringLiteral("Sequential Paste Queue"), this);
+    auto *title = new QLabel(tr("Sequential Paste Queue"), this);
     QFont font = title->font();
     font.setBold(true);
     title->setFont(font);
     auto *close = new PointingHandButton(this);
     close->setIcon(removeIcon());
     close->setFlat(true);
-    close->setToolTip(QStringLiteral("Close the queue and end sequential paste"));
-    close->setAccessibleName(QStringLiteral("Close"));
+    close->setToolTip(tr("Close the queue and end sequential paste"));
+    close->setAccessibleName(tr("Close"));
     connect(close, &QAbstractButton::clicked, this, &SequentialQueueView::closeRequested);
     auto *header = new QHBoxLayout;
     header->setContentsMargins(10, 6, 4, 2);
@@ -51,7 +54,7 @@ SequentialQueueView::SequentialQueueView(const ViewServices &services, QWidget *
     header->addWidget(close);
 
     m_list = new QListView(this);
-    m_list->setAccessibleName(QStringLiteral("Queued entries"));
+    m_list->setAccessibleName(tr("Queued entries"));
     m_list->setModel(m_model);
     m_delegate = new HistoryRowDelegate(m_list);
     m_list->setItemDelegate(m_delegate);
@@ -62,7 +65,7 @@ SequentialQueueView::SequentialQueueView(const ViewServices &services, QWidget *
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_menu = new QMenu(this);
-    m_menu->setAccessibleName(QStringLiteral("Queue entry"));
+    m_menu->setAccessibleName(tr("Queue entry"));
     connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         QMenu *menu = contextMenuAt(pos);
         if (!menu->isEmpty())
@@ -104,9 +107,9 @@ QMenu *SequentialQueueView::contextMenuAt(const QPoint &pos)
     if (!clicked.isValid())
         return m_menu;
     m_list->selectionModel()->setCurrentIndex(clicked, QItemSelectionModel::ClearAndSelect);
-    QAction *remove = m_menu->addAction(QStringLiteral("Remove"), this, &SequentialQueueView::removeSelected);
+    QAction *remove = m_menu->addAction(tr("Remove"), this, &SequentialQueueView::removeSelected);
     remove->setObjectName(QStringLiteral("Remove"));
-    QAction *all = m_menu->addAction(QStringLiteral("Remove all"), this, &SequentialQueueView::removeAll);
+    QAction *all = m_menu->addAction(tr("Remove all"), this, &SequentialQueueView::removeAll);
     all->setObjectName(QStringLiteral("Remove all"));
     return m_menu;
 }
@@ -145,8 +148,8 @@ void SequentialQueueView::checkPasteShortcut()
     if (AppShortcut::of(Shortcut::sequentialPaste).isRecordedIn(m_services.settings))
         return;
     AlertRequest request;
-    request.messageText = missingShortcutMessage;
-    request.buttons = {QStringLiteral("OK")};
+    request.messageText = missingShortcutMessage();
+    request.buttons = {tr("OK")};
     m_services.alerts.runAlert(request);
     // The queue stays open: only its paste shortcut is missing.
     Q_EMIT preferencesRequested();

@@ -20,7 +20,7 @@ class SequentialQueueView : public QWidget {
 public:
     static constexpr int kMinimumListHeight = 40;
     static constexpr int kMaximumListHeight = 400;
-    static const QString missingShortcutMessage;
+    static QString missingShortcutMessage();
 
     explicit SequentialQueueView(const ViewServices &services, QWidget *parent = nullptr);
 

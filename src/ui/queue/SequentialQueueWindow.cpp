@@ -38,8 +38,8 @@ protected:
 SequentialQueueWindow::SequentialQueueWindow(SequentialQueueView *view, QObject *parent)
     : QObject(parent), m_window(std::make_unique<QueuePanel>()), m_view(view)
 {
-    m_window->setWindowTitle(QStringLiteral("Sequential Paste Queue"));
-    m_window->setAccessibleName(QStringLiteral("Sequential Paste Queue"));
+    m_window->setWindowTitle(tr("Sequential Paste Queue"));
+    m_window->setAccessibleName(tr("Sequential Paste Queue"));
     m_window->setProperty(kKeepShownProperty, true);
     m_window->setAttribute(Qt::WA_QuitOnClose, false);
     m_window->setFixedWidth(kPanelWidth);

@@ -28,7 +28,7 @@ private Q_SLOTS:
         PreferencesFixture f;
         f.showPreferences();
         for (const Shortcut shortcut : kShortcuts) {
-            QCOMPARE(f.box(shortcut)->text(), ShortcutRecorder::placeholderText);
+            QCOMPARE(f.box(shortcut)->text(), ShortcutRecorder::placeholderText());
             QVERIFY(f.pane()->clearButton(shortcut)->isHidden());
         }
 
@@ -82,7 +82,7 @@ private Q_SLOTS:
         QTest::keyRelease(box, Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier);
         QTest::keyRelease(box, Qt::Key_Control, Qt::ControlModifier);
         // Every modifier released without a key: the recording ends with nothing recorded.
-        QCOMPARE(box->text(), ShortcutRecorder::placeholderText);
+        QCOMPARE(box->text(), ShortcutRecorder::placeholderText());
         QCOMPARE(box->border(), RecorderBorder::idle);
         QVERIFY(!f.storedKeyName(Shortcut::quickAccess));
     }
@@ -94,7 +94,7 @@ private Q_SLOTS:
         // Ctrl+C stays the applications' copy.
         f.record(Shortcut::quickAccess, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(f.sheets.shown.size(), 1);
-        QCOMPARE(f.sheets.shown.constLast().messageText, ShortcutRecorder::rejectionMessage);
+        QCOMPARE(f.sheets.shown.constLast().messageText, ShortcutRecorder::rejectionMessage());
         QVERIFY(f.dimmed());
         QVERIFY(f.sheets.answerOpenAlert(0));
         QVERIFY(!f.dimmed());
@@ -105,7 +105,7 @@ private Q_SLOTS:
         f.desktop.takeByOtherProgram(kCtrlAltK);
         QTest::keyClick(f.box(Shortcut::quickAccess), Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(f.sheets.shown.size(), 2);
-        QCOMPARE(f.sheets.shown.constLast().messageText, ShortcutRecorder::rejectionMessage);
+        QCOMPARE(f.sheets.shown.constLast().messageText, ShortcutRecorder::rejectionMessage());
         QVERIFY(f.sheets.answerOpenAlert(0));
         QVERIFY(!f.storedKeyName(Shortcut::quickAccess));
         QVERIFY(!f.storedModifiers(Shortcut::quickAccess));
@@ -168,7 +168,7 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtWarningMsg,
                              "the quick-access shortcut is not registered: Ctrl+Alt+K is taken by another program.");
         f.record(Shortcut::quickAccess, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
-        QCOMPARE(f.sheets.shown.constLast().messageText, ShortcutRecorder::rejectionMessage);
+        QCOMPARE(f.sheets.shown.constLast().messageText, ShortcutRecorder::rejectionMessage());
         QCOMPARE(f.sheets.shown.constLast().informativeText, QStringLiteral("Ctrl+Alt+K is taken by another program."));
         QVERIFY(f.sheets.answerOpenAlert(0));
     }
@@ -182,7 +182,7 @@ private Q_SLOTS:
         QVERIFY(!f.storedKeyName(Shortcut::quickAccess));
         QVERIFY(!f.storedModifiers(Shortcut::quickAccess));
         QVERIFY(f.desktop.registrations().empty());
-        QCOMPARE(f.box(Shortcut::quickAccess)->text(), ShortcutRecorder::placeholderText);
+        QCOMPARE(f.box(Shortcut::quickAccess)->text(), ShortcutRecorder::placeholderText());
         QVERIFY(f.pane()->clearButton(Shortcut::quickAccess)->isHidden());
 
         // Leaving the pane mid-recording drops the recording: the keys then reach the window as usual.
@@ -197,7 +197,7 @@ private Q_SLOTS:
         QVERIFY(!f.storedKeyName(Shortcut::toggleSequentialMode));
         // Back on the pane, the row reads as not recorded.
         f.content->showPane(MainPane::preferences);
-        QCOMPARE(f.box(Shortcut::toggleSequentialMode)->text(), ShortcutRecorder::placeholderText);
+        QCOMPARE(f.box(Shortcut::toggleSequentialMode)->text(), ShortcutRecorder::placeholderText());
         QCOMPARE(f.box(Shortcut::toggleSequentialMode)->border(), RecorderBorder::idle);
     }
 
@@ -208,8 +208,8 @@ private Q_SLOTS:
         f.showPreferences();
         QComboBox *order = f.pane()->pasteOrderPopup();
         QCOMPARE(order->count(), 2);
-        QCOMPARE(order->itemText(0), PreferencesPane::firstToLastTitle);
-        QCOMPARE(order->itemText(1), PreferencesPane::lastToFirstTitle);
+        QCOMPARE(order->itemText(0), PreferencesPane::firstToLastTitle());
+        QCOMPARE(order->itemText(1), PreferencesPane::lastToFirstTitle());
         QCOMPARE(order->currentIndex(), 1);
         order->setCurrentIndex(0);
         Q_EMIT order->activated(0);

@@ -139,7 +139,7 @@ private Q_SLOTS:
         QueueFixture f(false);
         f.open();
         QCOMPARE(f.alerts.shown.size(), 1);
-        QCOMPARE(f.alerts.shown.constFirst().messageText, SequentialQueueView::missingShortcutMessage);
+        QCOMPARE(f.alerts.shown.constFirst().messageText, SequentialQueueView::missingShortcutMessage());
         QCOMPARE(f.alerts.shown.constFirst().buttons, QStringList{QStringLiteral("OK")});
         QVERIFY(f.mainWindow->isVisible());
         QCOMPARE(f.content->currentPane(), MainPane::preferences);
