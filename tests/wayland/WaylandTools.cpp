@@ -42,6 +42,20 @@ std::unique_ptr<QProcess> startForegroundCopy(const QByteArray &data)
     return process;
 }
 
+std::unique_ptr<QProcess> startPasteTarget(const QString &output)
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    process->setProcessEnvironment(environment);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output});
+    if (!process->waitForStarted(5000))
+        return nullptr;
+    return process;
+}
+
 QByteArray pasteWithWlPaste(const QString &type, bool primary)
 {
     QStringList arguments = {QStringLiteral("--no-newline")};

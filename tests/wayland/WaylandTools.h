@@ -19,6 +19,9 @@ std::unique_ptr<QProcess> startForegroundCopy(const QByteArray &data);
 QByteArray pasteWithWlPaste(const QString &type = QString(), bool primary = false);
 /// The types the clipboard offers now.
 QStringList clipboardTypes();
+/// Starts tavrin-paste-target ($TAVRIN_PASTE_TARGET) drawing on the compositor, its text mirrored into output; null
+/// when it did not start.
+std::unique_ptr<QProcess> startPasteTarget(const QString &output);
 
 }  // namespace tavrin::wayland
 

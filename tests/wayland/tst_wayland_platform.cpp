@@ -16,11 +16,28 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavrin;
 using namespace tavrin::wayland;
+
+namespace {
+
+// Capture and paste over the real backend, with a history in the test's own folder.
+struct WaylandCapture {
+    test::TestDirs dirs;
+    std::unique_ptr<Platform> platform = createWaylandPlatform();
+    SettingsStore settings;
+    ListFolder folder{dirs.documents()};
+    HistoryStore history{settings, *platform->scheduler, folder};
+    CaptureServices capture{platform->core(), settings, history};
+};
+
+}  // namespace
 
 class TestWaylandPlatform : public QObject {
     Q_OBJECT
@@ -80,12 +97,9 @@ private Q_SLOTS:
 
     void theMonitorRecordsOtherProgramsCopiesAndNeverItsOwnWrites()
     {
-        test::TestDirs dirs;
-        const auto platform = createWaylandPlatform();
-        SettingsStore settings;
-        ListFolder folder(dirs.documents());
-        HistoryStore history(settings, *platform->scheduler, folder);
-        CaptureServices capture(platform->core(), settings, history);
+        WaylandCapture f;
+        HistoryStore &history = f.history;
+        CaptureServices &capture = f.capture;
         capture.sound().load();
         capture.recordChangeCount();
         capture.monitor().start();
@@ -108,6 +122,28 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(history.items().value(0), QStringLiteral("after ours"), 1100);
         QCOMPARE(history.items().size(), entries + 1);
         QVERIFY(!history.items().contains(QStringLiteral("written by us")));
+    }
+
+    void pastesAskedForInQuickSuccessionEachPasteTheirOwnEntry()
+    {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("TAVRIN_PASTE_TARGET"), "TAVRIN_PASTE_TARGET names the test window");
+        QTemporaryDir dir;
+        const QString output = dir.filePath(QStringLiteral("pasted.txt"));
+        const std::unique_ptr<QProcess> target = startPasteTarget(output);
+        QVERIFY(target);
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Paste target"), 10000);
+
+        WaylandCapture f;
+        // Three pastes at once, as from quick clicks: each entry must stay on the clipboard until it was pasted.
+        for (const char *entry : {"one ", "two ", "three "})
+            f.capture.pasteEngine().pasteItem(QString::fromLatin1(entry));
+        const auto pasted = [&] {
+            QFile file(output);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(pasted(), QByteArray("one two three "), 10000);
+        target->terminate();
+        target->waitForFinished(5000);
     }
 };
 
