@@ -114,7 +114,7 @@ private Q_SLOTS:
         QCOMPARE(workspace.lastForeignActiveWindow(), first);
 
         // A second window takes the focus; the first one gets it back on request, as after the list closes.
-        const std::unique_ptr<QProcess> second = startPasteTarget(m_dir.filePath(QStringLiteral("second.txt")));
+        const Program second = startPasteTarget(m_dir.filePath(QStringLiteral("second.txt")));
         QVERIFY(second);
         QTRY_VERIFY_WITH_TIMEOUT(workspace.activeWindow() != first && workspace.activeWindow() != 0, 10000);
         const Workspace::WindowId other = workspace.activeWindow();
@@ -130,7 +130,7 @@ private Q_SLOTS:
 private:
     QTemporaryDir m_dir;
     QString m_output;
-    std::unique_ptr<QProcess> m_target;
+    Program m_target;
 };
 
 QTEST_MAIN(TestWaylandPaste)

@@ -129,7 +129,7 @@ private Q_SLOTS:
         QVERIFY2(!qEnvironmentVariableIsEmpty("TAVRIN_PASTE_TARGET"), "TAVRIN_PASTE_TARGET names the test window");
         QTemporaryDir dir;
         const QString output = dir.filePath(QStringLiteral("pasted.txt"));
-        const std::unique_ptr<QProcess> target = startPasteTarget(output);
+        const Program target = startPasteTarget(output);
         QVERIFY(target);
         QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Paste target"), 10000);
 
