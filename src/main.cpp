@@ -17,6 +17,18 @@
 
 #include <cstdio>
 
+namespace {
+
+// Every line of the log names its category, so a report says which part of the program wrote it.
+void useCategorisedMessages()
+{
+    if (qEnvironmentVariableIsEmpty("QT_MESSAGE_PATTERN"))
+        qSetMessagePattern(QStringLiteral("%{category}: %{if-warning}warning: %{endif}%{if-critical}error: %{endif}"
+                                          "%{if-fatal}fatal: %{endif}%{message}"));
+}
+
+}  // namespace
+
 int main(int argc, char *argv[])
 {
     // A command asks the running program and ends; it never loads the GUI.
@@ -29,12 +41,13 @@ int main(int argc, char *argv[])
         std::fputs(qPrintable(start.text), stderr);
         return tavrin::exitcodes::kUsage;
     }
+    useCategorisedMessages();
     const bool backendOnCommandLine = !start.text.isEmpty();
     const QString backendName = backendOnCommandLine ? start.text : qEnvironmentVariable("TAVRIN_BACKEND");
     const std::optional<tavrin::BackendRequest> backend = tavrin::parseBackendRequest(backendName);
     if (!backend) {
-        std::fprintf(stderr, "tavrin: %s names no backend (\"%s\"): use x11, wayland or auto\n",
-                     backendOnCommandLine ? "--backend" : "TAVRIN_BACKEND", qPrintable(backendName));
+        qCCritical(tavrin::lcApp, "%s names no backend (\"%s\"): use x11, wayland, gnome or auto",
+                   backendOnCommandLine ? "--backend" : "TAVRIN_BACKEND", qPrintable(backendName));
         return tavrin::exitcodes::kUsage;
     }
 
@@ -51,12 +64,12 @@ int main(int argc, char *argv[])
     case tavrin::SingleInstance::Outcome::First: break;
     case tavrin::SingleInstance::Outcome::HandedOver: return 0;
     case tavrin::SingleInstance::Outcome::NoBus:
-        std::fprintf(stderr, "Tavrin: no D-Bus session bus (%s); a second start will not find this one\n",
-                     qPrintable(busError));
+        qCWarning(tavrin::lcApp, "no D-Bus session bus (%s); a second start will not find this one",
+                  qPrintable(busError));
         break;
     case tavrin::SingleInstance::Outcome::NotAnswering:
-        std::fprintf(stderr, "Tavrin is already running on this display but does not answer: %s\n",
-                     qPrintable(busError));
+        qCCritical(tavrin::lcApp, "Tavrin is already running on this display but does not answer: %s",
+                   qPrintable(busError));
         return 1;
     }
 
@@ -73,19 +86,19 @@ int main(int argc, char *argv[])
     tavrin::UnixSignalQuit signalQuit;
     const QString settingsPath = tavrin::SettingsStore::pathIn(platform->locations->configDirectory());
     tavrin::AppContext context(std::move(platform), std::make_unique<tavrin::SettingsStore>(settingsPath));
-    tavrin::AppShell delegate(context);
-    QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &delegate, &tavrin::AppShell::showQuickList);
-    tavrin::ControlService control(context, delegate);
+    tavrin::AppShell shell(context);
+    QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &shell, &tavrin::AppShell::showQuickList);
+    tavrin::ControlService control(context, shell);
     if (instance.isRegistered())
         control.registerOn(QDBusConnection::sessionBus());
     // A clean quit (SIGTERM, the Quit command, the end of the session) writes what has not been saved.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &tavrin::AppShell::prepareToQuit);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, [&context] { context.saveBeforeQuit(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &shell, &tavrin::AppShell::prepareToQuit);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &shell, [&context] { context.saveBeforeQuit(); });
     // Qt ends the program with exit() when the X server goes away, past aboutToQuit.
     tavrin::SaveAtExit saveAtExit(context);
 
-    delegate.launch();
+    shell.launch();
     const int status = app.exec();
     // What could not be saved at the end was named on standard error; the status tells scripts and session managers.
-    return status != 0 || delegate.savedAtQuit() ? status : 1;
+    return status != 0 || shell.savedAtQuit() ? status : 1;
 }

@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 
+#include "app/AppLog.h"
 #include "app/SaveNotices.h"
 #include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
@@ -11,8 +12,6 @@
 #include "store/StringListFiles.h"
 #include "ui/AlertPresenter.h"
 #include "ui/SheetPresenter.h"
-
-#include <cstdio>
 
 namespace tavrin {
 
@@ -69,12 +68,11 @@ bool AppContext::saveBeforeQuit()
     QString settingsError;
     const bool history = m_history->flushPendingSave(&historyError);
     const bool settings = m_settings->flush(&settingsError);
-    // Said whatever the logging rules are: the user loses what is named here.
+    // Critical: the user loses what is named here.
     if (!history)
-        std::fprintf(stderr, "Tavrin: the clipboard history could not be saved to %s\n", qPrintable(historyError));
+        qCCritical(lcApp, "Tavrin: the clipboard history could not be saved to %s", qPrintable(historyError));
     if (!settings)
-        std::fprintf(stderr, "Tavrin: the settings could not be saved to %s\n", qPrintable(settingsError));
-    std::fflush(stderr);
+        qCCritical(lcApp, "Tavrin: the settings could not be saved to %s", qPrintable(settingsError));
     return history && settings;
 }
 

@@ -1,6 +1,7 @@
 #include "app/AppShell.h"
 
 #include "app/AppContext.h"
+#include "app/AppLog.h"
 #include "app/MainWindow.h"
 #include "app/PasteAccessGuideWindow.h"
 #include "app/ProgramHider.h"
@@ -26,6 +27,7 @@
 #include "ui/lists/QuickListView.h"
 #include "ui/main/MainWindowContent.h"
 #include "ui/onboarding/WelcomePane.h"
+#include "ui/preferences/PreferencesPane.h"
 #include "ui/preferences/QtKeyEvents.h"
 #include "ui/queue/SequentialQueueWindow.h"
 
@@ -44,12 +46,12 @@ public:
 
     bool isVisible() const override
     {
-        return m_windows.isLoaded(ids::sequentialWindow) && m_windows.sequentialWindow()->isVisible();
+        return m_windows.sequentialWindow.exists() && m_windows.sequentialWindow()->isVisible();
     }
     void show(bool activate) override { m_windows.sequentialWindow()->show(activate); }
     void close() override
     {
-        if (m_windows.isLoaded(ids::sequentialWindow))
+        if (m_windows.sequentialWindow.exists())
             m_windows.sequentialWindow()->close();
     }
 
@@ -88,8 +90,8 @@ AppShell::~AppShell()
 {
     // The Preferences pane feeds the recorder; it goes with it.
     WindowRegistry &windows = m_context.windows();
-    if (windows.isLoaded(ids::preferencesPane))
-        delete windows.controller(ids::preferencesPane);
+    if (windows.preferencesPane.exists())
+        delete windows.preferencesPane.ifExists();
     windows.setShortcutRecorder(nullptr);
     m_context.hotKeysController().registrationFailedHook = nullptr;
     m_context.capture().sequentialMode().setWindow(nullptr);
@@ -101,7 +103,7 @@ void AppShell::connectCapture()
     WindowRegistry &windows = m_context.windows();
     PasteEngine &engine = capture.pasteEngine();
     connect(&engine, &PasteEngine::listWindowCloseRequested, this, [&windows] {
-        if (windows.isLoaded(ids::quickListWindow))
+        if (windows.quickListWindow.exists())
             windows.quickListWindow()->close();
     });
     connect(&engine, &PasteEngine::programHideRequested, this, [this] { m_hider->hideProgram(); });
@@ -199,8 +201,8 @@ void AppShell::setUpTrayIcon()
 {
     m_trayIcon->setup();
     if (!TrayIcon::hasTray())
-        std::fputs("Tavrin: this desktop shows no tray; open the list with its shortcut or by starting tavrin again\n",
-                   stderr);
+        qCInfo(lcApp, "no tray is shown on this desktop now; open the list with its shortcut or by starting "
+                      "tavrin again");
     // Without a tray the list is still shown: it is then the only sign that the program started.
     showQuickList();
 }
@@ -218,7 +220,7 @@ void AppShell::showQuickList()
 void AppShell::toggleQuickList()
 {
     WindowRegistry &windows = m_context.windows();
-    if (windows.isLoaded(ids::quickListWindow) && windows.quickListWindow()->isVisible())
+    if (windows.quickListWindow.exists() && windows.quickListWindow()->isVisible())
         windows.quickListWindow()->hide();
     else
         showQuickList();
@@ -233,8 +235,8 @@ void AppShell::showMainWindow(QObject *)
 void AppShell::prepareToQuit()
 {
     m_savedAtQuit = m_context.saveBeforeQuit();
-    std::puts("terminate");
-    std::fflush(stdout);
+    if (m_savedAtQuit)
+        qCInfo(lcApp, "quit: everything saved");
 }
 
 std::shared_ptr<HotKey> AppShell::shortcutHotKey(Shortcut shortcut) const

@@ -6,8 +6,6 @@
 
 #include <QCoreApplication>
 
-#include <cstdio>
-
 namespace tavrin {
 
 DataFolderLock::DataFolderLock(const QString &dataDirectory)
@@ -39,8 +37,7 @@ bool DataFolderLock::lockOrExplain(AlertPresenter &alerts)
                                     "Another Tavrin (%1) uses the clipboard history in %2. Two at once would "
                                     "overwrite each other's copies; quit the other one first.")
             .arg(holder(), m_directory);
-    std::fprintf(stderr, "%s. %s\n", qPrintable(message), qPrintable(details));
-    std::fflush(stderr);
+    qCCritical(lcApp, "%s. %s", qPrintable(message), qPrintable(details));
     alerts.runAlert(AlertRequest{1, message, details, {QStringLiteral("OK")}});
     return false;
 }

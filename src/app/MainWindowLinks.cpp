@@ -1,4 +1,4 @@
-// The main window's views by identifier, and what they and the quick-access list tell each other.
+// How the main window's views are made, and what they and the quick-access list tell each other.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/QuickListWindow.h"
@@ -21,9 +21,9 @@
 
 namespace tavrin {
 
-void WindowRegistry::registerMainWindow()
+void WindowRegistry::setMainWindowFactories()
 {
-    setFactory(ids::mainWindow, [this] {
+    mainWindow.setFactory([this] {
         auto *window = new MainWindow;
         window->activateOnDesktop = desktopActivation();
         // While "firstRun" holds no integer the welcome steps are the content, and closing the window finishes them.
@@ -33,13 +33,13 @@ void WindowRegistry::registerMainWindow()
             window->setContent(welcomePane());
         return window;
     });
-    setFactory(ids::welcomePane, [this] { return new WelcomePane(m_context.viewServices()); });
-    setFactory(ids::mainContent, [this] {
+    welcomePane.setFactory([this] { return new WelcomePane(m_context.viewServices()); });
+    mainContent.setFactory([this] {
         auto *content = new MainWindowContent(m_context.viewServices());
         content->setPaneProvider([this](MainPane pane) -> QWidget * {
             switch (pane) {
-            case MainPane::preferences: return qobject_cast<QWidget *>(controller(ids::preferencesPane));
-            case MainPane::about: return qobject_cast<QWidget *>(controller(ids::aboutPane));
+            case MainPane::preferences: return preferencesPane();
+            case MainPane::about: return aboutPane();
             case MainPane::clipboard:
             case MainPane::group:
             case MainPane::promotion: break;
@@ -50,25 +50,20 @@ void WindowRegistry::registerMainWindow()
         return content;
     });
     // The main window's own panes live in its content.
-    setFactory(ids::clipboardPane, [this] { return mainContent()->clipboardPane(); });
-    setFactory(ids::groupPane, [this] { return mainContent()->groupPane(); });
-    setFactory(ids::preferencesPane, [this]() -> QObject * {
+    clipboardPane.setFactory([this] { return mainContent()->clipboardPane(); });
+    groupPane.setFactory([this] { return mainContent()->groupPane(); });
+    preferencesPane.setFactory([this]() -> PreferencesPane * {
         Q_ASSERT_X(m_recorder, "WindowRegistry", "the Preferences pane needs the shell's shortcut recorder");
         if (!m_recorder)
             return nullptr;
         return new PreferencesPane(m_context.viewServices(), *m_recorder, mainContent()->sheets());
     });
-    setFactory(ids::aboutPane, [this] {
+    aboutPane.setFactory([this] {
         // The build names the pages; an address it leaves empty hides its button, and there is no store page here.
         const AboutLinks links{QStringLiteral(TAVRIN_WEB_URL), QStringLiteral(TAVRIN_FACEBOOK_URL),
                                QStringLiteral(TAVRIN_TWITTER_URL), QString()};
         return new AboutPane(QCoreApplication::applicationVersion(), links, *m_context.platform().workspace);
     });
-}
-
-WelcomePane *WindowRegistry::welcomePane()
-{
-    return qobject_cast<WelcomePane *>(controller(ids::welcomePane));
 }
 
 void WindowRegistry::showMainWindowOn(MainPane pane)
@@ -91,20 +86,20 @@ void WindowRegistry::linkQuickList(QuickListView *list)
     });
     // What the list changes, the main window shows too, once it exists.
     QObject::connect(list, &QuickListView::historyListChanged, list, [this] {
-        if (isMainContentLoaded())
-            mainContent()->historyChangedElsewhere();
+        if (MainWindowContent *content = mainContent.ifExists())
+            content->historyChangedElsewhere();
     });
     QObject::connect(list, &QuickListView::historyCleared, list, [this] {
-        if (isMainContentLoaded())
-            mainContent()->historyReset();
+        if (MainWindowContent *content = mainContent.ifExists())
+            content->historyReset();
     });
     QObject::connect(list, &QuickListView::groupItemsChanged, list, [this](const QString &name) {
-        if (isMainContentLoaded())
-            mainContent()->groupChangedElsewhere(name);
+        if (MainWindowContent *content = mainContent.ifExists())
+            content->groupChangedElsewhere(name);
     });
     QObject::connect(list, &QuickListView::mainWindowEditingEndRequested, list, [this] {
-        if (isMainContentLoaded())
-            mainContent()->endEditing();
+        if (MainWindowContent *content = mainContent.ifExists())
+            content->endEditing();
     });
 }
 

@@ -22,49 +22,44 @@ namespace tavrin {
 
 WindowRegistry::WindowRegistry(AppContext &context) : m_context(context)
 {
-    registerDefaults();
+    setFactories();
 }
 
 WindowRegistry::~WindowRegistry()
 {
-    // Newest first: a window goes before the view it holds, and takes that view with it.
-    for (qsizetype i = m_creationOrder.size() - 1; i >= 0; --i) {
-        QObject *object = m_creationOrder.at(i).data();
-        if (object && !object->parent())
-            delete object;
-    }
+    m_creationOrder.deleteNewestFirst();
 }
 
-void WindowRegistry::registerDefaults()
+void WindowRegistry::setFactories()
 {
-    setFactory(ids::quickListView, [this] {
+    quickListView.setFactory([this] {
         auto *list = new QuickListView(m_context.viewServices());
         QObject::connect(list, &QuickListView::quitRequested, list, &QCoreApplication::quit, Qt::QueuedConnection);
         QObject::connect(list, &QuickListView::closeRequested, list, [list] { list->window()->hide(); });
         linkQuickList(list);
         return list;
     });
-    setFactory(ids::quickListWindow, [this] {
+    quickListWindow.setFactory([this] {
         auto *window = new QuickListWindow;
         window->setContent(quickListView());
         window->activateOnDesktop = desktopActivation();
         return window;
     });
-    registerMainWindow();
-    setFactory(ids::sequentialWindow, [this] { return new SequentialQueueWindow(sequentialView()); });
-    setFactory(ids::sequentialView, [this] {
+    setMainWindowFactories();
+    sequentialWindow.setFactory([this] { return new SequentialQueueWindow(sequentialView()); });
+    sequentialView.setFactory([this] {
         auto *view = new SequentialQueueView(m_context.viewServices());
         // Told that the paste shortcut is missing, the user is shown where to record it.
         QObject::connect(view, &SequentialQueueView::preferencesRequested, view,
                          [this] { showMainWindowOn(MainPane::preferences); });
         return view;
     });
-    setFactory(ids::pasteAccessGuideWindow, [this] {
+    pasteAccessGuideWindow.setFactory([this] {
         auto *window = new PasteAccessGuideWindow(pasteAccessGuide());
         window->activateOnDesktop = desktopActivation();
         return window;
     });
-    setFactory(ids::pasteAccessGuide, [this] {
+    pasteAccessGuide.setFactory([this] {
         Platform &platform = m_context.platform();
         return new PasteAccessGuide(*platform.scheduler, *platform.workspace,
                                     GuideHelpPage::folderIn(platform.locations->dataDirectory()));
@@ -77,96 +72,9 @@ DesktopActivation WindowRegistry::desktopActivation() const
     return [&workspace](WId id) { workspace.activateWindow(id); };
 }
 
-void WindowRegistry::setFactory(const QString &identifier, const Factory &factory)
+QuickListView *WindowRegistry::loadedQuickList() const
 {
-    Q_ASSERT_X(!isLoaded(identifier), "WindowRegistry::setFactory", "the object exists already");
-    m_factories.insert(identifier, factory);
-}
-
-QObject *WindowRegistry::controller(const QString &identifier)
-{
-    if (const QPointer<QObject> existing = m_objects.value(identifier))
-        return existing;
-    const Factory factory = m_factories.value(identifier);
-    if (!factory) {
-        qWarning("Tavrin: no view or window is known as \"%s\"", qPrintable(identifier));
-        return nullptr;
-    }
-    Q_ASSERT_X(!m_creating.contains(identifier), "WindowRegistry::controller", "a factory needs itself");
-    m_creating.append(identifier);
-    QObject *object = factory();
-    m_creating.removeLast();
-    m_objects.insert(identifier, object);
-    m_creationOrder.append(object);
-    return object;
-}
-
-bool WindowRegistry::isLoaded(const QString &identifier) const
-{
-    return !m_objects.value(identifier).isNull();
-}
-
-template <typename T> T *WindowRegistry::typed(const QString &identifier)
-{
-    QObject *object = controller(identifier);
-    T *result = qobject_cast<T *>(object);
-    Q_ASSERT_X(result || !object, "WindowRegistry", "the factory made an object of another class");
-    return result;
-}
-
-QWidget *WindowRegistry::quickListView()
-{
-    return typed<QWidget>(ids::quickListView);
-}
-
-QuickListWindow *WindowRegistry::quickListWindow()
-{
-    return typed<QuickListWindow>(ids::quickListWindow);
-}
-
-MainWindow *WindowRegistry::mainWindow()
-{
-    return typed<MainWindow>(ids::mainWindow);
-}
-
-MainWindowContent *WindowRegistry::mainContent()
-{
-    return typed<MainWindowContent>(ids::mainContent);
-}
-
-ClipboardPane *WindowRegistry::clipboardPane()
-{
-    return typed<ClipboardPane>(ids::clipboardPane);
-}
-
-GroupPane *WindowRegistry::groupPane()
-{
-    return typed<GroupPane>(ids::groupPane);
-}
-
-QuickListView *WindowRegistry::loadedQuickList()
-{
-    return isLoaded(ids::quickListView) ? qobject_cast<QuickListView *>(quickListView()) : nullptr;
-}
-
-SequentialQueueWindow *WindowRegistry::sequentialWindow()
-{
-    return typed<SequentialQueueWindow>(ids::sequentialWindow);
-}
-
-SequentialQueueView *WindowRegistry::sequentialView()
-{
-    return typed<SequentialQueueView>(ids::sequentialView);
-}
-
-PasteAccessGuideWindow *WindowRegistry::pasteAccessGuideWindow()
-{
-    return typed<PasteAccessGuideWindow>(ids::pasteAccessGuideWindow);
-}
-
-PasteAccessGuide *WindowRegistry::pasteAccessGuide()
-{
-    return typed<PasteAccessGuide>(ids::pasteAccessGuide);
+    return qobject_cast<QuickListView *>(quickListView.ifExists());
 }
 
 }  // namespace tavrin

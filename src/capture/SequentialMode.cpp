@@ -7,23 +7,7 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 
-#include <QDateTime>
-
-#include <cstdio>
-
 namespace tavrin {
-
-namespace {
-void printPressed()
-{
-    const QByteArray line =
-        QStringLiteral("Pressed sequential %1\n")
-            .arg(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss +0000")))
-            .toUtf8();
-    std::fputs(line.constData(), stdout);
-    std::fflush(stdout);
-}
-}  // namespace
 
 SequentialMode::SequentialMode(SequentialQueue &queue, SettingsStore &settings, PasteEngine &engine,
                                InteractionSound &sound, QObject *parent)
@@ -46,7 +30,6 @@ int SequentialMode::nextIndex() const
 
 void SequentialMode::toggleSequentialMode()
 {
-    printPressed();
     showOrClose(true);
 }
 
@@ -67,7 +50,6 @@ void SequentialMode::showOrClose(bool activate)
 
 void SequentialMode::sequentialPasteNext()
 {
-    printPressed();
     // Without a stored order (the launch stores one) there is no order to take an entry by.
     const int next = nextIndex();
     if (next < 0)

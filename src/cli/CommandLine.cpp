@@ -142,13 +142,13 @@ Invocation parseStartOptions(const QStringList &arguments)
     QString name;
     if (first == kBackendOption) {
         if (arguments.size() <= next || arguments.at(next).startsWith(QLatin1Char('-')))
-            return usageError(QStringLiteral("--backend needs a name: x11, wayland or auto"));
+            return usageError(QStringLiteral("--backend needs a name: x11, wayland, gnome or auto"));
         name = arguments.at(next++);
     } else {
         name = first.mid(kBackendOption.size() + 1);
     }
     if (name.isEmpty())
-        return usageError(QStringLiteral("--backend needs a name: x11, wayland or auto"));
+        return usageError(QStringLiteral("--backend needs a name: x11, wayland, gnome or auto"));
     if (arguments.size() > next && !isGuiOption(arguments.at(next)))
         return usageError(
             QStringLiteral("--backend starts Tavrin and takes no command, but got \"%1\"").arg(arguments.at(next)));
@@ -269,9 +269,9 @@ QString CommandLine::helpText(const CommandSpec &spec)
 
 QString CommandLine::backendOptionHelp()
 {
-    return QStringLiteral("Start on the desktop backend NAME: wayland, x11 or auto (the default: wayland where the "
-                          "compositor lets programs follow the clipboard, else x11). The TAVRIN_BACKEND environment "
-                          "variable does the same.");
+    return QStringLiteral("Start on the desktop backend NAME: wayland, gnome, x11 or auto (the default: wayland "
+                          "where the compositor lets programs follow the clipboard, gnome in a GNOME Wayland session, "
+                          "else x11). The TAVRIN_BACKEND environment variable does the same.");
 }
 
 QString CommandLine::versionText()

@@ -7,9 +7,9 @@
 namespace tavrin {
 
 /// The backend the program is asked to run on (--backend, TAVRIN_BACKEND); automatic unless one is named.
-enum class BackendRequest { Automatic, X11, Wayland };
+enum class BackendRequest { Automatic, X11, Wayland, Gnome };
 
-/// "auto", "x11" or "wayland", in any case (empty means "auto"); nothing for another name.
+/// "auto", "x11", "wayland" or "gnome", in any case (empty means "auto"); nothing for another name.
 inline std::optional<BackendRequest> parseBackendRequest(const QString &name)
 {
     const QString key = name.trimmed().toLower();
@@ -19,6 +19,8 @@ inline std::optional<BackendRequest> parseBackendRequest(const QString &name)
         return BackendRequest::X11;
     if (key == QLatin1String("wayland"))
         return BackendRequest::Wayland;
+    if (key == QLatin1String("gnome"))
+        return BackendRequest::Gnome;
     return std::nullopt;
 }
 

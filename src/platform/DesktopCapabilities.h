@@ -27,6 +27,11 @@ struct DesktopCapabilities {
     /// The program can start with the session.
     Feature startAtLogin;
 
+    /// Where one command makes the missing features work (turning on the GNOME Shell extension): the command, shown
+    /// with a copy button, and what else it takes; both empty when there is none.
+    QString remedyCommand;
+    QString remedyNote;
+
     /// One line per feature, for the log.
     QStringList logLines() const
     {

@@ -91,32 +91,32 @@ private Q_SLOTS:
     void eachIsCreatedOnceOnFirstUse()
     {
         Context c;
-        for (const QString &id : {ids::quickListView, ids::quickListWindow, ids::mainWindow, ids::sequentialWindow,
-                                  ids::pasteAccessGuideWindow, ids::pasteAccessGuide})
-            QVERIFY2(!c.windows.isLoaded(id), qPrintable(id));
+        QVERIFY(!c.windows.quickListView.exists());
+        QVERIFY(!c.windows.quickListWindow.exists());
+        QVERIFY(!c.windows.mainWindow.exists());
+        QVERIFY(!c.windows.sequentialWindow.exists());
+        QVERIFY(!c.windows.pasteAccessGuideWindow.exists());
+        QVERIFY(!c.windows.pasteAccessGuide.exists());
 
         QuickListWindow *popover = c.windows.quickListWindow();
         QVERIFY(popover);
         QCOMPARE(c.windows.quickListWindow(), popover);
-        QCOMPARE(c.windows.controller(ids::quickListWindow), popover);
+        QCOMPARE(c.windows.quickListWindow.ifExists(), popover);
         // The window asked for its content, which is the one list of the run.
-        QVERIFY(c.windows.isLoaded(ids::quickListView));
+        QVERIFY(c.windows.quickListView.exists());
         QCOMPARE(popover->content(), c.windows.quickListView());
         QVERIFY(qobject_cast<QuickListView *>(c.windows.quickListView()));
 
         PasteAccessGuideWindow *guide = c.windows.pasteAccessGuideWindow();
         QCOMPARE(guide->content(), c.windows.pasteAccessGuide());
-        QVERIFY(!c.windows.isLoaded(ids::mainWindow));
-
-        QTest::ignoreMessage(QtWarningMsg, "Tavrin: no view or window is known as \"tooltipvc\"");
-        QVERIFY(!c.windows.controller(QStringLiteral("tooltipvc")));
+        QVERIFY(!c.windows.mainWindow.exists());
     }
 
     void aFactorySetBeforeFirstUseMakesTheObject()
     {
         Context c;
         int made = 0;
-        c.windows.setFactory(ids::quickListView, [&made] {
+        c.windows.quickListView.setFactory([&made] {
             ++made;
             return new ResizingList;
         });
@@ -124,8 +124,6 @@ private Q_SLOTS:
         QVERIFY(list);
         c.windows.quickListView();
         QCOMPARE(made, 1);
-        c.windows.setFactory(QStringLiteral("tooltipvc"), [] { return new QObject; });
-        QVERIFY(c.windows.controller(QStringLiteral("tooltipvc")));
     }
 
     void everyObjectIsDeletedOnceWithTheAccessors()
@@ -207,7 +205,7 @@ private Q_SLOTS:
     void theWindowsHeightFollowsTheListUpToTheFreeHeight()
     {
         Context c;
-        c.windows.setFactory(ids::quickListView, [] { return new ResizingList; });
+        c.windows.quickListView.setFactory([] { return new ResizingList; });
         QuickListWindow *popover = c.windows.quickListWindow();
         auto *list = static_cast<ResizingList *>(c.windows.quickListView());
         popover->showWindow();

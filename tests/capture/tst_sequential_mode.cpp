@@ -164,7 +164,7 @@ private Q_SLOTS:
         QCOMPARE(f.sounds.played, QStringList({"Frog", "Frog"}));
     }
 
-    void theShortcutsWriteTheirDiagnosticLine()
+    void theShortcutsWriteNothingToStandardOutput()
     {
         Sequential f(0);
         QTemporaryFile out;
@@ -174,16 +174,11 @@ private Q_SLOTS:
         ::dup2(out.handle(), STDOUT_FILENO);
         f.sequential().toggleSequentialMode();
         f.sequential().toggleSequentialQueue();  // the menu command writes nothing
-        f.sequential().sequentialPasteNext();  // an empty queue: only the line
+        f.sequential().sequentialPasteNext();  // an empty queue: nothing to paste
         std::fflush(stdout);
         ::dup2(saved, STDOUT_FILENO);
         ::close(saved);
-        const QStringList lines = QString::fromUtf8(test::readFile(out.fileName())).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 2);
-        const QRegularExpression line(
-            QStringLiteral("^Pressed sequential \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d \\+0000$"));
-        for (const QString &l : lines)
-            QVERIFY2(line.match(l).hasMatch(), qPrintable(l));
+        QCOMPARE(test::readFile(out.fileName()), QByteArray());
         QVERIFY(f.clipboard.writes().isEmpty());
     }
 

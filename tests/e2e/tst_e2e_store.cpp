@@ -60,6 +60,7 @@ private Q_SLOTS:
         QVERIFY(other.start());
         e2e::TavrinProcess second;
         second.setDisplay(other.name());
+        second.expectWarning(QStringLiteral("^critical: tavrin\\.app: Tavrin is already running\\. "));
         QVERIFY(second.start());
         // It says why on standard error and in an alert on its own display, and ends once the alert is answered.
         const QString why =
@@ -124,6 +125,8 @@ private Q_SLOTS:
         e2e::TavrinProcess tavrin;
         tavrin.expectWarning(
             QStringLiteral("^warning: tavrin\\.store: cannot (read|save the history to) .*blocked\\.plist"));
+        tavrin.expectWarning(
+            QStringLiteral("^critical: tavrin\\.app: Tavrin: the clipboard history could not be saved"));
         QVERIFY(tavrin.start());
         QVERIFY(tavrin.waitUntilRunning());
         const QString notice = QStringLiteral("Tavrin | Tavrin cannot save the clipboard history | %1: it is a folder. "

@@ -17,7 +17,8 @@ for f in bin/tavrin bin/tavrin-launcher share/applications/tavrin.desktop share/
   share/icons/hicolor/scalable/apps/tavrin.svg share/icons/hicolor/48x48/apps/tavrin.png \
   share/icons/hicolor/256x256/apps/tavrin.png share/tavrin/sounds/ping.wav share/tavrin/sounds/frog.wav \
   share/tavrin/sounds/pop.wav share/man/man1/tavrin.1 share/bash-completion/completions/tavrin \
-  share/zsh/vendor-completions/_tavrin; do
+  share/zsh/vendor-completions/_tavrin share/gnome-shell/extensions/tavrin@tavrin.io/metadata.json \
+  share/gnome-shell/extensions/tavrin@tavrin.io/extension.js; do
   [ -e "$prefix/$f" ] || fail "missing $f"
 done
 [ -x "$prefix/bin/tavrin" ] || fail "bin/tavrin is not executable"
@@ -49,7 +50,8 @@ for lib in libqt6widgets6 libqt6dbus6 libxcb1 libcanberra0 libplist3 qt6-qpa-plu
 done
 dpkg-deb -c "$deb" >"$work/contents"
 for f in ./usr/bin/tavrin ./usr/bin/tavrin-launcher ./usr/share/applications/tavrin.desktop ./usr/share/icons/hicolor/scalable/apps/tavrin.svg \
-  ./usr/share/metainfo/io.tavrin.Tavrin.metainfo.xml ./usr/share/tavrin/sounds/ping.wav; do
+  ./usr/share/metainfo/io.tavrin.Tavrin.metainfo.xml ./usr/share/tavrin/sounds/ping.wav \
+  ./usr/share/gnome-shell/extensions/tavrin@tavrin.io/extension.js; do
   grep -q " $f\$" "$work/contents" || fail "the package lacks $f"
 done
 
@@ -70,5 +72,5 @@ done
 [ -s "$work/config/tavrin/settings.plist" ] || { cat "$out" >&2; fail "the program did not start"; }
 pkill -TERM -P "$pid" tavrin 2>/dev/null || kill -TERM "$pid"
 wait "$pid" || { cat "$out" >&2; fail "the program did not quit cleanly"; }
-grep -q '^terminate$' "$out" || { cat "$out" >&2; fail "no clean quit"; }
+grep -q 'quit: everything saved' "$out" || { cat "$out" >&2; fail "no clean quit"; }
 echo "PASS"

@@ -24,6 +24,7 @@ private Q_SLOTS:
         QCOMPARE(parseBackendRequest(QStringLiteral("Auto")), BackendRequest::Automatic);
         QCOMPARE(parseBackendRequest(QStringLiteral("x11")), BackendRequest::X11);
         QCOMPARE(parseBackendRequest(QStringLiteral(" WAYLAND ")), BackendRequest::Wayland);
+        QCOMPARE(parseBackendRequest(QStringLiteral("Gnome")), BackendRequest::Gnome);
         QCOMPARE(parseBackendRequest(QStringLiteral("xwayland")), std::nullopt);
         QCOMPARE(parseBackendRequest(QStringLiteral("fake")), std::nullopt);
     }
@@ -83,6 +84,40 @@ private Q_SLOTS:
 
         QCOMPARE(backendName(BackendKind::Wayland), QStringLiteral("Wayland"));
         QCOMPARE(backendName(BackendKind::X11), QStringLiteral("X11"));
+        QCOMPARE(backendName(BackendKind::Gnome), QStringLiteral("GNOME"));
+    }
+
+    void aGnomeWaylandSessionGetsTheGnomeBackend()
+    {
+        QVERIFY(isGnomeDesktop(QStringLiteral("GNOME")));
+        QVERIFY(isGnomeDesktop(QStringLiteral("ubuntu:GNOME")));
+        QVERIFY(isGnomeDesktop(QStringLiteral("gnome")));
+        QVERIFY(!isGnomeDesktop(QStringLiteral("GNOME-Flashback-X")));
+        QVERIFY(!isGnomeDesktop(QStringLiteral("KDE")));
+        QVERIFY(!isGnomeDesktop(QString()));
+
+        // Whether or not XWayland runs: the extension serves Wayland and X11 windows alike.
+        for (const bool x11 : {true, false}) {
+            SessionFacts gnome = session(true, x11);
+            gnome.gnomeDesktop = true;
+            const BackendSelection chosen = selectBackend(BackendRequest::Automatic, gnome);
+            QCOMPARE(chosen.kind, BackendKind::Gnome);
+            QVERIFY(chosen.reason.contains(QStringLiteral("extension")));
+        }
+        // A compositor that offers data-control is used directly, whatever the desktop is called.
+        SessionFacts withDataControl = session(true, true, "zwlr_data_control_manager_v1");
+        withDataControl.gnomeDesktop = true;
+        QCOMPARE(selectBackend(BackendRequest::Automatic, withDataControl).kind, BackendKind::Wayland);
+        // GNOME on X11 is served by the X11 backend, and a compositor that cannot be reached is no GNOME session.
+        SessionFacts gnomeOnX11 = session(false, true);
+        gnomeOnX11.gnomeDesktop = true;
+        QCOMPARE(selectBackend(BackendRequest::Automatic, gnomeOnX11).kind, BackendKind::X11);
+        SessionFacts stale = session(true, true, "", "No such file or directory");
+        stale.gnomeDesktop = true;
+        QCOMPARE(selectBackend(BackendRequest::Automatic, stale).kind, BackendKind::X11);
+        // Asked for, it is taken anywhere.
+        QCOMPARE(selectBackend(BackendRequest::Gnome, session(false, true)).kind, BackendKind::Gnome);
+        QVERIFY(!needsCompositorProbe(BackendRequest::Gnome, session(true, true)));
     }
 };
 

@@ -424,7 +424,9 @@ private Q_SLOTS:
         f.history.togglePin(4);
         f.history.togglePin(5);
         f.history.saveHistory();
-        f.history.waitForWrites();
+        QVERIFY(f.history.waitForWrites());
+        // The pin count lives in the settings, written by a thread of their own.
+        QVERIFY(f.settings.flush());
 
         QString dump = qEnvironmentVariable("TAVRIN_HISTORY_DUMP");
         if (dump.isEmpty())

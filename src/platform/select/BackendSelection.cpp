@@ -1,5 +1,7 @@
 #include "platform/select/BackendSelection.h"
 
+#include <QStringList>
+
 namespace tavrin {
 
 bool needsCompositorProbe(BackendRequest request, const SessionFacts &facts)
@@ -12,6 +14,7 @@ BackendSelection selectBackend(BackendRequest request, const SessionFacts &facts
     switch (request) {
     case BackendRequest::X11: return {BackendKind::X11, QStringLiteral("asked for (x11)")};
     case BackendRequest::Wayland: return {BackendKind::Wayland, QStringLiteral("asked for (wayland)")};
+    case BackendRequest::Gnome: return {BackendKind::Gnome, QStringLiteral("asked for (gnome)")};
     case BackendRequest::Automatic: break;
     }
     if (!facts.waylandSession)
@@ -19,6 +22,10 @@ BackendSelection selectBackend(BackendRequest request, const SessionFacts &facts
     if (!facts.waylandClipboard.isEmpty())
         return {BackendKind::Wayland,
                 QStringLiteral("the compositor lets programs follow the clipboard (%1)").arg(facts.waylandClipboard)};
+    if (facts.gnomeDesktop && facts.waylandProblem.isEmpty())
+        return {BackendKind::Gnome,
+                QStringLiteral("GNOME Shell keeps the clipboard, typing and shortcuts to itself and "
+                               "lends them to Tavrin's extension")};
     const QString missing = facts.waylandProblem.isEmpty()
                                 ? QStringLiteral("the compositor offers no data-control")
                                 : QStringLiteral("the compositor could not be reached (%1)").arg(facts.waylandProblem);
@@ -29,9 +36,19 @@ BackendSelection selectBackend(BackendRequest request, const SessionFacts &facts
     return {BackendKind::Wayland, missing + QStringLiteral(" and there is no X server")};
 }
 
+bool isGnomeDesktop(const QString &currentDesktop)
+{
+    return currentDesktop.split(QLatin1Char(':')).contains(QLatin1String("GNOME"), Qt::CaseInsensitive);
+}
+
 QString backendName(BackendKind kind)
 {
-    return kind == BackendKind::Wayland ? QStringLiteral("Wayland") : QStringLiteral("X11");
+    switch (kind) {
+    case BackendKind::Wayland: return QStringLiteral("Wayland");
+    case BackendKind::Gnome: return QStringLiteral("GNOME");
+    case BackendKind::X11: break;
+    }
+    return QStringLiteral("X11");
 }
 
 }  // namespace tavrin

@@ -7,7 +7,7 @@
 namespace tavrin {
 
 /// The desktop backends one build carries.
-enum class BackendKind { X11, Wayland };
+enum class BackendKind { X11, Wayland, Gnome };
 
 /// What the session offers for the choice of backend, found at start.
 struct SessionFacts {
@@ -19,6 +19,8 @@ struct SessionFacts {
     QString waylandClipboard;
     /// Why the compositor could not be asked; empty when it answered or was not asked.
     QString waylandProblem;
+    /// $XDG_CURRENT_DESKTOP names GNOME: its Shell keeps the clipboard to itself and lends it to our extension.
+    bool gnomeDesktop = false;
 };
 
 struct BackendSelection {
@@ -31,10 +33,13 @@ struct BackendSelection {
 bool needsCompositorProbe(BackendRequest request, const SessionFacts &facts);
 
 /// The backend asked for; without a request the Wayland one where the compositor lets programs follow and set the
-/// clipboard from the background, X11 where an X server is there (in a Wayland session without that, XWayland is
-/// still better than nothing), and the Wayland one in a Wayland session without an X server, so that it says what
-/// does not work.
+/// clipboard from the background, the GNOME one in a GNOME Wayland session without that, X11 where an X server is there
+/// (in a Wayland session without that, XWayland is still better than nothing), and the Wayland one in a Wayland session
+/// without an X server, so that it says what does not work.
 BackendSelection selectBackend(BackendRequest request, const SessionFacts &facts);
+
+/// True when $XDG_CURRENT_DESKTOP (a colon-separated list) names GNOME.
+bool isGnomeDesktop(const QString &currentDesktop);
 
 /// The backend's name as the log and the user see it.
 QString backendName(BackendKind kind);

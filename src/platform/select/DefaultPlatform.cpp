@@ -1,6 +1,7 @@
 #include "platform/DefaultPlatform.h"
 
 #include "platform/common/PlatformLog.h"
+#include "platform/gnome/GnomePlatform.h"
 #include "platform/select/BackendSelection.h"
 #include "platform/wayland/WaylandCapabilities.h"
 #include "platform/wayland/WaylandPlatform.h"
@@ -16,6 +17,7 @@ SessionFacts currentSession(BackendRequest request)
     SessionFacts facts;
     facts.waylandSession = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     facts.x11Display = !qEnvironmentVariableIsEmpty("DISPLAY");
+    facts.gnomeDesktop = isGnomeDesktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
     if (needsCompositorProbe(request, facts)) {
         const WaylandProtocols offered = probeWaylandProtocols();
         facts.waylandClipboard = QString::fromStdString(offered.dataControl);
@@ -30,7 +32,12 @@ std::unique_ptr<Platform> createDefaultPlatform(BackendRequest request)
 {
     const BackendSelection selection = selectBackend(request, currentSession(request));
     qCInfo(lcPlatform).noquote() << "backend:" << backendName(selection.kind) << "-" << selection.reason;
-    return selection.kind == BackendKind::Wayland ? createWaylandPlatform() : createX11Platform();
+    switch (selection.kind) {
+    case BackendKind::Wayland: return createWaylandPlatform();
+    case BackendKind::Gnome: return createGnomePlatform();
+    case BackendKind::X11: break;
+    }
+    return createX11Platform();
 }
 
 }  // namespace tavrin

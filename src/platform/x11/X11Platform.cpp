@@ -18,7 +18,13 @@
 #include "platform/x11/X11Workspace.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QtGlobal>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
 
 namespace tavrin {
 
@@ -26,6 +32,31 @@ namespace {
 DesktopCapabilities::Feature feature(bool available, const char *how, const char *whyNot)
 {
     return DesktopCapabilities::Feature{available, QString::fromLatin1(available ? how : whyNot)};
+}
+
+// Qt shows the tray icon through a StatusNotifierItem watcher when one runs, else in an XEmbed system tray.
+DesktopCapabilities::Feature trayNow()
+{
+    QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    if (bus && bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher")).value())
+        return feature(true, "the panel shows status icons (StatusNotifierItem)", "");
+    int screen = 0;
+    xcb_connection_t *c = xcb_connect(nullptr, &screen);
+    bool owned = false;
+    if (!xcb_connection_has_error(c)) {
+        const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen);
+        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, uint16_t(name.size()), name.constData()), nullptr),
+            &std::free);
+        if (atom && atom->atom != XCB_ATOM_NONE) {
+            std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
+                xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr), &std::free);
+            owned = owner && owner->owner != XCB_WINDOW_NONE;
+        }
+    }
+    xcb_disconnect(c);
+    return feature(owned, "a system tray shows the icon",
+                   "no system tray was running at start; the list opens with its shortcut or a second start");
 }
 }  // namespace
 
@@ -68,7 +99,7 @@ std::unique_ptr<Platform> createX11Platform()
     platform->accessibility = std::make_unique<X11Accessibility>();
     platform->workspace = std::make_unique<X11Workspace>();
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
-    capabilities.tray = feature(true, "a system tray icon", "");
+    capabilities.tray = trayNow();
     auto loginItems = XdgAutostartLoginItems::forRunningProgram();
     capabilities.startAtLogin = loginItems->availability();
     platform->loginItems = std::move(loginItems);

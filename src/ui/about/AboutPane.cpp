@@ -18,7 +18,6 @@ constexpr int kIconSize = 96;
 AboutPane::AboutPane(const QString &version, const AboutLinks &links, Workspace &workspace, QWidget *parent)
     : QWidget(parent), m_workspace(workspace)
 {
-    setObjectName(QStringLiteral("aboutVc"));
     setAccessibleName(QStringLiteral("About"));
 
     auto *icon = new QLabel(this);

@@ -7,7 +7,6 @@ namespace tavrin {
 
 DimmingLayer::DimmingLayer(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("blacklayer"));
     setAccessibleName(QStringLiteral("Dimming"));
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(parent->rect());

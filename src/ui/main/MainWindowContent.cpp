@@ -22,7 +22,6 @@ constexpr int kProvidedPanes = 5;
 MainWindowContent::MainWindowContent(const ViewServices &services, QWidget *parent)
     : QWidget(parent), m_services(services)
 {
-    setObjectName(QStringLiteral("mainContainerVc"));
     setAccessibleName(QStringLiteral("Tavrin"));
     m_providedPanes.resize(kProvidedPanes);
     m_dimmingLayer = new DimmingLayer(this);

@@ -45,7 +45,6 @@ WelcomePane::WelcomePane(const ViewServices &services, QWidget *parent)
         return true;
     }();
     Q_UNUSED(resourcesRegistered);
-    setObjectName(QStringLiteral("StartupVc"));
     setAccessibleName(QStringLiteral("Welcome to Tavrin"));
 
     auto *picture = new QLabel(this);

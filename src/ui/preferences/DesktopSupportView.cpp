@@ -55,8 +55,36 @@ DesktopSupportView::DesktopSupportView(const DesktopCapabilities &capabilities, 
     addFeatureRow(grid, QStringLiteral("Global shortcuts"), capabilities.globalShortcuts);
     addFeatureRow(grid, QStringLiteral("Tray icon"), capabilities.tray);
     addFeatureRow(grid, QStringLiteral("Start at login"), capabilities.startAtLogin);
+    if (!capabilities.remedyCommand.isEmpty())
+        addRemedyRows(grid, capabilities.remedyCommand, capabilities.remedyNote);
     if (!capabilities.globalShortcuts.available)
         addCommandRows(grid);
+}
+
+void DesktopSupportView::addRemedyRows(QGridLayout *grid, const QString &command, const QString &note)
+{
+    grid->addWidget(wrappedLabel(QStringLiteral("To make it work, run:"), this), grid->rowCount(), 0, 1, 3);
+    const int row = grid->rowCount();
+    addCopyableCommand(grid, row, 0, command, QStringLiteral("The command that makes it work"));
+    if (!note.isEmpty())
+        grid->addWidget(wrappedLabel(note, this), grid->rowCount(), 0, 1, 3);
+}
+
+void DesktopSupportView::addCopyableCommand(QGridLayout *grid, int row, int column, const QString &command,
+                                            const QString &does)
+{
+    auto *field = new QLineEdit(command, this);
+    field->setReadOnly(true);
+    field->setAccessibleName(does);
+    field->setToolTip(does);
+    auto *copy = new QPushButton(QStringLiteral("Copy"), this);
+    copy->setAccessibleName(QStringLiteral("Copy \"%1\"").arg(command));
+    connect(copy, &QPushButton::clicked, this, [this, command] {
+        QGuiApplication::clipboard()->setText(command);
+        Q_EMIT commandCopied(command);
+    });
+    grid->addWidget(field, row, column, 1, 2 - column);
+    grid->addWidget(copy, row, 2, Qt::AlignLeft);
 }
 
 void DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
@@ -89,19 +117,8 @@ void DesktopSupportView::addCommandRows(QGridLayout *grid)
         const QString command = QString::fromLatin1(entry.command);
         const QString does = QString::fromLatin1(entry.does);
         const int row = grid->rowCount();
-        auto *field = new QLineEdit(command, this);
-        field->setReadOnly(true);
-        field->setAccessibleName(does);
-        field->setToolTip(does);
-        auto *copy = new QPushButton(QStringLiteral("Copy"), this);
-        copy->setAccessibleName(QStringLiteral("Copy \"%1\"").arg(command));
-        connect(copy, &QPushButton::clicked, this, [this, command] {
-            QGuiApplication::clipboard()->setText(command);
-            Q_EMIT commandCopied(command);
-        });
         grid->addWidget(wrappedLabel(does, this), row, 0);
-        grid->addWidget(field, row, 1, 1, 1);
-        grid->addWidget(copy, row, 2, Qt::AlignLeft);
+        addCopyableCommand(grid, row, 1, command, does);
     }
 }
 

@@ -27,6 +27,9 @@ Q_SIGNALS:
 private:
     void addFeatureRow(QGridLayout *grid, const QString &name, const DesktopCapabilities::Feature &feature);
     void addCommandRows(QGridLayout *grid);
+    void addRemedyRows(QGridLayout *grid, const QString &command, const QString &note);
+    /// The command in a read-only field from the column to the button, and the button that copies it.
+    void addCopyableCommand(QGridLayout *grid, int row, int column, const QString &command, const QString &does);
 };
 
 }  // namespace tavrin

@@ -69,7 +69,6 @@ PreferencesPane::PreferencesPane(const ViewServices &services, ShortcutRecorder 
       m_sheets(sheets),
       m_loginSwitch(services.settings, services.loginItems)
 {
-    setObjectName(QStringLiteral("preferencesVc"));
     setAccessibleName(QStringLiteral("Preferences"));
     m_keys = new RecorderKeyFilter(recorder, this, this);
     m_keys->isBlocked = [this] { return m_sheets.isSheetOpen(); };

@@ -30,7 +30,6 @@ const QString SequentialQueueView::missingShortcutMessage = QStringLiteral(
 SequentialQueueView::SequentialQueueView(const ViewServices &services, QWidget *parent)
     : QWidget(parent), m_services(services)
 {
-    setObjectName(QStringLiteral("sequentialVc"));
     setAccessibleName(QStringLiteral("Sequential Paste Queue"));
     CaptureServices &capture = services.capture;
     m_model =

@@ -37,7 +37,6 @@ protected:
 SequentialQueueWindow::SequentialQueueWindow(SequentialQueueView *view, QObject *parent)
     : QObject(parent), m_window(std::make_unique<QueuePanel>()), m_view(view)
 {
-    m_window->setObjectName(QStringLiteral("sequentialWindowController"));
     m_window->setWindowTitle(QStringLiteral("Sequential Paste Queue"));
     m_window->setAccessibleName(QStringLiteral("Sequential Paste Queue"));
     m_window->setProperty(kKeepShownProperty, true);

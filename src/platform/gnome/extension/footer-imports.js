@@ -1,0 +1,5 @@
+
+// The Shell calls init() once, then enable() and disable() as the extension is switched on and off.
+function init() {
+    return new TavrinShellService();
+}
