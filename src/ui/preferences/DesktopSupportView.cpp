@@ -105,6 +105,13 @@ void DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
         detail->setAccessibleName(QStringLiteral("%1 detail").arg(name));
         grid->addWidget(detail, row, 2);
     }
+    // Which way is in use, and why the others that were asked are not.
+    if (!feature.otherWays.isEmpty()) {
+        QLabel *others =
+            wrappedLabel(QStringLiteral("Not used: %1.").arg(feature.otherWays.join(QStringLiteral("; "))), this);
+        others->setAccessibleName(QStringLiteral("%1 other ways").arg(name));
+        grid->addWidget(others, grid->rowCount(), 2);
+    }
 }
 
 void DesktopSupportView::addCommandRows(QGridLayout *grid)
