@@ -3,12 +3,14 @@
 // shortcuts through KGlobalAccel (pressed through the same portal, as a user's keyboard presses them), and the
 // focused window's class through a KWin script.
 #include "E2e.h"
+#include "ProgramTools.h"
 #include "WaylandTools.h"
 #include "platform/kde/KGlobalAccelShortcuts.h"
 #include "platform/kde/KWinActiveWindow.h"
 #include "platform/portal/RemoteDesktopKeyboard.h"
 #include "platform/wayland/WaylandCapabilities.h"
 #include "platform/wayland/WaylandClipboard.h"
+#include "platform/wayland/WaylandWorkspace.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -21,16 +23,6 @@
 
 using namespace tavrin;
 using namespace tavrin::wayland;
-
-namespace {
-
-QByteArray fileText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
 
 class TestKdeDesktop : public QObject {
     Q_OBJECT
@@ -90,6 +82,18 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(active.activeWindowClass(), QStringLiteral("tavrin-paste-target"), 10000);
     }
 
+    void theBackendsWorkspaceAsksKWinForTheWindowInFront()
+    {
+        // KWin lists its windows to no program: the workspace learns the one in front, and so the paste chord, from
+        // KWin itself.
+        WaylandWorkspace workspace;
+        const Program foot = startFoot(m_dir.filePath(QStringLiteral("foot-class.txt")));
+        QVERIFY(foot);
+        QTRY_COMPARE_WITH_TIMEOUT(workspace.windowClass(workspace.activeWindow()), QStringLiteral("foot"), 10000);
+        QCOMPARE(workspace.lastForeignActiveWindow(), Workspace::WindowId(0));
+        QVERIFY(!workspace.activateWindow(workspace.activeWindow()));
+    }
+
     void theRemoteDesktopPortalTypesIntoTheFocusedWindowTenTimesOfTen()
     {
         const QString output = m_dir.filePath(QStringLiteral("typed.txt"));
@@ -114,12 +118,7 @@ private Q_SLOTS:
             clipboard.writeString(entry);
             QVERIFY(keyboard.typeKeys(QKeyCombination(Qt::ControlModifier, Qt::Key_V)));
             expected += entry.toUtf8();
-            if (QTest::qWaitFor([&] { return fileText(output) == expected; }, 5000)) {
-                ++arrived;
-            } else {
-                qWarning("paste %d did not arrive: the window holds \"%s\"", i, fileText(output).constData());
-                expected = fileText(output);
-            }
+            arrived += waitForPaste(output, expected, i) ? 1 : 0;
         }
         QCOMPARE(arrived, 10);
     }
