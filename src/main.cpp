@@ -4,6 +4,7 @@
 #include "app/ControlService.h"
 #include "app/DataFolderLock.h"
 #include "app/SaveAtExit.h"
+#include "app/SessionBusLimits.h"
 #include "app/SingleInstance.h"
 #include "app/UnixSignalQuit.h"
 #include "cli/CommandLine.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -51,6 +53,10 @@ int main(int argc, char *argv[])
         return tavrin::exitcodes::kUsage;
     }
 
+    // A file size limit (ulimit -f) then fails a write with "File too large", which is told and retried, instead of
+    // ending the program with everything not yet saved.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
@@ -58,6 +64,8 @@ int main(int argc, char *argv[])
 
     // One program per user and display: a second start shows the first one's list and ends, before it touches the
     // clipboard, the shortcuts or the files.
+    // Before any call can arrive: a large one would otherwise leave the program deaf to every later one.
+    tavrin::widenReceiveLimit(QDBusConnection::sessionBus());
     tavrin::SingleInstance instance(QDBusConnection::sessionBus(), tavrin::bus::currentDisplay());
     QString busError;
     switch (instance.claimOrHandOver(&busError)) {
@@ -80,7 +88,8 @@ int main(int argc, char *argv[])
     // One program per data folder as well: another display's program would write the same history.
     tavrin::DataFolderLock dataLock(platform->locations->dataDirectory());
     tavrin::MessageBoxAlertPresenter alerts;
-    if (!dataLock.lockOrExplain(alerts))
+    // The refused start leaves the bus before its alert waits: its name would stand for a program that is not there.
+    if (!dataLock.lockOrExplain(alerts, [&instance] { instance.leaveBus(); }))
         return 1;
 
     tavrin::UnixSignalQuit signalQuit;

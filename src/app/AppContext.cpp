@@ -1,6 +1,7 @@
 #include "app/AppContext.h"
 
 #include "app/AppLog.h"
+#include "app/CopyDroppedNotice.h"
 #include "app/SaveNotices.h"
 #include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
@@ -24,7 +25,9 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService)),
       m_capture(std::make_unique<CaptureServices>(m_platform->core(), *m_settings, *m_history)),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
-      m_saveNotices(std::make_unique<SaveNotices>(*m_platform->notifier, *m_settings, *m_history, *m_groups)),
+      m_saveNotices(
+          std::make_unique<SaveNotices>(*m_platform->notifier, *m_settings, *m_listFolder, *m_history, *m_groups)),
+      m_copyDroppedNotice(std::make_unique<CopyDroppedNotice>(*m_platform->notifier, m_capture->monitor())),
       m_sheets(std::make_unique<WindowModalSheetPresenter>()),
       m_windows(std::make_unique<WindowRegistry>(*this))
 {
@@ -34,6 +37,7 @@ AppContext::~AppContext()
 {
     // The views go before the objects they show, and objects that use the platform go before it.
     m_windows.reset();
+    m_copyDroppedNotice.reset();
     m_saveNotices.reset();
     m_sheets.reset();
     m_alerts.reset();

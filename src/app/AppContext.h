@@ -10,6 +10,7 @@ struct Platform;
 class AlertPresenter;
 class SheetPresenter;
 class CaptureServices;
+class CopyDroppedNotice;
 class WindowRegistry;
 class HistoryStore;
 class HotKeysController;
@@ -65,6 +66,7 @@ private:
     std::unique_ptr<CaptureServices> m_capture;
     std::unique_ptr<AlertPresenter> m_alerts;
     std::unique_ptr<SaveNotices> m_saveNotices;
+    std::unique_ptr<CopyDroppedNotice> m_copyDroppedNotice;
     std::unique_ptr<SheetPresenter> m_sheets;
     std::unique_ptr<WindowRegistry> m_windows;
 };

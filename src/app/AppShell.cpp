@@ -141,6 +141,7 @@ void AppShell::launch()
     if (!settings.integer(keys::sequentialPasteOrder))
         settings.setInteger(keys::sequentialPasteOrder, 0);
     capture.sound().load();
+    capture.loadReadTimeout();
     registerStoredShortcuts();
     m_context.groups().loadGroupNames();
     history.loadItems();

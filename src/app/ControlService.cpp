@@ -24,15 +24,6 @@
 
 namespace tavrin {
 
-namespace {
-
-QString entryCount(qsizetype count)
-{
-    return count == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(count);
-}
-
-}  // namespace
-
 ControlService::ControlService(AppContext &context, AppShell &shell, QObject *parent)
     : QObject(parent), m_context(context), m_shell(shell)
 {
@@ -69,11 +60,7 @@ std::optional<int> ControlService::rowOf(uint index)
     const qsizetype count = m_context.history().items().size();
     if (index >= 1 && index <= count)
         return int(index - 1);
-    fail(bus::errors::kNoSuchEntry, count == 0
-                                        ? QStringLiteral("there is no entry %1: the history is empty").arg(index)
-                                        : QStringLiteral("there is no entry %1: the history has %2, numbered from 1")
-                                              .arg(index)
-                                              .arg(entryCount(count)));
+    fail(bus::errors::kNoSuchEntry, bus::noSuchEntryMessage(QString::number(index), count));
     return std::nullopt;
 }
 
@@ -149,6 +136,11 @@ QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const
     return readEnd;
 }
 
+uint ControlService::Count()
+{
+    return uint(m_context.history().items().size());
+}
+
 void ControlService::Copy(uint index)
 {
     if (const std::optional<int> row = rowOf(index))
@@ -171,6 +163,11 @@ void ControlService::Add(const QString &text)
     }
     if (text.isEmpty()) {
         fail(bus::errors::kInvalidArgument, QStringLiteral("an empty text is not added"));
+        return;
+    }
+    // Three bytes per code unit at most: only a text near the limit is counted.
+    if (text.size() * 3 > bus::kMaxAddedTextBytes && bus::utf8Length(text) > bus::kMaxAddedTextBytes) {
+        fail(bus::errors::kTooLarge, bus::textTooLargeMessage(bus::utf8Length(text)));
         return;
     }
     m_context.capture().monitor().recordCopiedText(text);

@@ -35,6 +35,7 @@ public:
 public Q_SLOTS:
     Q_SCRIPTABLE QDBusUnixFileDescriptor List(const QVariantMap &options);
     Q_SCRIPTABLE QDBusUnixFileDescriptor Search(const QString &text, const QVariantMap &options);
+    Q_SCRIPTABLE uint Count();
     Q_SCRIPTABLE void Copy(uint index);
     Q_SCRIPTABLE void Paste(uint index);
     Q_SCRIPTABLE void Add(const QString &text);

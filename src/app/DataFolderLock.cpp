@@ -27,7 +27,7 @@ DataFolderLock::Outcome DataFolderLock::tryLock()
     return Outcome::Unavailable;
 }
 
-bool DataFolderLock::lockOrExplain(AlertPresenter &alerts)
+bool DataFolderLock::lockOrExplain(AlertPresenter &alerts, const std::function<void()> &beforeAlert)
 {
     if (tryLock() != Outcome::HeldByAnother)
         return true;
@@ -38,7 +38,9 @@ bool DataFolderLock::lockOrExplain(AlertPresenter &alerts)
                                     "overwrite each other's copies; quit the other one first.")
             .arg(holder(), m_directory);
     qCCritical(lcApp, "%s. %s", qPrintable(message), qPrintable(details));
-    alerts.runAlert(AlertRequest{1, message, details, {QStringLiteral("OK")}});
+    if (beforeAlert)
+        beforeAlert();
+    alerts.runAlert(AlertRequest{1, message, details, {QStringLiteral("OK")}, kAlertTimeout});
     return false;
 }
 

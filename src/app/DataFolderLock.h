@@ -3,6 +3,9 @@
 #include <QLockFile>
 #include <QString>
 
+#include <chrono>
+#include <functional>
+
 namespace tavrin {
 
 class AlertPresenter;
@@ -12,6 +15,8 @@ class AlertPresenter;
 class DataFolderLock {
 public:
     static constexpr const char *kFileName = "tavrin.lock";
+    /// The alert of a refused start closes by itself after this long, so that a start nobody watches ends.
+    static constexpr std::chrono::seconds kAlertTimeout{60};
 
     explicit DataFolderLock(const QString &dataDirectory);
 
@@ -22,8 +27,9 @@ public:
     };
     Outcome tryLock();
 
-    /// Locks the folder, or tells why this start must end, on standard error and in an alert; false in that case.
-    bool lockOrExplain(AlertPresenter &alerts);
+    /// Locks the folder, or tells why this start must end, on standard error and in an alert that closes after
+    /// kAlertTimeout; false in that case. beforeAlert runs first (to leave the bus while the alert waits).
+    bool lockOrExplain(AlertPresenter &alerts, const std::function<void()> &beforeAlert = {});
 
     /// The program that holds the lock, as "process <pid> on <host>", after HeldByAnother.
     QString holder() const;

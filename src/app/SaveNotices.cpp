@@ -4,13 +4,28 @@
 #include "store/GroupStore.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
+#include "store/StringListFiles.h"
 
 namespace tavrin {
 
-SaveNotices::SaveNotices(DesktopNotifier &notifier, SettingsStore &settings, HistoryStore &history, GroupStore &groups,
-                         QObject *parent)
+SaveNotices::SaveNotices(DesktopNotifier &notifier, SettingsStore &settings, ListFolder &folder, HistoryStore &history,
+                         GroupStore &groups, QObject *parent)
     : QObject(parent), m_notifier(notifier)
 {
+    // From the thread that wrote; the notice is shown from this one.
+    connect(
+        &folder, &ListFolder::keptAside, this, [this](const QString &path, const QString &aside, const QString &why) {
+            m_notifier.notify(tr("Tavrin kept a damaged file aside"),
+                              tr("%1 could not be read whole (%2). It is kept as %3, and Tavrin saves in its place.")
+                                  .arg(path, why, aside));
+        });
+    connect(&history, &HistoryStore::pathReplaced, this,
+            [this](const QString &from, const QString &to, const QString &why, bool readFrom) {
+                QString body = tr("%1 cannot be used: %2. The history is saved to %3 from now on.").arg(from, why, to);
+                if (readFrom)
+                    body += QLatin1Char(' ') + tr("Its entries were read from %1, which is left as it is.").arg(from);
+                m_notifier.notify(tr("Tavrin saves the clipboard history in another file"), body);
+            });
     connect(&history, &HistoryStore::saveFailed, this, [this](const QString &path, const QString &reason) {
         m_notifier.notify(tr("Tavrin cannot save the clipboard history"),
                           tr("%1: %2. What you copy stays in memory, and Tavrin keeps trying.").arg(path, reason));

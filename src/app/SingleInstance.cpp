@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include "app/AppLog.h"
 #include "cli/ControlBus.h"
 
 #include <QDBusConnectionInterface>
@@ -22,10 +23,25 @@ SingleInstance::SingleInstance(const QDBusConnection &bus, const QString &displa
 
 SingleInstance::~SingleInstance()
 {
-    if (m_registered) {
-        m_bus.unregisterObject(QString::fromLatin1(kObjectPath));
-        m_bus.unregisterService(m_service);
-    }
+    leaveBus();
+}
+
+void SingleInstance::leaveBus()
+{
+    if (!m_registered)
+        return;
+    m_registered = false;
+    m_bus.unregisterObject(QString::fromLatin1(kObjectPath));
+    // Bounded, unlike QDBusConnection::unregisterService: the end of the program never waits long on the bus. The
+    // name goes with the connection at the latest.
+    QDBusMessage release =
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                       QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ReleaseName"));
+    release << m_service;
+    const QDBusMessage reply = m_bus.call(release, QDBus::Block, kCallTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        qCWarning(lcApp, "the bus name %s could not be given up: %s", qUtf8Printable(m_service),
+                  qUtf8Printable(reply.errorMessage()));
 }
 
 SingleInstance::Outcome SingleInstance::claimOrHandOver(QString *error)

@@ -31,6 +31,9 @@ public:
     QString serviceName() const { return m_service; }
     /// True once this process owns the name.
     bool isRegistered() const { return m_registered; }
+    /// Gives the name and the object up again (a start that is refused later); waits at most a few seconds for the
+    /// bus.
+    void leaveBus();
 
 public Q_SLOTS:
     /// Called over the bus by a later start.

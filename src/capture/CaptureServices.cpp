@@ -25,11 +25,17 @@ CaptureServices::CaptureServices(const CoreServices &desktop, SettingsStore &set
       m_recordingRules(std::make_unique<RecordingRules>(settings, desktop.workspace)),
       m_monitor(std::make_unique<ClipboardMonitor>(desktop.clipboard, desktop.dispatcher, desktop.scheduler, history,
                                                    *m_lastChangeCount, *m_sound, *m_sequentialMode, *m_recordingRules)),
-      m_fileEntries(std::make_unique<FileEntries>(history, desktop.dispatcher, desktop.scheduler))
+      m_fileEntries(std::make_unique<FileEntries>(history, desktop.dispatcher, desktop.scheduler)),
+      m_settings(settings)
 {
 }
 
 CaptureServices::~CaptureServices() = default;
+
+void CaptureServices::loadReadTimeout()
+{
+    m_monitor->setReadTimeout(ClipboardMonitor::readTimeoutSetting(m_settings));
+}
 
 void CaptureServices::recordChangeCount()
 {

@@ -35,6 +35,8 @@ public:
     FileEntries &fileEntries() { return *m_fileEntries; }
     RecordingRules &recordingRules() { return *m_recordingRules; }
 
+    /// Launch: how long a read waits for the application that copied, from the settings.
+    void loadReadTimeout();
     /// Launch: the monitor starts from the clipboard's current change count.
     void recordChangeCount();
     /// Launch, after recordChangeCount: the text the clipboard holds now goes into the history once the worker has
@@ -52,6 +54,7 @@ private:
     std::unique_ptr<RecordingRules> m_recordingRules;
     std::unique_ptr<ClipboardMonitor> m_monitor;
     std::unique_ptr<FileEntries> m_fileEntries;
+    SettingsStore &m_settings;
 };
 
 }  // namespace tavrin

@@ -9,7 +9,10 @@
 #include "platform/Clipboard.h"
 #include "platform/Dispatcher.h"
 #include "store/HistoryStore.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 
@@ -119,7 +122,7 @@ Dispatcher::Task ClipboardMonitor::runStep(ClipboardMonitor *self, const std::sh
         control->running = true;
     }
     const std::stop_token stop = control->stop.get_token();
-    std::optional<QString> entry =
+    StepResult result =
         kind == StepKind::Change ? self->captureStep(stop, refused) : self->launchTextStep(recorded, stop);
     {
         std::lock_guard lock(control->mutex);
@@ -128,47 +131,60 @@ Dispatcher::Task ClipboardMonitor::runStep(ClipboardMonitor *self, const std::sh
     }
     // From here on the worker leaves the monitor alone; the follow-up runs on the GUI thread, where the monitor is
     // destroyed, and checks that it still exists.
-    return [self, control, kind, entry = std::move(entry)] {
+    return [self, control, kind, result = std::move(result)] {
         if (!control->cancelled)
-            self->finishStep(kind, entry);
+            self->finishStep(kind, result);
     };
 }
 
-std::optional<QString> ClipboardMonitor::captureStep(std::stop_token stop, bool refused)
+ClipboardMonitor::StepResult ClipboardMonitor::captureStep(std::stop_token stop, bool refused)
 {
     const std::optional<std::int64_t> change = m_lastChangeCount.takeChange(m_clipboard);
     // A refused copy is consumed unread: a password copied during a pause is not even read.
     if (!change || refused)
-        return std::nullopt;
+        return {};
     // From here on this change is consumed, whether or not it yields an entry.
     const ClipboardContents contents = m_clipboard.readContents(std::move(stop));
     // Content that was replaced while we read may be ours or a newer copy's; the next check takes that change.
     if (!m_lastChangeCount.isCurrent(*change, m_clipboard)) {
         qCDebug(lcCapture, "change %lld replaced while it was read; the next check takes the newer one",
                 static_cast<long long>(*change));
-        return std::nullopt;
+        return {};
     }
+    if (contents.ownerTooSlow)
+        return StepResult{std::nullopt, true, contents.ownerName};
     if (contents.concealed) {
         qCDebug(lcCapture, "change %lld is marked secret and is not recorded", static_cast<long long>(*change));
-        return std::nullopt;
+        return {};
     }
-    return capturedEntry(contents);
+    return StepResult{capturedEntry(contents), false, {}};
 }
 
-std::optional<QString> ClipboardMonitor::launchTextStep(std::int64_t recorded, std::stop_token stop)
+ClipboardMonitor::StepResult ClipboardMonitor::launchTextStep(std::int64_t recorded, std::stop_token stop)
 {
     // A copy made since the count was recorded is a change like any other: the next check takes it.
     if (m_clipboard.changeCount() != recorded)
-        return std::nullopt;
+        return {};
     const ClipboardContents contents = m_clipboard.readContents(std::move(stop));
-    if (!m_lastChangeCount.isCurrent(recorded, m_clipboard) || contents.concealed)
-        return std::nullopt;
-    return contents.string;
+    if (!m_lastChangeCount.isCurrent(recorded, m_clipboard))
+        return {};
+    if (contents.ownerTooSlow)
+        return StepResult{std::nullopt, true, contents.ownerName};
+    if (contents.concealed)
+        return {};
+    return StepResult{contents.string, false, {}};
 }
 
-void ClipboardMonitor::finishStep(StepKind kind, const std::optional<QString> &entry)
+void ClipboardMonitor::finishStep(StepKind kind, const StepResult &result)
 {
     m_stepRunning = false;
+    const std::optional<QString> &entry = result.entry;
+    if (result.ownerTooSlow) {
+        const QString application = result.ownerName.isEmpty() ? m_rules.focusedWindowClass() : result.ownerName;
+        qCInfo(lcCapture, "a copy in %s was not recorded: it was not handed over in time",
+               application.isEmpty() ? "an unknown application" : qUtf8Printable(application));
+        Q_EMIT copyDropped(application, m_readTimeout.count());
+    }
     if (entry && kind == StepKind::LaunchText) {
         // The launch's entry has no sound and no list reset; the list shows it through the history's signal. It
         // may come after the list's first save, so it is saved on its own.
@@ -182,6 +198,23 @@ void ClipboardMonitor::finishStep(StepKind kind, const std::optional<QString> &e
         m_recheck = false;
         checkState();
     }
+}
+
+std::chrono::milliseconds ClipboardMonitor::readTimeoutSetting(const SettingsStore &settings)
+{
+    const std::optional<std::int64_t> stored = settings.integer(keys::clipboardReadTimeout);
+    if (!stored)
+        return kDefaultReadTimeout;
+    return std::clamp(std::chrono::milliseconds(*stored), kShortestReadTimeout, kLongestReadTimeout);
+}
+
+void ClipboardMonitor::setReadTimeout(std::chrono::milliseconds timeout)
+{
+    if (timeout != kDefaultReadTimeout)
+        qCInfo(lcCapture, "a copy is read for at most %lld ms, as the settings say",
+               static_cast<long long>(timeout.count()));
+    m_readTimeout = timeout;
+    m_clipboard.setReadTimeout(timeout);
 }
 
 void ClipboardMonitor::afterCapture(const QString &entry)

@@ -19,6 +19,7 @@ class LastChangeCount;
 class Clipboard;
 class RecordingRules;
 class SequentialMode;
+class SettingsStore;
 
 // Turns clipboard changes into history entries.
 //
@@ -30,6 +31,15 @@ class ClipboardMonitor : public QObject {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kPollInterval{1000};
+    /// How long a read waits for the application that copied, unless the setting "clipboardReadTimeoutMs" says
+    /// otherwise (within the shortest and longest wait).
+    static constexpr std::chrono::milliseconds kDefaultReadTimeout{3000};
+    static constexpr std::chrono::milliseconds kShortestReadTimeout{100};
+    static constexpr std::chrono::milliseconds kLongestReadTimeout{60000};
+    /// The read timeout the settings ask for.
+    static std::chrono::milliseconds readTimeoutSetting(const SettingsStore &settings);
+    /// How long a read waits for the application that copied, from now on.
+    void setReadTimeout(std::chrono::milliseconds timeout);
 
     ClipboardMonitor(Clipboard &clipboard, Dispatcher &dispatcher, Scheduler &scheduler, HistoryStore &history,
                      LastChangeCount &lastChangeCount, InteractionSound &sound, SequentialMode &sequential,
@@ -57,22 +67,31 @@ Q_SIGNALS:
     void mainWindowListReloadRequested();
     /// The quick-access list reloads its table.
     void quickAccessReloadRequested();
+    /// A copy was not recorded: the application that made it (its window class, or the class of the window in front
+    /// when the backend cannot tell; empty when unknown) did not hand it over within the read timeout.
+    void copyDropped(const QString &application, qint64 timeoutMs);
 
 private:
     struct StepControl;
     enum class StepKind { Change, LaunchText };
+    /// What a capture step found: the entry to record, or that the owner was too slow.
+    struct StepResult {
+        std::optional<QString> entry;
+        bool ownerTooSlow = false;
+        QString ownerName;
+    };
 
     void startStep(StepKind kind);
     /// Worker side of a step: self is only used while the step's control says the monitor exists.
     static Dispatcher::Task runStep(ClipboardMonitor *self, const std::shared_ptr<StepControl> &control, StepKind kind,
                                     std::int64_t recorded, bool refused);
     /// Worker side: consume the change, read, decide the entry.
-    std::optional<QString> captureStep(std::stop_token stop, bool refused);
+    StepResult captureStep(std::stop_token stop, bool refused);
     /// Worker side: the text of the launch, while the count recorded at launch still holds.
-    std::optional<QString> launchTextStep(std::int64_t recorded, std::stop_token stop);
+    StepResult launchTextStep(std::int64_t recorded, std::stop_token stop);
     /// GUI side: the consequences of one new entry.
     void afterCapture(const QString &entry);
-    void finishStep(StepKind kind, const std::optional<QString> &entry);
+    void finishStep(StepKind kind, const StepResult &result);
     /// On resuming: what was copied during the pause counts as seen.
     void skipPendingChange();
 
@@ -86,6 +105,7 @@ private:
     RecordingRules &m_rules;
     std::shared_ptr<StepControl> m_control;
     Scheduler::TimerId m_timer = 0;
+    std::chrono::milliseconds m_readTimeout = kDefaultReadTimeout;
     bool m_stepRunning = false;
     bool m_recheck = false;
 };

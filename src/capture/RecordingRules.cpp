@@ -35,11 +35,16 @@ bool RecordingRules::recordsCopyNow() const
     const QStringList ignored = ignoredWindowClasses();
     if (ignored.isEmpty())
         return true;  // the usual case asks the window system nothing
-    const QString windowClass = m_workspace.windowClass(m_workspace.activeWindow());
+    const QString windowClass = focusedWindowClass();
     if (windowClass.isEmpty() || !ignored.contains(windowClass, Qt::CaseInsensitive))
         return true;
     qCDebug(lcCapture, "a copy in a window of the ignored class \"%s\" is not recorded", qUtf8Printable(windowClass));
     return false;
+}
+
+QString RecordingRules::focusedWindowClass() const
+{
+    return m_workspace.windowClass(m_workspace.activeWindow());
 }
 
 }  // namespace tavrin

@@ -26,6 +26,9 @@ public:
     QStringList ignoredWindowClasses() const;
     /// True when a copy made now is recorded; a refusal is logged with its reason.
     bool recordsCopyNow() const;
+    /// The class of the window that has the focus now (WM_CLASS, or the application id on Wayland); empty when
+    /// unknown.
+    QString focusedWindowClass() const;
 
 Q_SIGNALS:
     void pausedChanged(bool paused);

@@ -37,6 +37,45 @@ std::optional<std::uint32_t> wholeNumber(const QString &text)
     return std::uint32_t(value);
 }
 
+bool isDigits(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    return digits.match(text).hasMatch();
+}
+
+// "-1" would read as an option: a row operand that is a negative number is taken as an operand, to be refused as one.
+QStringList negativeRowsAsOperands(const CommandSpec &spec, const QStringList &rest)
+{
+    if (spec.operand != CommandSpec::Operand::Number || rest.contains(QStringLiteral("--")))
+        return rest;
+    QStringList options;
+    QStringList negatives;
+    for (const QString &argument : rest)
+        (argument.startsWith(QLatin1Char('-')) && isDigits(argument.mid(1)) ? negatives : options).append(argument);
+    return negatives.isEmpty() ? rest : options + QStringList{QStringLiteral("--")} + negatives;
+}
+
+// A row operand: the number, or how the command line is wrong.
+Invocation parseRow(const CommandSpec &spec, const QString &text, ParsedCommand &command)
+{
+    static const QRegularExpression zero(QStringLiteral("^0+$"));
+    const bool negative = text.startsWith(QLatin1Char('-')) && isDigits(text.mid(1));
+    if (negative || zero.match(text).hasMatch())
+        return usageError(QStringLiteral("%1: row numbers start at 1, so there is no row %2").arg(spec.name, text),
+                          spec.name);
+    if (const std::optional<std::uint32_t> number = wholeNumber(text)) {
+        command.number = *number;
+        return {Action::Run, command, {}};
+    }
+    if (isDigits(text)) {
+        command.rowBeyondRange = text;
+        return {Action::Run, command, {}};
+    }
+    return usageError(
+        QStringLiteral("%1: N is an entry's row, a whole number from 1 on, not \"%2\"").arg(spec.name, text),
+        spec.name);
+}
+
 Invocation parseCommand(const CommandSpec &spec, const QStringList &rest)
 {
     QCommandLineParser parser;
@@ -47,7 +86,7 @@ Invocation parseCommand(const CommandSpec &spec, const QStringList &rest)
                              : QCommandLineOption(option.name, option.description));
     }
     parser.addOption(QCommandLineOption({QStringLiteral("h"), kHelp}, QString()));
-    if (!parser.parse(QStringList{QStringLiteral("tavrin")} + rest))
+    if (!parser.parse(QStringList{QStringLiteral("tavrin")} + negativeRowsAsOperands(spec, rest)))
         return usageError(QStringLiteral("%1: %2").arg(spec.name, parser.errorText()), spec.name);
     if (parser.isSet(kHelp))
         return {Action::Help, {}, CommandLine::helpText(spec)};
@@ -67,6 +106,12 @@ Invocation parseCommand(const CommandSpec &spec, const QStringList &rest)
         }
         const QStringList values = parser.values(option.name);
         const std::optional<std::uint32_t> value = wholeNumber(values.constLast());
+        if (!value && isDigits(values.constLast()))
+            return usageError(QStringLiteral("%1: --%2 takes a whole number up to %3, not \"%4\"")
+                                  .arg(spec.name, option.name)
+                                  .arg(std::numeric_limits<std::uint32_t>::max())
+                                  .arg(values.constLast()),
+                              spec.name);
         if (!value)
             return usageError(QStringLiteral("%1: --%2 takes a whole number, 0 or more, not \"%3\"")
                                   .arg(spec.name, option.name, values.constLast()),
@@ -91,15 +136,7 @@ Invocation parseCommand(const CommandSpec &spec, const QStringList &rest)
 
     switch (spec.operand) {
     case Operand::None: break;
-    case Operand::Number: {
-        const std::optional<std::uint32_t> number = wholeNumber(operands.constFirst());
-        if (!number || *number == 0)
-            return usageError(QStringLiteral("%1: N is an entry's row, a whole number from 1 on, not \"%2\"")
-                                  .arg(spec.name, operands.constFirst()),
-                              spec.name);
-        command.number = *number;
-        break;
-    }
+    case Operand::Number: return parseRow(spec, operands.constFirst(), command);
     case Operand::Text: command.text = operands.constFirst(); break;
     case Operand::TextOrInput:
         command.readsInput = operands.isEmpty() || operands.constFirst() == QLatin1String("-");

@@ -1,5 +1,6 @@
 #include "cli/CommandTable.h"
 
+#include "cli/ControlBus.h"
 #include "cli/ControlClient.h"
 #include "cli/EntryListWriter.h"
 
@@ -60,6 +61,14 @@ std::optional<QString> readInputText(ControlClient &client)
         if (got == 0)
             break;
         input.append(buffer, got);
+        // Nothing beyond the limit is read: the text is refused whatever follows.
+        if (input.size() > bus::kMaxAddedTextBytes) {
+            client.printError(QStringLiteral("standard input holds more than %1 bytes (%2 MiB), the most Tavrin adds "
+                                             "as one text; nothing was added")
+                                  .arg(bus::kMaxAddedTextBytes)
+                                  .arg(bus::kMaxAddedTextBytes >> 20));
+            return std::nullopt;
+        }
     }
     // A text with a NUL byte cannot travel over the bus whole; refusing is better than adding a cut-off text.
     if (input.contains('\0')) {
@@ -83,11 +92,19 @@ int runSearch(const ParsedCommand &command, ControlClient &client)
     return client.callAndCopyOutput(QStringLiteral("Search"), {command.text, listOptions(command)});
 }
 
-// A command that acts on one entry.
+// A command that acts on one entry. A row beyond what the bus carries is beyond every history: the program is asked
+// only how many entries it has, to say so.
 std::function<int(const ParsedCommand &, ControlClient &)> onEntry(const QString &method)
 {
     return [method](const ParsedCommand &command, ControlClient &client) {
-        return client.call(method, {QVariant::fromValue(command.number)});
+        if (command.rowBeyondRange.isEmpty())
+            return client.call(method, {QVariant::fromValue(command.number)});
+        QDBusMessage reply;
+        if (const int status = client.call(QStringLiteral("Count"), {}, &reply); status != exitcodes::kSuccess)
+            return status;
+        const qsizetype count = reply.arguments().isEmpty() ? 0 : reply.arguments().constFirst().toUInt();
+        client.printError(bus::noSuchEntryMessage(command.rowBeyondRange, count));
+        return exitcodes::kFailed;
     };
 }
 
@@ -105,6 +122,12 @@ int runAdd(const ParsedCommand &command, ControlClient &client)
         if (!input)
             return exitcodes::kFailed;
         text = *input;
+    }
+    // Checked before sending: libdbus never sends a call of more than 128 MiB, and QtDBus would wait for its answer
+    // forever.
+    if (const qsizetype bytes = bus::utf8Length(text); bytes > bus::kMaxAddedTextBytes) {
+        client.printError(bus::textTooLargeMessage(bytes));
+        return exitcodes::kFailed;
     }
     return client.call(QStringLiteral("Add"), {text});
 }
@@ -134,7 +157,8 @@ int runQuit(const ParsedCommand &, ControlClient &client)
 QList<CommandSpec> makeTable()
 {
     const QString numbered = QStringLiteral(
-        "N is the entry's row as \"tavrin list\" prints it and the list window shows it, counted from 1.");
+        "N is the entry's row as \"tavrin list\" prints it and the list window shows it, counted from 1; a row "
+        "beyond the history is refused with the number of entries there are.");
     return {
         {QStringLiteral("list"), Operand::None, QStringLiteral("Print the history, top row first"),
          QStringLiteral("Prints the history in the list window's order: the pinned entries, then the others newest "
@@ -166,7 +190,9 @@ QList<CommandSpec> makeTable()
          QStringLiteral("Copy TEXT, or standard input, as a new entry"),
          QStringLiteral("Puts the text on the clipboard and at the top of the history, as if it had been copied. "
                         "Without TEXT, or with -, the text is standard input, exactly as read (a final line "
-                        "break included). Refused while recording is paused."),
+                        "break included). A text may hold up to %1 MiB of UTF-8; a larger one is refused, as is "
+                        "any text while recording is paused.")
+             .arg(bus::kMaxAddedTextBytes >> 20),
          {},
          runAdd},
         {QStringLiteral("remove"),

@@ -58,6 +58,9 @@ struct ParsedCommand {
     const CommandSpec *spec = nullptr;
     /// The entry's row for a Number operand.
     std::uint32_t number = 0;
+    /// A Number operand beyond any row the bus can carry (more than 4294967295), as given; number is 0 then. Only
+    /// the program knows how many entries there are, so the refusal asks it.
+    QString rowBeyondRange;
     /// The text for a Text operand, or for TextOrInput when one was given.
     QString text;
     /// TextOrInput without a text: the text is standard input.

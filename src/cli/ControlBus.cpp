@@ -33,6 +33,39 @@ QString serviceName(const QString &display)
     return QString::fromLatin1(kServicePrefix) + QLatin1Char('.') + suffix;
 }
 
+qsizetype utf8Length(QStringView text)
+{
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80)
+            bytes += 1;
+        else if (c < 0x800)
+            bytes += 2;
+        else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text.at(i + 1).unicode()))
+            bytes += 4, ++i;
+        else
+            bytes += 3;
+    }
+    return bytes;
+}
+
+QString noSuchEntryMessage(const QString &row, qsizetype count)
+{
+    if (count == 0)
+        return QStringLiteral("there is no entry %1: the history is empty").arg(row);
+    return QStringLiteral("there is no entry %1: the history has %2, numbered from 1")
+        .arg(row, count == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(count));
+}
+
+QString textTooLargeMessage(qsizetype bytes)
+{
+    return QStringLiteral("the text is %1 bytes long in UTF-8; Tavrin adds texts of at most %2 bytes (%3 MiB)")
+        .arg(bytes)
+        .arg(kMaxAddedTextBytes)
+        .arg(kMaxAddedTextBytes >> 20);
+}
+
 QString currentDisplay()
 {
     const QString x11 = qEnvironmentVariable("DISPLAY");

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -19,6 +20,10 @@ struct ClipboardContents {
     std::optional<QString> string;
     /// The owner marked the content secret (a password manager); it must not be recorded.
     bool concealed = false;
+    /// The owner did not hand the content over within the read's timeout: nothing was read.
+    bool ownerTooSlow = false;
+    /// The application that owned the clipboard (its window class), when the backend can tell.
+    QString ownerName;
 };
 
 // The desktop's clipboard (CLIPBOARD on X11, the seat's selection on Wayland).
@@ -33,8 +38,10 @@ public:
     virtual std::int64_t changeCount() const = 0;
     /// Reads the file-URL and plain-string types; may block on another client, so never call it on the GUI thread.
     /// Gives up with nothing read once stop is requested, once another client takes the clipboard, or once the read
-    /// has taken longer than its data can justify.
+    /// has taken longer than its data can justify (then ownerTooSlow is set).
     virtual ClipboardContents readContents(std::stop_token stop = {}) = 0;
+    /// How long a read waits for the owner to answer (and for each further piece of a large transfer).
+    virtual void setReadTimeout(std::chrono::milliseconds timeout) = 0;
     /// Replaces the contents with one file or folder, as a file manager's copy offers it; raises changeCount by one.
     virtual void writeFileUrl(const QString &absolutePath) = 0;
     /// Replaces the contents with one plain string; raises changeCount by one.

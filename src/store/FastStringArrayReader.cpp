@@ -2,8 +2,10 @@
 
 #include "store/PropertyListCodec.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
 #include <cstring>
-#include <string.h>
 
 namespace tavrin::plist {
 
@@ -99,8 +101,41 @@ bool spanIs(const char *p, const char *e, const char *literal)
     return size_t(e - p) == n && std::memcmp(p, literal, n) == 0;
 }
 
-// Decodes character data holding entities; none for a reference we do not handle.
-std::optional<QByteArray> decodeEntities(const char *p, const char *e)
+// Appends the character of the reference between '&' (name is just after it) and ';' (semi); false, appending
+// nothing, for a reference we do not handle.
+bool appendReference(QByteArray &out, const char *name, const char *semi)
+{
+    static constexpr std::pair<const char *, char> kEntities[] = {
+        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+    for (const auto &[entity, character] : kEntities) {
+        if (spanIs(name, semi, entity)) {
+            out.append(character);
+            return true;
+        }
+    }
+    if (*name != '#')
+        return false;
+    const bool hex = name + 1 < semi && name[1] == 'x';
+    const char *digits = name + (hex ? 2 : 1);
+    if (digits == semi)
+        return false;
+    char32_t code = 0;
+    for (const char *d = digits; d < semi; ++d) {
+        const int digit = digitValue(*d, hex);
+        code = code * (hex ? 16 : 10) + char32_t(digit);
+        // Past the last code point: also stops the sum from wrapping around.
+        if (digit < 0 || code > 0x10FFFF)
+            return false;
+    }
+    if (!isXmlChar(code))
+        return false;
+    appendUtf8(out, code);
+    return true;
+}
+
+// Decodes character data holding entities. A reference we do not handle makes it none, or, when kept is given, is
+// kept as it stands and named there.
+std::optional<QByteArray> decodeEntities(const char *p, const char *e, QList<QByteArray> *kept = nullptr)
 {
     QByteArray out;
     out.reserve(e - p);
@@ -111,40 +146,16 @@ std::optional<QByteArray> decodeEntities(const char *p, const char *e)
             break;
         }
         out.append(p, amp - p);
-        const char *semi = static_cast<const char *>(std::memchr(amp, ';', size_t(e - amp)));
-        if (!semi || semi - amp > 12)
-            return std::nullopt;
-        const char *name = amp + 1;
-        if (spanIs(name, semi, "amp")) {
-            out.append('&');
-        } else if (spanIs(name, semi, "lt")) {
-            out.append('<');
-        } else if (spanIs(name, semi, "gt")) {
-            out.append('>');
-        } else if (spanIs(name, semi, "quot")) {
-            out.append('"');
-        } else if (spanIs(name, semi, "apos")) {
-            out.append('\'');
-        } else if (*name == '#') {
-            const bool hex = name + 1 < semi && name[1] == 'x';
-            const char *digits = name + (hex ? 2 : 1);
-            if (digits == semi)
-                return std::nullopt;
-            char32_t code = 0;
-            for (const char *d = digits; d < semi; ++d) {
-                const int digit = digitValue(*d, hex);
-                code = code * (hex ? 16 : 10) + char32_t(digit);
-                // Past the last code point: also stops the sum from wrapping around.
-                if (digit < 0 || code > 0x10FFFF)
-                    return std::nullopt;
-            }
-            if (!isXmlChar(code))
-                return std::nullopt;
-            appendUtf8(out, code);
-        } else {
-            return std::nullopt;
+        const char *semi = static_cast<const char *>(std::memchr(amp, ';', size_t(std::min<ptrdiff_t>(e - amp, 13))));
+        if (semi && appendReference(out, amp + 1, semi)) {
+            p = semi + 1;
+            continue;
         }
-        p = semi + 1;
+        if (!kept)
+            return std::nullopt;
+        kept->append(QByteArray(amp, semi ? semi + 1 - amp : std::min<ptrdiff_t>(e - amp, 12)));
+        out.append('&');
+        p = amp + 1;
     }
     return out;
 }
@@ -167,6 +178,28 @@ QString toText(const char *p, const char *e)
 {
     const QString text = QString::fromUtf8(p, e - p);
     return holdsEscapeMark(p, e) ? unescapeUnencodable(text) : text;
+}
+
+bool isBlank(const char *p, const char *e)
+{
+    return std::all_of(p, e, [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
+}
+
+// One entry's text, with what had to be kept or replaced in it told in problems.
+QString salvagedText(const char *p, const char *e, qsizetype entry, QStringList &problems)
+{
+    QList<QByteArray> kept;
+    const QByteArray decoded = *decodeEntities(p, e, &kept);
+    for (const QByteArray &reference : std::as_const(kept))
+        problems.append(QStringLiteral("entry %1: \"%2\" is no character reference; kept as it stands")
+                            .arg(entry)
+                            .arg(QString::fromUtf8(reference)));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(decoded);
+    if (utf8.hasError())
+        problems.append(QStringLiteral("entry %1: bytes that are not UTF-8 are replaced").arg(entry));
+    return holdsEscapeMark(decoded.constData(), decoded.constData() + decoded.size()) ? unescapeUnencodable(text)
+                                                                                      : text;
 }
 
 }  // namespace
@@ -238,6 +271,72 @@ std::optional<QStringList> readStringArrayFast(const QByteArray &bytes)
     if (!c.skipMisc() || !c.take("</plist>") || !c.skipMisc() || !c.atEnd())
         return std::nullopt;
     return strings;
+}
+
+std::optional<SalvagedStrings> salvageStringArray(const QByteArray &bytes)
+{
+    const char *begin = bytes.constData();
+    const char *end = begin + bytes.size();
+    const char *plist = static_cast<const char *>(::memmem(begin, size_t(end - begin), "<plist", 6));
+    if (!plist)
+        return std::nullopt;
+    Cursor c(plist, end);
+    if (!c.skipPast("<array"))
+        return std::nullopt;
+    SalvagedStrings out;
+    if (c.take("/>"))
+        return out;
+    const QString cutOff = QStringLiteral("the file ends before its list does: it is cut off");
+    if (!c.skipPast(">")) {
+        out.problems.append(cutOff);
+        return out;
+    }
+    auto entry = [&out] { return out.strings.size() + 1; };
+    for (;;) {
+        const char *tag = static_cast<const char *>(std::memchr(c.p, '<', size_t(c.e - c.p)));
+        if (!tag) {
+            out.problems.append(cutOff);
+            break;
+        }
+        if (!isBlank(c.p, tag))
+            out.problems.append(QStringLiteral("damaged text before entry %1 is left out").arg(entry()));
+        c.p = tag;
+        if (c.take("</array>"))
+            break;
+        if (c.take("<string/>")) {
+            out.strings.append(QString());
+            continue;
+        }
+        if (c.startsWith("<!--")) {
+            if (!c.skipPast("-->")) {
+                out.problems.append(cutOff);
+                break;
+            }
+            continue;
+        }
+        if (c.take("<string>")) {
+            const char *textBegin = c.p;
+            const char *textEnd = static_cast<const char *>(std::memchr(c.p, '<', size_t(c.e - c.p)));
+            if (!textEnd) {
+                out.problems.append(cutOff);
+                break;
+            }
+            c.p = textEnd;
+            if (!c.take("</string>")) {
+                out.problems.append(QStringLiteral("entry %1 is damaged and left out").arg(entry()));
+                continue;
+            }
+            out.strings.append(salvagedText(textBegin, textEnd, entry(), out.problems));
+            continue;
+        }
+        // Markup that a flipped bit made unknown.
+        if (!c.skipPast(">")) {
+            out.problems.append(cutOff);
+            break;
+        }
+        out.problems.append(QStringLiteral("damaged markup before entry %1 is left out").arg(entry()));
+    }
+    return out;
 }
 
 }  // namespace tavrin::plist

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 
 #include <optional>
@@ -12,5 +13,15 @@ namespace tavrin::plist {
 /// than a general parser. Returns none for anything else, which then goes to the general parser:
 /// CDATA sections, other element types, internal DTD subsets, other encodings, binary lists.
 std::optional<QStringList> readStringArrayFast(const QByteArray &bytes);
+
+/// What can still be read of an array of strings in that form that is no longer well-formed (bytes flipped, cut
+/// off): every whole entry, in order, with a reference it cannot decode ("&l4;") kept as it stands and bytes that
+/// are not UTF-8 replaced; and a line for each problem met.
+struct SalvagedStrings {
+    QStringList strings;
+    QStringList problems;
+};
+/// None when the bytes hold no property list with an array at all.
+std::optional<SalvagedStrings> salvageStringArray(const QByteArray &bytes);
 
 }  // namespace tavrin::plist

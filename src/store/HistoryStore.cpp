@@ -1,5 +1,6 @@
 #include "store/HistoryStore.h"
 
+#include "store/AtomicFile.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "store/StoreLog.h"
@@ -43,8 +44,8 @@ void HistoryStore::loadPinCount()
 void HistoryStore::loadItems()
 {
     QString path;
-    if (const std::optional<QString> remembered = rememberedPath()) {
-        path = *remembered;
+    if (rememberedPath()) {
+        usablePath(&path);
     } else {
         // Settings that were lost or reset do not make the history the user had a stranger: a history file at the
         // default path is theirs.
@@ -61,11 +62,16 @@ void HistoryStore::loadItems()
     const std::int64_t clamped = std::clamp<std::int64_t>(m_pinCount, 0, m_items.size());
     if (clamped != m_pinCount) {
         m_pinCount = clamped;
-        if (read.status != ListFileRead::Status::damaged)
+        if (!read.isDamaged())
             storePinCount();
     }
     m_savedChanges = m_changes;
     Q_EMIT itemsReset();
+    // Entries read from another file than the one saved to are not there yet.
+    if (path != historyPath() && !m_items.isEmpty()) {
+        changed();
+        scheduleSave();
+    }
 }
 
 void HistoryStore::insertCaptured(const QString &item)
@@ -171,11 +177,35 @@ bool HistoryStore::waitForWrites()
 
 QString HistoryStore::historyPath()
 {
-    if (const std::optional<QString> remembered = rememberedPath())
-        return *remembered;
+    if (rememberedPath())
+        return usablePath();
     QString path = defaultPath();
     m_settings.setString(keys::historyPath, path);
     return path;
+}
+
+QString HistoryStore::usablePath(QString *readFrom)
+{
+    QString remembered = *rememberedPath();
+    QString fallback = defaultPath();
+    if (readFrom)
+        *readFrom = remembered;
+    if (remembered == fallback)
+        return remembered;
+    // A path from settings brought from elsewhere (another user name, a moved home folder) must neither lose the
+    // session's copies nor make folders wherever it points: the data folder takes its place.
+    const QString why = whyFolderIsUnwritable(remembered);
+    if (why.isEmpty())
+        return remembered;
+    // The remembered file stays as it is; its entries are taken only where the data folder has no history.
+    const bool readRemembered = readFrom && !QFileInfo::exists(fallback) && QFileInfo::exists(remembered);
+    if (readFrom)
+        *readFrom = readRemembered ? remembered : fallback;
+    qCWarning(lcStore).noquote() << "the history file" << remembered << QStringLiteral("cannot be used (%1);").arg(why)
+                                 << "the history is kept in" << fallback << "from now on";
+    m_settings.setString(keys::historyPath, fallback);
+    Q_EMIT pathReplaced(remembered, fallback, why, readRemembered);
+    return fallback;
 }
 
 std::optional<QString> HistoryStore::rememberedPath() const

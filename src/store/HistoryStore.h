@@ -39,8 +39,9 @@ public:
     void loadHistory();
     /// Reads "TotalPinCount", storing 0 when it holds no integer.
     void loadPinCount();
-    /// Reads the history file: the remembered one, or the default one when no path is remembered. A pin count
-    /// beyond the entries read is clamped, and stored only when the file could be read.
+    /// Reads the history file: the remembered one, or the default one when no path is remembered or the remembered
+    /// one cannot be used (see historyPath). A pin count beyond the entries read is clamped, and stored only when the
+    /// file could be read whole.
     void loadItems();
 
     /// Inserts a captured entry directly below the pins.
@@ -64,8 +65,11 @@ public:
     bool flushPendingSave(QString *error = nullptr);
     /// Waits until the writes already started have finished; false when the last one failed.
     bool waitForWrites();
-    /// The history file: the remembered path when it is absolute, else the default one, remembered from now on.
+    /// The history file: the remembered path when it is absolute and its folder can be written, else the default one
+    /// in the data folder, remembered from now on (a remembered path given up is told by pathReplaced).
     QString historyPath();
+    /// The default history file in the data folder.
+    QString defaultPath() const;
 
 Q_SIGNALS:
     void itemInserted(int index);
@@ -77,10 +81,15 @@ Q_SIGNALS:
     void saveFailed(const QString &path, const QString &reason);
     /// Saving to path works again after a failure.
     void saveRecovered(const QString &path);
+    /// The remembered history file could not be used (why), so the history is kept in to from now on; readFrom
+    /// says whether its entries were read from the remembered file (left as it was) because to had none.
+    void pathReplaced(const QString &from, const QString &to, const QString &why, bool readFrom);
 
 private:
     std::optional<QString> rememberedPath() const;
-    QString defaultPath() const;
+    /// The remembered path when it can be used; otherwise the default one, remembered and told about. For a load,
+    /// readFrom is where the entries are read from.
+    QString usablePath(QString *readFrom = nullptr);
     void storePinCount();
     void changed() { ++m_changes; }
     void writeFinished(const QString &path, quint64 changes, bool ok, const QString &error);

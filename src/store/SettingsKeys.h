@@ -25,6 +25,9 @@ inline const QString sequentialPasteModifiers = QStringLiteral("userdefaults_seq
 // Shift+Insert (Linux only; the user may extend both lists).
 inline const QString shiftPasteWindowClasses = QStringLiteral("shiftPasteWindowClasses");
 inline const QString primaryPasteWindowClasses = QStringLiteral("primaryPasteWindowClasses");
+// How long a capture waits for the application that copied to hand its content over, in milliseconds (3000 unless
+// set); a copy that takes longer is not recorded, and the user is told once per run.
+inline const QString clipboardReadTimeout = QStringLiteral("clipboardReadTimeoutMs");
 // Window classes whose copies are never recorded (empty unless the user lists some, e.g. password managers).
 inline const QString ignoredWindowClasses = QStringLiteral("ignoredWindowClasses");
 // The newsletter service the welcome steps subscribe to: its HTTPS address and its list key (both empty unless

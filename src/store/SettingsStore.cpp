@@ -6,7 +6,6 @@
 #include "store/StoreLog.h"
 #include "store/StringListFiles.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace tavrin {
@@ -31,18 +30,15 @@ SettingsStore::SettingsStore(const QString &path) : m_path(path), m_writer(std::
 {
     connect(m_writer.get(), &BackgroundWriter::finished, this,
             [this](const QString &, quint64, bool ok, const QString &error) { writeFinished(ok, error); });
-    QFile file(path);
-    if (!file.exists())
+    const FileContent file = readWholeFile(path, kMaxStoredFileSize);
+    if (file.status == FileContent::Status::missing)
         return;
     std::optional<QVariant> root;
     QString reason = QStringLiteral("it is not a property list of settings");
-    if (!file.open(QIODevice::ReadOnly))
-        reason = file.errorString();
-    else if (file.size() > kMaxStoredFileSize)
-        reason = QStringLiteral("it holds %1 bytes").arg(file.size());
+    if (file.status == FileContent::Status::failed)
+        reason = file.error;
     else
-        root = plist::parse(file.readAll());
-    file.close();
+        root = plist::parse(file.bytes);
     if (root && root->metaType().id() == QMetaType::QVariantMap) {
         m_values = root->toMap();
         return;

@@ -1,6 +1,7 @@
 #include "store/StringListFiles.h"
 
 #include "store/AtomicFile.h"
+#include "store/FastStringArrayReader.h"
 #include "store/PropertyListCodec.h"
 #include "store/StoreLog.h"
 
@@ -9,13 +10,28 @@
 #include <QFileInfo>
 #include <QIODevice>
 
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tavrin {
 
 namespace {
 
 ListFileRead damaged(const QString &reason)
 {
-    return ListFileRead{ListFileRead::Status::damaged, {}, reason};
+    return ListFileRead{ListFileRead::Status::damaged, {}, reason, {}};
+}
+
+bool writeList(const QString &path, const QStringList &strings, QString *error)
+{
+    return writeFileAtomically(
+        path,
+        [&strings](QIODevice &device) {
+            return plist::writeStringArray(
+                strings, [&device](const QByteArray &chunk) { return device.write(chunk) == chunk.size(); });
+        },
+        error);
 }
 
 QString keyFor(const QString &path)
@@ -33,25 +49,25 @@ void setError(QString *error, const QString &reason)
 
 ListFileRead readListFile(const QString &path, qint64 maxSize)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const FileContent file = readWholeFile(path, maxSize);
+    if (file.status == FileContent::Status::missing)
         return {};
-    if (info.isDir())
-        return damaged(QStringLiteral("it is a folder"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return damaged(file.errorString());
-    // Checked on the open file, so that nothing larger is ever read.
-    if (file.size() > maxSize)
-        return damaged(
-            QStringLiteral("it holds %1 bytes, more than the %2 a list file may have").arg(file.size()).arg(maxSize));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return damaged(file.errorString());
-    std::optional<QStringList> strings = plist::parseStringArray(bytes);
-    if (!strings)
+    if (file.status == FileContent::Status::failed)
+        return damaged(file.error);
+    const QByteArray &bytes = file.bytes;
+    if (std::optional<QStringList> strings = plist::parseStringArray(bytes))
+        return ListFileRead{ListFileRead::Status::read, std::move(*strings), {}, {}};
+    // A well-formed list of something else is another program's: nothing of it is taken.
+    if (plist::parse(bytes))
         return damaged(QStringLiteral("it is not a property list of strings"));
-    return ListFileRead{ListFileRead::Status::read, std::move(*strings), {}};
+    std::optional<plist::SalvagedStrings> salvaged = plist::salvageStringArray(bytes);
+    if (!salvaged || salvaged->strings.isEmpty())
+        return damaged(QStringLiteral("it is not a property list of strings"));
+    const qsizetype readable = salvaged->strings.size();
+    return ListFileRead{ListFileRead::Status::partlyRead, std::move(salvaged->strings),
+                        readable == 1 ? QStringLiteral("it is damaged; 1 entry could still be read")
+                                      : QStringLiteral("it is damaged; %1 entries could still be read").arg(readable),
+                        std::move(salvaged->problems)};
 }
 
 QStringList readStringListAtPath(const QString &path)
@@ -61,19 +77,12 @@ QStringList readStringListAtPath(const QString &path)
 
 bool writeStringListAtPath(const QString &path, const QStringList &strings, QString *error)
 {
-    // A folder that went missing (or a remembered path elsewhere) would otherwise fail every later write.
     ensurePrivateDirectory(QFileInfo(path).absolutePath());
-    return writeFileAtomically(
-        path,
-        [&strings](QIODevice &device) {
-            return plist::writeStringArray(
-                strings, [&device](const QByteArray &chunk) { return device.write(chunk) == chunk.size(); });
-        },
-        error);
+    return writeList(path, strings, error);
 }
 
-ListFolder::ListFolder(const QString &directory, qint64 maxFileSize)
-    : m_directory(directory), m_maxFileSize(maxFileSize)
+ListFolder::ListFolder(const QString &directory, qint64 maxFileSize, QObject *parent)
+    : QObject(parent), m_directory(directory), m_maxFileSize(maxFileSize)
 {
 }
 
@@ -85,11 +94,20 @@ QString ListFolder::pathFor(const QString &name) const
 ListFileRead ListFolder::read(const QString &path)
 {
     ListFileRead result = readListFile(path, m_maxFileSize);
-    const bool isDamaged = result.status == ListFileRead::Status::damaged;
-    remember(path, isDamaged ? Knowledge::damaged : Knowledge::known);
-    if (isDamaged)
+    remember(path, result.isDamaged() ? Knowledge::damaged : Knowledge::known, result.reason);
+    if (result.status == ListFileRead::Status::damaged) {
         qCWarning(lcStore).noquote() << "cannot read" << path << QStringLiteral("(%1);").arg(result.reason)
                                      << "it reads as empty and is kept aside before anything replaces it";
+    } else if (result.status == ListFileRead::Status::partlyRead) {
+        qCWarning(lcStore).noquote() << "cannot read all of" << path << QStringLiteral("(%1);").arg(result.reason)
+                                     << "it is kept aside before anything replaces it";
+        // A file damaged throughout could name a problem per entry; the first ones say what happened.
+        constexpr qsizetype kProblemsLogged = 20;
+        for (const QString &problem : result.problems.first(std::min(result.problems.size(), kProblemsLogged)))
+            qCWarning(lcStore).noquote() << " " << problem;
+        if (result.problems.size() > kProblemsLogged)
+            qCWarning(lcStore).noquote() << " " << result.problems.size() - kProblemsLogged << "more problems";
+    }
     return result;
 }
 
@@ -97,30 +115,37 @@ bool ListFolder::write(const QString &path, const QStringList &strings, QString 
 {
     if (!clearTheWay(path, error))
         return false;
-    if (!writeStringListAtPath(path, strings, error))
+    // The data folder is ours to create; any other folder is never made because a path names it.
+    if (QFileInfo(path).absolutePath() == QFileInfo(m_directory).absoluteFilePath())
+        ensurePrivateDirectory(m_directory);
+    if (!writeList(path, strings, error))
         return false;
     remember(path, Knowledge::known);
+    bool tidy = false;
+    {
+        std::lock_guard lock(m_mutex);
+        tidy = !m_tidied.contains(keyFor(path));
+        m_tidied.insert(keyFor(path));
+    }
+    if (tidy)
+        removeLeftoverTemporaries(path);
     return true;
 }
 
 bool ListFolder::remove(const QString &path, QString *error)
 {
-    std::lock_guard lock(m_mutex);
-    const QFileInfo info(path);
-    if (!info.exists())
+    std::unique_lock lock(m_mutex);
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         return true;
-    if (info.isDir()) {
-        setError(error, QStringLiteral("it is a folder"));
-        return false;
-    }
     const QString key = keyFor(path);
-    Knowledge knowledge = m_knowledge.value(key, Knowledge::unknown);
-    if (knowledge == Knowledge::unknown) {
-        const bool readable = readListFile(path, m_maxFileSize).status != ListFileRead::Status::damaged;
-        knowledge = readable ? Knowledge::known : Knowledge::damaged;
+    Known known = m_knowledge.value(key);
+    if (known.knowledge == Knowledge::unknown || !whyNotARegularFile(path).isEmpty()) {
+        const ListFileRead read = readListFile(path, m_maxFileSize);
+        known = Known{read.isDamaged() ? Knowledge::damaged : Knowledge::known, read.reason};
     }
     m_knowledge.remove(key);
-    if (knowledge == Knowledge::damaged) {
+    if (known.knowledge == Knowledge::damaged) {
         QString reason;
         const QString aside = moveAside(path, QStringLiteral("damaged"), &reason);
         if (aside.isEmpty()) {
@@ -128,13 +153,15 @@ bool ListFolder::remove(const QString &path, QString *error)
             qCWarning(lcStore).noquote() << "cannot move" << path << "aside:" << reason;
             return false;
         }
-        qCInfo(lcStore).noquote() << "kept" << path << "as" << aside << "instead of removing it";
+        qCWarning(lcStore).noquote() << "kept" << path << "as" << aside << "instead of removing it";
+        lock.unlock();
+        Q_EMIT keptAside(path, aside, known.reason);
         return true;
     }
-    QFile file(path);
-    if (!file.remove()) {
-        setError(error, file.errorString());
-        qCWarning(lcStore).noquote() << "cannot remove" << path << ":" << file.errorString();
+    if (::unlink(QFile::encodeName(path).constData()) != 0) {
+        const QString reason = systemErrorText(errno);
+        setError(error, reason);
+        qCWarning(lcStore).noquote() << "cannot remove" << path << ":" << reason;
         return false;
     }
     return true;
@@ -151,30 +178,36 @@ QStringList ListFolder::listNames() const
     return names;
 }
 
-void ListFolder::remember(const QString &path, Knowledge knowledge)
+void ListFolder::remember(const QString &path, Knowledge knowledge, const QString &reason)
 {
     std::lock_guard lock(m_mutex);
-    m_knowledge.insert(keyFor(path), knowledge);
+    m_knowledge.insert(keyFor(path), Known{knowledge, reason});
 }
 
 bool ListFolder::clearTheWay(const QString &path, QString *error)
 {
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     const QString key = keyFor(path);
-    const Knowledge knowledge = m_knowledge.value(key, Knowledge::unknown);
-    const QFileInfo info(path);
-    // A folder in the way is never moved: the write fails and says so.
-    if (knowledge == Knowledge::known || !info.exists() || info.isDir())
+    Known known = m_knowledge.value(key);
+    // Anything but a file (a folder, a pipe) is in the way whatever was known of it: a write cannot replace it, and
+    // what it holds is the user's.
+    if (const QString why = whyNotARegularFile(path); !why.isEmpty())
+        known = Known{Knowledge::damaged, why};
+    else if (known.knowledge == Knowledge::known || !QFileInfo::exists(path))
         return true;
-    const QString label = knowledge == Knowledge::damaged ? QStringLiteral("damaged") : QStringLiteral("replaced");
+    const bool damaged = known.knowledge == Knowledge::damaged;
     QString reason;
-    const QString aside = moveAside(path, label, &reason);
+    const QString aside = moveAside(path, damaged ? QStringLiteral("damaged") : QStringLiteral("replaced"), &reason);
     if (aside.isEmpty()) {
-        setError(error, QStringLiteral("the file there cannot be moved aside (%1)").arg(reason));
+        setError(error, QStringLiteral("what is there (%1) cannot be moved aside: %2")
+                            .arg(damaged ? known.reason : QStringLiteral("a file"), reason));
         return false;
     }
     qCWarning(lcStore).noquote() << "kept" << path << "as" << aside << "before replacing it";
-    m_knowledge.insert(key, Knowledge::known);
+    m_knowledge.insert(key, Known{Knowledge::known, {}});
+    lock.unlock();
+    if (damaged)
+        Q_EMIT keptAside(path, aside, known.reason);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace tavrin {
 
@@ -43,9 +44,11 @@ int MessageBoxAlertPresenter::runAlert(const AlertRequest &request)
     }
     box.setDefaultButton(qobject_cast<QPushButton *>(buttons.constFirst()));
     box.setEscapeButton(buttons.constLast());
+    if (request.timeout.count() > 0)
+        QTimer::singleShot(request.timeout, &box, &QDialog::reject);
     box.exec();
     const qsizetype pressed = buttons.indexOf(box.clickedButton());
-    // Closing the box by the window manager counts as the dismissing button.
+    // Closing the box by the window manager, or its timeout, counts as the dismissing button.
     return int(pressed >= 0 ? pressed : buttons.size() - 1);
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+
 namespace tavrin {
 
 // An alert to show; the presenter returns the index of the button pressed.
@@ -12,6 +14,8 @@ struct AlertRequest {
     QString messageText;
     QString informativeText;
     QStringList buttons;
+    /// Closes the alert unanswered after this long (as its dismissing button); zero waits for an answer.
+    std::chrono::milliseconds timeout{0};
 };
 
 /// The question asked before a folder is pasted with all its contents ("Yes" is button 0).
@@ -25,7 +29,8 @@ public:
     AlertPresenter &operator=(const AlertPresenter &) = delete;
     virtual ~AlertPresenter() = default;
 
-    /// Shows the alert until the user answers it; returns the index of the button pressed in request.buttons.
+    /// Shows the alert until the user answers it or its timeout passes; returns the index of the button pressed in
+    /// request.buttons (the last one, the dismissing one, after the timeout).
     virtual int runAlert(const AlertRequest &request) = 0;
 };
 

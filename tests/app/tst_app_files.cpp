@@ -1,9 +1,13 @@
 // The program's files as the whole program meets them: state found after the settings were lost, saves that fail and
 // recover as the user hears of them, the quit that cannot save, and one program per data folder.
+#include "CapturedOutput.h"
 #include "FakeAppContext.h"
+#include "FileSizeLimit.h"
 #include "app/AppContext.h"
 #include "app/AppShell.h"
 #include "app/DataFolderLock.h"
+#include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeLocations.h"
@@ -85,29 +89,29 @@ private Q_SLOTS:
     void aFailingSaveIsToldOnceAndAgainWhenItWorks()
     {
         App app;
-        // A folder where the history file should be: no save can succeed, whoever runs the test.
-        QVERIFY(QDir().mkpath(app.file(QStringLiteral("myfile"))));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*")));
+        // A history too large for the disk, for whoever runs the test.
+        const QString path = app.file(QStringLiteral("myfile"));
+        QVERIFY(writeStringListAtPath(path, {QString(8192, QLatin1Char('x'))}));
+        auto full = std::make_unique<test::FileSizeLimit>(4096);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*")));
         app.launch();
+        app.context->history().insertCaptured(QStringLiteral("copied"));
+        app.context->history().saveHistory();
         QVERIFY(!app.context->history().waitForWrites());
-        const QString path = app.file(QStringLiteral("myfile"));
-        QCOMPARE(app.notices(), QStringList{QStringLiteral("Tavrin cannot save the clipboard history | %1: it is a "
-                                                           "folder. What you copy stays in memory, and Tavrin keeps "
+        QCOMPARE(app.notices(), QStringList{QStringLiteral("Tavrin cannot save the clipboard history | %1: File too "
+                                                           "large. What you copy stays in memory, and Tavrin keeps "
                                                            "trying.")
                                                 .arg(path)});
-        app.context->history().insertCaptured(QStringLiteral("copied"));
-        app.context->history().scheduleSave();
         app.platform->fakeScheduler->advance(5s);
         QVERIFY(!app.context->history().waitForWrites());
         QCOMPARE(app.notices().size(), 1);
 
-        QVERIFY(QDir(path).removeRecursively());
+        full.reset();
         app.platform->fakeScheduler->advance(10s);
         QVERIFY(app.context->history().waitForWrites());
         QCOMPARE(app.notices().size(), 2);
         QCOMPARE(app.notices().last(), QStringLiteral("Tavrin saves the clipboard history again | %1").arg(path));
-        QCOMPARE(readStringListAtPath(path), QStringList{QStringLiteral("copied")});
+        QCOMPARE(readStringListAtPath(path).value(0), QStringLiteral("copied"));
     }
 
     void aQuitThatCannotSaveSaysSo()
@@ -121,13 +125,75 @@ private Q_SLOTS:
         App failing;
         failing.launch();
         QVERIFY(failing.context->history().waitForWrites());
-        QVERIFY(QFile::remove(failing.file(QStringLiteral("myfile"))));
-        QVERIFY(QDir().mkpath(failing.file(QStringLiteral("myfile"))));
-        failing.context->history().insertCaptured(QStringLiteral("copied before the quit"));
+        const test::FileSizeLimit full(4096);
+        failing.context->history().insertCaptured(QString(8192, QLatin1Char('x')));
         failing.context->history().scheduleSave();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*")));
+        test::CapturedOutput captured(stderr);
         failing.shell->prepareToQuit();
+        const QByteArray said = captured.text();
         QVERIFY(!failing.shell->savedAtQuit());
+        QVERIFY2(said.contains(QStringLiteral("Tavrin: the clipboard history could not be saved to %1: File too large")
+                                   .arg(failing.file(QStringLiteral("myfile")))
+                                   .toUtf8()),
+                 said.constData());
+    }
+
+    void damagedFilesKeptAsideAndAHistoryFileGivenUpAreTold()
+    {
+        // A folder where the history belongs: moved aside at the first save, and the user is told where it went.
+        App app;
+        const QString path = app.file(QStringLiteral("myfile"));
+        QVERIFY(QDir().mkpath(path));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("kept .* before replacing it")));
+        app.launch();
+        app.context->history().insertCaptured(QStringLiteral("copied"));
+        QVERIFY(app.context->history().flushPendingSave());
+        QTRY_COMPARE(app.notices().size(), 1);  // told from the writer thread through the event loop
+        const QString aside = QDir(app.platform->fakeLocations->dataDirectory())
+                                  .entryInfoList({QStringLiteral("myfile.plist.damaged-*")})
+                                  .value(0)
+                                  .absoluteFilePath();
+        QVERIFY(QFileInfo(aside).isDir());
+        QCOMPARE(app.notices().first(), QStringLiteral("Tavrin kept a damaged file aside | %1 could not be read whole "
+                                                       "(it is a folder). It is kept as %2, and Tavrin saves in its "
+                                                       "place.")
+                                            .arg(path, aside));
+
+        // A remembered history file whose folder is gone: the data folder takes its place, and the user hears which.
+        App moved;
+        const QString gone = QStringLiteral("/nonexistent-folder-of-another-machine/myfile.plist");
+        moved.settings->setString(keys::historyPath, gone);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("the history file .* cannot be used.*")));
+        moved.launch();
+        QCOMPARE(moved.notices(),
+                 QStringList{QStringLiteral("Tavrin saves the clipboard history in another file | %1 cannot be used: "
+                                            "its folder /nonexistent-folder-of-another-machine does not exist. The "
+                                            "history is saved to %2 from now on.")
+                                 .arg(gone, moved.file(QStringLiteral("myfile")))});
+    }
+
+    void aCopyLostToASlowApplicationIsToldOncePerRun()
+    {
+        App app;
+        app.settings->setInteger(keys::clipboardReadTimeout, 500);
+        app.launch();
+        app.platform->fakeDispatcher->runAll();
+        QCOMPARE(app.platform->fakeClipboard->readTimeout(), 500ms);
+        ClipboardContents slow;
+        slow.ownerTooSlow = true;
+        slow.ownerName = QStringLiteral("SlowEditor");
+        for (int copy = 0; copy < 2; ++copy) {
+            app.platform->fakeClipboard->copyFromOtherApplication(slow);
+            app.context->capture().monitor().checkState();
+            app.platform->fakeDispatcher->runAll();
+        }
+        QVERIFY(app.context->history().items().isEmpty());
+        QCOMPARE(app.notices(),
+                 QStringList{QStringLiteral("Tavrin did not record a copy | SlowEditor took longer than 0.5 s to hand "
+                                            "over what was copied, so it is not in the history. The setting "
+                                            "clipboardReadTimeoutMs sets how long Tavrin waits.")});
     }
 
     void oneProgramPerDataFolder()
@@ -147,12 +213,20 @@ private Q_SLOTS:
                  qPrintable(alerts.shown.first().informativeText));
         QVERIFY(alerts.shown.first().informativeText.contains(folder));
         QCOMPARE(alerts.shown.first().buttons, QStringList{QStringLiteral("OK")});
+        // A start nobody answers still ends.
+        QCOMPARE(alerts.shown.first().timeout, std::chrono::milliseconds(DataFolderLock::kAlertTimeout));
+        // What must happen before the alert waits (leaving the bus) does.
+        DataFolderLock fourth(folder);
+        int alertsBefore = -1;
+        QVERIFY(!fourth.lockOrExplain(alerts, [&] { alertsBefore = int(alerts.shown.size()); }));
+        QCOMPARE(alertsBefore, 1);
+        QCOMPARE(alerts.shown.size(), 2);
 
         // Once the first program has ended, the folder is free again.
         first.reset();
         DataFolderLock third(folder);
         QVERIFY(third.lockOrExplain(alerts));
-        QCOMPARE(alerts.shown.size(), 1);
+        QCOMPARE(alerts.shown.size(), 2);
     }
 };
 

@@ -131,6 +131,62 @@ private Q_SLOTS:
         QCOMPARE(f.capture.lastChangeCount().value(), f.clipboard.changeCount());
     }
 
+    void aCopyTheOwnerWasTooSlowToHandOverIsDroppedAndNamed()
+    {
+        Monitored f;
+        QSignalSpy dropped(&f.monitor(), &ClipboardMonitor::copyDropped);
+        ClipboardContents slow;
+        slow.ownerTooSlow = true;
+        slow.ownerName = QStringLiteral("Gedit");
+        f.clipboard.copyFromOtherApplication(slow);
+        f.tick();
+        QVERIFY(f.history.items().isEmpty());
+        QVERIFY(f.sounds.played.isEmpty());
+        QCOMPARE(dropped.size(), 1);
+        QCOMPARE(dropped.first().at(0).toString(), QStringLiteral("Gedit"));
+
+        // A backend that cannot tell the owner: the window in front is named, as the copy was just made there.
+        f.workspace.windowClasses.insert(7, QStringLiteral("foot"));
+        f.workspace.active = 7;
+        slow.ownerName.clear();
+        f.clipboard.copyFromOtherApplication(slow);
+        f.tick();
+        QCOMPARE(dropped.size(), 2);
+        QCOMPARE(dropped.last().at(0).toString(), QStringLiteral("foot"));
+
+        // The launch's read as well.
+        test::CaptureFixture launch;
+        QSignalSpy droppedAtLaunch(&launch.monitor(), &ClipboardMonitor::copyDropped);
+        slow.ownerName = QStringLiteral("Slow");
+        launch.clipboard.copyFromOtherApplication(slow);
+        launch.capture.recordChangeCount();
+        launch.capture.insertCurrentClipboardText();
+        launch.dispatcher.runAll();
+        QVERIFY(launch.history.items().isEmpty());
+        QCOMPARE(droppedAtLaunch.size(), 1);
+    }
+
+    void theReadTimeoutIsASettingWithinSaneBounds()
+    {
+        const QList<std::pair<std::optional<std::int64_t>, std::chrono::milliseconds>> cases = {
+            {std::nullopt, 3000ms}, {500, 500ms}, {0, 100ms}, {-5, 100ms}, {3600000, 60000ms}};
+        for (const auto &[stored, expected] : cases) {
+            SettingsStore settings;
+            if (stored)
+                settings.setInteger(keys::clipboardReadTimeout, *stored);
+            QCOMPARE(ClipboardMonitor::readTimeoutSetting(settings), expected);
+        }
+        // A text is a wrong type: the default.
+        SettingsStore wrong;
+        wrong.setString(keys::clipboardReadTimeout, QStringLiteral("500"));
+        QCOMPARE(ClipboardMonitor::readTimeoutSetting(wrong), 3000ms);
+        // The launch hands the setting to the clipboard.
+        test::CaptureFixture f;
+        f.settings.setInteger(keys::clipboardReadTimeout, 700);
+        f.capture.loadReadTimeout();
+        QCOMPARE(f.clipboard.readTimeout(), 700ms);
+    }
+
     void anEmptyStringIsRecorded()
     {
         Monitored f;

@@ -2,6 +2,7 @@
 #include "cli/CommandDocs.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandTable.h"
+#include "cli/ControlBus.h"
 
 #include <QProcess>
 #include <QTest>
@@ -127,13 +128,16 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("paste"), QStringLiteral("--json"), QStringLiteral("1")}
             << QStringLiteral("Unknown option 'json'");
         QTest::newRow("row 0") << QStringList{QStringLiteral("paste"), QStringLiteral("0")}
-                               << QStringLiteral("from 1 on");
-        QTest::newRow("negative row") << QStringList{QStringLiteral("copy"), QStringLiteral("-1")}
-                                      << QStringLiteral("copy");
+                               << QStringLiteral("paste: row numbers start at 1, so there is no row 0");
+        QTest::newRow("negative row") << QStringList{QStringLiteral("paste"), QStringLiteral("-1")}
+                                      << QStringLiteral("paste: row numbers start at 1, so there is no row -1");
+        QTest::newRow("negative row of another command")
+            << QStringList{QStringLiteral("copy"), QStringLiteral("-20")}
+            << QStringLiteral("copy: row numbers start at 1, so there is no row -20");
         QTest::newRow("row not a number")
             << QStringList{QStringLiteral("pin"), QStringLiteral("1x")} << QStringLiteral("not \"1x\"");
-        QTest::newRow("row too big") << QStringList{QStringLiteral("pin"), QStringLiteral("99999999999")}
-                                     << QStringLiteral("not \"99999999999\"");
+        QTest::newRow("negative row and another")
+            << QStringList{QStringLiteral("pin"), QStringLiteral("-1"), QStringLiteral("2")} << QStringLiteral("also");
         QTest::newRow("missing row") << QStringList{QStringLiteral("remove")} << QStringLiteral("remove needs N");
         QTest::newRow("two rows") << QStringList{QStringLiteral("paste"), QStringLiteral("1"), QStringLiteral("2")}
                                   << QStringLiteral("also \"2\"");
@@ -144,6 +148,10 @@ private Q_SLOTS:
         QTest::newRow("argument to plain command")
             << QStringList{QStringLiteral("pause"), QStringLiteral("5")} << QStringLiteral("takes no arguments");
         QTest::newRow("clear unconfirmed") << QStringList{QStringLiteral("clear")} << QStringLiteral("needs --yes");
+        QTest::newRow("limit too big") << QStringList{QStringLiteral("list"), QStringLiteral("--limit"),
+                                                      QStringLiteral("99999999999")}
+                                       << QStringLiteral(
+                                              "--limit takes a whole number up to 4294967295, not \"99999999999\"");
         QTest::newRow("limit not a number")
             << QStringList{QStringLiteral("list"), QStringLiteral("--limit"), QStringLiteral("ten")}
             << QStringLiteral("whole number");
@@ -169,6 +177,41 @@ private Q_SLOTS:
         QVERIFY2(invocation.text.contains(message), qPrintable(invocation.text));
         QVERIFY(invocation.text.startsWith(QStringLiteral("tavrin: ")));
         QVERIFY(invocation.text.contains(QStringLiteral("--help")));
+    }
+
+    void aRowBeyondWhatTheBusCarriesIsLeftToTheProgramToRefuse()
+    {
+        // Only the program knows how many entries there are; the command asks it and says so.
+        for (const QString &command : {QStringLiteral("paste"), QStringLiteral("remove"), QStringLiteral("unpin")}) {
+            const Invocation invocation = parse({command, QStringLiteral("99999999999")});
+            QCOMPARE(invocation.action, Action::Run);
+            QCOMPARE(invocation.command.rowBeyondRange, QStringLiteral("99999999999"));
+            QCOMPARE(invocation.command.number, 0u);
+        }
+        const Invocation largest = parse({QStringLiteral("copy"), QStringLiteral("4294967295")});
+        QCOMPARE(largest.command.number, 4294967295u);
+        QVERIFY(largest.command.rowBeyondRange.isEmpty());
+        QCOMPARE(parse({QStringLiteral("copy"), QStringLiteral("4294967296")}).command.rowBeyondRange,
+                 QStringLiteral("4294967296"));
+    }
+
+    void textsAreMeasuredInUtf8AsTheBusCarriesThem()
+    {
+        QCOMPARE(bus::utf8Length(QString()), 0);
+        QCOMPARE(bus::utf8Length(QStringLiteral("abc")), 3);
+        QCOMPARE(bus::utf8Length(QStringLiteral("Grüße")), QStringLiteral("Grüße").toUtf8().size());
+        QCOMPARE(bus::utf8Length(QStringLiteral("你好 😀")), QStringLiteral("你好 😀").toUtf8().size());
+        // An unpaired surrogate goes over the bus as the replacement character: three bytes.
+        QString lone = QStringLiteral("x");
+        lone.append(QChar(char16_t(0xD83D)));
+        QCOMPARE(bus::utf8Length(lone), 4);
+        QCOMPARE(bus::textTooLargeMessage(bus::kMaxAddedTextBytes + 1),
+                 QStringLiteral("the text is 50331649 bytes long in UTF-8; Tavrin adds texts of at most 50331648 "
+                                "bytes (48 MiB)"));
+        QCOMPARE(bus::noSuchEntryMessage(QStringLiteral("99999999999"), 1),
+                 QStringLiteral("there is no entry 99999999999: the history has 1 entry, numbered from 1"));
+        QCOMPARE(bus::noSuchEntryMessage(QStringLiteral("3"), 0),
+                 QStringLiteral("there is no entry 3: the history is empty"));
     }
 
     void everyCommandHasItsWordsAndAnAction()

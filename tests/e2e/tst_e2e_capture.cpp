@@ -1,6 +1,8 @@
 // The real binary records what other clients copy, and keeps it across a clean quit.
 #include "E2e.h"
+#include "NotificationService.h"
 #include "ScriptedClipboardOwner.h"
+#include "TestDirs.h"
 #include "X11TestOwner.h"
 #include "platform/x11/SelectionOwner.h"
 #include "store/StringListFiles.h"
@@ -173,6 +175,49 @@ private Q_SLOTS:
         }
         QTRY_COMPARE_WITH_TIMEOUT(historyOnDisk(), expected, 10000);
         QVERIFY(tavrin.terminate());
+    }
+
+    void aCopyTooSlowToHandOverIsToldOncePerRun()
+    {
+        e2e::NotificationService notices;
+        QVERIFY(notices.registerOnSessionBus());
+        // Half a second instead of three, as the documented setting allows.
+        test::writeFile(e2e::settingsPath(),
+                        QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+                                   "\t<key>firstRun</key>\n\t<integer>1</integer>\n"
+                                   "\t<key>clipboardReadTimeoutMs</key>\n\t<integer>500</integer>\n"
+                                   "</dict>\n</plist>\n"));
+        e2e::TavrinProcess tavrin;
+        tavrin.expectWarning(
+            QStringLiteral("^warning: tavrin\\.x11: the clipboard's owner (did not answer|sent only)"));
+        QVERIFY(tavrin.startAndWaitForMonitor());
+
+        e2e::ScriptedClipboardOwner::Script script = heldUntilReleased("never handed over");
+        script.windowClass = "SlowEditor";
+        {
+            e2e::ScriptedClipboardOwner slow(script);
+            QTRY_COMPARE(slow.requests(), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                notices.shown,
+                QStringList{
+                    QStringLiteral("Tavrin | Tavrin did not record a copy | SlowEditor took longer than 0.5 s to "
+                                   "hand over what was copied, so it is not in the history. The setting "
+                                   "clipboardReadTimeoutMs sets how long Tavrin waits.")},
+                10000);
+        }
+        // Another slow copy is only logged.
+        script.windowClass = "OtherSlowOne";
+        {
+            e2e::ScriptedClipboardOwner slow(script);
+            QTRY_COMPARE(slow.requests(), 1);
+            QTRY_VERIFY_WITH_TIMEOUT(tavrin.errorOutput().contains("a copy in OtherSlowOne was not recorded"), 10000);
+        }
+        QCOMPARE(notices.shown.size(), 1);
+        // Copies that come at once are recorded as ever.
+        const auto quick = copyAndCount("handed over at once");
+        QTRY_COMPARE(quick->requests(), 1);
+        QVERIFY(tavrin.terminate());
+        QCOMPARE(historyOnDisk(), QStringList{QStringLiteral("handed over at once")});
     }
 
     void aPendingSaveIsWrittenWhenTheDisplayGoesAway()

@@ -33,7 +33,7 @@ e2e::ScriptedClipboardOwner::Script tricklingOwner()
 }
 
 // A read on a thread of its own, so the test can look at the clipboard meanwhile.
-std::future<ClipboardContents> readInBackground(X11Clipboard &clipboard, std::stop_token stop = {})
+std::future<ClipboardContents> readInBackground(X11Clipboard &clipboard, const std::stop_token &stop = {})
 {
     return std::async(std::launch::async, [&clipboard, stop] { return clipboard.readContents(stop); });
 }
@@ -179,7 +179,8 @@ private Q_SLOTS:
 
     void anOwnerThatNeverAnswersCostsOneTimeout()
     {
-        X11Clipboard clipboard(500ms);
+        X11Clipboard clipboard;
+        clipboard.setReadTimeout(500ms);
         const std::int64_t count = clipboard.changeCount();
         e2e::SilentClipboardOwner silent;
         QVERIFY(silent.isOwner());
@@ -190,10 +191,33 @@ private Q_SLOTS:
         QVERIFY(clock.elapsed() >= 450);
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(contents.string, std::nullopt);
+        // Told apart from a clipboard without text: the copy was lost to a slow owner, which has no class to name.
+        QVERIFY(contents.ownerTooSlow);
+        QCOMPARE(contents.ownerName, QString());
         // The late answer of a silent owner never mixes into the next read.
         e2e::copyWithXclip("after the silent one");
         QVERIFY(waitForCount(clipboard, count + 1));
         QCOMPARE(clipboard.readContents().string, std::optional<QString>(QStringLiteral("after the silent one")));
+    }
+
+    void aSlowOwnerIsNamedByItsWindowClass()
+    {
+        X11Clipboard clipboard;
+        clipboard.setReadTimeout(300ms);
+        for (const bool onLeader : {false, true}) {
+            const std::int64_t count = clipboard.changeCount();
+            e2e::ScriptedClipboardOwner::Script script = e2e::ScriptedClipboardOwner::text("held");
+            script.holdUntilReleased = true;
+            script.windowClass = onLeader ? "LeaderClass" : "OwnerClass";
+            script.classOnClientLeader = onLeader;
+            e2e::ScriptedClipboardOwner slow(script);
+            QVERIFY(slow.isOwner());
+            QVERIFY(waitForCount(clipboard, count));
+            const ClipboardContents contents = clipboard.readContents();
+            QVERIFY(contents.ownerTooSlow);
+            QCOMPARE(contents.ownerName, QString::fromLatin1(script.windowClass));
+            QCOMPARE(contents.string, std::nullopt);
+        }
     }
 
     void onlyEightBitTextCountsAsText()

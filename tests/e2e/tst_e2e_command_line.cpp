@@ -20,15 +20,7 @@ namespace {
 
 constexpr int kNotRunning = 3;
 
-e2e::ToolResult tavrinCommand(const QStringList &arguments, const QByteArray &input = QByteArray())
-{
-    e2e::ToolResult result = e2e::runTool(qEnvironmentVariable("TAVRIN_BINARY"), arguments, 30000, input);
-    const QStringList problems = e2e::reportedProblems(result.err, {});
-    if (!problems.isEmpty())
-        qWarning("tavrin %s reported: %s", qPrintable(arguments.join(QLatin1Char(' '))),
-                 qPrintable(problems.join(QLatin1Char('\n'))));
-    return result;
-}
+using e2e::tavrinCommand;
 
 QJsonArray listed()
 {
@@ -197,6 +189,41 @@ private Q_SLOTS:
         QCOMPARE(tavrinCommand({QStringLiteral("clear"), QStringLiteral("--yes")}).exitCode, 0);
         QCOMPARE(tavrinCommand({QStringLiteral("list")}).out, QByteArray());
         QCOMPARE(tavrinCommand({QStringLiteral("list"), QStringLiteral("--json")}).out, QByteArray("[]\n"));
+        QVERIFY(tavrin.terminate());
+    }
+
+    void rowsThatCannotBeEntriesAreRefusedWithTheRealProblem()
+    {
+        // Without a program, even a row beyond every history needs one to say how many entries there are.
+        QCOMPARE(tavrinCommand({QStringLiteral("paste"), QStringLiteral("99999999999")}).exitCode, kNotRunning);
+
+        e2e::TavrinProcess tavrin;
+        QVERIFY(tavrin.startAndWaitForMonitor());
+        for (const char *text : {"one", "two"})
+            QCOMPARE(tavrinCommand({QStringLiteral("add"), QString::fromUtf8(text)}).exitCode, 0);
+        const qsizetype count = listed().size();
+        QVERIFY(count >= 2);
+
+        for (const QString &row : {QStringLiteral("-1"), QStringLiteral("0")}) {
+            const e2e::ToolResult refused = tavrinCommand({QStringLiteral("paste"), row});
+            QCOMPARE(refused.exitCode, 2);
+            QVERIFY2(refused.err.contains(
+                         QStringLiteral("paste: row numbers start at 1, so there is no row %1").arg(row).toUtf8()),
+                     refused.err.constData());
+        }
+        const QStringList tooLarge = {QStringLiteral("99999999999"), QStringLiteral("4294967296"),
+                                      QString::number(count + 1)};
+        for (const QString &row : tooLarge) {
+            for (const QString &command : {QStringLiteral("paste"), QStringLiteral("remove")}) {
+                const e2e::ToolResult refused = tavrinCommand({command, row});
+                QCOMPARE(refused.exitCode, 1);
+                const QString said = QStringLiteral("there is no entry %1: the history has %2 entries, numbered from 1")
+                                         .arg(row)
+                                         .arg(count);
+                QVERIFY2(refused.err.contains(said.toUtf8()), refused.err.constData());
+            }
+        }
+        QCOMPARE(listed().size(), count);
         QVERIFY(tavrin.terminate());
     }
 

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "TestDirs.h"
 #include "platform/fake/FakeScheduler.h"
 #include "store/GroupStore.h"
@@ -234,18 +235,35 @@ private Q_SLOTS:
         f.groups.loadGroupNames();
         QSignalSpy failed(&f.groups, &GroupStore::saveFailed);
         QSignalSpy recovered(&f.groups, &GroupStore::saveRecovered);
-        QVERIFY(QDir().mkpath(f.file(QStringLiteral("My Clipboard"))));
+        const QStringList large{QString(8192, QLatin1Char('x'))};
+        auto full = std::make_unique<test::FileSizeLimit>(4096);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the group file .*")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the group file .*")));
-        QVERIFY(!f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("a")}));
-        QVERIFY(!f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("a")}));
+        QVERIFY(!f.groups.writeGroupItems(QStringLiteral("My Clipboard"), large));
+        QVERIFY(!f.groups.writeGroupItems(QStringLiteral("My Clipboard"), large));
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().at(0).toString(), f.file(QStringLiteral("My Clipboard")));
-        QCOMPARE(failed.first().at(1).toString(), QStringLiteral("it is a folder"));
-        QVERIFY(QDir(f.file(QStringLiteral("My Clipboard"))).removeRecursively());
-        QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("a")}));
+        QCOMPARE(failed.first().at(1).toString(), QStringLiteral("File too large"));
+        full.reset();
+        QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard"), large));
         QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("b")}));
         QCOMPARE(recovered.size(), 1);
+    }
+
+    void aFolderInAGroupFilesPlaceIsKeptAside()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        QVERIFY(QDir().mkpath(f.file(QStringLiteral("My Clipboard"))));
+        test::writeFile(f.file(QStringLiteral("My Clipboard")) + QStringLiteral("/inside"), "kept");
+        QSignalSpy keptAside(&f.folder, &ListFolder::keptAside);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*it is a folder.*")));
+        QCOMPARE(f.groups.readGroupItems(QStringLiteral("My Clipboard")), QStringList());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("kept .* before replacing it")));
+        QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("a")}));
+        QCOMPARE(f.groups.readGroupItems(QStringLiteral("My Clipboard")), QStringList{QStringLiteral("a")});
+        QCOMPARE(keptAside.size(), 1);
+        QCOMPARE(test::readFile(keptAside.first().at(1).toString() + QStringLiteral("/inside")), QByteArray("kept"));
     }
 
     void droppingFilesAndHistoryRows()

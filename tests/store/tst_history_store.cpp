@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "TestDirs.h"
 #include "platform/fake/FakeScheduler.h"
 #include "store/HistoryStore.h"
@@ -6,6 +7,7 @@
 #include "store/StringListFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -51,6 +53,14 @@ struct Run {
     ListFolder folder;
     HistoryStore history;
 };
+
+// A file size the settings fit in and a history holding largeEntry() does not.
+constexpr rlim_t kSmallFile = 4096;
+
+QString largeEntry()
+{
+    return QString(8192, QLatin1Char('x'));
+}
 
 QStringList letters(const QString &s)
 {
@@ -170,6 +180,7 @@ private Q_SLOTS:
     {
         Fixture f;
         const QString elsewhere = f.dirs.root() + QStringLiteral("/moved/history.plist");
+        QVERIFY(QDir().mkpath(QFileInfo(elsewhere).absolutePath()));
         f.settings.setString(keys::historyPath, elsewhere);
         f.history.insertCaptured(QStringLiteral("kept"));
         f.history.saveHistory();
@@ -325,48 +336,47 @@ private Q_SLOTS:
     void aFailedSaveIsRetriedWithGrowingPausesAndToldOnce()
     {
         Fixture f;
-        // A folder where the file should be: no write can succeed, whoever runs the test.
-        QVERIFY(QDir().mkpath(f.historyPath()));
-        f.settings.setString(keys::historyPath, f.historyPath());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*a folder.*")));
         f.history.loadHistory();
         QSignalSpy failed(&f.history, &HistoryStore::saveFailed);
         QSignalSpy recovered(&f.history, &HistoryStore::saveRecovered);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*folder")));
-        f.history.insertCaptured(QStringLiteral("a"));
+        // A full disk for whoever runs the test: no history this large fits.
+        auto full = std::make_unique<test::FileSizeLimit>(kSmallFile);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("cannot save the history to .*File too large")));
+        f.history.insertCaptured(largeEntry());
         f.history.saveHistory();
         QVERIFY(!f.history.waitForWrites());
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().at(0).toString(), f.historyPath());
-        QCOMPARE(failed.first().at(1).toString(), QStringLiteral("it is a folder"));
+        QCOMPARE(failed.first().at(1).toString(), QStringLiteral("File too large"));
 
         // Tried again 5 s later on its own, then 10 s after that; the user is told only once.
         f.clock.advance(5s);
         QVERIFY(!f.history.waitForWrites());
         f.clock.advance(9s);
-        QVERIFY(QDir(f.historyPath()).removeRecursively());
+        full.reset();
         f.history.waitForWrites();
         QVERIFY(!QFileInfo::exists(f.historyPath()));
         f.clock.advance(1s);
         QVERIFY(f.history.waitForWrites());
-        QCOMPARE(readStringListAtPath(f.historyPath()), QStringList{QStringLiteral("a")});
+        QCOMPARE(readStringListAtPath(f.historyPath()), QStringList{largeEntry()});
         QCOMPARE(failed.size(), 1);
         QCOMPARE(recovered.size(), 1);
         QCOMPARE(recovered.first().at(0).toString(), f.historyPath());
         QVERIFY(!f.history.hasUnsavedChanges());
+        // A failed write leaves no temporary file behind.
+        QCOMPARE(QDir(f.dirs.documents()).entryList(QDir::Files), QStringList{QStringLiteral("myfile.plist")});
 
         // Once saved, nothing is retried; a later failure is told again, its pauses start short again.
         f.clock.advance(10min);
-        QVERIFY(QFile::remove(f.historyPath()));
-        QVERIFY(QDir().mkpath(f.historyPath()));
+        full = std::make_unique<test::FileSizeLimit>(kSmallFile);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*")));
-        f.history.removeItem(0);
+        f.history.togglePin(0);
         QVERIFY(!f.history.waitForWrites());
         QCOMPARE(failed.size(), 2);
-        QVERIFY(QDir(f.historyPath()).removeRecursively());
+        full.reset();
         f.clock.advance(5s);
         QVERIFY(f.history.waitForWrites());
-        QCOMPARE(readStringListAtPath(f.historyPath()), QStringList());
         QCOMPARE(recovered.size(), 2);
     }
 
@@ -376,14 +386,117 @@ private Q_SLOTS:
         f.history.loadHistory();
         QString error = QStringLiteral("untouched");
         QVERIFY(f.history.flushPendingSave(&error));  // nothing to save
-        QVERIFY(QDir().mkpath(f.historyPath()));
-        f.settings.setString(keys::historyPath, f.historyPath());
-        f.history.insertCaptured(QStringLiteral("last words"));
+        const test::FileSizeLimit full(kSmallFile);
+        f.history.insertCaptured(largeEntry());
         f.history.scheduleSave();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*")));
         QVERIFY(!f.history.flushPendingSave(&error));
-        QCOMPARE(error, f.historyPath() + QStringLiteral(": it is a folder"));
+        QCOMPARE(error, f.historyPath() + QStringLiteral(": File too large"));
         QVERIFY(f.history.hasUnsavedChanges());
+    }
+
+    void aFolderInTheHistoryFilesPlaceIsKeptAsideAndTheHistorySaved()
+    {
+        Fixture f;
+        // A folder with something in it where the file belongs: it reads as damaged, and the first save moves it
+        // aside whole and writes the history in its place.
+        QVERIFY(QDir().mkpath(f.historyPath()));
+        test::writeFile(f.historyPath() + QStringLiteral("/inside.txt"), "the user's");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read .*it is a folder.*")));
+        f.history.loadHistory();
+        QVERIFY(f.history.items().isEmpty());
+        QSignalSpy keptAside(&f.folder, &ListFolder::keptAside);
+        QSignalSpy failed(&f.history, &HistoryStore::saveFailed);
+        f.history.insertCaptured(QStringLiteral("copied"));
+        QString error;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("kept .*myfile.plist as .*")));
+        QVERIFY2(f.history.flushPendingSave(&error), qPrintable(error));
+        QCOMPARE(f.onDisk(), QStringList{QStringLiteral("copied")});
+        QCOMPARE(failed.size(), 0);
+        QCOMPARE(keptAside.size(), 1);
+        const QString aside = keptAside.first().at(1).toString();
+        QVERIFY2(aside.startsWith(f.historyPath() + QStringLiteral(".damaged-")), qPrintable(aside));
+        QCOMPARE(keptAside.first().at(2).toString(), QStringLiteral("it is a folder"));
+        QCOMPARE(test::readFile(aside + QStringLiteral("/inside.txt")), QByteArray("the user's"));
+    }
+
+    void aRememberedPathThatCannotBeUsedGivesWayToTheDataFolder()
+    {
+        // Settings brought from another machine: the folder of the remembered file does not exist here. The data
+        // folder's history is read, the session's copies are saved there, and no folder is made for the old path.
+        Fixture f;
+        const QString gone = f.dirs.root() + QStringLiteral("/home/someone-else/.local/share/tavrin/myfile.plist");
+        QVERIFY(writeStringListAtPath(f.historyPath(), {QStringLiteral("already here")}));
+        f.settings.setString(keys::historyPath, gone);
+        QSignalSpy replaced(&f.history, &HistoryStore::pathReplaced);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("the history file .* cannot be used.*")));
+        f.history.loadHistory();
+        QCOMPARE(f.history.items(), QStringList{QStringLiteral("already here")});
+        QCOMPARE(replaced.size(), 1);
+        QCOMPARE(replaced.first().at(0).toString(), gone);
+        QCOMPARE(replaced.first().at(1).toString(), f.historyPath());
+        QCOMPARE(replaced.first().at(2).toString(),
+                 QStringLiteral("its folder %1 does not exist").arg(QFileInfo(gone).absolutePath()));
+        QCOMPARE(replaced.first().at(3).toBool(), false);
+        QCOMPARE(f.settings.string(keys::historyPath), std::optional<QString>(f.historyPath()));
+        f.history.insertCaptured(QStringLiteral("hello"));
+        QVERIFY(f.history.flushPendingSave());
+        QCOMPARE(f.onDisk(), (QStringList{QStringLiteral("hello"), QStringLiteral("already here")}));
+        QVERIFY(!QFileInfo::exists(f.dirs.root() + QStringLiteral("/home")));
+        QCOMPARE(replaced.size(), 1);
+
+        // A folder that is there but not ours to write: its file is read (the data folder has none yet), left as it
+        // is, and the history saved in the data folder.
+        test::TestDirs dirs;
+        const QString locked = dirs.root() + QStringLiteral("/locked/myfile.plist");
+        QVERIFY(writeStringListAtPath(locked, {QStringLiteral("theirs")}));
+        const QByteArray lockedBytes = test::readFile(locked);
+        QFile::setPermissions(QFileInfo(locked).absolutePath(), QFile::ReadOwner | QFile::ExeOwner);
+        if (QFileInfo(QFileInfo(locked).absolutePath()).isWritable())
+            QSKIP("folder permissions do not bind this user (run the suite unprivileged)");
+        Run run(dirs);
+        run.settings.setString(keys::historyPath, locked);
+        QSignalSpy lockedOut(&run.history, &HistoryStore::pathReplaced);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("the history file .* cannot be used.*")));
+        run.history.loadHistory();
+        QCOMPARE(run.history.items(), QStringList{QStringLiteral("theirs")});
+        QCOMPARE(lockedOut.size(), 1);
+        QVERIFY(lockedOut.first().at(2).toString().contains(QStringLiteral("Permission denied")));
+        QCOMPARE(lockedOut.first().at(3).toBool(), true);
+        // Read from elsewhere, so not saved yet: it is, with the next save.
+        QVERIFY(run.history.hasUnsavedChanges());
+        QVERIFY(run.history.flushPendingSave());
+        QCOMPARE(readStringListAtPath(dirs.documents() + QStringLiteral("/myfile.plist")),
+                 QStringList{QStringLiteral("theirs")});
+        QCOMPARE(test::readFile(locked), lockedBytes);
+        QFile::setPermissions(QFileInfo(locked).absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void aPartlyReadableHistoryShowsWhatCanBeRead()
+    {
+        Fixture f;
+        f.settings.setInteger(keys::pinCount, 5);
+        QVERIFY(writeStringListAtPath(f.historyPath(),
+                                      {QStringLiteral("a < b"), QStringLiteral("second"), QStringLiteral("third")}));
+        QByteArray bytes = test::readFile(f.historyPath());
+        bytes.replace("&lt;", "&l4;");
+        test::writeFile(f.historyPath(), bytes);
+        f.settings.setString(keys::historyPath, f.historyPath());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read all of .*")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*&l4;.*kept as it stands")));
+        f.history.loadHistory();
+        QCOMPARE(f.history.items(),
+                 (QStringList{QStringLiteral("a &l4; b"), QStringLiteral("second"), QStringLiteral("third")}));
+        // The pins belong to the file as it was: clamped in memory only.
+        QCOMPARE(f.history.pinCount(), 3);
+        QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(5));
+        // The damaged original is kept aside byte for byte before the next save.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("kept .* before replacing it")));
+        f.history.saveHistory();
+        QVERIFY(f.history.waitForWrites());
+        const QStringList aside = QDir(f.dirs.documents()).entryList({QStringLiteral("myfile.plist.damaged-*")});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(test::readFile(f.dirs.documents() + QLatin1Char('/') + aside.first()), bytes);
     }
 
     void aFailedWriteKeepsEverythingInMemory()

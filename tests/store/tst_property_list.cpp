@@ -1,4 +1,6 @@
+#include "FileSizeLimit.h"
 #include "TestDirs.h"
+#include "store/AtomicFile.h"
 #include "store/FastStringArrayReader.h"
 #include "store/PropertyListCodec.h"
 #include "store/StringListFiles.h"
@@ -9,6 +11,7 @@
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -272,6 +275,175 @@ private Q_SLOTS:
             QCOMPARE(aside.size(), 1);
             QCOMPARE(test::readFile(dirs.documents() + QLatin1Char('/') + aside.first()), bytes);
         }
+    }
+
+    void aDamagedListGivesBackEveryEntryThatIsWhole()
+    {
+        const QStringList written = {QStringLiteral("first"),
+                                     QStringLiteral("a < b & c"),
+                                     QStringLiteral("third"),
+                                     QStringLiteral("fourth"),
+                                     QString(),
+                                     QStringLiteral("last")};
+        const QByteArray whole = plist::serializeStringArray(written);
+
+        // Three bit flips turned "&lt;" into "&l4;": that entry keeps the reference as it stands, the others are
+        // read as written.
+        QByteArray flipped = whole;
+        flipped.replace("&lt;", "&l4;");
+        QVERIFY(!plist::parseStringArray(flipped));
+        std::optional<plist::SalvagedStrings> salvaged = plist::salvageStringArray(flipped);
+        QVERIFY(salvaged);
+        QStringList expected = written;
+        expected[1] = QStringLiteral("a &l4; b & c");
+        QCOMPARE(salvaged->strings, expected);
+        QCOMPARE(salvaged->problems,
+                 QStringList{QStringLiteral("entry 2: \"&l4;\" is no character reference; kept as it stands")});
+
+        // A flipped tag loses its entry only; bytes that are not UTF-8 are replaced; an unterminated reference stays.
+        QByteArray tag = whole;
+        tag.replace("<string>third</string>", "<strinf>third</string>");
+        tag.replace("fourth", "fo\xffrth & more");
+        salvaged = plist::salvageStringArray(tag);
+        QVERIFY(salvaged);
+        QCOMPARE(salvaged->strings,
+                 (QStringList{QStringLiteral("first"), QStringLiteral("a < b & c"),
+                              QStringLiteral("fo\uFFFDrth & more"), QString(), QStringLiteral("last")}));
+        QVERIFY(salvaged->problems.join(u'|').contains(QStringLiteral("before entry 3 is left out")));
+        QVERIFY(salvaged->problems.join(u'|').contains(QStringLiteral("entry 3: bytes that are not UTF-8")));
+
+        // Cut off: the whole entries before the cut.
+        salvaged = plist::salvageStringArray(whole.left(whole.indexOf("fourth") + 3));
+        QVERIFY(salvaged);
+        QCOMPARE(salvaged->strings, written.first(3));
+        QVERIFY(salvaged->problems.last().contains(QStringLiteral("cut off")));
+
+        // Not a property list at all: nothing to salvage.
+        QVERIFY(!plist::salvageStringArray("not a property list at all"));
+        QVERIFY(!plist::salvageStringArray("<plist><dict><key>a</key></dict></plist>"));
+    }
+
+    void aPartlyReadFileIsReadAndKeptAsideByteForByte()
+    {
+        Lists lists;
+        QByteArray bytes =
+            plist::serializeStringArray({QStringLiteral("one"), QStringLiteral("<tag>"), QStringLiteral("three")});
+        bytes.replace("&lt;tag", "&l4;tag");
+        test::writeFile(lists.path(QStringLiteral("history")), bytes);
+        const ListFileRead direct = readListFile(lists.path(QStringLiteral("history")));
+        QCOMPARE(direct.status, ListFileRead::Status::partlyRead);
+        QVERIFY(direct.isDamaged());
+        QCOMPARE(direct.reason, QStringLiteral("it is damaged; 3 entries could still be read"));
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read all of .*history.plist.*")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*&l4;.*")));
+        QCOMPARE(lists.read(QStringLiteral("history")),
+                 (QStringList{QStringLiteral("one"), QStringLiteral("&l4;tag>"), QStringLiteral("three")}));
+        QSignalSpy keptAside(&lists.folder, &ListFolder::keptAside);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("kept .* before replacing it")));
+        QVERIFY(lists.write(QStringLiteral("history"), {QStringLiteral("new")}));
+        QCOMPARE(keptAside.size(), 1);
+        QCOMPARE(keptAside.first().at(0).toString(), lists.path(QStringLiteral("history")));
+        QCOMPARE(keptAside.first().at(2).toString(), direct.reason);
+        QCOMPARE(test::readFile(keptAside.first().at(1).toString()), bytes);
+    }
+
+    void anythingButAFileIsKeptAsideAndNeverOpened()
+    {
+        Lists lists;
+        const QString path = lists.path(QStringLiteral("odd"));
+        QVERIFY(QDir().mkpath(lists.dirs.documents()));
+        // A named pipe would hold a reader forever: it is refused at once.
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const ListFileRead pipe = readListFile(path);
+        QCOMPARE(pipe.status, ListFileRead::Status::damaged);
+        QCOMPARE(pipe.reason, QStringLiteral("it is a named pipe"));
+        QSignalSpy keptAside(&lists.folder, &ListFolder::keptAside);
+        // Never read by this folder, still moved: a write cannot replace it.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("kept .* before replacing it")));
+        QVERIFY(lists.write(QStringLiteral("odd"), {QStringLiteral("a")}));
+        QCOMPARE(lists.read(QStringLiteral("odd")), QStringList{QStringLiteral("a")});
+        QCOMPARE(keptAside.size(), 1);
+        QCOMPARE(keptAside.first().at(2).toString(), QStringLiteral("it is a named pipe"));
+        struct stat st {};
+        QCOMPARE(::lstat(QFile::encodeName(keptAside.first().at(1).toString()).constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+
+        // A removal moves a folder aside as well, with what it holds.
+        const QString folder = lists.path(QStringLiteral("folder"));
+        QVERIFY(QDir().mkpath(folder));
+        test::writeFile(folder + QStringLiteral("/inside"), "kept");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("kept .* instead of removing it")));
+        QVERIFY(lists.folder.remove(folder));
+        QVERIFY(!QFileInfo::exists(folder));
+        QCOMPARE(keptAside.size(), 2);
+        QCOMPARE(test::readFile(keptAside.last().at(1).toString() + QStringLiteral("/inside")), QByteArray("kept"));
+
+        // A link to a file is followed: the file is replaced, the link stays.
+        const QString target = lists.dirs.root() + QStringLiteral("/target.plist");
+        QVERIFY(writeStringListAtPath(target, {QStringLiteral("old")}));
+        QVERIFY(QFile::link(target, lists.path(QStringLiteral("linked"))));
+        QCOMPARE(lists.read(QStringLiteral("linked")), QStringList{QStringLiteral("old")});
+        QVERIFY(lists.write(QStringLiteral("linked"), {QStringLiteral("new")}));
+        QVERIFY(QFileInfo(lists.path(QStringLiteral("linked"))).isSymLink());
+        QCOMPARE(readStringListAtPath(target), QStringList{QStringLiteral("new")});
+        QCOMPARE(keptAside.size(), 2);
+    }
+
+    void failuresCarryTheSystemsReason()
+    {
+        test::TestDirs dirs;
+        // A folder that does not exist is not made for a write that names it.
+        const QString missing = dirs.root() + QStringLiteral("/missing/list.plist");
+        ListFolder folder(dirs.documents());
+        QString error;
+        QVERIFY(!folder.write(missing, {QStringLiteral("a")}, &error));
+        QCOMPARE(error, QStringLiteral("No such file or directory"));
+        QVERIFY(!QFileInfo::exists(QFileInfo(missing).absolutePath()));
+        QCOMPARE(whyFolderIsUnwritable(missing),
+                 QStringLiteral("its folder %1 does not exist").arg(QFileInfo(missing).absolutePath()));
+        QCOMPARE(whyFolderIsUnwritable(dirs.root() + QStringLiteral("/x.plist")), QString());
+
+        // A full disk, for any user: "File too large", and no temporary file is left behind.
+        const QString path = folder.pathFor(QStringLiteral("full"));
+        {
+            const test::FileSizeLimit full(64);
+            QVERIFY(!folder.write(path, {QString(1000, QLatin1Char('x'))}, &error));
+        }
+        QCOMPARE(error, QStringLiteral("File too large"));
+        QCOMPARE(QDir(dirs.documents()).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+        // Folders and files that are not ours to write or read (they bind only an unprivileged user).
+        QVERIFY(folder.write(path, {QStringLiteral("a")}, &error));
+        QFile::setPermissions(path, QFileDevice::Permissions());
+        QFile::setPermissions(dirs.documents(), QFile::ReadOwner | QFile::ExeOwner);
+        const bool binds = !QFileInfo(dirs.documents()).isWritable();
+        if (binds) {
+            QCOMPARE(readListFile(path).reason, QStringLiteral("Permission denied"));
+            QVERIFY(!writeFileAtomically(dirs.documents() + QStringLiteral("/other.plist"), QByteArray("x"), &error));
+            QCOMPARE(error, QStringLiteral("Permission denied"));
+            QVERIFY(whyFolderIsUnwritable(path).endsWith(QStringLiteral("cannot be written: Permission denied")));
+        }
+        QFile::setPermissions(dirs.documents(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!binds)
+            QSKIP("folder permissions do not bind this user (run the suite unprivileged)");
+    }
+
+    void temporaryFilesLeftByAKilledWriteAreRemoved()
+    {
+        Lists lists;
+        QVERIFY(lists.write(QStringLiteral("list"), {QStringLiteral("a")}));
+        // What a write cut short by SIGKILL leaves beside the file, and files that only look similar.
+        const QString leftover = lists.path(QStringLiteral("list")) + QStringLiteral(".saving-Ab3dEf");
+        const QString other = lists.path(QStringLiteral("list")) + QStringLiteral(".saving-notours");
+        test::writeFile(leftover, "half a history");
+        test::writeFile(other, "someone's");
+        // The next run's first write of the file clears what the killed one left.
+        ListFolder folder(lists.dirs.documents());
+        QVERIFY(folder.write(lists.path(QStringLiteral("list")), {QStringLiteral("b")}));
+        QVERIFY(!QFileInfo::exists(leftover));
+        QVERIFY(QFileInfo::exists(other));
+        QCOMPARE(readStringListAtPath(lists.path(QStringLiteral("list"))), QStringList{QStringLiteral("b")});
     }
 
     void otherToolsEncodingsAreRead()

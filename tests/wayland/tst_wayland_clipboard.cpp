@@ -209,7 +209,8 @@ private Q_SLOTS:
 
     void anOwnerThatNeverAnswersCostsOneDeadline()
     {
-        WaylandClipboard clipboard(300ms);
+        WaylandClipboard clipboard;
+        clipboard.setReadTimeout(300ms);
         const std::int64_t count = clipboard.changeCount();
         const auto owner = startForegroundCopy("frozen");
         QVERIFY(owner);
@@ -217,9 +218,14 @@ private Q_SLOTS:
         ::kill(pid_t(owner->processId()), SIGSTOP);
         QElapsedTimer clock;
         clock.start();
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("the clipboard's owner did not hand over .* within 300 "
+                                                               "ms; the copy is not recorded")));
         const ClipboardContents contents = clipboard.readContents();
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(contents.string, std::nullopt);
+        // Told apart from a clipboard without text: the copy was lost to a slow owner.
+        QVERIFY(contents.ownerTooSlow);
         ::kill(pid_t(owner->processId()), SIGCONT);
         owner->kill();
         QVERIFY(owner->waitForFinished(5000));

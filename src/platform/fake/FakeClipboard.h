@@ -19,6 +19,9 @@ public:
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
     ClipboardContents readContents(std::stop_token stop = {}) override;
+    void setReadTimeout(std::chrono::milliseconds timeout) override { m_readTimeout = timeout; }
+    /// The timeout last set.
+    std::chrono::milliseconds readTimeout() const { return m_readTimeout.load(); }
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
@@ -53,6 +56,7 @@ private:
     QList<Write> m_writes;
     std::atomic<std::int64_t> m_changeCount{0};
     std::atomic<int> m_reads{0};
+    std::atomic<std::chrono::milliseconds> m_readTimeout{std::chrono::milliseconds(0)};
     std::function<void()> m_listener;
     std::function<void()> m_dataRequestListener;
     bool m_holdsOwnWrite = false;

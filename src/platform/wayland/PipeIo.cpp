@@ -2,10 +2,10 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <ctime>
 
 namespace tavrin::pipeIo {
@@ -19,7 +19,7 @@ std::pair<int, int> openPipe()
     return {fds[0], fds[1]};
 }
 
-std::optional<QByteArray> readAll(int fd, std::chrono::milliseconds idle, qsizetype maxSize)
+std::optional<QByteArray> readAll(int fd, std::chrono::milliseconds idle, qsizetype maxSize, bool *stalled)
 {
     if (fd < 0)
         return std::nullopt;
@@ -44,8 +44,11 @@ std::optional<QByteArray> readAll(int fd, std::chrono::milliseconds idle, qsizet
             break;
         pollfd p{fd, POLLIN, 0};
         const int ready = ::poll(&p, 1, int(idle.count()));
-        if (ready == 0)
-            break;  // the writer stalled
+        if (ready == 0) {
+            if (stalled)
+                *stalled = true;
+            break;
+        }
         if (ready < 0 && errno != EINTR)
             break;
     }

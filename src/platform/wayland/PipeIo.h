@@ -13,8 +13,9 @@ using Clock = std::chrono::steady_clock;
 std::pair<int, int> openPipe();
 
 /// Reads fd until the writer closes it. Waits at most `idle` for each piece of data, so a large transfer may take
-/// longer as long as it moves. Null when the writer stalled, failed or sent more than maxSize bytes. Closes fd.
-std::optional<QByteArray> readAll(int fd, std::chrono::milliseconds idle, qsizetype maxSize);
+/// longer as long as it moves. Null when the writer stalled (then *stalled is set), failed or sent more than maxSize
+/// bytes. Closes fd.
+std::optional<QByteArray> readAll(int fd, std::chrono::milliseconds idle, qsizetype maxSize, bool *stalled = nullptr);
 
 // Data written into a non-blocking pipe piece by piece, from a poll loop.
 class Writer {

@@ -198,7 +198,7 @@ WaylandClipboard::Read WaylandClipboard::readSelection(const DataControlClient::
     namespace types = clipboardTypes;
     Read read;
     if (types::offers(selection.types, types::kPasswordHint)) {
-        const auto hint = readType(selection.generation, types::kPasswordHint);
+        const auto hint = readType(selection.generation, types::kPasswordHint, read);
         if (!hint)
             return read;
         if (hint->trimmed() == "secret") {
@@ -208,13 +208,13 @@ WaylandClipboard::Read WaylandClipboard::readSelection(const DataControlClient::
         }
     }
     if (const std::string type = types::preferredFileListType(selection.types); !type.empty()) {
-        const auto files = readType(selection.generation, type);
+        const auto files = readType(selection.generation, type, read);
         if (!files)
             return read;
         read.contents.fileUrlItems = type == types::kUriList ? splitUriList(*files) : splitGnomeCopiedFiles(*files);
     }
     if (const std::string type = types::preferredTextType(selection.types); !type.empty()) {
-        const auto text = readType(selection.generation, type);
+        const auto text = readType(selection.generation, type, read);
         if (!text)
             return read;
         read.contents.string = types::decodeText(type, *text);
@@ -223,9 +223,18 @@ WaylandClipboard::Read WaylandClipboard::readSelection(const DataControlClient::
     return read;
 }
 
-std::optional<QByteArray> WaylandClipboard::readType(std::uint64_t generation, const std::string &type)
+std::optional<QByteArray> WaylandClipboard::readType(std::uint64_t generation, const std::string &type, Read &read)
 {
-    return pipeIo::readAll(m_client->receive(generation, type), m_readTimeout, kMaxSize);
+    bool stalled = false;
+    std::optional<QByteArray> data =
+        pipeIo::readAll(m_client->receive(generation, type), m_readTimeout.load(), kMaxSize, &stalled);
+    if (stalled) {
+        // The protocol does not say who offers a selection: the capture names the application in front instead.
+        qCWarning(lcWayland, "the clipboard's owner did not hand over %s within %lld ms; the copy is not recorded",
+                  type.c_str(), static_cast<long long>(m_readTimeout.load().count()));
+        read.contents.ownerTooSlow = true;
+    }
+    return data;
 }
 
 }  // namespace tavrin

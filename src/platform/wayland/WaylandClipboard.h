@@ -45,6 +45,7 @@ public:
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
     ClipboardContents readContents(std::stop_token stop = {}) override;
+    void setReadTimeout(std::chrono::milliseconds timeout) override { m_readTimeout = timeout; }
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
@@ -63,12 +64,14 @@ private:
     void onSelection(const DataControlClient::Selection &selection);
     void write(SelectionOffer offer, std::chrono::milliseconds wait);
     Read readSelection(const DataControlClient::Selection &selection);
-    std::optional<QByteArray> readType(std::uint64_t generation, const std::string &type);
+    /// The data of one type; null when it could not be read (with read.contents.ownerTooSlow set when the owner
+    /// stalled).
+    std::optional<QByteArray> readType(std::uint64_t generation, const std::string &type, Read &read);
     void countForeignChange();
     void notifyListener();
     void notifyDataRequest();
 
-    const std::chrono::milliseconds m_readTimeout;
+    std::atomic<std::chrono::milliseconds> m_readTimeout;
     const std::uint64_t m_instance;
     std::atomic<std::int64_t> m_changeCount{0};
     std::function<void()> m_listener;

@@ -24,14 +24,17 @@ SelectionReader::SelectionReader(std::chrono::milliseconds timeout) : m_timeout(
 {
     if (!m_x.isValid())
         return;
-    const auto a = m_x.atoms({"CLIPBOARD", "TARGETS", "INCR", "UTF8_STRING", "text/plain;charset=utf-8", "text/plain",
-                              "TEXT", "text/uri-list", "x-special/gnome-copied-files", "x-kde-passwordManagerHint"});
-    m_atoms = Atoms{a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]};
+    const auto a =
+        m_x.atoms({"CLIPBOARD", "TARGETS", "INCR", "UTF8_STRING", "text/plain;charset=utf-8", "text/plain", "TEXT",
+                   "text/uri-list", "x-special/gnome-copied-files", "x-kde-passwordManagerHint", "WM_CLIENT_LEADER"});
+    m_atoms = Atoms{a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9], a[10]};
     // A rotating set of property names: a late reply to an old request never lands on the current one's name.
     std::vector<std::string> names;
+    names.reserve(kPropertyPool);
     for (int i = 0; i < kPropertyPool; ++i)
         names.push_back("_TAVRIN_READ_" + std::to_string(i));
     std::vector<const char *> raw;
+    raw.reserve(names.size());
     for (const auto &name : names)
         raw.push_back(name.c_str());
     m_properties = m_x.atoms(raw);
@@ -260,7 +263,38 @@ QString SelectionReader::decodeText(const Reply &reply, xcb_atom_t target) const
     return QString::fromUtf8(reply.data);
 }
 
-ClipboardContents SelectionReader::read(std::stop_token stop)
+QString SelectionReader::applicationOf(xcb_window_t window)
+{
+    xcb_connection_t *c = m_x.get();
+    auto property = [c](xcb_window_t w, xcb_atom_t name, xcb_atom_t type, std::uint32_t longs) {
+        return xcb::Ptr<xcb_get_property_reply_t>(
+            xcb_get_property_reply(c, xcb_get_property(c, 0, w, name, type, 0, longs), nullptr));
+    };
+    // Toolkits put the class on their toplevels; the hidden window that owns a selection often only points to its
+    // client leader, which has one.
+    std::vector<xcb_window_t> candidates{window};
+    if (auto leader = property(window, m_atoms.clientLeader, XCB_ATOM_WINDOW, 1);
+        leader && leader->format == 32 && xcb_get_property_value_length(leader.get()) == 4) {
+        const xcb_window_t id = *static_cast<const xcb_window_t *>(xcb_get_property_value(leader.get()));
+        if (id != XCB_WINDOW_NONE && id != window)
+            candidates.push_back(id);
+    }
+    for (const xcb_window_t candidate : candidates) {
+        const auto wmClass = property(candidate, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 256);
+        if (!wmClass || wmClass->format != 8)
+            continue;
+        // "instance\0Class\0": the class names the application.
+        const QByteArray value(static_cast<const char *>(xcb_get_property_value(wmClass.get())),
+                               xcb_get_property_value_length(wmClass.get()));
+        const QList<QByteArray> parts = value.split('\0');
+        const QByteArray name = parts.size() > 1 && !parts.at(1).isEmpty() ? parts.at(1) : parts.value(0);
+        if (!name.isEmpty())
+            return QString::fromLocal8Bit(name);
+    }
+    return QString();
+}
+
+ClipboardContents SelectionReader::read(const std::stop_token &stop)
 {
     ClipboardContents contents;
     if (!isValid() || stop.stop_requested())
@@ -293,7 +327,15 @@ ClipboardContents SelectionReader::read(std::stop_token stop)
     xcb_atom_t asked = m_atoms.targets;
     const auto complete = [&]() -> ClipboardContents {
         logEnd(asked);
-        return m_end == End::Complete ? contents : ClipboardContents{};
+        if (m_end == End::Complete)
+            return contents;
+        ClipboardContents nothing;
+        // A slow owner is named for the user: the copy it made is lost.
+        if (m_end == End::Deadline) {
+            nothing.ownerTooSlow = true;
+            nothing.ownerName = applicationOf(current);
+        }
+        return nothing;
     };
 
     // Some owners answer any target, even ones they never offered: only ask for what TARGETS lists (typed ATOM, or

@@ -30,11 +30,14 @@ public:
     SelectionReader &operator=(const SelectionReader &) = delete;
 
     bool isValid() const { return m_x.isValid() && m_wakeFd >= 0; }
+    /// For the reads from now on; not during one.
+    void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
     /// The window owning CLIPBOARD now (a quick server query).
     xcb_window_t owner();
     /// The file-URL and plain-string types, and whether a password manager marked the content secret; nothing
-    /// once stop is requested, the owner changes or the deadline passes.
-    ClipboardContents read(std::stop_token stop = {});
+    /// once stop is requested, the owner changes or the deadline passes (then with the owner's name, when its window
+    /// tells it).
+    ClipboardContents read(const std::stop_token &stop = {});
 
 private:
     enum class Outcome { Converted, Refused, Failed };
@@ -59,6 +62,8 @@ private:
     bool isText(const Reply &reply, xcb_atom_t target) const;
     QString decodeText(const Reply &reply, xcb_atom_t target) const;
     void replaceWindow();
+    /// The class of the application that owns window: its WM_CLASS, or its client leader's; empty when neither says.
+    QString applicationOf(xcb_window_t window);
 
     xcb::Connection m_x;
     std::chrono::milliseconds m_timeout;
@@ -69,7 +74,7 @@ private:
     int m_wakeFd = -1;
     struct Atoms {
         xcb_atom_t clipboard, targets, incr, utf8String, textPlainUtf8, textPlain, text, uriList, gnomeFiles,
-            passwordHint;
+            passwordHint, clientLeader;
     } m_atoms{};
 
     // The read under way.

@@ -43,6 +43,12 @@ ClipboardContents X11Clipboard::readContents(std::stop_token stop)
     return m_reader->read(stop);
 }
 
+void X11Clipboard::setReadTimeout(std::chrono::milliseconds timeout)
+{
+    std::lock_guard lock(m_readMutex);
+    m_reader->setTimeout(timeout);
+}
+
 void X11Clipboard::writeFileUrl(const QString &absolutePath)
 {
     ++m_changeCount;

@@ -33,6 +33,7 @@ public:
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
     ClipboardContents readContents(std::stop_token stop = {}) override;
+    void setReadTimeout(std::chrono::milliseconds timeout) override;
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <sys/resource.h>
 
 namespace tavrin::e2e {
 
@@ -37,6 +38,16 @@ ToolResult runTool(const QString &program, const QStringList &arguments, int tim
     process.waitForFinished(timeoutMs + 5000);
     return ToolResult{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                       process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+ToolResult tavrinCommand(const QStringList &arguments, const QByteArray &input, int timeoutMs)
+{
+    ToolResult result = runTool(qEnvironmentVariable("TAVRIN_BINARY"), arguments, timeoutMs, input);
+    const QStringList problems = reportedProblems(result.err, {});
+    if (!problems.isEmpty())
+        qWarning("tavrin %s reported: %s", qPrintable(arguments.join(QLatin1Char(' '))),
+                 qPrintable(problems.join(QLatin1Char('\n'))));
+    return result;
 }
 
 QString configHome()
@@ -475,6 +486,17 @@ void TavrinProcess::expectWarning(const QString &pattern)
 void TavrinProcess::setDisplay(const QString &display)
 {
     setEnvironmentValue(QStringLiteral("DISPLAY"), display);
+}
+
+void TavrinProcess::limitFileSize(qint64 bytes)
+{
+    m_process.setChildProcessModifier([bytes] {
+        // Between fork and exec: only the soft limit, so that the test can lift it again.
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = rlim_t(bytes);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
 }
 
 void TavrinProcess::setEnvironmentValue(const QString &name, const QString &value)

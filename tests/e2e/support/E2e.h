@@ -24,6 +24,9 @@ QByteArray bigText(int bytes);
 /// Runs an outside tool (xclip, xdotool, ...) under a time limit.
 ToolResult runTool(const QString &program, const QStringList &arguments, int timeoutMs = 10000,
                    const QByteArray &input = QByteArray());
+/// Runs a command of the tavrin binary ("list", "add", ...) against the running program; a problem it reports on
+/// standard error (a sanitizer report, a Qt warning) is written to the test's log.
+ToolResult tavrinCommand(const QStringList &arguments, const QByteArray &input = QByteArray(), int timeoutMs = 30000);
 
 /// The session's private folders, set by x11-session.sh.
 QString configHome();
@@ -135,6 +138,9 @@ public:
     void setDisplay(const QString &display);
     /// Sets a variable of the program's environment (QT_QPA_PLATFORM=wayland, ...); before start.
     void setEnvironmentValue(const QString &name, const QString &value);
+    /// Runs the program with a file size limit (ulimit -f) of that many bytes: a write beyond it fails ("File too
+    /// large") as on a full disk, for any user. `prlimit --pid` lifts it from outside; before start.
+    void limitFileSize(qint64 bytes);
     /// Starts the program; false when it could not start. Where it would find no settings, it finds them holding
     /// only "firstRun" (storeFinishedFirstRun), as after its welcome steps, unless the test wants a first run.
     bool start(const QStringList &arguments = {});

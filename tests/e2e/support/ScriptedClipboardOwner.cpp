@@ -82,6 +82,19 @@ ScriptedClipboardOwner::ScriptedClipboardOwner(Script script) : m_state(std::mak
     const std::uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_create_window(s.c, XCB_COPY_FROM_PARENT, s.window, screen->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                       XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
+    if (!s.script.windowClass.isEmpty()) {
+        xcb_window_t classed = s.window;
+        if (s.script.classOnClientLeader) {
+            classed = xcb_generate_id(s.c);
+            xcb_create_window(s.c, XCB_COPY_FROM_PARENT, classed, screen->root, 0, 0, 1, 1, 0,
+                              XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+            xcb_change_property(s.c, XCB_PROP_MODE_REPLACE, s.window, intern(s.c, "WM_CLIENT_LEADER"), XCB_ATOM_WINDOW,
+                                32, 1, &classed);
+        }
+        const QByteArray wmClass = s.script.windowClass.toLower() + '\0' + s.script.windowClass + '\0';
+        xcb_change_property(s.c, XCB_PROP_MODE_REPLACE, classed, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
+                            std::uint32_t(wmClass.size()), wmClass.constData());
+    }
     s.clipboard = intern(s.c, "CLIPBOARD");
     s.targets = intern(s.c, "TARGETS");
     s.target = intern(s.c, s.script.target);

@@ -18,6 +18,11 @@ public:
         QByteArray data;
         /// Requests for the target wait for release().
         bool holdUntilReleased = false;
+        /// The class in the owner window's WM_CLASS, as an application's toolkit sets it; none when empty.
+        QByteArray windowClass;
+        /// The class goes on a window of its own that the owner window names as its WM_CLIENT_LEADER instead, as
+        /// toolkits do for the hidden windows that own selections.
+        bool classOnClientLeader = false;
         /// INCR: the size announced (data's when 0), then data in chunks of this many bytes, one per interval.
         int incrChunk = 0;
         qint64 incrAnnounced = 0;

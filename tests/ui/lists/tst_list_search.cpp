@@ -53,6 +53,18 @@ private Q_SLOTS:
         QCOMPARE(dispatcher.runMain(), 1);
     }
 
+    void aMessageBoxWithATimeoutClosesByItselfAsDismissed()
+    {
+        MessageBoxAlertPresenter presenter;
+        AlertRequest request{1, QStringLiteral("Tavrin is already running"), QString(), {QStringLiteral("OK")}};
+        request.timeout = std::chrono::milliseconds(50);
+        // Nobody answers: it returns, with its dismissing button, and leaves no box behind.
+        QCOMPARE(presenter.runAlert(request), 0);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        request.buttons = {QStringLiteral("Yes"), QStringLiteral("No")};
+        QCOMPARE(presenter.runAlert(request), 1);
+    }
+
     void messageBoxAnswersWithTheButtonPressed()
     {
         MessageBoxAlertPresenter presenter;
