@@ -29,7 +29,7 @@ std::vector<std::string> stdTypes(const QStringList &types)
 }  // namespace
 
 GnomeClipboard::GnomeClipboard(GnomeShellLink &link, std::chrono::milliseconds readTimeout, QObject *parent)
-    : QObject(parent), m_link(link), m_readTimeout(readTimeout)
+    : QObject(parent), m_link(link), m_readTimeout(readTimeout.count())
 {
     connect(&m_link, &GnomeShellLink::clipboardChanged, this, &GnomeClipboard::onClipboardChanged);
     connect(&m_link, &GnomeShellLink::availabilityChanged, this, &GnomeClipboard::onAvailabilityChanged);
@@ -180,8 +180,8 @@ GnomeClipboard::Read GnomeClipboard::readState(const ShellClipboardState &state,
 
 std::optional<QByteArray> GnomeClipboard::readType(quint64 serial, const QString &type, bool &changed)
 {
-    const QDBusMessage reply =
-        m_link.call(QStringLiteral("ReadClipboard"), {QVariant::fromValue(serial), type}, m_readTimeout);
+    const QDBusMessage reply = m_link.call(QStringLiteral("ReadClipboard"), {QVariant::fromValue(serial), type},
+                                           std::chrono::milliseconds(m_readTimeout.load()));
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
         return reply.arguments().constFirst().toByteArray();
     if (reply.errorName() == QLatin1String("io.tavrin.Tavrin.Shell1.Error.Changed")) {

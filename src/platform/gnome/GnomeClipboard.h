@@ -31,6 +31,7 @@ public:
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
     ClipboardContents readContents(std::stop_token stop = {}) override;
+    void setReadTimeout(std::chrono::milliseconds timeout) override { m_readTimeout = timeout.count(); }
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
@@ -59,7 +60,7 @@ private:
     std::optional<QByteArray> readType(quint64 serial, const QString &type, bool &changed);
 
     GnomeShellLink &m_link;
-    const std::chrono::milliseconds m_readTimeout;
+    std::atomic<std::chrono::milliseconds::rep> m_readTimeout;  // set on the GUI thread, read by the reads
     std::atomic<std::int64_t> m_changeCount{0};
     std::function<void()> m_listener;
     std::mutex m_readMutex;
