@@ -28,8 +28,8 @@ endfunction()
 
 # Warnings and Qt's strict defines for every target of ours (not for third-party code).
 add_library(tavrin_build_flags INTERFACE)
-target_compile_options(tavrin_build_flags INTERFACE -Wall -Wextra -Wshadow -Wnon-virtual-dtor
-  $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast>)
+target_compile_options(tavrin_build_flags INTERFACE -Wall -Wextra -Wshadow
+  $<$<COMPILE_LANGUAGE:CXX>:-Wnon-virtual-dtor -Wold-style-cast>)
 if(TAVRIN_WERROR)
   target_compile_options(tavrin_build_flags INTERFACE -Werror)
 endif()

@@ -5,7 +5,7 @@
 #include "app/SaveNotices.h"
 #include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
-#include "hotkeys/HotKeysController.h"
+#include "hotkeys/AppShortcuts.h"
 #include "platform/Platform.h"
 #include "store/GroupStore.h"
 #include "store/HistoryStore.h"
@@ -22,7 +22,7 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_listFolder(std::make_unique<ListFolder>(m_platform->locations->dataDirectory())),
       m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler, *m_listFolder)),
       m_groups(std::make_unique<GroupStore>(*m_settings, *m_listFolder)),
-      m_hotKeysController(std::make_unique<HotKeysController>(*m_platform->hotKeyService)),
+      m_shortcuts(std::make_unique<AppShortcuts>(*m_settings, *m_platform->globalShortcuts)),
       m_capture(std::make_unique<CaptureServices>(m_platform->core(), *m_settings, *m_history)),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
       m_saveNotices(
@@ -42,7 +42,7 @@ AppContext::~AppContext()
     m_sheets.reset();
     m_alerts.reset();
     m_capture.reset();
-    m_hotKeysController.reset();
+    m_shortcuts.reset();
     m_groups.reset();
     m_history.reset();
 }

@@ -13,7 +13,7 @@ class CaptureServices;
 class CopyDroppedNotice;
 class WindowRegistry;
 class HistoryStore;
-class HotKeysController;
+class AppShortcuts;
 class ListFolder;
 class GroupStore;
 class SaveNotices;
@@ -39,8 +39,8 @@ public:
     /// is told on standard error with its path and reason; false then.
     bool saveBeforeQuit();
 
-    // Global hot keys: the registry of this context, over the platform's hot key service.
-    HotKeysController &hotKeysController() { return *m_hotKeysController; }
+    // The three global shortcuts with the desktop: stored form, registration, status and presses.
+    AppShortcuts &shortcuts() { return *m_shortcuts; }
     // Capture and paste: the change count, the monitor, the paste engine and the sequential queue.
     CaptureServices &capture() { return *m_capture; }
     // Application-modal alerts: message boxes, or answers a test gives in advance.
@@ -62,7 +62,7 @@ private:
     std::unique_ptr<ListFolder> m_listFolder;
     std::unique_ptr<HistoryStore> m_history;
     std::unique_ptr<GroupStore> m_groups;
-    std::unique_ptr<HotKeysController> m_hotKeysController;
+    std::unique_ptr<AppShortcuts> m_shortcuts;
     std::unique_ptr<CaptureServices> m_capture;
     std::unique_ptr<AlertPresenter> m_alerts;
     std::unique_ptr<SaveNotices> m_saveNotices;

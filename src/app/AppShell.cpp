@@ -15,8 +15,7 @@
 #include "capture/RecordingRules.h"
 #include "capture/SequentialMode.h"
 #include "capture/SequentialWindow.h"
-#include "hotkeys/HotKey.h"
-#include "hotkeys/HotKeysController.h"
+#include "hotkeys/AppShortcuts.h"
 #include "hotkeys/ShortcutRecorder.h"
 #include "platform/Platform.h"
 #include "store/GroupStore.h"
@@ -28,12 +27,9 @@
 #include "ui/main/MainWindowContent.h"
 #include "ui/onboarding/WelcomePane.h"
 #include "ui/preferences/PreferencesPane.h"
-#include "ui/preferences/QtKeyEvents.h"
+#include "ui/preferences/ShortcutLabel.h"
+#include "ui/preferences/ShortcutStates.h"
 #include "ui/queue/SequentialQueueWindow.h"
-
-#include <QDateTime>
-
-#include <cstdio>
 
 namespace tavrin {
 
@@ -68,13 +64,14 @@ AppShell::AppShell(AppContext &context, QObject *parent)
       m_trayMenu(std::make_unique<TrayMenu>(context, [this] { showQuickList(); })),
       m_hider(std::make_unique<ProgramHider>(*context.platform().workspace)),
       m_sequentialWindow(std::make_unique<QueueWindowOnFirstUse>(context.windows())),
-      m_shortcuts(std::make_unique<AppShortcuts>(context.settings(), context.hotKeysController(), *this)),
-      m_recorder(std::make_unique<ShortcutRecorder>(*m_shortcuts))
+      m_recorder(std::make_unique<ShortcutRecorder>(context.shortcuts(), shortcutLabel)),
+      m_states(std::make_unique<ShortcutStates>())
 {
     m_recorder->setMenuItemsEnabled = [this](bool enabled) { setMenuItemsEnabled(enabled); };
-    m_recorder->labelText = nativeShortcutText;
-    context.hotKeysController().registrationFailedHook = [this] { m_recorder->shortcutRegistrationFailed(); };
     context.windows().setShortcutRecorder(m_recorder.get());
+    context.windows().setShortcutStates(m_states.get());
+    connect(&context.shortcuts(), &AppShortcuts::activated, this, &AppShell::runShortcutAction);
+    connect(&context.shortcuts(), &AppShortcuts::statusChanged, this, &AppShell::noteShortcutStatus);
 
     connect(m_trayIcon.get(), &TrayIcon::clicked, this, &AppShell::toggleQuickList);
     connect(m_trayIcon.get(), &TrayIcon::menuAboutToShow, this, [this, &context](QMenu *menu) {
@@ -93,7 +90,7 @@ AppShell::~AppShell()
     if (windows.preferencesPane.exists())
         delete windows.preferencesPane.ifExists();
     windows.setShortcutRecorder(nullptr);
-    m_context.hotKeysController().registrationFailedHook = nullptr;
+    windows.setShortcutStates(nullptr);
     m_context.capture().sequentialMode().setWindow(nullptr);
 }
 
@@ -240,34 +237,22 @@ void AppShell::prepareToQuit()
         qCInfo(lcApp, "quit: everything saved");
 }
 
-std::shared_ptr<HotKey> AppShell::shortcutHotKey(Shortcut shortcut) const
+void AppShell::noteShortcutStatus(Shortcut shortcut, const std::optional<ShortcutStatus> &status)
 {
-    return m_hotKeys[shortcutIndex(shortcut)];
-}
-
-void AppShell::setShortcutHotKey(Shortcut shortcut, std::shared_ptr<HotKey> hotKey)
-{
-    if (hotKey)
-        hotKey->setKeyDownHandler(keyDownAction(shortcut));
-    // The previous hot key is released after the slot changed, so its unregistration sees the new state.
-    std::shared_ptr<HotKey> previous = std::exchange(m_hotKeys[shortcutIndex(shortcut)], std::move(hotKey));
-    previous.reset();
+    m_states->setStatus(shortcut, status);
+    // A recording tells the refusal in its alert; at launch the Preferences show it beside the box.
+    const bool refused = status && status->state == ShortcutStatus::State::Refused;
+    m_states->setRefusalToTell(refused && m_recorder->recordingShortcut() == shortcut ? status->reason : QString());
 }
 
 void AppShell::registerStoredShortcuts()
 {
-    for (const AppShortcut &shortcut : AppShortcut::all()) {
-        m_shortcuts->loadShortcut(shortcut.keyNameKey, shortcut.modifierKey);
-        if (!m_shortcuts->shortcutModifiers.isEmpty())
-            m_shortcuts->registerShortcut(shortcut.shortcut);
-    }
+    m_context.shortcuts().registerStored();
 }
 
-void AppShell::quickAccessKeyDown()
+void AppShell::quickAccessPressed()
 {
-    const QString now = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss +0000"));
-    std::printf("Pressed at %s\n", qPrintable(now));
-    std::fflush(stdout);
+    qCDebug(lcApp, "the quick-access shortcut was pressed");
     showQuickList();
 }
 
@@ -276,7 +261,7 @@ void AppShell::runShortcutAction(Shortcut shortcut)
     Q_EMIT shortcutPressed(shortcut);
     SequentialMode &sequential = m_context.capture().sequentialMode();
     switch (shortcut) {
-    case Shortcut::quickAccess: quickAccessKeyDown(); break;
+    case Shortcut::quickAccess: quickAccessPressed(); break;
     case Shortcut::toggleSequentialMode: sequential.toggleSequentialMode(); break;
     case Shortcut::sequentialPaste: sequential.sequentialPasteNext(); break;
     }
@@ -288,16 +273,6 @@ void AppShell::setMenuItemsEnabled(bool enabled)
         if (action)
             action->setEnabled(enabled);
     }
-}
-
-std::function<void()> AppShell::keyDownAction(Shortcut shortcut)
-{
-    // The hot key may outlive the shell; its action holds the shell weakly.
-    QPointer<AppShell> weakSelf(this);
-    return [weakSelf, shortcut] {
-        if (weakSelf)
-            weakSelf->runShortcutAction(shortcut);
-    };
 }
 
 }  // namespace tavrin

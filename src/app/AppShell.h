@@ -6,27 +6,25 @@
 #include <QObject>
 #include <QPointer>
 
-#include <array>
-#include <functional>
 #include <memory>
 
 namespace tavrin {
 
 class AppContext;
-class HotKey;
 class ProgramHider;
 class SequentialWindow;
 class ShortcutRecorder;
+class ShortcutStates;
 class TrayIcon;
 class TrayMenu;
 
-// The program shell: the launch sequence, the tray item and the application-wide actions. It holds the
-// three recorded shortcuts and connects the paste engine and sequential mode to the program's windows.
-class AppShell : public QObject, public ShortcutHotKeyHolder {
+// The program shell: the launch sequence, the tray item and the application-wide actions. It records the
+// three shortcuts, runs their actions, and connects the paste engine and sequential mode to the program's windows.
+class AppShell : public QObject {
     Q_OBJECT
 
 Q_SIGNALS:
-    /// A shortcut's key went down; its action runs right after.
+    /// A shortcut was pressed; its action runs right after.
     void shortcutPressed(tavrin::Shortcut shortcut);
 
 public:
@@ -39,11 +37,6 @@ public:
     /// Menu commands that wait while a shortcut is being recorded (disabled until the recording ends).
     QList<QPointer<QAction>> actionsLockedWhileRecording;
 
-    /// The hot key registered for a shortcut, null while it is not recorded.
-    std::shared_ptr<HotKey> shortcutHotKey(Shortcut shortcut) const override;
-    /// Setting a hot key installs its key-down action; the hot key it replaces is released and so unregistered.
-    void setShortcutHotKey(Shortcut shortcut, std::shared_ptr<HotKey> hotKey) override;
-
     /// The launch sequence: restores the stored state in its fixed order, then puts the item into the tray and
     /// shows the list; at the first run only the welcome steps are shown, and the rest follows when they end.
     void launch();
@@ -51,10 +44,10 @@ public:
     void registerStoredShortcuts();
     /// Gives the tray item its image, tool tip and click action, and shows the list.
     void setUpTrayIcon();
-    /// The quick-access shortcut's key-down action: "Pressed at " and the time on standard output, then the list.
-    void quickAccessKeyDown();
-    /// What a shortcut's key-down does.
-    void runShortcutAction(Shortcut shortcut);
+    /// The quick-access shortcut's action: the list.
+    void quickAccessPressed();
+    /// What a shortcut's press does.
+    void runShortcutAction(tavrin::Shortcut shortcut);
     /// Activates the program and shows the quick-access list.
     void showQuickList();
     /// The tray item's left click: shows the list, or hides it when it is shown.
@@ -71,12 +64,14 @@ public:
 
     TrayIcon &trayIcon() { return *m_trayIcon; }
 
-    AppShortcuts &shortcuts() { return *m_shortcuts; }
+    /// What the desktop made of each shortcut the last time it was taken.
+    ShortcutStates &shortcutStates() { return *m_states; }
     ShortcutRecorder &shortcutRecorder() { return *m_recorder; }
 
 private:
     void setMenuItemsEnabled(bool enabled);
-    std::function<void()> keyDownAction(Shortcut shortcut);
+    /// Keeps what the desktop made of a shortcut for the Preferences, and its refusal for the recorder's alert.
+    void noteShortcutStatus(Shortcut shortcut, const std::optional<ShortcutStatus> &status);
     void connectCapture();
     bool isLoginLaunch() const;
     /// The first run: the main window shows the welcome steps, and the rest waits for their end.
@@ -89,9 +84,8 @@ private:
     std::unique_ptr<TrayMenu> m_trayMenu;
     std::unique_ptr<ProgramHider> m_hider;
     std::unique_ptr<SequentialWindow> m_sequentialWindow;
-    std::unique_ptr<AppShortcuts> m_shortcuts;
     std::unique_ptr<ShortcutRecorder> m_recorder;
-    std::array<std::shared_ptr<HotKey>, kShortcuts.size()> m_hotKeys;
+    std::unique_ptr<ShortcutStates> m_states;
     bool m_savedAtQuit = true;
     bool m_firstRunPending = false;
 };

@@ -13,6 +13,10 @@ namespace tavrin {
 class GuideImageView : public QWidget {
     Q_OBJECT
 public:
+    /// The pictures' own size; the view shrinks below it (keeping their shape) where the screen has less room.
+    QSize sizeHint() const override { return {400, 240}; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return width * 3 / 5; }
     enum class PushFrom { Left, Right };
 
     explicit GuideImageView(QWidget *parent = nullptr);

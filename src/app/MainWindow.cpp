@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "ui/onboarding/WelcomePane.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -59,6 +60,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::showWindow()
 {
+    // Each opening starts inside the screen's free area, whatever the scale factor made of the size asked for.
+    if (!isVisible())
+        fitInsideAvailableArea(this);
     showAndActivate(this, activateOnDesktop);
 }
 

@@ -1,4 +1,5 @@
 // How the main window's views are made, and what they and the quick-access list tell each other.
+#include "app/AppActions.h"
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/QuickListWindow.h"
@@ -26,6 +27,7 @@ void WindowRegistry::setMainWindowFactories()
     mainWindow.setFactory([this] {
         auto *window = new MainWindow;
         window->activateOnDesktop = desktopActivation();
+        window->addActions(m_actions->windowShortcuts());
         // While "firstRun" holds no integer the welcome steps are the content, and closing the window finishes them.
         if (m_context.settings().integer(keys::firstRun))
             window->setContent(mainContent());
@@ -56,7 +58,9 @@ void WindowRegistry::setMainWindowFactories()
         Q_ASSERT_X(m_recorder, "WindowRegistry", "the Preferences pane needs the shell's shortcut recorder");
         if (!m_recorder)
             return nullptr;
-        return new PreferencesPane(m_context.viewServices(), *m_recorder, mainContent()->sheets());
+        auto *pane = new PreferencesPane(m_context.viewServices(), *m_recorder, mainContent()->sheets());
+        pane->setShortcutStates(m_shortcutStates);
+        return pane;
     });
     aboutPane.setFactory([this] {
         // The build names the pages; an address it leaves empty hides its button, and there is no store page here.
@@ -64,6 +68,13 @@ void WindowRegistry::setMainWindowFactories()
                                QStringLiteral(TAVRIN_TWITTER_URL), QString()};
         return new AboutPane(QCoreApplication::applicationVersion(), links, *m_context.platform().workspace);
     });
+}
+
+void WindowRegistry::setShortcutStates(ShortcutStates *states)
+{
+    m_shortcutStates = states;
+    if (PreferencesPane *pane = preferencesPane.ifExists())
+        pane->setShortcutStates(states);
 }
 
 void WindowRegistry::showMainWindowOn(MainPane pane)
@@ -75,23 +86,10 @@ void WindowRegistry::showMainWindowOn(MainPane pane)
 
 void WindowRegistry::linkQuickList(QuickListView *list)
 {
-    // "Manage Clipboard" and "Preferences" leave the list for the main window.
-    QObject::connect(list, &QuickListView::clipboardPaneRequested, list, [this, list] {
-        list->window()->hide();
-        showMainWindowOn(MainPane::clipboard);
-    });
-    QObject::connect(list, &QuickListView::preferencesPaneRequested, list, [this, list] {
-        list->window()->hide();
-        showMainWindowOn(MainPane::preferences);
-    });
     // What the list changes, the main window shows too, once it exists.
     QObject::connect(list, &QuickListView::historyListChanged, list, [this] {
         if (MainWindowContent *content = mainContent.ifExists())
             content->historyChangedElsewhere();
-    });
-    QObject::connect(list, &QuickListView::historyCleared, list, [this] {
-        if (MainWindowContent *content = mainContent.ifExists())
-            content->historyReset();
     });
     QObject::connect(list, &QuickListView::groupItemsChanged, list, [this](const QString &name) {
         if (MainWindowContent *content = mainContent.ifExists())

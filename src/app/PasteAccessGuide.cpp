@@ -3,10 +3,10 @@
 #include "app/GuideHelpPage.h"
 #include "app/GuideImageView.h"
 #include "platform/Workspace.h"
-#include "ui/widgets/FlatButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -23,26 +23,30 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QColor shownIndicator = QColor(Qt::white);
-const QColor otherIndicator = QColor(128, 128, 128);  // 50 % gray
+// The page dots: round, grey, white for the page shown; the open-settings button: the accent colour; the close
+// button: flat until hovered. A focus ring on each, so the keyboard user sees where Tab went.
+const QString kGuideStyle = QStringLiteral(R"(
+QPushButton#pageDot { border: none; border-radius: 5px; background: #808080; }
+QPushButton#pageDot:checked { background: #ffffff; }
+QPushButton#pageDot:focus { border: 2px solid #8ab4ff; border-radius: 5px; }
+QPushButton#openSettings { border: none; border-radius: 6px; background: #3574f0; color: #ffffff; }
+QPushButton#openSettings:hover { background: #4a85f5; }
+QPushButton#openSettings:pressed { background: #2a5fcc; }
+QPushButton#openSettings:focus { border: 2px solid #ffffff; }
+QPushButton#closeGuide { border: none; border-radius: 12px; background: transparent; color: #c8c8c8; }
+QPushButton#closeGuide:hover, QPushButton#closeGuide:focus { background: #3a3d42; }
+QPushButton#closeGuide:pressed { background: #4a4d52; }
+)");
 
-FlatButton *makeIndicator(const QString &name, QWidget *parent)
+QPushButton *makeIndicator(const QString &name, QWidget *parent)
 {
-    auto *dot = new FlatButton(parent);
+    auto *dot = new QPushButton(parent);
+    dot->setObjectName(QStringLiteral("pageDot"));
+    dot->setCheckable(true);
     dot->setFixedSize(10, 10);
-    dot->setCornerRadius(5);
     dot->setAccessibleName(name);
     dot->setToolTip(name);
     return dot;
-}
-
-void colourIndicator(FlatButton *dot, const QColor &color)
-{
-    dot->setBackgroundNormalColor(color);
-    dot->setBackgroundHighlightColor(color);
-    dot->setDownColor(color);
-    dot->setHoverColor(color);
-    dot->setNormalColor(color);
 }
 
 QLabel *makeLabel(const QString &text, QWidget *parent)
@@ -66,6 +70,7 @@ PasteAccessGuide::PasteAccessGuide(Scheduler &scheduler, Workspace &workspace, c
     colours.setColor(QPalette::WindowText, QColor(0xf0, 0xf0, 0xf0));
     setPalette(colours);
     setAutoFillBackground(true);
+    setStyleSheet(kGuideStyle);
 
     titleLabel = makeLabel(tr("Tavrin cannot paste here"), this);
     QFont titleFont = titleLabel->font();
@@ -78,38 +83,30 @@ PasteAccessGuide::PasteAccessGuide(Scheduler &scheduler, Workspace &workspace, c
                               this);
 
     imageView = new GuideImageView(this);
-    imageView->setFixedSize(400, 240);
+    imageView->setMinimumSize(160, 96);
+    imageView->setMaximumSize(imageView->sizeHint());
 
     firstPageButton = makeIndicator(tr("Step 1"), this);
     secondPageButton = makeIndicator(tr("Step 2"), this);
-    connect(firstPageButton, &FlatButton::clicked, this, [this] { firstPageButtonClicked(firstPageButton); });
-    connect(secondPageButton, &FlatButton::clicked, this, [this] { secondPageButtonClicked(secondPageButton); });
+    connect(firstPageButton, &QPushButton::clicked, this, [this] { firstPageButtonClicked(firstPageButton); });
+    connect(secondPageButton, &QPushButton::clicked, this, [this] { secondPageButtonClicked(secondPageButton); });
 
     errorLabel = makeLabel(QString(), this);
     errorLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     errorLabel->setStyleSheet(QStringLiteral("color: #ff8a80;"));
     errorLabel->hide();
 
-    openSettingsButton = new FlatButton(tr("How to Make Pasting Work"), this);
-    openSettingsButton->setImagePosition(ImagePosition::NoImage);
+    openSettingsButton = new QPushButton(tr("How to Make Pasting Work"), this);
+    openSettingsButton->setObjectName(QStringLiteral("openSettings"));
     openSettingsButton->setFixedSize(240, 32);
-    openSettingsButton->setCornerRadius(6);
-    openSettingsButton->setTitleNormalColor(Qt::white);
-    openSettingsButton->setBackgroundNormalColor(QColor(0x35, 0x74, 0xf0));
-    openSettingsButton->initializeButtonColor(QColor(0x35, 0x74, 0xf0), QColor(0x4a, 0x85, 0xf5),
-                                              QColor(0x2a, 0x5f, 0xcc));
-    connect(openSettingsButton, &FlatButton::clicked, this, [this] { openSettingsPage(openSettingsButton); });
+    connect(openSettingsButton, &QPushButton::clicked, this, [this] { openSettingsPage(openSettingsButton); });
 
-    closeButton = new FlatButton(QStringLiteral("\u2715"), this);
-    closeButton->setImagePosition(ImagePosition::NoImage);
+    closeButton = new QPushButton(QStringLiteral("\u2715"), this);
+    closeButton->setObjectName(QStringLiteral("closeGuide"));
     closeButton->setFixedSize(24, 24);
-    closeButton->setCornerRadius(12);
     closeButton->setAccessibleName(tr("Close"));
     closeButton->setToolTip(tr("Close"));
-    closeButton->setTitleNormalColor(QColor(0xc8, 0xc8, 0xc8));
-    closeButton->setBackgroundNormalColor(Qt::transparent);
-    closeButton->initializeButtonColor(Qt::transparent, QColor(0x3a, 0x3d, 0x42), QColor(0x4a, 0x4d, 0x52));
-    connect(closeButton, &FlatButton::clicked, this, [this] { closeGuide(closeButton); });
+    connect(closeButton, &QPushButton::clicked, this, [this] { closeGuide(closeButton); });
 
     auto *top = new QHBoxLayout;
     top->addStretch();
@@ -132,10 +129,7 @@ PasteAccessGuide::PasteAccessGuide(Scheduler &scheduler, Workspace &workspace, c
     column->addWidget(errorLabel);
     column->addWidget(openSettingsButton, 0, Qt::AlignHCenter);
 
-    // The first colours appear at once; later changes (hover, a new page) fade.
-    colourIndicators();
-    for (FlatButton *button : {firstPageButton, secondPageButton, openSettingsButton, closeButton})
-        button->setOffAnimateDuration(0.12);
+    markShownPage();
 }
 
 PasteAccessGuide::~PasteAccessGuide()
@@ -174,7 +168,7 @@ void PasteAccessGuide::startSlideshow()
         m_advanceTimer = 0;
         advanceToSecondPage();
     });
-    colourIndicators();
+    markShownPage();
 }
 
 void PasteAccessGuide::prepareForShowing()
@@ -210,18 +204,21 @@ void PasteAccessGuide::showPage(int page)
         m_scheduler.cancel(m_advanceTimer);
         m_advanceTimer = 0;
     }
-    if (m_currentPage == page)
+    if (m_currentPage == page) {
+        markShownPage();
         return;
+    }
     imageView->pushImage(imageForPage(page),
                          page == 1 ? GuideImageView::PushFrom::Left : GuideImageView::PushFrom::Right);
     m_currentPage = page;
-    colourIndicators();
+    markShownPage();
 }
 
-void PasteAccessGuide::colourIndicators()
+void PasteAccessGuide::markShownPage()
 {
-    colourIndicator(firstPageButton, m_currentPage == 1 ? shownIndicator : otherIndicator);
-    colourIndicator(secondPageButton, m_currentPage == 2 ? shownIndicator : otherIndicator);
+    // A click on a dot checks it before showPage() runs; the page decides, so a dot never shows a page that is not.
+    firstPageButton->setChecked(m_currentPage == 1);
+    secondPageButton->setChecked(m_currentPage == 2);
 }
 
 void PasteAccessGuide::openSettingsPage(QObject *)

@@ -6,11 +6,11 @@
 
 class QLabel;
 class QObject;
+class QPushButton;
 class QShortcut;
 
 namespace tavrin {
 
-class FlatButton;
 class GuideImageView;
 class Workspace;
 
@@ -39,11 +39,11 @@ public:
 
     QLabel *subtitleLabel = nullptr;
     QLabel *titleLabel = nullptr;
-    FlatButton *secondPageButton = nullptr;
-    FlatButton *firstPageButton = nullptr;
+    QPushButton *secondPageButton = nullptr;
+    QPushButton *firstPageButton = nullptr;
     GuideImageView *imageView = nullptr;
-    FlatButton *openSettingsButton = nullptr;
-    FlatButton *closeButton = nullptr;
+    QPushButton *openSettingsButton = nullptr;
+    QPushButton *closeButton = nullptr;
     QLabel *errorLabel = nullptr;
 
 Q_SIGNALS:
@@ -57,7 +57,7 @@ private:
     void startSlideshow();
     void prepareForShowing();
     void showPage(int page);
-    void colourIndicators();
+    void markShownPage();
     void showError(const QString &message);
 
     Scheduler &m_scheduler;

@@ -1,6 +1,7 @@
 #include "app/PasteAccessGuideWindow.h"
 
 #include "app/PasteAccessGuide.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -40,6 +41,7 @@ void PasteAccessGuideWindow::placeOnScreen()
     QRect frame = geometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
+    fitInsideAvailableArea(this);
 }
 
 void PasteAccessGuideWindow::showGuide()

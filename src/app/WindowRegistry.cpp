@@ -7,6 +7,7 @@
 #include "ui/queue/SequentialQueueView.h"
 #include "ui/queue/SequentialQueueWindow.h"
 
+#include "app/AppActions.h"
 #include "app/AppContext.h"
 #include "app/GuideHelpPage.h"
 #include "app/MainWindow.h"
@@ -20,9 +21,11 @@
 
 namespace tavrin {
 
-WindowRegistry::WindowRegistry(AppContext &context) : m_context(context)
+WindowRegistry::WindowRegistry(AppContext &context)
+    : m_context(context), m_actions(std::make_unique<AppActions>(context, *this))
 {
     setFactories();
+    linkActions();
 }
 
 WindowRegistry::~WindowRegistry()
@@ -30,11 +33,26 @@ WindowRegistry::~WindowRegistry()
     m_creationOrder.deleteNewestFirst();
 }
 
+void WindowRegistry::linkActions()
+{
+    QObject::connect(m_actions.get(), &AppActions::quitRequested, m_actions.get(), &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(m_actions.get(), &AppActions::historyCleared, m_actions.get(), [this] {
+        if (QuickListView *list = loadedQuickList()) {
+            list->endSearch();
+            list->reloadData();
+        }
+        if (MainWindowContent *content = mainContent.ifExists())
+            content->historyReset();
+    });
+}
+
 void WindowRegistry::setFactories()
 {
     quickListView.setFactory([this] {
         auto *list = new QuickListView(m_context.viewServices());
-        QObject::connect(list, &QuickListView::quitRequested, list, &QCoreApplication::quit, Qt::QueuedConnection);
+        list->setApplicationActions(m_actions->forViews());
+        list->addActions(m_actions->windowShortcuts());
         QObject::connect(list, &QuickListView::closeRequested, list, [list] { list->window()->hide(); });
         linkQuickList(list);
         return list;

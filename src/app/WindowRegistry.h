@@ -3,11 +3,14 @@
 #include "app/LazyObject.h"
 #include "app/WindowActivation.h"
 
+#include <memory>
+
 class QWidget;
 
 namespace tavrin {
 
 class AboutPane;
+class AppActions;
 class AppContext;
 class ClipboardPane;
 class GroupPane;
@@ -19,6 +22,7 @@ class PreferencesPane;
 class SequentialQueueView;
 class SequentialQueueWindow;
 class ShortcutRecorder;
+class ShortcutStates;
 class MainWindow;
 class PasteAccessGuideWindow;
 class QuickListWindow;
@@ -38,6 +42,11 @@ public:
 
     /// The recorder the Preferences pane shows and feeds; set by the shell before the pane is first shown.
     void setShortcutRecorder(ShortcutRecorder *recorder) { m_recorder = recorder; }
+    /// What the desktop made of each shortcut, shown by the Preferences pane; set by the shell.
+    void setShortcutStates(ShortcutStates *states);
+
+    /// The application's commands, shared by the list's menu, the tray menu and the main window.
+    AppActions &actions() { return *m_actions; }
 
     /// Opens the main window on a pane (the Clipboard, Preferences or About), in front and with the focus.
     void showMainWindowOn(MainPane pane);
@@ -72,12 +81,16 @@ private:
     /// What the quick-access list and the main window tell each other; each connection is made here, once.
     void linkQuickList(QuickListView *list);
     void linkMainContent(MainWindowContent *content);
+    /// The commands' effects on the views that exist.
+    void linkActions();
     /// The quick-access list, when it exists.
     QuickListView *loadedQuickList() const;
     DesktopActivation desktopActivation() const;
 
     AppContext &m_context;
     ShortcutRecorder *m_recorder = nullptr;
+    ShortcutStates *m_shortcutStates = nullptr;
+    std::unique_ptr<AppActions> m_actions;
 };
 
 }  // namespace tavrin

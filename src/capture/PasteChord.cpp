@@ -68,9 +68,9 @@ PasteChord PasteChords::forWindowClass(const QString &windowClass) const
         return {};
     if (classes(keys::primaryPasteWindowClasses, defaultPrimarySelectionClasses())
             .contains(windowClass, Qt::CaseInsensitive))
-        return PasteChord{keycodes::kInsert, keycodes::kShiftFlag, true};
+        return PasteChord{QKeyCombination(Qt::ShiftModifier, Qt::Key_Insert), true};
     if (classes(keys::shiftPasteWindowClasses, defaultShiftCommandClasses()).contains(windowClass, Qt::CaseInsensitive))
-        return PasteChord{keycodes::kV, keycodes::kCommandFlag | keycodes::kShiftFlag, false};
+        return PasteChord{QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_V), false};
     return {};
 }
 

@@ -129,19 +129,10 @@ bool PasteEngine::typePasteKeystroke()
     if (chord.usesPrimarySelection)
         m_clipboard.offerAsPrimarySelection();
 
-    // A chord that could only be begun is still closed, so no key is left pressed.
-    using namespace keycodes;
-    if (!m_keys.postKeyEvent(kShiftPosition, true, 0)) {
-        qCWarning(lcCapture, "the paste keystroke cannot be typed here; the entry stays on the clipboard");
-        return false;
-    }
-    const bool typed = m_keys.postKeyEvent(chord.keyCode, true, chord.flags);
-    if (typed)
-        m_keys.postKeyEvent(chord.keyCode, false, chord.flags);
-    else
-        qCWarning(lcCapture, "the paste key (code %d) cannot be typed; the entry stays on the clipboard",
-                  int(chord.keyCode));
-    m_keys.postKeyEvent(kShiftPosition, false, 0);
+    const bool typed = m_keys.typeKeys(chord.keys);
+    if (!typed)
+        qCWarning(lcCapture) << "the paste keys" << chord.keys
+                             << "cannot be typed here; the entry stays on the clipboard";
     return typed;
 }
 

@@ -1,36 +1,22 @@
 #include "hotkeys/AppShortcuts.h"
 
-#include "hotkeys/HotKey.h"
-#include "hotkeys/HotKeysController.h"
-#include "hotkeys/KeyCombo.h"
+#include "hotkeys/HotKeysLog.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 
+#include <algorithm>
+
 namespace tavrin {
-
-namespace {
-
-struct CodedModifier {
-    std::int64_t code;
-    std::uint64_t flag;
-};
-
-// The order the recorder writes the codes in.
-constexpr CodedModifier kCodedModifiers[] = {
-    {AppShortcuts::controlCode, ModifierFlags::control},
-    {AppShortcuts::optionCode, ModifierFlags::option},
-    {AppShortcuts::shiftCode, ModifierFlags::shift},
-    {AppShortcuts::commandCode, ModifierFlags::command},
-};
-
-}  // namespace
 
 const std::array<AppShortcut, 3> &AppShortcut::all()
 {
     static const std::array<AppShortcut, 3> shortcuts{{
-        {Shortcut::quickAccess, keys::quickAccessKeyName, keys::quickAccessModifiers},
-        {Shortcut::toggleSequentialMode, keys::toggleSequentialKeyName, keys::toggleSequentialModifiers},
-        {Shortcut::sequentialPaste, keys::sequentialPasteKeyName, keys::sequentialPasteModifiers},
+        {Shortcut::quickAccess, keys::quickAccessKeyName, keys::quickAccessModifiers, QStringLiteral("quick-access"),
+         QStringLiteral("Show the clipboard list")},
+        {Shortcut::toggleSequentialMode, keys::toggleSequentialKeyName, keys::toggleSequentialModifiers,
+         QStringLiteral("toggle-sequential"), QStringLiteral("Turn sequential paste on or off")},
+        {Shortcut::sequentialPaste, keys::sequentialPasteKeyName, keys::sequentialPasteModifiers,
+         QStringLiteral("paste-next"), QStringLiteral("Paste the next queued entry")},
     }};
     return shortcuts;
 }
@@ -40,74 +26,137 @@ const AppShortcut &AppShortcut::of(Shortcut shortcut)
     return all()[shortcutIndex(shortcut)];
 }
 
-bool AppShortcut::isRecordedIn(const SettingsStore &settings) const
+StoredShortcut AppShortcut::storedIn(const SettingsStore &settings) const
 {
-    const auto codes = settings.integerArray(modifierKey);
-    return codes && !AppShortcuts::modifiersFromCodes(*codes).isEmpty();
+    return StoredShortcut{settings.string(keyNameKey).value_or(QString()),
+                          settings.integerArray(modifierKey).value_or(QList<std::int64_t>())};
 }
 
-AppShortcuts::AppShortcuts(SettingsStore &settings, HotKeysController &hotKeys, ShortcutHotKeyHolder &holder)
-    : m_settings(settings), m_hotKeys(hotKeys), m_holder(holder)
+AppShortcuts::AppShortcuts(SettingsStore &settings, GlobalShortcuts &desktop, QObject *parent)
+    : QObject(parent), m_settings(settings), m_desktop(desktop)
 {
+    connect(&desktop, &GlobalShortcuts::activated, this, [this](const QString &id) {
+        if (const std::optional<Shortcut> shortcut = shortcutWithId(id))
+            Q_EMIT activated(*shortcut);
+    });
+    connect(&desktop, &GlobalShortcuts::statusChanged, this, [this](const QString &id, const ShortcutStatus &status) {
+        const std::optional<Shortcut> shortcut = shortcutWithId(id);
+        if (!shortcut || !m_registrations[shortcutIndex(*shortcut)])
+            return;
+        Registration registration = *m_registrations[shortcutIndex(*shortcut)];
+        registration.status = status;
+        if (!status.isActive())
+            qCWarning(lcHotKeys).noquote() << "the desktop changed the" << id << "shortcut:" << status;
+        setStatus(*shortcut, registration);
+    });
 }
 
-void AppShortcuts::loadShortcut(const QString &keyNameKey, const QString &modifierKey)
+AppShortcuts::~AppShortcuts()
 {
-    shortcutModifiers = ModifierFlags();
-    shortcutKeyName.clear();
-    if (const auto name = m_settings.string(keyNameKey))
-        shortcutKeyName = *name;
-    if (const auto codes = m_settings.integerArray(modifierKey))
-        shortcutModifiers = modifiersFromCodes(*codes);
+    // Lost ones too: the desktop may still hold them, waiting to give them back.
+    for (const Shortcut shortcut : kShortcuts) {
+        if (const std::optional<Registration> &registration = m_registrations[shortcutIndex(shortcut)];
+            registration && registration->keys)
+            m_desktop.unregisterShortcut(AppShortcut::of(shortcut).id);
+    }
 }
 
-void AppShortcuts::registerShortcut(Shortcut shortcut)
+void AppShortcuts::registerStored()
 {
-    const KeyCombo combo(shortcutKeyName, shortcutModifiers);
-    // The previous hot key goes first: it may hold this very combination, which would refuse the new one.
-    m_holder.setShortcutHotKey(shortcut, nullptr);
-    m_holder.setShortcutHotKey(shortcut, HotKey::create(m_hotKeys, combo));
+    for (const AppShortcut &shortcut : AppShortcut::all()) {
+        const StoredShortcut stored = shortcut.storedIn(m_settings);
+        if (!stored.isRecorded())
+            continue;
+        if (const std::optional<QKeyCombination> keys = stored.keys()) {
+            registerShortcut(shortcut.shortcut, *keys);
+            continue;
+        }
+        qCWarning(lcHotKeys).noquote() << "the stored" << shortcut.id << "shortcut names no key a shortcut can be on"
+                                       << "(key name" << stored.keyName << "); it is kept as it is and not registered";
+        setStatus(shortcut.shortcut,
+                  Registration{std::nullopt,
+                               ShortcutStatus::refused(
+                                   QStringLiteral("The key stored for this shortcut, \"%1\", cannot be used here.")
+                                       .arg(stored.keyName))});
+    }
+}
+
+ShortcutStatus AppShortcuts::registerShortcut(Shortcut shortcut, QKeyCombination keys)
+{
+    const AppShortcut &app = AppShortcut::of(shortcut);
+    ShortcutStatus status = m_desktop.registerShortcut(app.id, keys, app.description);
+    if (status.state == ShortcutStatus::State::Refused)
+        qCWarning(lcHotKeys).noquote() << "the" << app.id << "shortcut is not registered:" << status.reason;
+    else
+        qCDebug(lcHotKeys).noquote() << "the" << app.id << "shortcut:" << status;
+    setStatus(shortcut, Registration{keys, status});
+    return status;
 }
 
 void AppShortcuts::unregisterShortcut(Shortcut shortcut)
 {
-    m_holder.setShortcutHotKey(shortcut, nullptr);
+    if (!m_registrations[shortcutIndex(shortcut)])
+        return;
+    m_desktop.unregisterShortcut(AppShortcut::of(shortcut).id);
+    setStatus(shortcut, std::nullopt);
 }
 
-void AppShortcuts::storeShortcut(Shortcut shortcut, const QString &keyName, ModifierFlags modifiers)
+std::optional<ShortcutStatus> AppShortcuts::statusOf(Shortcut shortcut) const
 {
-    const AppShortcut &stored = AppShortcut::of(shortcut);
-    m_settings.setString(stored.keyNameKey, keyName);
-    m_settings.setIntegerArray(stored.modifierKey, codesFromModifiers(modifiers));
+    const std::optional<Registration> &registration = m_registrations[shortcutIndex(shortcut)];
+    if (!registration)
+        return std::nullopt;
+    return registration->status;
 }
 
-void AppShortcuts::removeStoredShortcut(Shortcut shortcut)
+std::optional<QKeyCombination> AppShortcuts::registeredKeys(Shortcut shortcut) const
 {
-    const AppShortcut &stored = AppShortcut::of(shortcut);
-    m_settings.remove(stored.keyNameKey);
-    m_settings.remove(stored.modifierKey);
+    const std::optional<Registration> &registration = m_registrations[shortcutIndex(shortcut)];
+    if (!registration || registration->status.state == ShortcutStatus::State::Refused)
+        return std::nullopt;
+    return registration->keys;
 }
 
-ModifierFlags AppShortcuts::modifiersFromCodes(const QList<std::int64_t> &codes)
+StoredShortcut AppShortcuts::stored(Shortcut shortcut) const
 {
-    ModifierFlags modifiers;
-    for (const std::int64_t code : codes) {
-        for (const CodedModifier &m : kCodedModifiers) {
-            if (m.code == code)
-                modifiers.insert(m.flag);
-        }
-    }
-    return modifiers;
+    return AppShortcut::of(shortcut).storedIn(m_settings);
 }
 
-QList<std::int64_t> AppShortcuts::codesFromModifiers(ModifierFlags modifiers)
+bool AppShortcuts::store(Shortcut shortcut, QKeyCombination keys)
 {
-    QList<std::int64_t> codes;
-    for (const CodedModifier &m : kCodedModifiers) {
-        if (modifiers.contains(m.flag))
-            codes.append(m.code);
-    }
-    return codes;
+    const std::optional<StoredShortcut> stored = StoredShortcut::fromKeys(keys);
+    if (!stored)
+        return false;
+    const AppShortcut &app = AppShortcut::of(shortcut);
+    m_settings.setString(app.keyNameKey, stored->keyName);
+    m_settings.setIntegerArray(app.modifierKey, stored->modifierCodes);
+    return true;
+}
+
+void AppShortcuts::removeStored(Shortcut shortcut)
+{
+    const AppShortcut &app = AppShortcut::of(shortcut);
+    m_settings.remove(app.keyNameKey);
+    m_settings.remove(app.modifierKey);
+}
+
+void AppShortcuts::setStatus(Shortcut shortcut, std::optional<Registration> registration)
+{
+    std::optional<Registration> &slot = m_registrations[shortcutIndex(shortcut)];
+    const std::optional<ShortcutStatus> before = slot ? std::optional(slot->status) : std::nullopt;
+    slot = std::move(registration);
+    const std::optional<ShortcutStatus> now = slot ? std::optional(slot->status) : std::nullopt;
+    if (now != before)
+        Q_EMIT statusChanged(shortcut, now);
+}
+
+std::optional<Shortcut> AppShortcuts::shortcutWithId(const QString &id) const
+{
+    const auto &all = AppShortcut::all();
+    const auto found = std::find_if(all.begin(), all.end(), [&id](const AppShortcut &app) { return app.id == id; });
+    if (found == all.end())
+        return std::nullopt;
+    return found->shortcut;
 }
 
 }  // namespace tavrin

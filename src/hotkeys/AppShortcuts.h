@@ -1,19 +1,17 @@
 #pragma once
 
-#include "hotkeys/ModifierFlags.h"
+#include "hotkeys/StoredShortcut.h"
+#include "platform/GlobalShortcuts.h"
 
-#include <QList>
+#include <QObject>
 #include <QString>
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
-#include <memory>
+#include <optional>
 
 namespace tavrin {
 
-class HotKey;
-class HotKeysController;
 class SettingsStore;
 
 // The program's three global shortcuts.
@@ -28,63 +26,73 @@ constexpr std::size_t shortcutIndex(Shortcut shortcut)
     return static_cast<std::size_t>(shortcut);
 }
 
-// Where one of the three shortcuts is stored.
+// Where one of the three shortcuts is stored, and how the desktop knows it.
 struct AppShortcut {
     Shortcut shortcut;
     QString keyNameKey;
     QString modifierKey;
+    /// Our id for it with the desktop ("quick-access").
+    QString id;
+    /// What it does, for desktops that list shortcuts.
+    QString description;
 
     static const std::array<AppShortcut, 3> &all();
     static const AppShortcut &of(Shortcut shortcut);
 
+    /// The stored value; values of the wrong type read as empty.
+    StoredShortcut storedIn(const SettingsStore &settings) const;
     /// True when the settings hold a recorded combination for it: a modifier list that gives a modifier.
-    bool isRecordedIn(const SettingsStore &settings) const;
+    bool isRecordedIn(const SettingsStore &settings) const { return storedIn(settings).isRecorded(); }
 };
 
-// Whoever holds the registered shortcuts (the application delegate's three properties). Storing a hot key
-// installs its key-down action; storing null releases, and so unregisters, the previous one.
-class ShortcutHotKeyHolder {
+// The three shortcuts with the desktop: their stored form, their registration and what became of it, and their
+// presses. GUI thread only.
+class AppShortcuts : public QObject {
+    Q_OBJECT
+
 public:
-    virtual ~ShortcutHotKeyHolder() = default;
-    virtual std::shared_ptr<HotKey> shortcutHotKey(Shortcut shortcut) const = 0;
-    virtual void setShortcutHotKey(Shortcut shortcut, std::shared_ptr<HotKey> hotKey) = 0;
-};
+    AppShortcuts(SettingsStore &settings, GlobalShortcuts &desktop, QObject *parent = nullptr);
+    /// Gives every shortcut back to the desktop.
+    ~AppShortcuts() override;
 
-// The shared state and routines of the three recorded shortcuts: loading from the settings, registering and
-// unregistering. Main thread only.
-class AppShortcuts {
-public:
-    // Stored modifier codes.
-    static constexpr std::int64_t commandCode = 11;
-    static constexpr std::int64_t controlCode = 12;
-    static constexpr std::int64_t optionCode = 13;
-    static constexpr std::int64_t shiftCode = 14;
-
-    AppShortcuts(SettingsStore &settings, HotKeysController &hotKeys, ShortcutHotKeyHolder &holder);
-
-    /// The key name and modifiers being loaded, recorded or registered.
-    QString shortcutKeyName;
-    ModifierFlags shortcutModifiers;
-
-    /// Fills shortcutKeyName and shortcutModifiers from the settings; values of the wrong type read as empty.
-    void loadShortcut(const QString &keyNameKey, const QString &modifierKey);
-    /// Registers shortcutKeyName with shortcutModifiers as the shortcut (a name no key accepts gives the A key).
-    void registerShortcut(Shortcut shortcut);
-    /// Drops the shortcut's hot key, which unregisters it.
+    /// Registers every recorded shortcut (launch). A stored value that names no usable key is left as it is in the
+    /// settings and not registered; its status says why.
+    void registerStored();
+    /// Registers a combination as the shortcut, replacing the one it had. The status is also kept (statusOf).
+    ShortcutStatus registerShortcut(Shortcut shortcut, QKeyCombination keys);
+    /// Gives the shortcut back to the desktop; it has no status then.
     void unregisterShortcut(Shortcut shortcut);
+    /// Where the shortcut stands with the desktop; none while it is not recorded (or not yet registered).
+    std::optional<ShortcutStatus> statusOf(Shortcut shortcut) const;
+    /// The combination registered for it; none while it has none.
+    std::optional<QKeyCombination> registeredKeys(Shortcut shortcut) const;
 
-    /// Writes a recorded shortcut: the key name and the modifier codes in the order Control, Option, Shift, Command.
-    void storeShortcut(Shortcut shortcut, const QString &keyName, ModifierFlags modifiers);
+    /// The stored value of the shortcut.
+    StoredShortcut stored(Shortcut shortcut) const;
+    /// Writes a recorded combination; false (nothing written) when the stored form cannot name its key.
+    bool store(Shortcut shortcut, QKeyCombination keys);
     /// Removes both stored values of the shortcut.
-    void removeStoredShortcut(Shortcut shortcut);
+    void removeStored(Shortcut shortcut);
 
-    static ModifierFlags modifiersFromCodes(const QList<std::int64_t> &codes);
-    static QList<std::int64_t> codesFromModifiers(ModifierFlags modifiers);
+Q_SIGNALS:
+    /// The shortcut was pressed.
+    void activated(tavrin::Shortcut shortcut);
+    /// The shortcut's status changed: registered, refused, decided later by the desktop, lost, or unregistered
+    /// (none).
+    void statusChanged(tavrin::Shortcut shortcut, const std::optional<tavrin::ShortcutStatus> &status);
 
 private:
+    struct Registration {
+        std::optional<QKeyCombination> keys;  // none when the stored value names no usable key
+        ShortcutStatus status;
+    };
+
+    void setStatus(Shortcut shortcut, std::optional<Registration> registration);
+    std::optional<Shortcut> shortcutWithId(const QString &id) const;
+
     SettingsStore &m_settings;
-    HotKeysController &m_hotKeys;
-    ShortcutHotKeyHolder &m_holder;
+    GlobalShortcuts &m_desktop;
+    std::array<std::optional<Registration>, kShortcuts.size()> m_registrations;
 };
 
 }  // namespace tavrin

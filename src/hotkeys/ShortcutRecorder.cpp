@@ -1,11 +1,7 @@
 #include "hotkeys/ShortcutRecorder.h"
 
-#include "hotkeys/AppShortcuts.h"
-#include "hotkeys/Key.h"
-
-#include <QStringList>
-
-#include <utility>
+#include <algorithm>
+#include <iterator>
 
 namespace tavrin {
 
@@ -13,6 +9,9 @@ const QString ShortcutRecorder::placeholderText = QStringLiteral("Click here to 
 const QString ShortcutRecorder::rejectionMessage = QStringLiteral("Please use a different key combination.");
 
 namespace {
+
+constexpr Qt::KeyboardModifiers kShortcutModifiers =
+    Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier;
 
 // Until the Preferences pane exists there is nothing to show; no pane is current.
 class DetachedView final : public ShortcutRecorderView {
@@ -31,34 +30,24 @@ ShortcutRecorderView &viewOrDetached(ShortcutRecorderView *view)
     return view ? *view : detached;
 }
 
-// Command alone with one of these keys stays with the application's own commands.
-const QStringList &reservedKeyNames()
+// Ctrl alone with one of these keys stays with the programs' own commands (copy, paste, undo, find, ...); on the
+// keypad too.
+bool isReserved(QKeyCombination keys)
 {
-    static const QStringList names = {
-        QStringLiteral("c"), QStringLiteral("v"),  QStringLiteral("z"), QStringLiteral("f"), QStringLiteral(","),
-        QStringLiteral("h"), QStringLiteral("q"),  QStringLiteral("n"), QStringLiteral("z"), QStringLiteral("a"),
-        QStringLiteral("x"), QStringLiteral("\r"), QStringLiteral("m"), QStringLiteral("-"), QStringLiteral("+"),
+    static constexpr Qt::Key kReserved[] = {
+        Qt::Key_C, Qt::Key_V, Qt::Key_Z,      Qt::Key_F,     Qt::Key_Comma, Qt::Key_H,     Qt::Key_Q,    Qt::Key_N,
+        Qt::Key_A, Qt::Key_X, Qt::Key_Return, Qt::Key_Enter, Qt::Key_M,     Qt::Key_Minus, Qt::Key_Plus,
     };
-    return names;
-}
-
-// The twelve function keys are named by key code, not by what they type.
-QString functionKeyName(std::uint16_t keyCode)
-{
-    static constexpr std::pair<std::uint16_t, const char *> kFunctionKeys[] = {
-        {122, "f1"}, {120, "f2"}, {99, "f3"},  {118, "f4"},  {96, "f5"},   {97, "f6"},
-        {98, "f7"},  {100, "f8"}, {101, "f9"}, {109, "f10"}, {103, "f11"}, {111, "f12"},
-    };
-    for (const auto &[code, name] : kFunctionKeys) {
-        if (code == keyCode)
-            return QString::fromLatin1(name);
-    }
-    return {};
+    return (keys.keyboardModifiers() & kShortcutModifiers) == Qt::ControlModifier &&
+           std::find(std::begin(kReserved), std::end(kReserved), keys.key()) != std::end(kReserved);
 }
 
 }  // namespace
 
-ShortcutRecorder::ShortcutRecorder(AppShortcuts &shortcuts) : m_shortcuts(shortcuts) {}
+ShortcutRecorder::ShortcutRecorder(AppShortcuts &shortcuts, KeysText keysText)
+    : m_shortcuts(shortcuts), m_keysText(std::move(keysText))
+{
+}
 
 std::optional<Shortcut> ShortcutRecorder::recordingShortcut() const
 {
@@ -75,13 +64,10 @@ void ShortcutRecorder::showShortcuts()
     m_recording = {};
     for (const Shortcut shortcut : kShortcuts)
         view.setRecorderBorder(shortcut, RecorderBorder::idle);
-    for (const AppShortcut &stored : AppShortcut::all()) {
-        m_shortcuts.loadShortcut(stored.keyNameKey, stored.modifierKey);
-        const bool recorded = !m_shortcuts.shortcutModifiers.isEmpty();
-        view.setShortcutLabel(stored.shortcut, recorded
-                                                   ? label(m_shortcuts.shortcutModifiers, m_shortcuts.shortcutKeyName)
-                                                   : placeholderText);
-        view.setClearButtonHidden(stored.shortcut, !recorded);
+    for (const Shortcut shortcut : kShortcuts) {
+        const StoredShortcut stored = m_shortcuts.stored(shortcut);
+        view.setShortcutLabel(shortcut, stored.isRecorded() ? label(stored) : placeholderText);
+        view.setClearButtonHidden(shortcut, !stored.isRecorded());
     }
 }
 
@@ -102,9 +88,7 @@ void ShortcutRecorder::startRecording(Shortcut n)
     view.setClearButtonHidden(n, true);
     view.setRecorderBorder(n, RecorderBorder::recording);
     m_shortcuts.unregisterShortcut(n);
-    m_shortcuts.removeStoredShortcut(n);
-    m_shortcuts.shortcutModifiers = ModifierFlags();
-    m_shortcuts.shortcutKeyName.clear();
+    m_shortcuts.removeStored(n);
     for (const Shortcut other : kShortcuts) {
         if (other != n && isRecording(other))
             clearShortcut(other);
@@ -116,10 +100,8 @@ void ShortcutRecorder::clearShortcut(Shortcut n)
     ShortcutRecorderView &view = viewOrDetached(m_view);
     m_recording[shortcutIndex(n)] = false;
     enableMenuItems(true);
-    m_shortcuts.shortcutModifiers = ModifierFlags();
-    m_shortcuts.shortcutKeyName.clear();
     m_shortcuts.unregisterShortcut(n);
-    m_shortcuts.removeStoredShortcut(n);
+    m_shortcuts.removeStored(n);
     view.setShortcutLabel(n, placeholderText);
     view.setClearButtonHidden(n, true);
     view.setRecorderBorder(n, RecorderBorder::idle);
@@ -136,92 +118,46 @@ void ShortcutRecorder::endRecording()
     m_recording = {};
 }
 
-bool ShortcutRecorder::flagsChanged(ModifierFlags modifierFlags)
+bool ShortcutRecorder::modifiersChanged(Qt::KeyboardModifiers held)
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
     const std::optional<Shortcut> n = recordingShortcut();
     if (!n || view.currentPane() != preferencesPane)
         return false;
-    if (m_shortcuts.shortcutKeyName.isEmpty())
-        view.setShortcutLabel(*n, label(modifierFlags, QString()));
-    if (!modifierFlags.hasShortcutModifier())
+    held &= kShortcutModifiers;
+    view.setShortcutLabel(*n, held == Qt::NoModifier ? QString() : m_keysText(QKeyCombination(held, Qt::Key(0))));
+    if (held == Qt::NoModifier)
         clearShortcut(*n);  // every modifier released before a key was accepted
     return true;
 }
 
-bool ShortcutRecorder::keyDown(const ShortcutKeyEvent &event)
+bool ShortcutRecorder::keyPressed(QKeyCombination keys)
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
     const std::optional<Shortcut> recording = recordingShortcut();
     if (!recording || view.currentPane() != preferencesPane)
         return false;
     const Shortcut n = *recording;
-    if (!event.modifierFlags.hasShortcutModifier())
+    if (!(keys.keyboardModifiers() & kShortcutModifiers))
         return true;  // a plain key: recording goes on
-    if (!event.charactersIgnoringModifiers)
-        return true;
-    QString characters = *event.charactersIgnoringModifiers;
-    // The shifted comma and period keys.
-    if (characters == QStringLiteral("<"))
-        characters = QStringLiteral(",");
-    else if (characters == QStringLiteral(">"))
-        characters = QStringLiteral(".");
-
-    QString keyName = functionKeyName(event.keyCode);
-    if (keyName.isEmpty())
-        keyName = characters;
-
-    const ModifierFlags flags = event.modifierFlags;
-    const bool commandAlone = flags.intersects(ModifierFlags::command) &&
-                              !flags.intersects(ModifierFlags::option | ModifierFlags::control | ModifierFlags::shift);
-    if (commandAlone && reservedKeyNames().contains(keyName.toLower())) {
+    // Reserved combinations, and keys the settings have no name for, cannot be shortcuts.
+    if (isReserved(keys) || !m_shortcuts.store(n, keys)) {
         reject();
         return true;
     }
-    if (!keyFromString(keyName)) {
-        // What the key types names no key (a shifted digit's symbol, an arrow): name the key pressed instead of
-        // letting the name fall back to the A key; a key outside the table cannot be a shortcut.
-        const auto pressed = keyForCarbonKeyCode(event.keyCode);
-        if (!pressed) {
-            reject();
-            return true;
-        }
-        keyName = tavrin::keyName(*pressed);
-    }
-    m_shortcuts.shortcutKeyName = keyName;
-
-    // Accept.
-    m_shortcuts.shortcutModifiers = flags;
-    m_shortcuts.storeShortcut(n, keyName, flags);
-    m_accepting = true;
-    m_shortcuts.registerShortcut(n);
-    m_accepting = false;
-    view.setShortcutLabel(n, label(flags, keyName));
+    const ShortcutStatus status = m_shortcuts.registerShortcut(n, keys);
+    view.setShortcutLabel(n, m_keysText(keys));
     endRecording();
-    // A refusal during registration is answered once the accepted combination has been shown, so that the
-    // answer's restart of the recording comes last, however the alert is presented.
-    if (const std::optional<Shortcut> refused = std::exchange(m_refusedWhileAccepting, std::nullopt))
-        presentRefusal(*refused);
+    // A refusal is answered once the accepted combination has been shown, so that the answer's restart of the
+    // recording comes last, however the alert is presented.
+    if (status.state == ShortcutStatus::State::Refused)
+        presentRefusal(n);
     return true;
-}
-
-void ShortcutRecorder::shortcutRegistrationFailed()
-{
-    const std::optional<Shortcut> n = recordingShortcut();
-    if (!n)
-        return;  // not recording, for example at launch
-    if (m_accepting) {
-        m_refusedWhileAccepting = n;
-        return;
-    }
-    presentRefusal(*n);
 }
 
 void ShortcutRecorder::reject()
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
-    m_shortcuts.shortcutKeyName.clear();
-    m_shortcuts.shortcutModifiers = ModifierFlags();
     view.setDimmingLayerHidden(false);
     if (const std::optional<Shortcut> n = recordingShortcut())
         view.setShortcutLabel(*n, QString());
@@ -231,22 +167,19 @@ void ShortcutRecorder::reject()
 void ShortcutRecorder::presentRefusal(Shortcut n)
 {
     ShortcutRecorderView &view = viewOrDetached(m_view);
-    m_shortcuts.shortcutKeyName.clear();
-    m_shortcuts.shortcutModifiers = ModifierFlags();
     view.setDimmingLayerHidden(false);
     view.showSheetAlert(rejectionMessage, [this, n] {
-        m_shortcuts.shortcutKeyName.clear();
-        m_shortcuts.shortcutModifiers = ModifierFlags();
         startRecording(n);
         viewOrDetached(m_view).setDimmingLayerHidden(true);
     });
 }
 
-QString ShortcutRecorder::label(ModifierFlags modifiers, const QString &keyName) const
+QString ShortcutRecorder::label(const StoredShortcut &stored) const
 {
-    if (labelText)
-        return labelText(modifiers, keyName);
-    return modifiers.description() + keyName;
+    if (const std::optional<QKeyCombination> keys = stored.keys())
+        return m_keysText(*keys);
+    // A name of no usable key is shown as it is stored.
+    return m_keysText(QKeyCombination(stored.modifiers(), Qt::Key(0))) + stored.keyName;
 }
 
 void ShortcutRecorder::enableMenuItems(bool enabled)

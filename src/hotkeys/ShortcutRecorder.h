@@ -1,27 +1,15 @@
 #pragma once
 
 #include "hotkeys/AppShortcuts.h"
-#include "hotkeys/ModifierFlags.h"
 
+#include <QKeyCombination>
 #include <QString>
 
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <optional>
 
 namespace tavrin {
-
-// A key press as the recorder needs it, whatever toolkit produced it.
-struct ShortcutKeyEvent {
-    static constexpr std::uint16_t unknownKeyCode = 0xFFFF;
-
-    /// What the key types with Shift applied and every other modifier ignored; none when it types nothing at all.
-    std::optional<QString> charactersIgnoringModifiers;
-    /// Carbon virtual key code, unknownKeyCode for a key without one.
-    std::uint16_t keyCode = unknownKeyCode;
-    ModifierFlags modifierFlags;
-};
 
 enum class RecorderBorder { idle, recording };
 
@@ -40,23 +28,23 @@ public:
     virtual int currentPane() const = 0;
 };
 
-// Records the three shortcuts from the key events of the main window, keeps their Preferences rows current and
-// answers refused combinations. Main thread only.
+// Records the three shortcuts from the key presses of the main window, keeps their Preferences rows current and
+// answers refused combinations. GUI thread only.
 class ShortcutRecorder {
 public:
     static constexpr int preferencesPane = 2;
     static const QString placeholderText;  // "Click here to enter shortcut"
     static const QString rejectionMessage;  // "Please use a different key combination."
 
-    explicit ShortcutRecorder(AppShortcuts &shortcuts);
+    /// How a label writes keys: "Ctrl+Shift+V", and the modifiers alone ("Ctrl+Shift+") when the key is 0.
+    using KeysText = std::function<QString(QKeyCombination keys)>;
+
+    ShortcutRecorder(AppShortcuts &shortcuts, KeysText keysText);
 
     /// The rows to talk to; none until the Preferences pane exists.
     void setView(ShortcutRecorderView *view) { m_view = view; }
     /// Enables or disables the program's menu commands that must wait while a combination is being recorded.
     std::function<void(bool enabled)> setMenuItemsEnabled;
-    /// The text a label shows for modifiers and a key name (empty while only modifiers are held). Glyphs followed by
-    /// the name until a platform sets its own.
-    std::function<QString(ModifierFlags modifiers, const QString &keyName)> labelText;
 
     bool isRecording(Shortcut shortcut) const { return m_recording[shortcutIndex(shortcut)]; }
     /// The first recording shortcut in the order of kShortcuts, if any.
@@ -73,24 +61,21 @@ public:
     /// Ends recording after a combination was accepted.
     void endRecording();
 
-    /// The main window's modifier changes; false when the event is not the recorder's.
-    bool flagsChanged(ModifierFlags modifierFlags);
-    /// The main window's key presses; false when the event goes on to the default key handling.
-    bool keyDown(const ShortcutKeyEvent &event);
-    /// The system refused the registration of a recorded combination.
-    void shortcutRegistrationFailed();
+    /// The modifiers held in the main window changed; false when the event is not the recorder's.
+    bool modifiersChanged(Qt::KeyboardModifiers held);
+    /// A key press in the main window; false when it goes on to the default key handling.
+    bool keyPressed(QKeyCombination keys);
 
 private:
     void reject();
     void presentRefusal(Shortcut shortcut);
-    QString label(ModifierFlags modifiers, const QString &keyName) const;
+    QString label(const StoredShortcut &stored) const;
     void enableMenuItems(bool enabled);
 
     AppShortcuts &m_shortcuts;
+    KeysText m_keysText;
     ShortcutRecorderView *m_view = nullptr;
     std::array<bool, 3> m_recording{};
-    bool m_accepting = false;
-    std::optional<Shortcut> m_refusedWhileAccepting;
 };
 
 }  // namespace tavrin

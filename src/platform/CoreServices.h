@@ -4,7 +4,7 @@ namespace tavrin {
 
 class Accessibility;
 class Dispatcher;
-class HotKeyService;
+class GlobalShortcuts;
 class KeyEventPoster;
 class Clipboard;
 class Scheduler;
@@ -18,7 +18,7 @@ struct CoreServices {
     Clipboard &clipboard;
     KeyEventPoster &keyEventPoster;
     Accessibility &accessibility;
-    HotKeyService &hotKeyService;
+    GlobalShortcuts &globalShortcuts;
     Workspace &workspace;
     SoundPlayer &soundPlayer;
 };

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+class QDebug;
+
 namespace tavrin {
 
 // Where a global shortcut stands with the desktop.
@@ -24,6 +26,9 @@ struct ShortcutStatus {
     static ShortcutStatus refused(QString why) { return {State::Refused, std::move(why)}; }
     bool operator==(const ShortcutStatus &) const = default;
 };
+
+/// "active", "pending", or "refused: " and the reason, for the log.
+QDebug operator<<(QDebug debug, const ShortcutStatus &status);
 
 // Key combinations that reach the program whatever window has the focus. Each shortcut has an id of the
 // program's own ("quick-access", ...); registering an id again replaces its combination. Used on the GUI thread.

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdint>
+#include <QKeyCombination>
 
 namespace tavrin {
 
-// Synthetic keyboard events into the application in front (stands in for Core Graphics keyboard events).
+// Synthetic key presses into the window that has the focus.
 class KeyEventPoster {
 public:
     KeyEventPoster() = default;
@@ -12,11 +12,10 @@ public:
     KeyEventPoster &operator=(const KeyEventPoster &) = delete;
     virtual ~KeyEventPoster() = default;
 
-    /// Posts one key event for a Carbon virtual key code with exactly the given Cocoa modifier flags, whatever
-    /// modifiers the user holds (they are lifted for the key and put back after it); false when it cannot be made.
-    /// A modifier key's own event only brackets a chord where modifiers travel with the keys (X11): it types nothing
-    /// there, so no stray modifier tap reaches the application.
-    virtual bool postKeyEvent(std::uint16_t virtualKeyCode, bool keyDown, std::uint64_t flags) = 0;
+    /// Presses and releases the key with exactly these modifiers, whatever modifiers the user holds (they are let go
+    /// for the keys and put back after them); the key is looked up in the keyboard layout in use now. False, with
+    /// nothing typed, when it cannot be typed here.
+    virtual bool typeKeys(QKeyCombination keys) = 0;
 };
 
 }  // namespace tavrin

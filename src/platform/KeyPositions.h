@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
+#include <Qt>
+#include <QtGlobal>
 
 namespace tavrin {
 
 // Where keys sit on the keyboard, whatever the layout prints on them. Shortcuts that name a key by its place
-// (Ctrl with the key of "1" picks row 1, on AZERTY too) match the events' native key numbers through this.
+// (Ctrl with the key of "1" picks row 1, on AZERTY too) match a key event's native scan code through this.
 class KeyPositions {
 public:
     KeyPositions() = default;
@@ -14,9 +14,9 @@ public:
     KeyPositions &operator=(const KeyPositions &) = delete;
     virtual ~KeyPositions() = default;
 
-    /// The Carbon virtual key code of the key at the place a native key number (QKeyEvent::nativeScanCode) names:
-    /// 18 for the key of "1" on a US keyboard, 9 for the one of "V". Nothing for a key the model has no code for.
-    virtual std::optional<std::uint16_t> carbonKeyCode(std::uint32_t nativeScanCode) const = 0;
+    /// The key a US keyboard has at the place of the native scan code (QKeyEvent::nativeScanCode) without Shift:
+    /// Qt::Key_1 for the key that types "&" on AZERTY, Qt::Key_Q for its "a". Qt::Key_unknown where it has none.
+    virtual Qt::Key usLayoutKey(quint32 nativeScanCode) const = 0;
 };
 
 }  // namespace tavrin

@@ -7,7 +7,7 @@
 #include "platform/DesktopNotifier.h"
 #include "platform/Dispatcher.h"
 #include "platform/FileIcons.h"
-#include "platform/HotKeyService.h"
+#include "platform/GlobalShortcuts.h"
 #include "platform/KeyEventPoster.h"
 #include "platform/KeyPositions.h"
 #include "platform/LoginItems.h"
@@ -37,7 +37,7 @@ struct Platform {
     std::unique_ptr<KeyEventPoster> keyEventPoster;
     std::unique_ptr<KeyPositions> keyPositions;
     std::unique_ptr<Accessibility> accessibility;
-    std::unique_ptr<HotKeyService> hotKeyService;
+    std::unique_ptr<GlobalShortcuts> globalShortcuts;
     /// Null where the desktop has no way to start programs with the session.
     std::unique_ptr<LoginItems> loginItems;
     std::unique_ptr<Workspace> workspace;
@@ -52,13 +52,13 @@ struct Platform {
 
     bool canPostKeys() const { return capabilities.paste.available; }
     bool canStartAtLogin() const { return loginItems && capabilities.startAtLogin.available; }
-    bool hasGlobalHotKeys() const { return capabilities.globalShortcuts.available; }
+    bool hasGlobalShortcuts() const { return capabilities.globalShortcuts.available; }
 
     /// The services the layers below the views use.
     CoreServices core() const
     {
-        return CoreServices{*scheduler,     *dispatcher,    *clipboard, *keyEventPoster,
-                            *accessibility, *hotKeyService, *workspace, *soundPlayer};
+        return CoreServices{*scheduler,     *dispatcher,      *clipboard, *keyEventPoster,
+                            *accessibility, *globalShortcuts, *workspace, *soundPlayer};
     }
 };
 

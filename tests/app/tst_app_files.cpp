@@ -1,6 +1,5 @@
 // The program's files as the whole program meets them: state found after the settings were lost, saves that fail and
 // recover as the user hears of them, the quit that cannot save, and one program per data folder.
-#include "CapturedOutput.h"
 #include "FakeAppContext.h"
 #include "FileSizeLimit.h"
 #include "app/AppContext.h"
@@ -129,14 +128,14 @@ private Q_SLOTS:
         failing.context->history().insertCaptured(QString(8192, QLatin1Char('x')));
         failing.context->history().scheduleSave();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*")));
-        test::CapturedOutput captured(stderr);
+        // Said as an error whatever the logging rules: the file and the reason.
+        QTest::ignoreMessage(QtCriticalMsg,
+                             QStringLiteral("Tavrin: the clipboard history could not be saved to %1: File too large")
+                                 .arg(failing.file(QStringLiteral("myfile")))
+                                 .toUtf8()
+                                 .constData());
         failing.shell->prepareToQuit();
-        const QByteArray said = captured.text();
         QVERIFY(!failing.shell->savedAtQuit());
-        QVERIFY2(said.contains(QStringLiteral("Tavrin: the clipboard history could not be saved to %1: File too large")
-                                   .arg(failing.file(QStringLiteral("myfile")))
-                                   .toUtf8()),
-                 said.constData());
     }
 
     void damagedFilesKeptAsideAndAHistoryFileGivenUpAreTold()

@@ -18,7 +18,7 @@
 #include "platform/fake/FakeAccessibility.h"
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDispatcher.h"
-#include "platform/fake/FakeHotKeyService.h"
+#include "platform/fake/FakeGlobalShortcuts.h"
 #include "platform/fake/FakeKeyEventPoster.h"
 #include "platform/fake/FakeLocations.h"
 #include "platform/fake/FakeLoginItems.h"
@@ -101,7 +101,8 @@ private Q_SLOTS:
         QCOMPARE(app.platform->fakeLoginItems->requests, (QList<QPair<QString, bool>>{{kLauncher, true}}));
         QCOMPARE(app.settings->integer(keys::sequentialPasteOrder), std::optional<std::int64_t>(0));
         QCOMPARE(app.settings->boolValue(keys::soundEnabled), std::optional<bool>(true));
-        QVERIFY(app.platform->fakeHotKeyService->isRegistered(9, 0x300));
+        QVERIFY(app.platform->fakeGlobalShortcuts->isRegistered(
+            QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_V)));
         QCOMPARE(app.context->groups().groupNames(), QStringList{QStringLiteral("Work")});
         // The monitor starts from the clipboard's count, so the clipboard's text is not recorded a second time; that
         // text is read on the worker and goes below the pins of the history read from the file.
@@ -326,7 +327,8 @@ private Q_SLOTS:
 
         app.popover()->hide();
         app.platform->fakeWorkspace->activations.clear();
-        QCOMPARE(app.platform->fakeHotKeyService->press(9, 0x300), std::optional<OSStatus>(noErr));
+        QVERIFY(app.platform->fakeGlobalShortcuts->press(
+            QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_V)));
         QVERIFY(app.listShown());
         // The desktop is asked to give the list the focus once the window is on screen.
         QTRY_COMPARE(app.platform->fakeWorkspace->activations,
@@ -369,7 +371,7 @@ private Q_SLOTS:
         menu->actions().at(1)->trigger();
         QCOMPARE(app.platform->fakeClipboard->writes().last().value, QStringLiteral("two\nlines"));
         app.platform->fakeScheduler->advance(PasteEngine::kPasteDelay);
-        QVERIFY(!app.platform->fakeKeyEventPoster->events.isEmpty());
+        QVERIFY(!app.platform->fakeKeyEventPoster->typed.isEmpty());
 
         menu->actions().at(6)->trigger();
         QVERIFY(app.listShown());
@@ -463,8 +465,8 @@ private Q_SLOTS:
         QVERIFY(!app.windows().sequentialWindow.exists());
 
         // The toggle shortcut switches the mode on: its window appears, with the queue list as its content.
-        const FakeHotKeyService::Registration toggle = app.platform->fakeHotKeyService->registrations().begin()->second;
-        app.platform->fakeHotKeyService->press(toggle.keyCode, toggle.modifiers);
+        const QKeyCombination toggle = app.platform->fakeGlobalShortcuts->registrations().begin()->second.keys;
+        QVERIFY(app.platform->fakeGlobalShortcuts->press(toggle));
         QVERIFY(mode.isOn());
         QVERIFY(app.windows().sequentialView()->isVisible());
         QCOMPARE(app.windows().sequentialView(), app.windows().sequentialWindow()->view());

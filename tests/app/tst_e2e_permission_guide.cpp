@@ -5,7 +5,7 @@
 #include "platform/fake/FakeWorkspace.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/x11/X11Workspace.h"
-#include "ui/widgets/FlatButton.h"
+#include <QPushButton>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -91,11 +91,9 @@ private Q_SLOTS:
             << QStringLiteral("mousedown") << QStringLiteral("1") << QStringLiteral("mousemove")
             << QString::number(below.x()) << QString::number(below.y()) << QStringLiteral("mouseup")
             << QStringLiteral("1"));
-        QTRY_VERIFY(!g.vc.openSettingsButton->mouseDown());
+        QTRY_VERIFY(!g.vc.openSettingsButton->isDown());
         QTest::qWait(200);
         QVERIFY(g.workspace.openedUrls.isEmpty());
-        QCOMPARE(g.vc.openSettingsButton->shownColor(FlatButton::Part::Background),
-                 g.vc.openSettingsButton->normalColor());
 
         run({QStringLiteral("key"), QStringLiteral("Return")});
         QTRY_COMPARE(g.workspace.openedUrls.size(), 1);

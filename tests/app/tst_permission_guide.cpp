@@ -5,7 +5,7 @@
 #include "app/PasteAccessGuideWindow.h"
 #include "platform/fake/FakeScheduler.h"
 #include "platform/fake/FakeWorkspace.h"
-#include "ui/widgets/FlatButton.h"
+#include <QPushButton>
 
 #include <QApplication>
 #include <QFile>
@@ -19,16 +19,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QColor white(Qt::white);
-const QColor gray(128, 128, 128);
-
-// The five colours an indicator is painted with, in the order they are set.
-QList<QColor> indicatorColours(const FlatButton *dot)
-{
-    return {dot->backgroundNormalColor(), dot->backgroundHighlightColor(), dot->downColor(), dot->hoverColor(),
-            dot->normalColor()};
-}
-
 // True when the picture view drew something opaque in its middle (the picture came from the resources).
 bool pictureDrawn(QWidget *view)
 {
@@ -36,11 +26,6 @@ bool pictureDrawn(QWidget *view)
     image.fill(Qt::transparent);
     view->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return qAlpha(image.pixel(image.rect().center())) == 255;
-}
-
-QList<QColor> allFive(const QColor &color)
-{
-    return QList<QColor>(5, color);
 }
 
 // The guide in its window, on a manual clock, with its help page written to the test's own folder.
@@ -52,16 +37,8 @@ struct Guide {
     PasteAccessGuide &vc = *window.content();
 
     QString shownImage() const { return vc.imageView->imageName(); }
-    bool pageOneIndicated() const
-    {
-        return indicatorColours(vc.firstPageButton) == allFive(white) &&
-               indicatorColours(vc.secondPageButton) == allFive(gray);
-    }
-    bool pageTwoIndicated() const
-    {
-        return indicatorColours(vc.firstPageButton) == allFive(gray) &&
-               indicatorColours(vc.secondPageButton) == allFive(white);
-    }
+    bool pageOneIndicated() const { return vc.firstPageButton->isChecked() && !vc.secondPageButton->isChecked(); }
+    bool pageTwoIndicated() const { return !vc.firstPageButton->isChecked() && vc.secondPageButton->isChecked(); }
 };
 
 }  // namespace

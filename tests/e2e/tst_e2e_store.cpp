@@ -212,6 +212,8 @@ private Q_SLOTS:
         storeRememberedHistory(path);
         e2e::TavrinProcess tavrin;
         tavrin.expectWarning(QStringLiteral("^warning: tavrin\\.store: cannot save the history to .*No space left"));
+        tavrin.expectWarning(
+            QStringLiteral("^critical: tavrin\\.app: Tavrin: the clipboard history could not be saved"));
         QVERIFY(tavrin.start());
         Ending ending{tavrin};
         QVERIFY(tavrin.waitUntilRunning());
@@ -241,6 +243,8 @@ private Q_SLOTS:
             QSKIP("folder permissions do not bind this user (run the suite unprivileged)");
         tavrin.expectWarning(
             QStringLiteral("^warning: tavrin\\.store: cannot save the history to .*Permission denied"));
+        tavrin.expectWarning(
+            QStringLiteral("^critical: tavrin\\.app: Tavrin: the clipboard history could not be saved"));
         // Nor can the lock go at the end.
         tavrin.expectWarning(QStringLiteral("Could not remove our own lock file"));
         QCOMPARE(e2e::tavrinCommand({QStringLiteral("add"), QStringLiteral("no room for this")}).exitCode, 0);

@@ -10,6 +10,7 @@ run_unprivileged "$0" "$@"
 
 open_session tavrin-wl
 unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET SWAYSOCK
+export XDG_CURRENT_DESKTOP=sway
 
 start_session_bus
 

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "hotkeys/AppShortcuts.h"
-#include "hotkeys/HotKey.h"
-#include "hotkeys/HotKeysController.h"
 #include "hotkeys/ShortcutRecorder.h"
-#include "platform/fake/FakeHotKeyService.h"
+#include "platform/fake/FakeGlobalShortcuts.h"
 #include "store/SettingsStore.h"
 
+#include <QKeySequence>
 #include <QList>
 #include <QMap>
 
@@ -19,6 +18,19 @@ namespace tavrin::test {
 constexpr Shortcut quick = Shortcut::quickAccess;
 constexpr Shortcut toggle = Shortcut::toggleSequentialMode;
 constexpr Shortcut paste = Shortcut::sequentialPaste;
+
+constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
+constexpr Qt::KeyboardModifiers kAlt = Qt::AltModifier;
+constexpr Qt::KeyboardModifiers kMeta = Qt::MetaModifier;
+
+/// Labels as the desktop writes them; the modifiers alone for a key of 0.
+inline QString keysText(QKeyCombination keys)
+{
+    if (keys.key() == Qt::Key(0))
+        return QKeySequence(QKeyCombination(keys.keyboardModifiers(), Qt::Key_A)).toString().chopped(1);
+    return QKeySequence(keys).toString();
+}
 
 // The Preferences rows and main window as a test sees them; alerts wait until the test answers them, or are
 // answered at once when answerAlertsAtOnce is set.
@@ -51,41 +63,22 @@ public:
     int pane = ShortcutRecorder::preferencesPane;
 };
 
-// The three shortcut slots, with a key-down counter per slot.
-class FakeHolder final : public ShortcutHotKeyHolder {
-public:
-    std::shared_ptr<HotKey> shortcutHotKey(Shortcut n) const override { return slots[shortcutIndex(n)]; }
-    void setShortcutHotKey(Shortcut n, std::shared_ptr<HotKey> hotKey) override
-    {
-        if (hotKey)
-            hotKey->setKeyDownHandler([this, n] { ++keyDowns[shortcutIndex(n)]; });
-        slots[shortcutIndex(n)] = std::move(hotKey);
-    }
-    std::array<std::shared_ptr<HotKey>, 3> slots;
-    std::array<int, 3> keyDowns{};
-};
-
 struct RecorderFixture {
-    FakeHotKeyService service;
+    FakeGlobalShortcuts desktop;
     SettingsStore settings;
-    HotKeysController controller{service};
-    FakeHolder holder;
-    AppShortcuts shortcuts{settings, controller, holder};
-    ShortcutRecorder recorder{shortcuts};
+    AppShortcuts shortcuts{settings, desktop};
+    ShortcutRecorder recorder{shortcuts, keysText};
     FakeRecorderView view;
     QList<bool> menuItemStates;
+    std::array<int, 3> presses{};
 
     RecorderFixture()
     {
         recorder.setView(&view);
         recorder.setMenuItemsEnabled = [this](bool enabled) { menuItemStates.append(enabled); };
-        controller.registrationFailedHook = [this] { recorder.shortcutRegistrationFailed(); };
+        QObject::connect(&shortcuts, &AppShortcuts::activated, &shortcuts,
+                         [this](Shortcut n) { ++presses[shortcutIndex(n)]; });
     }
 };
-
-inline ShortcutKeyEvent keyEvent(const QString &characters, std::uint16_t keyCode, std::uint64_t flags)
-{
-    return ShortcutKeyEvent{characters, keyCode, ModifierFlags(flags)};
-}
 
 }  // namespace tavrin::test

@@ -126,8 +126,6 @@ private Q_SLOTS:
 
         GnomeKeyTyper typer(link);
         QVERIFY(!typer.typeKeys(Qt::CTRL | Qt::Key_V));
-        GnomeKeyEventPoster poster(typer);
-        QVERIFY(!poster.postKeyEvent(9, true, 0x100000));
 
         GnomeClipboard clipboard(link);
         clipboard.writeString(QStringLiteral("kept in memory only"));

@@ -1,12 +1,10 @@
 // The Wayland backend's logic that needs no compositor: clipboard types and our mark, the ledger of our own
-// writes, pipe transfers, the two protocol families, and key lookup in a real xkbcommon keymap.
-#include "platform/common/ModifierKeys.h"
+// writes, pipe transfers and the two protocol families.
 #include "platform/common/SelectionOffer.h"
 #include "platform/wayland/ClipboardTypes.h"
 #include "platform/wayland/DataControlProtocol.h"
 #include "platform/wayland/PipeIo.h"
 #include "platform/wayland/SelectionLedger.h"
-#include "platform/wayland/XkbKeymap.h"
 
 #include <wayland-util.h>
 
@@ -179,44 +177,6 @@ private Q_SLOTS:
         }
         QCOMPARE(wlr.primarySince, 2u);
         QCOMPARE(ext.primarySince, 1u);
-    }
-
-    void keysAndModifiersAreLookedUpInTheKeymap()
-    {
-        qputenv("XKB_DEFAULT_LAYOUT", "us");
-        const auto keymap = XkbKeymap::fromDefaults();
-        QVERIFY(keymap);
-        const auto v = keymap->keyFor('v');
-        QVERIFY(v);
-        QCOMPARE(v->evdevCode, 47u);  // KEY_V
-        QCOMPARE(v->levelModifiers, 0u);
-        const auto upperV = keymap->keyFor('V');
-        QVERIFY(upperV);
-        QCOMPARE(upperV->evdevCode, 47u);
-        QCOMPARE(upperV->levelModifiers, 1u);  // Shift
-        QCOMPARE(keymap->keyFor(0xff63)->evdevCode, 110u);  // Insert
-        QCOMPARE(keymap->keyFor(0x6c1), std::nullopt);  // no Cyrillic letter on a US keyboard
-
-        using namespace modifierKeys;
-        QCOMPARE(keymap->maskForFlags(kCommandFlag), 4u);  // Control
-        QCOMPARE(keymap->maskForFlags(kShiftFlag), 1u);
-        QCOMPARE(keymap->maskForFlags(kOptionFlag), 8u);  // Mod1
-        QCOMPARE(keymap->maskForFlags(kControlFlag), 64u);  // Mod4
-        QCOMPARE(keymap->maskForFlags(kCommandFlag | kShiftFlag), 5u);
-        QCOMPARE(keymap->maskForFlags(0), 0u);
-
-        // The text form compiles back to the same layout, as the compositor receives it.
-        const auto again = XkbKeymap::fromText(keymap->text());
-        QVERIFY(again);
-        QCOMPARE(again->text(), keymap->text());
-        QCOMPARE(XkbKeymap::fromText("not a keymap"), std::nullopt);
-
-        // Another layout puts the letters elsewhere: on a German keyboard z and y swap places.
-        qputenv("XKB_DEFAULT_LAYOUT", "de");
-        const auto german = XkbKeymap::fromDefaults();
-        QVERIFY(german);
-        QCOMPARE(german->keyFor('z')->evdevCode, 21u);  // KEY_Y's place
-        qunsetenv("XKB_DEFAULT_LAYOUT");
     }
 };
 

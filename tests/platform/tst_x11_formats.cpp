@@ -3,7 +3,6 @@
 #include "platform/common/CanberraSoundPlayer.h"
 #include "platform/common/UriList.h"
 #include "platform/x11/SelectionOwner.h"
-#include "platform/x11/X11KeyEventPoster.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -50,16 +49,6 @@ private Q_SLOTS:
         QCOMPARE(offer.contents.string, std::optional<QString>(QStringLiteral("/tmp/x")));
         QCOMPARE(SelectionOffer::forText(QStringLiteral("€")).formats.at(2).data,
                  QByteArray("?"));  // STRING is Latin-1
-    }
-
-    void thePasteKeysHaveKeysyms()
-    {
-        QCOMPARE(X11KeyEventPoster::keysymFor(9), std::uint32_t('v'));
-        QCOMPARE(X11KeyEventPoster::keysymFor(0), std::uint32_t('a'));
-        QCOMPARE(X11KeyEventPoster::keysymFor(0x72), std::uint32_t(0xff63));  // Insert
-        QCOMPARE(X11KeyEventPoster::keysymFor(10), std::uint32_t(0));
-        QVERIFY(X11KeyEventPoster::isModifierKey(56));
-        QVERIFY(!X11KeyEventPoster::isModifierKey(9));
     }
 
     void theThreeSoundsAreShortWavFiles()

@@ -57,4 +57,21 @@ QByteArray readFile(const QString &path)
     return file.readAll();
 }
 
+QString testDataPath(const QString &name)
+{
+    return QStringLiteral(TAVRIN_TEST_DATA_DIR "/") + name;
+}
+
+QByteArray settingsEntry(const QByteArray &file, const QString &key)
+{
+    const QByteArray start = "\t<key>" + key.toUtf8() + "</key>\n";
+    const qsizetype from = file.indexOf(start);
+    if (from < 0)
+        return {};
+    qsizetype to = file.indexOf("\t<key>", from + start.size());
+    if (to < 0)
+        to = file.indexOf("</dict>", from);
+    return file.mid(from, to < 0 ? -1 : to - from);
+}
+
 }  // namespace tavrin::test

@@ -33,4 +33,10 @@ QByteArray runProgram(const QString &program, const QStringList &arguments, int 
 void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
 
+/// A file of tests/data.
+QString testDataPath(const QString &name);
+/// One entry of a settings file as its bytes stand: the line of its key up to the next key or the end of the
+/// dictionary. Empty when the key is not there.
+QByteArray settingsEntry(const QByteArray &file, const QString &key);
+
 }  // namespace tavrin::test

@@ -8,7 +8,6 @@
 #include "capture/PasteEngine.h"
 #include "platform/wayland/WaylandCapabilities.h"
 #include "platform/wayland/WaylandClipboard.h"
-#include "platform/wayland/WaylandKeyEventPoster.h"
 #include "platform/wayland/WaylandPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
@@ -70,29 +69,33 @@ private Q_SLOTS:
         QVERIFY2(capabilities.capture.available, qPrintable(capabilities.capture.detail));
         QVERIFY(capabilities.capture.detail.contains(QStringLiteral("zwlr_data_control_manager_v1")));
         QVERIFY2(capabilities.paste.available, qPrintable(capabilities.paste.detail));
+        QCOMPARE(capabilities.paste.detail, QStringLiteral("keys are typed through the compositor's virtual keyboard"));
+        // The portal is not needed, so not asked.
+        QCOMPARE(capabilities.paste.otherWays,
+                 QStringList({QStringLiteral("the desktop's RemoteDesktop portal: not needed")}));
         QVERIFY(!capabilities.globalShortcuts.available);
         QVERIFY(capabilities.globalShortcuts.detail.contains(QStringLiteral("key settings")));
+        QCOMPARE(capabilities.globalShortcuts.otherWays,
+                 QStringList({QStringLiteral("KDE's shortcut service: it is not running (not a KDE Plasma session)"),
+                              QStringLiteral("the desktop's GlobalShortcuts portal: no portal backend of this desktop "
+                                             "offers it")}));
         QCOMPARE(capabilities.logLines().size(), 5);
         QCOMPARE(platform->capabilities.backend, capabilities.backend);
         QVERIFY(platform->accessibility->isProcessTrusted(false));
 
         // swaybar is the tray host of this session; it may still be starting.
         QTRY_VERIFY_WITH_TIMEOUT(describeWaylandSession(static_cast<WaylandClipboard &>(*platform->clipboard),
-                                                        static_cast<WaylandKeyEventPoster &>(*platform->keyEventPoster))
+                                                        capabilities.paste, capabilities.globalShortcuts)
                                      .tray.available,
                                  10000);
 
-        // Without a shortcut service every combination is refused at once; handlers still come and go.
-        EventHotKeyRef ref = 1;
-        QCOMPARE(platform->hotKeyService->registerEventHotKey(9, 0x100, EventHotKeyID{1, 1}, &ref), eventInternalErr);
-        QCOMPARE(ref, EventHotKeyRef(0));
-        EventHandlerRef handler = 0;
-        const EventTypeSpec types[] = {{kEventClassKeyboard, kEventHotKeyPressed}};
-        QCOMPARE(
-            platform->hotKeyService->installEventHandler([](const HotKeyEvent *) { return noErr; }, types, &handler),
-            noErr);
-        QCOMPARE(platform->hotKeyService->removeEventHandler(handler), noErr);
-        QCOMPARE(platform->hotKeyService->removeEventHandler(handler), paramErr);
+        // Without a shortcut service every combination is refused at once, with the reason.
+        QVERIFY(!platform->globalShortcuts->isOffered());
+        QCOMPARE(platform->globalShortcuts->registerShortcut(QStringLiteral("quick-access"),
+                                                             QKeyCombination(Qt::ControlModifier, Qt::Key_V),
+                                                             QStringLiteral("Show the clipboard list")),
+                 ShortcutStatus::refused(QStringLiteral("This desktop lets no program take global shortcuts.")));
+        platform->globalShortcuts->unregisterShortcut(QStringLiteral("quick-access"));
     }
 
     void theMonitorRecordsOtherProgramsCopiesAndNeverItsOwnWrites()

@@ -6,25 +6,19 @@
 
 namespace tavrin {
 
-// Records the key events that would have been posted.
+// Records the keys that would have been typed.
 class FakeKeyEventPoster final : public KeyEventPoster {
 public:
-    struct Event {
-        std::uint16_t keyCode;
-        bool keyDown;
-        std::uint64_t flags;
-        bool operator==(const Event &) const = default;
-    };
-
-    bool postKeyEvent(std::uint16_t virtualKeyCode, bool keyDown, std::uint64_t flags) override
+    bool typeKeys(QKeyCombination keys) override
     {
         if (failing)
             return false;
-        events.append(Event{virtualKeyCode, keyDown, flags});
+        typed.append(keys);
         return true;
     }
 
-    QList<Event> events;
+    QList<QKeyCombination> typed;
+    /// True: nothing can be typed here.
     bool failing = false;
 };
 

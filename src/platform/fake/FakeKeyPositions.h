@@ -6,18 +6,16 @@
 
 namespace tavrin {
 
-// Key places a test sets: native key numbers to Carbon codes.
+// Key places a test sets: native scan codes to the keys a US layout has there.
 class FakeKeyPositions final : public KeyPositions {
 public:
-    std::optional<std::uint16_t> carbonKeyCode(std::uint32_t nativeScanCode) const override
+    Qt::Key usLayoutKey(quint32 nativeScanCode) const override
     {
         const auto found = places.find(nativeScanCode);
-        if (found == places.end())
-            return std::nullopt;
-        return found->second;
+        return found == places.end() ? Qt::Key_unknown : found->second;
     }
 
-    std::map<std::uint32_t, std::uint16_t> places;
+    std::map<quint32, Qt::Key> places;
 };
 
 }  // namespace tavrin

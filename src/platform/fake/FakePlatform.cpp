@@ -4,7 +4,7 @@
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeDispatcher.h"
 #include "platform/fake/FakeFileIcons.h"
-#include "platform/fake/FakeHotKeyService.h"
+#include "platform/fake/FakeGlobalShortcuts.h"
 #include "platform/fake/FakeKeyEventPoster.h"
 #include "platform/fake/FakeKeyPositions.h"
 #include "platform/fake/FakeLocations.h"
@@ -41,7 +41,7 @@ FakePlatform::FakePlatform()
     fakeWorkspace = install<FakeWorkspace>(workspace);
     fakeNotificationCenter = install<FakeNotificationCenter>(notificationCenter);
     fakeSoundPlayer = install<FakeSoundPlayer>(soundPlayer);
-    fakeHotKeyService = install<FakeHotKeyService>(hotKeyService);
+    fakeGlobalShortcuts = install<FakeGlobalShortcuts>(globalShortcuts);
     fakeFileIcons = install<FakeFileIcons>(fileIcons);
     capabilities.backend = QStringLiteral("fake");
     for (DesktopCapabilities::Feature *feature :

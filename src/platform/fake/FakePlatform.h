@@ -7,7 +7,7 @@ namespace tavrin {
 class FakeAccessibility;
 class FakeDispatcher;
 class FakeFileIcons;
-class FakeHotKeyService;
+class FakeGlobalShortcuts;
 class FakeKeyEventPoster;
 class FakeKeyPositions;
 class FakeLocations;
@@ -36,7 +36,7 @@ struct FakePlatform final : Platform {
     FakeWorkspace *fakeWorkspace = nullptr;
     FakeNotificationCenter *fakeNotificationCenter = nullptr;
     FakeSoundPlayer *fakeSoundPlayer = nullptr;
-    FakeHotKeyService *fakeHotKeyService = nullptr;
+    FakeGlobalShortcuts *fakeGlobalShortcuts = nullptr;
     FakeFileIcons *fakeFileIcons = nullptr;
     FakeLocations *fakeLocations = nullptr;
     FakeNotifier *fakeNotifier = nullptr;

@@ -1,10 +1,10 @@
 #include "platform/gnome/GnomeAccelerator.h"
 
-#include "platform/common/CarbonKeysyms.h"
-#include "platform/common/ModifierKeys.h"
+#include "platform/common/QtKeysyms.h"
 
 #include <QRegularExpression>
 
+#include <xkbcommon/xkbcommon-keysyms.h>
 #include <xkbcommon/xkbcommon.h>
 
 #include <array>
@@ -21,10 +21,10 @@ struct ModifierName {
 };
 
 constexpr std::array<ModifierName, 4> kModifiers = {{
-    {GnomeAccelerator::Control, "<Control>", "Ctrl", modifierKeys::kControlLKeysym},
-    {GnomeAccelerator::Shift, "<Shift>", "Shift", modifierKeys::kShiftLKeysym},
-    {GnomeAccelerator::Alt, "<Alt>", "Alt", modifierKeys::kAltLKeysym},
-    {GnomeAccelerator::Super, "<Super>", "Super", modifierKeys::kSuperLKeysym},
+    {GnomeAccelerator::Control, "<Control>", "Ctrl", XKB_KEY_Control_L},
+    {GnomeAccelerator::Shift, "<Shift>", "Shift", XKB_KEY_Shift_L},
+    {GnomeAccelerator::Alt, "<Alt>", "Alt", XKB_KEY_Alt_L},
+    {GnomeAccelerator::Super, "<Super>", "Super", XKB_KEY_Super_L},
 }};
 
 // The other spellings GTK accepts in GSettings.
@@ -43,43 +43,14 @@ std::optional<unsigned> modifierTagged(const QString &tag)
     return std::nullopt;
 }
 
-struct QtKeysym {
-    int key;
-    std::uint32_t keysym;
-};
-
-// Keys outside Latin-1, whose Qt and X numbers differ.
-constexpr QtKeysym kSpecialKeys[] = {
-    {Qt::Key_Escape, 0xff1b}, {Qt::Key_Tab, 0xff09},   {Qt::Key_Backtab, 0xfe20}, {Qt::Key_Backspace, 0xff08},
-    {Qt::Key_Return, 0xff0d}, {Qt::Key_Enter, 0xff8d}, {Qt::Key_Insert, 0xff63},  {Qt::Key_Delete, 0xffff},
-    {Qt::Key_Pause, 0xff13},  {Qt::Key_Print, 0xff61}, {Qt::Key_SysReq, 0xff15},  {Qt::Key_Clear, 0xff0b},
-    {Qt::Key_Home, 0xff50},   {Qt::Key_End, 0xff57},   {Qt::Key_Left, 0xff51},    {Qt::Key_Up, 0xff52},
-    {Qt::Key_Right, 0xff53},  {Qt::Key_Down, 0xff54},  {Qt::Key_PageUp, 0xff55},  {Qt::Key_PageDown, 0xff56},
-    {Qt::Key_Menu, 0xff67},   {Qt::Key_Help, 0xff6a},  {Qt::Key_Space, 0x20},
-};
-
-std::uint32_t keysymForQtKey(int key)
-{
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
-        return 0xffbe + std::uint32_t(key - Qt::Key_F1);
-    for (const QtKeysym &entry : kSpecialKeys) {
-        if (entry.key == key)
-            return entry.keysym;
-    }
-    // Qt names printable keys by their upper-case character; X by the character the key types alone.
-    if ((key >= 0x20 && key <= 0x7e) || (key >= 0xa0 && key <= 0xff))
-        return xkb_keysym_to_lower(std::uint32_t(key));
-    if (key > 0xff && key < 0x110000)
-        return xkb_keysym_to_lower(xkb_utf32_to_keysym(std::uint32_t(key)));
-    return 0;
-}
-
 }  // namespace
 
 GnomeAccelerator GnomeAccelerator::fromKeyCombination(QKeyCombination keys)
 {
     GnomeAccelerator accelerator;
-    accelerator.keysym = keysymForQtKey(keys.key());
+    // GNOME names a key by the keysym it types alone: letters in lower case. A modifier is no key of a shortcut.
+    const std::uint32_t keysym = xkb_keysym_to_lower(keysymForKey(keys));
+    accelerator.keysym = keysym >= XKB_KEY_Shift_L && keysym <= XKB_KEY_Hyper_R ? 0 : keysym;
     const Qt::KeyboardModifiers held = keys.keyboardModifiers();
     if (held & Qt::ShiftModifier)
         accelerator.modifiers |= Shift;
@@ -88,36 +59,6 @@ GnomeAccelerator GnomeAccelerator::fromKeyCombination(QKeyCombination keys)
     if (held & Qt::AltModifier)
         accelerator.modifiers |= Alt;
     if (held & Qt::MetaModifier)
-        accelerator.modifiers |= Super;
-    return accelerator;
-}
-
-GnomeAccelerator GnomeAccelerator::fromKeyModel(std::uint16_t keyCode, std::uint64_t flags)
-{
-    GnomeAccelerator accelerator;
-    accelerator.keysym = keysymForCarbonKeyCode(keyCode).value_or(0);
-    if (flags & modifierKeys::kCommandFlag)
-        accelerator.modifiers |= Control;
-    if (flags & modifierKeys::kShiftFlag)
-        accelerator.modifiers |= Shift;
-    if (flags & modifierKeys::kOptionFlag)
-        accelerator.modifiers |= Alt;
-    if (flags & modifierKeys::kControlFlag)
-        accelerator.modifiers |= Super;
-    return accelerator;
-}
-
-GnomeAccelerator GnomeAccelerator::fromHotKey(std::uint32_t keyCode, std::uint32_t modifierMask)
-{
-    GnomeAccelerator accelerator;
-    accelerator.keysym = keysymForCarbonKeyCode(keyCode).value_or(0);
-    if (modifierMask & 0x100)
-        accelerator.modifiers |= Control;
-    if (modifierMask & 0x200)
-        accelerator.modifiers |= Shift;
-    if (modifierMask & 0x800)
-        accelerator.modifiers |= Alt;
-    if (modifierMask & 0x1000)
         accelerator.modifiers |= Super;
     return accelerator;
 }

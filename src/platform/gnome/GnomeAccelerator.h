@@ -27,10 +27,6 @@ struct GnomeAccelerator {
 
     /// A Qt combination (Ctrl is Control, Meta is Super); invalid for keys without a keysym.
     static GnomeAccelerator fromKeyCombination(QKeyCombination keys);
-    /// A key-model code with its modifier flags (Command is Control, Option is Alt, Control is Super).
-    static GnomeAccelerator fromKeyModel(std::uint16_t keyCode, std::uint64_t flags);
-    /// A hot key's code with its modifier mask (0x100 Control, 0x200 Shift, 0x800 Alt, 0x1000 Super).
-    static GnomeAccelerator fromHotKey(std::uint32_t keyCode, std::uint32_t modifierMask);
     /// GTK's accelerator syntax as GSettings holds it ("<Primary><Shift>v", "<Super>Left"); nothing for text that
     /// names no key or a modifier GNOME shortcuts do not use.
     static std::optional<GnomeAccelerator> parse(const QString &text);

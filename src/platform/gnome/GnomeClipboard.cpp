@@ -29,7 +29,7 @@ std::vector<std::string> stdTypes(const QStringList &types)
 }  // namespace
 
 GnomeClipboard::GnomeClipboard(GnomeShellLink &link, std::chrono::milliseconds readTimeout, QObject *parent)
-    : QObject(parent), m_link(link), m_readTimeout(readTimeout.count())
+    : QObject(parent), m_link(link), m_readTimeout(readTimeout)
 {
     connect(&m_link, &GnomeShellLink::clipboardChanged, this, &GnomeClipboard::onClipboardChanged);
     connect(&m_link, &GnomeShellLink::availabilityChanged, this, &GnomeClipboard::onAvailabilityChanged);
@@ -155,7 +155,7 @@ GnomeClipboard::Read GnomeClipboard::readState(const ShellClipboardState &state,
     const std::vector<std::string> offered = stdTypes(state.mimeTypes);
     Read read;
     if (types::offers(offered, types::kPasswordHint)) {
-        const auto hint = readType(state.serial, QString::fromLatin1(types::kPasswordHint), read.changed);
+        const auto hint = readType(state.serial, QString::fromLatin1(types::kPasswordHint), read);
         if (!hint)
             return read;
         if (hint->trimmed() == "secret") {
@@ -164,13 +164,13 @@ GnomeClipboard::Read GnomeClipboard::readState(const ShellClipboardState &state,
         }
     }
     if (const std::string type = types::preferredFileListType(offered); !type.empty() && !stop.stop_requested()) {
-        const auto files = readType(state.serial, QString::fromStdString(type), read.changed);
+        const auto files = readType(state.serial, QString::fromStdString(type), read);
         if (!files)
             return read;
         read.contents.fileUrlItems = type == types::kUriList ? splitUriList(*files) : splitGnomeCopiedFiles(*files);
     }
     if (const std::string type = types::preferredTextType(offered); !type.empty() && !stop.stop_requested()) {
-        const auto text = readType(state.serial, QString::fromStdString(type), read.changed);
+        const auto text = readType(state.serial, QString::fromStdString(type), read);
         if (!text)
             return read;
         read.contents.string = types::decodeText(type, *text);
@@ -178,14 +178,19 @@ GnomeClipboard::Read GnomeClipboard::readState(const ShellClipboardState &state,
     return read;
 }
 
-std::optional<QByteArray> GnomeClipboard::readType(quint64 serial, const QString &type, bool &changed)
+std::optional<QByteArray> GnomeClipboard::readType(quint64 serial, const QString &type, Read &read)
 {
-    const QDBusMessage reply = m_link.call(QStringLiteral("ReadClipboard"), {QVariant::fromValue(serial), type},
-                                           std::chrono::milliseconds(m_readTimeout.load()));
+    // The extension answers within its own 10 s at most; a shorter wait of ours is the user's limit.
+    const QDBusMessage reply =
+        m_link.call(QStringLiteral("ReadClipboard"), {QVariant::fromValue(serial), type}, m_readTimeout.load());
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
         return reply.arguments().constFirst().toByteArray();
     if (reply.errorName() == QLatin1String("io.tavrin.Tavrin.Shell1.Error.Changed")) {
-        changed = true;
+        read.changed = true;
+    } else if (reply.errorName() == QLatin1String("io.tavrin.Tavrin.Shell1.Error.Timeout") ||
+               reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply")) {
+        read.contents.ownerTooSlow = true;
+        qCInfo(lcGnome).noquote() << "the clipboard's owner did not hand over" << type << "in time";
     } else {
         qCInfo(lcGnome).noquote() << "the clipboard's" << type << "could not be read:" << reply.errorMessage();
     }

@@ -23,15 +23,15 @@ namespace tavrin {
 class GnomeClipboard final : public QObject, public Clipboard {
     Q_OBJECT
 public:
-    /// The extension gives up on an owner after 10 s; this waits a little longer for its answer.
-    static constexpr std::chrono::milliseconds kDefaultReadTimeout{12000};
+    /// How long a read waits for the owner by default (the extension itself gives up after 10 s).
+    static constexpr std::chrono::milliseconds kDefaultReadTimeout{3000};
 
     explicit GnomeClipboard(GnomeShellLink &link, std::chrono::milliseconds readTimeout = kDefaultReadTimeout,
                             QObject *parent = nullptr);
 
     std::int64_t changeCount() const override { return m_changeCount.load(); }
     ClipboardContents readContents(std::stop_token stop = {}) override;
-    void setReadTimeout(std::chrono::milliseconds timeout) override { m_readTimeout = timeout.count(); }
+    void setReadTimeout(std::chrono::milliseconds timeout) override { m_readTimeout = timeout; }
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
@@ -57,10 +57,10 @@ private:
     bool set(const QString &selection, const Write &write, quint64 writeId);
     Read readState(const ShellClipboardState &state, const std::stop_token &stop);
     /// The data, or nothing with changed set when the clipboard moved on.
-    std::optional<QByteArray> readType(quint64 serial, const QString &type, bool &changed);
+    std::optional<QByteArray> readType(quint64 serial, const QString &type, Read &read);
 
     GnomeShellLink &m_link;
-    std::atomic<std::chrono::milliseconds::rep> m_readTimeout;  // set on the GUI thread, read by the reads
+    std::atomic<std::chrono::milliseconds> m_readTimeout;
     std::atomic<std::int64_t> m_changeCount{0};
     std::function<void()> m_listener;
     std::mutex m_readMutex;

@@ -1,6 +1,5 @@
 #include "platform/gnome/GnomeKeyTyper.h"
 
-#include "platform/common/ModifierKeys.h"
 #include "platform/gnome/GnomeLog.h"
 #include "platform/gnome/GnomeShellLink.h"
 
@@ -40,14 +39,6 @@ bool GnomeKeyTyper::typeAccelerator(const GnomeAccelerator &accelerator)
         return false;
     }
     return true;
-}
-
-bool GnomeKeyEventPoster::postKeyEvent(std::uint16_t virtualKeyCode, bool keyDown, std::uint64_t flags)
-{
-    if (modifierKeys::isModifierKeyCode(virtualKeyCode) || !keyDown)
-        return m_typer.isAvailable();
-    const GnomeAccelerator accelerator = GnomeAccelerator::fromKeyModel(virtualKeyCode, flags);
-    return accelerator.isValid() && m_typer.typeAccelerator(accelerator);
 }
 
 }  // namespace tavrin

@@ -1,7 +1,7 @@
 #include "platform/gnome/GnomePlatform.h"
 
 #include "platform/common/CanberraSoundPlayer.h"
-#include "platform/common/EvdevKeyPositions.h"
+#include "platform/common/XkbKeyPositions.h"
 #include "platform/freedesktop/DBusNotificationCenter.h"
 #include "platform/freedesktop/DBusNotifier.h"
 #include "platform/freedesktop/XdgAutostartLoginItems.h"
@@ -9,7 +9,6 @@
 #include "platform/gnome/GnomeCapabilities.h"
 #include "platform/gnome/GnomeClipboard.h"
 #include "platform/gnome/GnomeGlobalShortcuts.h"
-#include "platform/gnome/GnomeHotKeyService.h"
 #include "platform/gnome/GnomeKeyTyper.h"
 #include "platform/gnome/GnomeShellLink.h"
 #include "platform/gnome/GnomeWorkspace.h"
@@ -40,7 +39,7 @@ struct GnomePlatform final : Platform {
     ~GnomePlatform() override
     {
         dispatcher.reset();  // a background read may be using the link
-        hotKeyService.reset();
+        globalShortcuts.reset();
         keyEventPoster.reset();
         accessibility.reset();
         clipboard.reset();
@@ -48,8 +47,6 @@ struct GnomePlatform final : Platform {
     }
 
     std::unique_ptr<GnomeShellLink> link;
-    std::unique_ptr<GnomeKeyTyper> typer;
-    std::unique_ptr<GnomeGlobalShortcuts> shortcuts;
 };
 
 bool trayHostRuns()
@@ -65,18 +62,16 @@ std::unique_ptr<Platform> createGnomePlatform()
     auto platform = std::make_unique<GnomePlatform>();
     platform->link = std::make_unique<GnomeShellLink>();
     GnomeShellLink &link = *platform->link;
-    platform->typer = std::make_unique<GnomeKeyTyper>(link);
-    platform->shortcuts = std::make_unique<GnomeGlobalShortcuts>(link);
 
     platform->scheduler = std::make_unique<QtScheduler>();
     platform->dispatcher = std::make_unique<QtDispatcher>();
     platform->systemInfo = std::make_unique<DesktopSystemInfo>();
     platform->fileIcons = std::make_unique<QtFileIcons>();
     platform->clipboard = std::make_unique<GnomeClipboard>(link);
-    platform->keyEventPoster = std::make_unique<GnomeKeyEventPoster>(*platform->typer);
+    platform->keyEventPoster = std::make_unique<GnomeKeyTyper>(link);
     platform->accessibility = std::make_unique<ExtensionAccessibility>(link);
-    platform->hotKeyService = std::make_unique<GnomeHotKeyService>(*platform->shortcuts);
-    platform->keyPositions = std::make_unique<EvdevKeyPositions>();  // Qt reports xkb keycodes here too
+    platform->globalShortcuts = std::make_unique<GnomeGlobalShortcuts>(link);
+    platform->keyPositions = std::make_unique<XkbKeyPositions>();  // Qt reports xkb keycodes here too
     platform->workspace = std::make_unique<GnomeWorkspace>(link);
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();
     platform->locations = std::make_unique<XdgLocations>();

@@ -29,7 +29,8 @@ QDBusMessage scriptingCall(const QString &method)
 const QString KWinActiveWindow::kPluginName = QStringLiteral("tavrin-active-window");
 const QString KWinActiveWindow::kObjectPath = QStringLiteral("/io/tavrin/Tavrin/KWinActiveWindow");
 
-KWinActiveWindow::KWinActiveWindow(QDBusConnection bus, QObject *parent) : QObject(parent), m_bus(std::move(bus))
+KWinActiveWindow::KWinActiveWindow(QDBusConnection bus, QString pluginName, QObject *parent)
+    : QObject(parent), m_bus(std::move(bus)), m_pluginName(std::move(pluginName))
 {
     const QDBusConnectionInterface *names = m_bus.isConnected() ? m_bus.interface() : nullptr;
     if (!names || !names->isServiceRegistered(kKWin).value())
@@ -84,10 +85,10 @@ void KWinActiveWindow::load()
     ++m_attempts;
     // A script of an earlier run that ended without unloading it holds the plugin name.
     QDBusMessage unloadStale = scriptingCall(QStringLiteral("unloadScript"));
-    unloadStale << kPluginName;
+    unloadStale << m_pluginName;
     m_bus.asyncCall(unloadStale);
     QDBusMessage loadScript = scriptingCall(QStringLiteral("loadScript"));
-    loadScript << m_script->fileName() << kPluginName;
+    loadScript << m_script->fileName() << m_pluginName;
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(loadScript), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
         watcher->deleteLater();
@@ -111,7 +112,7 @@ void KWinActiveWindow::unload()
     if (!m_loaded)
         return;
     QDBusMessage unloadScript = scriptingCall(QStringLiteral("unloadScript"));
-    unloadScript << kPluginName;
+    unloadScript << m_pluginName;
     m_bus.call(unloadScript, QDBus::Block, 1000);
     m_loaded = false;
 }

@@ -20,11 +20,12 @@ class KWinActiveWindow : public QObject, protected QDBusContext {
     Q_CLASSINFO("D-Bus Interface", "io.tavrin.Tavrin.KWinActiveWindow")
 
 public:
-    /// The plugin name the script is loaded under; one per session.
+    /// The plugin name the script is loaded under: one script per session (an earlier run's is replaced).
     static const QString kPluginName;
     static const QString kObjectPath;
 
-    explicit KWinActiveWindow(QDBusConnection bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
+    explicit KWinActiveWindow(QDBusConnection bus = QDBusConnection::sessionBus(), QString pluginName = kPluginName,
+                              QObject *parent = nullptr);
     ~KWinActiveWindow() override;
 
     /// True when KWin is on the bus: the script is loaded, or being loaded.
@@ -50,6 +51,7 @@ private:
     QString scriptText() const;
 
     QDBusConnection m_bus;
+    const QString m_pluginName;
     QString m_kwinOwner;  // the unique name of KWin's connection, the only caller believed
     QTemporaryFile *m_script = nullptr;
     bool m_available = false;

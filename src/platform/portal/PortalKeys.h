@@ -11,8 +11,6 @@ namespace tavrin::portal {
 // Qt's keys in the forms the portals take them: keysyms (NotifyKeyboardKeysym) and shortcut triggers as the XDG
 // shortcut format writes them ("CTRL+SHIFT+v").
 
-/// The keysym that types the combination's key: XK_v for Qt::Key_V, XK_Insert for Qt::Key_Insert; 0 when it has none.
-std::uint32_t keysymForKey(QKeyCombination keys);
 /// The keysyms of the combination's modifiers, Ctrl, Shift, Alt and Meta (the Super key), in that order.
 QList<std::uint32_t> modifierKeysyms(Qt::KeyboardModifiers modifiers);
 /// The combination as a portal shortcut trigger ("CTRL+ALT+v", "LOGO+F1"); empty when the key has no keysym.

@@ -1,5 +1,6 @@
 #include "platform/portal/RemoteDesktopKeyboard.h"
 
+#include "platform/common/QtKeysyms.h"
 #include "platform/portal/PortalKeys.h"
 #include "platform/portal/PortalLog.h"
 #include "platform/portal/PortalRequest.h"
@@ -80,9 +81,12 @@ void RemoteDesktopKeyboard::createSession()
     setState(State::Starting);
     m_problem.clear();
     ++m_attempts;
+    const std::uint64_t round = ++m_round;
     const QVariantMap options{{QStringLiteral("session_handle_token"), portal::Request::newToken()}};
     portal::Request::send(m_bus, kInterface, QStringLiteral("CreateSession"), {options}, this,
-                          [this](const portal::Reply &reply) {
+                          [this, round](const portal::Reply &reply) {
+                              if (round != m_round)
+                                  return;
                               if (!reply.succeeded()) {
                                   retry(QStringLiteral("no session: %1").arg(reply.describe()));
                                   return;
@@ -96,10 +100,13 @@ void RemoteDesktopKeyboard::createSession()
 
 void RemoteDesktopKeyboard::selectDevices()
 {
+    const std::uint64_t round = m_round;
     const QVariantMap options{{QStringLiteral("types"), kKeyboard}};
     portal::Request::send(m_bus, kInterface, QStringLiteral("SelectDevices"),
                           {QVariant::fromValue(QDBusObjectPath(m_session)), options}, this,
-                          [this](const portal::Reply &reply) {
+                          [this, round](const portal::Reply &reply) {
+                              if (round != m_round)
+                                  return;
                               if (reply.succeeded())
                                   startSession();
                               else
@@ -109,9 +116,12 @@ void RemoteDesktopKeyboard::selectDevices()
 
 void RemoteDesktopKeyboard::startSession()
 {
+    const std::uint64_t round = m_round;
     portal::Request::send(m_bus, kInterface, QStringLiteral("Start"),
                           {QVariant::fromValue(QDBusObjectPath(m_session)), QString(), QVariantMap()}, this,
-                          [this](const portal::Reply &reply) {
+                          [this, round](const portal::Reply &reply) {
+                              if (round != m_round)
+                                  return;
                               if (reply.response == portal::Reply::Cancelled && reply.error.isEmpty()) {
                                   giveUp(QStringLiteral("typing keys was not allowed in the desktop's dialog"), true);
                                   return;
@@ -177,6 +187,9 @@ void RemoteDesktopKeyboard::closeSession()
 
 void RemoteDesktopKeyboard::onSessionClosed()
 {
+    // While the session starts, its requests' answers tell how it went (KDE closes a session it could not make).
+    if (m_state != State::Ready)
+        return;
     // The desktop ended it (a restart of the portal, the user's "stop"): make another for the next keys.
     qCInfo(lcPortal).noquote() << "the desktop closed the RemoteDesktop session; making a new one";
     m_bus.disconnect(portal::kService, m_session, kSessionInterface, QStringLiteral("Closed"), this,
@@ -188,7 +201,7 @@ void RemoteDesktopKeyboard::onSessionClosed()
 
 bool RemoteDesktopKeyboard::typeKeys(QKeyCombination keys)
 {
-    if (portal::keysymForKey(keys) == 0)
+    if (keysymForKey(keys) == 0)
         return false;
     switch (m_state) {
     case State::Ready: send(keys); return true;
@@ -215,7 +228,7 @@ void RemoteDesktopKeyboard::send(QKeyCombination keys)
     const QList<std::uint32_t> modifiers = portal::modifierKeysyms(keys.keyboardModifiers());
     for (const std::uint32_t modifier : modifiers)
         notifyKeysym(modifier, true);
-    const std::uint32_t key = portal::keysymForKey(keys);
+    const std::uint32_t key = keysymForKey(keys);
     notifyKeysym(key, true);
     notifyKeysym(key, false);
     for (qsizetype i = modifiers.size() - 1; i >= 0; --i)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/KeyEventPoster.h"
+
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QKeyCombination>
@@ -14,7 +16,7 @@ namespace tavrin {
 // session is made at start and kept for the program's life (KDE starts it without a dialog; GNOME asks once), and
 // made again when the desktop closes it. Keys go as keysyms: the desktop finds them in its live keymap, so the keys
 // are the user's layout's, and a modifier's keysym presses that modifier.
-class RemoteDesktopKeyboard final : public QObject {
+class RemoteDesktopKeyboard final : public QObject, public KeyEventPoster {
     Q_OBJECT
 
 public:
@@ -42,7 +44,7 @@ public:
     /// Presses and releases the key with exactly these modifiers (the user's own held modifiers still count, as the
     /// desktop joins its devices). False, with nothing typed, when there is no session and none is coming (a new one
     /// is then asked for, for the next keys).
-    bool typeKeys(QKeyCombination keys);
+    bool typeKeys(QKeyCombination keys) override;
 
 Q_SIGNALS:
     void stateChanged(tavrin::RemoteDesktopKeyboard::State state);
@@ -81,6 +83,7 @@ private:
     QString m_problem;
     QString m_session;
     int m_attempts = 0;
+    std::uint64_t m_round = 0;  // answers to an earlier attempt's requests are out of date
     QList<Waiting> m_waiting;
 };
 

@@ -1,7 +1,6 @@
 #include "platform/wayland/WaylandKeyEventPoster.h"
 
-#include "platform/common/CarbonKeysyms.h"
-#include "platform/common/ModifierKeys.h"
+#include "platform/common/QtKeysyms.h"
 #include "platform/wayland/WaylandDisplay.h"
 #include "platform/wayland/WaylandLog.h"
 
@@ -179,32 +178,26 @@ std::uint32_t WaylandKeyEventPoster::now() const
     return std::uint32_t(t.tv_sec * 1000 + t.tv_nsec / 1000000);
 }
 
-bool WaylandKeyEventPoster::postKeyEvent(std::uint16_t virtualKeyCode, bool keyDown, std::uint64_t flags)
+bool WaylandKeyEventPoster::typeKeys(QKeyCombination keys)
 {
     if (!isValid())
         return false;
-    // Modifiers travel with the keys as modifier state; a bare modifier key would only be a stray tap.
-    if (modifierKeys::isModifierKeyCode(virtualKeyCode))
-        return true;
-    if (keyDown) {
-        // Picks up a keymap the seat announced since the last key.
-        if (!sync())
-            return false;
-        followSeatKeymap();
-    }
-    const auto keysym = keysymForCarbonKeyCode(virtualKeyCode);
-    const auto key = keysym ? m_keymap->keyFor(*keysym) : std::nullopt;
+    // Picks up a keymap the seat announced since the last keys.
+    if (!sync())
+        return false;
+    followSeatKeymap();
+    const std::uint32_t keysym = keysymForKey(keys);
+    const auto key = keysym ? m_keymap->keyFor(keysym) : std::nullopt;
     if (!key)
         return false;
-    if (keyDown) {
-        sendModifiers(m_keymap->maskForFlags(flags) | key->levelModifiers);
-        zwp_virtual_keyboard_v1_key(virtualKeyboard(m_keyboard), now(), key->evdevCode, WL_KEYBOARD_KEY_STATE_PRESSED);
-    } else {
-        zwp_virtual_keyboard_v1_key(virtualKeyboard(m_keyboard), now(), key->evdevCode, WL_KEYBOARD_KEY_STATE_RELEASED);
-        sendModifiers(0);
-    }
+    sendModifiers(m_keymap->maskFor(keys.keyboardModifiers()) | key->levelModifiers);
+    zwp_virtual_keyboard_v1_key(virtualKeyboard(m_keyboard), now(), key->evdevCode(), WL_KEYBOARD_KEY_STATE_PRESSED);
+    // The press reaches the compositor before the release, as from a real keyboard.
+    const bool pressed = sync();
+    zwp_virtual_keyboard_v1_key(virtualKeyboard(m_keyboard), now(), key->evdevCode(), WL_KEYBOARD_KEY_STATE_RELEASED);
+    sendModifiers(0);
     // A round trip, so the events are with the compositor before the caller goes on.
-    if (sync())
+    if (pressed && sync())
         return true;
     qCWarning(lcWayland) << "the virtual keyboard's connection broke:" << m_display->errorText().c_str();
     return false;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/KeyEventPoster.h"
-#include "platform/wayland/XkbKeymap.h"
+#include "platform/common/XkbKeymap.h"
 
 #include <QString>
 
@@ -22,8 +22,8 @@ class WaylandDisplay;
 //
 // One keyboard lives as long as the program, with the user's own keymap (the seat's, else the desktop default), so
 // the focused window reads the keys as the user's keyboard would type them; it is warmed up when made, because the
-// first keys of a fresh keyboard are often lost. A key carries exactly the modifiers its flags ask for: this keyboard's
-// modifier state is its own, whatever the user holds on theirs.
+// first keys of a fresh keyboard are often lost. Keys carry exactly the modifiers asked for: this keyboard's modifier
+// state is its own, whatever the user holds on theirs.
 class WaylandKeyEventPoster final : public KeyEventPoster {
 public:
     /// Connects to the named display ($WAYLAND_DISPLAY when null) and makes the keyboard.
@@ -35,7 +35,7 @@ public:
     /// Why it is not valid, for the log.
     QString problem() const { return m_problem; }
 
-    bool postKeyEvent(std::uint16_t virtualKeyCode, bool keyDown, std::uint64_t flags) override;
+    bool typeKeys(QKeyCombination keys) override;
 
 private:
     static void onCapabilities(void *data, wl_seat *seat, std::uint32_t capabilities);

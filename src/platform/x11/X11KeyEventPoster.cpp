@@ -1,82 +1,53 @@
 #include "platform/x11/X11KeyEventPoster.h"
 
-#include "platform/common/ModifierKeys.h"
+#include "platform/common/QtKeysyms.h"
+#include "platform/x11/X11Keymap.h"
 
-#include <xcb/xcb_keysyms.h>
 #include <xcb/xtest.h>
+#include <xkbcommon/xkbcommon-keysyms.h>
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace tavrin {
 
 namespace {
 
-using modifierKeys::FlagKey;
-using modifierKeys::kFlagKeys;
-constexpr std::uint32_t XK_Insert = 0xff63;
-
-// ANSI letter positions of the key model, in code order from 0; -1 where the code is no letter.
-constexpr char kLetters[] = "asdfhgzxcv\0bqweryt";
+// The keys that give Qt's modifiers (Meta is the Super key), left-hand ones.
+constexpr std::pair<Qt::KeyboardModifier, std::uint32_t> kModifierKeys[] = {
+    {Qt::ControlModifier, XKB_KEY_Control_L},
+    {Qt::ShiftModifier, XKB_KEY_Shift_L},
+    {Qt::AltModifier, XKB_KEY_Alt_L},
+    {Qt::MetaModifier, XKB_KEY_Super_L},
+};
 
 }  // namespace
-
-std::uint32_t X11KeyEventPoster::keysymFor(std::uint16_t code)
-{
-    if (code < sizeof kLetters - 1 && kLetters[code] != '\0')
-        return std::uint32_t(kLetters[code]);  // Latin letters share their keysym with ASCII
-    switch (code) {
-    case 0x24: return 0xff0d;  // Return
-    case 0x30: return 0xff09;  // Tab
-    case 0x31: return 0x0020;  // Space
-    case 0x35: return 0xff1b;  // Escape
-    case 0x72: return XK_Insert;
-    default: return 0;
-    }
-}
-
-bool X11KeyEventPoster::isModifierKey(std::uint16_t code)
-{
-    return modifierKeys::isModifierKeyCode(code);
-}
 
 X11KeyEventPoster::X11KeyEventPoster()
 {
     m_returnTimer.setSingleShot(true);
     m_returnTimer.setInterval(kBorrowedKeyLifetime);
-    QObject::connect(&m_returnTimer, &QTimer::timeout, [this] { returnBorrowedKeycode(); });
+    QObject::connect(&m_returnTimer, &QTimer::timeout, &m_returnTimer, [this] { returnBorrowedKeycode(); });
     if (!m_x.isValid())
         return;
     const xcb_query_extension_reply_t *xtest = xcb_get_extension_data(m_x.get(), &xcb_test_id);
     m_xtest = xtest && xtest->present;
-    m_symbols = xcb_key_symbols_alloc(m_x.get());
+    m_keymap = std::make_unique<X11Keymap>(m_x.get());
 }
 
 X11KeyEventPoster::~X11KeyEventPoster()
 {
     if (m_x.isValid())
         returnBorrowedKeycode();
-    if (m_symbols)
-        xcb_key_symbols_free(m_symbols);
-}
-
-xcb_keycode_t X11KeyEventPoster::keycodeFor(std::uint32_t keysym) const
-{
-    xcb::Ptr<xcb_keycode_t> codes(xcb_key_symbols_get_keycode(m_symbols, keysym));
-    return codes ? codes.get()[0] : xcb_keycode_t(0);
 }
 
 void X11KeyEventPoster::followKeymapChanges()
 {
-    // A round trip first: every mapping notice sent before it is then in our queue.
+    // A round trip first: every layout change sent before it is then in our queue.
     xcb::Ptr<xcb_get_input_focus_reply_t> sync(
         xcb_get_input_focus_reply(m_x.get(), xcb_get_input_focus(m_x.get()), nullptr));
-    while (xcb_generic_event_t *raw = xcb_poll_for_event(m_x.get())) {
-        xcb::Ptr<xcb_generic_event_t> event(raw);
-        if (xcb::eventType(event.get()) == XCB_MAPPING_NOTIFY)
-            xcb_refresh_keyboard_mapping(m_symbols, reinterpret_cast<xcb_mapping_notify_event_t *>(event.get()));
-    }
+    while (xcb::Ptr<xcb_generic_event_t> event{xcb_poll_for_event(m_x.get())})
+        m_keymap->handleEvent(event.get());
 }
 
 xcb_keycode_t X11KeyEventPoster::borrowKeycode(std::uint32_t keysym)
@@ -136,51 +107,61 @@ void X11KeyEventPoster::fake(std::uint8_t type, xcb_keycode_t key)
     xcb_test_fake_input(m_x.get(), type, key, XCB_CURRENT_TIME, XCB_WINDOW_NONE, 0, 0, 0);
 }
 
-bool X11KeyEventPoster::postKeyEvent(std::uint16_t virtualKeyCode, bool down, std::uint64_t flags)
+bool X11KeyEventPoster::typeKeys(QKeyCombination keys)
 {
-    if (!m_xtest || !m_symbols)
+    if (!m_xtest || !m_keymap || !*m_keymap)
         return false;
-    // Modifiers travel with the keys here; a bare modifier event would only be seen as a stray tap.
-    if (isModifierKey(virtualKeyCode))
-        return true;
-    const std::uint32_t keysym = keysymFor(virtualKeyCode);
+    const std::uint32_t keysym = keysymForKey(keys);
     if (keysym == 0)
         return false;
-    if (down) {
-        followKeymapChanges();
-        xcb_keycode_t key = keycodeFor(keysym);
-        if (key == 0)
-            key = borrowKeycode(keysym);
-        if (key == 0 || !keyDown(key, flags))
-            return false;
-        m_returnTimer.stop();
-        m_down[virtualKeyCode] = key;
-    } else {
-        // The key that went down comes up, whatever the keymap says now.
-        const auto pressed = m_down.find(virtualKeyCode);
-        const xcb_keycode_t key = pressed != m_down.end() ? pressed->second : keycodeFor(keysym);
-        if (key == 0)
-            return false;
-        keyUp(key);
-        if (pressed != m_down.end())
-            m_down.erase(pressed);
-        if (m_borrowed != 0 && m_down.empty())
-            m_returnTimer.start();
+    followKeymapChanges();
+    Qt::KeyboardModifiers modifiers =
+        keys.keyboardModifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
+    xcb_keycode_t key = 0;
+    // A key of the layout that types it plainly, or with Shift.
+    for (const XkbKeymap::Key &found : (*m_keymap)->keysFor(keysym, XCB_MOD_MASK_SHIFT)) {
+        if (found.keycode > 255)
+            continue;
+        key = xcb_keycode_t(found.keycode);
+        if (found.levelModifiers != 0)
+            modifiers |= Qt::ShiftModifier;
+        break;
     }
+    if (key == 0)
+        key = borrowKeycode(keysym);
+    const std::optional<Chord> chord = key != 0 ? chordFor(modifiers) : std::nullopt;
+    if (!chord) {
+        if (m_borrowed != 0)
+            m_returnTimer.start();
+        return false;
+    }
+    m_returnTimer.stop();
+    for (const xcb_keycode_t k : chord->released)
+        fake(XCB_KEY_RELEASE, k);
+    for (const xcb_keycode_t k : chord->pressed)
+        fake(XCB_KEY_PRESS, k);
+    fake(XCB_KEY_PRESS, key);
+    fake(XCB_KEY_RELEASE, key);
+    std::for_each(chord->pressed.rbegin(), chord->pressed.rend(),
+                  [this](xcb_keycode_t k) { fake(XCB_KEY_RELEASE, k); });
+    for (const xcb_keycode_t k : chord->released)
+        fake(XCB_KEY_PRESS, k);
+    if (m_borrowed != 0)
+        m_returnTimer.start();
     // A round trip, so the events are in the server before the caller goes on.
     xcb::Ptr<xcb_get_input_focus_reply_t> sync(
         xcb_get_input_focus_reply(m_x.get(), xcb_get_input_focus(m_x.get()), nullptr));
     return !xcb_connection_has_error(m_x.get());
 }
 
-bool X11KeyEventPoster::keyDown(xcb_keycode_t key, std::uint64_t flags)
+std::optional<X11KeyEventPoster::Chord> X11KeyEventPoster::chordFor(Qt::KeyboardModifiers modifiers)
 {
     xcb_connection_t *c = m_x.get();
     xcb::Ptr<xcb_get_modifier_mapping_reply_t> modmap(
         xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), nullptr));
     xcb::Ptr<xcb_query_keymap_reply_t> keymap(xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr));
     if (!modmap || !keymap)
-        return false;
+        return std::nullopt;
     const auto isDown = [&](xcb_keycode_t k) { return (keymap->keys[k / 8] >> (k % 8)) & 1; };
     const int perModifier = modmap->keycodes_per_modifier;
     const xcb_keycode_t *modKeys = xcb_get_modifier_mapping_keycodes(modmap.get());
@@ -195,18 +176,19 @@ bool X11KeyEventPoster::keyDown(xcb_keycode_t key, std::uint64_t flags)
     // The modifier bits the key must carry, and the keys that give them.
     std::uint32_t wantedMask = 0;
     std::vector<xcb_keycode_t> wantedKeys;
-    for (const FlagKey &flagKey : kFlagKeys) {
-        if (!(flags & flagKey.flag))
+    for (const auto &[modifier, keysym] : kModifierKeys) {
+        if (!(modifiers & modifier))
             continue;
-        const xcb_keycode_t k = keycodeFor(flagKey.keysym);
+        const std::optional<XkbKeymap::Key> found = (*m_keymap)->keyFor(keysym);
+        const xcb_keycode_t k = found && found->keycode <= 255 ? xcb_keycode_t(found->keycode) : 0;
         const int index = modifierIndexOf(k);
         if (k == 0 || index < 0)
-            return false;
+            return std::nullopt;
         wantedMask |= 1u << index;
         wantedKeys.push_back(k);
     }
 
-    Held held;
+    Chord chord;
     std::uint32_t heldMask = 0;
     for (int i = 0; i < 8 * perModifier; ++i) {
         const xcb_keycode_t k = modKeys[i];
@@ -215,34 +197,14 @@ bool X11KeyEventPoster::keyDown(xcb_keycode_t key, std::uint64_t flags)
             continue;
         if (wantedMask & (1u << index))
             heldMask |= 1u << index;
-        else if (std::find(held.released.begin(), held.released.end(), k) == held.released.end())
-            held.released.push_back(k);
+        else if (std::find(chord.released.begin(), chord.released.end(), k) == chord.released.end())
+            chord.released.push_back(k);
     }
     for (const xcb_keycode_t k : wantedKeys) {
         if (!(heldMask & (1u << modifierIndexOf(k))))
-            held.pressed.push_back(k);
+            chord.pressed.push_back(k);
     }
-
-    for (const xcb_keycode_t k : held.released)
-        fake(XCB_KEY_RELEASE, k);
-    for (const xcb_keycode_t k : held.pressed)
-        fake(XCB_KEY_PRESS, k);
-    fake(XCB_KEY_PRESS, key);
-    m_held[key] = std::move(held);
-    return true;
-}
-
-void X11KeyEventPoster::keyUp(xcb_keycode_t key)
-{
-    fake(XCB_KEY_RELEASE, key);
-    const auto it = m_held.find(key);
-    if (it == m_held.end())
-        return;
-    for (auto k = it->second.pressed.rbegin(); k != it->second.pressed.rend(); ++k)
-        fake(XCB_KEY_RELEASE, *k);
-    for (const xcb_keycode_t k : it->second.released)
-        fake(XCB_KEY_PRESS, k);
-    m_held.erase(it);
+    return chord;
 }
 
 }  // namespace tavrin

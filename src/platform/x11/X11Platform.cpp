@@ -1,7 +1,7 @@
 #include "platform/x11/X11Platform.h"
 
 #include "platform/common/CanberraSoundPlayer.h"
-#include "platform/common/EvdevKeyPositions.h"
+#include "platform/common/XkbKeyPositions.h"
 #include "platform/freedesktop/DBusNotificationCenter.h"
 #include "platform/freedesktop/DBusNotifier.h"
 #include "platform/freedesktop/XdgAutostartLoginItems.h"
@@ -12,7 +12,7 @@
 #include "platform/qt/QtScheduler.h"
 #include "platform/x11/X11Accessibility.h"
 #include "platform/x11/X11Clipboard.h"
-#include "platform/x11/X11HotKeyService.h"
+#include "platform/x11/X11GlobalShortcuts.h"
 #include "platform/x11/X11KeyEventPoster.h"
 #include "platform/x11/X11Log.h"
 #include "platform/x11/X11Workspace.h"
@@ -68,18 +68,20 @@ std::unique_ptr<Platform> createX11Platform()
     platform->systemInfo = std::make_unique<DesktopSystemInfo>();
     platform->fileIcons = std::make_unique<QtFileIcons>();
 
-    auto hotKeys = std::make_unique<X11HotKeyService>();
+    auto shortcuts = std::make_unique<X11GlobalShortcuts>();
     // Without an X server at all (the X11 backend forced in a Wayland session without XWayland) nothing works, and
     // that one reason is the true one for every feature.
-    const bool reachable = hotKeys->isConnected();
+    const bool reachable = shortcuts->hasDisplay();
     const char *unreachable = "no X server could be reached";
     if (!reachable)
         qCWarning(lcX11, "no X server could be reached (DISPLAY \"%s\"): copies will not be recorded nor pasted",
                   qgetenv("DISPLAY").constData());
     DesktopCapabilities &capabilities = platform->capabilities;
     capabilities.backend = QStringLiteral("X11");
-    capabilities.globalShortcuts = feature(reachable, "key grabs on the X server", unreachable);
-    platform->hotKeyService = std::move(hotKeys);
+    capabilities.globalShortcuts =
+        feature(shortcuts->isConnected(), "key grabs on the X server",
+                reachable ? "the keyboard layout of the X server cannot be read" : unreachable);
+    platform->globalShortcuts = std::move(shortcuts);
 
     auto clipboard = std::make_unique<X11Clipboard>();
     capabilities.capture = feature(clipboard->isValid(), "XFixes tells every change of the clipboard's owner",
@@ -94,7 +96,7 @@ std::unique_ptr<Platform> createX11Platform()
     if (reachable && !keys->hasXTest())
         qCWarning(lcX11, "the display offers no XTEST; entries are put on the clipboard but not pasted");
     platform->keyEventPoster = std::move(keys);
-    platform->keyPositions = std::make_unique<EvdevKeyPositions>();
+    platform->keyPositions = std::make_unique<XkbKeyPositions>();
 
     platform->accessibility = std::make_unique<X11Accessibility>();
     platform->workspace = std::make_unique<X11Workspace>();

@@ -36,7 +36,6 @@ AboutPane::AboutPane(const QString &version, const AboutLinks &links, Workspace 
     m_version =
         new QLabel(version.isEmpty() ? QStringLiteral("Version unknown") : QStringLiteral("Version ") + version, this);
     m_version->setAlignment(Qt::AlignCenter);
-    m_version->setAccessibleName(QStringLiteral("Version"));
     m_version->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *summary = new QLabel(QStringLiteral("Tavrin keeps every text and file you copy, so that you can copy or "

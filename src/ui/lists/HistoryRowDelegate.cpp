@@ -2,6 +2,7 @@
 
 #include "ui/lists/ListResources.h"
 #include "ui/lists/ShownListModel.h"
+#include "ui/widgets/PaletteIcon.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -21,13 +22,13 @@ constexpr int kPinSize = 16;
 
 const QIcon &pinIcon()
 {
-    static const QIcon icon(kPinImage);
+    static const QIcon icon = paletteIcon(kPinImage);
     return icon;
 }
 
 const QIcon &copyIcon()
 {
-    static const QIcon icon(kCopyImage);
+    static const QIcon icon = paletteIcon(kCopyImage);
     return icon;
 }
 
@@ -73,13 +74,15 @@ void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     painter->save();
     QRect textRect = opt.rect.adjusted(kMargin + 2, 0, -kMargin, 0);
     QRect trailing = pinMarkerRect(opt.rect);
+    // Our pictures take the colour of the row's text.
+    const QIcon::Mode mode = (opt.state & QStyle::State_Selected) ? QIcon::Selected : QIcon::Normal;
     if (m_showsCopyButton) {
         const QRect copy = copyButtonRect(opt.rect);
-        copyIcon().paint(painter, copy.adjusted(4, 4, -4, -4));
+        copyIcon().paint(painter, copy.adjusted(4, 4, -4, -4), Qt::AlignCenter, mode);
         trailing.moveRight(copy.left() - kMargin / 2);
     }
     if (index.data(ShownListModel::PinnedRole).toBool())
-        pinIcon().paint(painter, trailing);
+        pinIcon().paint(painter, trailing, Qt::AlignCenter, mode);
     textRect.setRight(trailing.left() - kMargin / 2);
 
     const QFontMetrics metrics(opt.font);

@@ -1,12 +1,10 @@
-// The quick-access list's menus and the commands they run: the row menu, the state menu and the application menu.
+// The quick-access list's menus and the commands they run: the row menu, the state menu and the application menu
+// (whose program-wide commands are the shell's actions).
 #include "ui/lists/QuickListView.h"
 
 #include "capture/CaptureServices.h"
 #include "capture/InteractionSound.h"
 #include "capture/PasteEngine.h"
-#include "capture/RecordingRules.h"
-#include "capture/SequentialMode.h"
-#include "capture/SequentialQueue.h"
 #include "store/GroupStore.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
@@ -14,9 +12,9 @@
 #include "ui/AlertPresenter.h"
 #include "ui/lists/CopyConfirmation.h"
 #include "ui/lists/MenuItems.h"
+#include "ui/lists/RowKeys.h"
 #include "ui/lists/ShownListModel.h"
 
-#include <QCoreApplication>
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
@@ -37,18 +35,50 @@ void QuickListView::rebuildRowMenu(int clickedRow)
     if (clickedRow < 0 || clickedRow >= m_model->rowCount())
         return;
     selectRow(clickedRow);
-    addMenuItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); });
-    addMenuItem(
-        menu, QStringLiteral("Remove this item"),
-        isSearching() ? std::function<void()>() : [this] { removeSelectedEntry(); });
+    withRowKeys(addMenuItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); }),
+                RowCommand::copy);
+    withRowKeys(addMenuItem(
+                    menu, QStringLiteral("Remove this item"),
+                    isSearching() ? std::function<void()>() : [this] { removeSelectedEntry(); }),
+                RowCommand::remove);
     if (!m_showsHistory)
         return;
     const std::int64_t pins = m_services.history.pinCount();
     // A search row names its entry's place in the history, which decides whether it is pinned.
     const bool pinned = historyPosition(clickedRow) < pins;
     const bool allowed = !isSearching() && (pinned || pins < kMaximumPins);
-    addMenuItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
-                allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : std::function<void()>());
+    withRowKeys(
+        addMenuItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
+                    allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : std::function<void()>()),
+        RowCommand::pin);
+}
+
+void QuickListView::popUpRowMenuForSelection()
+{
+    const int row = selectedRow();
+    rebuildRowMenu(row);
+    if (m_rowMenu->isEmpty())
+        return;
+    const QRect rect = m_listView->visualRect(m_model->index(row));
+    m_rowMenu->popup(m_listView->viewport()->mapToGlobal(rect.bottomLeft()));
+}
+
+void QuickListView::askToRemoveSelectedEntry()
+{
+    const int row = selectedRow();
+    if (row < 0 || isSearching())
+        return;
+    // The question the main window asks before it removes an entry.
+    const AlertRequest alertDeleteclip{1,
+                                       QStringLiteral("Remove selected Item?"),
+                                       QStringLiteral("Are you sure you want to remove the selected item?."),
+                                       {QStringLiteral("Yes"), QStringLiteral("No")}};
+    const QString entry = shownList().at(row);
+    if (m_services.alerts.runAlert(alertDeleteclip) != 0)
+        return;
+    // The alert ran its own event loop: the entry is removed only where it still is.
+    if (selectedRow() == row && row < shownList().size() && shownList().at(row) == entry)
+        removeSelectedEntry();
 }
 
 void QuickListView::copySelectedEntry()
@@ -118,7 +148,7 @@ void QuickListView::chooseMode(int tag)
     const QStringList &names = m_services.groups.groupNames();
     if (tag < 0 || tag >= names.size()) {
         m_showsHistory = true;
-        m_modeButton->setText(kClipboardTitle);
+        showModeTitle(kClipboardTitle);
     } else {
         showGroup(names.at(tag));
         return;
@@ -130,8 +160,7 @@ void QuickListView::showGroup(const QString &name)
 {
     m_showsHistory = false;
     m_groupName = name;
-    // A "&" in a name is a letter, not a mnemonic.
-    m_modeButton->setText(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    showModeTitle(name);
     m_groupItems = m_services.groups.readGroupItems(name);
     reloadData();
 }
@@ -147,94 +176,17 @@ void QuickListView::popUpApplicationMenu()
 
 void QuickListView::fillApplicationMenu(QMenu *menu)
 {
-    addMenuItem(menu, QStringLiteral("Manage Clipboard"), [this] { showClipboard(); });
-    addMenuItem(menu, QStringLiteral("Preferences"), [this] { showPreferences(); });
-    addMenuItem(menu, QStringLiteral("Clear Clipboard"), [this] { askToClearHistory(); });
-    QAction *tooltips = addMenuItem(menu, QStringLiteral("Show Tooltip"), [this] { toggleShowTooltip(); });
-    tooltips->setCheckable(true);
-    tooltips->setChecked(m_showTooltip);
-    CaptureServices &capture = m_services.capture;
-    menu->addSeparator();
-    addMenuItem(menu,
-                capture.sequentialMode().isOn() ? QStringLiteral("Hide Sequential Paste Queue")
-                                                : QStringLiteral("Show Sequential Paste Queue"),
-                [this] { toggleSequentialQueue(); });
-    addMenuItem(
-        menu, QStringLiteral("Clear Sequential Paste Queue"),
-        capture.queue().isEmpty() ? std::function<void()>() : [this] { clearSequentialQueue(); });
-    // Recording is about every copy, not about this list: a section of its own, the items above as they were.
-    menu->addSeparator();
-    RecordingRules &rules = capture.recordingRules();
-    addMenuItem(menu, rules.isPaused() ? QStringLiteral("Resume Recording") : QStringLiteral("Pause Recording"),
-                [&rules] { rules.setPaused(!rules.isPaused()); });
-    menu->addSeparator();
-    addMenuItem(menu, QStringLiteral("Quit"), [this] { quitProgram(); });
-}
-
-void QuickListView::showClipboard()
-{
-    Q_EMIT clipboardPaneRequested();
-}
-
-void QuickListView::showPreferences()
-{
-    Q_EMIT preferencesPaneRequested();
-}
-
-void QuickListView::toggleSequentialQueue()
-{
-    m_services.capture.sequentialMode().toggleSequentialQueue();
-}
-
-void QuickListView::clearSequentialQueue()
-{
-    // Plays "Pop" and tells the queue list, which reloads and takes its smallest height.
-    m_services.capture.sequentialMode().clearSequentialQueue();
+    m_showTooltipAction->setChecked(m_showTooltip);
+    tavrin::fillApplicationMenu(menu, m_applicationActions, {m_showTooltipAction});
 }
 
 void QuickListView::toggleShowTooltip()
 {
     m_showTooltip = !m_showTooltip;
+    m_showTooltipAction->setChecked(m_showTooltip);
     m_services.settings.setBool(keys::showTooltip, m_showTooltip);
     if (!m_showTooltip)
         closeContentPreview();
-}
-
-void QuickListView::quitProgram()
-{
-    Q_EMIT quitRequested();
-}
-
-void QuickListView::askToClearHistory()
-{
-    const AlertRequest alertremoveEntireclip{1,
-                                             QStringLiteral("Remove All Item?"),
-                                             QStringLiteral("Are you sure you want to clear the entire Clipboard?."),
-                                             {QStringLiteral("Yes"), QStringLiteral("No")}};
-    if (m_services.alerts.runAlert(alertremoveEntireclip) == 0)
-        confirmClearHistory();
-    else
-        cancelClearHistory();
-}
-
-void QuickListView::confirmClearHistory()
-{
-    clearHistory();
-}
-
-void QuickListView::cancelClearHistory()
-{
-    // "No": the history stays as it is.
-}
-
-void QuickListView::clearHistory()
-{
-    m_services.history.clearAll();
-    if (isSearching())
-        endSearch();
-    Q_EMIT historyCleared();
-    reloadData();
-    m_services.capture.sound().play(QStringLiteral("Pop"));
 }
 
 }  // namespace tavrin

@@ -1,6 +1,5 @@
 #include "ui/lists/QuickListView.h"
 
-#include "hotkeys/Key.h"
 #include "platform/KeyPositions.h"
 
 #include "capture/CaptureServices.h"
@@ -15,9 +14,11 @@
 #include "ui/lists/HistoryRowDelegate.h"
 #include "ui/lists/ListResources.h"
 #include "ui/lists/ListSearch.h"
+#include "ui/lists/RowKeys.h"
 #include "ui/lists/SearchSession.h"
 #include "ui/lists/ShownListModel.h"
 #include "ui/widgets/OverlayScrollBar.h"
+#include "ui/widgets/PaletteIcon.h"
 #include "ui/widgets/PointingHandButton.h"
 
 #include <QApplication>
@@ -69,15 +70,18 @@ void QuickListView::buildView()
     m_searchField->setAccessibleName(QStringLiteral("Search"));
 
     m_modeButton = new PointingHandButton(kClipboardTitle, this);
-    m_modeButton->setAccessibleName(QStringLiteral("Shown list"));
+    showModeTitle(kClipboardTitle);
     m_settingsButton = new PointingHandButton(this);
-    m_settingsButton->setIcon(QIcon(kSettingsImage));
+    m_settingsButton->setIcon(paletteIcon(kSettingsImage));
     m_settingsButton->setAccessibleName(QStringLiteral("Settings"));
     m_settingsButton->setToolTip(QStringLiteral("Settings"));
+    m_modeButton->setToolTip(QStringLiteral("Show the Clipboard or a Custom Clipboard"));
+    // Tab reaches them; a click leaves the focus in the search field, where typing goes on.
     for (QPushButton *button : {m_modeButton, m_settingsButton})
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
 
     m_listView = new QListView(this);
+    m_listView->setAccessibleName(QStringLiteral("Clipboard history"));
     m_model = new ShownListModel(m_services.fileIcons, m_services.capture.fileEntries(), this);
     m_rowDelegate = new HistoryRowDelegate(this);
     m_listView->setModel(m_model);
@@ -95,6 +99,12 @@ void QuickListView::buildView()
     m_listView->setContextMenuPolicy(Qt::CustomContextMenu);
     m_listView->setFrameShape(QFrame::NoFrame);
     m_rowDelegate->trackHover(m_listView);
+
+    m_showTooltipAction = new QAction(QStringLiteral("Show Tooltip"), this);
+    m_showTooltipAction->setCheckable(true);
+    m_showTooltipAction->setChecked(m_showTooltip);
+    // triggered() has already flipped the check mark; the setting decides.
+    connect(m_showTooltipAction, &QAction::triggered, this, [this] { toggleShowTooltip(); });
 
     m_contentPreview = new EntryPreviewPopup(this);
     m_copyConfirmation = new CopyConfirmation(m_scheduler, this);
@@ -157,7 +167,7 @@ void QuickListView::prepareOnFirstShow()
         return;
     m_loaded = true;
     loadShowTooltip();
-    m_modeButton->setText(kClipboardTitle);
+    showModeTitle(kClipboardTitle);
     m_services.history.saveHistory();
     m_services.capture.monitor().start();
 }
@@ -171,6 +181,7 @@ void QuickListView::loadShowTooltip()
         settings.setBool(keys::showTooltip, true);
         m_showTooltip = true;
     }
+    m_showTooltipAction->setChecked(m_showTooltip);
 }
 
 const QStringList &QuickListView::searchSource() const
@@ -200,7 +211,16 @@ const QStringList &QuickListView::shownList() const
 
 QString QuickListView::shownGroupName() const
 {
-    return m_showsHistory ? QString() : m_modeButton->text();
+    // The name itself: the button's text doubles each "&".
+    return m_showsHistory ? QString() : m_groupName;
+}
+
+void QuickListView::showModeTitle(const QString &title)
+{
+    // A "&" in a name is a letter, not a mnemonic.
+    m_modeButton->setText(QString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    // Screen readers say what the button is for, then the list it shows.
+    m_modeButton->setAccessibleName(QStringLiteral("Shown list: ") + title);
 }
 
 int QuickListView::selectedRow() const
@@ -290,7 +310,7 @@ void QuickListView::endSearch()
 void QuickListView::showHistoryMode()
 {
     m_showsHistory = true;
-    m_modeButton->setText(kClipboardTitle);
+    showModeTitle(kClipboardTitle);
     endSearch();
     reloadData();
 }
@@ -310,14 +330,13 @@ int QuickListView::digitOfKey(const QKeyEvent &event) const
     if (event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9)
         return event.key() - Qt::Key_0;
     // Layouts whose digits need Shift (AZERTY): the key in the place of "1" still means 1.
-    const std::optional<std::uint16_t> code = m_services.keyPositions.carbonKeyCode(event.nativeScanCode());
-    const std::optional<Key> key = code ? keyForCarbonKeyCode(*code) : std::nullopt;
-    if (!key || *key < Key::zero || *key > Key::nine)
+    const Qt::Key placed = m_services.keyPositions.usLayoutKey(event.nativeScanCode());
+    if (placed < Qt::Key_0 || placed > Qt::Key_9)
         return -1;
-    return static_cast<int>(*key) - static_cast<int>(Key::zero);
+    return placed - Qt::Key_0;
 }
 
-bool QuickListView::keyDown(const QKeyEvent &event)
+bool QuickListView::pasteRowOfDigitKey(const QKeyEvent &event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier)))
@@ -349,9 +368,27 @@ void QuickListView::pasteSelectedEntry()
 
 bool QuickListView::handleListKey(QObject *target, QKeyEvent *event)
 {
-    if (keyDown(*event))
+    if (pasteRowOfDigitKey(*event))
         return true;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    // In the search field, its own text comes first: Delete and Ctrl+C edit the text while there is some.
+    const bool fieldTakesKey =
+        target == m_searchField && (m_searchField->hasSelectedText() || !m_searchField->text().isEmpty());
+    switch (rowCommandFor(*event)) {
+    case RowCommand::copy:
+        if (m_searchField->hasSelectedText() && target == m_searchField)
+            return false;
+        copySelectedEntry();
+        return true;
+    case RowCommand::remove:
+        if (fieldTakesKey)
+            return false;
+        askToRemoveSelectedEntry();
+        return true;
+    case RowCommand::pin: togglePinOfSelectedEntry(); return true;
+    case RowCommand::menu: popUpRowMenuForSelection(); return true;
+    case RowCommand::none: break;
+    }
     switch (event->key()) {
     case Qt::Key_Escape:
         if (modifiers != Qt::NoModifier)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Scheduler.h"
+#include "ui/ApplicationActions.h"
 #include "ui/ViewServices.h"
 
 #include <QMenu>
@@ -89,10 +90,14 @@ public:
     void rebuildRowMenu(int clickedRow);
     void copySelectedEntry();
     void removeSelectedEntry();
+    /// Delete: asks the main window's question, and removes the selected entry on "Yes".
+    void askToRemoveSelectedEntry();
+    /// The menu key: the row menu of the selected row, under it.
+    void popUpRowMenuForSelection();
     void togglePinOfSelectedEntry();
     void pasteSelectedEntry();
-    /// Ctrl+digit (Command-digit) pastes that row; true when the key was such a chord.
-    bool keyDown(const QKeyEvent &event);
+    /// Ctrl+digit pastes that row; true when the key was such a chord.
+    bool pasteRowOfDigitKey(const QKeyEvent &event);
     /// Pops up the state menu: the history and each group.
     void popUpModeMenu();
     /// A choice of the state menu: -1 the history, else the index of a group name.
@@ -100,20 +105,14 @@ public:
     void closeCopiedToast();
     void showContentPreview(int row);
 
-    // The application menu and its commands.
+    // The application menu: the shell's commands and the list's own "Show Tooltip".
+    /// The shell's commands the application menu shows.
+    void setApplicationActions(const ApplicationActions &actions) { m_applicationActions = actions; }
     void popUpApplicationMenu();
-    /// Adds the application menu's commands to a menu: the list's own, and the tray item's.
+    /// Adds the application menu's commands to a menu: the shell's, and the list's own.
     void fillApplicationMenu(QMenu *menu);
-    void showClipboard();
-    void showPreferences();
-    void toggleSequentialQueue();
-    void clearSequentialQueue();
-    void askToClearHistory();
     void toggleShowTooltip();
-    void quitProgram();
-    void confirmClearHistory();
-    void cancelClearHistory();
-    void clearHistory();
+    QAction *showTooltipAction() const { return m_showTooltipAction; }
 
     // The parts, for the window around the list and for tests.
     QLineEdit *searchField() const { return m_searchField; }
@@ -131,22 +130,14 @@ public:
     CopiedToast *copiedToast() const;
 
 Q_SIGNALS:
-    /// "Manage Clipboard": the main window on its clipboard pane.
-    void clipboardPaneRequested();
-    /// "Preferences": the main window on its preferences.
-    void preferencesPaneRequested();
     /// The list's window should close (a paste, a command that leaves the list).
     void closeRequested();
     /// A menu of the list opens: any edit in the main window ends first.
     void mainWindowEditingEndRequested();
-    /// "Quit".
-    void quitRequested();
     /// The height the window should take (viewHeight()).
     void viewHeightChanged(int height);
     /// The history changed here (remove, pin): the main-window list reloads.
     void historyListChanged();
-    /// The history was cleared here: the main-window list ends its search and reloads.
-    void historyCleared();
     /// A group's items changed here: a view of that group reloads.
     void groupItemsChanged(const QString &name);
 
@@ -160,6 +151,8 @@ private:
     void buildView();
     void connectSignals();
     void setViewHeight(int height);
+    /// The mode button's title: the Clipboard or the group shown.
+    void showModeTitle(const QString &title);
     void updateViewHeight();
     void closeListWindow();
     void endMainWindowEditing();
@@ -190,6 +183,8 @@ private:
     QPointer<QMenu> m_rowMenu;
     QPointer<QMenu> m_modeMenu;
     QPointer<QMenu> m_applicationMenu;
+    ApplicationActions m_applicationActions;
+    QAction *m_showTooltipAction = nullptr;
     EntryPreviewPopup *m_contentPreview = nullptr;
     CopyConfirmation *m_copyConfirmation = nullptr;
 

@@ -177,6 +177,17 @@ QVariant ShownListModel::data(const QModelIndex &index, int role) const
     case PinnedRole: return row < m_pinned;
     case FileRole: return m_files.info(entry).isFile;
     case PrefixRole: return rowPrefix(prefixRow, m_arrowSpaces);
+    // A screen reader says the entry first; whether it is pinned and its paste key follow as the description.
+    case Qt::AccessibleTextRole: return entryTitle(QString(), entry, m_files.info(entry).isFile, 0);
+    case Qt::AccessibleDescriptionRole: {
+        QStringList parts;
+        if (row < m_pinned)
+            parts << QStringLiteral("pinned");
+        if (prefixRow < kShortcutRows)
+            parts << QKeySequence(QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + prefixRow)))
+                         .toString(QKeySequence::NativeText);
+        return parts.join(QStringLiteral(", "));
+    }
     default: return {};
     }
 }

@@ -6,6 +6,7 @@
 #include "store/HistoryStore.h"
 #include "ui/lists/MenuItems.h"
 #include "ui/lists/QuickListView.h"
+#include "ui/lists/RowKeys.h"
 #include "ui/lists/ShownListModel.h"
 #include "ui/main/DimmedSheets.h"
 #include "ui/main/HistoryListView.h"
@@ -51,15 +52,40 @@ void ClipboardPane::showSource()
 void ClipboardPane::addRowCommands(QMenu *menu, int clickedRow)
 {
     const std::function<void()> none;
-    addMenuItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); });
-    addMenuItem(
-        menu, QStringLiteral("Remove this item"), isSearching() ? none : [this] { askToRemoveSelectedEntry(); });
+    withRowKeys(addMenuItem(menu, QStringLiteral("Copy to Clipboard"), [this] { copySelectedEntry(); }),
+                RowCommand::copy);
+    withRowKeys(
+        addMenuItem(
+            menu, QStringLiteral("Remove this item"), isSearching() ? none : [this] { askToRemoveSelectedEntry(); }),
+        RowCommand::remove);
     addMenuItem(menu, QStringLiteral("Clear entire Clipboard items"), [this] { askToClearHistory(); });
     const std::int64_t pins = m_services.history.pinCount();
     const bool pinned = clickedRow < pins;
     const bool allowed = !isSearching() && (pinned || pins < QuickListView::kMaximumPins);
-    addMenuItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
-                allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : none);
+    withRowKeys(addMenuItem(menu, pinned ? QStringLiteral("Unpin this Item") : QStringLiteral("Pin this Item"),
+                            allowed ? std::function<void()>([this] { togglePinOfSelectedEntry(); }) : none),
+                RowCommand::pin);
+    // What a drag onto a group in the sidebar does, for the keyboard.
+    const QStringList &names = m_services.groups.groupNames();
+    QMenu *groups = menu->addMenu(QStringLiteral("Add to Custom Clipboard"));
+    groups->setEnabled(!names.isEmpty());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QString title = names.at(i);
+        addMenuItem(groups, title.replace(u'&', QStringLiteral("&&")), [this, i] { addSelectedEntryToGroup(int(i)); });
+    }
+}
+
+void ClipboardPane::addSelectedEntryToGroup(int groupIndex)
+{
+    const int position = sourcePosition(selectedRow());
+    const QStringList &names = m_services.groups.groupNames();
+    if (position < 0 || groupIndex < 0 || groupIndex >= names.size())
+        return;
+    const QString name = names.at(groupIndex);
+    QStringList items = m_services.groups.readGroupItems(name);
+    items.append(m_services.history.items().at(position));
+    m_services.groups.writeGroupItems(name, items);
+    Q_EMIT addedToGroup(groupIndex);
 }
 
 void ClipboardPane::askToRemoveSelectedEntry()

@@ -18,11 +18,13 @@ public:
     ~ClipboardPane() override;
 
     /// Asks "Remove selected Item?" about the selected row; "Yes" removes it.
-    void askToRemoveSelectedEntry();
+    void askToRemoveSelectedEntry() override;
     /// Asks "Remove All Item?"; "Yes" clears the history.
     void askToClearHistory();
     void clearHistory();
-    void togglePinOfSelectedEntry();
+    void togglePinOfSelectedEntry() override;
+    /// "Add to Custom Clipboard": the selected entry joins the group with this index among the names.
+    void addSelectedEntryToGroup(int groupIndex);
 
     /// The start of a drag of shown rows: their history positions become the dragged rows; returns the drag's data.
     QMimeData *beginRowsDrag(const QList<int> &rows);
@@ -36,6 +38,8 @@ Q_SIGNALS:
     void historyListChanged();
     /// The history was cleared here: the quick-access list ends its search and reloads.
     void historyCleared();
+    /// The group with this index among the names got an entry from here.
+    void addedToGroup(int groupIndex);
 
 protected:
     const QStringList &searchSource() const override;

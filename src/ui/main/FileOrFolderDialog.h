@@ -18,8 +18,12 @@ public:
 
 public Q_SLOTS:
     void accept() override;
+    void done(int result) override;
 
 private:
+    /// The existing file or folder the name field names; empty when it names none.
+    QString typedPath() const;
+
     QString m_chosen;
 };
 

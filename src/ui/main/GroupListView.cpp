@@ -170,16 +170,33 @@ void GroupListView::schedulePlacing()
         Qt::QueuedConnection);
 }
 
+void GroupListView::setHeaderWidget(QWidget *header)
+{
+    m_header = header;
+    schedulePlacing();
+}
+
+void GroupListView::placeOver(QWidget *widget, const QRect &rect) const
+{
+    QWidget *overlay = parentWidget();
+    if (!overlay)
+        return;
+    const QRect seen = rect.intersected(viewport()->rect());
+    widget->setGeometry(QRect(viewport()->mapTo(overlay, rect.topLeft()), rect.size()));
+    widget->setVisible(isVisible() && seen.height() == rect.height());
+    widget->raise();
+}
+
 void GroupListView::placeRemoveButtons()
 {
     const int groups = model() ? std::max(model()->rowCount() - GroupListModel::kFirstGroupRow, 0) : 0;
     while (m_removeButtons.size() > groups)
         delete m_removeButtons.takeLast();
     while (m_removeButtons.size() < groups) {
-        auto *button = new QToolButton(viewport());
+        auto *button = new QToolButton(parentWidget() ? parentWidget() : viewport());
         button->setIcon(removeIcon());
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(QStringLiteral("Remove this Clipboard"));
         button->setCursor(Qt::PointingHandCursor);
         const int index = int(m_removeButtons.size());
@@ -187,21 +204,32 @@ void GroupListView::placeRemoveButtons()
                 [this, index] { Q_EMIT removeClicked(index + GroupListModel::kFirstGroupRow); });
         m_removeButtons.append(button);
     }
-    // The header's own widget spans its row, whatever the list's width was when it was put there.
-    if (model() && model()->rowCount() > GroupListModel::kHeaderRow) {
-        const QModelIndex header = model()->index(GroupListModel::kHeaderRow, 0);
-        if (QWidget *widget = indexWidget(header))
-            widget->setGeometry(visualRect(header));
-    }
+    // The header's widget spans its row, whatever the list's width was when it was put there.
+    if (m_header && model() && model()->rowCount() > GroupListModel::kHeaderRow)
+        placeOver(m_header, visualRect(model()->index(GroupListModel::kHeaderRow, 0)));
     const int size = SidebarRowDelegate::kTrailingRoom - 8;
     for (int i = 0; i < groups; ++i) {
         const QModelIndex index = model()->index(i + GroupListModel::kFirstGroupRow, 0);
         const QRect row = visualRect(index);
         QToolButton *button = m_removeButtons.at(i);
         button->setAccessibleName(QStringLiteral("Remove ") + index.data().toString());
-        button->setGeometry(row.right() - size - 5, row.center().y() - size / 2 + 1, size, size);
-        button->setVisible(row.isValid() && viewport()->rect().intersects(row));
+        placeOver(button, QRect(row.right() - size - 5, row.center().y() - size / 2 + 1, size, size));
     }
+}
+
+void GroupListView::showEvent(QShowEvent *event)
+{
+    QListView::showEvent(event);
+    schedulePlacing();
+}
+
+void GroupListView::hideEvent(QHideEvent *event)
+{
+    QListView::hideEvent(event);
+    if (m_header)
+        m_header->hide();
+    for (QToolButton *button : std::as_const(m_removeButtons))
+        button->hide();
 }
 
 }  // namespace tavrin

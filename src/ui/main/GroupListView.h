@@ -19,6 +19,10 @@ public:
     bool acceptsDropAt(const QPoint &pos) const;
     /// The group row a drop at pos lands on, -1 when it is refused.
     int dropRowAt(const QPoint &pos) const;
+    /// The header row's own widget (its title and the add button), laid over the row. It and the remove buttons are
+    /// children of the list's parent, not of the list: an item view shows screen readers its rows only, so widgets
+    /// inside it would be hidden from them.
+    void setHeaderWidget(QWidget *header);
     /// The remove buttons, one per group row in row order.
     const QList<QToolButton *> &removeButtons() const { return m_removeButtons; }
     /// The row that a drag in progress would drop on, -1 when none.
@@ -39,6 +43,8 @@ protected:
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                      const QList<int> &roles = QList<int>()) override;
@@ -50,7 +56,11 @@ private:
     void placeRemoveButtons();
     void schedulePlacing();
 
+    /// Places an overlay widget over a rectangle of the viewport; hidden where the rectangle is out of sight.
+    void placeOver(QWidget *widget, const QRect &rect) const;
+
     QList<QToolButton *> m_removeButtons;
+    QPointer<QWidget> m_header;
     int m_dropRow = -1;
     bool m_placingScheduled = false;
 };

@@ -6,6 +6,7 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/lists/MenuItems.h"
+#include "ui/lists/RowKeys.h"
 #include "ui/lists/ShownListModel.h"
 #include "ui/main/DimmedSheets.h"
 #include "ui/main/MainResources.h"
@@ -33,7 +34,7 @@ GroupPane::GroupPane(const ViewServices &services, DimmedSheets &sheets, QWidget
     m_addButton->setIcon(addIcon());
     m_addButton->setToolTip(kAddToolTip);
     m_addButton->setAccessibleName(QStringLiteral("Add a file or folder"));
-    m_addButton->setFocusPolicy(Qt::NoFocus);
+    m_addButton->setFocusPolicy(Qt::TabFocus);
     m_addButton->setFixedSize(kSearchFieldHeight, kSearchFieldHeight);
     topRow()->addWidget(m_addButton);
     connect(m_addButton, &QPushButton::clicked, this, &GroupPane::addFileOrFolder);
@@ -125,10 +126,11 @@ void GroupPane::writeItems()
 
 void GroupPane::addRowCommands(QMenu *menu, int)
 {
-    addMenuItem(menu, QStringLiteral("Copy"), [this] { copySelectedEntry(); });
-    addMenuItem(
-        menu, QStringLiteral("Remove this item"),
-        isSearching() ? std::function<void()>() : [this] { askToRemoveSelectedEntry(); });
+    withRowKeys(addMenuItem(menu, QStringLiteral("Copy"), [this] { copySelectedEntry(); }), RowCommand::copy);
+    withRowKeys(addMenuItem(
+                    menu, QStringLiteral("Remove this item"),
+                    isSearching() ? std::function<void()>() : [this] { askToRemoveSelectedEntry(); }),
+                RowCommand::remove);
     addMenuItem(menu, QStringLiteral("Remove all"), [this] { askToRemoveAll(); });
 }
 

@@ -35,7 +35,7 @@ public:
     /// The add button: a file or folder chosen in a sheet is appended.
     void addFileOrFolder();
     /// Asks "Remove selected Item?" about the selected row; "Yes" removes it.
-    void askToRemoveSelectedEntry();
+    void askToRemoveSelectedEntry() override;
     /// Asks "Remove All Item?"; "Yes" empties the group.
     void askToRemoveAll();
     void removeAll();

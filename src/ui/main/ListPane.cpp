@@ -8,12 +8,14 @@
 #include "ui/lists/ListResources.h"
 #include "ui/lists/ListSearch.h"
 #include "ui/lists/MenuItems.h"
+#include "ui/lists/RowKeys.h"
 #include "ui/lists/SearchSession.h"
 #include "ui/lists/ShownListModel.h"
 #include "ui/widgets/OverlayScrollBar.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QVBoxLayout>
@@ -59,6 +61,7 @@ ListPane::ListPane(const ViewServices &services, QListView *listView, QWidget *p
     layout->addLayout(m_topRow);
     layout->addWidget(m_listView, 1);
     m_listView->viewport()->installEventFilter(this);
+    m_listView->installEventFilter(this);
     m_searchField->installEventFilter(this);
 
     m_search = new SearchSession(m_services.dispatcher, this);
@@ -195,8 +198,56 @@ void ListPane::rebuildRowMenu(int clickedRow)
     addRowCommands(menu, clickedRow);
 }
 
+void ListPane::popUpRowMenuForSelection()
+{
+    const int row = selectedRow();
+    rebuildRowMenu(row);
+    if (m_rowMenu->isEmpty())
+        return;
+    const QRect rect = m_listView->visualRect(m_model->index(row));
+    m_rowMenu->popup(m_listView->viewport()->mapToGlobal(rect.bottomLeft()));
+}
+
+bool ListPane::handleRowKey(QObject *target, const QKeyEvent &event)
+{
+    const bool inField = target == m_searchField;
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    // Return on a row is its copy button; in the search field it copies the selected result.
+    if ((event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        copySelectedEntry();
+        return true;
+    }
+    if (inField && (event.key() == Qt::Key_Down || event.key() == Qt::Key_Up) && modifiers == Qt::NoModifier) {
+        if (selectedRow() < 0 && m_model->rowCount() > 0)
+            selectRow(0);
+        m_listView->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    // The search field's own text comes first.
+    const bool fieldTakesKey = inField && (m_searchField->hasSelectedText() || !m_searchField->text().isEmpty());
+    switch (rowCommandFor(event)) {
+    case RowCommand::copy:
+        if (inField && m_searchField->hasSelectedText())
+            return false;
+        copySelectedEntry();
+        return true;
+    case RowCommand::remove:
+        if (fieldTakesKey)
+            return false;
+        askToRemoveSelectedEntry();
+        return true;
+    case RowCommand::pin: togglePinOfSelectedEntry(); return true;
+    case RowCommand::menu: popUpRowMenuForSelection(); return true;
+    case RowCommand::none: break;
+    }
+    return false;
+}
+
 bool ListPane::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && (watched == m_listView || watched == m_searchField) &&
+        handleRowKey(watched, *static_cast<QKeyEvent *>(event)))
+        return true;
     if (event->type() == QEvent::MouseButtonPress && (watched == m_listView->viewport() || watched == m_searchField))
         m_copyConfirmation->close();
     return QWidget::eventFilter(watched, event);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QHBoxLayout;
+class QKeyEvent;
 class QLineEdit;
 class QListView;
 
@@ -49,6 +50,12 @@ public:
     void copyRow(int row);
     /// Rebuilds the row menu for a click on clickedRow (-1: no row) and selects that row.
     void rebuildRowMenu(int clickedRow);
+    /// The menu key: the row menu of the selected row, under it.
+    void popUpRowMenuForSelection();
+    /// Delete: asks, and removes the selected entry on "Yes".
+    virtual void askToRemoveSelectedEntry() = 0;
+    /// Ctrl+P: pins or unpins the selected entry where the pane has pins.
+    virtual void togglePinOfSelectedEntry() {}
 
     QLineEdit *searchField() const { return m_searchField; }
     QListView *listView() const { return m_listView; }
@@ -89,6 +96,8 @@ protected:
 private:
     void searchTextChanged(const QString &text);
     void applySearchResults();
+    /// The keys of the list and the search field that work on the selected row; true when one did.
+    bool handleRowKey(QObject *target, const QKeyEvent &event);
 
     QLineEdit *m_searchField = nullptr;
     QHBoxLayout *m_topRow = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/main/MainResources.h"
 
+#include "ui/widgets/PaletteIcon.h"
+
 #include <QFile>
 
 static void registerMainResources()
@@ -22,7 +24,7 @@ QIcon mainImage(const QString &name)
 {
     ensureMainResources();
     const QString path = QStringLiteral(":/main/%1.svg").arg(name);
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    return QFile::exists(path) ? paletteIcon(path) : QIcon();
 }
 
 QIcon preferencesIcon()

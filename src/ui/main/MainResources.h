@@ -9,15 +9,15 @@ namespace tavrin {
 // asked.
 void ensureMainResources();
 
-/// The sidebar's pictures by name: the Clipboard row and the group rows, each with its variant for a selected row.
-inline const QString kClipboardImageName = QStringLiteral("clipboard-dark");
-inline const QString kClipboardSelectedImageName = QStringLiteral("clipboard-light");
-inline const QString kGroupImageName = QStringLiteral("pasteboard-dark");
-inline const QString kGroupSelectedImageName = QStringLiteral("pageboard-light");
+/// The sidebar's pictures by name: the Clipboard row and the group rows.
+inline const QString kClipboardImageName = QStringLiteral("clipboard");
+inline const QString kGroupImageName = QStringLiteral("group");
 
-/// A picture of the main window by its name; the null icon for a name it does not have.
+/// A picture of the main window by its name, drawn in the palette's text colour; the null icon for a name it does not
+/// have.
 QIcon mainImage(const QString &name);
-/// The lower list's pictures: the icon theme's settings and information icons, ours where the theme has none.
+/// The lower list's pictures: the icon theme's settings and information icons, ours where the theme has none (a
+/// theme's icons are drawn for the theme's own palette).
 QIcon preferencesIcon();
 QIcon aboutIcon();
 /// The buttons' pictures.

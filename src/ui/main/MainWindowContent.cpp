@@ -65,6 +65,7 @@ void MainWindowContent::buildView()
     });
     connect(m_clipboardPane, &ClipboardPane::historyListChanged, this, &MainWindowContent::historyListChanged);
     connect(m_clipboardPane, &ClipboardPane::historyCleared, this, &MainWindowContent::historyCleared);
+    connect(m_clipboardPane, &ClipboardPane::addedToGroup, this, &MainWindowContent::afterDrop);
     connect(m_clipboardPane, &ListPane::editingEndRequested, this, &MainWindowContent::endEditing);
 
     // Forward Delete. A field being edited takes the key first (the search, a name), so it only reaches here for
@@ -151,6 +152,11 @@ void MainWindowContent::showPane(MainPane pane)
 
 void MainWindowContent::askToRemoveSelectedEntry()
 {
+    // In the sidebar the key is about its groups.
+    if (QWidget *focus = window()->focusWidget(); focus && m_sidebar->isAncestorOf(focus)) {
+        m_sidebar->askToDeleteGroupRow(m_sidebar->selectedUpperRow());
+        return;
+    }
     // Only the list on screen: with Preferences or About shown the key does nothing.
     if (m_currentPane == MainPane::clipboard)
         m_clipboardPane->askToRemoveSelectedEntry();

@@ -8,6 +8,7 @@
 #include "ui/main/MainResources.h"
 #include "ui/main/SidebarRowDelegate.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -58,7 +59,7 @@ Sidebar::Sidebar(GroupStore &groups, const HistoryStore &history, const SystemIn
 {
     ensureMainResources();
     m_groupModel = new GroupListModel(groups, this);
-    m_delegate = new SidebarRowDelegate(system, this);
+    m_delegate = new SidebarRowDelegate(this);
     buildView();
 }
 
@@ -81,7 +82,7 @@ void Sidebar::buildView()
     m_upperList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_upperList->setFrameShape(QFrame::NoFrame);
     m_upperList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_upperList->setIndexWidget(m_groupModel->index(GroupListModel::kHeaderRow), buildHeader());
+    m_upperList->setHeaderWidget(buildHeader());
 
     m_lowerModel = new QStandardItemModel(this);
     for (const auto &[title, icon] :
@@ -96,7 +97,7 @@ void Sidebar::buildView()
     m_lowerList->setAccessibleName(QStringLiteral("Preferences and About"));
     m_lowerList->setModel(m_lowerModel);
     // A delegate reports its editors to every view it serves: each list has its own.
-    m_lowerList->setItemDelegate(new SidebarRowDelegate(m_system, m_lowerList));
+    m_lowerList->setItemDelegate(new SidebarRowDelegate(m_lowerList));
     m_lowerList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lowerList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lowerList->setFrameShape(QFrame::NoFrame);
@@ -117,6 +118,7 @@ void Sidebar::buildView()
     connect(m_groupModel, &GroupListModel::titleEdited, this, &Sidebar::renameGroupRow);
     connect(m_upperList, &GroupListView::removeClicked, this, &Sidebar::askToDeleteGroupRow);
     connect(m_upperList, &GroupListView::droppedOnRow, this, &Sidebar::dropOnGroupRow);
+    m_upperList->installEventFilter(this);
     connect(m_upperList, &QListView::customContextMenuRequested, this, [this](const QPoint &pos) {
         rebuildRowMenu(m_upperList->indexAt(pos).row());
         if (!m_contextMenu->isEmpty())
@@ -126,7 +128,7 @@ void Sidebar::buildView()
 
 QWidget *Sidebar::buildHeader()
 {
-    auto *header = new SidebarHeader;
+    auto *header = new SidebarHeader(this);
     auto *title = new QLabel(GroupListModel::kHeaderTitle, header);
     QFont font = title->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
@@ -136,7 +138,7 @@ QWidget *Sidebar::buildHeader()
     m_addButton = new QToolButton(header);
     m_addButton->setIcon(addIcon());
     m_addButton->setAutoRaise(true);
-    m_addButton->setFocusPolicy(Qt::NoFocus);
+    m_addButton->setFocusPolicy(Qt::TabFocus);
     m_addButton->setCursor(Qt::PointingHandCursor);
     m_addButton->setAccessibleName(QStringLiteral("Add Clipboard"));
     m_addButton->setToolTip(QStringLiteral("Add a Clipboard"));
@@ -149,6 +151,28 @@ QWidget *Sidebar::buildHeader()
     layout->addWidget(title, 1);
     layout->addWidget(m_addButton);
     return header;
+}
+
+bool Sidebar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_upperList || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const int row = selectedUpperRow();
+    if (key->key() == Qt::Key_Delete && modifiers == Qt::NoModifier) {
+        askToDeleteGroupRow(row);
+        return true;
+    }
+    if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        rebuildRowMenu(row);
+        if (!m_contextMenu->isEmpty()) {
+            const QRect rect = m_upperList->visualRect(m_groupModel->index(row));
+            m_contextMenu->popup(m_upperList->viewport()->mapToGlobal(rect.bottomLeft()));
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 int Sidebar::selectedUpperRow() const
@@ -295,10 +319,15 @@ void Sidebar::rebuildRowMenu(int row)
     if (GroupListModel::groupIndex(row) < 0)
         return;  // the Clipboard row, the header and the empty space have no commands
     selectUpperRow(row);
-    connect(m_contextMenu->addAction(QStringLiteral("Rename")), &QAction::triggered, this,
-            &Sidebar::startEditingSelectedName);
-    connect(m_contextMenu->addAction(QStringLiteral("Delete")), &QAction::triggered, this,
-            [this, row] { askToDeleteGroupRow(row); });
+    QAction *rename = m_contextMenu->addAction(QStringLiteral("Rename"));
+    QAction *remove = m_contextMenu->addAction(QStringLiteral("Delete"));
+    // The keys the list itself answers to, shown beside the commands.
+    rename->setShortcut(QKeySequence(Qt::Key_F2));
+    remove->setShortcut(QKeySequence(Qt::Key_Delete));
+    for (QAction *action : {rename, remove})
+        action->setShortcutContext(Qt::WidgetShortcut);
+    connect(rename, &QAction::triggered, this, &Sidebar::startEditingSelectedName);
+    connect(remove, &QAction::triggered, this, [this, row] { askToDeleteGroupRow(row); });
 }
 
 void Sidebar::askToDeleteGroupRow(int row)

@@ -81,6 +81,10 @@ Q_SIGNALS:
     /// A group was given a new name (its items moved to the new name's file).
     void groupRenamed(const QString &oldName, const QString &newName);
 
+protected:
+    /// The upper list's keys: Delete asks to delete the selected group, the menu key opens its menu.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildView();
     QWidget *buildHeader();

@@ -1,6 +1,5 @@
 #include "ui/main/SidebarRowDelegate.h"
 
-#include "platform/SystemInfo.h"
 #include "ui/main/GroupListModel.h"
 #include "ui/main/MainResources.h"
 
@@ -10,21 +9,7 @@
 
 namespace tavrin {
 
-SidebarRowDelegate::SidebarRowDelegate(const SystemInfo &system, QObject *parent)
-    : QStyledItemDelegate(parent), m_system(system)
-{
-}
-
-QString SidebarRowDelegate::imageNameFor(const QString &imageName, bool selected, bool darkAppearance)
-{
-    if (!selected || darkAppearance)
-        return imageName;
-    if (imageName == kClipboardImageName)
-        return kClipboardSelectedImageName;
-    if (imageName == kGroupImageName)
-        return kGroupSelectedImageName;
-    return imageName;
-}
+SidebarRowDelegate::SidebarRowDelegate(QObject *parent) : QStyledItemDelegate(parent) {}
 
 QRect SidebarRowDelegate::titleRect(const QRect &row, bool hasTrailingButton)
 {
@@ -53,9 +38,10 @@ void SidebarRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     QIcon icon = decoration;
     const QString imageName = index.data(GroupListModel::ImageNameRole).toString();
     if (!imageName.isEmpty())
-        icon = mainImage(imageNameFor(imageName, selected, m_system.interfaceStyle() == QStringLiteral("Dark")));
+        icon = mainImage(imageName);
     const QRect iconRect(opt.rect.left() + kMargin, opt.rect.center().y() - kIconSize / 2 + 1, kIconSize, kIconSize);
-    icon.paint(painter, iconRect);
+    // Our pictures take the colour of the text beside them, on a selected row too.
+    icon.paint(painter, iconRect, Qt::AlignCenter, selected ? QIcon::Selected : QIcon::Normal);
 
     const bool isGroup = kindValue.isValid() && kindValue.toInt() == int(GroupListModel::RowKind::group);
     const QRect text = titleRect(opt.rect, isGroup);
@@ -64,6 +50,13 @@ void SidebarRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     painter->setFont(opt.font);
     painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       opt.fontMetrics.elidedText(title, Qt::ElideRight, text.width()));
+    // The keyboard's place: a ring inside the row while the list has the focus, seen on a selected row too.
+    if (opt.state & QStyle::State_HasFocus) {
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(QRectF(opt.rect).adjusted(2, 2, -2, -2), 4, 4);
+    }
     painter->restore();
 }
 

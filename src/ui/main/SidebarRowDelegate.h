@@ -4,8 +4,6 @@
 
 namespace tavrin {
 
-class SystemInfo;
-
 // The rows of the sidebar's lists: the row's picture and its title, 35 pixels high, the header row 22. A selected
 // row of the upper list shows the selected variant of its picture, except in the dark appearance. A group's title
 // is edited in place with a line edit that leaves the remove button free.
@@ -19,10 +17,7 @@ public:
     /// Room kept at the right end of a group row for its remove button.
     static constexpr int kTrailingRoom = 30;
 
-    explicit SidebarRowDelegate(const SystemInfo &system, QObject *parent = nullptr);
-
-    /// The picture a row shows: its own, or the selected variant on a selected row in the light appearance.
-    static QString imageNameFor(const QString &imageName, bool selected, bool darkAppearance);
+    explicit SidebarRowDelegate(QObject *parent = nullptr);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
@@ -32,8 +27,6 @@ public:
 
 private:
     static QRect titleRect(const QRect &row, bool hasTrailingButton);
-
-    const SystemInfo &m_system;
 };
 
 }  // namespace tavrin

@@ -52,7 +52,12 @@ DesktopSupportView::DesktopSupportView(const DesktopCapabilities &capabilities, 
         grid->addWidget(wrappedLabel(QStringLiteral("Session: %1").arg(capabilities.backend), this), 0, 0, 1, 3);
     addFeatureRow(grid, QStringLiteral("Capture"), capabilities.capture);
     addFeatureRow(grid, QStringLiteral("Paste"), capabilities.paste);
-    addFeatureRow(grid, QStringLiteral("Global shortcuts"), capabilities.globalShortcuts);
+    m_shortcutsOffered = capabilities.globalShortcuts.available;
+    m_shortcutsState = addFeatureRow(grid, QStringLiteral("Global shortcuts"), capabilities.globalShortcuts);
+    // A row kept under it for the shortcuts the desktop refused, filled when there are some.
+    m_grid = grid;
+    m_problemsRow = grid->rowCount();
+    grid->addItem(new QSpacerItem(0, 0), m_problemsRow, 1);
     addFeatureRow(grid, QStringLiteral("Tray icon"), capabilities.tray);
     addFeatureRow(grid, QStringLiteral("Start at login"), capabilities.startAtLogin);
     if (!capabilities.remedyCommand.isEmpty())
@@ -87,8 +92,8 @@ void DesktopSupportView::addCopyableCommand(QGridLayout *grid, int row, int colu
     grid->addWidget(copy, row, 2, Qt::AlignLeft);
 }
 
-void DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
-                                       const DesktopCapabilities::Feature &feature)
+QLabel *DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
+                                          const DesktopCapabilities::Feature &feature)
 {
     const int row = grid->rowCount();
     auto *nameLabel = new QLabel(name, this);
@@ -102,7 +107,6 @@ void DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
     // An empty reason says nothing; the state alone is clearer than a blank cell pretending to explain.
     if (!feature.detail.isEmpty()) {
         QLabel *detail = wrappedLabel(feature.detail, this);
-        detail->setAccessibleName(QStringLiteral("%1 detail").arg(name));
         grid->addWidget(detail, row, 2);
     }
     // Which way is in use, and why the others that were asked are not.
@@ -112,6 +116,25 @@ void DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name,
         others->setAccessibleName(QStringLiteral("%1 other ways").arg(name));
         grid->addWidget(others, grid->rowCount(), 2);
     }
+    return stateLabel;
+}
+
+void DesktopSupportView::showShortcutProblems(const QStringList &problems)
+{
+    if (!m_shortcutsOffered)
+        return;  // the desktop takes none: the row already says so, and why
+    const QString state = problems.isEmpty() ? QStringLiteral("Works") : QStringLiteral("Not every shortcut works");
+    m_shortcutsState->setText(state);
+    m_shortcutsState->setAccessibleName(QStringLiteral("Global shortcuts: %1").arg(state));
+    if (!m_shortcutProblems) {
+        if (problems.isEmpty())
+            return;
+        m_shortcutProblems = wrappedLabel(QString(), this);
+        m_grid->addWidget(m_shortcutProblems, m_problemsRow, 1, 1, 2);
+    }
+    m_shortcutProblems->setText(problems.join(u'\n'));
+    m_shortcutProblems->setAccessibleName(m_shortcutProblems->text());
+    m_shortcutProblems->setVisible(!problems.isEmpty());
 }
 
 void DesktopSupportView::addCommandRows(QGridLayout *grid)

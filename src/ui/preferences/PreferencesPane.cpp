@@ -12,6 +12,7 @@
 #include "ui/preferences/DesktopSupportView.h"
 #include "ui/preferences/RecorderKeyFilter.h"
 #include "ui/preferences/ShortcutRecorderBox.h"
+#include "ui/preferences/ShortcutStates.h"
 #include "ui/widgets/PointingHandButton.h"
 
 #include <QCheckBox>
@@ -39,6 +40,16 @@ QLabel *sectionTitle(const QString &text, QWidget *parent)
     font.setBold(true);
     label->setFont(font);
     return label;
+}
+
+/// A caption before its control: 180 pixels or more, the same for all, so the controls line up; a long caption
+/// wraps rather than pushing its control out of sight on a narrow pane (a large scale factor).
+void captionWidth(QLabel *caption)
+{
+    caption->setWordWrap(true);
+    caption->setMinimumWidth(180);
+    caption->setMaximumWidth(220);
+    caption->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
 QLabel *note(const QString &text, QWidget *parent)
@@ -70,7 +81,7 @@ PreferencesPane::PreferencesPane(const ViewServices &services, ShortcutRecorder 
       m_loginSwitch(services.settings, services.loginItems)
 {
     setAccessibleName(QStringLiteral("Preferences"));
-    m_keys = new RecorderKeyFilter(recorder, this, this);
+    m_keys = new RecorderKeyFilter(recorder, services.keyPositions, this, this);
     m_keys->isBlocked = [this] { return m_sheets.isSheetOpen(); };
     buildView();
     loadSettings();
@@ -137,7 +148,7 @@ void PreferencesPane::buildView()
     auto *orderLayout = new QHBoxLayout(orderRow);
     orderLayout->setContentsMargins(0, 0, 0, 0);
     auto *orderCaption = new QLabel(QStringLiteral("Paste order"), orderRow);
-    orderCaption->setMinimumWidth(220);
+    captionWidth(orderCaption);
     m_pasteOrder = new QComboBox(orderRow);
     m_pasteOrder->setAccessibleName(QStringLiteral("Paste order"));
     orderCaption->setBuddy(m_pasteOrder);
@@ -154,12 +165,15 @@ void PreferencesPane::buildView()
     }
 
     layout->addSpacing(8);
-    layout->addWidget(new DesktopSupportView(m_services.capabilities, page));
+    m_desktop = new DesktopSupportView(m_services.capabilities, page);
+    layout->addWidget(m_desktop);
     layout->addStretch(1);
 
     auto *scroll = new QScrollArea(this);
     scroll->setWidget(page);
     scroll->setWidgetResizable(true);
+    // Focused by Tab to scroll with the keys; a screen reader says where it is.
+    scroll->setAccessibleName(QStringLiteral("Preferences"));
     scroll->setFrameShape(QFrame::NoFrame);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -169,10 +183,14 @@ void PreferencesPane::buildView()
 QWidget *PreferencesPane::shortcutRow(Shortcut shortcut, const QString &caption)
 {
     auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
+    auto *column = new QVBoxLayout(row);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    auto *layout = new QHBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(layout);
     auto *label = new QLabel(caption, row);
-    label->setMinimumWidth(220);
+    captionWidth(label);
     auto *box = new ShortcutRecorderBox(row);
     box->setAccessibleName(shortcutName(shortcut));
     label->setBuddy(box);
@@ -188,8 +206,44 @@ QWidget *PreferencesPane::shortcutRow(Shortcut shortcut, const QString &caption)
     layout->addStretch(1);
     connect(box, &QAbstractButton::clicked, this, [this, shortcut] { m_recorder.startRecording(shortcut); });
     connect(clear, &QAbstractButton::clicked, this, [this, shortcut] { m_recorder.clearShortcut(shortcut); });
-    m_rows[shortcutIndex(shortcut)] = Row{box, clear};
+    // Said under the box when the desktop refused the shortcut: it is recorded but does not fire.
+    auto *state = new QLabel(row);
+    state->setWordWrap(true);
+    state->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    state->setForegroundRole(QPalette::BrightText);
+    state->hide();
+    column->addWidget(state);
+    m_rows[shortcutIndex(shortcut)] = Row{box, clear, state};
     return row;
+}
+
+void PreferencesPane::setShortcutStates(ShortcutStates *states)
+{
+    if (m_states)
+        disconnect(m_states, nullptr, this, nullptr);
+    m_states = states;
+    if (states)
+        connect(states, &ShortcutStates::changed, this, &PreferencesPane::showShortcutState);
+    for (Shortcut shortcut : kShortcuts)
+        showShortcutState(shortcut);
+}
+
+void PreferencesPane::showShortcutState(Shortcut shortcut)
+{
+    const Row &row = m_rows[shortcutIndex(shortcut)];
+    const std::optional<ShortcutStatus> status = m_states ? m_states->status(shortcut) : std::nullopt;
+    const bool refused = status && status->state == ShortcutStatus::State::Refused;
+    const QString text = refused ? QStringLiteral("Does not work: ") + status->reason : QString();
+    row.state->setText(text);
+    row.state->setVisible(refused);
+    // A screen reader hears it with the box too.
+    row.box->setAccessibleDescription(refused ? row.box->keys() + QStringLiteral(". ") + text : row.box->keys());
+    QStringList problems;
+    for (Shortcut each : kShortcuts) {
+        if (m_states && m_states->isRefused(each))
+            problems << QStringLiteral("%1: %2").arg(shortcutName(each), m_states->status(each)->reason);
+    }
+    m_desktop->showShortcutProblems(problems);
 }
 
 void PreferencesPane::loadSettings()
@@ -229,7 +283,7 @@ void PreferencesPane::startAtLoginToggled(bool on)
 
 void PreferencesPane::setShortcutLabel(Shortcut shortcut, const QString &text)
 {
-    recorderBox(shortcut)->setText(text);
+    recorderBox(shortcut)->setKeys(text);
 }
 
 void PreferencesPane::setClearButtonHidden(Shortcut shortcut, bool hidden)
@@ -274,6 +328,9 @@ void PreferencesPane::showSheetAlert(const QString &message, std::function<void(
 {
     AlertRequest request;
     request.messageText = message;
+    // The desktop's refusal says why, where it is the reason.
+    if (m_states)
+        request.informativeText = m_states->takeRefusal();
     request.buttons = {QStringLiteral("OK")};
     m_sheets.alert(request, [this, whenAnswered = std::move(whenAnswered)](int) {
         if (whenAnswered)

@@ -15,9 +15,11 @@ class QAbstractButton;
 
 namespace tavrin {
 
+class DesktopSupportView;
 class DimmedSheets;
 class RecorderKeyFilter;
 class ShortcutRecorderBox;
+class ShortcutStates;
 
 // The Preferences pane of the main window: interaction sounds, starting at login, the sequential paste order and
 // the three shortcut rows. It is the recorder's view: the rows show what the recorder says, and while the pane is
@@ -38,6 +40,12 @@ public:
     QComboBox *pasteOrderPopup() const { return m_pasteOrder; }
     ShortcutRecorderBox *recorderBox(Shortcut shortcut) const { return m_rows[shortcutIndex(shortcut)].box; }
     QAbstractButton *clearButton(Shortcut shortcut) const { return m_rows[shortcutIndex(shortcut)].clear; }
+    /// The line under a shortcut's box that says it does not work, and why; hidden while it works.
+    QLabel *shortcutStateLabel(Shortcut shortcut) const { return m_rows[shortcutIndex(shortcut)].state; }
+    DesktopSupportView *desktopSupport() const { return m_desktop; }
+
+    /// What the desktop made of each shortcut; the rows and "This desktop" follow its changes.
+    void setShortcutStates(ShortcutStates *states);
 
     // ShortcutRecorderView
     void setShortcutLabel(Shortcut shortcut, const QString &text) override;
@@ -55,6 +63,7 @@ private:
     struct Row {
         ShortcutRecorderBox *box = nullptr;
         QAbstractButton *clear = nullptr;
+        QLabel *state = nullptr;
     };
 
     void buildView();
@@ -63,6 +72,7 @@ private:
     void startAtLoginToggled(bool on);
     /// The recording box holds the keyboard while nothing else needs it.
     void updateKeyboardGrab();
+    void showShortcutState(Shortcut shortcut);
 
     ViewServices m_services;
     ShortcutRecorder &m_recorder;
@@ -73,6 +83,8 @@ private:
     QCheckBox *m_startAtLogin = nullptr;
     QComboBox *m_pasteOrder = nullptr;
     std::array<Row, 3> m_rows{};
+    DesktopSupportView *m_desktop = nullptr;
+    ShortcutStates *m_states = nullptr;
 };
 
 }  // namespace tavrin

@@ -1,14 +1,27 @@
 #pragma once
 
+#include <QKeyCombination>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
 
+class QKeyEvent;
+
 namespace tavrin {
 
+class KeyPositions;
 class ShortcutRecorder;
+
+/// The combination a key press records. A symbol typed with Shift that the settings have no name for ("!") is the
+/// key at its place on a US keyboard ("1"), so Ctrl+Shift+1 is recorded as such whatever the layout prints.
+QKeyCombination recordedKeys(const QKeyEvent &event, const KeyPositions &positions);
+/// The modifiers held once a modifier key's press or release has taken effect (the event's own modifiers may still
+/// be those from before it).
+Qt::KeyboardModifiers modifiersAfter(const QKeyEvent &event);
+/// True for keys that only change modifiers (they reach the recorder as modifier changes, not key presses).
+bool isModifierKey(int key);
 
 // Hands every key event of one window to the shortcut recorder while it records, whichever control has the focus:
 // modifier presses and releases as modifier changes, other keys as key presses. A key the recorder takes goes
@@ -16,7 +29,8 @@ class ShortcutRecorder;
 class RecorderKeyFilter : public QObject {
     Q_OBJECT
 public:
-    RecorderKeyFilter(ShortcutRecorder &recorder, QWidget *scope, QObject *parent = nullptr);
+    RecorderKeyFilter(ShortcutRecorder &recorder, const KeyPositions &positions, QWidget *scope,
+                      QObject *parent = nullptr);
 
     /// Starts or stops watching the application's key events.
     void setActive(bool active);
@@ -32,6 +46,7 @@ private:
     bool isInScope(QObject *watched) const;
 
     ShortcutRecorder &m_recorder;
+    const KeyPositions &m_positions;
     QPointer<QWidget> m_scope;
     bool m_active = false;
 };

@@ -13,6 +13,7 @@ ShortcutRecorderBox::ShortcutRecorderBox(QWidget *parent) : QAbstractButton(pare
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    describe();
 }
 
 void ShortcutRecorderBox::setBorder(RecorderBorder border)
@@ -20,16 +21,36 @@ void ShortcutRecorderBox::setBorder(RecorderBorder border)
     if (border == m_border)
         return;
     m_border = border;
-    // Screen readers say that the box now waits for keys.
-    setAccessibleDescription(border == RecorderBorder::recording ? QStringLiteral("Recording: press the new shortcut")
-                                                                 : QString());
+    describe();
     update();
+}
+
+void ShortcutRecorderBox::setKeys(const QString &keys)
+{
+    setText(keys);
+    describe();
+    updateGeometry();
+}
+
+void ShortcutRecorderBox::describe()
+{
+    // Screen readers say the keys, and that the box waits for keys while it records.
+    const QString keys = text();
+    setAccessibleDescription(
+        m_border == RecorderBorder::recording ? QStringLiteral("Recording: press the new shortcut. ") + keys : keys);
 }
 
 QSize ShortcutRecorderBox::sizeHint() const
 {
     const QFontMetrics metrics(font());
     return QSize(std::max(220, metrics.horizontalAdvance(text()) + 24), metrics.height() + 14);
+}
+
+QSize ShortcutRecorderBox::minimumSizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return QSize(std::min(sizeHint().width(), std::max(140, metrics.horizontalAdvance(text()) + 24)),
+                 sizeHint().height());
 }
 
 void ShortcutRecorderBox::paintEvent(QPaintEvent *)

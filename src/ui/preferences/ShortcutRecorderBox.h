@@ -14,14 +14,22 @@ public:
     explicit ShortcutRecorderBox(QWidget *parent = nullptr);
 
     void setBorder(RecorderBorder border);
+    /// The combination shown (recorded, or held while recording); empty when none is recorded. Screen readers get
+    /// it as the box's description, its name staying what the box is for.
+    void setKeys(const QString &keys);
+    QString keys() const { return text(); }
     RecorderBorder border() const { return m_border; }
 
     QSize sizeHint() const override;
+    /// Narrower than its wanted width on a narrow pane, never narrower than its keys.
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void describe();
+
     RecorderBorder m_border = RecorderBorder::idle;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/queue/SequentialQueueWindow.h"
 
 #include "ui/queue/SequentialQueueView.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -68,6 +69,8 @@ void SequentialQueueWindow::show(bool activate)
         m_window->activateWindow();
     }
     m_view->windowShown();
+    // The list it shows now decides its height: it stays inside the screen with it.
+    fitInsideAvailableArea(m_window.get());
 }
 
 void SequentialQueueWindow::close()
@@ -87,6 +90,8 @@ void SequentialQueueWindow::placeOnFirstShowing()
     const QRect available = screen->availableGeometry();
     m_window->move(available.right() - m_window->width() - kScreenMargin,
                    available.top() + std::min(kTopOffset, available.height() / 2));
+    // On a small screen (or at a large scale factor) the offset would push it past the bottom.
+    fitInsideAvailableArea(m_window.get());
 }
 
 }  // namespace tavrin

@@ -83,15 +83,18 @@ void storeFinishedFirstRun()
                                "\t<key>firstRun</key>\n\t<integer>1</integer>\n</dict>\n</plist>\n"));
 }
 
-void storeRecordedQuickAccessShortcut()
+void storeRecordedQuickAccessShortcut(const QList<int> &modifierCodes)
 {
+    QByteArray codes;
+    for (const int code : modifierCodes)
+        codes += "\t\t<integer>" + QByteArray::number(code) + "</integer>\n";
     test::writeFile(settingsPath(),
                     QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
                                "\t<key>firstRun</key>\n\t<integer>1</integer>\n"
                                "\t<key>userdefaults_shortcutKey</key>\n\t<string>V</string>\n"
                                "\t<key>userdefaults_shortcutflag</key>\n"
-                               "\t<array>\n\t\t<integer>14</integer>\n\t\t<integer>11</integer>\n"
-                               "\t</array>\n</dict>\n</plist>\n"));
+                               "\t<array>\n") +
+                        codes + "\t</array>\n</dict>\n</plist>\n");
 }
 
 namespace {
@@ -232,6 +235,15 @@ ToolResult readWithXclip(const QString &target)
 
 bool OtherWindow::open(const QString &program, const QStringList &arguments)
 {
+    if (!start(program, arguments) || !click())
+        return false;
+    // A click can land while the window manager is still placing the window (it then keeps the focus where it
+    // was): ask the window manager directly in that case.
+    return QTest::qWaitFor([this] { return activeWindow() == window; }, 5000) || activate();
+}
+
+bool OtherWindow::start(const QString &program, const QStringList &arguments)
+{
     process.start(program, arguments);
     if (!process.waitForStarted(5000))
         return false;
@@ -241,13 +253,8 @@ bool OtherWindow::open(const QString &program, const QStringList &arguments)
     // search; so the search is repeated here.
     const QStringList search = {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                                 QString::number(process.processId())};
-    const bool shown = QTest::qWaitFor(
+    return QTest::qWaitFor(
         [&] { return (window = xdotool(search).section(QLatin1Char('\n'), 0, 0).toULongLong()) != 0; }, 10000);
-    if (!shown || !click())
-        return false;
-    // A click can land while the window manager is still placing the window (it then keeps the focus where it
-    // was): ask the window manager directly in that case.
-    return QTest::qWaitFor([this] { return activeWindow() == window; }, 5000) || activate();
 }
 
 bool OtherWindow::click() const
@@ -274,12 +281,13 @@ OtherWindow::~OtherWindow()
 bool PrivateDisplay::start()
 {
     // -displayfd picks a free display and writes its number to the descriptor named: standard output. Two servers
-    // starting at once can pick the same number, and the later one gives up: start again then.
+    // starting at once can pick the same number, and the later one gives up: start again then. -noreset: without it
+    // the server resets when its last client leaves (the check below), and a program connecting meanwhile fails.
     for (int attempt = 0; attempt < 5; ++attempt) {
         m_server.start(QStringLiteral("Xvfb"),
                        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                         QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp")});
+                        QStringLiteral("tcp"), QStringLiteral("-noreset")});
         if (!m_server.waitForStarted(5000))
             return false;
         QByteArray number;
@@ -376,6 +384,13 @@ QStringList findAccessible(qint64 pid, const QString &name, bool press)
     return QString::fromUtf8(found.out).split(u'\n');
 }
 }  // namespace
+
+QString focusedControl(qint64 pid)
+{
+    const ToolResult found = runTool(QStringLiteral(TAVRIN_E2E_SUPPORT_DIR "/accessible.py"),
+                                     {QString::number(pid), QStringLiteral("--focused")}, 20000);
+    return found.exitCode == 0 ? QString::fromUtf8(found.out).trimmed() : QString();
+}
 
 QString accessibleDescription(qint64 pid, const QString &name)
 {

@@ -39,9 +39,9 @@ QString historyPath();
 void forgetStoredState();
 /// Writes settings that hold only "firstRun": the welcome steps were done before, nothing else was stored.
 void storeFinishedFirstRun();
-/// Writes the settings of an earlier run that finished its first run and recorded the quick-access shortcut
-/// Ctrl+Shift+V ("V" with Shift and Command, as the recorder stores it).
-void storeRecordedQuickAccessShortcut();
+/// Writes the settings of an earlier run that finished its first run and recorded the quick-access shortcut: "V" with
+/// the stored modifier codes, by default Shift and Command (Ctrl+Shift+V) as the recorder stores them.
+void storeRecordedQuickAccessShortcut(const QList<int> &modifierCodes = {14, 11});
 
 // Windows on the session's display, through xdotool, xprop and xwininfo. A window is its X11 id; 0 is none.
 
@@ -76,6 +76,8 @@ struct OtherWindow {
     /// Starts the program (an xterm unless told otherwise), waits until its window is on screen and clicks into it,
     /// as the user gives a window the focus; true once it has the focus.
     bool open(const QString &program = QStringLiteral("xterm"), const QStringList &arguments = {});
+    /// Starts the program and waits until its window is on screen, without touching it.
+    bool start(const QString &program, const QStringList &arguments = {});
     /// Clicks into the middle of the window.
     bool click() const;
     /// Gives the window the focus as a pager would, without the pointer (a window of ours may cover it); true once
@@ -117,6 +119,8 @@ QStringList reportedProblems(const QByteArray &standardError, const QList<QRegul
 /// screen, or an empty rectangle while no such control is shown. With press, its first action is done too (a button
 /// is pressed as by a screen reader's user).
 QRect accessibleControl(qint64 pid, const QString &name, bool press = false);
+/// The name of the program's control that has the keyboard focus; empty when none has it.
+QString focusedControl(qint64 pid);
 /// The accessible description of such a control; empty when it has none or is not shown.
 QString accessibleDescription(qint64 pid, const QString &name);
 /// Clicks the middle of a rectangle of the screen with the pointer; false when xdotool failed.

@@ -1,5 +1,6 @@
 // Another X client that holds a key combination: grabs a keysym with a modifier mask on the root window, says
-// "grabbed" on standard output and keeps the grab until its standard input closes or it is terminated.
+// "grabbed" on standard output, then "pressed" for each press of the combination, and keeps the grab until its
+// standard input closes or it is terminated.
 //
 // usage: tavrin-test-grabkey KEYSYM-HEX MODIFIER-MASK
 #include <xcb/xcb.h>
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <poll.h>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
@@ -41,8 +43,21 @@ int main(int argc, char *argv[])
     std::free(keycodes);
     std::puts("grabbed");
     std::fflush(stdout);
-    char buffer[64];
-    while (read(STDIN_FILENO, buffer, sizeof buffer) > 0) {
+    xcb_flush(connection);
+    pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {xcb_get_file_descriptor(connection), POLLIN, 0}};
+    for (;;) {
+        while (xcb_generic_event_t *event = xcb_poll_for_event(connection)) {
+            if ((event->response_type & 0x7f) == XCB_KEY_PRESS) {
+                std::puts("pressed");
+                std::fflush(stdout);
+            }
+            std::free(event);
+        }
+        if (poll(watched, 2, -1) < 0 || xcb_connection_has_error(connection))
+            break;
+        char buffer[64];
+        if ((watched[0].revents & (POLLIN | POLLHUP)) && read(STDIN_FILENO, buffer, sizeof buffer) <= 0)
+            break;
     }
     xcb_key_symbols_free(symbols);
     xcb_disconnect(connection);

@@ -63,6 +63,15 @@ bool OtherClientGrab::start(std::uint32_t keysym, std::uint16_t modifiers)
     return false;
 }
 
+bool OtherClientGrab::waitForPress(int timeoutMs)
+{
+    while (m_process.waitForReadyRead(timeoutMs)) {
+        if (m_process.readAllStandardOutput().contains("pressed"))
+            return true;
+    }
+    return false;
+}
+
 OtherClientGrab::~OtherClientGrab()
 {
     if (m_process.state() == QProcess::NotRunning)

@@ -20,6 +20,8 @@ class OtherClientGrab {
 public:
     /// Grabs the keysym with the X modifier mask; true once the grab is held.
     bool start(std::uint32_t keysym, std::uint16_t modifiers);
+    /// Waits until the client has been given a press of its combination.
+    bool waitForPress(int timeoutMs = 5000);
     ~OtherClientGrab();
 
 private:

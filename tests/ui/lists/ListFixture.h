@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestDirs.h"
+#include "app/AppActions.h"
 #include "app/AppContext.h"
 #include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
@@ -99,8 +100,15 @@ struct ListFixture {
         QObject::connect(&engine, &PasteEngine::listWindowCloseRequested, &window, &QWidget::hide);
         QObject::connect(&engine, &PasteEngine::programHideRequested, &window,
                          [this] { log << QStringLiteral("hide program"); });
-        vc = fromRegistry ? qobject_cast<QuickListView *>(context.windows().quickListView())
-                          : new QuickListView(context.viewServices(), &window);
+        if (!fromRegistry) {
+            // A list of the test's own, unlinked to the main window, that the shell's commands still reach.
+            context.windows().quickListView.setFactory([this] {
+                auto *list = new QuickListView(context.viewServices(), &window);
+                list->setApplicationActions(actions().forViews());
+                return list;
+            });
+        }
+        vc = qobject_cast<QuickListView *>(context.windows().quickListView());
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(vc);
@@ -137,6 +145,8 @@ struct ListFixture {
     }
 
     HistoryStore &history() { return context.history(); }
+    /// The shell's commands, as the list's application menu shows them.
+    AppActions &actions() { return context.windows().actions(); }
     /// Where the program's files go: the fake platform's own folder.
     QString dataFolder() const { return platform->fakeLocations->dataDirectory(); }
     CaptureServices &capture() { return context.capture(); }

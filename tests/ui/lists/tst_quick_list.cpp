@@ -1,7 +1,6 @@
 // The quick-access list: its rows, height, modes, search, pastes and keyboard.
 #include "ListFixture.h"
 #include "PasteKeystroke.h"
-#include "hotkeys/Key.h"
 #include "platform/fake/FakeKeyPositions.h"
 #include "store/StringListFiles.h"
 #include "ui/lists/ListSearch.h"
@@ -17,10 +16,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-using Event = FakeKeyEventPoster::Event;
 using Write = FakeClipboard::Write;
 
-const QList<Event> &kCommandV = test::kPasteKeystroke;
+const QList<QKeyCombination> &kCtrlV = test::kPasteKeystroke;
 
 QStringList numbered(int n, const QString &stem = QStringLiteral("entry"))
 {
@@ -185,7 +183,7 @@ private Q_SLOTS:
         QVERIFY(!f.window.isVisible());  // the list's window closes
         QCOMPARE(f.log, QStringList({"hide program"}));
         f.runPasteDelay();
-        QCOMPARE(f.keys.events, kCommandV);
+        QCOMPARE(f.keys.typed, kCtrlV);
         QCOMPARE(f.sounds.played, QStringList({"Ping"}));
         QVERIFY(f.clipboard.pasteInOtherApplication());  // the window pastes it, which frees the clipboard
 
@@ -220,7 +218,7 @@ private Q_SLOTS:
         QCOMPARE(alert.buttons, QStringList({QStringLiteral("Yes"), QStringLiteral("No")}));
         QCOMPARE(f.clipboard.writes().constFirst().kind, Write::FileUrl);  // the folder stays on the clipboard
         f.runPasteDelay();
-        QVERIFY(f.keys.events.isEmpty());
+        QVERIFY(f.keys.typed.isEmpty());
 
         f.show();
         f.alerts.answerNext(0);  // "Yes"
@@ -228,7 +226,7 @@ private Q_SLOTS:
         f.vc->pasteSelectedEntry();
         QCOMPARE(f.alerts.shown.size(), 2);
         f.runPasteDelay();
-        QCOMPARE(f.keys.events, kCommandV);
+        QCOMPARE(f.keys.typed, kCtrlV);
         QCOMPARE(f.alerts.unanswered, 0);
     }
 
@@ -246,7 +244,7 @@ private Q_SLOTS:
         QTRY_COMPARE(f.clipboard.writes().size(), 1);
         QCOMPARE(f.clipboard.writes().constFirst().value, QStringLiteral("three"));
         f.runPasteDelay();
-        QCOMPARE(f.keys.events, kCommandV);
+        QCOMPARE(f.keys.typed, kCtrlV);
     }
 
     void keyboardMovesPastesHidesAndTypesIntoTheSearch()
@@ -291,7 +289,7 @@ private Q_SLOTS:
     void ctrlDigitFollowsTheKeysPlaceOnLayoutsWithShiftedDigits()
     {
         test::ListFixture f({"first", "second"});
-        f.platform->fakeKeyPositions->places[11] = static_cast<std::uint16_t>(carbonKeyCode(Key::two));
+        f.platform->fakeKeyPositions->places[11] = Qt::Key_2;
         f.show();
         // AZERTY: the key in the place of "2" gives "é" without Shift.
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Eacute, Qt::ControlModifier, 11, 0, 0, QStringLiteral("é"));

@@ -140,7 +140,7 @@ private Q_SLOTS:
         f.clock.advance(1ms);
         QVERIFY(!f.vc->copiedToast()->isVisible());
         QVERIFY(f.window.isVisible());  // a copy does not paste
-        QVERIFY(f.keys.events.isEmpty());
+        QVERIFY(f.keys.typed.isEmpty());
 
         // A second copy within the second gets its own full second; a click elsewhere closes it at once.
         f.vc->copySelectedEntry();
@@ -214,15 +214,20 @@ private Q_SLOTS:
         f.vc->popUpApplicationMenu();
         QVERIFY(!ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Tooltip"))->isChecked());
 
-        // The main window, the preferences and quitting are the shell's.
-        QStringList calls;
-        QObject::connect(f.vc, &QuickListView::clipboardPaneRequested, f.vc, [&] { calls << "clipboard"; });
-        QObject::connect(f.vc, &QuickListView::preferencesPaneRequested, f.vc, [&] { calls << "preferences"; });
-        QObject::connect(f.vc, &QuickListView::quitRequested, f.vc, [&] { calls << "quit"; });
-        for (const QString &title :
-             {QStringLiteral("Manage Clipboard"), QStringLiteral("Preferences"), QStringLiteral("Quit")})
-            ListFixture::menuItem(f.vc->applicationMenu(), title)->trigger();
-        QCOMPARE(calls, QStringList({"clipboard", "preferences", "quit"}));
+        // The main window, the preferences and quitting are the shell's: the very actions it owns, with the
+        // shortcuts they have in every window.
+        AppActions &actions = f.actions();
+        QCOMPARE(ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Manage Clipboard")),
+                 actions.manageClipboard());
+        QCOMPARE(ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Preferences")), actions.preferences());
+        QCOMPARE(actions.preferences()->shortcut(), QKeySequence(Qt::ControlModifier | Qt::Key_Comma));
+        QAction *quit = ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Quit"));
+        QCOMPARE(quit, actions.quit());
+        QCOMPARE(quit->shortcut(), QKeySequence(Qt::ControlModifier | Qt::Key_Q));
+        QObject::disconnect(&actions, &AppActions::quitRequested, nullptr, nullptr);
+        QSignalSpy quits(&actions, &AppActions::quitRequested);
+        quit->trigger();
+        QCOMPARE(quits.size(), 1);
         f.vc->applicationMenu()->close();
     }
 
@@ -232,10 +237,10 @@ private Q_SLOTS:
         f.history().togglePin(2);
         f.show();
         f.type(QStringLiteral("b"));
-        QSignalSpy cleared(f.vc, &QuickListView::historyCleared);
+        QSignalSpy cleared(&f.actions(), &AppActions::historyCleared);
 
         f.alerts.answerNext(1);  // "No"
-        f.vc->askToClearHistory();
+        f.actions().askToClearHistory();
         QCOMPARE(f.alerts.shown.size(), 1);
         const AlertRequest &alert = f.alerts.shown.constFirst();
         QCOMPARE(alert.style, 1);

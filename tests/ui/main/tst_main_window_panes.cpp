@@ -73,7 +73,7 @@ private Q_SLOTS:
         QVERIFY(pane->copiedToast()->isVisible());
         QCOMPARE(f.sounds.played, QStringList{QStringLiteral("Ping")});
         f.runPasteDelay();
-        QVERIFY(f.keys.events.isEmpty());
+        QVERIFY(f.keys.typed.isEmpty());
         QVERIFY(f.mainWindow->isVisible());
         f.clock.advance(std::chrono::milliseconds(1000));
         QVERIFY(!pane->copiedToast()->isVisible());
@@ -83,7 +83,7 @@ private Q_SLOTS:
                           HistoryRowDelegate::copyButtonRect(first).center());
         QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("first"));
         f.runPasteDelay();
-        QVERIFY(f.keys.events.isEmpty());
+        QVERIFY(f.keys.typed.isEmpty());
     }
 
     void theRowMenuOfTheClipboardPane()
@@ -94,14 +94,16 @@ private Q_SLOTS:
         pane->rebuildRowMenu(2);
         QCOMPARE(ListFixture::menuItems(pane->rowMenu()),
                  (QStringList{QStringLiteral("Copy to Clipboard"), QStringLiteral("Remove this item"),
-                              QStringLiteral("Clear entire Clipboard items"), QStringLiteral("Pin this Item")}));
+                              QStringLiteral("Clear entire Clipboard items"), QStringLiteral("Pin this Item"),
+                              QStringLiteral("Add to Custom Clipboard")}));
         QCOMPARE(pane->selectedRow(), 2);
         pane->searchField()->setText(QStringLiteral("abc"));
         QTRY_COMPARE(pane->model()->rowCount(), 3);
         pane->rebuildRowMenu(0);
         QCOMPARE(ListFixture::menuItems(pane->rowMenu()),
                  (QStringList{QStringLiteral("Copy to Clipboard"), QStringLiteral("[Remove this item]"),
-                              QStringLiteral("Clear entire Clipboard items"), QStringLiteral("[Pin this Item]")}));
+                              QStringLiteral("Clear entire Clipboard items"), QStringLiteral("[Pin this Item]"),
+                              QStringLiteral("Add to Custom Clipboard")}));
         pane->rebuildRowMenu(-1);
         QVERIFY(pane->rowMenu()->isEmpty());
     }
@@ -386,13 +388,13 @@ private Q_SLOTS:
         MainWindowFixture f({QStringLiteral("a")});
         f.show();
         QVERIFY(!f.mainWindow->isVisible());
-        f.vc->showPreferences();
+        f.actions().preferences()->trigger();
         QVERIFY(f.mainWindow->isVisible());
         QCOMPARE(f.content->currentPane(), MainPane::preferences);
         QCOMPARE(f.sidebar()->selectedLowerRow(), 0);
         f.mainWindow->close();
         QVERIFY(!f.mainWindow->isVisible());
-        f.vc->showClipboard();
+        f.actions().manageClipboard()->trigger();
         QVERIFY(f.mainWindow->isVisible());
         QCOMPARE(f.content->currentPane(), MainPane::clipboard);
         QCOMPARE(f.sidebar()->selectedUpperRow(), 0);

@@ -56,18 +56,6 @@ private Q_SLOTS:
         QVERIFY(!f.sidebar()->addButton()->accessibleName().isEmpty());
     }
 
-    void theSelectedRowShowsItsLightPictureOnlyInTheLightAppearance()
-    {
-        QCOMPARE(SidebarRowDelegate::imageNameFor(QStringLiteral("clipboard-dark"), true, false),
-                 QStringLiteral("clipboard-light"));
-        QCOMPARE(SidebarRowDelegate::imageNameFor(QStringLiteral("pasteboard-dark"), true, false),
-                 QStringLiteral("pageboard-light"));
-        QCOMPARE(SidebarRowDelegate::imageNameFor(QStringLiteral("pasteboard-dark"), false, false),
-                 QStringLiteral("pasteboard-dark"));
-        QCOMPARE(SidebarRowDelegate::imageNameFor(QStringLiteral("clipboard-dark"), true, true),
-                 QStringLiteral("clipboard-dark"));
-    }
-
     void theWindowModalSheetsAnswerThroughTheirCallback()
     {
         QWidget window;
@@ -111,10 +99,10 @@ private Q_SLOTS:
         f.sidebar()->selectUpperRow(2);
         QCOMPARE(f.content->currentPane(), MainPane::group);
         // A click on the header (its own widget covers the row) leaves the selection as it was.
-        const QPoint header = f.upperRowRect(1).center();
-        QWidget *target = f.upperList()->viewport()->childAt(header);
+        const QPoint header = f.upperList()->viewport()->mapTo(f.sidebar(), f.upperRowRect(1).center());
+        QWidget *target = f.sidebar()->childAt(header);
         QVERIFY(target);
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(f.upperList()->viewport(), header));
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(f.sidebar(), header));
         QCOMPARE(f.sidebar()->selectedUpperRow(), 2);
         // Nor does selecting it by hand, or the keys: Up from the first group goes past it to the Clipboard.
         f.sidebar()->selectUpperRow(1);

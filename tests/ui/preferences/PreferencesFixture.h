@@ -1,7 +1,7 @@
 #pragma once
 
 #include "../main/MainWindowFixture.h"
-#include "platform/fake/FakeHotKeyService.h"
+#include "platform/fake/FakeGlobalShortcuts.h"
 #include "platform/fake/FakeLoginItems.h"
 #include "ui/main/MainPane.h"
 #include "ui/preferences/PreferencesPane.h"
@@ -14,10 +14,10 @@ namespace tavrin::test {
 
 // The launched program with the main window on the Preferences pane.
 struct PreferencesFixture : MainWindowFixture {
-    FakeHotKeyService &hotKeys;
+    FakeGlobalShortcuts &desktop;
     FakeLoginItems &loginItems;
 
-    PreferencesFixture() : hotKeys(*platform->fakeHotKeyService), loginItems(*platform->fakeLoginItems) {}
+    PreferencesFixture() : desktop(*platform->fakeGlobalShortcuts), loginItems(*platform->fakeLoginItems) {}
 
     void showPreferences()
     {
@@ -50,6 +50,7 @@ struct PreferencesFixture : MainWindowFixture {
     {
         return settings().integerArray(AppShortcut::of(shortcut).modifierKey);
     }
+    bool isRegistered(Shortcut shortcut) { return context.shortcuts().registeredKeys(shortcut).has_value(); }
 };
 
 }  // namespace tavrin::test

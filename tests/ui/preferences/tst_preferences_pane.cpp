@@ -4,6 +4,7 @@
 
 #include "ui/about/AboutPane.h"
 #include "ui/preferences/DesktopSupportView.h"
+#include "ui/preferences/ShortcutStates.h"
 
 #include <QLabel>
 
@@ -13,9 +14,8 @@ using namespace tavrin::test;
 namespace {
 
 using Codes = QList<std::int64_t>;
-// Qt's Ctrl is the stored Command (11), Alt is Option (13), Shift is Shift (14); Carbon masks 0x100, 0x800, 0x200.
-constexpr std::uint32_t kKKeyCode = 40;
-constexpr std::uint32_t kCommandOptionMask = 0x100 | 0x800;
+// Ctrl is stored as 11, Alt as 13, Shift as 14.
+const QKeyCombination kCtrlAltK(Qt::ControlModifier | Qt::AltModifier, Qt::Key_K);
 
 }  // namespace
 
@@ -38,8 +38,8 @@ private Q_SLOTS:
         QCOMPARE(f.box(Shortcut::quickAccess)->text(), QStringLiteral("Ctrl+Alt+K"));
         QCOMPARE(f.box(Shortcut::quickAccess)->border(), RecorderBorder::idle);
         QVERIFY(!f.pane()->clearButton(Shortcut::quickAccess)->isHidden());
-        QVERIFY(f.hotKeys.isRegistered(kKKeyCode, kCommandOptionMask));
-        QVERIFY(f.shell->shortcutHotKey(Shortcut::quickAccess));
+        QVERIFY(f.desktop.isRegistered(kCtrlAltK));
+        QVERIFY(f.isRegistered(Shortcut::quickAccess));
 
         // Shift makes the typed character a capital; the function keys go by their key.
         f.record(Shortcut::toggleSequentialMode, 'T', Qt::ControlModifier | Qt::ShiftModifier);
@@ -47,13 +47,13 @@ private Q_SLOTS:
         QCOMPARE(f.storedModifiers(Shortcut::toggleSequentialMode), std::optional<Codes>(Codes({14, 11})));
         QCOMPARE(f.box(Shortcut::toggleSequentialMode)->text(), QStringLiteral("Ctrl+Shift+T"));
         // The registered shortcut runs its action: sequential mode comes on.
-        f.hotKeys.press(17, 0x100 | 0x200);
+        QVERIFY(f.desktop.press(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_T)));
         QVERIFY(f.queueWindow.visible);
         f.record(Shortcut::sequentialPaste, Qt::Key_F5, Qt::ControlModifier);
         QCOMPARE(f.storedKeyName(Shortcut::sequentialPaste), std::optional<QString>(QStringLiteral("f5")));
-        QVERIFY(f.hotKeys.isRegistered(96, 0x100));
+        QVERIFY(f.desktop.isRegistered(QKeyCombination(Qt::ControlModifier, Qt::Key_F5)));
         // Each recording left the others alone.
-        QCOMPARE(f.hotKeys.registrations().size(), std::size_t(3));
+        QCOMPARE(f.desktop.registrations().size(), std::size_t(3));
 
         // The pane shows what is stored when it appears again.
         f.content->showPane(MainPane::clipboard);
@@ -102,20 +102,75 @@ private Q_SLOTS:
         QVERIFY(f.shell->shortcutRecorder().isRecording(Shortcut::quickAccess));
 
         // Another program holds Ctrl+Alt+K: the alert, and once it is answered, nothing stored and a new recording.
-        f.hotKeys.takeByOtherApplication(kKKeyCode, kCommandOptionMask);
+        f.desktop.takeByOtherProgram(kCtrlAltK);
         QTest::keyClick(f.box(Shortcut::quickAccess), Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(f.sheets.shown.size(), 2);
         QCOMPARE(f.sheets.shown.constLast().messageText, ShortcutRecorder::rejectionMessage);
         QVERIFY(f.sheets.answerOpenAlert(0));
         QVERIFY(!f.storedKeyName(Shortcut::quickAccess));
         QVERIFY(!f.storedModifiers(Shortcut::quickAccess));
-        QVERIFY(!f.shell->shortcutHotKey(Shortcut::quickAccess));
+        QVERIFY(!f.isRegistered(Shortcut::quickAccess));
         QCOMPARE(f.box(Shortcut::quickAccess)->border(), RecorderBorder::recording);
         QVERIFY(!f.dimmed());
         // The next combination is recorded in its place.
         QTest::keyClick(f.box(Shortcut::quickAccess), Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(f.storedKeyName(Shortcut::quickAccess), std::optional<QString>(QStringLiteral("j")));
-        QVERIFY(f.shell->shortcutHotKey(Shortcut::quickAccess));
+        QVERIFY(f.isRegistered(Shortcut::quickAccess));
+    }
+
+    void aShortcutAnotherProgramHoldsIsShownAsNotWorkingWithTheReason()
+    {
+        PreferencesFixture f;
+        f.showPreferences();
+        f.record(Shortcut::quickAccess, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(f.isRegistered(Shortcut::quickAccess));
+        QLabel *state = f.pane()->shortcutStateLabel(Shortcut::quickAccess);
+        QVERIFY(!state->isVisible());
+        QLabel *desktopState = f.pane()->desktopSupport()->findChild<QLabel *>(QStringLiteral("Global shortcuts"));
+        QVERIFY(desktopState);
+        QCOMPARE(desktopState->text(), QStringLiteral("Works"));
+
+        // The next start: another program took Ctrl+Alt+K first.
+        f.context.shortcuts().unregisterShortcut(Shortcut::quickAccess);
+        f.desktop.takeByOtherProgram(kCtrlAltK);
+        QTest::ignoreMessage(QtWarningMsg,
+                             "the quick-access shortcut is not registered: Ctrl+Alt+K is taken by another program.");
+        f.shell->registerStoredShortcuts();
+        QCOMPARE(f.shell->shortcutStates().status(Shortcut::quickAccess),
+                 std::optional(ShortcutStatus::refused(QStringLiteral("Ctrl+Alt+K is taken by another program."))));
+        QVERIFY(state->isVisible());
+        QCOMPARE(state->text(), QStringLiteral("Does not work: Ctrl+Alt+K is taken by another program."));
+        QVERIFY(f.box(Shortcut::quickAccess)->accessibleDescription().contains(state->text()));
+        // "This desktop" says it too.
+        QCOMPARE(desktopState->text(), QStringLiteral("Not every shortcut works"));
+        const QStringList lines = [&] {
+            QStringList texts;
+            for (const QLabel *label : f.pane()->desktopSupport()->findChildren<QLabel *>())
+                texts << label->text();
+            return texts;
+        }();
+        QVERIFY(lines.contains(QStringLiteral("Quick access shortcut: Ctrl+Alt+K is taken by another program.")));
+        // The others, not recorded, are not said to fail.
+        QVERIFY(!f.pane()->shortcutStateLabel(Shortcut::sequentialPaste)->isVisible());
+
+        // Another combination recorded in its place works, and the notes go.
+        f.record(Shortcut::quickAccess, Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(f.shell->shortcutStates().status(Shortcut::quickAccess), std::optional(ShortcutStatus::active()));
+        QVERIFY(!state->isVisible());
+        QCOMPARE(desktopState->text(), QStringLiteral("Works"));
+    }
+
+    void aRefusedRecordingSaysWhyInItsAlert()
+    {
+        PreferencesFixture f;
+        f.showPreferences();
+        f.desktop.takeByOtherProgram(kCtrlAltK);
+        QTest::ignoreMessage(QtWarningMsg,
+                             "the quick-access shortcut is not registered: Ctrl+Alt+K is taken by another program.");
+        f.record(Shortcut::quickAccess, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(f.sheets.shown.constLast().messageText, ShortcutRecorder::rejectionMessage);
+        QCOMPARE(f.sheets.shown.constLast().informativeText, QStringLiteral("Ctrl+Alt+K is taken by another program."));
+        QVERIFY(f.sheets.answerOpenAlert(0));
     }
 
     void clearingAndLeavingThePane()
@@ -126,7 +181,7 @@ private Q_SLOTS:
         QTest::mouseClick(f.pane()->clearButton(Shortcut::quickAccess), Qt::LeftButton);
         QVERIFY(!f.storedKeyName(Shortcut::quickAccess));
         QVERIFY(!f.storedModifiers(Shortcut::quickAccess));
-        QVERIFY(f.hotKeys.registrations().empty());
+        QVERIFY(f.desktop.registrations().empty());
         QCOMPARE(f.box(Shortcut::quickAccess)->text(), ShortcutRecorder::placeholderText);
         QVERIFY(f.pane()->clearButton(Shortcut::quickAccess)->isHidden());
 

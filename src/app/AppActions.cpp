@@ -1,0 +1,104 @@
+#include "app/AppActions.h"
+
+#include "app/AppContext.h"
+#include "app/WindowRegistry.h"
+#include "capture/CaptureServices.h"
+#include "capture/InteractionSound.h"
+#include "capture/RecordingRules.h"
+#include "capture/SequentialMode.h"
+#include "capture/SequentialQueue.h"
+#include "store/HistoryStore.h"
+#include "ui/AlertPresenter.h"
+#include "ui/main/MainPane.h"
+
+#include <QWidget>
+
+namespace tavrin {
+
+AppActions::AppActions(AppContext &context, WindowRegistry &windows, QObject *parent)
+    : QObject(parent), m_context(context), m_windows(windows)
+{
+    // Leaving the list for the main window hides the list first, as any command that leaves it does.
+    auto showPane = [this](MainPane pane) {
+        if (QWidget *list = m_windows.quickListView.ifExists())
+            list->window()->hide();
+        m_windows.showMainWindowOn(pane);
+    };
+    m_manageClipboard = makeAction(QStringLiteral("Manage Clipboard"));
+    connect(m_manageClipboard, &QAction::triggered, this, [showPane] { showPane(MainPane::clipboard); });
+    m_preferences = makeAction(QStringLiteral("Preferences"), QKeySequence(Qt::ControlModifier | Qt::Key_Comma));
+    connect(m_preferences, &QAction::triggered, this, [showPane] { showPane(MainPane::preferences); });
+    m_clearClipboard = makeAction(QStringLiteral("Clear Clipboard"));
+    connect(m_clearClipboard, &QAction::triggered, this, &AppActions::askToClearHistory);
+
+    CaptureServices &capture = context.capture();
+    m_toggleSequentialQueue = makeAction(QStringLiteral("Show Sequential Paste Queue"));
+    connect(m_toggleSequentialQueue, &QAction::triggered, this,
+            [&capture] { capture.sequentialMode().toggleSequentialQueue(); });
+    m_clearSequentialQueue = makeAction(QStringLiteral("Clear Sequential Paste Queue"));
+    // Plays "Pop" and tells the queue list, which reloads and takes its smallest height.
+    connect(m_clearSequentialQueue, &QAction::triggered, this,
+            [&capture] { capture.sequentialMode().clearSequentialQueue(); });
+    m_toggleRecording = makeAction(QStringLiteral("Pause Recording"));
+    connect(m_toggleRecording, &QAction::triggered, this, [&capture] {
+        RecordingRules &rules = capture.recordingRules();
+        rules.setPaused(!rules.isPaused());
+    });
+    m_quit = makeAction(QStringLiteral("Quit"), QKeySequence(Qt::ControlModifier | Qt::Key_Q));
+    connect(m_quit, &QAction::triggered, this, &AppActions::quitRequested);
+
+    connect(&capture.recordingRules(), &RecordingRules::pausedChanged, this, &AppActions::refresh);
+    connect(&capture.sequentialMode(), &SequentialMode::queueChanged, this, &AppActions::refresh);
+    connect(&capture.sequentialMode(), &SequentialMode::queueCleared, this, &AppActions::refresh);
+    refresh();
+}
+
+QAction *AppActions::makeAction(const QString &text, const QKeySequence &shortcut)
+{
+    auto *action = new QAction(text, this);
+    // Shown in the menus; it works in each window the action is added to (windowShortcuts()).
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+ApplicationActions AppActions::forViews()
+{
+    return ApplicationActions{m_manageClipboard,      m_preferences,     m_clearClipboard, m_toggleSequentialQueue,
+                              m_clearSequentialQueue, m_toggleRecording, m_quit,           [this] { refresh(); }};
+}
+
+QList<QAction *> AppActions::windowShortcuts() const
+{
+    return {m_preferences, m_quit};
+}
+
+void AppActions::refresh()
+{
+    CaptureServices &capture = m_context.capture();
+    m_toggleSequentialQueue->setText(capture.sequentialMode().isOn() ? QStringLiteral("Hide Sequential Paste Queue")
+                                                                     : QStringLiteral("Show Sequential Paste Queue"));
+    m_clearSequentialQueue->setEnabled(!capture.queue().isEmpty());
+    m_toggleRecording->setText(capture.recordingRules().isPaused() ? QStringLiteral("Resume Recording")
+                                                                   : QStringLiteral("Pause Recording"));
+}
+
+void AppActions::askToClearHistory()
+{
+    const AlertRequest alertremoveEntireclip{1,
+                                             QStringLiteral("Remove All Item?"),
+                                             QStringLiteral("Are you sure you want to clear the entire Clipboard?."),
+                                             {QStringLiteral("Yes"), QStringLiteral("No")}};
+    // "No" leaves the history as it is.
+    if (m_context.alerts().runAlert(alertremoveEntireclip) == 0)
+        clearHistory();
+}
+
+void AppActions::clearHistory()
+{
+    m_context.history().clearAll();
+    Q_EMIT historyCleared();
+    m_context.capture().sound().play(QStringLiteral("Pop"));
+}
+
+}  // namespace tavrin
