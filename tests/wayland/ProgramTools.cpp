@@ -77,6 +77,30 @@ int pasteTenCopiesWithTheCommand(const QString &output, const QString &tag)
     return arrived;
 }
 
+int pasteTenCopiesFromTheList(const QString &output, const QString &tag, const Desk &desk)
+{
+    QByteArray expected = fileText(output);
+    int arrived = 0;
+    for (int i = 1; i <= 10; ++i) {
+        const QString entry = QStringLiteral("%1 %2 ✓ ").arg(tag).arg(i);
+        copyWithWlCopy(entry.toUtf8());
+        if (!QTest::qWaitFor([&] { return topText() == entry; }, 5000)) {
+            qWarning("copy %d was not recorded", i);
+            continue;
+        }
+        if (runTavrin({QStringLiteral("show")}).exitCode != 0 || !QTest::qWaitFor(desk.listHasFocus, 10000) ||
+            !desk.press(QKeyCombination(Qt::Key_Return))) {
+            qWarning("the list did not open for paste %d", i);
+            continue;
+        }
+        expected += entry.toUtf8();
+        arrived += waitForPaste(output, expected, i) ? 1 : 0;
+        if (!QTest::qWaitFor(desk.targetHasFocus, 5000))
+            qWarning("the window did not get the focus back after paste %d", i);
+    }
+    return arrived;
+}
+
 bool waitForPaste(const QString &output, QByteArray &expected, int attempt)
 {
     if (QTest::qWaitFor([&] { return fileText(output) == expected; }, 5000))

@@ -3,6 +3,7 @@
 #include "E2e.h"
 
 #include <QByteArray>
+#include <QKeyCombination>
 #include <QList>
 #include <QProcessEnvironment>
 #include <QString>
@@ -35,5 +36,15 @@ bool waitForPaste(const QString &output, QByteArray &expected, int attempt);
 /// Ten times: another program copies an entry, the program records it, and "tavrin paste 1" pastes it into the
 /// window in front, whose text lands in output; the number of pastes that arrived, each checked before the next.
 int pasteTenCopiesWithTheCommand(const QString &output, const QString &tag);
+
+/// The desktop as the list pastes see it: a key pressed on the user's keyboard, and which window has the focus.
+struct Desk {
+    std::function<bool(QKeyCombination)> press;
+    std::function<bool()> listHasFocus;
+    std::function<bool()> targetHasFocus;
+};
+/// The same through the list: "tavrin show" opens it with its first row chosen, and Return pastes that row into the
+/// window that had the focus, which must have it again afterwards.
+int pasteTenCopiesFromTheList(const QString &output, const QString &tag, const Desk &desk);
 
 }  // namespace tavrin::wayland

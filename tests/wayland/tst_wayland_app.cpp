@@ -1,9 +1,11 @@
 // The real program on a headless sway, started the way a user starts it: it picks the Wayland backend by itself,
-// records what Wayland clients copy while another program's window has the focus, pastes into that window, never
-// records its own writes again, and keeps the clipboard filled when the program that copied quits.
+// records what Wayland clients copy while another program's window has the focus, pastes into that window (from its
+// list and with "tavrin paste 1", into Qt, GTK and foot windows), never records its own writes again, and keeps the
+// clipboard filled when the program that copied quits.
 #include "E2e.h"
 #include "ProgramTools.h"
 #include "WaylandTools.h"
+#include "platform/wayland/WaylandKeyEventPoster.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -134,6 +136,13 @@ private Q_SLOTS:
         QCOMPARE(pasteTenCopiesWithTheCommand(m_output, QStringLiteral("paste")), 10);
     }
 
+    void pastesFromTheListArriveTenTimesOfTen()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Paste target"), 10000);
+        QCOMPARE(pasteTenCopiesFromTheList(m_output, QStringLiteral("list"), deskWith(QStringLiteral("Paste target"))),
+                 10);
+    }
+
     void entryOnePastesIntoAGtkWindowTenTimesOfTen()
     {
         const QString output = m_dir.filePath(QStringLiteral("gtk.txt"));
@@ -151,6 +160,7 @@ private Q_SLOTS:
         QVERIFY(foot);
         QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("foot"), 10000);
         QCOMPARE(pasteTenCopiesWithTheCommand(output, QStringLiteral("foot")), 10);
+        QCOMPARE(pasteTenCopiesFromTheList(output, QStringLiteral("foot list"), deskWith(QStringLiteral("foot"))), 10);
         QVERIFY(!fileText(output).contains('\x16'));
         QVERIFY(focusWindowTitled(QStringLiteral("Paste target")));
     }
@@ -228,10 +238,19 @@ private Q_SLOTS:
     }
 
 private:
+    // The user's keyboard is a virtual keyboard of the test's own; sway tells the focus by window title.
+    Desk deskWith(const QString &targetTitle)
+    {
+        return {[this](QKeyCombination keys) { return m_keyboard.typeKeys(keys); },
+                [] { return focusedWindowTitle() == QStringLiteral("Tavrin"); },
+                [targetTitle] { return focusedWindowTitle() == targetTitle; }};
+    }
+
     QTemporaryDir m_dir;
     QString m_output;
     QProcess m_target;
     e2e::TavrinProcess m_tavrin;
+    WaylandKeyEventPoster m_keyboard;
 };
 
 QTEST_MAIN(TestWaylandApp)
