@@ -13,6 +13,7 @@
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
+#include "ui/widgets/ReadablePalette.h"
 
 #include <QApplication>
 
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    new tavrin::ReadablePalette(&app);
 
     // One program per user and display: a second start shows the first one's list and ends, before it touches the
     // clipboard, the shortcuts or the files.
