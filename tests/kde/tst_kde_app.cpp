@@ -134,8 +134,8 @@ private Q_SLOTS:
     }
 
 private:
-    // The program's windows carry its executable's name as their application id.
-    bool ownWindowHasTheFocus() const { return m_focus.activeWindowClass() == QStringLiteral("tavrin"); }
+    // The program's windows carry its application id, which KWin reports as their class.
+    bool ownWindowHasTheFocus() const { return m_focus.activeWindowClass() == QStringLiteral("io.tavrin.Tavrin"); }
 
     // The user's keyboard is the test's own RemoteDesktop session; KWin's script tells the focus.
     Desk deskWith(const QString &targetClass)

@@ -1,5 +1,6 @@
 #include "platform/kde/KGlobalAccelShortcuts.h"
 
+#include "platform/ApplicationId.h"
 #include "platform/kde/KdeLog.h"
 
 #include <QDBusConnectionInterface>
@@ -28,7 +29,7 @@ QString label(QKeyCombination keys)
 }
 }  // namespace
 
-const QString KGlobalAccelShortcuts::kComponent = QStringLiteral("tavrin");
+const QString KGlobalAccelShortcuts::kComponent = QString::fromLatin1(kApplicationId);
 
 bool KGlobalAccelShortcuts::isServed(const QDBusConnection &bus)
 {

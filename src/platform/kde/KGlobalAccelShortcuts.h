@@ -10,14 +10,14 @@
 namespace tavrin {
 
 // Global shortcuts through KDE's shortcut service (org.kde.kglobalaccel, served by KWin on Plasma Wayland), the way
-// KDE programs register theirs: each id is an action of the component "tavrin", listed in System Settings →
+// KDE programs register theirs: each id is an action of the component "io.tavrin.Tavrin", listed in System Settings →
 // Shortcuts under Tavrin. The program's own choice is forced (not a stored one), and a combination another program
 // or KDE itself holds is refused with its holder's name.
 class KGlobalAccelShortcuts final : public GlobalShortcuts {
     Q_OBJECT
 
 public:
-    /// The component the actions belong to: the desktop file's name, as KDE programs do.
+    /// The component the actions belong to: the desktop entry's name (the application id), as KDE programs do.
     static const QString kComponent;
 
     explicit KGlobalAccelShortcuts(QDBusConnection bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
