@@ -476,6 +476,26 @@ Siehe „%2“.
         <source>this desktop cannot start programs at login</source>
         <translation>diese Arbeitsumgebung kann keine Programme bei der Anmeldung starten</translation>
     </message>
+    <message>
+        <source>keys are typed through the desktop&apos;s RemoteDesktop portal</source>
+        <translation>Tasten werden über das RemoteDesktop-Portal der Arbeitsumgebung getippt</translation>
+    </message>
+    <message>
+        <source>this desktop does not let programs type keys; the entry is put on the clipboard and Ctrl+V pastes it</source>
+        <translation>diese Arbeitsumgebung lässt Programme keine Tasten tippen; der Eintrag wird in die Zwischenablage gelegt und Strg+V fügt ihn ein</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service takes them; System Settings lists them under Tavrin</source>
+        <translation>der Kurzbefehl-Dienst von KDE übernimmt sie; die Systemeinstellungen führen sie unter Tavrin</translation>
+    </message>
+    <message>
+        <source>it is not running (not a KDE Plasma session)</source>
+        <translation>er läuft nicht (keine KDE-Plasma-Sitzung)</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s GlobalShortcuts portal takes them, after asking in its own dialog</source>
+        <translation>das GlobalShortcuts-Portal der Arbeitsumgebung übernimmt sie, nachdem es in einem eigenen Dialog gefragt hat</translation>
+    </message>
 </context>
 <context>
     <name>GuideHelpPage</name>
@@ -1137,6 +1157,10 @@ Siehe „%2“.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to allow it</source>
+        <translation>Wartet auf die Erlaubnis der Arbeitsumgebung</translation>
     </message>
 </context>
 <context>

@@ -476,6 +476,26 @@ Consulte «%2».
         <source>this desktop cannot start programs at login</source>
         <translation>este escritorio no puede iniciar programas al iniciar sesión</translation>
     </message>
+    <message>
+        <source>keys are typed through the desktop&apos;s RemoteDesktop portal</source>
+        <translation>las teclas se escriben a través del portal RemoteDesktop del escritorio</translation>
+    </message>
+    <message>
+        <source>this desktop does not let programs type keys; the entry is put on the clipboard and Ctrl+V pastes it</source>
+        <translation>este escritorio no permite que los programas escriban teclas; la entrada se coloca en el portapapeles y Ctrl+V la pega</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service takes them; System Settings lists them under Tavrin</source>
+        <translation>el servicio de atajos de KDE los gestiona; las Preferencias del sistema los muestran bajo Tavrin</translation>
+    </message>
+    <message>
+        <source>it is not running (not a KDE Plasma session)</source>
+        <translation>no está en ejecución (no es una sesión de KDE Plasma)</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s GlobalShortcuts portal takes them, after asking in its own dialog</source>
+        <translation>el portal GlobalShortcuts del escritorio los gestiona, tras preguntar en su propio diálogo</translation>
+    </message>
 </context>
 <context>
     <name>GuideHelpPage</name>
@@ -1137,6 +1157,10 @@ Consulte «%2».
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to allow it</source>
+        <translation>Esperando a que el escritorio lo permita</translation>
     </message>
 </context>
 <context>

@@ -476,6 +476,26 @@ Voir «&#xa0;%2&#xa0;».
         <source>this desktop cannot start programs at login</source>
         <translation>cet environnement de bureau ne peut pas lancer de programmes à la connexion</translation>
     </message>
+    <message>
+        <source>keys are typed through the desktop&apos;s RemoteDesktop portal</source>
+        <translation>les touches sont saisies par le portail RemoteDesktop du bureau</translation>
+    </message>
+    <message>
+        <source>this desktop does not let programs type keys; the entry is put on the clipboard and Ctrl+V pastes it</source>
+        <translation>ce bureau ne permet pas aux programmes de saisir des touches ; l&apos;élément est placé dans le presse-papiers et Ctrl+V le colle</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service takes them; System Settings lists them under Tavrin</source>
+        <translation>le service de raccourcis de KDE les prend en charge ; la Configuration du système les liste sous Tavrin</translation>
+    </message>
+    <message>
+        <source>it is not running (not a KDE Plasma session)</source>
+        <translation>il ne fonctionne pas (pas une session KDE Plasma)</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s GlobalShortcuts portal takes them, after asking in its own dialog</source>
+        <translation>le portail GlobalShortcuts du bureau les prend en charge, après avoir demandé dans sa propre boîte de dialogue</translation>
+    </message>
 </context>
 <context>
     <name>GuideHelpPage</name>
@@ -1137,6 +1157,10 @@ Voir «&#xa0;%2&#xa0;».
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to allow it</source>
+        <translation>En attente de l&apos;autorisation du bureau</translation>
     </message>
 </context>
 <context>

@@ -476,6 +476,26 @@ Veja “%2”.
         <source>this desktop cannot start programs at login</source>
         <translation>este ambiente de trabalho não pode iniciar programas ao entrar na sessão</translation>
     </message>
+    <message>
+        <source>keys are typed through the desktop&apos;s RemoteDesktop portal</source>
+        <translation>as teclas são digitadas pelo portal RemoteDesktop da área de trabalho</translation>
+    </message>
+    <message>
+        <source>this desktop does not let programs type keys; the entry is put on the clipboard and Ctrl+V pastes it</source>
+        <translation>esta área de trabalho não permite que programas digitem teclas; o item é colocado na área de transferência e Ctrl+V o cola</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service takes them; System Settings lists them under Tavrin</source>
+        <translation>o serviço de atalhos do KDE os assume; as Configurações do sistema os listam em Tavrin</translation>
+    </message>
+    <message>
+        <source>it is not running (not a KDE Plasma session)</source>
+        <translation>ele não está em execução (não é uma sessão KDE Plasma)</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s GlobalShortcuts portal takes them, after asking in its own dialog</source>
+        <translation>o portal GlobalShortcuts da área de trabalho os assume, depois de perguntar em sua própria janela</translation>
+    </message>
 </context>
 <context>
     <name>GuideHelpPage</name>
@@ -1137,6 +1157,10 @@ Veja “%2”.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to allow it</source>
+        <translation>Aguardando a permissão da área de trabalho</translation>
     </message>
 </context>
 <context>

@@ -475,6 +475,26 @@ See &quot;%2&quot;.
         <source>this desktop cannot start programs at login</source>
         <translation>此桌面无法在登录时启动程序</translation>
     </message>
+    <message>
+        <source>keys are typed through the desktop&apos;s RemoteDesktop portal</source>
+        <translation>按键通过桌面的 RemoteDesktop 门户输入</translation>
+    </message>
+    <message>
+        <source>this desktop does not let programs type keys; the entry is put on the clipboard and Ctrl+V pastes it</source>
+        <translation>此桌面不允许程序输入按键；条目会放到剪贴板上，按 Ctrl+V 粘贴</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service takes them; System Settings lists them under Tavrin</source>
+        <translation>由 KDE 的快捷键服务接管；系统设置中在 Tavrin 下列出</translation>
+    </message>
+    <message>
+        <source>it is not running (not a KDE Plasma session)</source>
+        <translation>它未运行（不是 KDE Plasma 会话）</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s GlobalShortcuts portal takes them, after asking in its own dialog</source>
+        <translation>由桌面的 GlobalShortcuts 门户接管，会先在其自己的对话框中询问</translation>
+    </message>
 </context>
 <context>
     <name>GuideHelpPage</name>
@@ -1135,6 +1155,10 @@ See &quot;%2&quot;.
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to allow it</source>
+        <translation>正在等待桌面允许</translation>
     </message>
 </context>
 <context>

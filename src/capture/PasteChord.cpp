@@ -9,18 +9,30 @@ PasteChords::PasteChords(SettingsStore &settings) : m_settings(settings) {}
 
 QStringList PasteChords::defaultShiftCommandClasses()
 {
+    // X11 window classes, and on Wayland the application ids the same terminals give their windows (mostly their
+    // desktop file names); compared without case.
     return {QStringLiteral("Gnome-terminal"),
+            QStringLiteral("org.gnome.Terminal"),
             QStringLiteral("kgx"),
             QStringLiteral("org.gnome.Console"),
             QStringLiteral("konsole"),
+            QStringLiteral("org.kde.konsole"),
+            QStringLiteral("yakuake"),
+            QStringLiteral("org.kde.yakuake"),
             QStringLiteral("Xfce4-terminal"),
             QStringLiteral("Mate-terminal"),
             QStringLiteral("Lxterminal"),
             QStringLiteral("qterminal"),
             QStringLiteral("Tilix"),
+            QStringLiteral("com.gexperts.Tilix"),
             QStringLiteral("Terminator"),
+            QStringLiteral("foot"),
+            QStringLiteral("footclient"),
             QStringLiteral("kitty"),
             QStringLiteral("Alacritty"),
+            QStringLiteral("org.wezfurlong.wezterm"),
+            QStringLiteral("com.mitchellh.ghostty"),
+            QStringLiteral("com.raggesilver.BlackBox"),
             QStringLiteral("st-256color"),
             QStringLiteral("St"),
             QStringLiteral("Sakura"),
@@ -29,10 +41,10 @@ QStringList PasteChords::defaultShiftCommandClasses()
             QStringLiteral("Tilda"),
             QStringLiteral("Roxterm"),
             QStringLiteral("Termite"),
-            QStringLiteral("org.wezfurlong.wezterm"),
             QStringLiteral("Deepin-terminal"),
             QStringLiteral("io.elementary.terminal"),
-            QStringLiteral("Ptyxis")};
+            QStringLiteral("Ptyxis"),
+            QStringLiteral("org.gnome.Ptyxis")};
 }
 
 QStringList PasteChords::defaultPrimarySelectionClasses()

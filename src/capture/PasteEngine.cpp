@@ -26,11 +26,12 @@ PasteEngine::PasteEngine(Clipboard &clipboard, KeyEventPoster &keys, Accessibili
       m_settings(settings),
       m_lastChangeCount(lastChangeCount),
       m_sound(sound),
-      m_chords(settings)
+      m_chords(settings),
+      m_hold(clipboard, scheduler)
 {
 }
 
-void PasteEngine::writeItemToClipboard(const QString &item)
+void PasteEngine::write(const QString &item)
 {
     m_lastChangeCount.raiseAndWrite([&] {
         if (isExistingFile(item))
@@ -40,15 +41,32 @@ void PasteEngine::writeItemToClipboard(const QString &item)
     });
 }
 
+void PasteEngine::writeItemToClipboard(const QString &item)
+{
+    m_hold.run([this, item] { write(item); });
+}
+
 void PasteEngine::pasteItem(const QString &item)
 {
-    writeItemToClipboard(item);
-    if (isExistingFolder(item)) {
-        // Unanswered (nobody asks the user) counts as "No": a folder is never pasted with all its contents unasked.
-        Q_EMIT folderPasteConfirmationNeeded(item);
-        return;
-    }
-    pasteAfterHandBack();
+    m_hold.run([this, item] {
+        write(item);
+        if (isExistingFolder(item)) {
+            // Unanswered (nobody asks the user) counts as "No": a folder is never pasted with all its contents
+            // unasked.
+            Q_EMIT folderPasteConfirmationNeeded(item);
+            return;
+        }
+        pasteAfterHandBack();
+    });
+}
+
+void PasteEngine::pasteQueuedItem(const QString &item)
+{
+    m_hold.run([this, item] {
+        write(item);
+        m_hold.hold();
+        scheduleSequentialPaste();
+    });
 }
 
 void PasteEngine::pasteConfirmedFolder()
@@ -58,6 +76,7 @@ void PasteEngine::pasteConfirmedFolder()
 
 void PasteEngine::pasteAfterHandBack()
 {
+    m_hold.hold();
     m_sound.play(QStringLiteral("Ping"));
     Q_EMIT listWindowCloseRequested();
     Q_EMIT programHideRequested();
@@ -101,14 +120,20 @@ void PasteEngine::postPasteKeystroke(bool sequential)
     checkPermission();
     if (sequential)
         m_sound.play(QStringLiteral("Frog"));
+    m_hold.keysTyped(typePasteKeystroke());
+}
 
+bool PasteEngine::typePasteKeystroke()
+{
     const PasteChord chord = m_chords.forWindowClass(m_workspace.windowClass(m_workspace.activeWindow()));
     if (chord.usesPrimarySelection)
         m_clipboard.offerAsPrimarySelection();
 
-    if (!m_keys.typeKeys(chord.keys))
+    const bool typed = m_keys.typeKeys(chord.keys);
+    if (!typed)
         qCWarning(lcCapture) << "the paste keys" << chord.keys
                              << "cannot be typed here; the entry stays on the clipboard";
+    return typed;
 }
 
 }  // namespace tavrin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/PasteChord.h"
+#include "capture/PasteHold.h"
 
 #include <QObject>
 #include <QString>
@@ -20,7 +21,8 @@ class SettingsStore;
 class Workspace;
 
 // Puts entries back on the clipboard and makes the window in front paste them: write, hand the focus back,
-// 0.2 s later the paste keystroke.
+// 0.2 s later the paste keystroke. A paste keeps its entry on the clipboard until the window has read it: writes
+// asked for meanwhile (another paste, a copy) wait for that, in the order they were asked for.
 class PasteEngine : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +34,8 @@ public:
 
     /// Raises lastChangeCount and puts the entry on the clipboard: an existing file or folder as a file, else text.
     void writeItemToClipboard(const QString &item);
+    /// Writes an entry of the sequential queue and pastes it after the paste delay, folders included, with "Frog".
+    void pasteQueuedItem(const QString &item);
     /// Writes the entry and pastes it into the window in front. A folder is pasted only once the user confirmed it:
     /// folderPasteConfirmationNeeded asks, and its answer calls pasteConfirmedFolder(); unanswered, nothing is pasted.
     void pasteItem(const QString &item);
@@ -57,7 +61,9 @@ Q_SIGNALS:
     void pasteAccessGuideRequested();
 
 private:
+    void write(const QString &item);
     void postPasteKeystroke(bool sequential);
+    bool typePasteKeystroke();
     void pasteAfterHandBack();
     void checkPermission();
 
@@ -70,6 +76,7 @@ private:
     LastChangeCount &m_lastChangeCount;
     InteractionSound &m_sound;
     PasteChords m_chords;
+    PasteHold m_hold;
 };
 
 }  // namespace tavrin

@@ -56,10 +56,10 @@ void SequentialMode::sequentialPasteNext()
         return;
     const QString entry = m_queue.items().at(next);
     m_queue.removeAt(next);
-    // Raising the count and writing are one step; the list reload follows it instead of sitting in between.
-    m_engine.writeItemToClipboard(entry);
+    // Raising the count and writing are one step; the list reload follows it instead of sitting in between. The
+    // write waits while the previous paste's entry has not been read yet.
+    m_engine.pasteQueuedItem(entry);
     Q_EMIT queueChanged();
-    m_engine.scheduleSequentialPaste();
     if (m_queue.isEmpty() && m_window)
         m_window->close();
 }

@@ -52,6 +52,9 @@ public:
     /// Listener run on the GUI thread when another client changed the contents; backends that cannot tell never call
     /// it.
     virtual void setChangeListener(std::function<void()> listener) = 0;
+    /// Listener run on the GUI thread each time another client asks for the data of what the program put on the
+    /// clipboard or the primary selection (a paste reading it); backends that cannot tell never call it.
+    virtual void setDataRequestListener(std::function<void()> listener) = 0;
 };
 
 }  // namespace tavrin

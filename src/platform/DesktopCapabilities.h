@@ -12,6 +12,9 @@ struct DesktopCapabilities {
         bool available = false;
         /// How it works when available, why not otherwise; one short sentence for a user.
         QString detail;
+        /// The other ways this desktop was asked for, each with why it is not the one used ("the compositor's virtual
+        /// keyboard: the compositor offers none"); empty where there is only one way.
+        QStringList otherWays = {};
     };
 
     /// The backend in use ("Wayland", "X11").
@@ -36,9 +39,13 @@ struct DesktopCapabilities {
     QStringList logLines() const
     {
         const auto line = [](const char *name, const Feature &feature) {
-            return QStringLiteral("%1 %2: %3")
-                .arg(QLatin1String(name), feature.available ? QStringLiteral("works") : QStringLiteral("does not work"),
-                     feature.detail);
+            QString text =
+                QStringLiteral("%1 %2: %3")
+                    .arg(QLatin1String(name),
+                         feature.available ? QStringLiteral("works") : QStringLiteral("does not work"), feature.detail);
+            if (!feature.otherWays.isEmpty())
+                text += QStringLiteral(" (not used: %1)").arg(feature.otherWays.join(QStringLiteral("; ")));
+            return text;
         };
         return {line("capture", capture), line("paste", paste), line("global shortcuts", globalShortcuts),
                 line("tray", tray), line("start at login", startAtLogin)};

@@ -402,7 +402,8 @@ private Q_SLOTS:
         app.launch();
         PasteEngine &engine = app.context->capture().pasteEngine();
         engine.pasteItem(QStringLiteral("first"));  // the first paste never asks
-        app.platform->fakeScheduler->advance(PasteEngine::kPasteDelay);
+        // Nothing reads the entry here: the next paste waits for the bounded hold.
+        app.platform->fakeScheduler->advance(PasteEngine::kPasteDelay + PasteHold::kReadWait);
         engine.pasteItem(QStringLiteral("second"));
         app.platform->fakeScheduler->advance(PasteEngine::kPasteDelay);
         QCOMPARE(app.platform->fakeNotifier->notices,

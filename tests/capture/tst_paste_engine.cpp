@@ -97,6 +97,7 @@ private Q_SLOTS:
         QVERIFY(f.folderQuestions.isEmpty());
         f.clock.advance(200ms);
         QCOMPARE(f.keys.typed, kCtrlV);
+        QCOMPARE(f.clipboard.pasteInOtherApplication()->value, file);
         // A file deleted since it was copied goes back as its path text; a relative name is always text.
         QFile::remove(file);
         f.engine().writeItemToClipboard(file);
@@ -143,14 +144,70 @@ private Q_SLOTS:
         QVERIFY(f.sounds.played.isEmpty());
     }
 
-    void twoPastesWithinTheDelayPostTwoKeystrokes()
+    void aPasteKeepsItsEntryOnTheClipboardUntilTheWindowReadsIt()
     {
         Pasting f;
         f.engine().pasteItem(QStringLiteral("a"));
         f.clock.advance(100ms);
+        // A second paste and a copy within the delay wait: written now, either would be what the window pastes.
         f.engine().pasteItem(QStringLiteral("b"));
-        f.clock.advance(300ms);
+        f.engine().writeItemToClipboard(QStringLiteral("c"));
+        f.clock.advance(100ms);
+        QCOMPARE(f.keys.typed, kCtrlV);
+        QCOMPARE(f.clipboard.writes().size(), 1);
+        // The keys arrived, yet the window has not read: still held.
+        f.clock.advance(PasteHold::kReadWait - 1ms);
+        QCOMPARE(f.clipboard.writes().size(), 1);
+
+        // The window reads "a"; "b" goes on the clipboard and is pasted in its turn, and "c" waits for that one.
+        QCOMPARE(f.clipboard.pasteInOtherApplication()->value, QStringLiteral("a"));
+        QCOMPARE(f.clipboard.writes().size(), 2);
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("b"));
+        f.clock.advance(200ms);
         QCOMPARE(f.keys.typed, kCtrlV + kCtrlV);
+        QCOMPARE(f.clipboard.pasteInOtherApplication()->value, QStringLiteral("b"));
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("c"));
+        QCOMPARE(f.capture.lastChangeCount().value(), f.clipboard.changeCount());
+
+        // Nothing is held after a copy alone.
+        f.engine().writeItemToClipboard(QStringLiteral("d"));
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("d"));
+    }
+
+    void aWindowThatNeverReadsHoldsTheClipboardForABoundedTime()
+    {
+        Pasting f;
+        f.engine().pasteItem(QStringLiteral("a"));
+        // A clipboard manager that reads every new entry at once is no paste: the hold goes on.
+        QVERIFY(f.clipboard.pasteInOtherApplication());
+        f.engine().pasteItem(QStringLiteral("b"));
+        f.clock.advance(200ms);
+        f.clock.advance(PasteHold::kReadWait - 1ms);
+        QCOMPARE(f.clipboard.writes().size(), 1);
+        f.clock.advance(1ms);
+        QCOMPARE(f.clipboard.writes().size(), 2);
+        f.clock.advance(200ms);
+        QCOMPARE(f.keys.typed, kCtrlV + kCtrlV);
+    }
+
+    void keysThatCannotBeTypedFreeTheClipboardAtOnce()
+    {
+        Pasting f;
+        f.keys.failing = true;
+        f.engine().pasteItem(QStringLiteral("a"));
+        f.engine().writeItemToClipboard(QStringLiteral("b"));
+        QCOMPARE(f.clipboard.writes().size(), 1);
+        f.clock.advance(200ms);
+        QCOMPARE(f.clipboard.writes().size(), 2);
+        QCOMPARE(f.clipboard.writes().constLast().value, QStringLiteral("b"));
+    }
+
+    void anUnansweredFolderQuestionHoldsNothing()
+    {
+        Pasting f;
+        f.engine().pasteItem(f.dirs.root());
+        f.engine().writeItemToClipboard(QStringLiteral("next"));
+        QCOMPARE(f.clipboard.writes().size(), 2);
     }
 
     void terminalsGetTheirOwnChordFromTheSettingsList()

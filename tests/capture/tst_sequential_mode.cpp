@@ -32,7 +32,11 @@ struct Sequential : test::CaptureFixture {
         clock.advance(PasteEngine::kPasteDelay);
         dispatcher.runAll();
         const auto writes = clipboard.writes();
-        return writes.size() > before ? writes.constLast().value : QStringLiteral("<nothing>");
+        if (writes.size() == before)
+            return QStringLiteral("<nothing>");
+        // The window in front reads what it pastes, which frees the clipboard for the next entry.
+        const auto pasted = clipboard.pasteInOtherApplication();
+        return pasted ? pasted->value : QStringLiteral("<not on the clipboard>");
     }
 };
 
@@ -138,6 +142,26 @@ private Q_SLOTS:
         QCOMPARE(f.capture.queue().items(), QStringList({"a", "c"}));
         f.sequential().removeAllEntries();
         QVERIFY(f.capture.queue().isEmpty());
+    }
+
+    void quickPressesPasteEachEntryInItsTurn()
+    {
+        Sequential f(0);
+        f.sequential().toggleSequentialMode();
+        f.copy(QStringLiteral("X"));
+        f.copy(QStringLiteral("Y"));
+        f.sounds.played.clear();
+        f.sequential().sequentialPasteNext();
+        f.sequential().sequentialPasteNext();
+        QVERIFY(f.capture.queue().isEmpty());
+        QVERIFY(!f.sequential().isOn());
+        // Y waits until the window has read X: written at once, it would have been pasted twice.
+        f.clock.advance(PasteEngine::kPasteDelay);
+        QCOMPARE(f.clipboard.pasteInOtherApplication()->value, QStringLiteral("X"));
+        f.clock.advance(PasteEngine::kPasteDelay);
+        QCOMPARE(f.clipboard.pasteInOtherApplication()->value, QStringLiteral("Y"));
+        QCOMPARE(f.keys.typed.size(), 2);
+        QCOMPARE(f.sounds.played, QStringList({"Frog", "Frog"}));
     }
 
     void theShortcutsWriteNothingToStandardOutput()

@@ -1,5 +1,18 @@
 # Shared by the private desktop sessions (x11-session.sh, wayland-session.sh); sourced, not run.
 
+# Exits with the usage when no command was given. As root, runs the script again as nobody: sway refuses root, and
+# tests that must meet permission failures need an unprivileged user. The home is set inside the session's folder.
+# Call it as: run_unprivileged "$0" "$@"
+run_unprivileged() {
+  if [ $# -lt 2 ]; then
+    echo "usage: $1 command [args...]" >&2
+    exit 2
+  fi
+  if [ "$(id -u)" -eq 0 ]; then
+    exec setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=/nonexistent "$@"
+  fi
+}
+
 # Makes the session's folder ($session) with a private runtime folder and, for tests, private XDG folders, home and
 # the English language (a user's own session, TAVRIN_SESSION_KEEP_FILES=1, keeps their settings, history and
 # language), and arranges that on exit every process in `pids` is stopped and the folder removed.

@@ -103,13 +103,22 @@ private Q_SLOTS:
     {
         X11Clipboard clipboard;
         int notices = 0;
+        int requests = 0;
         clipboard.setChangeListener([&] { ++notices; });
+        clipboard.setDataRequestListener([&] { ++requests; });
         const std::int64_t before = clipboard.changeCount();
         clipboard.writeString(QStringLiteral("from Tavrin ✓"));
         QCOMPARE(clipboard.changeCount(), before + 1);  // at once, at the write
         QTRY_COMPARE(e2e::readWithXclip().out, QStringLiteral("from Tavrin ✓").toUtf8());
+        // Each paste of the data is told; asking only which types there are is not.
+        QTRY_VERIFY(requests > 0);
+        requests = 0;
+        QCOMPARE(e2e::readWithXclip().out, QStringLiteral("from Tavrin ✓").toUtf8());
+        QTRY_COMPARE(requests, 1);
         const QByteArray targets = e2e::readWithXclip(QStringLiteral("TARGETS")).out;
         QVERIFY2(targets.contains("UTF8_STRING") && targets.contains("TIMESTAMP"), targets.constData());
+        QTest::qWait(100);
+        QCOMPARE(requests, 1);
         QVERIFY(!targets.contains("text/uri-list"));
         QTest::qWait(200);  // the notice of our own ownership has long arrived
         QCOMPARE(clipboard.changeCount(), before + 1);

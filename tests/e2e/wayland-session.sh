@@ -6,19 +6,11 @@
 set -euo pipefail
 source "$(dirname "$0")/session-common.sh"
 
-if [ $# -eq 0 ]; then
-  echo "usage: $0 command [args...]" >&2
-  exit 2
-fi
-
-if [ "$(id -u)" -eq 0 ]; then
-  # sway refuses to run as root: the whole session, command included, runs as nobody.
-  # Its home is set below, inside the session's folder.
-  exec setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=/nonexistent "$0" "$@"
-fi
+run_unprivileged "$0" "$@"
 
 open_session tavrin-wl
 unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET SWAYSOCK
+export XDG_CURRENT_DESKTOP=sway
 
 start_session_bus
 

@@ -10,18 +10,20 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace tavrin;
 
 namespace {
 
 DesktopCapabilities::Feature works(const char *how)
 {
-    return {true, QString::fromLatin1(how)};
+    return {true, QString::fromLatin1(how), {}};
 }
 
 DesktopCapabilities::Feature fails(const char *why)
 {
-    return {false, QString::fromLatin1(why)};
+    return {false, QString::fromLatin1(why), {}};
 }
 
 // A Wayland session as on sway: no shortcuts for programs, and no reason given for start at login.
@@ -33,7 +35,7 @@ DesktopCapabilities swaySession()
     capabilities.paste = works("keys are typed through the compositor's virtual keyboard");
     capabilities.globalShortcuts = fails("this desktop does not let programs take shortcuts");
     capabilities.tray = fails("no panel on this desktop shows status icons");
-    capabilities.startAtLogin = {false, QString()};
+    capabilities.startAtLogin = {false, QString(), {}};
     return capabilities;
 }
 
@@ -112,6 +114,32 @@ private Q_SLOTS:
         QCOMPARE(stateOf(view, "Global shortcuts"), QStringLiteral("Works"));
         QVERIFY(view.findChildren<QLineEdit *>().isEmpty());
         QVERIFY(copyButtons(view).isEmpty());
+    }
+
+    void theWayInUseIsShownWithWhyTheOthersAreNot()
+    {
+        DesktopCapabilities kde = swaySession();
+        kde.paste = works("keys are typed through the desktop's RemoteDesktop portal");
+        kde.paste.otherWays = {QStringLiteral("the compositor's virtual keyboard: the compositor offers none")};
+        kde.globalShortcuts = works("KDE's shortcut service takes them");
+        kde.globalShortcuts.otherWays = {QStringLiteral("the desktop's GlobalShortcuts portal: not needed")};
+        const DesktopSupportView view(kde);
+        const QStringList texts = labelTexts(view);
+        QVERIFY(texts.contains(QStringLiteral("keys are typed through the desktop's RemoteDesktop portal")));
+        QVERIFY(
+            texts.contains(QStringLiteral("Not used: the compositor's virtual keyboard: the compositor offers none.")));
+        const QList<QLabel *> others = view.findChildren<QLabel *>();
+        const bool named = std::any_of(others.begin(), others.end(), [](const QLabel *label) {
+            return label->accessibleName() == QStringLiteral("Global shortcuts other ways");
+        });
+        QVERIFY(named);
+        // A single way has no such line.
+        QCOMPARE(texts.filter(QStringLiteral("Not used")).size(), 2);
+        QStringList lines = kde.logLines();
+        QCOMPARE(lines.at(1),
+                 QStringLiteral("paste works: keys are typed through the desktop's RemoteDesktop portal (not "
+                                "used: the compositor's virtual keyboard: the compositor offers none)"));
+        QCOMPARE(lines.at(0), QStringLiteral("capture works: the compositor reports every copy"));
     }
 
     void everyControlHasAnAccessibleName()

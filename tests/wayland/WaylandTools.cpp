@@ -42,6 +42,59 @@ std::unique_ptr<QProcess> startForegroundCopy(const QByteArray &data)
     return process;
 }
 
+void ProgramStopper::operator()(QProcess *process) const
+{
+    if (process->state() != QProcess::NotRunning) {
+        process->terminate();
+        if (!process->waitForFinished(5000)) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+    }
+    delete process;
+}
+
+namespace {
+Program startOnTheCompositor(const QString &program, const QStringList &arguments,
+                             const QProcessEnvironment &environment)
+{
+    Program process(new QProcess);
+    process->setProcessEnvironment(environment);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(program, arguments);
+    if (!process->waitForStarted(5000))
+        return nullptr;
+    return process;
+}
+}  // namespace
+
+Program startPasteTarget(const QString &output)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    return startOnTheCompositor(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {output}, environment);
+}
+
+Program startGtkPasteTarget(const QString &output)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("GDK_BACKEND"), QStringLiteral("wayland"));
+    return startOnTheCompositor(QStringLiteral(TAVRIN_E2E_SUPPORT_DIR "/gtk-paste-target.py"), {output}, environment);
+}
+
+Program startFoot(const QString &output)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!qEnvironmentVariableIsEmpty("TAVRIN_FOOT_PRELOAD"))
+        environment.insert(QStringLiteral("LD_PRELOAD"), qEnvironmentVariable("TAVRIN_FOOT_PRELOAD"));
+    // Raw mode: each byte reaches the program as it is typed or pasted, with no echo and no line editing.
+    const QString program = QStringLiteral("stty raw -echo && exec cat > '%1'").arg(output);
+    return startOnTheCompositor(QStringLiteral("foot"),
+                                {QStringLiteral("--title=foot"), QStringLiteral("sh"), QStringLiteral("-c"), program},
+                                environment);
+}
+
 QByteArray pasteWithWlPaste(const QString &type, bool primary)
 {
     QStringList arguments = {QStringLiteral("--no-newline")};

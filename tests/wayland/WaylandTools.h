@@ -9,6 +9,12 @@
 
 namespace tavrin::wayland {
 
+// Stops a program the test started when its handle goes (terminated, then waited for).
+struct ProgramStopper {
+    void operator()(QProcess *process) const;
+};
+using Program = std::unique_ptr<QProcess, ProgramStopper>;
+
 // Other programs on the session's compositor (tests/e2e/wayland-session.sh): wl-copy and wl-paste.
 
 /// Copies data as one type with wl-copy, which forks a server that keeps serving it until replaced.
@@ -19,6 +25,14 @@ std::unique_ptr<QProcess> startForegroundCopy(const QByteArray &data);
 QByteArray pasteWithWlPaste(const QString &type = QString(), bool primary = false);
 /// The types the clipboard offers now.
 QStringList clipboardTypes();
+/// Starts tavrin-paste-target ($TAVRIN_PASTE_TARGET) drawing on the compositor, its text mirrored into output; null
+/// when it did not start.
+Program startPasteTarget(const QString &output);
+/// Starts a GTK text window (tests/e2e/support/gtk-paste-target.py) on the compositor, its text mirrored into output.
+Program startGtkPasteTarget(const QString &output);
+/// Starts the foot terminal running a program that writes what it is given, byte for byte, into output: a paste
+/// arrives as its text, a Ctrl+V that does not paste as the byte 0x16. $TAVRIN_FOOT_PRELOAD is preloaded when set.
+Program startFoot(const QString &output);
 
 }  // namespace tavrin::wayland
 

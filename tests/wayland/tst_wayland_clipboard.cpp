@@ -96,12 +96,24 @@ private Q_SLOTS:
     {
         WaylandClipboard clipboard;
         int notices = 0;
+        int requests = 0;
         clipboard.setChangeListener([&] { ++notices; });
+        clipboard.setDataRequestListener([&] { ++requests; });
         const std::int64_t before = clipboard.changeCount();
         clipboard.writeString(QStringLiteral("from Tavrin ✓"));
         QCOMPARE(clipboard.changeCount(), before + 1);  // at once, at the write
         QTRY_COMPARE(pasteWithWlPaste(), QStringLiteral("from Tavrin ✓").toUtf8());
+        // Each paste of the data is told; asking only which types there are is not.
+        QTRY_VERIFY(requests > 0);
+        requests = 0;
+        QCOMPARE(pasteWithWlPaste(), QStringLiteral("from Tavrin ✓").toUtf8());
+        QTRY_COMPARE(requests, 1);
         const QStringList types = clipboardTypes();
+        // Another paste after it: the program is told of each request before it serves the data, so once that paste
+        // has its data every request before it has been told too.
+        QCOMPARE(pasteWithWlPaste(), QStringLiteral("from Tavrin ✓").toUtf8());
+        QCoreApplication::processEvents();
+        QCOMPARE(requests, 2);
         QVERIFY2(types.contains(QStringLiteral("text/plain;charset=utf-8")), qPrintable(types.join(' ')));
         QVERIFY(types.contains(QStringLiteral("UTF8_STRING")));
         QVERIFY(!types.contains(QStringLiteral("text/uri-list")));

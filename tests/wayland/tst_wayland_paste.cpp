@@ -45,14 +45,8 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
         m_output = m_dir.filePath(QStringLiteral("pasted.txt"));
         QFile::remove(m_output);
-        m_target = std::make_unique<QProcess>();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        m_target->setProcessEnvironment(environment);
-        m_target->setStandardOutputFile(QProcess::nullDevice());
-        m_target->setStandardErrorFile(m_dir.filePath(QStringLiteral("target.log")));
-        m_target->start(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {m_output});
-        QVERIFY(m_target->waitForStarted(5000));
+        m_target = startPasteTarget(m_output);
+        QVERIFY(m_target);
     }
 
     void cleanup()
@@ -115,29 +109,23 @@ private Q_SLOTS:
         QCOMPARE(workspace.lastForeignActiveWindow(), first);
 
         // A second window takes the focus; the first one gets it back on request, as after the list closes.
-        QProcess second;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        second.setProcessEnvironment(environment);
-        second.setStandardOutputFile(QProcess::nullDevice());
-        second.setStandardErrorFile(QProcess::nullDevice());
-        second.start(qEnvironmentVariable("TAVRIN_PASTE_TARGET"), {m_dir.filePath(QStringLiteral("second.txt"))});
-        QVERIFY(second.waitForStarted(5000));
+        const Program second = startPasteTarget(m_dir.filePath(QStringLiteral("second.txt")));
+        QVERIFY(second);
         QTRY_VERIFY_WITH_TIMEOUT(workspace.activeWindow() != first && workspace.activeWindow() != 0, 10000);
         const Workspace::WindowId other = workspace.activeWindow();
         QCOMPARE(workspace.lastForeignActiveWindow(), other);
         QVERIFY(workspace.activateWindow(first));
         QTRY_COMPARE(workspace.activeWindow(), first);
         QVERIFY(!workspace.activateWindow(987654));
-        second.terminate();
-        QVERIFY(second.waitForFinished(5000));
+        second->terminate();
+        QVERIFY(second->waitForFinished(5000));
         QTRY_COMPARE(workspace.windowClass(other), QString());  // closed windows are forgotten
     }
 
 private:
     QTemporaryDir m_dir;
     QString m_output;
-    std::unique_ptr<QProcess> m_target;
+    Program m_target;
 };
 
 QTEST_MAIN(TestWaylandPaste)

@@ -8,7 +8,6 @@
 #include "capture/PasteEngine.h"
 #include "platform/wayland/WaylandCapabilities.h"
 #include "platform/wayland/WaylandClipboard.h"
-#include "platform/wayland/WaylandKeyEventPoster.h"
 #include "platform/wayland/WaylandPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
@@ -16,11 +15,28 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavrin;
 using namespace tavrin::wayland;
+
+namespace {
+
+// Capture and paste over the real backend, with a history in the test's own folder.
+struct WaylandCapture {
+    test::TestDirs dirs;
+    std::unique_ptr<Platform> platform = createWaylandPlatform();
+    SettingsStore settings;
+    ListFolder folder{dirs.documents()};
+    HistoryStore history{settings, *platform->scheduler, folder};
+    CaptureServices capture{platform->core(), settings, history};
+};
+
+}  // namespace
 
 class TestWaylandPlatform : public QObject {
     Q_OBJECT
@@ -53,15 +69,23 @@ private Q_SLOTS:
         QVERIFY2(capabilities.capture.available, qPrintable(capabilities.capture.detail));
         QVERIFY(capabilities.capture.detail.contains(QStringLiteral("zwlr_data_control_manager_v1")));
         QVERIFY2(capabilities.paste.available, qPrintable(capabilities.paste.detail));
+        QCOMPARE(capabilities.paste.detail, QStringLiteral("keys are typed through the compositor's virtual keyboard"));
+        // The portal is not needed, so not asked.
+        QCOMPARE(capabilities.paste.otherWays,
+                 QStringList({QStringLiteral("the desktop's RemoteDesktop portal: not needed")}));
         QVERIFY(!capabilities.globalShortcuts.available);
         QVERIFY(capabilities.globalShortcuts.detail.contains(QStringLiteral("key settings")));
+        QCOMPARE(capabilities.globalShortcuts.otherWays,
+                 QStringList({QStringLiteral("KDE's shortcut service: it is not running (not a KDE Plasma session)"),
+                              QStringLiteral("the desktop's GlobalShortcuts portal: no portal backend of this desktop "
+                                             "offers it")}));
         QCOMPARE(capabilities.logLines().size(), 5);
         QCOMPARE(platform->capabilities.backend, capabilities.backend);
         QVERIFY(platform->accessibility->isProcessTrusted(false));
 
         // swaybar is the tray host of this session; it may still be starting.
         QTRY_VERIFY_WITH_TIMEOUT(describeWaylandSession(static_cast<WaylandClipboard &>(*platform->clipboard),
-                                                        static_cast<WaylandKeyEventPoster &>(*platform->keyEventPoster))
+                                                        capabilities.paste, capabilities.globalShortcuts)
                                      .tray.available,
                                  10000);
 
@@ -76,12 +100,9 @@ private Q_SLOTS:
 
     void theMonitorRecordsOtherProgramsCopiesAndNeverItsOwnWrites()
     {
-        test::TestDirs dirs;
-        const auto platform = createWaylandPlatform();
-        SettingsStore settings;
-        ListFolder folder(dirs.documents());
-        HistoryStore history(settings, *platform->scheduler, folder);
-        CaptureServices capture(platform->core(), settings, history);
+        WaylandCapture f;
+        HistoryStore &history = f.history;
+        CaptureServices &capture = f.capture;
         capture.sound().load();
         capture.recordChangeCount();
         capture.monitor().start();
@@ -104,6 +125,28 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(history.items().value(0), QStringLiteral("after ours"), 1100);
         QCOMPARE(history.items().size(), entries + 1);
         QVERIFY(!history.items().contains(QStringLiteral("written by us")));
+    }
+
+    void pastesAskedForInQuickSuccessionEachPasteTheirOwnEntry()
+    {
+        QVERIFY2(!qEnvironmentVariableIsEmpty("TAVRIN_PASTE_TARGET"), "TAVRIN_PASTE_TARGET names the test window");
+        QTemporaryDir dir;
+        const QString output = dir.filePath(QStringLiteral("pasted.txt"));
+        const Program target = startPasteTarget(output);
+        QVERIFY(target);
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("Paste target"), 10000);
+
+        WaylandCapture f;
+        // Three pastes at once, as from quick clicks: each entry must stay on the clipboard until it was pasted.
+        for (const char *entry : {"one ", "two ", "three "})
+            f.capture.pasteEngine().pasteItem(QString::fromLatin1(entry));
+        const auto pasted = [&] {
+            QFile file(output);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(pasted(), QByteArray("one two three "), 10000);
+        target->terminate();
+        target->waitForFinished(5000);
     }
 };
 

@@ -23,6 +23,7 @@ void FakeClipboard::writeFileUrl(const QString &absolutePath)
     m_contents = ClipboardContents{};
     m_contents.fileUrlItems.append(QUrl::fromLocalFile(absolutePath).toEncoded());
     m_writes.append(Write{Write::FileUrl, absolutePath});
+    m_holdsOwnWrite = true;
     ++m_changeCount;
 }
 
@@ -34,6 +35,7 @@ void FakeClipboard::writeString(const QString &text)
     m_contents = ClipboardContents{};
     m_contents.string = text;
     m_writes.append(Write{Write::String, text});
+    m_holdsOwnWrite = true;
     ++m_changeCount;
 }
 
@@ -47,6 +49,7 @@ void FakeClipboard::copyFromOtherApplication(const ClipboardContents &contents)
 {
     std::lock_guard lock(m_mutex);
     m_contents = contents;
+    m_holdsOwnWrite = false;
     ++m_changeCount;
 }
 
@@ -69,6 +72,21 @@ void FakeClipboard::notifyChange()
 {
     if (m_listener)
         m_listener();
+}
+
+std::optional<FakeClipboard::Write> FakeClipboard::pasteInOtherApplication()
+{
+    std::optional<Write> read;
+    {
+        std::lock_guard lock(m_mutex);
+        for (auto it = m_writes.crbegin(); m_holdsOwnWrite && it != m_writes.crend() && !read; ++it) {
+            if (it->kind != Write::Primary)
+                read = *it;
+        }
+    }
+    if (read && m_dataRequestListener)
+        m_dataRequestListener();
+    return read;
 }
 
 QList<FakeClipboard::Write> FakeClipboard::writes() const

@@ -26,6 +26,10 @@ public:
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
     void setChangeListener(std::function<void()> listener) override { m_listener = std::move(listener); }
+    void setDataRequestListener(std::function<void()> listener) override
+    {
+        m_dataRequestListener = std::move(listener);
+    }
 
     /// Another application copies: the contents are replaced and the count moves; the listener is not run.
     void copyFromOtherApplication(const ClipboardContents &contents);
@@ -34,6 +38,9 @@ public:
     void copyFiles(const QStringList &fileUrls);
     /// Runs the change listener as a backend with change notices would.
     void notifyChange();
+    /// Another application pastes: what the last write of the program put there, or nothing when another application
+    /// copied since; a read of the program's own content runs the data-request listener, as a backend does.
+    std::optional<Write> pasteInOtherApplication();
     /// Every write made through the interface, oldest first.
     QList<Write> writes() const;
     /// Number of readContents calls so far.
@@ -51,6 +58,8 @@ private:
     std::atomic<int> m_reads{0};
     std::atomic<std::chrono::milliseconds> m_readTimeout{std::chrono::milliseconds(0)};
     std::function<void()> m_listener;
+    std::function<void()> m_dataRequestListener;
+    bool m_holdsOwnWrite = false;
 };
 
 }  // namespace tavrin

@@ -36,6 +36,8 @@ public:
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
     void setChangeListener(std::function<void()> listener) override;
+    /// The Shell serves what we write from its own memory: nobody's read of it reaches us, so none is told.
+    void setDataRequestListener(std::function<void()>) override {}
 
 private:
     struct Write {

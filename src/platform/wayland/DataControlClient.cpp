@@ -5,8 +5,8 @@
 
 #include <wayland-client.h>
 
+#include <csignal>
 #include <poll.h>
-#include <signal.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -34,8 +34,10 @@ struct OwnedFd {
 };
 }  // namespace
 
-DataControlClient::DataControlClient(SelectionListener listener, const char *display)
-    : m_listener(std::move(listener)), m_display(std::make_unique<WaylandDisplay>(display))
+DataControlClient::DataControlClient(SelectionListener listener, const char *display, DataRequestListener dataRequested)
+    : m_listener(std::move(listener)),
+      m_dataRequested(std::move(dataRequested)),
+      m_display(std::make_unique<WaylandDisplay>(display))
 {
     if (!m_display->isValid()) {
         m_problem = m_display->errorText();
@@ -294,6 +296,8 @@ void DataControlClient::serve(wl_proxy *source, const char *type, int fd)
     if (it != m_sources.end()) {
         for (const auto &format : it->second.offer.formats) {
             if (format.target == type) {
+                if (m_dataRequested)
+                    m_dataRequested();
                 m_transfers.emplace_back(fd, format.data);
                 if (m_transfers.back().writeSome())
                     return;

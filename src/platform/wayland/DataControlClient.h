@@ -44,8 +44,12 @@ public:
     /// Runs on the client's thread for each new selection after the one found at start.
     using SelectionListener = std::function<void(const Selection &)>;
 
+    /// Runs on the client's thread each time another program asks for the data of one of our offers.
+    using DataRequestListener = std::function<void()>;
+
     /// Connects to the named display ($WAYLAND_DISPLAY when null) and takes the current selection; check isValid().
-    explicit DataControlClient(SelectionListener listener, const char *display = nullptr);
+    explicit DataControlClient(SelectionListener listener, const char *display = nullptr,
+                               DataRequestListener dataRequested = {});
     ~DataControlClient();
     DataControlClient(const DataControlClient &) = delete;
     DataControlClient &operator=(const DataControlClient &) = delete;
@@ -102,6 +106,7 @@ private:
     static void onSyncDone(void *data, wl_callback *callback, std::uint32_t);
 
     SelectionListener m_listener;
+    DataRequestListener m_dataRequested;
     std::unique_ptr<WaylandDisplay> m_display;
     const dataControl::Family *m_family = nullptr;
     wl_proxy *m_manager = nullptr;

@@ -3,7 +3,6 @@
 #include "platform/wayland/DataControlProtocol.h"
 #include "platform/wayland/WaylandClipboard.h"
 #include "platform/wayland/WaylandDisplay.h"
-#include "platform/wayland/WaylandKeyEventPoster.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -40,7 +39,8 @@ WaylandProtocols probeWaylandProtocols(const char *display)
     return protocols;
 }
 
-DesktopCapabilities describeWaylandSession(const WaylandClipboard &clipboard, const WaylandKeyEventPoster &keys)
+DesktopCapabilities describeWaylandSession(const WaylandClipboard &clipboard, const DesktopCapabilities::Feature &paste,
+                                           const DesktopCapabilities::Feature &globalShortcuts)
 {
     DesktopCapabilities capabilities;
     capabilities.backend = QStringLiteral("Wayland");
@@ -51,19 +51,8 @@ DesktopCapabilities describeWaylandSession(const WaylandClipboard &clipboard, co
             ? QStringLiteral("the compositor reports every copy (%1)").arg(clipboard.protocolName())
             : QStringLiteral("this desktop does not let programs watch the clipboard: %1").arg(clipboard.problem());
 
-    capabilities.paste.available = keys.isValid();
-    capabilities.paste.detail =
-        keys.isValid() ? QStringLiteral(QT_TRANSLATE_NOOP("DesktopReasons",
-                                                          "keys are typed through the compositor's virtual keyboard"))
-                       : QStringLiteral("this desktop does not let programs type keys (%1); the entry is put on the "
-                                        "clipboard and Ctrl+V pastes it")
-                             .arg(keys.problem());
-
-    // Taking shortcuts needs the desktop's GlobalShortcuts portal; the backend does not use one yet.
-    capabilities.globalShortcuts.available = false;
-    capabilities.globalShortcuts.detail =
-        QStringLiteral(QT_TRANSLATE_NOOP("DesktopReasons", "this desktop does not let programs take shortcuts: bind "
-                                                           "Tavrin's commands in the desktop's own key settings"));
+    capabilities.paste = paste;
+    capabilities.globalShortcuts = globalShortcuts;
 
     capabilities.tray.available = hasOwner(QStringLiteral("org.kde.StatusNotifierWatcher"));
     capabilities.tray.detail =

@@ -6,7 +6,6 @@
 
 namespace tavrin {
 
-class WaylandKeyEventPoster;
 class WaylandClipboard;
 
 // The protocols a Wayland compositor offers for what the program needs.
@@ -25,7 +24,9 @@ struct WaylandProtocols {
 /// Asks the compositor ($WAYLAND_DISPLAY when display is null) which globals it offers; quick, one round trip.
 WaylandProtocols probeWaylandProtocols(const char *display = nullptr);
 
-/// The session's capabilities as the assembled backend found them, with the desktop services on the session bus.
-DesktopCapabilities describeWaylandSession(const WaylandClipboard &clipboard, const WaylandKeyEventPoster &keys);
+/// The session's capabilities as the assembled backend found them, with the desktop services on the session bus:
+/// paste and shortcuts as chosen among the ways the session offers (WaylandInput).
+DesktopCapabilities describeWaylandSession(const WaylandClipboard &clipboard, const DesktopCapabilities::Feature &paste,
+                                           const DesktopCapabilities::Feature &globalShortcuts);
 
 }  // namespace tavrin

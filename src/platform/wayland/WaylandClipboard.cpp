@@ -21,7 +21,8 @@ WaylandClipboard::WaylandClipboard(std::chrono::milliseconds readTimeout, const 
     : QObject(parent), m_readTimeout(readTimeout), m_instance(QRandomGenerator::global()->generate64())
 {
     m_client = std::make_unique<DataControlClient>(
-        [this](const DataControlClient::Selection &selection) { onSelection(selection); }, display);
+        [this](const DataControlClient::Selection &selection) { onSelection(selection); }, display,
+        [this] { QMetaObject::invokeMethod(this, &WaylandClipboard::notifyDataRequest, Qt::QueuedConnection); });
     std::lock_guard lock(m_mutex);
     m_knownGeneration = m_client->selection().generation;
 }
@@ -149,6 +150,17 @@ void WaylandClipboard::notifyListener()
 {
     if (m_listener)
         m_listener();
+}
+
+void WaylandClipboard::setDataRequestListener(std::function<void()> listener)
+{
+    m_dataRequestListener = std::move(listener);
+}
+
+void WaylandClipboard::notifyDataRequest()
+{
+    if (m_dataRequestListener)
+        m_dataRequestListener();
 }
 
 ClipboardContents WaylandClipboard::readContents(std::stop_token stop)

@@ -50,6 +50,7 @@ public:
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
     void setChangeListener(std::function<void()> listener) override;
+    void setDataRequestListener(std::function<void()> listener) override;
 
     /// Puts any offer on the clipboard as a write of ours (raises the change count by one).
     void writeOffer(SelectionOffer offer);
@@ -68,11 +69,13 @@ private:
     std::optional<QByteArray> readType(std::uint64_t generation, const std::string &type, Read &read);
     void countForeignChange();
     void notifyListener();
+    void notifyDataRequest();
 
     std::atomic<std::chrono::milliseconds> m_readTimeout;
     const std::uint64_t m_instance;
     std::atomic<std::int64_t> m_changeCount{0};
     std::function<void()> m_listener;
+    std::function<void()> m_dataRequestListener;
     std::mutex m_readMutex;
 
     mutable std::mutex m_mutex;

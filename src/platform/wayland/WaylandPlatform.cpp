@@ -7,6 +7,7 @@
 #include "platform/freedesktop/DBusNotifier.h"
 #include "platform/freedesktop/XdgAutostartLoginItems.h"
 #include "platform/freedesktop/XdgLocations.h"
+#include "platform/portal/RemoteDesktopKeyboard.h"
 #include "platform/qt/DesktopSystemInfo.h"
 #include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtFileIcons.h"
@@ -14,22 +15,26 @@
 #include "platform/wayland/UnofferedGlobalShortcuts.h"
 #include "platform/wayland/WaylandCapabilities.h"
 #include "platform/wayland/WaylandClipboard.h"
+#include "platform/wayland/WaylandInput.h"
 #include "platform/wayland/WaylandKeyEventPoster.h"
 #include "platform/wayland/WaylandWorkspace.h"
 
 #include <QDBusConnection>
 
+#include <functional>
+
 namespace tavrin {
 
 namespace {
-// Pasting is possible exactly while the virtual keyboard works; there is no permission to ask for.
-class VirtualKeyboardAccessibility final : public Accessibility {
+// Pasting is possible while the way keys are typed works (for the portal: its session is there or starting); there is
+// no permission to ask for beyond what the desktop asks itself.
+class KeysAccessibility final : public Accessibility {
 public:
-    explicit VirtualKeyboardAccessibility(const WaylandKeyEventPoster &keys) : m_keys(keys) {}
-    bool isProcessTrusted(bool) override { return m_keys.isValid(); }
+    explicit KeysAccessibility(std::function<bool()> works) : m_works(std::move(works)) {}
+    bool isProcessTrusted(bool) override { return m_works(); }
 
 private:
-    const WaylandKeyEventPoster &m_keys;
+    std::function<bool()> m_works;
 };
 }  // namespace
 
@@ -40,10 +45,26 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     platform->dispatcher = std::make_unique<QtDispatcher>();
     platform->systemInfo = std::make_unique<DesktopSystemInfo>();
     platform->fileIcons = std::make_unique<QtFileIcons>();
-    platform->globalShortcuts = std::make_unique<UnofferedGlobalShortcuts>();
     auto clipboard = std::make_unique<WaylandClipboard>();
-    auto keys = std::make_unique<WaylandKeyEventPoster>();
-    const DesktopCapabilities found = describeWaylandSession(*clipboard, *keys);
+    WaylandInput input = chooseWaylandInput();
+    if (input.shortcuts)
+        platform->globalShortcuts = std::move(input.shortcuts);
+    else
+        platform->globalShortcuts = std::make_unique<UnofferedGlobalShortcuts>();
+    // The accessibility check watches the keys' way; Platform ends it before the keys.
+    if (input.portalKeyboard) {
+        const RemoteDesktopKeyboard *portal = input.portalKeyboard.get();
+        platform->accessibility = std::make_unique<KeysAccessibility>([portal] {
+            return portal->state() == RemoteDesktopKeyboard::State::Ready ||
+                   portal->state() == RemoteDesktopKeyboard::State::Starting;
+        });
+        platform->keyEventPoster = std::move(input.portalKeyboard);
+    } else {
+        const WaylandKeyEventPoster *keyboard = input.virtualKeyboard.get();
+        platform->accessibility = std::make_unique<KeysAccessibility>([keyboard] { return keyboard->isValid(); });
+        platform->keyEventPoster = std::move(input.virtualKeyboard);
+    }
+    const DesktopCapabilities found = describeWaylandSession(*clipboard, input.paste, input.globalShortcuts);
     auto loginItems = XdgAutostartLoginItems::forRunningProgram();
     platform->capabilities = found;
     platform->capabilities.startAtLogin = loginItems->availability();
@@ -51,9 +72,7 @@ std::unique_ptr<Platform> createWaylandPlatform(DesktopCapabilities *capabilitie
     platform->notificationCenter = std::make_unique<DBusNotificationCenter>(QDBusConnection::sessionBus());
     if (capabilities)
         *capabilities = platform->capabilities;
-    platform->accessibility = std::make_unique<VirtualKeyboardAccessibility>(*keys);
     platform->clipboard = std::move(clipboard);
-    platform->keyEventPoster = std::move(keys);
     platform->keyPositions = std::make_unique<XkbKeyPositions>();  // Qt reports xkb keycodes here too
     platform->workspace = std::make_unique<WaylandWorkspace>();
     platform->soundPlayer = std::make_unique<CanberraSoundPlayer>();

@@ -1,5 +1,7 @@
 #include "platform/wayland/WaylandWorkspace.h"
 
+#include "platform/kde/KWinActiveWindow.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -21,7 +23,31 @@ QStringList ownAppIds()
 }
 }  // namespace
 
-WaylandWorkspace::WaylandWorkspace(const char *display) : m_windows(ownAppIds(), display) {}
+WaylandWorkspace::WaylandWorkspace(const char *display) : m_windows(ownAppIds(), display)
+{
+    if (!m_windows.isValid()) {
+        m_kwin = std::make_unique<KWinActiveWindow>();
+        if (!m_kwin->isAvailable())
+            m_kwin.reset();
+    }
+}
+
+WaylandWorkspace::~WaylandWorkspace() = default;
+
+Workspace::WindowId WaylandWorkspace::activeWindow() const
+{
+    if (m_kwin)
+        return m_kwin->activeWindow();
+    return m_windows.activeWindow();
+}
+
+QString WaylandWorkspace::windowClass(WindowId window) const
+{
+    // KWin reports only the window in front: its class is known while it is in front.
+    if (m_kwin)
+        return window != 0 && window == m_kwin->activeWindow() ? m_kwin->activeWindowClass() : QString();
+    return m_windows.appId(window);
+}
 
 bool WaylandWorkspace::openUrl(const QUrl &url)
 {

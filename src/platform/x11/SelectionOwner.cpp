@@ -13,7 +13,8 @@ namespace {
 constexpr auto kTransferTimeout = std::chrono::seconds(10);
 }  // namespace
 
-SelectionOwner::SelectionOwner(std::function<void()> foreignChange) : m_foreignChange(std::move(foreignChange))
+SelectionOwner::SelectionOwner(std::function<void()> foreignChange, std::function<void()> dataRequested)
+    : m_foreignChange(std::move(foreignChange)), m_dataRequested(std::move(dataRequested))
 {
     if (!m_x.isValid())
         return;
@@ -255,6 +256,8 @@ bool SelectionOwner::answer(const xcb_selection_request_event_t *request, xcb_at
     for (const auto &format : offer->formats) {
         if (atomFor(format.target) != request->target)
             continue;
+        if (m_dataRequested)
+            m_dataRequested();
         const xcb_atom_t type = atomFor(format.type);
         if (format.data.size() <= kChunkSize) {
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, request->requestor, property, type, 8,

@@ -25,8 +25,9 @@ public:
     /// Largest property written in one piece; larger data goes in INCR chunks of this size.
     static constexpr int kChunkSize = 256 * 1024;
 
-    /// foreignChange runs on the owner's thread each time another client takes CLIPBOARD.
-    explicit SelectionOwner(std::function<void()> foreignChange);
+    /// foreignChange runs on the owner's thread each time another client takes CLIPBOARD; dataRequested each time a
+    /// client asks for the data of one of our offers (not merely their types).
+    explicit SelectionOwner(std::function<void()> foreignChange, std::function<void()> dataRequested = {});
     ~SelectionOwner();
     SelectionOwner(const SelectionOwner &) = delete;
     SelectionOwner &operator=(const SelectionOwner &) = delete;
@@ -70,6 +71,7 @@ private:
         xcb_atom_t clipboard, targets, timestamp, incr, utf8String, stampProperty;
     } m_atoms{};
     std::function<void()> m_foreignChange;
+    std::function<void()> m_dataRequested;
     int m_wakeFd = -1;
 
     // Shared with the callers' threads.

@@ -14,10 +14,12 @@ constexpr std::chrono::milliseconds kPrimaryWait{1000};
 X11Clipboard::X11Clipboard(std::chrono::milliseconds readTimeout, QObject *parent)
     : QObject(parent), m_reader(std::make_unique<SelectionReader>(readTimeout))
 {
-    m_owner = std::make_unique<SelectionOwner>([this] {
-        ++m_changeCount;
-        QMetaObject::invokeMethod(this, &X11Clipboard::notifyListener, Qt::QueuedConnection);
-    });
+    m_owner = std::make_unique<SelectionOwner>(
+        [this] {
+            ++m_changeCount;
+            QMetaObject::invokeMethod(this, &X11Clipboard::notifyListener, Qt::QueuedConnection);
+        },
+        [this] { QMetaObject::invokeMethod(this, &X11Clipboard::notifyDataRequest, Qt::QueuedConnection); });
 }
 
 X11Clipboard::~X11Clipboard()
@@ -73,6 +75,17 @@ void X11Clipboard::notifyListener()
 {
     if (m_listener)
         m_listener();
+}
+
+void X11Clipboard::setDataRequestListener(std::function<void()> listener)
+{
+    m_dataRequestListener = std::move(listener);
+}
+
+void X11Clipboard::notifyDataRequest()
+{
+    if (m_dataRequestListener)
+        m_dataRequestListener();
 }
 
 }  // namespace tavrin

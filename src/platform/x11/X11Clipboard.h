@@ -38,12 +38,15 @@ public:
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
     void setChangeListener(std::function<void()> listener) override;
+    void setDataRequestListener(std::function<void()> listener) override;
 
 private:
     void notifyListener();
+    void notifyDataRequest();
 
     std::atomic<std::int64_t> m_changeCount{0};
     std::function<void()> m_listener;
+    std::function<void()> m_dataRequestListener;
     std::mutex m_readMutex;
     std::unique_ptr<SelectionReader> m_reader;
     std::unique_ptr<SelectionOwner> m_owner;  // last: its thread stops first

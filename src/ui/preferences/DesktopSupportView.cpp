@@ -112,6 +112,13 @@ QLabel *DesktopSupportView::addFeatureRow(QGridLayout *grid, const QString &name
         QLabel *detail = wrappedLabel(shownReason(feature.detail), this);
         grid->addWidget(detail, row, 2);
     }
+    // Which way is in use, and why the others that were asked are not.
+    if (!feature.otherWays.isEmpty()) {
+        QLabel *others =
+            wrappedLabel(QStringLiteral("Not used: %1.").arg(feature.otherWays.join(QStringLiteral("; "))), this);
+        others->setAccessibleName(QStringLiteral("%1 other ways").arg(name));
+        grid->addWidget(others, grid->rowCount(), 2);
+    }
     return stateLabel;
 }
 

@@ -254,11 +254,17 @@ void PreferencesPane::showShortcutState(Shortcut shortcut)
     const Row &row = m_rows[shortcutIndex(shortcut)];
     const std::optional<ShortcutStatus> status = m_states ? m_states->status(shortcut) : std::nullopt;
     const bool refused = status && status->state == ShortcutStatus::State::Refused;
-    const QString text = refused ? tr("Does not work: %1").arg(shownReason(status->reason)) : QString();
+    // A desktop that asks the user in a dialog of its own answers later.
+    const bool pending = status && status->state == ShortcutStatus::State::Pending;
+    QString text;
+    if (refused)
+        text = tr("Does not work: %1").arg(shownReason(status->reason));
+    else if (pending)
+        text = tr("Waiting for the desktop to allow it");
     row.state->setText(text);
-    row.state->setVisible(refused);
+    row.state->setVisible(!text.isEmpty());
     // A screen reader hears it with the box too.
-    row.box->setAccessibleDescription(refused ? row.box->keys() + QStringLiteral(". ") + text : row.box->keys());
+    row.box->setNote(text);
     QStringList problems;
     for (Shortcut each : kShortcuts) {
         if (m_states && m_states->isRefused(each))

@@ -35,9 +35,15 @@ void ShortcutRecorderBox::setKeys(const QString &keys)
 void ShortcutRecorderBox::describe()
 {
     // Screen readers say the keys, and that the box waits for keys while it records.
-    const QString keys = text();
+    const QString keys = m_note.isEmpty() ? text() : text() + QStringLiteral(". ") + m_note;
     setAccessibleDescription(
         m_border == RecorderBorder::recording ? tr("Recording: press the new shortcut. %1").arg(keys) : keys);
+}
+
+void ShortcutRecorderBox::setNote(const QString &note)
+{
+    m_note = note;
+    describe();
 }
 
 QSize ShortcutRecorderBox::sizeHint() const

@@ -18,6 +18,8 @@ public:
     /// it as the box's description, its name staying what the box is for.
     void setKeys(const QString &keys);
     QString keys() const { return text(); }
+    /// What the desktop made of the keys ("Does not work: ..."), said after them; empty when there is nothing to say.
+    void setNote(const QString &note);
     RecorderBorder border() const { return m_border; }
 
     QSize sizeHint() const override;
@@ -31,6 +33,7 @@ private:
     void describe();
 
     RecorderBorder m_border = RecorderBorder::idle;
+    QString m_note;
 };
 
 }  // namespace tavrin

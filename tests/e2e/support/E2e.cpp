@@ -83,15 +83,18 @@ void storeFinishedFirstRun()
                                "\t<key>firstRun</key>\n\t<integer>1</integer>\n</dict>\n</plist>\n"));
 }
 
-void storeRecordedQuickAccessShortcut()
+void storeRecordedQuickAccessShortcut(const QList<int> &modifierCodes)
 {
+    QByteArray codes;
+    for (const int code : modifierCodes)
+        codes += "\t\t<integer>" + QByteArray::number(code) + "</integer>\n";
     test::writeFile(settingsPath(),
                     QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
                                "\t<key>firstRun</key>\n\t<integer>1</integer>\n"
                                "\t<key>userdefaults_shortcutKey</key>\n\t<string>V</string>\n"
                                "\t<key>userdefaults_shortcutflag</key>\n"
-                               "\t<array>\n\t\t<integer>14</integer>\n\t\t<integer>11</integer>\n"
-                               "\t</array>\n</dict>\n</plist>\n"));
+                               "\t<array>\n") +
+                        codes + "\t</array>\n</dict>\n</plist>\n");
 }
 
 namespace {

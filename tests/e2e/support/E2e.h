@@ -39,9 +39,9 @@ QString historyPath();
 void forgetStoredState();
 /// Writes settings that hold only "firstRun": the welcome steps were done before, nothing else was stored.
 void storeFinishedFirstRun();
-/// Writes the settings of an earlier run that finished its first run and recorded the quick-access shortcut
-/// Ctrl+Shift+V ("V" with Shift and Command, as the recorder stores it).
-void storeRecordedQuickAccessShortcut();
+/// Writes the settings of an earlier run that finished its first run and recorded the quick-access shortcut: "V" with
+/// the stored modifier codes, by default Shift and Command (Ctrl+Shift+V) as the recorder stores them.
+void storeRecordedQuickAccessShortcut(const QList<int> &modifierCodes = {14, 11});
 
 // Windows on the session's display, through xdotool, xprop and xwininfo. A window is its X11 id; 0 is none.
 

@@ -185,6 +185,7 @@ private Q_SLOTS:
         f.runPasteDelay();
         QCOMPARE(f.keys.typed, kCtrlV);
         QCOMPARE(f.sounds.played, QStringList({"Ping"}));
+        QVERIFY(f.clipboard.pasteInOtherApplication());  // the window pastes it, which frees the clipboard
 
         // Beyond the shown entries, with Shift, or 0: nothing.
         f.show();

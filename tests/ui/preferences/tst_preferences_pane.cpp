@@ -7,6 +7,7 @@
 #include "ui/preferences/ShortcutStates.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 
 using namespace tavrin;
 using namespace tavrin::test;
@@ -158,6 +159,32 @@ private Q_SLOTS:
         QCOMPARE(f.shell->shortcutStates().status(Shortcut::quickAccess), std::optional(ShortcutStatus::active()));
         QVERIFY(!state->isVisible());
         QCOMPARE(desktopState->text(), QStringLiteral("Works"));
+    }
+
+    void aShortcutTheDesktopStillDecidesIsShownAsWaitingUntilItAnswers()
+    {
+        PreferencesFixture f;
+        f.showPreferences();
+        f.desktop.answersLater = true;
+        f.record(Shortcut::quickAccess, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QLabel *state = f.pane()->shortcutStateLabel(Shortcut::quickAccess);
+        QCOMPARE(f.shell->shortcutStates().status(Shortcut::quickAccess), std::optional(ShortcutStatus::pending()));
+        QVERIFY(state->isVisible());
+        QCOMPARE(state->text(), QStringLiteral("Waiting for the desktop to allow it"));
+        QVERIFY(f.box(Shortcut::quickAccess)->accessibleDescription().contains(state->text()));
+
+        // The user allows it in the desktop's dialog.
+        f.desktop.decide(QStringLiteral("quick-access"), ShortcutStatus::active());
+        QTRY_COMPARE(f.shell->shortcutStates().status(Shortcut::quickAccess), std::optional(ShortcutStatus::active()));
+        QVERIFY(!state->isVisible());
+
+        // Recorded again and refused there: the reason replaces the wait.
+        f.record(Shortcut::quickAccess, Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(state->isVisible());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not allowed")));
+        f.desktop.decide(QStringLiteral("quick-access"),
+                         ShortcutStatus::refused(QStringLiteral("It was not allowed.")));
+        QTRY_COMPARE(state->text(), QStringLiteral("Does not work: It was not allowed."));
     }
 
     void aRefusedRecordingSaysWhyInItsAlert()

@@ -1,0 +1,7 @@
+#include "platform/kde/KdeLog.h"
+
+namespace tavrin {
+
+Q_LOGGING_CATEGORY(lcKde, "tavrin.platform.kde", QtInfoMsg)
+
+}  // namespace tavrin

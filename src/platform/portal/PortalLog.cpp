@@ -1,0 +1,7 @@
+#include "platform/portal/PortalLog.h"
+
+namespace tavrin {
+
+Q_LOGGING_CATEGORY(lcPortal, "tavrin.platform.portal", QtInfoMsg)
+
+}  // namespace tavrin

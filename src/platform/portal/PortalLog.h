@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+namespace tavrin {
+
+Q_DECLARE_LOGGING_CATEGORY(lcPortal)
+
+}  // namespace tavrin

@@ -1,0 +1,60 @@
+#include "KWinTools.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryFile>
+#include <QTest>
+
+namespace tavrin::kde {
+
+namespace {
+
+QDBusMessage scripting(const QString &method, const QVariantList &arguments)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting"),
+                                                          QStringLiteral("org.kde.kwin.Scripting"), method);
+    message.setArguments(arguments);
+    return QDBusConnection::sessionBus().call(message, QDBus::Block, 5000);
+}
+
+// Loads a script, runs it and unloads it again; true when KWin ran it.
+bool runScript(const QString &code)
+{
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/kwin-test-XXXXXX.js"));
+    if (!file.open() || file.write(code.toUtf8()) < 0 || !file.flush())
+        return false;
+    const QString plugin = QStringLiteral("tavrin-test-script");
+    scripting(QStringLiteral("unloadScript"), {plugin});
+    const QDBusReply<int> id = scripting(QStringLiteral("loadScript"), {file.fileName(), plugin});
+    if (!id.isValid() || id.value() < 0)
+        return false;
+    const bool ran = scripting(QStringLiteral("start"), {}).type() == QDBusMessage::ReplyMessage;
+    scripting(QStringLiteral("unloadScript"), {plugin});
+    return ran;
+}
+
+}  // namespace
+
+bool activateWindowTitled(const QString &caption)
+{
+    // KWin 5 names windows clients, KWin 6 windows. The caption goes in as a JSON string.
+    const QString quoted = QString::fromUtf8(QJsonDocument(QJsonArray{caption}).toJson(QJsonDocument::Compact));
+    return runScript(QStringLiteral(R"(const wanted = %1[0];
+const windows = workspace.windowList ? workspace.windowList() : workspace.clientList();
+for (const window of windows) {
+    if (window.caption === wanted) {
+        if (workspace.windowList)
+            workspace.activeWindow = window;
+        else
+            workspace.activeClient = window;
+    }
+}
+)")
+                         .arg(quoted));
+}
+
+}  // namespace tavrin::kde
