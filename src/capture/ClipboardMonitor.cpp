@@ -50,8 +50,8 @@ ClipboardMonitor::ClipboardMonitor(Clipboard &clipboard, Dispatcher &dispatcher,
 
 ClipboardMonitor::~ClipboardMonitor()
 {
-    m_scheduler.cancel(m_timer);
-    if (m_timer)
+    m_scheduler.cancel(m_pollTimer);
+    if (m_started)
         m_clipboard.setChangeListener({});
     std::unique_lock lock(m_control->mutex);
     m_control->cancelled = true;
@@ -61,10 +61,18 @@ ClipboardMonitor::~ClipboardMonitor()
 
 void ClipboardMonitor::start()
 {
-    if (m_timer)
+    if (m_started)
         return;
-    m_timer = m_scheduler.scheduleRepeating(kPollInterval, [this] { checkState(); });
-    m_clipboard.setChangeListener([this] { checkState(); });
+    m_started = true;
+    if (m_clipboard.announcesChanges()) {
+        m_clipboard.setChangeListener([this] { checkState(); });
+    } else {
+        qCInfo(lcCapture, "the clipboard announces no changes here: it is checked every %lld ms",
+               static_cast<long long>(kPollInterval.count()));
+        m_pollTimer = m_scheduler.scheduleRepeating(kPollInterval, [this] { checkState(); });
+    }
+    // A copy made before we listened has no notice of its own to come.
+    checkState();
 }
 
 void ClipboardMonitor::checkState()
@@ -74,7 +82,8 @@ void ClipboardMonitor::checkState()
         m_recheck = true;
         return;
     }
-    // An idle tick costs these two reads and nothing else; the worker repeats the comparison atomically.
+    // A notice that brings no new change (ours, or one already taken) costs these two reads and nothing else; the
+    // worker repeats the comparison atomically.
     if (m_clipboard.changeCount() == m_lastChangeCount.value())
         return;
     startStep(StepKind::Change);

@@ -457,7 +457,7 @@ private Q_SLOTS:
 
         // A copy while the mode is off asks whether it is on, which needs no window.
         app.platform->fakeClipboard->copyText(QStringLiteral("copied while off"));
-        app.platform->fakeScheduler->advance(ClipboardMonitor::kPollInterval);
+        app.platform->fakeClipboard->notifyChange();
         app.platform->fakeDispatcher->runAll();
         QCOMPARE(app.history().items().value(0), QStringLiteral("copied while off"));
         QVERIFY(!mode.isOn());

@@ -25,9 +25,13 @@ public:
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
+    bool announcesChanges() const override { return m_announcesChanges; }
     void setChangeListener(std::function<void()> listener) override { m_listener = std::move(listener); }
+    /// Plays a backend that tells of no change, so that the monitor must poll.
+    void setAnnouncesChanges(bool announces) { m_announcesChanges = announces; }
 
-    /// Another application copies: the contents are replaced and the count moves; the listener is not run.
+    /// Another application copies: the contents are replaced and the count moves; the listener is not run (the test
+    /// says when the notice arrives, with notifyChange).
     void copyFromOtherApplication(const ClipboardContents &contents);
     /// Shorthands for the common copies of other applications.
     void copyText(const QString &text);
@@ -51,6 +55,7 @@ private:
     std::atomic<int> m_reads{0};
     std::atomic<std::chrono::milliseconds> m_readTimeout{std::chrono::milliseconds(0)};
     std::function<void()> m_listener;
+    bool m_announcesChanges = true;
 };
 
 }  // namespace tavrin

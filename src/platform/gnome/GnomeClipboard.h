@@ -35,6 +35,8 @@ public:
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
+    /// The extension announces every change of the Shell's clipboard.
+    bool announcesChanges() const override { return true; }
     void setChangeListener(std::function<void()> listener) override;
 
 private:
