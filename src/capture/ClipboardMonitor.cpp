@@ -69,7 +69,7 @@ void ClipboardMonitor::start()
     } else {
         qCInfo(lcCapture, "the clipboard announces no changes here: it is checked every %lld ms",
                static_cast<long long>(kPollInterval.count()));
-        m_pollTimer = m_scheduler.scheduleRepeating(kPollInterval, [this] { checkState(); });
+        m_pollTimer = m_scheduler.scheduleRepeating(kPollInterval, this, [this] { checkState(); });
     }
     // A copy made before we listened has no notice of its own to come.
     checkState();
@@ -116,7 +116,7 @@ void ClipboardMonitor::startStep(StepKind kind)
     m_stepRunning = true;
     // Decided when the change is noticed, on this thread: the window in front then is the one the copy came from.
     const bool refused = kind == StepKind::Change && !m_rules.recordsCopyNow();
-    m_dispatcher.runInBackground(Dispatcher::Lane::Capture,
+    m_dispatcher.runInBackground(Dispatcher::Lane::Capture, this,
                                  [self = this, control = m_control, kind, recorded = m_lastChangeCount.value(),
                                   refused] { return runStep(self, control, kind, recorded, refused); });
 }
@@ -138,12 +138,9 @@ Dispatcher::Task ClipboardMonitor::runStep(ClipboardMonitor *self, const std::sh
         control->running = false;
         control->idle.notify_all();
     }
-    // From here on the worker leaves the monitor alone; the follow-up runs on the GUI thread, where the monitor is
-    // destroyed, and checks that it still exists.
-    return [self, control, kind, result = std::move(result)] {
-        if (!control->cancelled)
-            self->finishStep(kind, result);
-    };
+    // From here on the worker leaves the monitor alone; the follow-up runs on the GUI thread only while the monitor
+    // exists.
+    return [self, kind, result = std::move(result)] { self->finishStep(kind, result); };
 }
 
 ClipboardMonitor::StepResult ClipboardMonitor::captureStep(std::stop_token stop, bool refused)

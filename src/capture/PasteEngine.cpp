@@ -66,12 +66,12 @@ void PasteEngine::pasteAfterHandBack()
 
 void PasteEngine::scheduleStart()
 {
-    m_scheduler.scheduleOnce(kPasteDelay, [this] { start(); });
+    m_scheduler.scheduleOnce(kPasteDelay, this, [this] { start(); });
 }
 
 void PasteEngine::scheduleSequentialPaste()
 {
-    m_scheduler.scheduleOnce(kPasteDelay, [this] { startSequentialPaste(); });
+    m_scheduler.scheduleOnce(kPasteDelay, this, [this] { startSequentialPaste(); });
 }
 
 void PasteEngine::start()
