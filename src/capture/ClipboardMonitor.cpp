@@ -12,7 +12,6 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 
-#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 
@@ -208,10 +207,7 @@ void ClipboardMonitor::finishStep(StepKind kind, const StepResult &result)
 
 std::chrono::milliseconds ClipboardMonitor::readTimeoutSetting(const SettingsStore &settings)
 {
-    const std::optional<std::int64_t> stored = settings.integer(keys::clipboardReadTimeout);
-    if (!stored)
-        return kDefaultReadTimeout;
-    return std::clamp(std::chrono::milliseconds(*stored), kShortestReadTimeout, kLongestReadTimeout);
+    return std::chrono::milliseconds(settings.number(keys::clipboardReadTimeout));
 }
 
 void ClipboardMonitor::setReadTimeout(std::chrono::milliseconds timeout)

@@ -33,12 +33,9 @@ class ClipboardMonitor : public QObject {
 public:
     /// How often a backend that announces no changes is asked.
     static constexpr std::chrono::milliseconds kPollInterval{1000};
-    /// How long a read waits for the application that copied, unless the setting "clipboardReadTimeoutMs" says
-    /// otherwise (within the shortest and longest wait).
+    /// How long a read waits for the application that copied until the settings are read.
     static constexpr std::chrono::milliseconds kDefaultReadTimeout{3000};
-    static constexpr std::chrono::milliseconds kShortestReadTimeout{100};
-    static constexpr std::chrono::milliseconds kLongestReadTimeout{60000};
-    /// The read timeout the settings ask for.
+    /// The read timeout the settings ask for (within the range of the settings table).
     static std::chrono::milliseconds readTimeoutSetting(const SettingsStore &settings);
     /// How long a read waits for the application that copied, from now on.
     void setReadTimeout(std::chrono::milliseconds timeout);

@@ -86,7 +86,7 @@ void PasteEngine::startSequentialPaste()
 
 void PasteEngine::checkPermission()
 {
-    if (!m_settings.boolValue(keys::pastedBefore)) {
+    if (!m_settings.flag(keys::pastedBefore)) {
         // The very first paste request never opens the permission guide.
         m_settings.setBool(keys::pastedBefore, true);
         return;

@@ -35,10 +35,8 @@ void HistoryStore::loadHistory()
 
 void HistoryStore::loadPinCount()
 {
-    if (const auto stored = m_settings.integer(keys::pinCount))
-        m_pinCount = *stored;
-    else
-        storePinCount();
+    m_settings.storeDefaultIfMissing(keys::pinCount);
+    m_pinCount = m_settings.number(keys::pinCount);
 }
 
 void HistoryStore::loadItems()

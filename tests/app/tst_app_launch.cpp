@@ -140,11 +140,11 @@ private Q_SLOTS:
             case SettingRule::WhenMissing::leftMissing: QVERIFY2(!stored, qPrintable(rule.key)); break;
             default: break;  // the list read its setting at its first showing, or not yet
             }
-            if (stored && rule.launchDefault.isValid()) {
+            if (stored && rule.defaultValue.isValid()) {
                 QVariant value = app.settings->value(rule.key);
                 if (rule.type == SettingRule::Type::textArray)
                     value = value.toStringList();  // stored as a plain list of texts
-                QCOMPARE(value, rule.launchDefault);
+                QCOMPARE(value, rule.defaultValue);
             }
         }
         // Every key the launch wrote is in the table.
