@@ -9,10 +9,12 @@
 #include "app/UnixSignalQuit.h"
 #include "cli/CommandLine.h"
 #include "cli/ControlBus.h"
+#include "platform/ApplicationId.h"
 #include "platform/DefaultPlatform.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
+#include "ui/widgets/ReadablePalette.h"
 
 #include <QApplication>
 
@@ -60,7 +62,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
+    // Desktops match windows to the desktop entry, and so to its name and icon, by this (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(tavrin::kApplicationId));
     QApplication::setQuitOnLastWindowClosed(false);
+    new tavrin::ReadablePalette(&app);
 
     // One program per user and display: a second start shows the first one's list and ends, before it touches the
     // clipboard, the shortcuts or the files.
@@ -95,6 +100,7 @@ int main(int argc, char *argv[])
     tavrin::UnixSignalQuit signalQuit;
     const QString settingsPath = tavrin::SettingsStore::pathIn(platform->locations->configDirectory());
     tavrin::AppContext context(std::move(platform), std::make_unique<tavrin::SettingsStore>(settingsPath));
+    context.makeFilesPrivate();
     tavrin::AppShell shell(context);
     QObject::connect(&instance, &tavrin::SingleInstance::showRequested, &shell, &tavrin::AppShell::showQuickList);
     tavrin::ControlService control(context, shell);

@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "store/GroupStore.h"
 #include "store/HistoryStore.h"
+#include "store/PrivateFiles.h"
 #include "store/SettingsStore.h"
 #include "store/StringListFiles.h"
 #include "ui/AlertPresenter.h"
@@ -88,6 +89,14 @@ void AppContext::setSheetPresenter(std::unique_ptr<SheetPresenter> sheets)
 void AppContext::setAlertPresenter(std::unique_ptr<AlertPresenter> alerts)
 {
     m_alerts = std::move(alerts);
+}
+
+void AppContext::makeFilesPrivate()
+{
+    makeFolderPrivate(m_platform->locations->dataDirectory());
+    makeFilePrivate(m_settings->path());
+    // The history may be at a remembered path outside the data folder.
+    makeFilePrivate(m_history->currentPath());
 }
 
 }  // namespace tavrin

@@ -38,6 +38,9 @@ public:
     /// Writes whatever has not been saved yet and waits until it is on disk (a clean quit). What could not be saved
     /// is told on standard error with its path and reason; false then.
     bool saveBeforeQuit();
+    /// Makes the data folder 0700 and the history, the groups, the settings and the lock 0600, each change logged;
+    /// at every start, since other programs or an older Tavrin may have made them with other modes.
+    void makeFilesPrivate();
 
     // The three global shortcuts with the desktop: stored form, registration, status and presses.
     AppShortcuts &shortcuts() { return *m_shortcuts; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hotkeys/AppShortcuts.h"
+#include "platform/ApplicationId.h"
 
 #include <QAction>
 #include <QObject>
@@ -29,7 +30,7 @@ Q_SIGNALS:
 
 public:
     /// The program's own identifier, and the one of the small program that starts it at login.
-    static constexpr const char *kBundleIdentifier = "io.tavrin.Tavrin";
+    static constexpr const char *kBundleIdentifier = kApplicationId;
 
     explicit AppShell(AppContext &context, QObject *parent = nullptr);
     ~AppShell() override;

@@ -70,6 +70,8 @@ public:
     QString historyPath();
     /// The default history file in the data folder.
     QString defaultPath() const;
+    /// The same without remembering anything.
+    QString currentPath() const { return rememberedPath().value_or(defaultPath()); }
 
 Q_SIGNALS:
     void itemInserted(int index);

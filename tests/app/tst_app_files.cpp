@@ -24,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace tavrin;
 using namespace std::chrono_literals;
 
@@ -46,6 +48,11 @@ struct App : test::FakeAppContext {
     QString file(const QString &name) const
     {
         return platform->fakeLocations->dataDirectory() + QLatin1Char('/') + name + QStringLiteral(".plist");
+    }
+    static unsigned modeOf(const QString &path)
+    {
+        struct stat status {};
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777u : 0u;
     }
     QStringList notices() const
     {
@@ -193,6 +200,36 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("Tavrin did not record a copy | SlowEditor took longer than 0.5 s to hand "
                                             "over what was copied, so it is not in the history. The setting "
                                             "clipboardReadTimeoutMs sets how long Tavrin waits.")});
+    }
+
+    void aStartMakesTheFilesPrivate()
+    {
+        App app;
+        const QString folder = app.platform->fakeLocations->dataDirectory();
+        QVERIFY(writeStringListAtPath(app.file(QStringLiteral("myfile")), {QStringLiteral("a")}));
+        QVERIFY(writeStringListAtPath(app.file(QStringLiteral("Work")), {QStringLiteral("w")}));
+        DataFolderLock lock(folder);
+        QCOMPARE(lock.tryLock(), DataFolderLock::Outcome::Locked);
+        const QString lockFile = folder + QLatin1Char('/') + QLatin1String(DataFolderLock::kFileName);
+        // A history kept at a remembered path outside the data folder is the user's too.
+        QTemporaryDir elsewhere;
+        const QString remembered = elsewhere.filePath(QStringLiteral("history.plist"));
+        QVERIFY(writeStringListAtPath(remembered, {QStringLiteral("b")}));
+        app.settings->setString(keys::historyPath, remembered);
+        // As another program, or a umask of 022, would have left them.
+        QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
+        const QStringList files = {app.file(QStringLiteral("myfile")), app.file(QStringLiteral("Work")), lockFile,
+                                   remembered};
+        for (const QString &path : files)
+            QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("had mode 0755 and is now 0700")));
+        for (int i = 0; i < files.size(); ++i)
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("had mode 0644 and is now 0600")));
+        app.context->makeFilesPrivate();
+        QCOMPARE(App::modeOf(folder), 0700u);
+        for (const QString &path : files)
+            QCOMPARE(App::modeOf(path), 0600u);
     }
 
     void oneProgramPerDataFolder()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs a command inside a private X11 desktop: Xvfb on a free display, its own D-Bus session bus,
+# Runs a command inside a private X11 desktop: Xvfb on a free display (1280x800, or TAVRIN_SESSION_SCREEN
+# such as 2560x1600x24), its own D-Bus session bus,
 # openbox as window manager, trayer as tray host, and private XDG folders (unless
 # TAVRIN_SESSION_KEEP_FILES=1). Everything started here is stopped again when the command ends, and its
 # exit status is passed on.
@@ -18,7 +19,7 @@ open_session tavrin-e2e
 exec {fd}<> <(:)
 display=""
 for attempt in 1 2 3 4 5; do
-  setsid Xvfb -displayfd "$fd" -screen 0 1280x800x24 -nolisten tcp -noreset >"$session/xvfb.log" 2>&1 &
+  setsid Xvfb -displayfd "$fd" -screen 0 "${TAVRIN_SESSION_SCREEN:-1280x800x24}" -nolisten tcp -noreset >"$session/xvfb.log" 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do
     if read -r -t 0.1 -u "$fd" display && [ -n "$display" ]; then break; fi

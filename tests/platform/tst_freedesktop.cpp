@@ -168,6 +168,10 @@ private Q_SLOTS:
         QVERIFY(text.startsWith("[Desktop Entry]\n"));
         QVERIFY(text.contains("\nType=Application\n"));
         QVERIFY(text.contains(("\nExec=" + execArgument(launcher) + "\n").toUtf8()));
+        // The session skips the entry once the launcher is gone (a string key: the path needs no quotes).
+        QVERIFY(text.contains(("\nTryExec=" + launcher + "\n").toUtf8()));
+        QVERIFY(text.contains("\nIcon=io.tavrin.Tavrin\n"));
+        QCOMPARE(desktopString(QStringLiteral("/a\\b\nc")), QStringLiteral("/a\\\\b\\nc"));
         // Unquoted by the Exec rules, the argument is the launcher's path again.
         QCOMPARE(execArgument(QStringLiteral("/usr/bin/tavrin-launcher")), QStringLiteral("/usr/bin/tavrin-launcher"));
         QCOMPARE(execArgument(QStringLiteral("/a b/\"q\"$`\\%")),

@@ -4,8 +4,11 @@
 #include "platform/common/UriList.h"
 #include "platform/x11/SelectionOwner.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavrin;
@@ -63,6 +66,28 @@ private Q_SLOTS:
             QVERIFY2(seconds > 0.03 && seconds < 0.6, qPrintable(QString::number(seconds)));
         }
         QVERIFY(player.fileFor(QStringLiteral("Basso")).isEmpty());
+    }
+
+    void theSoundsAreFoundInTheBuildTreeAndUnderThePrefix()
+    {
+        QTemporaryDir prefix;
+        const QString bin = prefix.filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(bin));
+        // Installed: share/ under the program's own prefix, never the user's data folder.
+        QCOMPARE(CanberraSoundPlayer::soundsFolderFor(bin),
+                 prefix.filePath(QStringLiteral("share/sounds/io.tavrin.Tavrin")));
+        // In the build tree the sounds lie beside the program.
+        QVERIFY(QDir().mkpath(bin + QStringLiteral("/sounds")));
+        QCOMPARE(CanberraSoundPlayer::soundsFolderFor(bin), bin + QStringLiteral("/sounds"));
+
+        // A folder without them is said once, naming each missing file; the program goes on silently.
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(QStringLiteral("feedback sounds missing.*frog.wav.*ping.wav.*pop.wav")));
+        CanberraSoundPlayer silent(prefix.filePath(QStringLiteral("none")));
+        QVERIFY(silent.fileFor(QStringLiteral("Ping")).isEmpty());
+        silent.play(QStringLiteral("Ping"));
+        silent.waitUntilIdle();
+        QCOMPARE(silent.handedOver(), 0);
     }
 
     void playingNeverWaitsForTheDevice()

@@ -1,10 +1,12 @@
 #include "platform/common/CanberraSoundPlayer.h"
 
+#include "platform/ApplicationId.h"
 #include "platform/common/PlatformLog.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <canberra.h>
 #include <dlfcn.h>
@@ -47,20 +49,30 @@ void routeAlsaMessages()
 
 QString CanberraSoundPlayer::defaultSoundsFolder()
 {
-    const QString appDir = QCoreApplication::applicationDirPath();
-    const QString beside = appDir + QStringLiteral("/sounds");
+    return soundsFolderFor(QCoreApplication::applicationDirPath());
+}
+
+QString CanberraSoundPlayer::soundsFolderFor(const QString &programFolder)
+{
+    QString beside = programFolder + QStringLiteral("/sounds");
     if (QFileInfo(beside).isDir())
         return beside;
-    return QDir::cleanPath(appDir + QStringLiteral("/../share/tavrin/sounds"));
+    return QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(TAVRIN_SOUNDS_FROM_BINDIR));
 }
 
 CanberraSoundPlayer::CanberraSoundPlayer(const QString &soundsFolder)
 {
+    QStringList missing;
     for (const QString &name : {QStringLiteral("Frog"), QStringLiteral("Ping"), QStringLiteral("Pop")}) {
         const QString path = soundsFolder + QLatin1Char('/') + name.toLower() + QStringLiteral(".wav");
         if (QFileInfo(path).isFile())
             m_files.insert(name, path);
+        else
+            missing.append(path);
     }
+    if (!missing.isEmpty())
+        qCWarning(lcPlatform).noquote() << "feedback sounds missing, they stay silent:"
+                                        << missing.join(QStringLiteral(", "));
     m_thread = std::thread([this] { run(); });
 }
 
@@ -133,8 +145,8 @@ void CanberraSoundPlayer::run()
         if (!context)
             routeAlsaMessages();
         if (!context && ca_context_create(&context) == CA_SUCCESS) {
-            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Tavrin", CA_PROP_APPLICATION_ID,
-                                    "org.tavrin.Tavrin", nullptr);
+            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Tavrin", CA_PROP_APPLICATION_ID, kApplicationId,
+                                    CA_PROP_APPLICATION_ICON_NAME, kApplicationId, nullptr);
         }
         const int result = context ? ca_context_play(context, 0, CA_PROP_MEDIA_FILENAME, path.toLocal8Bit().constData(),
                                                      CA_PROP_CANBERRA_CACHE_CONTROL, "volatile", nullptr)

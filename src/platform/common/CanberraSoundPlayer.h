@@ -22,8 +22,11 @@ public:
     explicit CanberraSoundPlayer(const QString &soundsFolder = defaultSoundsFolder());
     ~CanberraSoundPlayer() override;
 
-    /// "sounds" beside the executable, else share/tavrin/sounds next to its bin folder.
+    /// The sounds of the running program: see soundsFolderFor().
     static QString defaultSoundsFolder();
+    /// "sounds" beside a program in the build tree, else the installed folder, share/sounds/io.tavrin.Tavrin
+    /// next to the bin folder (under the same prefix, whichever that is).
+    static QString soundsFolderFor(const QString &programFolder);
     /// The file played for a name, empty when there is none.
     QString fileFor(const QString &name) const;
 

@@ -1,5 +1,6 @@
 #include "platform/freedesktop/XdgAutostartLoginItems.h"
 
+#include "platform/ApplicationId.h"
 #include "platform/freedesktop/FreedesktopLog.h"
 
 #include <QCoreApplication>
@@ -37,10 +38,16 @@ QString execArgument(const QString &argument)
     }
     if (needsQuotes)
         quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
-    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    quoted.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    quoted.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
-    return quoted;
+    return desktopString(quoted);
+}
+
+QString desktopString(QString value)
+{
+    value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    value.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    value.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    value.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    return value;
 }
 
 XdgAutostartLoginItems::XdgAutostartLoginItems(const QString &autostartFolder, const QString &launcherPath)
@@ -83,16 +90,19 @@ QString XdgAutostartLoginItems::entryPath(const QString &identifier) const
 
 QByteArray XdgAutostartLoginItems::entryText() const
 {
-    const QString text = QStringLiteral("[Desktop Entry]\n"
-                                        "Type=Application\n"
-                                        "Name=Tavrin\n"
-                                        "Comment=Starts Tavrin when you log in\n"
-                                        "Exec=%1\n"
-                                        "Icon=tavrin\n"
-                                        "Terminal=false\n"
-                                        "NoDisplay=true\n"
-                                        "X-GNOME-Autostart-enabled=true\n")
-                             .arg(execArgument(m_launcher));
+    // TryExec makes the session skip the entry once the launcher is uninstalled, instead of failing at each login.
+    const QString text =
+        QStringLiteral("[Desktop Entry]\n"
+                       "Type=Application\n"
+                       "Name=Tavrin\n"
+                       "Comment=Starts Tavrin when you log in\n"
+                       "TryExec=%1\n"
+                       "Exec=%2\n"
+                       "Icon=%3\n"
+                       "Terminal=false\n"
+                       "NoDisplay=true\n"
+                       "X-GNOME-Autostart-enabled=true\n")
+            .arg(desktopString(m_launcher), execArgument(m_launcher), QString::fromLatin1(kApplicationId));
     return text.toUtf8();
 }
 

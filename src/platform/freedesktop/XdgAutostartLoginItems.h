@@ -43,5 +43,7 @@ private:
 
 /// A program path as one argument of a desktop entry's Exec key, quoted and escaped where the rules ask for it.
 QString execArgument(const QString &argument);
+/// A value as a desktop entry string: backslashes and control characters escaped.
+QString desktopString(QString value);
 
 }  // namespace tavrin

@@ -5,6 +5,8 @@
 # "press", does its first action (a button's press, which Qt does a moment later, as an animated click). Exits 1
 # when the program shows no control of that name.
 # Usage: accessible.py PID --focused   prints the name of the control that has the keyboard focus (exit 1: none).
+# Usage: accessible.py PID --texts     prints "x y width height<TAB>name" for every control on the screen that shows
+# text to read (labels, buttons, rows, tabs, boxes to type in), leaving out disabled ones.
 import sys
 
 import pyatspi
@@ -50,28 +52,55 @@ def focused(node, parent_focused=False, depth=0):
     return node if is_focused else None
 
 
+TEXT_ROLES = ITEM_ROLES + (pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX,
+                           pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_TEXT,
+                           pyatspi.ROLE_ENTRY, pyatspi.ROLE_HEADING, pyatspi.ROLE_LINK, pyatspi.ROLE_COMBO_BOX)
+
+
+def texts(node, depth=0):
+    if node is None or depth > 40:
+        return
+    try:
+        state = node.getState()
+        if depth > 0 and not state.contains(pyatspi.STATE_SHOWING):
+            return
+        if node.getRole() in TEXT_ROLES and state.contains(pyatspi.STATE_SENSITIVE):
+            box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            if box.width > 0 and box.height > 0:
+                print(f"{box.x} {box.y} {box.width} {box.height}\t" + " ".join(node.name.split()))
+        children = list(node)
+    except Exception:
+        return
+    for child in children:
+        texts(child, depth + 1)
+
+
+def programs(pid):
+    """The program's accessible applications (one per connection to the registry)."""
+    for app in pyatspi.Registry.getDesktop(0):
+        try:
+            if app is not None and app.get_process_id() == pid:
+                yield app
+        except Exception:
+            continue
+
+
 def main():
     pid, name = int(sys.argv[1]), sys.argv[2]
+    if name == "--texts":
+        for app in programs(pid):
+            texts(app)
+            return 0
+        return 1
     if name == "--focused":
-        for app in pyatspi.Registry.getDesktop(0):
-            try:
-                if app is None or app.get_process_id() != pid:
-                    continue
-            except Exception:
-                continue
+        for app in programs(pid):
             control = focused(app)
             if control is not None:
                 print(control.name)
                 return 0
         return 1
     press = len(sys.argv) > 3 and sys.argv[3] == "press"
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in desktop:
-        try:
-            if app is None or app.get_process_id() != pid:
-                continue
-        except Exception:
-            continue
+    for app in programs(pid):
         control = find(app, name)
         if control is None:
             continue

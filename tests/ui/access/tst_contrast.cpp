@@ -6,6 +6,8 @@
 
 #include "ui/lists/HistoryRowDelegate.h"
 #include "ui/main/SidebarRowDelegate.h"
+#include "ui/widgets/PaletteIcon.h"
+#include "ui/widgets/ReadablePalette.h"
 
 #include <QPushButton>
 #include <QToolButton>
@@ -101,6 +103,25 @@ private Q_SLOTS:
             check(row == 0 ? "the copy button on the selected row" : "the copy button on a row", rows,
                   HistoryRowDelegate::copyButtonRect(rect));
         }
+    }
+
+    // Placeholders, section titles and hints: Fusion draws them at half the text's strength, 4:1 on white.
+    void secondaryTextReadsOnTheWindowAndInTheFields_data() { addAppearances(); }
+    void secondaryTextReadsOnTheWindowAndInTheFields()
+    {
+        const QPalette readable = withReadableSecondaryText(QApplication::palette());
+        for (const auto role : {QPalette::Base, QPalette::Window}) {
+            const double ratio =
+                contrastRatio(readable.color(QPalette::PlaceholderText), readable.color(QPalette::Active, role));
+            QVERIFY2(ratio >= kLeast, qPrintable(QString::number(ratio)));
+        }
+        // Already readable: left as the desktop set it.
+        QCOMPARE(withReadableSecondaryText(readable), readable);
+        // Kept readable when the desktop changes the palette while the program runs.
+        ReadablePalette keeper(qApp);
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        QTRY_VERIFY(contrastRatio(QApplication::palette().color(QPalette::PlaceholderText),
+                                  QApplication::palette().color(QPalette::Base)) >= kLeast);
     }
 
 private:
