@@ -53,16 +53,15 @@ double threadCpuMs()
 // of applying background results.
 class TimedDispatcher final : public Dispatcher {
 public:
-    void runInBackground(Lane lane, Job job) override
+    void runInBackground(Lane lane, QObject *context, Job job) override
     {
-        m_qt.runInBackground(lane, [this, job = std::move(job)]() -> Task {
+        m_qt.runInBackground(lane, context, [this, job = std::move(job)]() -> Task {
             Task followUp = job();
             if (!followUp)
                 return {};
             return timed(std::move(followUp));
         });
     }
-    void postToGuiThread(Task task) override { m_qt.postToGuiThread(timed(std::move(task))); }
     double mainMs = 0;
 
 private:

@@ -134,9 +134,8 @@ void AppShell::launch()
     if (const std::optional<bool> atLogin = settings.boolValue(keys::startAtLogin);
         atLogin && platform.canStartAtLogin())
         platform.loginItems->setLoginItemEnabled(QString::fromLatin1(LoginItems::kLauncherIdentifier), *atLogin);
-    // A value of another type reads as missing, and sequential paste needs an integer here.
-    if (!settings.integer(keys::sequentialPasteOrder))
-        settings.setInteger(keys::sequentialPasteOrder, 0);
+    // Sequential paste takes nothing without a stored order.
+    settings.storeDefaultIfMissing(keys::sequentialPasteOrder);
     capture.sound().load();
     capture.loadReadTimeout();
     registerStoredShortcuts();

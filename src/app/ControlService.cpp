@@ -12,6 +12,7 @@
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
 #include "cli/ControlBus.h"
+#include "platform/Platform.h"
 #include "store/HistoryStore.h"
 #include "ui/lists/QuickListView.h"
 
@@ -27,15 +28,12 @@ namespace tavrin {
 ControlService::ControlService(AppContext &context, AppShell &shell, QObject *parent)
     : QObject(parent), m_context(context), m_shell(shell)
 {
-    m_writers.setMaxThreadCount(2);
 }
 
 ControlService::~ControlService()
 {
     if (m_bus)
         m_bus->unregisterObject(QString::fromLatin1(bus::kControlPath));
-    // A listing still being read ends within the stalled-reader limit.
-    m_writers.waitForDone();
 }
 
 bool ControlService::registerOn(QDBusConnection bus)
@@ -129,10 +127,14 @@ QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const
     ::shutdown(ends[1], SHUT_WR);
     const QDBusUnixFileDescriptor readEnd(ends[1]);  // a copy of its own
     ::close(ends[1]);
-    m_writers.start([listing = std::move(listing), fd = ends[0]] {
-        if (!listing.writeTo(fd))
-            qCInfo(lcApp, "a listing ended early: its reader went away or stopped reading");
-    });
+    // A listing still being read when the program ends is waited for by the dispatcher, within the stalled-reader
+    // limit.
+    m_context.platform().dispatcher->runInBackground(
+        Dispatcher::Lane::Output, this, [listing = std::move(listing), fd = ends[0]]() -> Dispatcher::Task {
+            if (!listing.writeTo(fd))
+                qCInfo(lcApp, "a listing ended early: its reader went away or stopped reading");
+            return {};
+        });
     return readEnd;
 }
 

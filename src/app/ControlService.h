@@ -5,7 +5,6 @@
 #include <QDBusUnixFileDescriptor>
 #include <QObject>
 #include <QString>
-#include <QThreadPool>
 #include <QVariantMap>
 
 #include <optional>
@@ -61,7 +60,6 @@ private:
     AppContext &m_context;
     AppShell &m_shell;
     std::optional<QDBusConnection> m_bus;
-    QThreadPool m_writers;
 };
 
 }  // namespace tavrin

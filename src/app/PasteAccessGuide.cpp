@@ -164,7 +164,7 @@ void PasteAccessGuide::startSlideshow()
 {
     imageView->setImage(imageForPage(1));
     m_currentPage = 1;
-    m_advanceTimer = m_scheduler.scheduleOnce(4000ms, [this] {
+    m_advanceTimer = m_scheduler.scheduleOnce(4000ms, this, [this] {
         m_advanceTimer = 0;
         advanceToSecondPage();
     });

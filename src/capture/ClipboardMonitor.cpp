@@ -12,7 +12,6 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 
-#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 
@@ -50,8 +49,8 @@ ClipboardMonitor::ClipboardMonitor(Clipboard &clipboard, Dispatcher &dispatcher,
 
 ClipboardMonitor::~ClipboardMonitor()
 {
-    m_scheduler.cancel(m_timer);
-    if (m_timer)
+    m_scheduler.cancel(m_pollTimer);
+    if (m_started)
         m_clipboard.setChangeListener({});
     std::unique_lock lock(m_control->mutex);
     m_control->cancelled = true;
@@ -61,10 +60,18 @@ ClipboardMonitor::~ClipboardMonitor()
 
 void ClipboardMonitor::start()
 {
-    if (m_timer)
+    if (m_started)
         return;
-    m_timer = m_scheduler.scheduleRepeating(kPollInterval, [this] { checkState(); });
-    m_clipboard.setChangeListener([this] { checkState(); });
+    m_started = true;
+    if (m_clipboard.announcesChanges()) {
+        m_clipboard.setChangeListener([this] { checkState(); });
+    } else {
+        qCInfo(lcCapture, "the clipboard announces no changes here: it is checked every %lld ms",
+               static_cast<long long>(kPollInterval.count()));
+        m_pollTimer = m_scheduler.scheduleRepeating(kPollInterval, this, [this] { checkState(); });
+    }
+    // A copy made before we listened has no notice of its own to come.
+    checkState();
 }
 
 void ClipboardMonitor::checkState()
@@ -74,7 +81,8 @@ void ClipboardMonitor::checkState()
         m_recheck = true;
         return;
     }
-    // An idle tick costs these two reads and nothing else; the worker repeats the comparison atomically.
+    // A notice that brings no new change (ours, or one already taken) costs these two reads and nothing else; the
+    // worker repeats the comparison atomically.
     if (m_clipboard.changeCount() == m_lastChangeCount.value())
         return;
     startStep(StepKind::Change);
@@ -107,7 +115,7 @@ void ClipboardMonitor::startStep(StepKind kind)
     m_stepRunning = true;
     // Decided when the change is noticed, on this thread: the window in front then is the one the copy came from.
     const bool refused = kind == StepKind::Change && !m_rules.recordsCopyNow();
-    m_dispatcher.runInBackground(Dispatcher::Lane::Capture,
+    m_dispatcher.runInBackground(Dispatcher::Lane::Capture, this,
                                  [self = this, control = m_control, kind, recorded = m_lastChangeCount.value(),
                                   refused] { return runStep(self, control, kind, recorded, refused); });
 }
@@ -129,12 +137,9 @@ Dispatcher::Task ClipboardMonitor::runStep(ClipboardMonitor *self, const std::sh
         control->running = false;
         control->idle.notify_all();
     }
-    // From here on the worker leaves the monitor alone; the follow-up runs on the GUI thread, where the monitor is
-    // destroyed, and checks that it still exists.
-    return [self, control, kind, result = std::move(result)] {
-        if (!control->cancelled)
-            self->finishStep(kind, result);
-    };
+    // From here on the worker leaves the monitor alone; the follow-up runs on the GUI thread only while the monitor
+    // exists.
+    return [self, kind, result = std::move(result)] { self->finishStep(kind, result); };
 }
 
 ClipboardMonitor::StepResult ClipboardMonitor::captureStep(std::stop_token stop, bool refused)
@@ -202,10 +207,7 @@ void ClipboardMonitor::finishStep(StepKind kind, const StepResult &result)
 
 std::chrono::milliseconds ClipboardMonitor::readTimeoutSetting(const SettingsStore &settings)
 {
-    const std::optional<std::int64_t> stored = settings.integer(keys::clipboardReadTimeout);
-    if (!stored)
-        return kDefaultReadTimeout;
-    return std::clamp(std::chrono::milliseconds(*stored), kShortestReadTimeout, kLongestReadTimeout);
+    return std::chrono::milliseconds(settings.number(keys::clipboardReadTimeout));
 }
 
 void ClipboardMonitor::setReadTimeout(std::chrono::milliseconds timeout)

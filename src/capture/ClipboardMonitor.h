@@ -23,20 +23,19 @@ class SettingsStore;
 
 // Turns clipboard changes into history entries.
 //
-// A check runs every second and, where the backend reports changes, at once on each change. The check itself only
-// compares two counts on the GUI thread; a moved count starts one capture step on the capture lane, which reads the
-// clipboard. The insertion and every consequence of a capture run back on the GUI thread, in a fixed order. A step
-// that is still reading when the monitor goes away is stopped, not waited out.
+// A check runs on each change the backend announces, and nothing runs in between; only a backend that cannot announce
+// changes is polled, once a second. The check itself only compares two counts on the GUI thread; a moved count starts
+// one capture step on the capture lane, which reads the clipboard. The insertion and every consequence of a capture run
+// back on the GUI thread, in a fixed order. A step that is still reading when the monitor goes away is stopped, not
+// waited out.
 class ClipboardMonitor : public QObject {
     Q_OBJECT
 public:
+    /// How often a backend that announces no changes is asked.
     static constexpr std::chrono::milliseconds kPollInterval{1000};
-    /// How long a read waits for the application that copied, unless the setting "clipboardReadTimeoutMs" says
-    /// otherwise (within the shortest and longest wait).
+    /// How long a read waits for the application that copied until the settings are read.
     static constexpr std::chrono::milliseconds kDefaultReadTimeout{3000};
-    static constexpr std::chrono::milliseconds kShortestReadTimeout{100};
-    static constexpr std::chrono::milliseconds kLongestReadTimeout{60000};
-    /// The read timeout the settings ask for.
+    /// The read timeout the settings ask for (within the range of the settings table).
     static std::chrono::milliseconds readTimeoutSetting(const SettingsStore &settings);
     /// How long a read waits for the application that copied, from now on.
     void setReadTimeout(std::chrono::milliseconds timeout);
@@ -46,11 +45,14 @@ public:
                      RecordingRules &rules, QObject *parent = nullptr);
     ~ClipboardMonitor() override;
 
-    /// Starts the 1.0 s timer and listens to the backend's change reports; later calls do nothing.
+    /// Listens to the backend's change notices (or polls a backend without them) and looks at once for a change made
+    /// before; later calls do nothing.
     void start();
-    bool isStarted() const { return m_timer != 0; }
+    bool isStarted() const { return m_started; }
+    /// True while the clipboard is polled because its backend announces no changes.
+    bool isPolling() const { return m_pollTimer != 0; }
 
-    /// The timer's action: starts a capture step when the clipboard changed and none is running.
+    /// On each notice (or poll): starts a capture step when the clipboard changed and none is running.
     void checkState();
     /// Launch, once the change count is recorded: reads the clipboard's text on the worker and inserts it into the
     /// history, unless the clipboard changed meanwhile (a check then records the newer copy). Files are not
@@ -104,7 +106,8 @@ private:
     SequentialMode &m_sequential;
     RecordingRules &m_rules;
     std::shared_ptr<StepControl> m_control;
-    Scheduler::TimerId m_timer = 0;
+    Scheduler::TimerId m_pollTimer = 0;
+    bool m_started = false;
     std::chrono::milliseconds m_readTimeout = kDefaultReadTimeout;
     bool m_stepRunning = false;
     bool m_recheck = false;

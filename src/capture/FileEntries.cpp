@@ -5,7 +5,6 @@
 
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QPointer>
 
 namespace tavrin {
 
@@ -82,13 +81,10 @@ void FileEntries::lookAt(const QStringList &entries)
 
 void FileEntries::startBatch(QStringList batch)
 {
-    QPointer<FileEntries> self(this);
-    m_dispatcher.runInBackground(Dispatcher::Lane::Files, [self, batch = std::move(batch)]() -> Dispatcher::Task {
+    m_dispatcher.runInBackground(Dispatcher::Lane::Files, this, [this, batch = std::move(batch)]() -> Dispatcher::Task {
+        // Only the follow-up, run while this object exists, may use it.
         QList<Info> infos = inspect(batch);
-        return [self, batch, infos = std::move(infos)] {
-            if (self)
-                self->apply(batch, infos);
-        };
+        return [this, batch, infos = std::move(infos)] { apply(batch, infos); };
     });
 }
 

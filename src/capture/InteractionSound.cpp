@@ -13,12 +13,8 @@ InteractionSound::InteractionSound(SettingsStore &settings, SoundPlayer &player)
 
 void InteractionSound::load()
 {
-    if (const auto stored = m_settings.boolValue(keys::soundEnabled)) {
-        m_enabled = *stored;
-    } else {
-        m_enabled = true;
-        m_settings.setBool(keys::soundEnabled, true);
-    }
+    m_settings.storeDefaultIfMissing(keys::soundEnabled);
+    m_enabled = m_settings.flag(keys::soundEnabled);
 }
 
 void InteractionSound::setEnabled(bool enabled)

@@ -23,14 +23,11 @@ class PasteChords {
 public:
     explicit PasteChords(SettingsStore &settings);
 
-    static QStringList defaultShiftCommandClasses();
-    static QStringList defaultPrimarySelectionClasses();
-
     /// The chord for a window class (compared without case); an unknown or empty class gets Ctrl+V.
     PasteChord forWindowClass(const QString &windowClass) const;
 
 private:
-    QStringList classes(const QString &key, const QStringList &defaults) const;
+    QStringList classes(const QString &key) const;
 
     SettingsStore &m_settings;
 };

@@ -85,12 +85,12 @@ void PasteEngine::pasteAfterHandBack()
 
 void PasteEngine::scheduleStart()
 {
-    m_scheduler.scheduleOnce(kPasteDelay, [this] { start(); });
+    m_scheduler.scheduleOnce(kPasteDelay, this, [this] { start(); });
 }
 
 void PasteEngine::scheduleSequentialPaste()
 {
-    m_scheduler.scheduleOnce(kPasteDelay, [this] { startSequentialPaste(); });
+    m_scheduler.scheduleOnce(kPasteDelay, this, [this] { startSequentialPaste(); });
 }
 
 void PasteEngine::start()
@@ -105,7 +105,7 @@ void PasteEngine::startSequentialPaste()
 
 void PasteEngine::checkPermission()
 {
-    if (!m_settings.boolValue(keys::pastedBefore)) {
+    if (!m_settings.flag(keys::pastedBefore)) {
         // The very first paste request never opens the permission guide.
         m_settings.setBool(keys::pastedBefore, true);
         return;

@@ -40,7 +40,7 @@ void PasteHold::keysTyped(bool typed)
         return;
     }
     m_state = State::AwaitingRead;
-    m_readTimer = m_scheduler.scheduleOnce(kReadWait, [this] {
+    m_readTimer = m_scheduler.scheduleOnce(kReadWait, this, [this] {
         qCDebug(lcCapture, "the pasted entry was not read within %lld ms; the clipboard is free again",
                 static_cast<long long>(kReadWait.count()));
         release();

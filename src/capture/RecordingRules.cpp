@@ -23,7 +23,7 @@ void RecordingRules::setPaused(bool paused)
 
 QStringList RecordingRules::ignoredWindowClasses() const
 {
-    return m_settings.stringArray(keys::ignoredWindowClasses).value_or(QStringList());
+    return m_settings.texts(keys::ignoredWindowClasses);
 }
 
 bool RecordingRules::recordsCopyNow() const

@@ -49,6 +49,9 @@ public:
     /// Offers what the program last wrote also as the primary selection, for windows that paste from it; the
     /// change count does not move. Returns once other clients can see it.
     virtual void offerAsPrimarySelection() = 0;
+    /// True when the backend tells of every change through the change listener, so nobody needs to ask; false when
+    /// the contents must be polled to see a change.
+    virtual bool announcesChanges() const = 0;
     /// Listener run on the GUI thread when another client changed the contents; backends that cannot tell never call
     /// it.
     virtual void setChangeListener(std::function<void()> listener) = 0;

@@ -2,12 +2,15 @@
 
 #include <functional>
 
+class QObject;
+
 namespace tavrin {
 
 // Background work on lanes of its own, and hand-back to the GUI thread.
 //
 // Background work runs on lanes, each one thread that takes its jobs in order: a clipboard read waiting on a slow
-// owner never holds up a search, and a file test on a hung mount holds up neither.
+// owner never holds up a search, and a file test on a hung mount holds up neither. What a job hands back runs on the
+// GUI thread on behalf of a context object, and only while that object exists (as QtConcurrent's then(context)).
 class Dispatcher {
 public:
     using Task = std::function<void()>;
@@ -18,6 +21,7 @@ public:
         Capture,  // clipboard reads
         Search,  // filtering long lists
         Files,  // looking at the file system
+        Output,  // writing listings to readers that may be slow; two threads, so one stalled reader blocks no other
     };
 
     Dispatcher() = default;
@@ -26,11 +30,9 @@ public:
     /// Jobs not yet started are dropped, and a running job is waited for.
     virtual ~Dispatcher() = default;
 
-    /// Runs job on the lane's thread after the lane's earlier jobs; its follow-up runs on the GUI thread unless the
-    /// dispatcher is gone by then. Neither needs to hold on to the dispatcher.
-    virtual void runInBackground(Lane lane, Job job) = 0;
-    /// Runs task on the GUI thread, after the events already queued there.
-    virtual void postToGuiThread(Task task) = 0;
+    /// Runs job on the lane's thread after the lane's earlier jobs; its follow-up runs on the GUI thread unless context
+    /// (an object of the GUI thread) or the dispatcher is gone by then. Call it on the GUI thread.
+    virtual void runInBackground(Lane lane, QObject *context, Job job) = 0;
 };
 
 }  // namespace tavrin

@@ -31,12 +31,14 @@ void GroupStore::loadGroupNames()
     } else {
         // Lost or reset settings must not orphan the groups the user has: their files are still there.
         m_groupNames = groupNamesFromFiles();
-        if (m_groupNames.isEmpty())
-            m_groupNames = QStringList{kDefaultName};
-        else
+        if (m_groupNames.isEmpty()) {
+            m_settings.storeDefaultIfMissing(keys::groupNames);
+            m_groupNames = m_settings.texts(keys::groupNames);
+        } else {
             qCInfo(lcStore).noquote() << "no group list stored; rebuilt from the files in" << m_folder.directory()
                                       << ":" << m_groupNames.join(QStringLiteral(", "));
-        saveGroupNames();
+            saveGroupNames();
+        }
     }
     Q_EMIT groupNamesChanged();
 }

@@ -35,10 +35,8 @@ void HistoryStore::loadHistory()
 
 void HistoryStore::loadPinCount()
 {
-    if (const auto stored = m_settings.integer(keys::pinCount))
-        m_pinCount = *stored;
-    else
-        storePinCount();
+    m_settings.storeDefaultIfMissing(keys::pinCount);
+    m_pinCount = m_settings.number(keys::pinCount);
 }
 
 void HistoryStore::loadItems()
@@ -145,7 +143,7 @@ void HistoryStore::scheduleSave()
     // A program that copies every few seconds would otherwise put the save off for as long as it runs.
     const std::chrono::milliseconds delay = std::clamp(m_burstStart + kLongestSaveWait - now, 0ms, kSaveDelay);
     m_scheduler.cancel(m_saveTimer);
-    m_saveTimer = m_scheduler.scheduleOnce(delay, [this] {
+    m_saveTimer = m_scheduler.scheduleOnce(delay, this, [this] {
         m_saveTimer = 0;
         saveHistory();
     });
@@ -258,7 +256,7 @@ void HistoryStore::scheduleRetry()
         return;
     const std::chrono::milliseconds delay = m_retryDelay;
     m_retryDelay = std::min(m_retryDelay * 2, kLongestRetryDelay);
-    m_retryTimer = m_scheduler.scheduleOnce(delay, [this] {
+    m_retryTimer = m_scheduler.scheduleOnce(delay, this, [this] {
         m_retryTimer = 0;
         if (hasUnsavedChanges())
             saveHistory();

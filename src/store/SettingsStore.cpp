@@ -3,6 +3,7 @@
 #include "store/AtomicFile.h"
 #include "store/BackgroundWriter.h"
 #include "store/PropertyListCodec.h"
+#include "store/SettingsTable.h"
 #include "store/StoreLog.h"
 #include "store/StringListFiles.h"
 
@@ -41,6 +42,7 @@ SettingsStore::SettingsStore(const QString &path) : m_path(path), m_writer(std::
         root = plist::parse(file.bytes);
     if (root && root->metaType().id() == QMetaType::QVariantMap) {
         m_values = root->toMap();
+        repairLoadedValues();
         return;
     }
     // Keep what the user had; the next change starts a fresh file.
@@ -120,6 +122,74 @@ std::optional<QVariantMap> SettingsStore::dictionary(const QString &key) const
     if (v.metaType().id() != QMetaType::QVariantMap)
         return std::nullopt;
     return v.toMap();
+}
+
+void SettingsStore::repairLoadedValues()
+{
+    bool repaired = false;
+    for (const SettingRule &rule : SettingRule::all()) {
+        const auto it = m_values.constFind(rule.key);
+        if (it == m_values.constEnd() || rule.whenBad == SettingRule::WhenBad::kept || rule.accepts(*it))
+            continue;
+        QString stored;
+        QDebug(&stored).nospace() << *it;
+        if (const std::optional<QVariant> usable = rule.usable(*it)) {
+            qCWarning(lcStore).noquote() << QStringLiteral(
+                                                "the setting \"%1\" holds %2, outside its range; it becomes %3")
+                                                .arg(rule.key, stored, usable->toString());
+            m_values.insert(rule.key, *usable);
+        } else {
+            qCWarning(lcStore).noquote() << QStringLiteral(
+                                                "the setting \"%1\" holds %2, which it cannot use; it is reset (%3)")
+                                                .arg(rule.key, stored, rule.missingMeans);
+            m_values.remove(rule.key);
+        }
+        repaired = true;
+    }
+    if (repaired)
+        persist();
+}
+
+QVariant SettingsStore::usableValue(const QString &key, int type) const
+{
+    const SettingRule *rule = SettingRule::of(key);
+    Q_ASSERT_X(rule && int(rule->type) == type, "SettingsStore", "a typed read of a key the table does not give");
+    if (!rule)
+        return {};
+    if (const std::optional<QVariant> usable = rule->usable(m_values.value(key)))
+        return *usable;
+    return rule->defaultValue;
+}
+
+bool SettingsStore::flag(const QString &key) const
+{
+    return usableValue(key, int(SettingRule::Type::boolean)).toBool();
+}
+
+std::int64_t SettingsStore::number(const QString &key) const
+{
+    return usableValue(key, int(SettingRule::Type::integer)).toLongLong();
+}
+
+QString SettingsStore::text(const QString &key) const
+{
+    return usableValue(key, int(SettingRule::Type::text)).toString();
+}
+
+QStringList SettingsStore::texts(const QString &key) const
+{
+    return usableValue(key, int(SettingRule::Type::textArray)).toStringList();
+}
+
+bool SettingsStore::storeDefaultIfMissing(const QString &key)
+{
+    const SettingRule *rule = SettingRule::of(key);
+    Q_ASSERT_X(rule && rule->defaultValue.isValid(), "SettingsStore", "no default to store");
+    if (!rule || !rule->defaultValue.isValid() || rule->accepts(m_values.value(key)))
+        return false;
+    set(key, rule->defaultValue.metaType().id() == QMetaType::QStringList ? QVariant(rule->defaultValue.toList())
+                                                                          : rule->defaultValue);
+    return true;
 }
 
 void SettingsStore::setBool(const QString &key, bool value)

@@ -18,7 +18,9 @@ class BackgroundWriter;
 
 // The user's settings: typed values under text keys.
 //
-// A value of another type than the reader asks for reads as missing, exactly like a missing value.
+// A value of another type than the reader asks for reads as missing, exactly like a missing value. The program's own
+// keys are read through the typed reads (flag, number, text, texts), which give the settings table's default for a
+// missing or unusable value; a file's unusable values are reset at load, each on its own (logged).
 // With a file path, every change is written as an XML property-list dictionary, atomically and durably, on a writer
 // thread: changes that come while a write waits are written together. Without a path the store lives in memory
 // only (tests).
@@ -46,6 +48,15 @@ public:
     QVariant value(const QString &key) const { return m_values.value(key); }
     /// Every key that holds a value.
     QStringList keys() const { return m_values.keys(); }
+
+    /// The value of one of the program's keys, as the settings table says it reads: the stored value when usable,
+    /// else the table's default.
+    bool flag(const QString &key) const;
+    std::int64_t number(const QString &key) const;
+    QString text(const QString &key) const;
+    QStringList texts(const QString &key) const;
+    /// Stores the table's default under key unless it holds a usable value; true when it stored.
+    bool storeDefaultIfMissing(const QString &key);
 
     void setBool(const QString &key, bool value);
     void setInteger(const QString &key, std::int64_t value);
@@ -75,6 +86,10 @@ Q_SIGNALS:
 
 private:
     void set(const QString &key, const QVariant &value);
+    /// The usable value of key, checked against its rule of the given type; the rule's default otherwise.
+    QVariant usableValue(const QString &key, int type) const;
+    /// At load: each unusable value of a key of the table is reset (or brought into range), the others kept.
+    void repairLoadedValues();
     void persist();
     void writeFinished(bool ok, const QString &error);
 

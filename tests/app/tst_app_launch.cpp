@@ -140,11 +140,11 @@ private Q_SLOTS:
             case SettingRule::WhenMissing::leftMissing: QVERIFY2(!stored, qPrintable(rule.key)); break;
             default: break;  // the list read its setting at its first showing, or not yet
             }
-            if (stored && rule.launchDefault.isValid()) {
+            if (stored && rule.defaultValue.isValid()) {
                 QVariant value = app.settings->value(rule.key);
                 if (rule.type == SettingRule::Type::textArray)
                     value = value.toStringList();  // stored as a plain list of texts
-                QCOMPARE(value, rule.launchDefault);
+                QCOMPARE(value, rule.defaultValue);
             }
         }
         // Every key the launch wrote is in the table.
@@ -458,7 +458,7 @@ private Q_SLOTS:
 
         // A copy while the mode is off asks whether it is on, which needs no window.
         app.platform->fakeClipboard->copyText(QStringLiteral("copied while off"));
-        app.platform->fakeScheduler->advance(ClipboardMonitor::kPollInterval);
+        app.platform->fakeClipboard->notifyChange();
         app.platform->fakeDispatcher->runAll();
         QCOMPARE(app.history().items().value(0), QStringLiteral("copied while off"));
         QVERIFY(!mode.isOn());

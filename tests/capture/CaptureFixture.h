@@ -72,10 +72,11 @@ struct CaptureFixture {
     PasteEngine &engine() { return capture.pasteEngine(); }
     SequentialMode &sequential() { return capture.sequentialMode(); }
 
-    /// One tick of the timer with every worker and GUI-thread step it causes.
+    /// The backend's change notice, a second of time, and every worker and GUI-thread step they cause.
     void tick()
     {
-        clock.advance(ClipboardMonitor::kPollInterval);
+        clipboard.notifyChange();
+        clock.advance(std::chrono::seconds(1));
         dispatcher.runAll();
     }
     QString historyFile() const { return dirs.documents() + QStringLiteral("/myfile.plist"); }

@@ -214,9 +214,8 @@ private Q_SLOTS:
         f.tick();
         int checksDuringWrite = 0;
         f.clipboard.duringWrite = [&] {
-            // A tick and a change report land while our write is half done (count raised, contents not yet).
+            // A change report lands while our write is half done (count raised, contents not yet).
             ++checksDuringWrite;
-            f.clock.advance(ClipboardMonitor::kPollInterval);
             f.clipboard.notifyChange();
             f.dispatcher.runAll();
         };
@@ -259,18 +258,43 @@ private Q_SLOTS:
         QCOMPARE(f.clock.now(), 0ms);  // no tick was needed
     }
 
-    void ticksDoNotStackStepsWhileOneRuns()
+    void withoutNoticesThePollTakesChangesAndTicksDoNotStackSteps()
     {
-        Monitored f;
+        test::CaptureFixture f;
+        f.clipboard.setAnnouncesChanges(false);
+        QTest::ignoreMessage(QtInfoMsg, "the clipboard announces no changes here: it is checked every 1000 ms");
+        f.monitor().start();
+        QVERIFY(f.monitor().isPolling());
         f.clipboard.copyText(QStringLiteral("slow"));
         f.clock.advance(3s);  // three ticks while the worker has not run
         QCOMPARE(f.dispatcher.backgroundCount(), 1);
         f.dispatcher.runAll();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("slow")}));
         QCOMPARE(f.clipboard.readCount(), 1);
+        f.clipboard.copyText(QStringLiteral("next"));
+        f.clock.advance(999ms);
+        QCOMPARE(f.dispatcher.backgroundCount(), 0);
+        f.clock.advance(1ms);
+        f.dispatcher.runAll();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("next"), QStringLiteral("slow")}));
     }
 
-    void nothingIsCapturedBeforeTheStartAndTheFirstTickTakesOnlyTheLatest()
+    void withNoticesNothingWakesUpInBetween()
+    {
+        Monitored f;
+        QVERIFY(!f.monitor().isPolling());
+        QCOMPARE(f.clock.pendingCount(), 0);
+        f.clipboard.copyText(QStringLiteral("unannounced"));
+        f.clock.advance(1h);  // time alone looks at nothing
+        f.dispatcher.runAll();
+        QVERIFY(f.history.items().isEmpty());
+        QCOMPARE(f.clipboard.readCount(), 0);
+        f.clipboard.notifyChange();
+        f.dispatcher.runAll();
+        QCOMPARE(f.history.items(), QStringList({QStringLiteral("unannounced")}));
+    }
+
+    void nothingIsCapturedBeforeTheStartAndTheStartTakesOnlyTheLatest()
     {
         test::CaptureFixture f;
         f.clipboard.copyText(QStringLiteral("early"));
@@ -280,11 +304,12 @@ private Q_SLOTS:
         QVERIFY(f.history.items().isEmpty());
         QVERIFY(!f.monitor().isStarted());
         f.clipboard.copyText(QStringLiteral("latest"));
-        f.monitor().start();
-        f.monitor().start();  // a second start adds no second timer
-        f.tick();
+        f.monitor().start();  // no notice comes for what was copied before: the start looks itself
+        f.monitor().start();  // a second start adds no second listener or step
+        QCOMPARE(f.dispatcher.backgroundCount(), 1);
+        f.dispatcher.runAll();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("latest")}));
-        QCOMPARE(f.clock.pendingCount(), 2);  // the poll timer and the save timer
+        QCOMPARE(f.clock.pendingCount(), 1);  // the save timer; nothing polls
     }
 
     void afterCaptureRunsItsStepsInOrder()

@@ -55,7 +55,7 @@ private Q_SLOTS:
     {
         Monitored f;
         f.clipboard.copyText(QStringLiteral("before"));
-        f.clock.advance(ClipboardMonitor::kPollInterval);  // step queued, not yet run
+        f.clipboard.notifyChange();  // step queued, not yet run
         f.rules().setPaused(true);
         f.dispatcher.runAll();
         QCOMPARE(f.history.items(), QStringList({QStringLiteral("before")}));

@@ -1,7 +1,13 @@
+#include "platform/qt/QtDispatcher.h"
 #include "platform/qt/QtScheduler.h"
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+#include <memory>
 
 using namespace tavrin;
 using namespace std::chrono_literals;
@@ -14,10 +20,11 @@ private Q_SLOTS:
     void oneShotsFireOnceAndCancelledOnesNever()
     {
         QtScheduler scheduler;
+        QObject owner;
         int once = 0;
         int cancelled = 0;
-        const auto a = scheduler.scheduleOnce(10ms, [&] { ++once; });
-        const auto b = scheduler.scheduleOnce(10ms, [&] { ++cancelled; });
+        const auto a = scheduler.scheduleOnce(10ms, &owner, [&] { ++once; });
+        const auto b = scheduler.scheduleOnce(10ms, &owner, [&] { ++cancelled; });
         QVERIFY(scheduler.isPending(a));
         scheduler.cancel(b);
         QTRY_COMPARE(once, 1);
@@ -30,9 +37,10 @@ private Q_SLOTS:
     void repeatingTimersRunUntilCancelled()
     {
         QtScheduler scheduler;
+        QObject owner;
         int ticks = 0;
         Scheduler::TimerId id = 0;
-        id = scheduler.scheduleRepeating(5ms, [&] {
+        id = scheduler.scheduleRepeating(5ms, &owner, [&] {
             if (++ticks == 3)
                 scheduler.cancel(id);
         });
@@ -40,6 +48,51 @@ private Q_SLOTS:
         QTest::qWait(50);
         QCOMPARE(ticks, 3);
         QVERIFY(scheduler.now() > 0ms);
+    }
+
+    void timersAreChildrenOfTheirContextAndGoWithIt()
+    {
+        QtScheduler scheduler;
+        QObject kept;
+        auto gone = std::make_unique<QObject>();
+        int goneTicks = 0;
+        int keptTicks = 0;
+        const auto goneTimer = scheduler.scheduleRepeating(1ms, gone.get(), [&] { ++goneTicks; });
+        scheduler.scheduleRepeating(1ms, &kept, [&] { ++keptTicks; });
+        QCOMPARE(gone->findChildren<QTimer *>().size(), 1);
+        QTRY_VERIFY(goneTicks > 0);
+        gone.reset();
+        QVERIFY(!scheduler.isPending(goneTimer));
+        const int ticksBefore = goneTicks;
+        const int keptBefore = keptTicks;
+        QTRY_VERIFY(keptTicks > keptBefore + 2);  // time passed on the event loop
+        QCOMPARE(goneTicks, ticksBefore);
+    }
+
+    void aFollowUpRunsOnTheGuiThreadOnlyWhileItsContextLives()
+    {
+        QtDispatcher dispatcher;
+        QObject kept;
+        auto gone = std::make_unique<QObject>();
+        std::atomic<bool> release{false};
+        QThread *jobThread = nullptr;
+        QThread *followUpThread = nullptr;
+        int goneFollowUps = 0;
+        dispatcher.runInBackground(Dispatcher::Lane::Files, gone.get(), [&]() -> Dispatcher::Task {
+            while (!release.load())
+                QThread::yieldCurrentThread();
+            return [&] { ++goneFollowUps; };
+        });
+        dispatcher.runInBackground(Dispatcher::Lane::Files, &kept, [&]() -> Dispatcher::Task {
+            jobThread = QThread::currentThread();
+            return [&] { followUpThread = QThread::currentThread(); };
+        });
+        gone.reset();  // while its job still runs
+        release = true;
+        QTRY_VERIFY(followUpThread != nullptr);
+        QCOMPARE(followUpThread, QThread::currentThread());
+        QVERIFY(jobThread != QThread::currentThread());
+        QCOMPARE(goneFollowUps, 0);  // queued before the kept one's, so it would have run by now
     }
 };
 

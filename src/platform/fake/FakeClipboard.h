@@ -25,13 +25,17 @@ public:
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
+    bool announcesChanges() const override { return m_announcesChanges; }
     void setChangeListener(std::function<void()> listener) override { m_listener = std::move(listener); }
     void setDataRequestListener(std::function<void()> listener) override
     {
         m_dataRequestListener = std::move(listener);
     }
+    /// Plays a backend that tells of no change, so that the monitor must poll.
+    void setAnnouncesChanges(bool announces) { m_announcesChanges = announces; }
 
-    /// Another application copies: the contents are replaced and the count moves; the listener is not run.
+    /// Another application copies: the contents are replaced and the count moves; the listener is not run (the test
+    /// says when the notice arrives, with notifyChange).
     void copyFromOtherApplication(const ClipboardContents &contents);
     /// Shorthands for the common copies of other applications.
     void copyText(const QString &text);
@@ -60,6 +64,7 @@ private:
     std::function<void()> m_listener;
     std::function<void()> m_dataRequestListener;
     bool m_holdsOwnWrite = false;
+    bool m_announcesChanges = true;
 };
 
 }  // namespace tavrin

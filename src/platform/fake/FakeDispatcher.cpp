@@ -4,14 +4,20 @@
 
 namespace tavrin {
 
+void FakeDispatcher::runInBackground(Lane lane, QObject *context, Job job)
+{
+    Q_ASSERT(context);
+    m_background.push_back(Queued{lane, context, std::move(job)});
+}
+
 int FakeDispatcher::runBackground()
 {
     int ran = 0;
     while (!m_background.empty()) {
-        Job job = std::move(m_background.front().second);
+        Queued queued = std::move(m_background.front());
         m_background.pop_front();
-        if (Task followUp = job())
-            m_main.push_back(std::move(followUp));
+        if (Task followUp = queued.job())
+            m_main.emplace_back(queued.context, std::move(followUp));
         ++ran;
     }
     return ran;
@@ -21,9 +27,10 @@ int FakeDispatcher::runMain()
 {
     int ran = 0;
     while (!m_main.empty()) {
-        Task task = std::move(m_main.front());
+        auto [context, task] = std::move(m_main.front());
         m_main.pop_front();
-        task();
+        if (context)
+            task();
         ++ran;
     }
     return ran;
@@ -40,7 +47,7 @@ int FakeDispatcher::backgroundCount(std::optional<Lane> lane) const
     if (!lane)
         return static_cast<int>(m_background.size());
     return static_cast<int>(
-        std::count_if(m_background.begin(), m_background.end(), [&](const auto &job) { return job.first == *lane; }));
+        std::count_if(m_background.begin(), m_background.end(), [&](const Queued &job) { return job.lane == *lane; }));
 }
 
 }  // namespace tavrin

@@ -2,6 +2,9 @@
 
 #include "platform/Dispatcher.h"
 
+#include <QObject>
+#include <QPointer>
+
 #include <deque>
 #include <optional>
 #include <utility>
@@ -9,11 +12,10 @@
 namespace tavrin {
 
 // Queues both kinds of work until the test runs them, so every interleaving can be staged. All lanes share one
-// queue in the order the jobs came.
+// queue in the order the jobs came; a follow-up whose context is gone when it is run does nothing.
 class FakeDispatcher final : public Dispatcher {
 public:
-    void runInBackground(Lane lane, Job job) override { m_background.emplace_back(lane, std::move(job)); }
-    void postToGuiThread(Task task) override { m_main.push_back(std::move(task)); }
+    void runInBackground(Lane lane, QObject *context, Job job) override;
 
     /// Runs queued background jobs (also those queued meanwhile), queueing their follow-ups; returns how many ran.
     int runBackground();
@@ -27,8 +29,13 @@ public:
     int mainCount() const { return static_cast<int>(m_main.size()); }
 
 private:
-    std::deque<std::pair<Lane, Job>> m_background;
-    std::deque<Task> m_main;
+    struct Queued {
+        Lane lane;
+        QPointer<QObject> context;
+        Job job;
+    };
+    std::deque<Queued> m_background;
+    std::deque<std::pair<QPointer<QObject>, Task>> m_main;
 };
 
 }  // namespace tavrin

@@ -35,6 +35,8 @@ public:
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
+    /// The extension announces every change of the Shell's clipboard.
+    bool announcesChanges() const override { return true; }
     void setChangeListener(std::function<void()> listener) override;
     /// The Shell serves what we write from its own memory: nobody's read of it reaches us, so none is told.
     void setDataRequestListener(std::function<void()>) override {}

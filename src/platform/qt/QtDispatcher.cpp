@@ -1,6 +1,7 @@
 #include "platform/qt/QtDispatcher.h"
 
 #include <QMetaObject>
+#include <QPointer>
 
 namespace tavrin {
 
@@ -8,6 +9,7 @@ QtDispatcher::QtDispatcher(QObject *parent) : QObject(parent)
 {
     for (QThreadPool &lane : m_lanes)
         lane.setMaxThreadCount(1);  // one job at a time, in order; an idle lane's thread ends after 30 s
+    m_lanes[std::size_t(Lane::Output)].setMaxThreadCount(2);
 }
 
 QtDispatcher::~QtDispatcher()
@@ -19,19 +21,25 @@ QtDispatcher::~QtDispatcher()
     }
 }
 
-void QtDispatcher::runInBackground(Lane lane, Job job)
+void QtDispatcher::runInBackground(Lane lane, QObject *context, Job job)
 {
-    m_lanes[std::size_t(lane)].start([this, job = std::move(job)] {
-        if (Task followUp = job())
-            postToGuiThread(std::move(followUp));
+    Q_ASSERT(context);
+    // Taken here, on the context's own thread, while it surely exists; only copied and tested later.
+    QPointer<QObject> guard(context);
+    m_lanes[std::size_t(lane)].start([this, guard = std::move(guard), job = std::move(job)] {
+        Task followUp = job();
+        if (!followUp)
+            return;
+        // This object lives on the GUI thread and outlives every job, so a queued call to it runs there whichever
+        // thread asks; the context may have gone meanwhile, which only the GUI thread can tell.
+        QMetaObject::invokeMethod(
+            this,
+            [guard, followUp = std::move(followUp)] {
+                if (guard)
+                    followUp();
+            },
+            Qt::QueuedConnection);
     });
-}
-
-void QtDispatcher::postToGuiThread(Task task)
-{
-    // This object lives on the GUI thread, so a queued call runs there whichever thread asks; Qt drops it when
-    // the object is gone first.
-    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
 }
 
 }  // namespace tavrin

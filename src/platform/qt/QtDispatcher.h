@@ -9,19 +9,18 @@
 
 namespace tavrin {
 
-// Each lane is a thread pool of one thread of its own (none of Qt's global pool, which other code shares);
-// follow-ups come back through the GUI thread's event queue.
+// Each lane is a thread pool of its own (none of Qt's global pool, which other code shares); follow-ups come back
+// through the GUI thread's event queue.
 class QtDispatcher final : public QObject, public Dispatcher {
     Q_OBJECT
 public:
     explicit QtDispatcher(QObject *parent = nullptr);
     ~QtDispatcher() override;
 
-    void runInBackground(Lane lane, Job job) override;
-    void postToGuiThread(Task task) override;
+    void runInBackground(Lane lane, QObject *context, Job job) override;
 
 private:
-    std::array<QThreadPool, 3> m_lanes;
+    std::array<QThreadPool, 4> m_lanes;
 };
 
 }  // namespace tavrin

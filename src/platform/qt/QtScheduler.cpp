@@ -11,35 +11,39 @@ QtScheduler::QtScheduler(QObject *parent) : QObject(parent)
 
 QtScheduler::~QtScheduler()
 {
-    for (auto &entry : m_timers)
+    // A timer whose context outlives us would call into the bookkeeping that goes now.
+    for (auto &entry : m_timers) {
+        disconnect(entry.second, &QObject::destroyed, this, nullptr);
         delete entry.second;
+    }
 }
 
-Scheduler::TimerId QtScheduler::scheduleOnce(std::chrono::milliseconds delay, Action action)
+Scheduler::TimerId QtScheduler::scheduleOnce(std::chrono::milliseconds delay, QObject *context, Action action)
 {
-    return start(delay, false, std::move(action));
+    return start(delay, false, context, std::move(action));
 }
 
-Scheduler::TimerId QtScheduler::scheduleRepeating(std::chrono::milliseconds interval, Action action)
+Scheduler::TimerId QtScheduler::scheduleRepeating(std::chrono::milliseconds interval, QObject *context, Action action)
 {
-    return start(interval, true, std::move(action));
+    return start(interval, true, context, std::move(action));
 }
 
-Scheduler::TimerId QtScheduler::start(std::chrono::milliseconds interval, bool repeating, Action action)
+Scheduler::TimerId QtScheduler::start(std::chrono::milliseconds interval, bool repeating, QObject *context,
+                                      Action action)
 {
+    Q_ASSERT(context);
     const TimerId id = m_nextId++;
-    auto *timer = new QTimer(this);
+    auto *timer = new QTimer(context);
     timer->setSingleShot(!repeating);
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(interval);
-    connect(timer, &QTimer::timeout, this, [this, id, repeating, action = std::move(action)]() {
+    connect(timer, &QObject::destroyed, this, [this, id] { m_timers.erase(id); });
+    connect(timer, &QTimer::timeout, context, [this, id, timer, repeating, action = std::move(action)]() {
         if (!repeating) {
             // Forget the timer before running the action, so the action may schedule again.
-            auto it = m_timers.find(id);
-            if (it != m_timers.end()) {
-                it->second->deleteLater();
-                m_timers.erase(it);
-            }
+            m_timers.erase(id);
+            disconnect(timer, &QObject::destroyed, this, nullptr);
+            timer->deleteLater();
         }
         action();
     });
@@ -53,9 +57,11 @@ void QtScheduler::cancel(TimerId id)
     auto it = m_timers.find(id);
     if (it == m_timers.end())
         return;
-    it->second->stop();
-    it->second->deleteLater();
+    QTimer *timer = it->second;
     m_timers.erase(it);
+    disconnect(timer, &QObject::destroyed, this, nullptr);
+    timer->stop();
+    timer->deleteLater();
 }
 
 bool QtScheduler::isPending(TimerId id) const

@@ -49,6 +49,8 @@ public:
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
+    /// Data-control announces every selection.
+    bool announcesChanges() const override { return true; }
     void setChangeListener(std::function<void()> listener) override;
     void setDataRequestListener(std::function<void()> listener) override;
 

@@ -66,6 +66,11 @@ void X11Clipboard::offerAsPrimarySelection()
     m_owner->ownPrimary(kPrimaryWait);
 }
 
+bool X11Clipboard::announcesChanges() const
+{
+    return m_owner->isValid();
+}
+
 void X11Clipboard::setChangeListener(std::function<void()> listener)
 {
     m_listener = std::move(listener);

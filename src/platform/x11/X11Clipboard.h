@@ -37,6 +37,8 @@ public:
     void writeFileUrl(const QString &absolutePath) override;
     void writeString(const QString &text) override;
     void offerAsPrimarySelection() override;
+    /// XFixes owner-change notices, while the display could be used.
+    bool announcesChanges() const override;
     void setChangeListener(std::function<void()> listener) override;
     void setDataRequestListener(std::function<void()> listener) override;
 

@@ -30,7 +30,7 @@ void CopyConfirmation::showForRow(const QAbstractItemView *view, const QModelInd
     if (!anchor.isNull())
         m_toast->showBelow(anchor);
     m_scheduler.cancel(m_timer);
-    m_timer = m_scheduler.scheduleOnce(kShowTime, [this] {
+    m_timer = m_scheduler.scheduleOnce(kShowTime, this, [this] {
         m_timer = 0;
         close();
     });

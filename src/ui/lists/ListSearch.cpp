@@ -2,8 +2,6 @@
 
 #include "platform/Dispatcher.h"
 
-#include <QPointer>
-
 namespace tavrin {
 
 struct ListSearch::Shared {
@@ -37,16 +35,15 @@ void ListSearch::search(const QStringList &source, const QString &text)
         return;
     }
     m_pending = true;
-    QPointer<ListSearch> self(this);
     std::shared_ptr<Shared> shared = m_shared;
     m_dispatcher.runInBackground(
-        Dispatcher::Lane::Search, [self, shared, source, query, base, generation]() -> Dispatcher::Task {
+        Dispatcher::Lane::Search, this, [this, shared, source, query, base, generation]() -> Dispatcher::Task {
+            // Only the follow-up, run while this object exists, may use it.
             std::optional<QStringList> results = filter(query, base, shared->latest, generation);
             if (!results)
                 return {};
-            return [self, source, query, generation, results = std::move(*results)] {
-                if (self)
-                    self->apply(generation, source, query, results);
+            return [this, source, query, generation, results = std::move(*results)] {
+                apply(generation, source, query, results);
             };
         });
 }

@@ -178,12 +178,8 @@ void QuickListView::prepareOnFirstShow()
 void QuickListView::loadShowTooltip()
 {
     SettingsStore &settings = m_services.settings;
-    if (const auto stored = settings.boolValue(keys::showTooltip)) {
-        m_showTooltip = *stored;
-    } else {
-        settings.setBool(keys::showTooltip, true);
-        m_showTooltip = true;
-    }
+    settings.storeDefaultIfMissing(keys::showTooltip);
+    m_showTooltip = settings.flag(keys::showTooltip);
     m_showTooltipAction->setChecked(m_showTooltip);
 }
 

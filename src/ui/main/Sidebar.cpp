@@ -247,7 +247,7 @@ void Sidebar::addGroup()
     const int index = m_groups.addGroup();
     selectUpperRow(index + GroupListModel::kFirstGroupRow);
     m_scheduler.cancel(m_editTimer);
-    m_editTimer = m_scheduler.scheduleOnce(kEditDelay, [this] {
+    m_editTimer = m_scheduler.scheduleOnce(kEditDelay, this, [this] {
         m_editTimer = 0;
         startEditingSelectedName();
     });

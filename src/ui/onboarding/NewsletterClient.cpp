@@ -4,7 +4,6 @@
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QPointer>
 
 namespace tavrin {
 
@@ -17,12 +16,11 @@ void NewsletterClient::send(const QUrl &url)
     QNetworkRequest request(url);
     QNetworkReply *reply = m_network.get(request);
     ++m_pending;
-    QPointer<QNetworkReply> waiting(reply);
-    // The wait is counted on the scheduler, so it ends on a clock a test controls.
-    const Scheduler::TimerId timeout = m_scheduler.scheduleOnce(kTimeout, [waiting] {
-        if (waiting && waiting->isRunning()) {
+    // The wait is counted on the scheduler, so it ends on a clock a test controls; it goes with the reply.
+    const Scheduler::TimerId timeout = m_scheduler.scheduleOnce(kTimeout, reply, [reply] {
+        if (reply->isRunning()) {
             qCInfo(lcUi) << "the newsletter service did not answer in time";
-            waiting->abort();
+            reply->abort();
         }
     });
     connect(reply, &QNetworkReply::finished, this, [this, reply, timeout] { finish(reply, timeout); });

@@ -111,7 +111,7 @@ void WelcomePane::showEvent(QShowEvent *event)
 
 void WelcomePane::buildNewsletterForm(QWidget *parent)
 {
-    const QString endpoint = m_services.settings.string(keys::newsletterEndpoint).value_or(QString());
+    const QString endpoint = m_services.settings.text(keys::newsletterEndpoint);
     if (endpoint.isEmpty())
         return;
     QString whyNot;
@@ -120,7 +120,7 @@ void WelcomePane::buildNewsletterForm(QWidget *parent)
         return;
     }
     m_newsletter = new NewsletterForm(m_services.sheets, m_services.scheduler, endpoint,
-                                      m_services.settings.string(keys::newsletterListKey).value_or(QString()), parent);
+                                      m_services.settings.text(keys::newsletterListKey), parent);
 }
 
 void WelcomePane::finish()

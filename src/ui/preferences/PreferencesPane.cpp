@@ -284,9 +284,7 @@ void PreferencesPane::loadSettings()
     m_sound->setChecked(m_services.capture.sound().isEnabled());
     m_pasteOrder->clear();
     m_pasteOrder->addItems({firstToLastTitle(), lastToFirstTitle()});
-    // A stored order other than 0 or 1 selects nothing; sequential paste reads it as last to first.
-    if (const std::optional<std::int64_t> order = m_services.settings.integer(keys::sequentialPasteOrder))
-        m_pasteOrder->setCurrentIndex(*order >= 0 && *order < m_pasteOrder->count() ? int(*order) : -1);
+    m_pasteOrder->setCurrentIndex(int(m_services.settings.number(keys::sequentialPasteOrder)));
 }
 
 void PreferencesPane::startAtLoginToggled(bool on)

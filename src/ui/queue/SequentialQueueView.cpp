@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -136,11 +135,7 @@ void SequentialQueueView::windowShown()
 {
     m_model->reload();
     // The alert waits until the window is on screen; the check runs on every showing.
-    QPointer<SequentialQueueView> self(this);
-    m_services.scheduler.scheduleOnce(std::chrono::milliseconds(0), [self] {
-        if (self)
-            self->checkPasteShortcut();
-    });
+    m_services.scheduler.scheduleOnce(std::chrono::milliseconds(0), this, [this] { checkPasteShortcut(); });
 }
 
 void SequentialQueueView::checkPasteShortcut()

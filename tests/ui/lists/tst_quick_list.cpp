@@ -126,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(f.vc->selectedRow(), 1);
         // A capture lands above the selection: the selection stays on its entry.
         f.clipboard.copyText(QStringLiteral("zero"));
-        f.clock.advance(ClipboardMonitor::kPollInterval);
+        f.clipboard.notifyChange();
         f.dispatcher.runAll();
         QCOMPARE(f.shownEntries(), QStringList({"zero", "one", "two", "three"}));
         QCOMPARE(f.vc->selectedRow(), 2);
@@ -152,17 +152,17 @@ private Q_SLOTS:
         QCOMPARE(readStringListAtPath(file), QStringList({"kept"}));
         QCOMPARE(f.vc->modeButton()->text(), QStringLiteral("Clipboard"));
 
-        // Shown again: nothing runs twice; the timer captures and the list shows it.
+        // Shown again: nothing runs twice; a change notice captures and the list shows it.
         QFile::remove(file);
         f.window.hide();
         f.show();
         QVERIFY(f.history().waitForWrites());
         QVERIFY(!QFile::exists(file));
         f.clipboard.copyText(QStringLiteral("copied"));
-        f.clock.advance(ClipboardMonitor::kPollInterval);
+        f.clipboard.notifyChange();
         f.dispatcher.runAll();
         QCOMPARE(f.shownEntries(), QStringList({"copied", "kept"}));
-        QCOMPARE(f.clock.pendingCount(), 2);  // the one poll timer and the save timer
+        QCOMPARE(f.clock.pendingCount(), 1);  // the save timer; nothing polls
     }
 
     void aStoredTooltipSettingIsKept()
@@ -433,7 +433,7 @@ private Q_SLOTS:
         f.type(QStringLiteral("g"));
         QVERIFY(f.vc->isSearching());
         f.clipboard.copyText(QStringLiteral("fresh"));
-        f.clock.advance(ClipboardMonitor::kPollInterval);
+        f.clipboard.notifyChange();
         f.dispatcher.runAll();
         QVERIFY(f.vc->showsHistory());
         QVERIFY(!f.vc->isSearching());
