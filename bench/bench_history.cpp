@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load, save and capture costs of large histories.
 //
 // Besides the benchmarks, `bench_history --write-sample=<dir>` writes the sample history files

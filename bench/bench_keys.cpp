@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What keys cost: finding a key for a keysym in a layout (each typed key and each grab), the key at a place (each
 // Ctrl+digit in the list), reading a stored shortcut, and, on a display, reading the X server's layout (each layout
 // change) and typing the paste keys through XTest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick-access list and the main window over a 100,000-entry history, offscreen: opening them, one search
 // keystroke, a capture while the list is shown, and scrolling a page.
 #include "SampleHistory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one search keystroke over a 100,000-entry history.
 #include "SampleHistory.h"
 #include "store/SearchQuery.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times Python's plistlib on the sample history files, for comparison with our reader and writer."""
 import json
 import plistlib

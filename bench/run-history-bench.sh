@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in release mode and measures history load/save, with Python's plistlib on the
 # same files for comparison. Usage: bench/run-history-bench.sh [build-dir]
 set -euo pipefail

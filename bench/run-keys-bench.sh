@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the keys benchmark in release mode and runs it on a private Xvfb with a US layout (kept from resetting
 # between the benchmark's connections).
 # Usage: bench/run-keys-bench.sh [build-dir]

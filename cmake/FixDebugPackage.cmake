@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack after it has built the packages (CPACK_POST_BUILD_SCRIPTS). CMake 3.25 writes the md5sums of the
 # -dbgsym package with the staging folder's absolute paths, which no installed file has (debsums and lintian
 # fail on them). This rewrites them relative to the root, as dpkg wants, and adds the usual link of a -dbgsym

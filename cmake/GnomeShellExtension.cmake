@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes one GNOME era's extension.js (cmake -P): the era's imports (HEADER), the D-Bus interface description
 # (XML) as a string, the shared body (BODY) and the era's entry point (FOOTER), into OUTPUT.
 foreach(input HEADER XML BODY FOOTER OUTPUT)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hardening of the program as users install it: position-independent code, stack protection, checked string and
 # memory functions, read-only relocations bound at start, and control-flow protection where the compiler has it.
 # Optimised builds only (the checked functions need optimisation) and never with the sanitizers, whose own

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run at install time (install(CODE)), when the prefix is final: `cmake --install --prefix DIR` chooses it then.
 # Writes the desktop entry from its template with Exec naming the installed program by its absolute path, so that
 # it starts whether or not the prefix's bin folder is on the PATH.

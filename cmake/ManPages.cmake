@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tavrin_install_man_page(<page> [ALIASES <name>...]): installs a section 1 manual page compressed (gzip -9n: no
 # name or time stamp inside, so the package is reproducible), and each alias as a link to it.
 function(tavrin_install_man_page page)

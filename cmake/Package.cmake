@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of what `cmake --install` installs (cpack -G DEB): the program stripped, its debugging symbols in
 # tavrin-dbgsym beside it, the dependencies computed from the binaries.
 set(TAVRIN_PACKAGE_MAINTAINER "Tavrin developers <developers@tavrin.io>" CACHE STRING

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each layer sees only the headers of the layers it links. A target's headers are exposed through a folder of its
 # own under the build tree (include/<target>/<layer>/... -> src/<layer>/...), so `#include "app/AppShell.h"` from a
 # layer that does not link tavrin_app cannot compile, and src/ itself is on nobody's include path.

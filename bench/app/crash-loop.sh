@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The kill -9 crash loop: the real program with a history of 100,000 sample entries, a copy every 0.3 s (xclip), and
 # SIGKILL at a random moment between 2 and 25 s after the start; 30 runs (or as many as asked) on one private X11
 # desktop, each starting from what the one before left. After every kill the history file must parse (Python's

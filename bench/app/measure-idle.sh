@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU time of the idle program beside CopyQ's, measured in the same run on one private X11 desktop (Xvfb, openbox,
 # the trayer tray host): both started, ten copies made with xclip, the windows hidden, 35 s to settle, then the CPU
 # time every thread of each program spent over 30 s (/proc/<pid>/task/*/schedstat) and their wake-ups (context

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How long a large `tavrin add -` takes, and how long the program's GUI thread is held meanwhile: while each text is
 # added, a second client calls IsPaused over and over (dbus-send, answered on the GUI thread), and the slowest of
 # those calls is what the program made others wait. Texts of 1, 16 and 48 MB (the largest Add takes), three runs

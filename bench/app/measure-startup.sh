@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the real program until its list window is shown, a second start's hand-over, and resident
 # memory, with histories of 0, 10,000 and 100,000 sample entries (five runs each), on a private X11 desktop; then
 # the start with 100,000 entries while the clipboard's owner never answers (a stopped xclip).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the capture benchmarks of both backends share: one copy per repetition, timed from the copy by another

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a copy by another X11 client to the entry in the history, through the real clipboard backend, the
 // monitor's change reports, its worker read and the insertion on the GUI thread. Each repetition is one copy.
 #include "CopyLatency.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a copy by another Wayland client to the entry in the history, through the real Wayland backend on a
 // compositor: the data-control notice on the clipboard thread, the hand-over to the GUI thread, the monitor's check,
 // its worker read through a pipe from the other client and the insertion on the GUI thread. Also the two halves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running program on a Wayland compositor, as a user starts it: from a copy by another Wayland client to the
 // entry at the top of the program's history, asked over the program's D-Bus command interface. The time includes
 // the program's whole capture path and at most one round of asking (a D-Bus call and a read of its answer, which

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures capture on a private X display (tests/e2e/x11-session.sh), in a release build:
 #  1. the latency from a copy by another client to the history entry, 20 copies (bench_capture);
 #  2. the CPU time of the idle running tavrin binary over 60 s, from /proc/<pid>/stat.

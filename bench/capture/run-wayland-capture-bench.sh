@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures capture on a private headless sway (tests/e2e/wayland-session.sh), in a release build: the latency from
 # a copy by another Wayland client to the history entry, and the two halves (copy to change notice, the read),
 # 20 copies each (bench_wayland_capture).

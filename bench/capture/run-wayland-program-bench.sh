@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the running program's capture on a private headless sway (tests/e2e/wayland-session.sh), in a release
 # build: the latency from a copy by another Wayland client to the entry at the top of the program's history,
 # 20 copies (bench_wayland_program_capture).

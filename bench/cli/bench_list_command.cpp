@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `tavrin list --json` end to end against the real program holding a history of 100,000 entries: the client's
 // start, the D-Bus call, the snapshot, the JSON written by the program's thread and copied to the client's output.
 // Runs inside tests/e2e/x11-session.sh (a display and a session bus of its own): see run-list-bench.sh.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures `tavrin list --json` end to end with a history of 100,000 entries, on a private X display and session
 # bus (tests/e2e/x11-session.sh).
 # Usage: bench/cli/run-list-bench.sh [build-dir]   (default: a release build in build-bench)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the application icon's SVG into the PNG sizes of the hicolor theme, at build time.
 #include <QGuiApplication>
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's three feedback sounds as short WAV files (16-bit mono PCM), synthesised from scratch:
 // "Frog" (a capture), a double croak; "Ping" (copy, paste, pin), a bell-like tone; "Pop" (remove, clear), a drop.
 // Usage: tavrin-synthesize-sounds <output folder>

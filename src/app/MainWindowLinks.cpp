@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the main window's views are made, and what they and the quick-access list tell each other.
 #include "app/AppActions.h"
 #include "app/AppContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the manual page and the shell completions of the command line: tavrin-command-docs OUTPUT_FOLDER.
 #include "cli/CommandDocs.h"
 

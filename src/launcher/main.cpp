@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavrin-launcher: started by the session at login through Tavrin's autostart entry; starts Tavrin and quits.
 #include "launcher/LoginLauncher.h"
 #include "platform/freedesktop/DBusNotificationCenter.h"

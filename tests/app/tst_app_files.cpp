@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's files as the whole program meets them: state found after the settings were lost, saves that fail and
 // recover as the user hears of them, the quit that cannot save, and one program per data folder.
 #include "FakeAppContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launch sequence, the tray item and the actions that show the program's windows, on the fake platform.
 #include "FakeAppContext.h"
 #include "TestDirs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "E2e.h"
 #include "app/GuideHelpPage.h"
 #include "app/PasteAccessGuide.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One program per user and display, on the session's own D-Bus bus. A later start runs on a connection and a thread
 // of its own, as another process would, while the first one answers on the main thread.
 #include "app/SingleInstance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows in each shipped language: the translations built into the program are loaded for a locale,
 // and the main window, Preferences, the quick-access list and the tray menu show no text left in English.
 #include "FakeAppContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray item's menu where the panel shows no menus (swaybar): a right click opens it in a window of ours, whose
 // rows run the menu's commands; where the tray shows the menu itself, no window opens.
 #include "app/TrayIcon.h"

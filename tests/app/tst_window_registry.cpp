@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows and views created by identifier, and the list window that sizes itself from its content.
 #include "TestDirs.h"
 #include "app/AppContext.h"

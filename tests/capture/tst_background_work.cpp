@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captures and searches on the real dispatcher's threads, with shutdowns in between: nothing waits out a hung read,
 // and nothing outlives what it uses (run under the address and undefined-behaviour sanitizers).
 #include "TestDirs.h"

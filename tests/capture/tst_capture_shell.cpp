@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hiding the program for a paste: the focus goes back, the queue window stays.
 #include "CaptureFixture.h"
 #include "app/ProgramHider.h"

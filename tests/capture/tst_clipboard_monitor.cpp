@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CaptureFixture.h"
 #include "capture/ClipItem.h"
 #include "store/StringListFiles.h"

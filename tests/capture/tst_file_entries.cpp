@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which entries are files, found out on the files lane and never while a list draws.
 #include "TestDirs.h"
 #include "capture/FileEntries.h"

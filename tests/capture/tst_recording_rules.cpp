@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pausing recording and the ignored window classes, with the monitor that follows them, and texts added by a
 // command.
 #include "CaptureFixture.h"

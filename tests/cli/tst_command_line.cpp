@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the command line: what starts the program, what is a command, and every way a command line is wrong.
 #include "cli/CommandDocs.h"
 #include "cli/CommandLine.h"

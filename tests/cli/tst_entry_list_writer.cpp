@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing entries: JSON that a JSON parser reads back to exactly the entries, whatever they hold, and one line per
 // entry for menus.
 #include "cli/EntryListWriter.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command inside a private headless GNOME Shell on Wayland (mutter's virtual monitor, 1280x800), with its own
 # D-Bus session bus, a second bus standing in for the system bus (the Shell aborts without one where systemd's seats
 # exist), dconf settings and XDG folders of its own. The session's own extension (gnome-test-extension/) leaves the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command inside a private headless KDE Plasma Wayland session: KWin on its virtual backend (software
 # rendering, one 1280x800 output; it also serves KDE's global shortcuts, org.kde.kglobalaccel), its own D-Bus session
 # bus on which the desktop portal (xdg-desktop-portal with its KDE part) starts on demand, and private XDG folders

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the private desktop sessions (x11-session.sh, wayland-session.sh); sourced, not run.
 
 # Exits with the usage when no command was given. As root, runs the script again as nobody: sway refuses root, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program as a person meets it: the tray item, the list window at the top right that the shortcut opens
 // and a click elsewhere hides, a second start (the first run: tst_e2e_onboarding), and the desktop's language.
 #include "E2e.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real binary records what other clients copy, and keeps it across a clean quit.
 #include "E2e.h"
 #include "NotificationService.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 clipboard backend against real clients (xclip) on a private display.
 #include "E2e.h"
 #include "ScriptedClipboardOwner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Capture and paste over the real X11 backend: pastes reach other applications' windows, and a clipboard owner
 // that never answers does not stall the GUI thread.
 #include "E2e.h"

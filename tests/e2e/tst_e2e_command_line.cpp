@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line against the real program: a script adds, lists, pastes, pauses and quits it over the session
 // bus, and every command fails with a message and a non-zero status when no program runs.
 #include "E2e.h"

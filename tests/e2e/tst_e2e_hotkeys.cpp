@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real X11 global shortcuts, driven with xdotool and setxkbmap on the session's display.
 #include "E2e.h"
 #include "X11Keyboard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real binary registers the stored shortcuts at launch and answers them.
 #include "E2e.h"
 #include "TestDirs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program driven from the keyboard alone (xdotool key events, never the pointer): a Custom Clipboard made,
 // given a history row, renamed and deleted, a shortcut recorded, an entry pinned, searched and pasted; and a
 // shortcut another program holds at start shown as not working, with the reason, as a screen reader reads it.

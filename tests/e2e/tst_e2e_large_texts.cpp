@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of any size given to the real program, through the command line and straight over the bus: up to the
 // documented limit they are added, beyond it refused with the limit named, and whatever came, the program still
 // answers every command and ends on SIGTERM with its history saved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window of the real program: "Manage Clipboard" in the list's application menu opens it on the history,
 // and files dragged from another program (over XDND) or history rows dragged from its Clipboard pane land in the
 // group they are dropped on.

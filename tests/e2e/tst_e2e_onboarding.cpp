@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program's first run and its start at login: the welcome steps alone on a new machine, finishing them
 // (start at login on) writes the autostart entry and starts the tray, the entry's command started as the session
 // starts it brings Tavrin up without its main window and the launcher quits, and a start by the user opens the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Preferences of the real program: shortcuts recorded by clicking their boxes and pressing keys work in every
 // application, a combination another program holds is refused, and recorded sequential shortcuts paste queued
 // copies in order.

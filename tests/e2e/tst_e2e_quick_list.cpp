@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick-access list of the real program, driven from the keyboard as a user does: the shortcut opens it,
 // Ctrl+digit pastes an entry into the window that had the focus, Escape hides it, and a copy made while it is
 // open is at its top at once.

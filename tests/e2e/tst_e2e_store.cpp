@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program's files when things go wrong: a second program on another display that would share the history,
 // histories that cannot be saved (a full disk, a folder not ours to write), told as desktop notices with the system's
 // reason while it runs and at the quit on standard error and in the exit status, and files that are not what they

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command inside a private headless Wayland desktop: sway on the headless backend (software rendering, one
 # 1280x800 output, swaybar as the tray host), its own D-Bus session bus and private XDG folders (unless
 # TAVRIN_SESSION_KEEP_FILES=1). The command gets WAYLAND_DISPLAY and SWAYSOCK and no DISPLAY. Everything started

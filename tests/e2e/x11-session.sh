@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command inside a private X11 desktop: Xvfb on a free display (1280x800, or TAVRIN_SESSION_SCREEN
 # such as 2560x1600x24), its own D-Bus session bus,
 # openbox as window manager, trayer as tray host, and private XDG folders (unless

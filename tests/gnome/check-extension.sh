@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the generated GNOME Shell extension in both its forms: each metadata.json is JSON naming the folder's UUID,
 # the script form (GNOME 43-44) compiles as a script, and the module form (45 and later) parses as an ES module.
 # gjs only parses here; what the code does is tested in a running Shell. Exits 77 (skipped) without gjs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A GTK 3 text window on the session's compositor: whatever is typed or pasted into it is written to the file named
 on the command line (replaced whole on every change). Its application id is tavrin-gtk-target."""
 import os

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program in a GNOME Wayland session with its Shell extension, started as a user starts it: it picks the
 // GNOME backend by itself, records a copy made in a GTK window, pastes an entry into a GTK window and into foot
 // from the list opened with its recorded shortcut and with `tavrin paste 1`, ten times of ten each.

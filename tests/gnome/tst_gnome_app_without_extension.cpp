@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program in a GNOME Wayland session whose Shell runs without Tavrin's extension (not enabled, or enabled
 // after the login): it still picks the GNOME backend, and its log and a desktop notice say exactly what is missing
 // and the one command that turns the extension on, and that a new login is needed.

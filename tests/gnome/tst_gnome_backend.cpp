@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GNOME backend in process against a real GNOME Shell 43 running the extension from this build: the link finds
 // the extension and its interface is the one documented; copies of Wayland programs are counted and read, binary
 // intact; our own writes reach other programs and are never counted; content the Shell puts back after its owner

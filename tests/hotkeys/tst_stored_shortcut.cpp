@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored form of a shortcut: key names of the Carbon-era key vocabulary and its modifier codes (11 Command,
 // 12 Control, 13 Option, 14 Shift), as settings files written by every Tavrin hold them.
 #include "hotkeys/StoredShortcut.h"

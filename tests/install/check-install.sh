@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks the tree a desktop needs; then builds the Debian package,
 # checks its contents and computed dependencies, and starts the packaged program once on a private display.
 # usage: check-install.sh BUILD_DIR SOURCE_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What KDE Plasma offers a Wayland program, against a real headless KWin 5.27 and the real desktop portal
 // (tests/e2e/kde-session.sh): keys typed through the RemoteDesktop portal into windows of other programs, global
 // shortcuts through KGlobalAccel (pressed through the same portal, as a user's keyboard presses them), and the

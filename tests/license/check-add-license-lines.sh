@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/add-license-lines on a small repository of its own: each kind of file gets the line in its own comment form
 # and in the right place, a second run changes nothing, and --check fails exactly while a file lacks the line.
 # usage: check-add-license-lines.sh SCRIPT

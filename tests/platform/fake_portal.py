@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A desktop portal for the tests, on the session bus it is started on: org.freedesktop.portal.Desktop with the
 # RemoteDesktop and GlobalShortcuts interfaces, answering through Request objects and Session objects as
 # xdg-desktop-portal does. What no desktop here offers (a GlobalShortcuts portal that works, a session that fails to

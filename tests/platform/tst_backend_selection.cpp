@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choice of backend at start, for every kind of session: what is asked for wins, otherwise the desktop decides.
 #include "platform/select/BackendSelection.h"
 

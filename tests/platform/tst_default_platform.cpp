@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry to the platform with the real backends, where no desktop answers: each backend says in its
 // capabilities that nothing works and why, instead of failing or pretending.
 #include "platform/DefaultPlatform.h"

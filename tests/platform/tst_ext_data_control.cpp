@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Wayland clipboard over the ext family of the clipboard-manager protocol, against a compositor written for the
 // test that offers only that family (no compositor on this system does yet).
 #include "ExtDataControlServer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux services every desktop shares: the program's folders by the XDG rules, the autostart entry, and desktop
 // notices, notifications between processes and the login launcher over a D-Bus session bus of the test's own.
 #include "TestDirs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key combinations in GNOME's terms: Qt combinations become the accelerators the Shell grabs and the keys its
 // virtual keyboard types; GNOME's own shortcuts are read from its settings' text to name the
 // action that holds a combination.

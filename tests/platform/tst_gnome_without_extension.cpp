@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GNOME backend where its Shell extension is not on the bus (not enabled, or enabled after the session began):
 // every feature says what is missing and the one command that turns it on, the "This desktop" section offers that
 // command to copy, shortcuts are refused with the same reason, and nothing blocks or pretends to work.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choice among the ways a Wayland session lets the program type keys or take shortcuts.
 #include "platform/wayland/InputWays.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's keys on keyboard layouts: keysyms for Qt keys and back, keys for keysyms on the system's layouts, and key
 // places as a US keyboard has them.
 #include "hotkeys/StoredShortcut.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The portal clients over a real D-Bus: a bus of the test's own with a portal service written for the test
 // (fake_portal.py), which answers as xdg-desktop-portal does and stages what no desktop here offers (a working
 // GlobalShortcuts portal, a session that fails to start or that the desktop closes, a dialog the user declines).

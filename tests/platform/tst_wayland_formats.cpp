@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Wayland backend's logic that needs no compositor: clipboard types and our mark, the ledger of our own
 // writes, pipe transfers and the two protocol families.
 #include "platform/common/SelectionOffer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 backend's file lists and sound files, without a display.
 #include "CapturedOutput.h"
 #include "platform/common/CanberraSoundPlayer.h"

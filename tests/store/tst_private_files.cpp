@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files that hold the history are made private at every start, whatever made them and with whatever mode.
 #include "TestDirs.h"
 #include "store/PrivateFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the history as a fresh launch would load it: {"pinCount": n, "items": [...]}.
 #include "platform/fake/FakeScheduler.h"
 #include "platform/freedesktop/XdgLocations.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when a shipped language is not complete for the texts in the sources.
 
 For each language, lupdate reads the sources into a copy of its .ts file: a text the sources have and the file does

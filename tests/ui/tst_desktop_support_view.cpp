@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "This desktop" section: what works in the session and why not, and the commands to bind where the program
 // cannot take shortcuts, each copied by its button.
 #include "ui/preferences/DesktopSupportView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a headless sway, started the way a user starts it: it picks the Wayland backend by itself,
 // records what Wayland clients copy while another program's window has the focus, pastes into that window (from its
 // list and with "tavrin paste 1", into Qt, GTK and foot windows), never records its own writes again, and keeps the

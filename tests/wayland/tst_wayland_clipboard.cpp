@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Wayland clipboard backend against a real compositor (headless sway) and real clients (wl-copy, wl-paste).
 // Qt itself runs offscreen here: the backend has a connection of its own.
 #include "E2e.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pasting through the virtual keyboard into a Qt window running on the compositor (headless sway), with the entry
 // put on the clipboard by the Wayland clipboard, as the paste engine does it.
 #include "WaylandTools.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assembled Wayland backend on a real compositor (headless sway with swaybar): what it finds in the session, and
 // the clipboard monitor recording other programs' copies through it, never its own writes.
 #include "TestDirs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/gnome/GnomePlatform.h"
 
 #include "platform/common/CanberraSoundPlayer.h"

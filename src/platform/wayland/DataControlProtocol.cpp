@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/wayland/DataControlProtocol.h"
 
 #include "ext-data-control-v1-client-protocol.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/wayland/WaylandCapabilities.h"
 
 #include "platform/wayland/DataControlProtocol.h"

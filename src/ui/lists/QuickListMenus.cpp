@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick-access list's menus and the commands they run: the row menu, the state menu and the application menu
 // (whose program-wide commands are the shell's actions).
 #include "ui/lists/QuickListView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window of our own that drags files as a file manager does: pressing in it and moving starts a drag that
 // offers text/uri-list over XDND. When the drag ends it prints the action the target took ("copy", "move", "link"
 // or "none") on standard output.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Another X client that holds a key combination: grabs a keysym with a modifier mask on the root window, says
 // "grabbed" on standard output, then "pressed" for each press of the combination, and keeps the grab until its
 // standard input closes or it is terminated.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window of our own that receives pastes: a plain text editor that mirrors its text into a file.
 // Usage: tavrin-paste-target <output file>
 #include <QApplication>

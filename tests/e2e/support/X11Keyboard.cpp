@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "X11Keyboard.h"
 
 #include <xcb/xcb.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Finds a control of a running program over AT-SPI, as a screen reader sees it, by its accessible name.
 # Usage: accessible.py PID NAME [press]   (a NAME ending in "*" matches every name that starts with the rest)
 # Prints the control's place on the screen ("x y width height") and, on a second line, its description; with

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A GTK window that receives pastes, as most desktop programs do: a text view whose text is mirrored into a file.
 # Usage: gtk-paste-target.py OUTPUT
 import os

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Preloaded into foot for the tests on KWin's virtual outputs. foot 1.13 divides by the physical size of each
  * output; a virtual output has none (KWin says -1 mm) and foot stops with a division by zero. This gives such an
  * output the size of a common 15" screen; nothing else of foot or of the compositor changes. */

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window as a screen reader and a keyboard user meet it, in the light and the dark appearance: each focusable
 // node has a name that says what it is, no name hides the text shown, and Tab reaches every control.
 #include "../main/MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our pictures against what is behind them, measured in grabbed images of the real windows, in a light and a dark
 // palette: at least 4.5:1 (the guidelines' figure for text), for each picture in each state it is drawn in.
 #include "../main/MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command without a mouse: the keys on the selected row of each list (copy, remove after the question, pin,
 // the row menu), the sidebar's keys, and the menus showing those keys.
 #include "../main/MainWindowFixture.h"

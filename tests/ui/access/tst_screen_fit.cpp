@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window opens inside the free area of the screen it is on, whatever the screen and the scale factor (ctest
 // runs this on a 1440x900 screen at scale 1, 1.5 and 2, and on a 1280x800 one), and no pane needs a horizontal
 // scroll bar.

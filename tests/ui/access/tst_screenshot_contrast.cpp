@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts in the pictures of docs/screenshots (light, dark and scale 2), as a user sees them: each text control
 // against what is behind it, at least 4.5:1. The places come from the screenshots script, found over AT-SPI.
 #include "Contrast.h"

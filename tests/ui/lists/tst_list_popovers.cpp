@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The row cell's hover preview and copy button, and the preview's size and place.
 #include "ListFixture.h"
 #include "ui/lists/CopiedToast.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list search on its own, and the alert presenters.
 #include "ListFixture.h"
 #include "ui/lists/ListSearch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick-access list: its rows, height, modes, search, pastes and keyboard.
 #include "ListFixture.h"
 #include "PasteKeystroke.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The row menu with its commands, and the application menu with its commands.
 #include "ListFixture.h"
 #include "capture/RecordingRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The group's file chooser as the user drives it: a path put into Qt's own dialog's name field and Return, for a file
 // and for a folder, reaches the one who asked, every time.
 #include "ui/SheetPresenter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's Clipboard and group panes: copying, removing and clearing with their sheets, pins, dragging
 // history rows onto a group, the Delete key, and the quick-access list kept in step.
 #include "MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's sidebar: which rows can be selected, pane switching, adding, renaming and deleting groups, and
 // what may be dropped where.
 #include "MainWindowFixture.h"

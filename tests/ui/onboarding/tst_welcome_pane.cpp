@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The welcome steps on the fake platform: the e-mail checks, the newsletter request against a loopback HTTP server
 // run by the test (every answer, no answer, no server), the alerts and the field they empty, and the start-at-login
 // choice.

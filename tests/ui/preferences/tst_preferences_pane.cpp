@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Preferences pane: recording, refusing and clearing the three shortcuts with the real key events of the main
 // window, the paste order, the sound and start-at-login check boxes; and the About pane.
 #include "PreferencesFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sequential queue window: numbered rows with file icons and the next entry marked, its height between 40 and
 // 400, the context menu, the missing paste shortcut leading to the Preferences, and closing as the end of the mode.
 #include "../preferences/PreferencesFixture.h"

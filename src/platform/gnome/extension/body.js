@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What GNOME Shell keeps to itself, lent to Tavrin over the session bus: the clipboard (watch, read, set), typing
 // keys into the focused window, global accelerators and the focused window. Nothing else lives here; the program
 // decides everything. The build puts the GNOME era's imports before this and its entry point after it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GNOME Shell 45 and later: extensions are ES modules whose default export extends Extension.
 import Clutter from 'gi://Clutter';
 import GLib from 'gi://GLib';

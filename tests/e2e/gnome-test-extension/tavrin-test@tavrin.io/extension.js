@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test sessions only. A headless Shell starts in the Overview, where no window has the focus; a user would leave it
 // first. Unsafe mode lets the test ask the Shell about its windows (org.gnome.Shell.Eval). Once the Shell has
 // started and left the Overview, this owns io.tavrin.TavrinTestSession: the session is ready for the test.
