@@ -101,13 +101,16 @@ private Q_SLOTS:
         QCOMPARE(pasteTenCopiesWithTheCommand(m_output, QStringLiteral("qt")), 10);
     }
 
-    void theCommandPastesIntoAGtkWindowTenTimesOfTen()
+    void theCommandAndTheListPasteIntoAGtkWindowTenTimesOfTen()
     {
         const QString output = m_dir.filePath(QStringLiteral("gtk.txt"));
         const Program gtk = startGtkPasteTarget(output);
         QVERIFY(gtk);
         QTRY_COMPARE_WITH_TIMEOUT(m_focus.activeWindowClass(), QStringLiteral("tavrin-gtk-paste-target"), 10000);
         QCOMPARE(pasteTenCopiesWithTheCommand(output, QStringLiteral("gtk")), 10);
+        QCOMPARE(pasteTenCopiesFromTheList(output, QStringLiteral("gtk list"),
+                                           deskWith(QStringLiteral("tavrin-gtk-paste-target"))),
+                 10);
     }
 
     void theCommandPastesIntoFootWithCtrlShiftVTenTimesOfTen()
