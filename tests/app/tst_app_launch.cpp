@@ -2,6 +2,7 @@
 // The launch sequence, the tray item and the actions that show the program's windows, on the fake platform.
 #include "FakeAppContext.h"
 #include "TestDirs.h"
+#include "app/AppActions.h"
 #include "app/AppContext.h"
 #include "app/AppShell.h"
 #include "app/MainWindow.h"
@@ -365,6 +366,8 @@ private Q_SLOTS:
                               QStringLiteral("-"), QStringLiteral("Show Clipboard"), QStringLiteral("-")}));
         QVERIFY(titles.contains(QStringLiteral("Clear Clipboard")));
         QCOMPARE(titles.last(), QStringLiteral("Quit"));
+        // The shell's own actions, the same objects the list's application menu shows.
+        QCOMPARE(menu->actions().mid(8), app.context->windows().actions().forViews().menu);
         // Built anew at each opening, not added to.
         QCOMPARE(openMenu(), titles);
 
