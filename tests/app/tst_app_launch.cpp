@@ -474,8 +474,18 @@ private Q_SLOTS:
         QVERIFY(mode.isOn());
         QVERIFY(app.windows().sequentialView()->isVisible());
         QCOMPARE(app.windows().sequentialView(), app.windows().sequentialWindow()->view());
+        // The menus' action says what choosing it would do, whoever switched the mode.
+        QAction *queueAction = app.windows().actions().toggleSequentialQueue();
+        QCOMPARE(queueAction->text(), QStringLiteral("Hide Sequential Paste Queue"));
         mode.toggleSequentialQueue();
         QVERIFY(!mode.isOn());
+        QCOMPARE(queueAction->text(), QStringLiteral("Show Sequential Paste Queue"));
+        // The queue's own close button.
+        QVERIFY(app.platform->fakeGlobalShortcuts->press(toggle));
+        QCOMPARE(queueAction->text(), QStringLiteral("Hide Sequential Paste Queue"));
+        Q_EMIT app.windows().sequentialView()->closeRequested();
+        QVERIFY(!mode.isOn());
+        QCOMPARE(queueAction->text(), QStringLiteral("Show Sequential Paste Queue"));
     }
 
     void theMainWindowCommandShowsOneMainWindow()
