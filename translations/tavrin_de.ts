@@ -689,6 +689,10 @@ Siehe „%2“.
         <source>No</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>Show Tooltip</source>
+        <translation>Minihilfe anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::AppShell</name>
@@ -1227,10 +1231,6 @@ Siehe „%2“.
     <message>
         <source>Clipboard history</source>
         <translation>Verlauf der Zwischenablage</translation>
-    </message>
-    <message>
-        <source>Show Tooltip</source>
-        <translation>Minihilfe anzeigen</translation>
     </message>
     <message>
         <source>Shown list: %1</source>

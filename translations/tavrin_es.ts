@@ -689,6 +689,10 @@ Consulte «%2».
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>Show Tooltip</source>
+        <translation>Mostrar descripción emergente</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::AppShell</name>
@@ -1227,10 +1231,6 @@ Consulte «%2».
     <message>
         <source>Clipboard history</source>
         <translation>Historial del portapapeles</translation>
-    </message>
-    <message>
-        <source>Show Tooltip</source>
-        <translation>Mostrar descripción emergente</translation>
     </message>
     <message>
         <source>Shown list: %1</source>

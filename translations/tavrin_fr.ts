@@ -689,6 +689,10 @@ Voir «&#xa0;%2&#xa0;».
         <source>No</source>
         <translation>Non</translation>
     </message>
+    <message>
+        <source>Show Tooltip</source>
+        <translation>Afficher l’infobulle</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::AppShell</name>
@@ -1227,10 +1231,6 @@ Voir «&#xa0;%2&#xa0;».
     <message>
         <source>Clipboard history</source>
         <translation>Historique du presse-papiers</translation>
-    </message>
-    <message>
-        <source>Show Tooltip</source>
-        <translation>Afficher l’infobulle</translation>
     </message>
     <message>
         <source>Shown list: %1</source>

@@ -689,6 +689,10 @@ Veja “%2”.
         <source>No</source>
         <translation>Não</translation>
     </message>
+    <message>
+        <source>Show Tooltip</source>
+        <translation>Mostrar dica</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::AppShell</name>
@@ -1227,10 +1231,6 @@ Veja “%2”.
     <message>
         <source>Clipboard history</source>
         <translation>Histórico da área de transferência</translation>
-    </message>
-    <message>
-        <source>Show Tooltip</source>
-        <translation>Mostrar dica</translation>
     </message>
     <message>
         <source>Shown list: %1</source>

@@ -688,6 +688,10 @@ See &quot;%2&quot;.
         <source>No</source>
         <translation>否</translation>
     </message>
+    <message>
+        <source>Show Tooltip</source>
+        <translation>显示工具提示</translation>
+    </message>
 </context>
 <context>
     <name>tavrin::AppShell</name>
@@ -1225,10 +1229,6 @@ See &quot;%2&quot;.
     <message>
         <source>Clipboard history</source>
         <translation>剪贴板历史</translation>
-    </message>
-    <message>
-        <source>Show Tooltip</source>
-        <translation>显示工具提示</translation>
     </message>
     <message>
         <source>Shown list: %1</source>

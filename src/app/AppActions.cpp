@@ -9,9 +9,12 @@
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
 #include "store/HistoryStore.h"
+#include "store/SettingsKeys.h"
+#include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
 #include "ui/main/MainPane.h"
 
+#include <QEvent>
 #include <QWidget>
 
 namespace tavrin {
@@ -31,11 +34,19 @@ AppActions::AppActions(AppContext &context, WindowRegistry &windows, QObject *pa
     connect(m_preferences, &QAction::triggered, this, [showPane] { showPane(MainPane::preferences); });
     m_clearClipboard = makeAction(tr("Clear Clipboard"));
     connect(m_clearClipboard, &QAction::triggered, this, &AppActions::askToClearHistory);
+    m_showTooltip = makeAction(tr("Show Tooltip"));
+    m_showTooltip->setCheckable(true);
+    // The list reads the setting when it previews; the check mark shows it.
+    m_showTooltip->setChecked(context.settings().flag(keys::showTooltip));
+    connect(m_showTooltip, &QAction::toggled, this,
+            [&context](bool on) { context.settings().setBool(keys::showTooltip, on); });
 
     CaptureServices &capture = context.capture();
     m_toggleSequentialQueue = makeAction(tr("Show Sequential Paste Queue"));
-    connect(m_toggleSequentialQueue, &QAction::triggered, this,
-            [&capture] { capture.sequentialMode().toggleSequentialQueue(); });
+    connect(m_toggleSequentialQueue, &QAction::triggered, this, [this, &capture] {
+        capture.sequentialMode().toggleSequentialQueue();
+        refresh();
+    });
     m_clearSequentialQueue = makeAction(tr("Clear Sequential Paste Queue"));
     // Plays "Pop" and tells the queue list, which reloads and takes its smallest height.
     connect(m_clearSequentialQueue, &QAction::triggered, this,
@@ -52,6 +63,14 @@ AppActions::AppActions(AppContext &context, WindowRegistry &windows, QObject *pa
     connect(&capture.sequentialMode(), &SequentialMode::queueChanged, this, &AppActions::refresh);
     connect(&capture.sequentialMode(), &SequentialMode::queueCleared, this, &AppActions::refresh);
     refresh();
+
+    // The view's own option sits with the commands that leave the list; recording is about every copy, not about
+    // this list: a section of its own.
+    m_forViews.menu = {m_manageClipboard,      m_preferences,   m_clearClipboard,
+                       m_showTooltip,          makeSeparator(), m_toggleSequentialQueue,
+                       m_clearSequentialQueue, makeSeparator(), m_toggleRecording,
+                       makeSeparator(),        m_quit};
+    m_forViews.showTooltip = m_showTooltip;
 }
 
 QAction *AppActions::makeAction(const QString &text, const QKeySequence &shortcut)
@@ -63,15 +82,28 @@ QAction *AppActions::makeAction(const QString &text, const QKeySequence &shortcu
     return action;
 }
 
-ApplicationActions AppActions::forViews()
+QAction *AppActions::makeSeparator()
 {
-    return ApplicationActions{m_manageClipboard,      m_preferences,     m_clearClipboard, m_toggleSequentialQueue,
-                              m_clearSequentialQueue, m_toggleRecording, m_quit,           [this] { refresh(); }};
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    return separator;
 }
 
 QList<QAction *> AppActions::windowShortcuts() const
 {
     return {m_preferences, m_quit};
+}
+
+void AppActions::followQueueWindow(QWidget *window)
+{
+    window->installEventFilter(this);
+}
+
+bool AppActions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        refresh();
+    return QObject::eventFilter(watched, event);
 }
 
 void AppActions::refresh()
@@ -94,8 +126,8 @@ void AppActions::askToClearHistory()
 
 void AppActions::clearHistory()
 {
+    // Every list of the history follows its reset: it ends its search and shows it anew.
     m_context.history().clearAll();
-    Q_EMIT historyCleared();
     m_context.capture().sound().play(QStringLiteral("Pop"));
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AppContext.h"
+#include "app/AppActions.h"
 
 #include "app/AppLog.h"
 #include "app/CopyDroppedNotice.h"
@@ -65,7 +66,8 @@ ViewServices AppContext::viewServices()
                         *platform.fileIcons,
                         *platform.keyPositions,
                         platform.canStartAtLogin() ? platform.loginItems.get() : nullptr,
-                        platform.capabilities};
+                        platform.capabilities,
+                        m_windows->actions().forViews()};
 }
 
 bool AppContext::saveBeforeQuit()

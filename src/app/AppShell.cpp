@@ -24,13 +24,14 @@
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
-#include "ui/lists/QuickListView.h"
 #include "ui/main/MainWindowContent.h"
 #include "ui/onboarding/WelcomePane.h"
 #include "ui/preferences/PreferencesPane.h"
 #include "ui/preferences/ShortcutLabel.h"
 #include "ui/preferences/ShortcutStates.h"
 #include "ui/queue/SequentialQueueWindow.h"
+
+#include <QMenu>
 
 namespace tavrin {
 
@@ -75,10 +76,7 @@ AppShell::AppShell(AppContext &context, QObject *parent)
     connect(&context.shortcuts(), &AppShortcuts::statusChanged, this, &AppShell::noteShortcutStatus);
 
     connect(m_trayIcon.get(), &TrayIcon::clicked, this, &AppShell::toggleQuickList);
-    connect(m_trayIcon.get(), &TrayIcon::menuAboutToShow, this, [this, &context](QMenu *menu) {
-        if (auto *list = qobject_cast<QuickListView *>(context.windows().quickListView()))
-            m_trayMenu->fill(menu, *list);
-    });
+    connect(m_trayIcon.get(), &TrayIcon::menuAboutToShow, this, [this](QMenu *menu) { m_trayMenu->fill(menu); });
     connect(&context.capture().recordingRules(), &RecordingRules::pausedChanged, m_trayIcon.get(),
             &TrayIcon::setPaused);
     connectCapture();

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TrayMenu.h"
 
+#include "app/AppActions.h"
 #include "app/AppContext.h"
+#include "app/WindowRegistry.h"
 #include "capture/CaptureServices.h"
 #include "capture/PasteEngine.h"
 #include "cli/EntryListWriter.h"
 #include "store/HistoryStore.h"
-#include "ui/lists/QuickListView.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -18,7 +19,7 @@ TrayMenu::TrayMenu(AppContext &context, std::function<void()> showList)
 {
 }
 
-void TrayMenu::fill(QMenu *menu, QuickListView &applicationCommands) const
+void TrayMenu::fill(QMenu *menu) const
 {
     const QStringList &items = m_context.history().items();
     const qsizetype pins = m_context.history().pinCount();
@@ -39,7 +40,7 @@ void TrayMenu::fill(QMenu *menu, QuickListView &applicationCommands) const
     QObject::connect(menu->addAction(QCoreApplication::translate("TrayMenu", "Show Clipboard")), &QAction::triggered,
                      menu, [this] { m_showList(); });
     menu->addSeparator();
-    applicationCommands.fillApplicationMenu(menu);
+    menu->addActions(m_context.windows().actions().forViews().menu);
 }
 
 }  // namespace tavrin

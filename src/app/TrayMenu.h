@@ -8,10 +8,9 @@ class QMenu;
 namespace tavrin {
 
 class AppContext;
-class QuickListView;
 
 // The tray item's menu: the top five rows of the list (a click pastes the entry, as Ctrl+digit does in the list),
-// "Show Clipboard", then the application menu's own commands, "Quit" last.
+// "Show Clipboard", then the application menu's actions, "Quit" last.
 class TrayMenu {
 public:
     static constexpr int kEntries = 5;
@@ -21,7 +20,7 @@ public:
     TrayMenu(AppContext &context, std::function<void()> showList);
 
     /// Fills the emptied menu as it is about to open.
-    void fill(QMenu *menu, QuickListView &applicationCommands) const;
+    void fill(QMenu *menu) const;
 
 private:
     AppContext &m_context;

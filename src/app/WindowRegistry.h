@@ -79,13 +79,8 @@ public:
 private:
     void setFactories();
     void setMainWindowFactories();
-    /// What the quick-access list and the main window tell each other; each connection is made here, once.
-    void linkQuickList(QuickListView *list);
-    void linkMainContent(MainWindowContent *content);
-    /// The commands' effects on the views that exist.
+    /// The commands' effects outside the views.
     void linkActions();
-    /// The quick-access list, when it exists.
-    QuickListView *loadedQuickList() const;
     DesktopActivation desktopActivation() const;
 
     AppContext &m_context;

@@ -222,12 +222,10 @@ void ClipboardMonitor::setReadTimeout(std::chrono::milliseconds timeout)
 
 void ClipboardMonitor::afterCapture(const QString &entry)
 {
-    Q_EMIT historyModeRequested();
-    Q_EMIT mainWindowListReloadRequested();
     m_sound.play(QStringLiteral("Frog"));
     m_sequential.appendCaptured(entry);
     m_history.scheduleSave();
-    Q_EMIT quickAccessReloadRequested();
+    Q_EMIT captured(entry);
 }
 
 }  // namespace tavrin

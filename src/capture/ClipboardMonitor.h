@@ -64,12 +64,9 @@ public:
     void recordCopiedText(const QString &text);
 
 Q_SIGNALS:
-    /// The quick-access list returns to history mode and ends its search.
-    void historyModeRequested();
-    /// The main-window list ends its search and reloads (when its content is loaded).
-    void mainWindowListReloadRequested();
-    /// The quick-access list reloads its table.
-    void quickAccessReloadRequested();
+    /// A copy was recorded (the history has it at the top of its unpinned entries): the lists of the history show it,
+    /// ending their searches.
+    void captured(const QString &entry);
     /// A copy was not recorded: the application that made it (its window class, or the class of the window in front
     /// when the backend cannot tell; empty when unknown) did not hand it over within the read timeout.
     void copyDropped(const QString &application, qint64 timeoutMs);

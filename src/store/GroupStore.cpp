@@ -129,6 +129,7 @@ GroupStore::RenameOutcome GroupStore::renameGroup(int index, const QString &text
         m_folder.remove(oldPath);
     m_groupNames[index] = text;
     saveGroupNames();
+    Q_EMIT groupRenamed(stored, text);
     Q_EMIT groupNamesChanged();
     return RenameOutcome::changed;
 }
@@ -163,6 +164,7 @@ bool GroupStore::writeGroupItems(const QString &name, const QStringList &items)
             qCInfo(lcStore).noquote() << "the group file" << path << "is saved again";
             Q_EMIT saveRecovered(path);
         }
+        Q_EMIT groupItemsChanged(name, items);
         return true;
     }
     qCWarning(lcStore).noquote() << "cannot save the group file" << path << ":" << error;
@@ -189,13 +191,13 @@ void GroupStore::appendDroppedFiles(int index, const QList<QUrl> &urls)
     writeGroupItems(name, items);
 }
 
-void GroupStore::appendHistoryRows(int index, const HistoryStore &history)
+void GroupStore::appendHistoryRows(int index, const HistoryStore &history, const QList<int> &rows)
 {
     if (index < 0 || index >= m_groupNames.size())
         return;
     const QString name = m_groupNames.at(index);
     QStringList items = readGroupItems(name);
-    for (int row : std::as_const(draggedHistoryRows)) {
+    for (int row : rows) {
         // The history may have changed during the drag; rows that left it are skipped.
         if (row >= 0 && row < history.items().size())
             items.append(history.items().at(row));

@@ -62,16 +62,15 @@ public:
     bool writeGroupItems(const QString &name, const QStringList &items);
     /// Appends the paths of the local file URLs among urls, in order.
     void appendDroppedFiles(int index, const QList<QUrl> &urls);
-    /// Appends the history entries at draggedHistoryRows, in that order; the history is unchanged.
-    void appendHistoryRows(int index, const HistoryStore &history);
-
-    /// The items of the group the group view shows.
-    QStringList currentGroupItems;
-    /// History rows being dragged from the main-window list; non-empty while such a drag runs.
-    QList<int> draggedHistoryRows;
+    /// Appends the history entries at rows, in that order; the history is unchanged.
+    void appendHistoryRows(int index, const HistoryStore &history, const QList<int> &rows);
 
 Q_SIGNALS:
     void groupNamesChanged();
+    /// A group's file now holds items (every view of the group shows them).
+    void groupItemsChanged(const QString &name, const QStringList &items);
+    /// A group was renamed, its items moved to the new name's file.
+    void groupRenamed(const QString &oldName, const QString &newName);
     /// Writing a group's file started failing; said once until it recovers.
     void saveFailed(const QString &path, const QString &reason);
     /// Writing a group's file works again after a failure.

@@ -4,6 +4,7 @@
 namespace tavrin {
 
 class AlertPresenter;
+struct ApplicationActions;
 struct DesktopCapabilities;
 class CaptureServices;
 class Dispatcher;
@@ -41,6 +42,8 @@ struct ViewServices {
     LoginItems *loginItems;
     /// What the running desktop lets the program do, and why not.
     const DesktopCapabilities &capabilities;
+    /// The program's commands, shown in the views' menus.
+    const ApplicationActions &actions;
 };
 
 }  // namespace tavrin

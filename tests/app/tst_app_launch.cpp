@@ -2,6 +2,7 @@
 // The launch sequence, the tray item and the actions that show the program's windows, on the fake platform.
 #include "FakeAppContext.h"
 #include "TestDirs.h"
+#include "app/AppActions.h"
 #include "app/AppContext.h"
 #include "app/AppShell.h"
 #include "app/MainWindow.h"
@@ -365,6 +366,8 @@ private Q_SLOTS:
                               QStringLiteral("-"), QStringLiteral("Show Clipboard"), QStringLiteral("-")}));
         QVERIFY(titles.contains(QStringLiteral("Clear Clipboard")));
         QCOMPARE(titles.last(), QStringLiteral("Quit"));
+        // The shell's own actions, the same objects the list's application menu shows.
+        QCOMPARE(menu->actions().mid(8), app.context->windows().actions().forViews().menu);
         // Built anew at each opening, not added to.
         QCOMPARE(openMenu(), titles);
 
@@ -471,8 +474,18 @@ private Q_SLOTS:
         QVERIFY(mode.isOn());
         QVERIFY(app.windows().sequentialView()->isVisible());
         QCOMPARE(app.windows().sequentialView(), app.windows().sequentialWindow()->view());
+        // The menus' action says what choosing it would do, whoever switched the mode.
+        QAction *queueAction = app.windows().actions().toggleSequentialQueue();
+        QCOMPARE(queueAction->text(), QStringLiteral("Hide Sequential Paste Queue"));
         mode.toggleSequentialQueue();
         QVERIFY(!mode.isOn());
+        QCOMPARE(queueAction->text(), QStringLiteral("Show Sequential Paste Queue"));
+        // The queue's own close button.
+        QVERIFY(app.platform->fakeGlobalShortcuts->press(toggle));
+        QCOMPARE(queueAction->text(), QStringLiteral("Hide Sequential Paste Queue"));
+        Q_EMIT app.windows().sequentialView()->closeRequested();
+        QVERIFY(!mode.isOn());
+        QCOMPARE(queueAction->text(), QStringLiteral("Show Sequential Paste Queue"));
     }
 
     void theMainWindowCommandShowsOneMainWindow()

@@ -284,11 +284,35 @@ private Q_SLOTS:
         HistoryStore history(f.settings, clock, f.folder);
         for (const QString &s : {QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("a")})
             history.insertCaptured(s);
-        f.groups.draggedHistoryRows = {2, 0, 7};
-        f.groups.appendHistoryRows(0, history);
+        f.groups.appendHistoryRows(0, history, {2, 0, 7});
         QCOMPARE(f.groups.readGroupItems(QStringLiteral("My Clipboard")).mid(3),
                  (QStringList{QStringLiteral("c"), QStringLiteral("a")}));
         QCOMPARE(history.items().size(), 3);
+    }
+
+    void writtenItemsAndRenamesAreAnnounced()
+    {
+        Fixture f;
+        f.groups.loadGroupNames();
+        QSignalSpy items(&f.groups, &GroupStore::groupItemsChanged);
+        QSignalSpy renamed(&f.groups, &GroupStore::groupRenamed);
+        QVERIFY(f.groups.writeGroupItems(QStringLiteral("My Clipboard"), {QStringLiteral("a")}));
+        f.groups.appendDroppedFiles(0, {QUrl::fromLocalFile(QStringLiteral("/tmp/b"))});
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.at(1).at(0).toString(), QStringLiteral("My Clipboard"));
+        QCOMPARE(items.at(1).at(1).toStringList(), (QStringList{QStringLiteral("a"), QStringLiteral("/tmp/b")}));
+
+        // A rename writes the items under the new name first, then says so.
+        QCOMPARE(f.groups.renameGroup(0, QStringLiteral("Work")), GroupStore::RenameOutcome::changed);
+        QCOMPARE(renamed.size(), 1);
+        QCOMPARE(renamed.constFirst(), (QList<QVariant>{QStringLiteral("My Clipboard"), QStringLiteral("Work")}));
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items.at(2).at(0).toString(), QStringLiteral("Work"));
+        // Refused names change nothing and say nothing.
+        QCOMPARE(f.groups.renameGroup(0, QStringLiteral("a/b")), GroupStore::RenameOutcome::invalidName);
+        QVERIFY(!f.groups.writeGroupItems(QStringLiteral(".."), {}));
+        QCOMPARE(renamed.size(), 1);
+        QCOMPARE(items.size(), 3);
     }
 };
 

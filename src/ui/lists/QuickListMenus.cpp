@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The quick-access list's menus and the commands they run: the row menu, the state menu and the application menu
-// (whose program-wide commands are the shell's actions).
+// (the shell's actions, only shown here).
 #include "ui/lists/QuickListView.h"
 
 #include "capture/CaptureServices.h"
@@ -8,9 +8,8 @@
 #include "capture/PasteEngine.h"
 #include "store/GroupStore.h"
 #include "store/HistoryStore.h"
-#include "store/SettingsKeys.h"
-#include "store/SettingsStore.h"
 #include "ui/AlertPresenter.h"
+#include "ui/ApplicationActions.h"
 #include "ui/lists/CopyConfirmation.h"
 #include "ui/lists/MenuItems.h"
 #include "ui/lists/RowKeys.h"
@@ -31,7 +30,6 @@ void QuickListView::popUpBelow(QMenu *menu, QWidget *button)
 
 void QuickListView::rebuildRowMenu(int clickedRow)
 {
-    endMainWindowEditing();
     QMenu *menu = replaceMenu(m_rowMenu, this);
     if (clickedRow < 0 || clickedRow >= m_model->rowCount())
         return;
@@ -99,13 +97,11 @@ void QuickListView::removeSelectedEntry()
     if (m_showsHistory) {
         m_services.history.removeItem(row);
         reloadData();
-        Q_EMIT historyListChanged();
     } else {
+        // Every other view of the group follows the store's signal.
         m_groupItems.removeAt(row);
-        const QString group = m_groupName;
-        m_services.groups.writeGroupItems(group, m_groupItems);
+        m_services.groups.writeGroupItems(m_groupName, m_groupItems);
         reloadData();
-        Q_EMIT groupItemsChanged(group);
     }
     m_services.capture.sound().play(QStringLiteral("Pop"));
 }
@@ -122,14 +118,12 @@ void QuickListView::togglePinOfSelectedEntry()
     history.togglePin(row);
     m_services.capture.sound().play(QStringLiteral("Ping"));
     reloadData();
-    Q_EMIT historyListChanged();
 }
 
 // State menu ------------------------------------------------------------------------------------------------
 
 void QuickListView::popUpModeMenu()
 {
-    endMainWindowEditing();
     QMenu *menu = replaceMenu(m_modeMenu, this);
     addMenuItem(menu, clipboardTitle(), [this] { chooseMode(-1); });
     const QStringList names = m_services.groups.groupNames();
@@ -170,23 +164,8 @@ void QuickListView::showGroup(const QString &name)
 void QuickListView::popUpApplicationMenu()
 {
     QMenu *menu = replaceMenu(m_applicationMenu, this);
-    fillApplicationMenu(menu);
+    menu->addActions(m_services.actions.menu);
     popUpBelow(menu, m_settingsButton);
-}
-
-void QuickListView::fillApplicationMenu(QMenu *menu)
-{
-    m_showTooltipAction->setChecked(m_showTooltip);
-    tavrin::fillApplicationMenu(menu, m_applicationActions, {m_showTooltipAction});
-}
-
-void QuickListView::toggleShowTooltip()
-{
-    m_showTooltip = !m_showTooltip;
-    m_showTooltipAction->setChecked(m_showTooltip);
-    m_services.settings.setBool(keys::showTooltip, m_showTooltip);
-    if (!m_showTooltip)
-        closeContentPreview();
 }
 
 }  // namespace tavrin

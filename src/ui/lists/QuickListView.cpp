@@ -6,9 +6,11 @@
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "capture/PasteEngine.h"
+#include "store/GroupStore.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
+#include "ui/ApplicationActions.h"
 #include "ui/lists/CopiedToast.h"
 #include "ui/lists/CopyConfirmation.h"
 #include "ui/lists/EntryPreviewPopup.h"
@@ -104,12 +106,6 @@ void QuickListView::buildView()
     m_listView->setFrameShape(QFrame::NoFrame);
     m_rowDelegate->trackHover(m_listView);
 
-    m_showTooltipAction = new QAction(tr("Show Tooltip"), this);
-    m_showTooltipAction->setCheckable(true);
-    m_showTooltipAction->setChecked(m_showTooltip);
-    // triggered() has already flipped the check mark; the setting decides.
-    connect(m_showTooltipAction, &QAction::triggered, this, [this] { toggleShowTooltip(); });
-
     m_contentPreview = new EntryPreviewPopup(this);
     m_copyConfirmation = new CopyConfirmation(m_scheduler, this);
 
@@ -151,18 +147,42 @@ void QuickListView::connectSignals()
     connect(
         m_listView, &QListView::doubleClicked, this, [this] { pasteSelectedEntry(); }, Qt::QueuedConnection);
     connect(m_rowDelegate, &HistoryRowDelegate::mouseEntered, this, [this](int row) {
-        if (m_showTooltip)
+        if (showTooltip())
             showContentPreview(row);
     });
-    connect(m_rowDelegate, &HistoryRowDelegate::mouseExited, this, [this] {
-        if (m_showTooltip)
-            closeContentPreview();
-    });
+    connect(m_rowDelegate, &HistoryRowDelegate::mouseExited, this, &QuickListView::closeContentPreview);
+    if (QAction *tooltips = m_services.actions.showTooltip) {
+        connect(tooltips, &QAction::toggled, this, [this](bool on) {
+            if (!on)
+                closeContentPreview();
+        });
+    }
 
-    // The history's own changes reach the model row by row; the monitor's follow-up decides the mode.
-    CaptureServices &capture = m_services.capture;
-    connect(&capture.monitor(), &ClipboardMonitor::historyModeRequested, this, &QuickListView::showHistoryMode);
-    connect(&capture.monitor(), &ClipboardMonitor::quickAccessReloadRequested, this, &QuickListView::reloadData);
+    // The history's changes reach the model row by row; a capture brings the list back to the history.
+    connect(&m_services.capture.monitor(), &ClipboardMonitor::captured, this, &QuickListView::showHistoryMode);
+    // Cleared: no search over what went.
+    connect(&m_services.history, &HistoryStore::itemsReset, this, [this] {
+        endSearch();
+        reloadData();
+    });
+    connect(&m_services.groups, &GroupStore::groupItemsChanged, this, &QuickListView::groupItemsChanged);
+    connect(&m_services.groups, &GroupStore::groupRenamed, this,
+            [this](const QString &oldName, const QString &newName) {
+                if (!m_showsHistory && m_groupName == oldName) {
+                    m_groupName = newName;
+                    showModeTitle(newName);
+                }
+            });
+}
+
+void QuickListView::groupItemsChanged(const QString &name, const QStringList &items)
+{
+    // Our own writes come back with the items shown.
+    if (m_showsHistory || name != m_groupName || items == m_groupItems)
+        return;
+    m_groupItems = items;
+    endSearch();
+    reloadData();
 }
 
 void QuickListView::prepareOnFirstShow()
@@ -170,18 +190,15 @@ void QuickListView::prepareOnFirstShow()
     if (m_loaded)
         return;
     m_loaded = true;
-    loadShowTooltip();
+    m_services.settings.storeDefaultIfMissing(keys::showTooltip);
     showModeTitle(clipboardTitle());
     m_services.history.saveHistory();
     m_services.capture.monitor().start();
 }
 
-void QuickListView::loadShowTooltip()
+bool QuickListView::showTooltip() const
 {
-    SettingsStore &settings = m_services.settings;
-    settings.storeDefaultIfMissing(keys::showTooltip);
-    m_showTooltip = settings.flag(keys::showTooltip);
-    m_showTooltipAction->setChecked(m_showTooltip);
+    return m_services.settings.flag(keys::showTooltip);
 }
 
 const QStringList &QuickListView::searchSource() const
@@ -318,11 +335,6 @@ void QuickListView::showHistoryMode()
 void QuickListView::closeListWindow()
 {
     Q_EMIT closeRequested();
-}
-
-void QuickListView::endMainWindowEditing()
-{
-    Q_EMIT mainWindowEditingEndRequested();
 }
 
 int QuickListView::digitOfKey(const QKeyEvent &event) const

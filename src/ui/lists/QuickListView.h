@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/Scheduler.h"
-#include "ui/ApplicationActions.h"
 #include "ui/ViewServices.h"
 
 #include <QMenu>
@@ -31,7 +30,8 @@ class CopyConfirmation;
 
 // The quick-access list: the content of the small window that the tray icon and the quick-access shortcut
 // open. It shows the history (or one clipboard group) with numbered rows, searches it, and copies, pastes,
-// pins and removes entries; its settings button opens the application menu.
+// pins and removes entries; its settings button opens the application menu (the shell's actions). It follows the
+// history, the groups and the captures by their own signals.
 class QuickListView : public QWidget {
     Q_OBJECT
 public:
@@ -67,7 +67,8 @@ public:
     QString shownGroupName() const;
     /// Search results while searching, else the history or the group's items.
     const QStringList &shownList() const;
-    bool showTooltip() const { return m_showTooltip; }
+    /// Whether an entry is previewed on hover: the setting that "Show Tooltip" switches.
+    bool showTooltip() const;
     int previewedRow() const { return m_previewedRow; }
     /// The selected row, -1 when none.
     int selectedRow() const;
@@ -106,14 +107,8 @@ public:
     void closeCopiedToast();
     void showContentPreview(int row);
 
-    // The application menu: the shell's commands and the list's own "Show Tooltip".
-    /// The shell's commands the application menu shows.
-    void setApplicationActions(const ApplicationActions &actions) { m_applicationActions = actions; }
+    /// The settings button's menu: the shell's actions.
     void popUpApplicationMenu();
-    /// Adds the application menu's commands to a menu: the shell's, and the list's own.
-    void fillApplicationMenu(QMenu *menu);
-    void toggleShowTooltip();
-    QAction *showTooltipAction() const { return m_showTooltipAction; }
 
     // The parts, for the window around the list and for tests.
     QLineEdit *searchField() const { return m_searchField; }
@@ -133,14 +128,8 @@ public:
 Q_SIGNALS:
     /// The list's window should close (a paste, a command that leaves the list).
     void closeRequested();
-    /// A menu of the list opens: any edit in the main window ends first.
-    void mainWindowEditingEndRequested();
     /// The height the window should take (viewHeight()).
     void viewHeightChanged(int height);
-    /// The history changed here (remove, pin): the main-window list reloads.
-    void historyListChanged();
-    /// A group's items changed here: a view of that group reloads.
-    void groupItemsChanged(const QString &name);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -156,7 +145,8 @@ private:
     void showModeTitle(const QString &title);
     void updateViewHeight();
     void closeListWindow();
-    void endMainWindowEditing();
+    /// A group's file changed: the group shown takes its new items, ending a search over the old ones.
+    void groupItemsChanged(const QString &name, const QStringList &items);
     /// The list a search filters: the history or the group's items, never earlier results.
     const QStringList &searchSource() const;
     void searchTextChanged(const QString &text);
@@ -169,7 +159,6 @@ private:
     void popUpBelow(QMenu *menu, QWidget *button);
     void closeContentPreview();
     QRect globalRowRect(int row) const;
-    void loadShowTooltip();
 
     ViewServices m_services;
     Scheduler &m_scheduler;
@@ -184,8 +173,6 @@ private:
     QPointer<QMenu> m_rowMenu;
     QPointer<QMenu> m_modeMenu;
     QPointer<QMenu> m_applicationMenu;
-    ApplicationActions m_applicationActions;
-    QAction *m_showTooltipAction = nullptr;
     EntryPreviewPopup *m_contentPreview = nullptr;
     CopyConfirmation *m_copyConfirmation = nullptr;
 
@@ -194,7 +181,6 @@ private:
     QStringList m_groupItems;
     QString m_groupName;
     bool m_showsHistory = true;
-    bool m_showTooltip = true;
     int m_previewedRow = -1;
 };
 

@@ -74,10 +74,9 @@ QString ShownListModel::entryTitle(const QString &prefix, const QString &entry, 
 
 void ShownListModel::showHistory(const HistoryStore &history)
 {
-    if (m_history == &history) {
-        redrawAll();
+    // Already following it: the rows are current.
+    if (m_history == &history)
         return;
-    }
     beginResetModel();
     stopFollowing();
     m_history = &history;
@@ -88,13 +87,13 @@ void ShownListModel::showHistory(const HistoryStore &history)
         beginInsertRows({}, at, at);
         m_rows = m_history->items();
         endInsertRows();
-        redrawAll();  // the rows below moved: their prefixes changed
+        redrawPrefixesFrom(at + 1);  // the rows below moved
     });
     m_connections << connect(&history, &HistoryStore::itemRemoved, this, [this](int at) {
         beginRemoveRows({}, at, at);
         m_rows = m_history->items();
         endRemoveRows();
-        redrawAll();
+        redrawPrefixesFrom(at);
     });
     m_connections << connect(&history, &HistoryStore::itemMoved, this, [this](int from, int to) {
         // A move onto itself (pinning the first unpinned entry) changes no row.
@@ -141,6 +140,14 @@ void ShownListModel::stopFollowing()
         disconnect(connection);
     m_connections.clear();
     m_history = nullptr;
+}
+
+void ShownListModel::redrawPrefixesFrom(int row)
+{
+    // Past the ninth row every prefix is the same arrow; without numbers every row has it.
+    const int last = std::min<int>(kShortcutRows, int(m_rows.size())) - 1;
+    if (m_numbered && row <= last)
+        Q_EMIT dataChanged(index(row), index(last));
 }
 
 void ShownListModel::redrawAll()

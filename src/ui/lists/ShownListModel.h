@@ -53,8 +53,8 @@ public:
     /// Whether rows can be dragged out of the view.
     void setRowsDraggable(bool draggable) { m_draggable = draggable; }
 
-    /// Shows the history and follows its changes; pinned rows carry the marker. When it already shows the
-    /// history, only the rows are redrawn.
+    /// Shows the history and follows its changes row by row; pinned rows carry the marker. When it already follows
+    /// the history, nothing changes.
     void showHistory(const HistoryStore &history);
     /// Shows a fixed list, without pin markers.
     void showList(const QStringList &rows);
@@ -69,6 +69,8 @@ public:
 private:
     void stopFollowing();
     void redrawAll();
+    /// The rows from row on whose shortcut prefix depends on their place (a row came or went above them).
+    void redrawPrefixesFrom(int row);
 
     const FileIcons &m_fileIcons;
     FileEntries &m_files;

@@ -2,6 +2,7 @@
 #include "ui/main/ClipboardPane.h"
 
 #include "capture/CaptureServices.h"
+#include "capture/ClipboardMonitor.h"
 #include "capture/InteractionSound.h"
 #include "store/GroupStore.h"
 #include "store/HistoryStore.h"
@@ -24,15 +25,16 @@ ClipboardPane::ClipboardPane(const ViewServices &services, DimmedSheets &sheets,
     m_listView->setAccessibleName(tr("Clipboard history"));
     m_model->setRowsDraggable(true);
     historyListView()->dragData = [this](const QList<int> &rows) { return beginRowsDrag(rows); };
-    historyListView()->dragEnded = [this] { endRowsDrag(); };
+    // A new copy or a cleared history: no search over the entries as they were.
+    connect(&services.capture.monitor(), &ClipboardMonitor::captured, this, &ClipboardPane::endSearch);
+    connect(&services.history, &HistoryStore::itemsReset, this, [this] {
+        endSearch();
+        reloadData();
+    });
     reloadData();
 }
 
-ClipboardPane::~ClipboardPane()
-{
-    // A drag cannot outlive its list; its rows are no longer dragged.
-    m_services.groups.draggedHistoryRows.clear();
-}
+ClipboardPane::~ClipboardPane() = default;
 
 HistoryListView *ClipboardPane::historyListView() const
 {
@@ -84,7 +86,6 @@ void ClipboardPane::addSelectedEntryToGroup(int groupIndex)
     QStringList items = m_services.groups.readGroupItems(name);
     items.append(m_services.history.items().at(position));
     m_services.groups.writeGroupItems(name, items);
-    Q_EMIT addedToGroup(groupIndex);
 }
 
 void ClipboardPane::askToRemoveSelectedEntry()
@@ -114,7 +115,6 @@ void ClipboardPane::removeEntryAsked(int position, const QString &entry)
     history.removeItem(position);
     reloadData();
     searchAgain();
-    Q_EMIT historyListChanged();
     m_services.capture.sound().play(QStringLiteral("Pop"));
 }
 
@@ -130,10 +130,8 @@ void ClipboardPane::askToClearHistory()
 
 void ClipboardPane::clearHistory()
 {
+    // Every list of the history ends its search on the reset.
     m_services.history.clearAll();
-    endSearch();
-    reloadData();
-    Q_EMIT historyCleared();
     m_services.capture.sound().play(QStringLiteral("Pop"));
 }
 
@@ -149,7 +147,6 @@ void ClipboardPane::togglePinOfSelectedEntry()
     history.togglePin(row);
     m_services.capture.sound().play(QStringLiteral("Ping"));
     reloadData();
-    Q_EMIT historyListChanged();
 }
 
 QMimeData *ClipboardPane::beginRowsDrag(const QList<int> &rows)
@@ -166,13 +163,7 @@ QMimeData *ClipboardPane::beginRowsDrag(const QList<int> &rows)
     }
     if (positions.isEmpty())
         return nullptr;
-    m_services.groups.draggedHistoryRows = positions;
     return historyRowsMimeData(positions, entries);
-}
-
-void ClipboardPane::endRowsDrag()
-{
-    m_services.groups.draggedHistoryRows.clear();
 }
 
 }  // namespace tavrin

@@ -11,7 +11,8 @@ class DimmedSheets;
 class HistoryListView;
 
 // The main window's Clipboard pane: the whole history with a search field, a copy button on every row, removal
-// and clearing after a question, pins, and rows that can be dragged onto a group or into another application.
+// and clearing after a question, pins, and rows that can be dragged onto a group or into another application. It
+// follows the history's changes from anywhere, and a capture ends its search.
 class ClipboardPane : public ListPane {
     Q_OBJECT
 public:
@@ -27,20 +28,10 @@ public:
     /// "Add to Custom Clipboard": the selected entry joins the group with this index among the names.
     void addSelectedEntryToGroup(int groupIndex);
 
-    /// The start of a drag of shown rows: their history positions become the dragged rows; returns the drag's data.
+    /// The start of a drag of shown rows: the drag's data, which carries their history positions.
     QMimeData *beginRowsDrag(const QList<int> &rows);
-    /// The end of that drag: no rows are dragged any more.
-    void endRowsDrag();
 
     HistoryListView *historyListView() const;
-
-Q_SIGNALS:
-    /// The history changed here (remove, pin): the quick-access list reloads.
-    void historyListChanged();
-    /// The history was cleared here: the quick-access list ends its search and reloads.
-    void historyCleared();
-    /// The group with this index among the names got an entry from here.
-    void addedToGroup(int groupIndex);
 
 protected:
     const QStringList &searchSource() const override;

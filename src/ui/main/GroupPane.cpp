@@ -63,12 +63,13 @@ GroupPane::GroupPane(const ViewServices &services, DimmedSheets &sheets, QWidget
     auto *layout = new QVBoxLayout(m_placeholder);
     layout->addWidget(title);
     layout->addWidget(hint);
+    connect(&services.groups, &GroupStore::groupItemsChanged, this, &GroupPane::groupItemsChanged);
+    connect(&services.groups, &GroupStore::groupRenamed, this, [this](const QString &oldName, const QString &newName) {
+        // Its items are written under the new name from now on.
+        if (oldName == m_groupName)
+            m_groupName = newName;
+    });
     reloadData();
-}
-
-const QStringList &GroupPane::items() const
-{
-    return m_services.groups.currentGroupItems;
 }
 
 const QStringList &GroupPane::searchSource() const
@@ -105,7 +106,7 @@ void GroupPane::placePlaceholder()
 
 void GroupPane::showGroup(const QString &name)
 {
-    m_services.groups.currentGroupItems = m_services.groups.readGroupItems(name);
+    m_items = m_services.groups.readGroupItems(name);
     endSearch();
     reloadData();
     // A row selected in another group is no row of this one.
@@ -114,16 +115,14 @@ void GroupPane::showGroup(const QString &name)
     m_groupName = name;
 }
 
-void GroupPane::groupRenamed(const QString &oldName, const QString &newName)
+void GroupPane::groupItemsChanged(const QString &name, const QStringList &items)
 {
-    if (oldName == m_groupName)
-        m_groupName = newName;
-}
-
-void GroupPane::groupChangedElsewhere(const QString &name)
-{
-    if (name == m_groupName)
-        showGroup(name);
+    // Our own writes come back with the items shown.
+    if (name != m_groupName || items == m_items)
+        return;
+    m_items = items;
+    endSearch();
+    reloadData();
 }
 
 void GroupPane::writeItems()
@@ -153,10 +152,9 @@ void GroupPane::addFileOrFolder()
         if (!path || group != m_groupName)
             return;
         endSearch();
-        m_services.groups.currentGroupItems.append(*path);
+        m_items.append(*path);
         reloadData();
         writeItems();
-        Q_EMIT groupItemsAdded(m_groupName);
     });
 }
 
@@ -179,16 +177,14 @@ void GroupPane::askToRemoveSelectedEntry()
 
 void GroupPane::removeEntryAsked(int position, const QString &entry)
 {
-    QStringList &current = m_services.groups.currentGroupItems;
-    position = entryPositionNow(current, position, entry);
+    position = entryPositionNow(m_items, position, entry);
     if (position < 0)
         return;
-    current.removeAt(position);
+    m_items.removeAt(position);
     writeItems();
     reloadData();
     updatePlaceholder();
     searchAgain();
-    Q_EMIT groupItemsRemoved(m_groupName);
     m_services.capture.sound().play(QStringLiteral("Pop"));
 }
 
@@ -207,11 +203,10 @@ void GroupPane::askToRemoveAll()
 
 void GroupPane::removeAll()
 {
-    m_services.groups.currentGroupItems.clear();
+    m_items.clear();
     endSearch();
     writeItems();
     reloadData();
-    Q_EMIT groupItemsRemoved(m_groupName);
     m_services.capture.sound().play(QStringLiteral("Pop"));
 }
 

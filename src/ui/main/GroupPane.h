@@ -12,7 +12,7 @@ class DimmedSheets;
 
 // The main window's pane of one group: its items with an icon and name, copied by their button, a double-click or
 // the menu; a file or folder added through a file chooser; one item or all removed after a question; a search.
-// The sidebar tells it which group to show; it follows that group when it is renamed.
+// The sidebar tells it which group to show; it follows that group's changes and renames from anywhere (the store).
 class GroupPane : public ListPane {
     Q_OBJECT
 public:
@@ -26,12 +26,7 @@ public:
     /// The name of the group shown.
     QString groupName() const { return m_groupName; }
     /// The group's items (the group shown's items as edited here).
-    const QStringList &items() const;
-
-    /// The shown group was renamed: its items are written under the new name from now on.
-    void groupRenamed(const QString &oldName, const QString &newName);
-    /// The group's items changed elsewhere (the quick-access list): read anew, a search ends.
-    void groupChangedElsewhere(const QString &name);
+    const QStringList &items() const { return m_items; }
 
     /// The add button: a file or folder chosen in a sheet is appended.
     void addFileOrFolder();
@@ -45,12 +40,6 @@ public:
     /// The placeholder shown while the group has no items.
     QWidget *placeholder() const { return m_placeholder; }
 
-Q_SIGNALS:
-    /// Items were removed here: the quick-access list ends its search and shows the group anew if it shows it.
-    void groupItemsRemoved(const QString &name);
-    /// An item was added here: the quick-access list shows the group anew if it shows it.
-    void groupItemsAdded(const QString &name);
-
 protected:
     const QStringList &searchSource() const override;
     void showSource() override;
@@ -59,12 +48,15 @@ protected:
 
 private:
     void writeItems();
+    /// A group's file changed: the group shown takes its new items, ending a search over the old ones.
+    void groupItemsChanged(const QString &name, const QStringList &items);
     void removeEntryAsked(int position, const QString &entry);
     void placePlaceholder();
     void updatePlaceholder();
 
     DimmedSheets &m_sheets;
     QString m_groupName;
+    QStringList m_items;
     QPushButton *m_addButton = nullptr;
     QWidget *m_placeholder = nullptr;
 };

@@ -32,8 +32,6 @@ void HistoryListView::startDrag(Qt::DropActions)
     // Every operation is offered to other applications; whatever they do, the history keeps its rows (unlike the
     // base class, nothing is removed after a move).
     drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
-    if (dragEnded)
-        dragEnded();
 }
 
 }  // namespace tavrin

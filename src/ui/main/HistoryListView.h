@@ -10,7 +10,7 @@ class QMimeData;
 namespace tavrin {
 
 // The list of the main window's clipboard pane: its rows can be dragged out, onto a group of the sidebar or into
-// another application. What a drag carries, and what happens when it ends, is its pane's.
+// another application. What a drag carries is its pane's.
 class HistoryListView : public QListView {
     Q_OBJECT
 public:
@@ -18,8 +18,6 @@ public:
 
     /// The data of a drag of these rows (ascending); a drag begins only when it gives some.
     std::function<QMimeData *(const QList<int> &rows)> dragData;
-    /// The drag ended, whatever became of it.
-    std::function<void()> dragEnded;
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;

@@ -58,15 +58,6 @@ void MainWindowContent::buildView()
 
     connect(m_sidebar, &Sidebar::upperRowSelected, this, &MainWindowContent::upperRowSelected);
     connect(m_sidebar, &Sidebar::lowerRowSelected, this, &MainWindowContent::lowerRowSelected);
-    connect(m_sidebar, &Sidebar::groupItemsDropped, this, &MainWindowContent::afterDrop);
-    connect(m_sidebar, &Sidebar::groupRenamed, this, [this](const QString &oldName, const QString &newName) {
-        if (m_groupPane)
-            m_groupPane->groupRenamed(oldName, newName);
-        Q_EMIT groupRenamed(oldName, newName);
-    });
-    connect(m_clipboardPane, &ClipboardPane::historyListChanged, this, &MainWindowContent::historyListChanged);
-    connect(m_clipboardPane, &ClipboardPane::historyCleared, this, &MainWindowContent::historyCleared);
-    connect(m_clipboardPane, &ClipboardPane::addedToGroup, this, &MainWindowContent::afterDrop);
     connect(m_clipboardPane, &ListPane::editingEndRequested, this, &MainWindowContent::endEditing);
 
     // Forward Delete. A field being edited takes the key first (the search, a name), so it only reaches here for
@@ -81,8 +72,6 @@ GroupPane *MainWindowContent::groupPane()
     if (!m_groupPane) {
         m_groupPane = new GroupPane(m_services, *m_sheets, m_paneArea);
         m_groupPane->hide();
-        connect(m_groupPane, &GroupPane::groupItemsRemoved, this, &MainWindowContent::groupItemsRemoved);
-        connect(m_groupPane, &GroupPane::groupItemsAdded, this, &MainWindowContent::groupItemsAdded);
         connect(m_groupPane, &ListPane::editingEndRequested, this, &MainWindowContent::endEditing);
     }
     return m_groupPane;
@@ -168,34 +157,6 @@ void MainWindowContent::askToRemoveSelectedEntry()
 void MainWindowContent::endEditing()
 {
     m_sidebar->endEditing();
-}
-
-void MainWindowContent::afterDrop(int groupIndex)
-{
-    const QStringList &names = m_services.groups.groupNames();
-    if (groupIndex < 0 || groupIndex >= names.size())
-        return;
-    // The group on screen may be the one that got the drop.
-    if (m_currentPane == MainPane::group && m_groupPane)
-        m_groupPane->groupChangedElsewhere(names.at(groupIndex));
-    Q_EMIT groupItemsDropped(names.at(groupIndex));
-}
-
-void MainWindowContent::historyChangedElsewhere()
-{
-    m_clipboardPane->reloadData();
-}
-
-void MainWindowContent::historyReset()
-{
-    m_clipboardPane->endSearch();
-    m_clipboardPane->reloadData();
-}
-
-void MainWindowContent::groupChangedElsewhere(const QString &name)
-{
-    if (m_groupPane)
-        m_groupPane->groupChangedElsewhere(name);
 }
 
 }  // namespace tavrin

@@ -52,27 +52,7 @@ public:
     /// Ends an edit in the window (a group name), keeping what was typed.
     void endEditing();
 
-    // What other views changed.
-    /// The history changed in the quick-access list (remove, pin).
-    void historyChangedElsewhere();
-    /// The history was cleared elsewhere, or a capture arrived: the Clipboard pane ends its search and reloads.
-    void historyReset();
-    /// A group's items changed in the quick-access list: the group pane ends its search and reads it anew.
-    void groupChangedElsewhere(const QString &name);
-
 Q_SIGNALS:
-    /// The history changed here (remove, pin): the quick-access list reloads.
-    void historyListChanged();
-    /// The history was cleared here.
-    void historyCleared();
-    /// A group got items by a drop onto its row.
-    void groupItemsDropped(const QString &name);
-    /// Items of a group were removed in its pane.
-    void groupItemsRemoved(const QString &name);
-    /// An item was added to a group in its pane.
-    void groupItemsAdded(const QString &name);
-    /// A group was renamed.
-    void groupRenamed(const QString &oldName, const QString &newName);
     /// The pane shown changed.
     void currentPaneChanged(tavrin::MainPane pane);
 
@@ -82,7 +62,6 @@ private:
     void lowerRowSelected(int row);
     void install(QWidget *pane, MainPane index);
     QWidget *providedPane(MainPane pane);
-    void afterDrop(int groupIndex);
 
     ViewServices m_services;
     Sidebar *m_sidebar = nullptr;

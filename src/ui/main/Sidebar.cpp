@@ -6,6 +6,7 @@
 #include "ui/main/DimmedSheets.h"
 #include "ui/main/GroupListModel.h"
 #include "ui/main/GroupListView.h"
+#include "ui/main/HistoryRowsMime.h"
 #include "ui/main/MainResources.h"
 #include "ui/main/SidebarRowDelegate.h"
 
@@ -283,14 +284,14 @@ void Sidebar::renameGroupRow(int row, const QString &text)
     // The editor loses the focus to the sheet of an earlier answer: that is no new edit.
     if (index < 0 || index >= m_groups.groupNames().size() || m_nameAlertOpen)
         return;
-    const QString oldName = m_groups.groupNames().at(index);
     switch (m_groups.renameGroup(index, text)) {
     case GroupStore::RenameOutcome::unchanged:
     case GroupStore::RenameOutcome::restored:
     case GroupStore::RenameOutcome::dropped:
-        // The rows follow the names; a row left empty shows its stored name again.
+    case GroupStore::RenameOutcome::changed:
+        // The rows follow the names (the views of the group follow the store); a row left empty shows its stored
+        // name again.
         break;
-    case GroupStore::RenameOutcome::changed: Q_EMIT groupRenamed(oldName, text); break;
     case GroupStore::RenameOutcome::duplicate:
         showNameAlert(row, tr("Clipboard with the same name already exists."));
         break;
@@ -376,11 +377,11 @@ bool Sidebar::dropOnGroupRow(int row, const QMimeData *offer)
     const int index = GroupListModel::groupIndex(row);
     if (index < 0 || index >= m_groups.groupNames().size() || !offer)
         return false;
-    if (!m_groups.draggedHistoryRows.isEmpty())
-        m_groups.appendHistoryRows(index, m_history);
+    // History rows dragged from the Clipboard pane carry their positions; the group's views follow the store.
+    if (const QList<int> rows = historyRowsFromMimeData(offer); !rows.isEmpty())
+        m_groups.appendHistoryRows(index, m_history, rows);
     else
         m_groups.appendDroppedFiles(index, offer->urls());
-    Q_EMIT groupItemsDropped(index);
     return true;
 }
 

@@ -75,12 +75,8 @@ Q_SIGNALS:
     void upperRowSelected(int row);
     /// The selection of the lower list moved to row.
     void lowerRowSelected(int row);
-    /// The group with this index among the names got items by a drop.
-    void groupItemsDropped(int groupIndex);
     /// A group was deleted (the Clipboard row is selected right after).
     void groupDeleted();
-    /// A group was given a new name (its items moved to the new name's file).
-    void groupRenamed(const QString &oldName, const QString &newName);
 
 protected:
     /// The upper list's keys: Delete asks to delete the selected group, the menu key opens its menu.

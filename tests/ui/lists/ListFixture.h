@@ -103,11 +103,8 @@ struct ListFixture {
                          [this] { log << QStringLiteral("hide program"); });
         if (!fromRegistry) {
             // A list of the test's own, unlinked to the main window, that the shell's commands still reach.
-            context.windows().quickListView.setFactory([this] {
-                auto *list = new QuickListView(context.viewServices(), &window);
-                list->setApplicationActions(actions().forViews());
-                return list;
-            });
+            context.windows().quickListView.setFactory(
+                [this] { return new QuickListView(context.viewServices(), &window); });
         }
         vc = qobject_cast<QuickListView *>(context.windows().quickListView());
         auto *layout = new QVBoxLayout(&window);

@@ -78,15 +78,15 @@ private Q_SLOTS:
     {
         ListFixture f(longEntries());
         f.show();
-        f.vc->toggleShowTooltip();
+        f.actions().showTooltip()->trigger();
         moveTo(f.vc->listView()->viewport(), f.rowRect(1).center());
         QVERIFY(!f.vc->contentPreview()->isVisible());
         QCOMPARE(f.vc->previewedRow(), -1);
-        f.vc->toggleShowTooltip();
+        f.actions().showTooltip()->trigger();
         moveTo(f.vc->listView()->viewport(), f.rowRect(3).center());
         QVERIFY(f.vc->contentPreview()->isVisible());
         // Switched off while shown: it closes.
-        f.vc->toggleShowTooltip();
+        f.actions().showTooltip()->trigger();
         QVERIFY(!f.vc->contentPreview()->isVisible());
     }
 

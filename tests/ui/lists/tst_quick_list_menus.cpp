@@ -4,6 +4,7 @@
 #include "capture/RecordingRules.h"
 #include "store/StringListFiles.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,7 +92,8 @@ private Q_SLOTS:
     {
         ListFixture f({"a", "b", "c"});
         f.show();
-        QSignalSpy changed(f.vc, &QuickListView::historyListChanged);
+        // The history announces the change to every list of it.
+        QSignalSpy changed(&f.history(), &HistoryStore::pinCountChanged);
         f.vc->rebuildRowMenu(2);
         f.vc->togglePinOfSelectedEntry();
         QCOMPARE(f.shownEntries(), QStringList({"c", "a", "b"}));
@@ -113,7 +115,7 @@ private Q_SLOTS:
         ListFixture f({"a", "b", "c"});
         f.history().togglePin(1);
         f.show();
-        QSignalSpy changed(f.vc, &QuickListView::historyListChanged);
+        QSignalSpy changed(&f.history(), &HistoryStore::itemRemoved);
         f.vc->rebuildRowMenu(0);
         ListFixture::menuItem(f.vc->rowMenu(), QStringLiteral("Remove this item"))->trigger();
         QCOMPARE(f.shownEntries(), QStringList({"a", "c"}));
@@ -185,7 +187,17 @@ private Q_SLOTS:
                  QStringList({"Manage Clipboard", "Preferences", "Clear Clipboard", "Show Tooltip", "-",
                               "Show Sequential Paste Queue", "[Clear Sequential Paste Queue]", "-", "Pause Recording",
                               "-", "Quit"}));
+        // Screen readers name each item by its text.
+        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(f.vc->applicationMenu());
+        QVERIFY(menu);
+        QCOMPARE(menu->childCount(), 11);
+        for (int i = 0; i < menu->childCount(); ++i) {
+            const QAction *action = f.vc->applicationMenu()->actions().at(i);
+            if (!action->isSeparator())
+                QCOMPARE(menu->child(i)->text(QAccessible::Name), action->text());
+        }
         QAction *tooltips = ListFixture::menuItem(f.vc->applicationMenu(), QStringLiteral("Show Tooltip"));
+        QCOMPARE(tooltips, f.actions().showTooltip());
         QVERIFY(tooltips->isCheckable());
         QVERIFY(tooltips->isChecked());
         QVERIFY(f.vc->applicationMenu()->isVisible());
@@ -238,7 +250,8 @@ private Q_SLOTS:
         f.history().togglePin(2);
         f.show();
         f.type(QStringLiteral("b"));
-        QSignalSpy cleared(&f.actions(), &AppActions::historyCleared);
+        // Every list of the history follows its reset.
+        QSignalSpy cleared(&f.history(), &HistoryStore::itemsReset);
 
         f.alerts.answerNext(1);  // "No"
         f.actions().askToClearHistory();

@@ -225,6 +225,27 @@ private Q_SLOTS:
         QCOMPARE(f.sheets.shown.size(), 1);
     }
 
+    void anEditEndsKeepingItsTextWhenTheListTakesTheFocus()
+    {
+        MainWindowFixture f;
+        f.showMain();
+        f.mainWindow->activateWindow();
+        QTRY_VERIFY(f.mainWindow->isActiveWindow());
+        f.sidebar()->selectUpperRow(2);
+        f.sidebar()->startEditingSelectedName();
+        QTRY_VERIFY(f.nameEditor() && f.nameEditor()->hasFocus());
+        f.nameEditor()->setText(QStringLiteral("Notes"));
+        // The list comes to the front (its shortcut, the tray) and its menus open there.
+        f.window.activateWindow();
+        QTRY_VERIFY(f.window.isActiveWindow());
+        f.vc->popUpModeMenu();
+        QTRY_VERIFY(!f.nameEditor());
+        QCOMPARE(f.groups().groupNames(), QStringList{QStringLiteral("Notes")});
+        QCOMPARE(ListFixture::menuItems(f.vc->modeMenu()),
+                 (QStringList{QStringLiteral("Clipboard"), QStringLiteral("Notes")}));
+        f.vc->modeMenu()->close();
+    }
+
     void anEmptyNameGetsTheOldNameBackSilently()
     {
         MainWindowFixture f;
