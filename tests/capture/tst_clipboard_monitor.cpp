@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CaptureFixture.h"
 #include "capture/ClipItem.h"
+#include "store/HistoryJournal.h"
 #include "store/StringListFiles.h"
 
 #include <QDir>
@@ -17,7 +18,10 @@ struct Monitored : test::CaptureFixture {
     QStringList onDisk()
     {
         history.waitForWrites();
-        return readStringListAtPath(historyFile());
+        QStringList items = readStringListAtPath(historyFile());
+        std::int64_t pins = 0;
+        replayJournal(historyFile(), items, pins);
+        return items;
     }
 };
 
