@@ -96,8 +96,9 @@ void AppContext::makeFilesPrivate()
 {
     makeFolderPrivate(m_platform->locations->dataDirectory());
     makeFilePrivate(m_settings->path());
-    // The history may be at a remembered path outside the data folder.
+    // The history (and its journal beside it) may be at a remembered path outside the data folder.
     makeFilePrivate(m_history->currentPath());
+    makeFilePrivate(m_history->journalPath());
 }
 
 }  // namespace tavrin

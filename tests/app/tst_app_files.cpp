@@ -3,6 +3,7 @@
 // recover as the user hears of them, the quit that cannot save, and one program per data folder.
 #include "FakeAppContext.h"
 #include "FileSizeLimit.h"
+#include "TestDirs.h"
 #include "app/AppContext.h"
 #include "app/AppShell.h"
 #include "app/DataFolderLock.h"
