@@ -14,6 +14,7 @@
 #include "store/StringListFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
 #include <QTemporaryDir>
@@ -140,18 +141,24 @@ void BM_CaptureToDisk(benchmark::State &state)
     const QString journal = loaded.history.journalPath();
     const QString file = loaded.history.currentPath();
     const qint64 fileBefore = QFileInfo(file).size();
-    qint64 journalBefore = -1;
+    // The run's first append checks the journal against the history file, which reads the file once: timed apart.
+    QElapsedTimer first;
+    first.start();
+    loaded.history.insertCaptured(entry);
+    loaded.history.scheduleSave();
+    loaded.clock.advance(HistoryStore::kSaveDelay);
+    loaded.history.waitForWrites();
+    state.counters["first_append_ms"] = double(first.nsecsElapsed()) / 1e6;
+    const qint64 journalBefore = QFileInfo(journal).size();
     for (auto _ : state) {
         loaded.history.insertCaptured(entry);
         loaded.history.scheduleSave();
         loaded.clock.advance(HistoryStore::kSaveDelay);
         if (!loaded.history.waitForWrites())
             state.SkipWithError("append failed");
-        if (journalBefore < 0)
-            journalBefore = QFileInfo(journal).size();  // from the second capture on: the header is written once
     }
     const qint64 appended = QFileInfo(journal).size() - journalBefore;
-    state.counters["bytes_per_capture"] = double(appended) / double(std::max<std::int64_t>(1, state.iterations() - 1));
+    state.counters["bytes_per_capture"] = double(appended) / double(std::max<std::int64_t>(1, state.iterations()));
     state.counters["history_file_rewritten"] = QFileInfo(file).size() != fileBefore ? 1 : 0;
     state.counters["entries"] = double(loaded.history.items().size());
 }
@@ -192,8 +199,9 @@ BENCHMARK(BM_SaveHistory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond
 BENCHMARK(BM_SerializeHistory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadHistory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ParseHistory)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_InsertCaptured)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
-// Below the journal's bound, so that no run writes the history file whole.
+// A fixed number of captures, so that the history stays near its size, below the journal's bound, so that no run
+// writes the history file whole.
+BENCHMARK(BM_InsertCaptured)->Arg(10000)->Arg(100000)->Arg(1000000)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CaptureToDisk)
     ->Arg(10000)
     ->Arg(100000)
