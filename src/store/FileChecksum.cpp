@@ -2,6 +2,7 @@
 #include "store/FileChecksum.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <array>
 
@@ -9,18 +10,25 @@ namespace tavrin {
 
 namespace {
 
-constexpr std::array<quint32, 256> makeCrcTable()
+// Eight tables for eight bytes at a time ("slicing by 8"): the history file can be hundreds of megabytes.
+using CrcTables = std::array<std::array<quint32, 256>, 8>;
+
+constexpr CrcTables makeCrcTables()
 {
-    std::array<quint32, 256> table{};
+    CrcTables tables{};
     for (quint32 n = 0; n < 256; ++n) {
         quint32 c = n;
         for (int k = 0; k < 8; ++k)
             c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
+        tables[0][n] = c;
     }
-    return table;
+    for (quint32 n = 0; n < 256; ++n) {
+        for (std::size_t k = 1; k < 8; ++k)
+            tables[k][n] = (tables[k - 1][n] >> 8) ^ tables[0][tables[k - 1][n] & 0xFF];
+    }
+    return tables;
 }
-constexpr std::array<quint32, 256> kCrcTable = makeCrcTable();
+constexpr CrcTables kCrc = makeCrcTables();
 
 void setError(QString *error, const QString &reason)
 {
@@ -33,8 +41,14 @@ void setError(QString *error, const QString &reason)
 quint32 crc32(const char *data, qsizetype size, quint32 crc)
 {
     crc = ~crc;
-    for (qsizetype i = 0; i < size; ++i)
-        crc = kCrcTable[(crc ^ quint8(data[i])) & 0xFF] ^ (crc >> 8);
+    for (; size >= 8; data += 8, size -= 8) {
+        const quint32 one = qFromLittleEndian<quint32>(data) ^ crc;
+        const quint32 two = qFromLittleEndian<quint32>(data + 4);
+        crc = kCrc[7][one & 0xFF] ^ kCrc[6][(one >> 8) & 0xFF] ^ kCrc[5][(one >> 16) & 0xFF] ^ kCrc[4][one >> 24] ^
+              kCrc[3][two & 0xFF] ^ kCrc[2][(two >> 8) & 0xFF] ^ kCrc[1][(two >> 16) & 0xFF] ^ kCrc[0][two >> 24];
+    }
+    for (; size > 0; ++data, --size)
+        crc = kCrc[0][(crc ^ quint8(*data)) & 0xFF] ^ (crc >> 8);
     return ~crc;
 }
 

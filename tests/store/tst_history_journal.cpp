@@ -118,6 +118,11 @@ private Q_SLOTS:
         // The checksum is zlib's: other tools can check records with any CRC-32 library.
         QCOMPARE(crc32("123456789", 9), 0xCBF43926u);
         QCOMPARE(crc32("56789", 5, crc32("1234", 4)), 0xCBF43926u);
+        QByteArray block;
+        for (int i = 0; i < 1024; ++i)
+            block.append(char(i % 256));
+        QCOMPARE(crc32(block.constData(), block.size()), 0xB70B4C26u);  // Python's zlib.crc32(bytes(range(256)) * 4)
+        QCOMPARE(crc32(block.constData() + 13, block.size() - 13, crc32(block.constData(), 13)), 0xB70B4C26u);
     }
 
     void everyKindOfChangeIsReplayedOnce()
