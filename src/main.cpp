@@ -121,6 +121,8 @@ int main(int argc, char *argv[])
 
     shell.launch();
     const int status = app.exec();
+    // Saved by now: what the exit frees anyway is not freed entry by entry first.
+    context.history().keepEntriesUntilExit();
     // What could not be saved at the end was named on standard error; the status tells scripts and session managers.
     return status != 0 || shell.savedAtQuit() ? status : 1;
 }

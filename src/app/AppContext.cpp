@@ -98,8 +98,9 @@ void AppContext::makeFilesPrivate()
 {
     makeFolderPrivate(m_platform->locations->dataDirectory());
     makeFilePrivate(m_settings->path());
-    // The history may be at a remembered path outside the data folder.
+    // The history (and its journal beside it) may be at a remembered path outside the data folder.
     makeFilePrivate(m_history->currentPath());
+    makeFilePrivate(m_history->journalPath());
 }
 
 }  // namespace tavrin

@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <algorithm>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -105,7 +106,12 @@ QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const
     listing.items = history.items();  // shared, not copied: the thread reads a snapshot
     listing.pinCount = history.pinCount();
     FileEntries &files = m_context.capture().fileEntries();
-    for (qsizetype i = 0; i < listing.items.size(); ++i) {
+    // Without a search the rows shown are the first ones: a short listing of a long history costs what it shows. A
+    // search finds its rows on the listing's thread, so every entry's kind goes along.
+    const qsizetype shown = listing.search || listing.limit == 0
+                                ? listing.items.size()
+                                : std::min<qsizetype>(listing.items.size(), qsizetype(listing.limit));
+    for (qsizetype i = 0; i < shown; ++i) {
         const QString &entry = listing.items.at(i);
         if (!FileEntries::couldBeFile(entry))
             continue;

@@ -7,6 +7,7 @@
 #include "store/StoreLog.h"
 #include "store/StringListFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,15 +18,38 @@ namespace tavrin {
 using namespace std::chrono_literals;
 
 HistoryStore::HistoryStore(SettingsStore &settings, Scheduler &scheduler, ListFolder &folder, QObject *parent)
-    : QObject(parent), m_settings(settings), m_scheduler(scheduler), m_folder(folder)
+    : QObject(parent),
+      m_settings(settings),
+      m_scheduler(scheduler),
+      m_folder(folder),
+      m_device(thisDeviceId(folder.directory())),
+      m_journal(std::make_shared<JournalFile>(journalPathFor(currentPath()), m_device))
 {
     connect(&m_writer, &BackgroundWriter::finished, this, &HistoryStore::writeFinished);
 }
+
+namespace {
+
+// Reachable to the end, so that leak checkers see it as kept, not lost.
+QStringList &keptUntilExit()
+{
+    static auto *kept = new QStringList;
+    return *kept;
+}
+
+}  // namespace
 
 HistoryStore::~HistoryStore()
 {
     m_scheduler.cancel(m_saveTimer);
     m_scheduler.cancel(m_retryTimer);
+    if (m_keepUntilExit)
+        keptUntilExit() = std::move(m_items);
+}
+
+const QStringList &HistoryStore::entriesKeptUntilExit()
+{
+    return keptUntilExit();
 }
 
 void HistoryStore::loadHistory()
@@ -56,28 +80,67 @@ void HistoryStore::loadItems()
     }
     const ListFileRead read = m_folder.read(path);
     m_items = read.strings;
+    const std::int64_t storedPins = m_pinCount;
+    const qsizetype replayed = replayJournal(path);
     // The rest of the program relies on 0 <= pinCount <= number of entries. The stored count belongs to the file,
     // so it is only brought in line with a file that could be read: restoring a damaged file brings its pins back.
-    const std::int64_t clamped = std::clamp<std::int64_t>(m_pinCount, 0, m_items.size());
-    if (clamped != m_pinCount) {
-        m_pinCount = clamped;
-        if (!read.isDamaged())
-            storePinCount();
-    }
+    m_pinCount = std::clamp<std::int64_t>(m_pinCount, 0, m_items.size());
+    if (m_pinCount != storedPins && !read.isDamaged())
+        storePinCount();
     m_savedChanges = m_changes;
+    m_foldedChanges = m_changes;
+    // A missing file is written at the first save even without changes: other programs find the history there.
+    m_fileStale = read.isDamaged() || read.status == ListFileRead::Status::missing || replayed > 0;
     Q_EMIT itemsReset();
     // Entries read from another file than the one saved to are not there yet.
     if (path != historyPath() && !m_items.isEmpty()) {
         changed();
-        scheduleSave();
+        m_fileStale = true;
     }
+    // Changes found in the journal go into the history file now, so that other programs reading it see them.
+    if (replayed > 0 || path != historyPath())
+        saveHistory();
+}
+
+qsizetype HistoryStore::replayJournal(const QString &historyPath)
+{
+    const QString path = journalPathFor(historyPath);
+    const JournalReplay replay = tavrin::replayJournal(historyPath, m_items, m_pinCount);
+    const auto keepAside = [&path](const QString &label, const QString &why) {
+        const QString aside = moveAside(path, label);
+        qCWarning(lcStore).noquote() << "the journal" << path << QStringLiteral("%1;").arg(why) << "it is kept as"
+                                     << (aside.isEmpty() ? QStringLiteral("it is") : aside);
+    };
+    switch (replay.outcome) {
+    case JournalReplay::Outcome::none:
+        if (!replay.damage.isEmpty())
+            keepAside(QStringLiteral("damaged"), QStringLiteral("is damaged (%1)").arg(replay.damage));
+        return 0;
+    case JournalReplay::Outcome::unreadable:
+        keepAside(QStringLiteral("damaged"), QStringLiteral("cannot be read (%1)").arg(replay.damage));
+        return 0;
+    case JournalReplay::Outcome::unmatched:
+        // Its changes were made to another history file: this one was replaced since, by another program or by a
+        // rewrite the journal was not started over after. Applied here, they could double or misplace entries.
+        keepAside(QStringLiteral("unmatched"),
+                  QStringLiteral("was written for another version of %1").arg(historyPath));
+        return 0;
+    case JournalReplay::Outcome::applied: break;
+    }
+    if (replay.tornTail)
+        qCInfo(lcStore).noquote() << "the last change in" << path << "was cut short and is left out";
+    if (!replay.damage.isEmpty())
+        keepAside(QStringLiteral("damaged"),
+                  QStringLiteral("is damaged (%1): the changes before it are kept").arg(replay.damage));
+    qCInfo(lcStore).noquote() << "applied" << replay.applied << "changes from" << path;
+    return replay.applied;
 }
 
 void HistoryStore::insertCaptured(const QString &item)
 {
     const int at = int(std::min<std::int64_t>(m_pinCount, m_items.size()));
     m_items.insert(at, item);
-    changed();
+    record(JournalRecord::Op::insert, at, 0, item);
     Q_EMIT itemInserted(at);
 }
 
@@ -94,11 +157,11 @@ void HistoryStore::togglePin(int index)
         ++m_pinCount;
     }
     m_items.move(index, to);
-    changed();
+    record(JournalRecord::Op::move, index, to);
     Q_EMIT itemMoved(index, to);
     storePinCount();
     Q_EMIT pinCountChanged(m_pinCount);
-    saveHistory();
+    syncJournal();
 }
 
 void HistoryStore::removeItem(int index)
@@ -111,9 +174,9 @@ void HistoryStore::removeItem(int index)
         Q_EMIT pinCountChanged(m_pinCount);
     }
     m_items.removeAt(index);
-    changed();
+    record(JournalRecord::Op::remove, index);
     Q_EMIT itemRemoved(index);
-    saveHistory();
+    syncJournal();
 }
 
 void HistoryStore::clearAll()
@@ -121,32 +184,62 @@ void HistoryStore::clearAll()
     m_pinCount = 0;
     storePinCount();
     m_items.clear();
-    changed();
+    record(JournalRecord::Op::clear, 0);
     Q_EMIT itemsReset();
     Q_EMIT pinCountChanged(m_pinCount);
     saveHistory();
 }
 
+void HistoryStore::record(JournalRecord::Op op, int a, int b, const QString &text)
+{
+    changed();
+    const JournalRecord change{op, a, b, m_pinCount, m_device, QDateTime::currentMSecsSinceEpoch(), text};
+    m_journal->add(m_changes, encodeJournalRecord(change));
+}
+
+void HistoryStore::syncJournal()
+{
+    m_scheduler.cancel(m_saveTimer);
+    m_saveTimer = 0;
+    const QString path = historyPath();
+    m_journal->setPath(journalPathFor(path));
+    const bool ourFolder = QFileInfo(path).absolutePath() == QFileInfo(m_folder.directory()).absoluteFilePath();
+    m_writer.write(
+        m_journal->path(),
+        [journal = m_journal, path, ourFolder, folder = m_folder.directory()](QString *error) {
+            if (ourFolder)
+                ensurePrivateDirectory(folder);
+            return journal->appendPending(path, error);
+        },
+        m_changes);
+}
+
 void HistoryStore::saveHistory()
 {
+    if (m_foldedChanges == m_changes && !m_fileStale && !m_foldFailed)
+        return;
+    // Whatever waits for the journal is in the snapshot written now.
+    m_scheduler.cancel(m_saveTimer);
+    m_saveTimer = 0;
     const QString path = historyPath();
+    m_journal->setPath(journalPathFor(path));
     // The list is implicitly shared: the writer thread gets a snapshot without a copy of the texts.
     m_writer.write(
-        path, [&folder = m_folder, path, items = m_items](QString *error) { return folder.write(path, items, error); },
+        path,
+        [&folder = m_folder, path, items = m_items, journal = m_journal, folded = m_changes](QString *error) {
+            FileChecksum written;
+            return folder.write(path, items, error, &written) && journal->restart(written, folded, error);
+        },
         m_changes);
 }
 
 void HistoryStore::scheduleSave()
 {
-    const std::chrono::milliseconds now = m_scheduler.now();
-    if (!hasPendingSave())
-        m_burstStart = now;
-    // A program that copies every few seconds would otherwise put the save off for as long as it runs.
-    const std::chrono::milliseconds delay = std::clamp(m_burstStart + kLongestSaveWait - now, 0ms, kSaveDelay);
-    m_scheduler.cancel(m_saveTimer);
-    m_saveTimer = m_scheduler.scheduleOnce(delay, this, [this] {
+    if (hasPendingSave())
+        return;
+    m_saveTimer = m_scheduler.scheduleOnce(kSaveDelay, this, [this] {
         m_saveTimer = 0;
-        saveHistory();
+        syncJournal();
     });
 }
 
@@ -159,9 +252,15 @@ bool HistoryStore::flushPendingSave(QString *error)
 {
     m_scheduler.cancel(m_saveTimer);
     m_saveTimer = 0;
-    if (hasUnsavedChanges())
-        saveHistory();
+    saveHistory();
     m_writer.flush();
+    if (m_foldFailed && hasUnsavedChanges()) {
+        // The journal's few bytes may still fit where the whole file did not.
+        const QString foldFailure = m_lastFailure;
+        syncJournal();
+        m_writer.flush();
+        m_lastFailure = foldFailure;
+    }
     if (!hasUnsavedChanges())
         return true;
     if (error)
@@ -228,23 +327,37 @@ void HistoryStore::storePinCount()
 
 void HistoryStore::writeFinished(const QString &path, quint64 changes, bool ok, const QString &error)
 {
+    // The journal is part of the history file as far as the user is concerned: both are told about as the latter.
+    const bool journal = path == m_journal->path();
+    const QString historyFile = journal ? path.chopped(journalPathFor(QString()).size()) : path;
     if (ok) {
         m_savedChanges = std::max(m_savedChanges, changes);
-        m_retryDelay = kFirstRetryDelay;
-        if (m_failing.markSaved(path)) {
-            qCInfo(lcStore).noquote() << "the history is saved to" << path << "again";
-            Q_EMIT saveRecovered(path);
+        if (!journal) {
+            m_foldedChanges = std::max(m_foldedChanges, changes);
+            m_fileStale = false;
+            m_foldFailed = false;
         }
-        if (!hasUnsavedChanges()) {
+        m_retryDelay = kFirstRetryDelay;
+        if (m_failing.markSaved(historyFile)) {
+            qCInfo(lcStore).noquote() << "the history is saved to" << historyFile << "again";
+            Q_EMIT saveRecovered(historyFile);
+        }
+        if (!hasUnsavedChanges() && !m_foldFailed) {
             m_scheduler.cancel(m_retryTimer);
             m_retryTimer = 0;
         }
+        if (journal && (m_journal->size() > kFoldBytes || m_journal->recordCount() > kFoldRecords))
+            saveHistory();
         return;
     }
-    m_lastFailure = path + QStringLiteral(": ") + error;
-    if (m_failing.markFailed(path)) {
-        qCWarning(lcStore).noquote() << "cannot save the history to" << path << ":" << error;
-        Q_EMIT saveFailed(path, error);
+    if (!journal)
+        m_foldFailed = true;
+    m_lastFailure = historyFile + QStringLiteral(": ") + error;
+    if (m_failing.markFailed(historyFile)) {
+        qCWarning(lcStore).noquote() << "cannot save the history to" << historyFile
+                                     << (journal ? QStringLiteral("(its journal %1)").arg(path) : QString()) << ":"
+                                     << error;
+        Q_EMIT saveFailed(historyFile, error);
     } else {
         qCDebug(lcStore).noquote() << "saving the history to" << path << "failed again:" << error;
     }
@@ -259,8 +372,10 @@ void HistoryStore::scheduleRetry()
     m_retryDelay = std::min(m_retryDelay * 2, kLongestRetryDelay);
     m_retryTimer = m_scheduler.scheduleOnce(delay, this, [this] {
         m_retryTimer = 0;
-        if (hasUnsavedChanges())
+        if (m_foldFailed)
             saveHistory();
+        else if (hasUnsavedChanges())
+            syncJournal();
     });
 }
 

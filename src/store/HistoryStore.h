@@ -4,11 +4,13 @@
 #include "platform/Scheduler.h"
 #include "store/BackgroundWriter.h"
 #include "store/FailingFiles.h"
+#include "store/HistoryJournal.h"
 
 #include <QObject>
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace tavrin {
@@ -18,13 +20,18 @@ class SettingsStore;
 
 // The clipboard history: entries newest first below a block of pinned entries, kept in one file.
 // Lives on the GUI thread; every change happens there.
+//
+// Each change is appended to a journal beside the history file within kSaveDelay, off the GUI thread; the history
+// file itself is written whole only when the journal has grown past kFoldBytes or kFoldRecords, after a clear, at a
+// clean quit, and at a start that found changes in the journal (folding them in).
 class HistoryStore : public QObject {
     Q_OBJECT
 public:
-    /// A burst of captures is saved this long after its last capture...
-    static constexpr std::chrono::milliseconds kSaveDelay{5000};
-    /// ...but no capture waits longer than this for its save.
-    static constexpr std::chrono::milliseconds kLongestSaveWait{10000};
+    /// A capture reaches the journal on disk this long after it, together with those that came meanwhile.
+    static constexpr std::chrono::milliseconds kSaveDelay{250};
+    /// The journal is folded into the history file once it holds this much.
+    static constexpr qint64 kFoldBytes = qint64(8) << 20;
+    static constexpr qsizetype kFoldRecords = 10000;
     /// A failed save is tried again after this long, then after twice as long each time, up to the longest delay.
     static constexpr std::chrono::milliseconds kFirstRetryDelay{5000};
     static constexpr std::chrono::milliseconds kLongestRetryDelay{300000};
@@ -45,17 +52,18 @@ public:
     /// file could be read whole.
     void loadItems();
 
-    /// Inserts a captured entry directly below the pins.
+    /// Inserts a captured entry directly below the pins; scheduleSave puts it on disk.
     void insertCaptured(const QString &item);
     /// Pins an unpinned entry (to the bottom of the pins) or unpins a pinned one (to just below the pins); saves.
     void togglePin(int index);
     /// Removes one entry, lowering the pin count when it was pinned; saves.
     void removeItem(int index);
-    /// Removes every entry, pinned ones included; saves.
+    /// Removes every entry, pinned ones included; writes the history file whole.
     void clearAll();
-    /// Writes the entries to the history file (in the background).
+    /// Writes the entries to the history file whole (in the background) when it lacks any change, and starts the
+    /// journal over; nothing when the file already holds everything.
     void saveHistory();
-    /// Saves after a burst of captures: 5 s after the last one, and at most 10 s after the first.
+    /// Appends the changes to the journal kSaveDelay after the first one not on disk.
     void scheduleSave();
     /// True while the save timer waits.
     bool hasPendingSave() const;
@@ -66,6 +74,11 @@ public:
     bool flushPendingSave(QString *error = nullptr);
     /// Waits until the writes already started have finished; false when the last one failed.
     bool waitForWrites();
+    /// At the program's end, after the last save: the entries are not freed one by one when this object goes, the
+    /// process's exit frees them at once (a long history would otherwise hold up the exit).
+    void keepEntriesUntilExit() { m_keepUntilExit = true; }
+    /// What keepEntriesUntilExit kept of the last store destroyed so.
+    static const QStringList &entriesKeptUntilExit();
     /// The history file: the remembered path when it is absolute and its folder can be written, else the default one
     /// in the data folder, remembered from now on (a remembered path given up is told by pathReplaced).
     QString historyPath();
@@ -73,6 +86,8 @@ public:
     QString defaultPath() const;
     /// The same without remembering anything.
     QString currentPath() const { return rememberedPath().value_or(defaultPath()); }
+    /// The journal beside the history file.
+    QString journalPath() const { return journalPathFor(currentPath()); }
 
 Q_SIGNALS:
     void itemInserted(int index);
@@ -95,6 +110,13 @@ private:
     QString usablePath(QString *readFrom = nullptr);
     void storePinCount();
     void changed() { ++m_changes; }
+    /// Counts a change and adds its record to the journal.
+    void record(JournalRecord::Op op, int a, int b = 0, const QString &text = QString());
+    /// Queues the append of the journal's new records.
+    void syncJournal();
+    /// Applies the journal beside the history file at historyPath to the entries just read from it; the number of
+    /// changes applied.
+    qsizetype replayJournal(const QString &historyPath);
     void writeFinished(const QString &path, quint64 changes, bool ok, const QString &error);
     void scheduleRetry();
 
@@ -103,11 +125,18 @@ private:
     ListFolder &m_folder;
     QStringList m_items;
     std::int64_t m_pinCount = 0;
-    // Changes made, and how many of them the last successful save holds.
+    // Changes made, how many of them are on disk (in the journal or the history file), and how many the history file
+    // holds.
     quint64 m_changes = 0;
     quint64 m_savedChanges = 0;
+    quint64 m_foldedChanges = 0;
+    // The history file differs from the entries in another way than by changes: it was damaged, or read elsewhere.
+    bool m_fileStale = false;
+    bool m_keepUntilExit = false;
+    bool m_foldFailed = false;
+    quint64 m_device = 0;
+    std::shared_ptr<JournalFile> m_journal;
     Scheduler::TimerId m_saveTimer = 0;
-    std::chrono::milliseconds m_burstStart{0};
     Scheduler::TimerId m_retryTimer = 0;
     std::chrono::milliseconds m_retryDelay = kFirstRetryDelay;
     FailingFiles m_failing;

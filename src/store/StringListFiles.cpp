@@ -24,15 +24,22 @@ ListFileRead damaged(const QString &reason)
     return ListFileRead{ListFileRead::Status::damaged, {}, reason, {}};
 }
 
-bool writeList(const QString &path, const QStringList &strings, QString *error)
+bool writeList(const QString &path, const QStringList &strings, QString *error, FileChecksum *written = nullptr)
 {
-    return writeFileAtomically(
+    FileChecksum checksum;
+    const bool ok = writeFileAtomically(
         path,
-        [&strings](QIODevice &device) {
-            return plist::writeStringArray(
-                strings, [&device](const QByteArray &chunk) { return device.write(chunk) == chunk.size(); });
+        [&strings, &checksum](QIODevice &device) {
+            return plist::writeStringArray(strings, [&device, &checksum](const QByteArray &chunk) {
+                checksum.checksum = crc32(chunk.constData(), chunk.size(), checksum.checksum);
+                checksum.size += chunk.size();
+                return device.write(chunk) == chunk.size();
+            });
         },
         error);
+    if (ok && written)
+        *written = checksum;
+    return ok;
 }
 
 QString keyFor(const QString &path)
@@ -112,14 +119,14 @@ ListFileRead ListFolder::read(const QString &path)
     return result;
 }
 
-bool ListFolder::write(const QString &path, const QStringList &strings, QString *error)
+bool ListFolder::write(const QString &path, const QStringList &strings, QString *error, FileChecksum *written)
 {
     if (!clearTheWay(path, error))
         return false;
     // The data folder is ours to create; any other folder is never made because a path names it.
     if (QFileInfo(path).absolutePath() == QFileInfo(m_directory).absoluteFilePath())
         ensurePrivateDirectory(m_directory);
-    if (!writeList(path, strings, error))
+    if (!writeList(path, strings, error, written))
         return false;
     remember(path, Knowledge::known);
     bool tidy = false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/FileChecksum.h"
+
 #include <QHash>
 #include <QObject>
 #include <QSet>
@@ -62,8 +64,9 @@ public:
 
     /// Reads a file and remembers whether it could be read.
     ListFileRead read(const QString &path);
-    /// Writes atomically, first moving aside a file in the way as above.
-    bool write(const QString &path, const QStringList &strings, QString *error = nullptr);
+    /// Writes atomically, first moving aside a file in the way as above; written gets the checksum of what was written.
+    bool write(const QString &path, const QStringList &strings, QString *error = nullptr,
+               FileChecksum *written = nullptr);
     /// Removes a file whose content was read; one that cannot be read is moved aside instead. True when it is gone.
     bool remove(const QString &path, QString *error = nullptr);
     /// The names of the list files in the folder ("<name>.plist"), in no particular order.

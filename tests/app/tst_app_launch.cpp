@@ -30,6 +30,7 @@
 #include "platform/fake/FakeScheduler.h"
 #include "platform/fake/FakeWorkspace.h"
 #include "store/GroupStore.h"
+#include "store/HistoryJournal.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
@@ -74,7 +75,15 @@ struct App : test::FakeAppContext {
     QuickListWindow *popover() { return windows().quickListWindow(); }
     bool mainWindowShown() { return windows().mainWindow.exists() && windows().mainWindow()->isVisible(); }
     QString dataFolder() const { return platform->fakeLocations->dataDirectory(); }
-    QStringList historyOnDisk() { return readStringListAtPath(dataFolder() + QStringLiteral("/myfile.plist")); }
+    /// What the next start reads: the history file with its journal applied.
+    QStringList historyOnDisk()
+    {
+        const QString path = dataFolder() + QStringLiteral("/myfile.plist");
+        QStringList items = readStringListAtPath(path);
+        std::int64_t pins = 0;
+        replayJournal(path, items, pins);
+        return items;
+    }
 };
 
 }  // namespace

@@ -109,9 +109,11 @@ private Q_SLOTS:
         QVERIFY2(QFileInfo(launcher).isExecutable(), qPrintable(launcher));
         QCOMPARE(QFileInfo(launcher).absolutePath(), QFileInfo(qEnvironmentVariable("TAVRIN_BINARY")).absolutePath());
 
-        // Copies are recorded from now on.
+        // Copies are recorded from now on: on disk in the journal beside the history file.
         e2e::copyWithXclip("copied after the welcome steps");
-        QTRY_VERIFY_WITH_TIMEOUT(test::readFile(e2e::historyPath()).contains("copied after the welcome steps"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            test::readFile(e2e::historyPath() + QStringLiteral(".journal")).contains("copied after the welcome steps"),
+            10000);
         QVERIFY(tavrin.terminate());
         QCOMPARE(tavrin.exitCode(), 0);
     }

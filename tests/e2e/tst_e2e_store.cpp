@@ -6,6 +6,7 @@
 #include "E2e.h"
 #include "NotificationService.h"
 #include "TestDirs.h"
+#include "store/HistoryJournal.h"
 #include "store/StringListFiles.h"
 
 #include <QDBusConnection>
@@ -48,6 +49,15 @@ QStringList listedTexts()
 QString dataFolder()
 {
     return e2e::dataHome() + QStringLiteral("/tavrin");
+}
+
+// What the next start reads: the history file with its journal applied.
+QStringList historyOnDisk(const QString &path)
+{
+    QStringList items = readStringListAtPath(path);
+    std::int64_t pins = 0;
+    replayJournal(path, items, pins);
+    return items;
 }
 
 // What a history that cannot be saved says: the desktop notice, and the line at the quit.
@@ -166,7 +176,10 @@ private Q_SLOTS:
         QVERIFY(tavrin.start());
         Ending ending{tavrin};
         QVERIFY(tavrin.waitUntilRunning());
-        QCOMPARE(e2e::tavrinCommand({QStringLiteral("add"), QStringLiteral("copied while the disk is full")}).exitCode,
+        // Too large for the journal too: its record alone is beyond the limit.
+        QCOMPARE(e2e::tavrinCommand({QStringLiteral("add"), QStringLiteral("-")},
+                                    "copied while the disk is full\n" + e2e::bigText(32 * 1024))
+                     .exitCode,
                  0);
         QTRY_COMPARE_WITH_TIMEOUT(notices.shown, QStringList{failureNotice(path, QStringLiteral("File too large"))},
                                   15000);
@@ -179,20 +192,24 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(notices.shown.size(), 2, 30000);
         QCOMPARE(notices.shown.last(),
                  QStringLiteral("Tavrin | Tavrin saves the clipboard history again | %1").arg(path));
-        QCOMPARE(readStringListAtPath(path).value(0), QStringLiteral("copied while the disk is full"));
+        QVERIFY(historyOnDisk(path).value(0).startsWith(QStringLiteral("copied while the disk is full\n")));
 
-        // Full again at the quit: the quit names the file and the reason, and fails.
+        // Full again at the quit, for the history file and its journal alike: the quit names the file and the
+        // reason, and fails.
         QCOMPARE(e2e::runTool(QStringLiteral("prlimit"),
                               {QStringLiteral("--pid"), QString::number(tavrin.pid()), QStringLiteral("--fsize=16384")})
                      .exitCode,
                  0);
-        QCOMPARE(e2e::tavrinCommand({QStringLiteral("add"), QStringLiteral("copied before the quit")}).exitCode, 0);
+        QCOMPARE(e2e::tavrinCommand({QStringLiteral("add"), QStringLiteral("-")},
+                                    "copied before the quit\n" + e2e::bigText(32 * 1024))
+                     .exitCode,
+                 0);
         QVERIFY(tavrin.terminate());
         QCOMPARE(tavrin.exitStatus(), QProcess::NormalExit);
         QCOMPARE(tavrin.exitCode(), 1);
         QVERIFY2(tavrin.errorOutput().contains(quitLine(path, QStringLiteral("File too large"))),
                  tavrin.errorOutput().constData());
-        QCOMPARE(readStringListAtPath(path).value(0), QStringLiteral("copied while the disk is full"));
+        QVERIFY(historyOnDisk(path).value(0).startsWith(QStringLiteral("copied while the disk is full\n")));
     }
 
     void aDiskWithoutSpaceSaysSo()
@@ -235,11 +252,20 @@ private Q_SLOTS:
         e2e::TavrinProcess tavrin;
         QVERIFY(tavrin.startAndWaitForMonitor());
         Ending ending{tavrin};
-        // Taken away while the program runs: the data folder is its own, so it stays where it is.
+        // Taken away while the program runs, for the folder and the journal in it: the data folder is its own, so it
+        // stays where it is.
+        const QString journal = journalPathFor(e2e::historyPath());
+        QTRY_VERIFY(QFileInfo::exists(journal));
+        QFile::setPermissions(journal, QFile::ReadOwner);
         QFile::setPermissions(dataFolder(), QFile::ReadOwner | QFile::ExeOwner);
         struct Restore {
-            ~Restore() { QFile::setPermissions(dataFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
-        } restore;
+            QString journal;
+            ~Restore()
+            {
+                QFile::setPermissions(dataFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                QFile::setPermissions(journal, QFile::ReadOwner | QFile::WriteOwner);
+            }
+        } restore{journal};
         if (QFileInfo(dataFolder()).isWritable())
             QSKIP("folder permissions do not bind this user (run the suite unprivileged)");
         tavrin.expectWarning(

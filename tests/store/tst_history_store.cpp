@@ -2,6 +2,7 @@
 #include "FileSizeLimit.h"
 #include "TestDirs.h"
 #include "platform/fake/FakeScheduler.h"
+#include "store/HistoryJournal.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
@@ -31,10 +32,14 @@ struct Fixture {
     HistoryStore history{settings, clock, folder};
 
     QString historyPath() const { return dirs.documents() + QStringLiteral("/myfile.plist"); }
+    /// What the next start reads: the history file with its journal applied.
     QStringList onDisk()
     {
         history.waitForWrites();
-        return readStringListAtPath(historyPath());
+        QStringList items = readStringListAtPath(historyPath());
+        std::int64_t pins = 0;
+        replayJournal(historyPath(), items, pins);
+        return items;
     }
     void fill(const QStringList &newestFirst)
     {
@@ -141,27 +146,65 @@ private Q_SLOTS:
         QVERIFY(f.history.items().isEmpty());
         QCOMPARE(f.history.pinCount(), 0);
         QCOMPARE(f.settings.integer(keys::pinCount), std::optional<std::int64_t>(0));
-        QVERIFY(QFileInfo::exists(f.historyPath()));
+        // A clear writes the file whole: nothing cleared is left in the journal.
         QCOMPARE(f.onDisk(), QStringList());
+        QVERIFY(QFileInfo::exists(f.historyPath()));
+        QCOMPARE(readJournal(f.history.journalPath()).records.size(), 0);
     }
 
-    void burstsOfCapturesAreSavedOnceFiveSecondsAfterTheLast()
+    void aBurstOfCapturesReachesTheJournalTogetherAndLeavesTheFileAlone()
     {
         Fixture f;
+        QVERIFY(writeStringListAtPath(f.historyPath(), {QStringLiteral("old")}));
+        const QByteArray before = test::readFile(f.historyPath());
         f.history.loadHistory();
         f.history.insertCaptured(QStringLiteral("one"));
         f.history.scheduleSave();
-        f.clock.advance(4s);
+        f.clock.advance(100ms);
         f.history.insertCaptured(QStringLiteral("two"));
-        f.history.scheduleSave();
-        f.clock.advance(4999ms);
+        f.history.scheduleSave();  // the first capture's delay holds: no capture waits longer
+        f.clock.advance(HistoryStore::kSaveDelay - 101ms);
         f.history.waitForWrites();
-        QVERIFY(!QFileInfo::exists(f.historyPath()));
+        QVERIFY(!QFileInfo::exists(f.history.journalPath()));
         QVERIFY(f.history.hasPendingSave());
+        QVERIFY(f.history.hasUnsavedChanges());
         f.clock.advance(1ms);
         QVERIFY(!f.history.hasPendingSave());
-        QCOMPARE(f.onDisk(), (QStringList{QStringLiteral("two"), QStringLiteral("one")}));
+        QCOMPARE(f.onDisk(), (QStringList{QStringLiteral("two"), QStringLiteral("one"), QStringLiteral("old")}));
+        QVERIFY(!f.history.hasUnsavedChanges());
+        // The history file is as it was; the journal holds the two captures and nothing else.
+        QCOMPARE(test::readFile(f.historyPath()), before);
+        const JournalRead journal = readJournal(f.history.journalPath());
+        QCOMPARE(journal.records.size(), 2);
+        QCOMPARE(journal.records.at(1).text, QStringLiteral("two"));
+        QVERIFY(QFileInfo(f.history.journalPath()).size() < 200);
         QCOMPARE(f.settings.string(keys::historyPath), std::optional<QString>(f.historyPath()));
+    }
+
+    void aJournalPastItsBoundIsFoldedIntoTheHistoryFile()
+    {
+        Fixture f;
+        f.history.loadHistory();
+        for (qsizetype i = 0; i <= HistoryStore::kFoldRecords; ++i)
+            f.history.insertCaptured(QString::number(i));
+        f.history.scheduleSave();
+        f.clock.advance(HistoryStore::kSaveDelay);
+        QVERIFY(f.history.waitForWrites());  // the journal, whose outcome asks for the fold
+        QVERIFY(f.history.waitForWrites());  // the fold
+        const QStringList file = readStringListAtPath(f.historyPath());
+        QCOMPARE(file.size(), HistoryStore::kFoldRecords + 1);
+        QCOMPARE(file.first(), QString::number(HistoryStore::kFoldRecords));
+        const JournalRead journal = readJournal(f.history.journalPath());
+        QCOMPARE(journal.status, JournalRead::Status::read);
+        QVERIFY(journal.records.isEmpty());
+        QCOMPARE(f.onDisk(), f.history.items());
+
+        // A capture after the fold goes into the new journal, which belongs to the folded file.
+        f.history.insertCaptured(QStringLiteral("after"));
+        f.history.scheduleSave();
+        f.clock.advance(HistoryStore::kSaveDelay);
+        QCOMPARE(f.onDisk(), f.history.items());
+        QCOMPARE(readStringListAtPath(f.historyPath()), file);
     }
 
     void aCleanQuitWritesThePendingSave()
@@ -172,7 +215,9 @@ private Q_SLOTS:
         f.history.scheduleSave();
         f.history.flushPendingSave();
         QVERIFY(!f.history.hasPendingSave());
+        // Written whole, the journal started over without changes.
         QCOMPARE(readStringListAtPath(f.historyPath()), QStringList{QStringLiteral("last words")});
+        QCOMPARE(readJournal(f.history.journalPath()).records.size(), 0);
         f.clock.advance(10s);  // the cancelled timer does not write again
         QCOMPARE(f.onDisk(), QStringList{QStringLiteral("last words")});
     }
@@ -308,32 +353,6 @@ private Q_SLOTS:
         QCOMPARE(again.history.pinCount(), 3);
     }
 
-    void noCaptureWaitsMoreThanTenSecondsForItsSave()
-    {
-        Fixture f;
-        f.history.loadHistory();
-        // A program that copies every second: each capture restarts the 5 s delay, but the first one's save comes
-        // 10 s after it all the same.
-        for (int second = 0; second < 10; ++second) {
-            f.history.insertCaptured(QString::number(second));
-            f.history.scheduleSave();
-            QVERIFY(f.history.waitForWrites());
-            QVERIFY2(!QFileInfo::exists(f.historyPath()), qPrintable(QString::number(second)));
-            f.clock.advance(1s);
-        }
-        QVERIFY(!f.history.hasPendingSave());
-        QCOMPARE(f.onDisk().size(), 10);
-        QVERIFY(!f.history.hasUnsavedChanges());
-
-        // The next burst starts a new count; a single capture is still saved 5 s after it.
-        f.history.insertCaptured(QStringLiteral("later"));
-        f.history.scheduleSave();
-        f.clock.advance(4999ms);
-        QCOMPARE(f.onDisk().size(), 10);
-        f.clock.advance(1ms);
-        QCOMPARE(f.onDisk().size(), 11);
-    }
-
     void aFailedSaveIsRetriedWithGrowingPausesAndToldOnce()
     {
         Fixture f;
@@ -366,19 +385,29 @@ private Q_SLOTS:
         QCOMPARE(recovered.first().at(0).toString(), f.historyPath());
         QVERIFY(!f.history.hasUnsavedChanges());
         // A failed write leaves no temporary file behind.
-        QCOMPARE(QDir(f.dirs.documents()).entryList(QDir::Files), QStringList{QStringLiteral("myfile.plist")});
+        QCOMPARE(QDir(f.dirs.documents()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("myfile.plist"), QStringLiteral("myfile.plist.journal")}));
 
-        // Once saved, nothing is retried; a later failure is told again, its pauses start short again.
+        // Once saved, nothing is retried; a later failure (of the journal) is told again, its pauses start short
+        // again.
         f.clock.advance(10min);
         full = std::make_unique<test::FileSizeLimit>(kSmallFile);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the history to .*")));
-        f.history.togglePin(0);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("cannot save the history to .*its journal.*")));
+        f.history.insertCaptured(largeEntry());
+        f.history.scheduleSave();
+        f.clock.advance(HistoryStore::kSaveDelay);
         QVERIFY(!f.history.waitForWrites());
         QCOMPARE(failed.size(), 2);
+        QCOMPARE(failed.last().at(0).toString(), f.historyPath());
+        // The failed append left no part of a record behind.
+        QCOMPARE(readJournal(f.history.journalPath()).records.size(), 0);
+        QVERIFY(!readJournal(f.history.journalPath()).tornTail);
         full.reset();
         f.clock.advance(5s);
         QVERIFY(f.history.waitForWrites());
         QCOMPARE(recovered.size(), 2);
+        QCOMPARE(f.onDisk(), f.history.items());
     }
 
     void aSaveThatFailsAtQuitSaysWhereAndWhy()
@@ -508,6 +537,8 @@ private Q_SLOTS:
         f.history.saveHistory();
         QVERIFY(f.history.waitForWrites());
 
+        // Neither the folder nor the journal in it can be written.
+        QFile::setPermissions(f.history.journalPath(), QFile::ReadOwner);
         QFile::setPermissions(f.dirs.documents(), QFile::ReadOwner | QFile::ExeOwner);
         if (QFileInfo(f.dirs.documents()).isWritable())
             QSKIP("folder permissions do not bind this user (run the suite unprivileged)");
@@ -519,6 +550,7 @@ private Q_SLOTS:
 
         // Once the folder is writable again the next save carries everything.
         QFile::setPermissions(f.dirs.documents(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(f.history.journalPath(), QFile::ReadOwner | QFile::WriteOwner);
         f.history.saveHistory();
         QVERIFY(f.history.waitForWrites());
         QCOMPARE(readStringListAtPath(f.historyPath()), letters(QStringLiteral("cdab")));
@@ -537,8 +569,9 @@ private Q_SLOTS:
         f.fill(entries);
         f.history.togglePin(4);
         f.history.togglePin(5);
-        f.history.saveHistory();
+        // Through the journal only: the history file is never written.
         QVERIFY(f.history.waitForWrites());
+        QVERIFY(!QFileInfo::exists(f.historyPath()));
         // The pin count lives in the settings, written by a thread of their own.
         QVERIFY(f.settings.flush());
 
@@ -552,6 +585,23 @@ private Q_SLOTS:
         for (const auto &v : loaded.value(QStringLiteral("items")).toArray())
             items.append(v.toString());
         QCOMPARE(items, f.history.items());
+    }
+
+    void entriesKeptUntilExitAreNotFreedWithTheStore()
+    {
+        {
+            Fixture f;
+            f.history.loadHistory();
+            f.fill(letters(QStringLiteral("abc")));
+            f.history.keepEntriesUntilExit();
+        }
+        QCOMPARE(HistoryStore::entriesKeptUntilExit(), letters(QStringLiteral("abc")));
+        {
+            Fixture g;  // not told: frees its entries as usual
+            g.history.loadHistory();
+            g.fill({QStringLiteral("x")});
+        }
+        QCOMPARE(HistoryStore::entriesKeptUntilExit(), letters(QStringLiteral("abc")));
     }
 
     void signalsDescribeEachChange()

@@ -2,6 +2,7 @@
 // The row menu with its commands, and the application menu with its commands.
 #include "ListFixture.h"
 #include "capture/RecordingRules.h"
+#include "store/HistoryJournal.h"
 #include "store/StringListFiles.h"
 
 #include <QAccessible>
@@ -103,7 +104,12 @@ private Q_SLOTS:
         QCOMPARE(f.sounds.played, QStringList({"Ping"}));
         QCOMPARE(changed.size(), 1);
         QVERIFY(f.history().waitForWrites());
-        QCOMPARE(readStringListAtPath(f.dataFolder() + QStringLiteral("/myfile.plist")), QStringList({"c", "a", "b"}));
+        // On disk at once, in the history file's journal.
+        QStringList onDisk = readStringListAtPath(f.dataFolder() + QStringLiteral("/myfile.plist"));
+        std::int64_t pins = 0;
+        replayJournal(f.dataFolder() + QStringLiteral("/myfile.plist"), onDisk, pins);
+        QCOMPARE(onDisk, QStringList({"c", "a", "b"}));
+        QCOMPARE(pins, std::int64_t(1));
         f.vc->togglePinOfSelectedEntry();  // unpin: below the remaining pins
         QCOMPARE(f.shownEntries(), QStringList({"c", "a", "b"}));
         QVERIFY(!f.pinned(0));
