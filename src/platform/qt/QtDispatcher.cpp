@@ -3,6 +3,7 @@
 
 #include <QMetaObject>
 #include <QPointer>
+#include <QThread>
 
 namespace tavrin {
 
@@ -11,6 +12,8 @@ QtDispatcher::QtDispatcher(QObject *parent) : QObject(parent)
     for (QThreadPool &lane : m_lanes)
         lane.setMaxThreadCount(1);  // one job at a time, in order; an idle lane's thread ends after 30 s
     m_lanes[std::size_t(Lane::Output)].setMaxThreadCount(2);
+    // Freeing can wait until nothing else wants the cores: it must not slow the search that follows it.
+    m_lanes[std::size_t(Lane::Release)].setThreadPriority(QThread::IdlePriority);
 }
 
 QtDispatcher::~QtDispatcher()

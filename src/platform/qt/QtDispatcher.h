@@ -21,7 +21,7 @@ public:
     void runInBackground(Lane lane, QObject *context, Job job) override;
 
 private:
-    std::array<QThreadPool, 4> m_lanes;
+    std::array<QThreadPool, 5> m_lanes;
 };
 
 }  // namespace tavrin

@@ -2,6 +2,7 @@
 #include "ui/lists/ListSearch.h"
 
 #include "platform/Dispatcher.h"
+#include "ui/lists/BackgroundRelease.h"
 
 namespace tavrin {
 
@@ -17,7 +18,8 @@ ListSearch::ListSearch(Dispatcher &dispatcher, QObject *parent)
 
 ListSearch::~ListSearch()
 {
-    cancel();
+    // A filter still running stops early; the lists go with this object.
+    m_shared->latest.store(++m_generation);
 }
 
 void ListSearch::search(const QStringList &source, const QString &text)
@@ -29,22 +31,43 @@ void ListSearch::search(const QStringList &source, const QString &text)
     // The same list object (shared, never changed in place while we hold it) means the same entries.
     const bool sameSource = m_source.constData() == source.constData() && m_source.size() == source.size();
     const bool narrow = sameSource && m_query && query.narrows(*m_query);
-    const QStringList base = narrow ? m_results : source;
+    const QStringList base = narrow ? m_complete : source;
 
     if (query.isEmpty() || base.size() <= m_threshold) {
         apply(generation, source, query, query.filter(base));
         return;
     }
     m_pending = true;
+    filterInBackground(Run{generation, source, query, base}, 0, QStringList());
+}
+
+void ListSearch::filterInBackground(Run run, qsizetype from, QStringList found)
+{
+    const qsizetype to = from == 0 ? std::min(run.base.size(), m_firstSlice) : run.base.size();
     std::shared_ptr<Shared> shared = m_shared;
     m_dispatcher.runInBackground(
-        Dispatcher::Lane::Search, this, [this, shared, source, query, base, generation]() -> Dispatcher::Task {
+        Dispatcher::Lane::Search, this,
+        [this, shared, run = std::move(run), from, to, found = std::move(found)]() mutable -> Dispatcher::Task {
             // Only the follow-up, run while this object exists, may use it.
-            std::optional<QStringList> results = filter(query, base, shared->latest, generation);
-            if (!results)
+            if (!filter(run.query, run.base, from, to, found, shared->latest, run.generation))
                 return {};
-            return [this, source, query, generation, results = std::move(*results)] {
-                apply(generation, source, query, results);
+            return [this, run = std::move(run), to, found = std::move(found)]() mutable {
+                if (run.generation == m_generation && to < run.base.size()) {
+                    // The newest entries' results go on screen now; an empty first step leaves the last results
+                    // up. They are not the narrowing base: that stays the last complete search's.
+                    if (!found.isEmpty()) {
+                        releaseInBackground(m_dispatcher, this, std::exchange(m_results, found));
+                        m_extendsShown = false;
+                        m_partialShown = run.generation;
+                        Q_EMIT resultsReady();
+                    }
+                    filterInBackground(std::move(run), to, std::move(found));
+                    return;
+                }
+                apply(run.generation, run.source, run.query, found);
+                // This search may have been the last holder of a long list: narrowed or outdated results.
+                releaseInBackground(m_dispatcher, this, std::move(run.base));
+                releaseInBackground(m_dispatcher, this, std::move(found));
             };
         });
 }
@@ -55,7 +78,8 @@ void ListSearch::cancel()
     m_pending = false;
     m_source = QStringList();
     m_query.reset();
-    m_results = QStringList();
+    releaseInBackground(m_dispatcher, this, std::exchange(m_complete, QStringList()));
+    releaseInBackground(m_dispatcher, this, std::exchange(m_results, QStringList()));
 }
 
 void ListSearch::apply(quint64 generation, const QStringList &source, const SearchQuery &query,
@@ -64,9 +88,12 @@ void ListSearch::apply(quint64 generation, const QStringList &source, const Sear
     if (generation != m_generation)
         return;  // a newer keystroke, or the end of the search, came first
     m_pending = false;
+    m_extendsShown = m_partialShown == generation;
     m_source = source;
     m_query = query;
-    m_results = results;
+    // The last complete results may be held nowhere else once first results of this search were shown.
+    releaseInBackground(m_dispatcher, this, std::exchange(m_complete, results));
+    releaseInBackground(m_dispatcher, this, std::exchange(m_results, results));
     Q_EMIT resultsReady();
 }
 
@@ -86,18 +113,17 @@ qsizetype ListSearch::sourcePosition(const QStringList &source, const QStringLis
     return -1;
 }
 
-std::optional<QStringList> ListSearch::filter(const SearchQuery &query, const QStringList &list,
-                                              const std::atomic<quint64> &latest, quint64 generation)
+bool ListSearch::filter(const SearchQuery &query, const QStringList &list, qsizetype from, qsizetype to,
+                        QStringList &results, const std::atomic<quint64> &latest, quint64 generation)
 {
     constexpr qsizetype kCheckEvery = 2048;
-    QStringList results;
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        if (i % kCheckEvery == 0 && latest.load(std::memory_order_relaxed) != generation)
-            return std::nullopt;
+    for (qsizetype i = from; i < to; ++i) {
+        if ((i - from) % kCheckEvery == 0 && latest.load(std::memory_order_relaxed) != generation)
+            return false;
         if (query.matches(list.at(i)))
             results.append(list.at(i));
     }
-    return results;
+    return true;
 }
 
 }  // namespace tavrin

@@ -17,11 +17,15 @@ class Dispatcher;
 // The search of a list, one keystroke at a time, that never holds up the GUI thread for long: a text that
 // extends the last one narrows the last results, small lists are filtered at once, and large ones on a
 // background thread whose results are applied when they arrive, unless a newer keystroke came first.
+// A large list is filtered in two steps: its newest entries first, whose results (the top of the list, what is
+// on screen) are shown at once, then the rest.
 class ListSearch : public QObject {
     Q_OBJECT
 public:
     /// Lists longer than this are filtered in the background.
     static constexpr qsizetype kDefaultBackgroundThreshold = 10000;
+    /// A background filter shows the results of this many entries first (a few milliseconds of scanning).
+    static constexpr qsizetype kDefaultFirstSlice = 16384;
 
     explicit ListSearch(Dispatcher &dispatcher, QObject *parent = nullptr);
     ~ListSearch() override;
@@ -32,12 +36,15 @@ public:
     /// Forgets the search; results still on their way are dropped.
     void cancel();
 
-    /// True while a background filter for the latest text runs.
+    /// True while a background filter for the latest text runs, also after its first results came.
     bool isPending() const { return m_pending; }
-    /// The results of the latest search that finished.
+    /// The results of the latest search: complete unless isPending(), else those of its newest entries so far.
     const QStringList &results() const { return m_results; }
+    /// True when results() are the rest of the same search's results shown before: they begin with those.
+    bool resultsExtendShown() const { return m_extendsShown; }
 
     void setBackgroundThreshold(qsizetype entries) { m_threshold = entries; }
+    void setFirstSlice(qsizetype entries) { m_firstSlice = entries; }
 
     /// Where the result at row sits in the list that was searched (results are its matching entries in order);
     /// -1 when there is no such row.
@@ -49,18 +56,31 @@ Q_SIGNALS:
 private:
     struct Shared;
 
+    struct Run {
+        quint64 generation;
+        QStringList source;
+        SearchQuery query;
+        QStringList base;
+    };
+    /// Filters run.base from entry from on, adding to found; the first step stops after the first slice.
+    void filterInBackground(Run run, qsizetype from, QStringList found);
     void apply(quint64 generation, const QStringList &source, const SearchQuery &query, const QStringList &results);
-    static std::optional<QStringList> filter(const SearchQuery &query, const QStringList &list,
-                                             const std::atomic<quint64> &latest, quint64 generation);
+    static bool filter(const SearchQuery &query, const QStringList &list, qsizetype from, qsizetype to,
+                       QStringList &results, const std::atomic<quint64> &latest, quint64 generation);
 
     Dispatcher &m_dispatcher;
     std::shared_ptr<Shared> m_shared;
     quint64 m_generation = 0;
     qsizetype m_threshold = kDefaultBackgroundThreshold;
+    qsizetype m_firstSlice = kDefaultFirstSlice;
     bool m_pending = false;
+    bool m_extendsShown = false;
+    quint64 m_partialShown = 0;  // the search whose first results were shown
     // The latest finished search: narrowing its results is only right for the same source.
     QStringList m_source;
     std::optional<SearchQuery> m_query;
+    QStringList m_complete;
+    // What is shown: m_complete, or while a filter runs, the results of its newest entries so far.
     QStringList m_results;
 };
 

@@ -88,7 +88,7 @@ void QuickListView::buildView()
 
     m_listView = new QListView(this);
     m_listView->setAccessibleName(tr("Clipboard history"));
-    m_model = new ShownListModel(m_services.fileIcons, m_services.capture.fileEntries(), this);
+    m_model = new ShownListModel(m_services.fileIcons, m_services.capture.fileEntries(), m_services.dispatcher, this);
     m_rowDelegate = new HistoryRowDelegate(this);
     m_listView->setModel(m_model);
     m_listView->setItemDelegate(m_rowDelegate);
@@ -307,6 +307,11 @@ void QuickListView::searchTextChanged(const QString &text)
 
 void QuickListView::applySearchResults()
 {
+    // The rest of a search whose first results are up: added below them, the selection and scroll stay.
+    if (m_search->resultsExtendShown()) {
+        m_model->extendList(searchResults());
+        return;
+    }
     m_model->showList(searchResults());
     // The best match is ready for Return.
     selectRow(0);

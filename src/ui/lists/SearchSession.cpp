@@ -12,6 +12,7 @@ SearchSession::SearchSession(Dispatcher &dispatcher, QObject *parent)
         if (!m_searching)
             return;
         m_results = m_engine->results();
+        m_extendsShown = m_engine->resultsExtendShown();
         Q_EMIT resultsArrived();
     });
 }
@@ -28,6 +29,7 @@ bool SearchSession::start(const QStringList &source)
     if (m_searching)
         return false;
     m_searching = true;
+    m_extendsShown = false;
     // Until the first results arrive the list keeps showing what it showed, without pin markers.
     m_results = source;
     return true;

@@ -18,6 +18,8 @@ public:
 
     bool isSearching() const { return m_searching; }
     const QStringList &results() const { return m_results; }
+    /// True when results() are the earlier results of the same search with more rows after them.
+    bool resultsExtendShown() const { return m_extendsShown; }
     /// The results while searching, else source.
     const QStringList &shownList(const QStringList &source) const { return m_searching ? m_results : source; }
     /// Where a shown row sits in source; -1 for no such row.
@@ -40,6 +42,7 @@ private:
     ListSearch *m_engine;
     bool m_searching = false;
     QStringList m_results;
+    bool m_extendsShown = false;
 };
 
 }  // namespace tavrin

@@ -4,6 +4,7 @@
 #include "capture/FileEntries.h"
 #include "platform/FileIcons.h"
 #include "store/HistoryStore.h"
+#include "ui/lists/BackgroundRelease.h"
 
 #include <QIcon>
 #include <QKeySequence>
@@ -46,8 +47,8 @@ QString lastPathComponent(const QString &path)
 
 }  // namespace
 
-ShownListModel::ShownListModel(const FileIcons &fileIcons, FileEntries &files, QObject *parent)
-    : QAbstractListModel(parent), m_fileIcons(fileIcons), m_files(files)
+ShownListModel::ShownListModel(const FileIcons &fileIcons, FileEntries &files, Dispatcher &dispatcher, QObject *parent)
+    : QAbstractListModel(parent), m_fileIcons(fileIcons), m_files(files), m_dispatcher(dispatcher)
 {
     connect(&files, &FileEntries::changed, this, &ShownListModel::redrawAll);
 }
@@ -80,7 +81,7 @@ void ShownListModel::showHistory(const HistoryStore &history)
     beginResetModel();
     stopFollowing();
     m_history = &history;
-    m_rows = history.items();
+    replaceRows(history.items());
     m_pinned = history.pinCount();
     // The history has changed when these arrive; our own copy has not, so each change is announced before it.
     m_connections << connect(&history, &HistoryStore::itemInserted, this, [this](int at) {
@@ -107,7 +108,7 @@ void ShownListModel::showHistory(const HistoryStore &history)
     });
     m_connections << connect(&history, &HistoryStore::itemsReset, this, [this] {
         beginResetModel();
-        m_rows = m_history->items();
+        replaceRows(m_history->items());
         m_pinned = m_history->pinCount();
         endResetModel();
     });
@@ -129,9 +130,24 @@ void ShownListModel::showList(const QStringList &rows)
     }
     beginResetModel();
     stopFollowing();
-    m_rows = rows;
+    replaceRows(rows);
     m_pinned = 0;
     endResetModel();
+}
+
+void ShownListModel::extendList(const QStringList &rows)
+{
+    Q_ASSERT(rows.size() >= m_rows.size());
+    if (rows.size() <= m_rows.size())
+        return;
+    beginInsertRows(QModelIndex(), int(m_rows.size()), int(rows.size() - 1));
+    replaceRows(rows);
+    endInsertRows();
+}
+
+void ShownListModel::replaceRows(const QStringList &rows)
+{
+    releaseInBackground(m_dispatcher, this, std::exchange(m_rows, rows));
 }
 
 void ShownListModel::stopFollowing()

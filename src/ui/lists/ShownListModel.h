@@ -6,6 +6,7 @@
 
 namespace tavrin {
 
+class Dispatcher;
 class FileEntries;
 class FileIcons;
 class HistoryStore;
@@ -27,7 +28,7 @@ public:
     /// Room for the texts of a row: longer entries are cut for display (nothing else reads the title).
     static constexpr qsizetype kMaxTitleLength = 500;
 
-    ShownListModel(const FileIcons &fileIcons, FileEntries &files, QObject *parent = nullptr);
+    ShownListModel(const FileIcons &fileIcons, FileEntries &files, Dispatcher &dispatcher, QObject *parent = nullptr);
 
     /// Spaces after the "=>" of the rows past the ninth: three in the quick-access list, four in the main window's.
     static constexpr int kQuickListArrowSpaces = 3;
@@ -58,6 +59,8 @@ public:
     void showHistory(const HistoryStore &history);
     /// Shows a fixed list, without pin markers.
     void showList(const QStringList &rows);
+    /// Shows rows, which begin with the rows shown now: the rest is inserted after them.
+    void extendList(const QStringList &rows);
     bool followsHistory() const { return m_history != nullptr; }
 
     const QStringList &rows() const { return m_rows; }
@@ -67,6 +70,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
+    /// Shows rows instead of the list shown; the caller announces the change.
+    void replaceRows(const QStringList &rows);
     void stopFollowing();
     void redrawAll();
     /// The rows from row on whose shortcut prefix depends on their place (a row came or went above them).
@@ -74,6 +79,7 @@ private:
 
     const FileIcons &m_fileIcons;
     FileEntries &m_files;
+    Dispatcher &m_dispatcher;
     const HistoryStore *m_history = nullptr;
     QList<QMetaObject::Connection> m_connections;
     QStringList m_rows;

@@ -34,7 +34,7 @@ ListPane::ListPane(const ViewServices &services, QListView *listView, QWidget *p
     m_searchField->setFixedHeight(kSearchFieldHeight);
 
     m_listView->setParent(this);
-    m_model = new ShownListModel(m_services.fileIcons, m_services.capture.fileEntries(), this);
+    m_model = new ShownListModel(m_services.fileIcons, m_services.capture.fileEntries(), m_services.dispatcher, this);
     m_model->setArrowSpaces(ShownListModel::kMainWindowArrowSpaces);
     m_rowDelegate = new HistoryRowDelegate(this);
     m_rowDelegate->setShowsCopyButton(true);
@@ -160,6 +160,10 @@ void ListPane::searchAgain()
 
 void ListPane::applySearchResults()
 {
+    if (m_search->resultsExtendShown()) {
+        m_model->extendList(searchResults());
+        return;
+    }
     m_model->showList(searchResults());
     m_listView->scrollToTop();
 }

@@ -141,7 +141,7 @@ private Q_SLOTS:
     void copyButtonHasItsTooltipWhateverTheSetting()
     {
         ListFixture f;
-        ShownListModel model(f.fileIcons, f.capture().fileEntries());
+        ShownListModel model(f.fileIcons, f.capture().fileEntries(), f.dispatcher);
         model.showList({"one", "two"});
         QListView view;
         view.setModel(&model);

@@ -41,6 +41,60 @@ private Q_SLOTS:
         QVERIFY(search.results().isEmpty());
     }
 
+    void aLargeListShowsItsNewestResultsFirstAndNeverNarrowsThem()
+    {
+        FakeDispatcher dispatcher;
+        ListSearch search(dispatcher);
+        QSignalSpy ready(&search, &ListSearch::resultsReady);
+        search.setBackgroundThreshold(2);
+        search.setFirstSlice(3);
+        const QStringList list = {"ab1", "x", "ab2", "ab3", "y", "abc4"};
+        search.search(list, QStringLiteral("ab"));
+        // The first three entries' results are shown while the rest is still being filtered.
+        dispatcher.runBackground();
+        dispatcher.runMain();
+        QCOMPARE(ready.count(), 1);
+        QVERIFY(search.isPending());
+        QCOMPARE(search.results(), QStringList({"ab1", "ab2"}));
+        dispatcher.runAll();
+        QCOMPARE(ready.count(), 2);
+        QVERIFY(!search.isPending());
+        QCOMPARE(search.results(), QStringList({"ab1", "ab2", "ab3", "abc4"}));
+
+        // A longer text typed while only the first step is in: it searches the whole list, not those results.
+        search.search(list, QStringLiteral("a"));
+        dispatcher.runBackground();
+        dispatcher.runMain();
+        QCOMPARE(search.results(), QStringList({"ab1", "ab2"}));
+        search.search(list, QStringLiteral("abc"));
+        dispatcher.runAll();
+        QCOMPARE(search.results(), QStringList({"abc4"}));
+
+        // A first step without a match leaves the last results up until the rest is done.
+        search.search(list, QStringLiteral("y"));
+        dispatcher.runBackground();
+        dispatcher.runMain();
+        QCOMPARE(search.results(), QStringList({"abc4"}));
+        dispatcher.runAll();
+        QCOMPARE(search.results(), QStringList({"y"}));
+    }
+
+    void aNewerKeystrokeDropsTheOlderSearchBetweenItsSteps()
+    {
+        FakeDispatcher dispatcher;
+        ListSearch search(dispatcher);
+        search.setBackgroundThreshold(2);
+        search.setFirstSlice(2);
+        const QStringList list = {"a1", "b1", "a2", "b2"};
+        search.search(list, QStringLiteral("a"));
+        dispatcher.runBackground();
+        // The first step's results arrive after the text changed: neither they nor a second step show.
+        search.search(list, QStringLiteral("b"));
+        dispatcher.runAll();
+        QCOMPARE(search.results(), QStringList({"b1", "b2"}));
+        QVERIFY(!search.isPending());
+    }
+
     void resultsOutliveNothing()
     {
         FakeDispatcher dispatcher;

@@ -361,6 +361,34 @@ private Q_SLOTS:
         QVERIFY(!f.vc->isSearching());
     }
 
+    void theRestOfALargeSearchComesBelowItsFirstResultsWithoutMovingTheSelection()
+    {
+        test::ListFixture f({"a1", "a2", "x", "a3", "a4", "y", "a5"});
+        f.vc->search().setBackgroundThreshold(3);
+        f.vc->search().setFirstSlice(3);
+        f.show();
+        f.type(QStringLiteral("a"));
+        f.dispatcher.runBackground();
+        f.dispatcher.runMain();
+        // The newest entries' results are up and can be chosen while the rest is filtered.
+        QCOMPARE(f.shownEntries(), QStringList({"a1", "a2"}));
+        QCOMPARE(f.vc->selectedRow(), 0);
+        QTest::keyClick(f.vc->searchField(), Qt::Key_Down);
+        QCOMPARE(f.vc->selectedRow(), 1);
+        QSignalSpy reset(f.vc->listView()->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(f.vc->listView()->model(), &QAbstractItemModel::rowsInserted);
+        f.dispatcher.runAll();
+        QCOMPARE(f.shownEntries(), QStringList({"a1", "a2", "a3", "a4", "a5"}));
+        QCOMPARE(reset.size(), 0);
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(f.vc->selectedRow(), 1);
+        // A new text starts over at the top.
+        f.type(QStringLiteral("5"));
+        f.dispatcher.runAll();
+        QCOMPARE(f.shownEntries(), QStringList({"a5"}));
+        QCOMPARE(f.vc->selectedRow(), 0);
+    }
+
     void theModeButtonSwitchesToAGroupAndBack()
     {
         test::ListFixture f({"h1", "h2"});

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/lists/BackgroundRelease.h"
+
+#include "platform/Dispatcher.h"
+
+namespace tavrin {
+
+void releaseInBackground(Dispatcher &dispatcher, QObject *context, QStringList &&list)
+{
+    QStringList held = std::move(list);
+    if (held.size() < kReleaseInBackgroundFrom || !held.isDetached())
+        return;
+    dispatcher.runInBackground(Dispatcher::Lane::Release, context,
+                               [held = std::move(held)]() mutable -> Dispatcher::Task {
+                                   held = QStringList();
+                                   return {};
+                               });
+}
+
+}  // namespace tavrin
