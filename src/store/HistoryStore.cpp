@@ -79,6 +79,7 @@ void HistoryStore::loadItems()
         }
     }
     const ListFileRead read = m_folder.read(path);
+    Q_EMIT itemsAboutToBeReset();
     m_items = read.strings;
     const std::int64_t storedPins = m_pinCount;
     const qsizetype replayed = replayJournal(path);
@@ -139,6 +140,7 @@ qsizetype HistoryStore::replayJournal(const QString &historyPath)
 void HistoryStore::insertCaptured(const QString &item)
 {
     const int at = int(std::min<std::int64_t>(m_pinCount, m_items.size()));
+    Q_EMIT itemAboutToBeInserted(at);
     m_items.insert(at, item);
     record(JournalRecord::Op::insert, at, 0, item);
     Q_EMIT itemInserted(at);
@@ -156,6 +158,7 @@ void HistoryStore::togglePin(int index)
         to = int(m_pinCount);
         ++m_pinCount;
     }
+    Q_EMIT itemAboutToBeMoved(index, to);
     m_items.move(index, to);
     record(JournalRecord::Op::move, index, to);
     Q_EMIT itemMoved(index, to);
@@ -173,6 +176,7 @@ void HistoryStore::removeItem(int index)
         storePinCount();
         Q_EMIT pinCountChanged(m_pinCount);
     }
+    Q_EMIT itemAboutToBeRemoved(index);
     m_items.removeAt(index);
     record(JournalRecord::Op::remove, index);
     Q_EMIT itemRemoved(index);
@@ -183,6 +187,7 @@ void HistoryStore::clearAll()
 {
     m_pinCount = 0;
     storePinCount();
+    Q_EMIT itemsAboutToBeReset();
     m_items.clear();
     record(JournalRecord::Op::clear, 0);
     Q_EMIT itemsReset();

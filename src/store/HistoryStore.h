@@ -90,9 +90,14 @@ public:
     QString journalPath() const { return journalPathFor(currentPath()); }
 
 Q_SIGNALS:
+    // Each change is announced before (so that a model reading items() can begin it) and after it is made.
+    void itemAboutToBeInserted(int index);
     void itemInserted(int index);
+    void itemAboutToBeRemoved(int index);
     void itemRemoved(int index);
+    void itemAboutToBeMoved(int from, int to);
     void itemMoved(int from, int to);
+    void itemsAboutToBeReset();
     void itemsReset();
     void pinCountChanged(std::int64_t pinCount);
     /// Saving to path started failing; said once until it recovers. Saving is retried meanwhile.

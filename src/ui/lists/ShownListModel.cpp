@@ -80,35 +80,33 @@ void ShownListModel::showHistory(const HistoryStore &history)
         return;
     beginResetModel();
     stopFollowing();
+    // The rows are read from the history itself: a copy held here would make its next insertion copy every entry.
+    releaseInBackground(m_dispatcher, this, std::exchange(m_rows, QStringList()));
     m_history = &history;
-    replaceRows(history.items());
     m_pinned = history.pinCount();
-    // The history has changed when these arrive; our own copy has not, so each change is announced before it.
+    m_connections << connect(&history, &HistoryStore::itemAboutToBeInserted, this,
+                             [this](int at) { beginInsertRows({}, at, at); });
     m_connections << connect(&history, &HistoryStore::itemInserted, this, [this](int at) {
-        beginInsertRows({}, at, at);
-        m_rows = m_history->items();
         endInsertRows();
         redrawPrefixesFrom(at + 1);  // the rows below moved
     });
+    m_connections << connect(&history, &HistoryStore::itemAboutToBeRemoved, this,
+                             [this](int at) { beginRemoveRows({}, at, at); });
     m_connections << connect(&history, &HistoryStore::itemRemoved, this, [this](int at) {
-        beginRemoveRows({}, at, at);
-        m_rows = m_history->items();
         endRemoveRows();
         redrawPrefixesFrom(at);
     });
-    m_connections << connect(&history, &HistoryStore::itemMoved, this, [this](int from, int to) {
+    m_connections << connect(&history, &HistoryStore::itemAboutToBeMoved, this, [this](int from, int to) {
         // A move onto itself (pinning the first unpinned entry) changes no row.
-        if (from != to && beginMoveRows({}, from, from, {}, to > from ? to + 1 : to)) {
-            m_rows = m_history->items();
+        m_moving = from != to && beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    });
+    m_connections << connect(&history, &HistoryStore::itemMoved, this, [this] {
+        if (std::exchange(m_moving, false))
             endMoveRows();
-        } else {
-            m_rows = m_history->items();
-        }
         redrawAll();
     });
+    m_connections << connect(&history, &HistoryStore::itemsAboutToBeReset, this, [this] { beginResetModel(); });
     m_connections << connect(&history, &HistoryStore::itemsReset, this, [this] {
-        beginResetModel();
-        replaceRows(m_history->items());
         m_pinned = m_history->pinCount();
         endResetModel();
     });
@@ -119,10 +117,17 @@ void ShownListModel::showHistory(const HistoryStore &history)
     endResetModel();
 }
 
+const QStringList &ShownListModel::rows() const
+{
+    return m_history ? m_history->items() : m_rows;
+}
+
 void ShownListModel::showList(const QStringList &rows)
 {
-    if (rows.constData() == m_rows.constData() && rows.size() == m_rows.size()) {
-        // The same rows (a search starting over the list it filters): only the pin markers go.
+    if (rows.constData() == this->rows().constData() && rows.size() == this->rows().size()) {
+        // The same rows (a search starting over the list it filters): only the pin markers go. They are held here
+        // from now on, the history no longer followed.
+        m_rows = rows;
         stopFollowing();
         m_pinned = 0;
         redrawAll();
@@ -161,20 +166,20 @@ void ShownListModel::stopFollowing()
 void ShownListModel::redrawPrefixesFrom(int row)
 {
     // Past the ninth row every prefix is the same arrow; without numbers every row has it.
-    const int last = std::min<int>(kShortcutRows, int(m_rows.size())) - 1;
+    const int last = std::min<int>(kShortcutRows, int(rows().size())) - 1;
     if (m_numbered && row <= last)
         Q_EMIT dataChanged(index(row), index(last));
 }
 
 void ShownListModel::redrawAll()
 {
-    if (!m_rows.isEmpty())
-        Q_EMIT dataChanged(index(0), index(int(m_rows.size()) - 1));
+    if (!rows().isEmpty())
+        Q_EMIT dataChanged(index(0), index(int(rows().size()) - 1));
 }
 
 int ShownListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(rows().size());
 }
 
 Qt::ItemFlags ShownListModel::flags(const QModelIndex &index) const
@@ -185,11 +190,11 @@ Qt::ItemFlags ShownListModel::flags(const QModelIndex &index) const
 
 QVariant ShownListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size())
+    if (!index.isValid() || index.row() >= rows().size())
         return {};
     const int row = index.row();
     const int prefixRow = m_numbered ? row : kShortcutRows;
-    const QString &entry = m_rows.at(row);
+    const QString &entry = rows().at(row);
     switch (role) {
     case Qt::DisplayRole: return rowTitle(prefixRow, entry, m_files.info(entry).isFile, m_arrowSpaces);
     case Qt::DecorationRole: {

@@ -63,7 +63,8 @@ public:
     void extendList(const QStringList &rows);
     bool followsHistory() const { return m_history != nullptr; }
 
-    const QStringList &rows() const { return m_rows; }
+    /// What is shown: the history's entries while following it.
+    const QStringList &rows() const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -82,7 +83,8 @@ private:
     Dispatcher &m_dispatcher;
     const HistoryStore *m_history = nullptr;
     QList<QMetaObject::Connection> m_connections;
-    QStringList m_rows;
+    QStringList m_rows;  // the fixed list; empty while following the history
+    bool m_moving = false;  // a move of the history's is under way
     qsizetype m_pinned = 0;
     int m_arrowSpaces = kQuickListArrowSpaces;
     bool m_numbered = true;

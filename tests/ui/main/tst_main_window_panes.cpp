@@ -134,6 +134,9 @@ private Q_SLOTS:
         }
         QCOMPARE(f.shownEntries().constFirst(), QStringLiteral("new"));
         QCOMPARE(paneEntries(f.pane()).constFirst(), QStringLiteral("new"));
+        // The lists read the history itself: a copy held by either would make each capture copy every entry.
+        f.context.history().waitForWrites();
+        QVERIFY(f.context.history().items().isDetached());
     }
 
     void aDoubleClickOrTheCopyButtonCopiesAndNeverPastes()
