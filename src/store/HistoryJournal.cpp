@@ -2,6 +2,7 @@
 #include "store/HistoryJournal.h"
 
 #include "store/AtomicFile.h"
+#include "store/EntryListEdits.h"
 #include "store/PropertyListCodec.h"
 #include "store/StoreLog.h"
 #include "store/StringListFiles.h"
@@ -212,12 +213,12 @@ bool applyJournalRecord(const JournalRecord &record, QStringList &items, std::in
     case JournalRecord::Op::insert:
         if (record.a < 0 || record.a > size || record.pinCount < 0 || record.pinCount > size + 1)
             return false;
-        items.insert(record.a, record.text);
+        insertEntry(items, record.a, record.text);
         break;
     case JournalRecord::Op::remove:
         if (record.a < 0 || record.a >= size || record.pinCount < 0 || record.pinCount > size - 1)
             return false;
-        items.removeAt(record.a);
+        removeEntry(items, record.a);
         break;
     case JournalRecord::Op::move:
         if (record.a < 0 || record.a >= size || record.b < 0 || record.b >= size || record.pinCount < 0 ||

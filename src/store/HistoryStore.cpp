@@ -2,6 +2,7 @@
 #include "store/HistoryStore.h"
 
 #include "store/AtomicFile.h"
+#include "store/EntryListEdits.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "store/StoreLog.h"
@@ -141,7 +142,7 @@ void HistoryStore::insertCaptured(const QString &item)
 {
     const int at = int(std::min<std::int64_t>(m_pinCount, m_items.size()));
     Q_EMIT itemAboutToBeInserted(at);
-    m_items.insert(at, item);
+    insertEntry(m_items, at, item);
     record(JournalRecord::Op::insert, at, 0, item);
     Q_EMIT itemInserted(at);
 }
@@ -177,7 +178,7 @@ void HistoryStore::removeItem(int index)
         Q_EMIT pinCountChanged(m_pinCount);
     }
     Q_EMIT itemAboutToBeRemoved(index);
-    m_items.removeAt(index);
+    removeEntry(m_items, index);
     record(JournalRecord::Op::remove, index);
     Q_EMIT itemRemoved(index);
     syncJournal();
