@@ -62,7 +62,9 @@ void BackgroundWriter::run()
         m_busy = false;
         m_lastOk = ok;
         const bool first = m_outcomes.isEmpty();
-        m_outcomes.append(Outcome{request.path, request.tag, ok, error});
+        // The job's snapshot (an implicitly shared list) goes back with the outcome: released here, its owner could
+        // find the list unshared without having seen this thread finish reading it, and edit it in place.
+        m_outcomes.append(Outcome{std::move(request.path), request.tag, ok, error, std::move(request.job)});
         // One hand-over for all outcomes gathered meanwhile; while stopping, nobody is left to report to.
         if (first && !m_stopping)
             QMetaObject::invokeMethod(this, &BackgroundWriter::report, Qt::QueuedConnection);

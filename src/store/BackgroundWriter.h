@@ -48,6 +48,7 @@ private:
         quint64 tag = 0;
         bool ok = false;
         QString error;
+        Job job;  // ends on the owning thread, see run()
     };
     void run();
     void report();

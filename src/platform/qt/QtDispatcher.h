@@ -4,9 +4,12 @@
 #include "platform/Dispatcher.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QThreadPool>
 
 #include <array>
+#include <mutex>
+#include <vector>
 
 namespace tavrin {
 
@@ -21,7 +24,17 @@ public:
     void runInBackground(Lane lane, QObject *context, Job job) override;
 
 private:
+    struct Finished {
+        QPointer<QObject> context;
+        Task followUp;
+        Job job;  // ends on the GUI thread, see runInBackground()
+    };
+    void handBack(Finished finished);
+    Q_INVOKABLE void runFinished();
+
     std::array<QThreadPool, 5> m_lanes;
+    std::mutex m_mutex;
+    std::vector<Finished> m_finished;
 };
 
 }  // namespace tavrin
