@@ -3,7 +3,8 @@
 // their argument (10,000, 100,000 and 1,000,000 entries; pick one with --benchmark_filter='.../100000$').
 //
 // Besides the benchmarks, `bench_history --write-sample=<dir>` writes the sample history files
-// (history-10000.plist, history-100000.plist) so other readers can be measured on the same files.
+// (history-10000.plist, history-100000.plist, history-1000000.plist) so other readers can be measured on the same
+// files.
 #include "SampleHistory.h"
 #include "platform/fake/FakeScheduler.h"
 #include "store/AtomicFile.h"
@@ -218,7 +219,7 @@ int main(int argc, char **argv)
         if (std::strncmp(argv[i], "--write-sample=", 15) == 0) {
             const QString dir = QString::fromLocal8Bit(argv[i] + 15);
             QDir().mkpath(dir);
-            for (int n : {10000, 100000}) {
+            for (int n : {10000, 100000, 1000000}) {
                 if (!writeStringListAtPath(sampleFile(dir, n), sample(n)))
                     return 1;
             }

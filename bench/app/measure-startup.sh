@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the real program until its list window is shown, a second start's hand-over, and resident
-# memory, with histories of 0, 10,000 and 100,000 sample entries (five runs each), on a private X11 desktop; then
-# the start with 100,000 entries while the clipboard's owner never answers (a stopped xclip).
+# and peak memory, with histories of 0, 10,000, 100,000 and 1,000,000 sample entries (five runs each), on a
+# private X11 desktop; then the start with 100,000 entries while the clipboard's owner never answers (a stopped xclip).
 # Usage: bench/app/measure-startup.sh [build-dir]   (builds a release tavrin and bench_history there)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -23,7 +23,7 @@ bin=$2
 samples=$3
 data="$XDG_DATA_HOME/tavrin"
 mkdir -p "$XDG_CONFIG_HOME/tavrin" "$data"
-for entries in 0 10000 100000; do
+for entries in 0 10000 100000 1000000; do
   if [ "$entries" -eq 0 ]; then
     rm -f "$data/myfile.plist"
   else
@@ -46,7 +46,8 @@ PLIST
     t2=$(date +%s%N)
     sleep 1
     rss=$(awk '/^VmRSS/ {print int($2 / 1024)}' "/proc/$pid/status")
-    echo "entries=$entries run=$run list_shown_ms=$(((t1 - t0) / 1000000)) second_start_ms=$(((t2 - t1) / 1000000)) rss_mb=$rss"
+    peak=$(awk '/^VmHWM/ {print int($2 / 1024)}' "/proc/$pid/status")
+    echo "entries=$entries run=$run list_shown_ms=$(((t1 - t0) / 1000000)) second_start_ms=$(((t2 - t1) / 1000000)) rss_mb=$rss peak_mb=$peak"
     kill "$pid"
     wait "$pid" || true
     # Each start inserts the clipboard text and saves; put the sample back for the next run.
