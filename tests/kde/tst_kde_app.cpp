@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a headless KDE Plasma session (KWin 5.27 with the desktop portal, tests/e2e/kde-session.sh),
 // started as a user starts it: it records copies made in native Wayland windows; it pastes through the RemoteDesktop
-// portal, from its list into a Qt window and foot, and with "tavrin paste 1" into a Qt window, a GTK window and foot
-// (Ctrl+Shift+V there, by the class KWin reports); and a shortcut recorded in its settings opens the list through
+// portal, from its list and with "tavrin paste 1", into a Qt window, a GTK window and foot (Ctrl+Shift+V there, by
+// the class KWin reports); and a shortcut recorded in its settings opens the list through
 // KGlobalAccel. The test's own keys go through the same portal, as a user's keyboard would press them.
 #include "E2e.h"
 #include "KWinTools.h"

@@ -144,13 +144,16 @@ private Q_SLOTS:
                  10);
     }
 
-    void entryOnePastesIntoAGtkWindowTenTimesOfTen()
+    void theCommandAndTheListPasteIntoAGtkWindowTenTimesOfTen()
     {
         const QString output = m_dir.filePath(QStringLiteral("gtk.txt"));
         const Program gtk = startGtkPasteTarget(output);
         QVERIFY(gtk);
         QTRY_COMPARE_WITH_TIMEOUT(focusedWindowTitle(), QStringLiteral("GTK paste target"), 10000);
         QCOMPARE(pasteTenCopiesWithTheCommand(output, QStringLiteral("gtk")), 10);
+        QCOMPARE(
+            pasteTenCopiesFromTheList(output, QStringLiteral("gtk list"), deskWith(QStringLiteral("GTK paste target"))),
+            10);
     }
 
     void entryOnePastesIntoFootWithCtrlShiftVTenTimesOfTen()
