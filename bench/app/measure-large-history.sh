@@ -11,12 +11,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 
 if [ "${1:-}" != "--inside" ]; then
   build=${1:-$root/build-bench}
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVRIN_BUILD_TESTS=OFF \
-    -DTAVRIN_BUILD_BENCHMARKS=ON >/dev/null
-  cmake --build "$build" -j2 --target tavrin bench_history >/dev/null
-  samples=$(mktemp -d)
-  trap 'rm -rf "$samples"' EXIT
-  "$build/bench/bench_history" --write-sample="$samples"
+  . "$root/bench/app/release-with-samples.sh"
+  build_with_samples "$build"
   # Ten entries: the first ten of the smallest sample.
   python3 - "$samples" <<'PY'
 import plistlib, sys
