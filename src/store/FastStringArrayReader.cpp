@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
+#include <thread>
+#include <vector>
 
 namespace tavrin::plist {
 
@@ -66,23 +69,29 @@ bool isXmlChar(char32_t c)
            (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-void appendUtf8(QByteArray &out, char32_t c)
+// Writes c as UTF-8 at out; returns the bytes written.
+int writeUtf8(char *out, char32_t c)
 {
     if (c < 0x80) {
-        out.append(char(c));
-    } else if (c < 0x800) {
-        out.append(char(0xC0 | (c >> 6)));
-        out.append(char(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.append(char(0xE0 | (c >> 12)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
-    } else {
-        out.append(char(0xF0 | (c >> 18)));
-        out.append(char(0x80 | ((c >> 12) & 0x3F)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
+        out[0] = char(c);
+        return 1;
     }
+    if (c < 0x800) {
+        out[0] = char(0xC0 | (c >> 6));
+        out[1] = char(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        out[0] = char(0xE0 | (c >> 12));
+        out[1] = char(0x80 | ((c >> 6) & 0x3F));
+        out[2] = char(0x80 | (c & 0x3F));
+        return 3;
+    }
+    out[0] = char(0xF0 | (c >> 18));
+    out[1] = char(0x80 | ((c >> 12) & 0x3F));
+    out[2] = char(0x80 | ((c >> 6) & 0x3F));
+    out[3] = char(0x80 | (c & 0x3F));
+    return 4;
 }
 
 int digitValue(char c, bool hex)
@@ -102,62 +111,66 @@ bool spanIs(const char *p, const char *e, const char *literal)
     return size_t(e - p) == n && std::memcmp(p, literal, n) == 0;
 }
 
-// Appends the character of the reference between '&' (name is just after it) and ';' (semi); false, appending
-// nothing, for a reference we do not handle.
-bool appendReference(QByteArray &out, const char *name, const char *semi)
+// Writes the character of the reference between '&' (name is just after it) and ';' (semi) at out and returns the
+// bytes written; 0, writing nothing, for a reference we do not handle. A reference is never shorter than what it
+// writes, so decoding in place of the source's length always fits.
+int writeReference(char *out, const char *name, const char *semi)
 {
     static constexpr std::pair<const char *, char> kEntities[] = {
         {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
     for (const auto &[entity, character] : kEntities) {
         if (spanIs(name, semi, entity)) {
-            out.append(character);
-            return true;
+            *out = character;
+            return 1;
         }
     }
     if (*name != '#')
-        return false;
+        return 0;
     const bool hex = name + 1 < semi && name[1] == 'x';
     const char *digits = name + (hex ? 2 : 1);
     if (digits == semi)
-        return false;
+        return 0;
     char32_t code = 0;
     for (const char *d = digits; d < semi; ++d) {
         const int digit = digitValue(*d, hex);
         code = code * (hex ? 16 : 10) + char32_t(digit);
         // Past the last code point: also stops the sum from wrapping around.
         if (digit < 0 || code > 0x10FFFF)
-            return false;
+            return 0;
     }
     if (!isXmlChar(code))
-        return false;
-    appendUtf8(out, code);
-    return true;
+        return 0;
+    return writeUtf8(out, code);
 }
 
 // Decodes character data holding entities. A reference we do not handle makes it none, or, when kept is given, is
 // kept as it stands and named there.
 std::optional<QByteArray> decodeEntities(const char *p, const char *e, QList<QByteArray> *kept = nullptr)
 {
-    QByteArray out;
-    out.reserve(e - p);
+    QByteArray out(e - p, Qt::Uninitialized);
+    char *w = out.data();
     while (p < e) {
         const char *amp = static_cast<const char *>(std::memchr(p, '&', size_t(e - p)));
         if (!amp) {
-            out.append(p, e - p);
+            std::memcpy(w, p, size_t(e - p));
+            w += e - p;
             break;
         }
-        out.append(p, amp - p);
+        std::memcpy(w, p, size_t(amp - p));
+        w += amp - p;
         const char *semi = static_cast<const char *>(std::memchr(amp, ';', size_t(std::min<ptrdiff_t>(e - amp, 13))));
-        if (semi && appendReference(out, amp + 1, semi)) {
+        if (const int written = semi ? writeReference(w, amp + 1, semi) : 0) {
+            w += written;
             p = semi + 1;
             continue;
         }
         if (!kept)
             return std::nullopt;
         kept->append(QByteArray(amp, semi ? semi + 1 - amp : std::min<ptrdiff_t>(e - amp, 12)));
-        out.append('&');
+        *w++ = '&';
         p = amp + 1;
     }
+    out.truncate(w - out.constData());
     return out;
 }
 
@@ -205,8 +218,110 @@ QString salvagedText(const char *p, const char *e, qsizetype entry, QStringList 
 
 }  // namespace
 
-std::optional<QStringList> readStringArrayFast(const QByteArray &bytes)
+namespace {
+
+// Reads the entries of one piece of an array's body up to its end, or, for the last piece, up to "</array>" (the
+// cursor is left after it). False when the piece holds anything else: a piece cut inside a comment fails this way.
+bool readEntries(Cursor &c, bool last, QStringList &strings)
 {
+    for (;;) {
+        if (!c.skipMisc())
+            return false;
+        if (!last && c.atEnd())
+            return true;
+        if (c.take("</array>"))
+            return last;
+        if (c.take("<string/>")) {
+            strings.append(QString());
+            continue;
+        }
+        if (!c.take("<string>"))
+            return false;
+        const char *textEnd = static_cast<const char *>(std::memchr(c.p, '<', size_t(c.e - c.p)));
+        if (!textEnd)
+            return false;
+        const char *textBegin = c.p;
+        c.p = textEnd;
+        if (!c.take("</string>"))
+            return false;
+        if (std::memchr(textBegin, '&', size_t(textEnd - textBegin))) {
+            const std::optional<QByteArray> decoded = decodeEntities(textBegin, textEnd);
+            if (!decoded)
+                return false;
+            strings.append(toText(decoded->constData(), decoded->constData() + decoded->size()));
+        } else {
+            strings.append(toText(textBegin, textEnd));
+        }
+    }
+}
+
+// Where the body from begin to end is cut into pieces: just after an end tag "</string>", which no text can hold.
+QList<const char *> pieceBounds(const char *begin, const char *end, qsizetype minPieceBytes, int maxPieces)
+{
+    static constexpr char kEndTag[] = "</string>";
+    constexpr size_t kEndTagSize = sizeof(kEndTag) - 1;
+    const int pieces = int(std::clamp<qsizetype>((end - begin) / std::max<qsizetype>(minPieceBytes, 1), 1, maxPieces));
+    QList<const char *> bounds{begin};
+    for (int i = 1; i < pieces; ++i) {
+        const char *from = std::max(begin + (end - begin) / pieces * i, bounds.constLast());
+        const void *hit = ::memmem(from, size_t(end - from), kEndTag, kEndTagSize);
+        if (!hit)
+            break;
+        bounds.append(static_cast<const char *>(hit) + kEndTagSize);
+    }
+    bounds.append(end);
+    return bounds;
+}
+
+// Reads the array's body from c on, in pieces read side by side, and leaves c after "</array>". When a piece does not
+// read (cut inside a comment, or the body is not ours), the body is read again in one go, so the answer is always
+// that of a reader that never cuts.
+bool readBody(Cursor &c, qsizetype minPieceBytes, int maxPieces, QStringList &strings, int &piecesRead)
+{
+    const QList<const char *> bounds = pieceBounds(c.p, c.e, minPieceBytes, maxPieces);
+    const qsizetype pieces = bounds.size() - 1;
+    piecesRead = 1;
+    if (pieces == 1)
+        return readEntries(c, true, strings);
+    std::vector<QStringList> parts(static_cast<size_t>(pieces));
+    // The last piece runs to the end of the bytes; its cursor ends up after "</array>".
+    Cursor last(bounds.at(pieces - 1), c.e);
+    std::vector<std::future<bool>> others;
+    for (qsizetype i = 1; i < pieces; ++i) {
+        QStringList &part = parts[size_t(i)];
+        const bool isLast = i == pieces - 1;
+        Cursor piece(bounds.at(i), bounds.at(i + 1));
+        // Where no thread can be started, libstdc++ defers the piece to the get() below, on this thread.
+        others.push_back(
+            std::async(std::launch::async | std::launch::deferred, [&part, &last, piece, isLast]() mutable {
+                return isLast ? readEntries(last, true, part) : readEntries(piece, false, part);
+            }));
+    }
+    Cursor first(bounds.at(0), bounds.at(1));
+    bool read = readEntries(first, false, parts[0]);
+    for (std::future<bool> &other : others)
+        read = other.get() && read;
+    if (!read) {
+        strings.clear();
+        return readEntries(c, true, strings);
+    }
+    c.p = last.p;
+    piecesRead = int(pieces);
+    qsizetype total = 0;
+    for (const QStringList &part : std::as_const(parts))
+        total += part.size();
+    strings.reserve(total);
+    for (QStringList &part : parts)
+        strings.append(std::move(part));
+    return true;
+}
+
+}  // namespace
+
+std::optional<QStringList> readStringArrayFast(const QByteArray &bytes, qsizetype minPieceBytes, int maxPieces,
+                                               int *piecesRead)
+{
+    int pieces = 1;
     Cursor c(bytes.constData(), bytes.constData() + bytes.size());
     c.take("\xEF\xBB\xBF");
     c.skipSpace();
@@ -241,36 +356,15 @@ std::optional<QStringList> readStringArrayFast(const QByteArray &bytes)
     if (!c.take("<array/>")) {
         if (!c.take("<array>"))
             return std::nullopt;
-        for (;;) {
-            if (!c.skipMisc())
-                return std::nullopt;
-            if (c.take("</array>"))
-                break;
-            if (c.take("<string/>")) {
-                strings.append(QString());
-                continue;
-            }
-            if (!c.take("<string>"))
-                return std::nullopt;
-            const char *textEnd = static_cast<const char *>(std::memchr(c.p, '<', size_t(c.e - c.p)));
-            if (!textEnd)
-                return std::nullopt;
-            const char *textBegin = c.p;
-            c.p = textEnd;
-            if (!c.take("</string>"))
-                return std::nullopt;
-            if (std::memchr(textBegin, '&', size_t(textEnd - textBegin))) {
-                const std::optional<QByteArray> decoded = decodeEntities(textBegin, textEnd);
-                if (!decoded)
-                    return std::nullopt;
-                strings.append(toText(decoded->constData(), decoded->constData() + decoded->size()));
-            } else {
-                strings.append(toText(textBegin, textEnd));
-            }
-        }
+        if (maxPieces <= 0)
+            maxPieces = int(std::clamp(std::thread::hardware_concurrency(), 1U, 4U));
+        if (!readBody(c, minPieceBytes, maxPieces, strings, pieces))
+            return std::nullopt;
     }
     if (!c.skipMisc() || !c.take("</plist>") || !c.skipMisc() || !c.atEnd())
         return std::nullopt;
+    if (piecesRead)
+        *piecesRead = pieces;
     return strings;
 }
 

@@ -13,7 +13,13 @@ namespace tavrin::plist {
 /// numeric character references, comments and white space between elements) several times faster
 /// than a general parser. Returns none for anything else, which then goes to the general parser:
 /// CDATA sections, other element types, internal DTD subsets, other encodings, binary lists.
-std::optional<QStringList> readStringArrayFast(const QByteArray &bytes);
+///
+/// A long list is read in pieces of at least minPieceBytes side by side, one per core up to four (or maxPieces when
+/// above 0); the answer is the same as when read in one piece. piecesRead, when given, tells how many pieces a list
+/// that was read came in (1 when it was read whole, also after pieces that did not read on their own).
+inline constexpr qsizetype kMinPieceBytes = qsizetype(4) << 20;
+std::optional<QStringList> readStringArrayFast(const QByteArray &bytes, qsizetype minPieceBytes = kMinPieceBytes,
+                                               int maxPieces = 0, int *piecesRead = nullptr);
 
 /// What can still be read of an array of strings in that form that is no longer well-formed (bytes flipped, cut
 /// off): every whole entry, in order, with a reference it cannot decode ("&l4;") kept as it stands and bytes that

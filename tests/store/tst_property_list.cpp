@@ -252,6 +252,47 @@ private Q_SLOTS:
                  std::optional<QStringList>(QStringList{QStringLiteral("<raw>")}));
     }
 
+    void aListReadInPiecesIsTheListReadWhole()
+    {
+        QRandomGenerator rng(11);
+        QStringList strings;
+        for (int i = 0; i < 40; ++i)
+            strings += awkwardStrings() + unencodableStrings() + QStringList{QString(), randomString(rng)};
+        const QByteArray bytes = plist::serializeStringArray(strings);
+        // Pieces of a few hundred bytes: every way of cutting is met, up to sixteen pieces side by side.
+        for (const int pieces : {2, 3, 16}) {
+            int piecesRead = 0;
+            QCOMPARE(plist::readStringArrayFast(bytes, 256, pieces, &piecesRead), std::optional<QStringList>(strings));
+            QCOMPARE(piecesRead, pieces);
+        }
+
+        // A cut inside a comment, which may hold an end tag: the list is read whole instead, with the same answer.
+        const QByteArray head("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<array>\n");
+        const QByteArray endTags = QByteArray("</string> ").repeated(500);
+        const QByteArray inside =
+            head + "<string>a</string><!-- " + endTags + "--><string>b</string>\n</array>\n</plist>\n";
+        const QByteArray after =
+            head + "<string>a</string><string>b</string>\n</array>\n</plist>\n<!-- " + endTags + "-->\n";
+        const std::optional<QStringList> ab(QStringList{QStringLiteral("a"), QStringLiteral("b")});
+        QCOMPARE(plist::parseStringArrayGeneral(inside), ab);
+        QCOMPARE(plist::parseStringArrayGeneral(after), ab);
+        for (const int pieces : {1, 2, 3, 16}) {
+            int piecesRead = 0;
+            QCOMPARE(plist::readStringArrayFast(inside, 64, pieces, &piecesRead), ab);
+            QCOMPARE(piecesRead, 1);
+            QCOMPARE(plist::readStringArrayFast(after, 64, pieces), ab);
+        }
+
+        // What one piece refuses, pieces refuse too: a list cut off, an element of another type in a later piece.
+        const QByteArray cutOff = bytes.left(bytes.size() * 3 / 4);
+        QByteArray foreign = bytes;
+        foreign.insert(bytes.lastIndexOf("<string>"), "<integer>1</integer>");
+        for (const QByteArray &doc : {cutOff, foreign}) {
+            QVERIFY(!plist::readStringArrayFast(doc, 256, 1));
+            QVERIFY(!plist::readStringArrayFast(doc, 256, 4));
+        }
+    }
+
     void damagedOrForeignFilesReadEmptyAndAreKept()
     {
         Lists lists;
