@@ -10,11 +10,11 @@
 # Usage: bench/app/crash-loop.sh [build-dir] [runs]   (builds a release tavrin and bench_history there)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/bench/app/sample-history.sh"
 
 if [ "${1:-}" != "--inside" ]; then
   build=${1:-$root/build-bench}
   runs=${2:-30}
-  . "$root/bench/app/release-with-samples.sh"
   build_with_samples "$build"
   "$root/tests/e2e/x11-session.sh" "$0" --inside "$build/tavrin" "$samples" "$runs"
   exit
@@ -30,13 +30,7 @@ confirmed="$TAVRIN_E2E_SESSION/confirmed.txt"
 lasts="$TAVRIN_E2E_SESSION/lasts.txt"
 mkdir -p "$XDG_CONFIG_HOME/tavrin" "$data"
 cp "$samples/history-100000.plist" "$history"
-cat >"$XDG_CONFIG_HOME/tavrin/settings.plist" <<PLIST
-<?xml version="1.0" encoding="UTF-8"?>
-<plist version="1.0"><dict>
-<key>firstRun</key><integer>1</integer>
-<key>userdefaultsCopiedPath</key><string>$history</string>
-</dict></plist>
-PLIST
+use_history "$history"
 : >"$confirmed"
 : >"$lasts"
 

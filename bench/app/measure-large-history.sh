@@ -8,10 +8,10 @@
 # Usage: bench/app/measure-large-history.sh [build-dir]   (builds a release tavrin and bench_history there)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/bench/app/sample-history.sh"
 
 if [ "${1:-}" != "--inside" ]; then
   build=${1:-$root/build-bench}
-  . "$root/bench/app/release-with-samples.sh"
   build_with_samples "$build"
   # Ten entries: the first ten of the smallest sample.
   python3 - "$samples" <<'PY'
@@ -36,13 +36,7 @@ summary() { sort -n | awk '{v[NR] = $1} END {printf "%d/%d", v[int((NR + 1) / 2)
 
 for entries in 10 10000 100000 1000000; do
   cp "$samples/history-$entries.plist" "$data/myfile.plist"
-  cat >"$XDG_CONFIG_HOME/tavrin/settings.plist" <<PLIST
-<?xml version="1.0" encoding="UTF-8"?>
-<plist version="1.0"><dict>
-<key>firstRun</key><integer>1</integer>
-<key>userdefaultsCopiedPath</key><string>$data/myfile.plist</string>
-</dict></plist>
-PLIST
+  use_history "$data/myfile.plist"
   "$bin" >/dev/null 2>&1 &
   pid=$!
   until "$bin" list --limit 1 >/dev/null 2>&1; do sleep 0.01; done

@@ -6,10 +6,10 @@
 # Usage: bench/app/measure-startup.sh [build-dir]   (builds a release tavrin and bench_history there)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/bench/app/sample-history.sh"
 
 if [ "${1:-}" != "--inside" ]; then
   build=${1:-$root/build-bench}
-  . "$root/bench/app/release-with-samples.sh"
   build_with_samples "$build"
   "$root/tests/e2e/x11-session.sh" "$0" --inside "$build/tavrin" "$samples"
   exit
@@ -26,13 +26,7 @@ for entries in 0 10000 100000 1000000; do
     cp "$samples/history-$entries.plist" "$data/myfile.plist"
   fi
   for run in 1 2 3 4 5; do
-    cat >"$XDG_CONFIG_HOME/tavrin/settings.plist" <<PLIST
-<?xml version="1.0" encoding="UTF-8"?>
-<plist version="1.0"><dict>
-<key>firstRun</key><integer>1</integer>
-<key>userdefaultsCopiedPath</key><string>$data/myfile.plist</string>
-</dict></plist>
-PLIST
+    use_history "$data/myfile.plist"
     t0=$(date +%s%N)
     "$bin" >/dev/null 2>&1 &
     pid=$!

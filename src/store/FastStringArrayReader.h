@@ -9,6 +9,9 @@
 
 namespace tavrin::plist {
 
+/// Below this size a list is read in one piece: threads would cost more than they save.
+inline constexpr qsizetype kMinPieceBytes = qsizetype(4) << 20;
+
 /// Reads the plain XML form our writer produces (an array of strings with the five entities and
 /// numeric character references, comments and white space between elements) several times faster
 /// than a general parser. Returns none for anything else, which then goes to the general parser:
@@ -17,7 +20,6 @@ namespace tavrin::plist {
 /// A long list is read in pieces of at least minPieceBytes side by side, one per core up to four (or maxPieces when
 /// above 0); the answer is the same as when read in one piece. piecesRead, when given, tells how many pieces a list
 /// that was read came in (1 when it was read whole, also after pieces that did not read on their own).
-inline constexpr qsizetype kMinPieceBytes = qsizetype(4) << 20;
 std::optional<QStringList> readStringArrayFast(const QByteArray &bytes, qsizetype minPieceBytes = kMinPieceBytes,
                                                int maxPieces = 0, int *piecesRead = nullptr);
 
