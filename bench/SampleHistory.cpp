@@ -47,9 +47,9 @@ QStringList sampleHistory(int n, quint32 seed)
     QStringList entries;
     entries.reserve(n);
     for (int i = 0; i < n; ++i) {
-        // Log-uniform length between 20 and 2,000 bytes: most copies are short.
+        // Log-uniform length between 10 and 700 bytes (162 on average): most copies are short.
         const double t = rng.generateDouble();
-        const int target = int(20.0 * std::pow(100.0, t));
+        const int target = int(10.0 * std::pow(70.0, t));
         QString entry;
         if (rng.bounded(10) == 0) {
             entry = QStringLiteral("/home/user/Documents/project-%1/report %2.pdf").arg(rng.bounded(1000)).arg(i);

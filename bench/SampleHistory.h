@@ -6,7 +6,7 @@
 namespace tavrin::bench {
 
 /// A reproducible history of n entries shaped like real copies: mostly short, some long, some
-/// multi-line, a few paths and non-Latin texts, 20 to 2,000 bytes of UTF-8 each.
+/// multi-line, a tenth paths, non-Latin texts and emoji, 10 to about 700 bytes of UTF-8 each.
 QStringList sampleHistory(int n, quint32 seed = 42);
 
 /// Total UTF-8 size of the entries.
