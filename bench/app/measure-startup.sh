@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Start-up of the real program until its list window is shown, a second start's hand-over, and resident
-# and peak memory, with histories of 0, 10,000, 100,000 and 1,000,000 sample entries (five runs each), on a
+# Start-up of the real program until a command that needs no history answers, until one that needs all of it
+# answers (the history is read), until its list window is shown; a second start's hand-over; resident and peak
+# memory; with histories of 0, 10,000, 100,000 and 1,000,000 sample entries (five runs each), on a
 # private X11 desktop; then the start with 100,000 entries while the clipboard's owner never answers (a stopped xclip).
 # Usage: bench/app/measure-startup.sh [build-dir]   (builds a release tavrin and bench_history there)
 set -euo pipefail
@@ -30,14 +31,21 @@ for entries in 0 10000 100000 1000000; do
     t0=$(date +%s%N)
     "$bin" >/dev/null 2>&1 &
     pid=$!
+    # The first command that needs no history (resume) to answer, the list window, then the first command that needs
+    # all of the history.
+    until "$bin" resume >/dev/null 2>&1; do sleep 0.005; done
+    tb=$(date +%s%N)
     until [ -n "$(xdotool search --all --pid "$pid" --onlyvisible 2>/dev/null | head -1)" ]; do sleep 0.005; done
     t1=$(date +%s%N)
+    "$bin" list --limit 1 >/dev/null
+    tr=$(date +%s%N)
     "$bin" >/dev/null 2>&1
     t2=$(date +%s%N)
     sleep 1
     rss=$(awk '/^VmRSS/ {print int($2 / 1024)}' "/proc/$pid/status")
     peak=$(awk '/^VmHWM/ {print int($2 / 1024)}' "/proc/$pid/status")
-    echo "entries=$entries run=$run list_shown_ms=$(((t1 - t0) / 1000000)) second_start_ms=$(((t2 - t1) / 1000000)) rss_mb=$rss peak_mb=$peak"
+    echo "entries=$entries run=$run bus_answer_ms=$(((tb - t0) / 1000000)) ready_ms=$(((tr - t0) / 1000000))" \
+      "list_shown_ms=$(((t1 - t0) / 1000000)) second_start_ms=$(((t2 - t1) / 1000000)) rss_mb=$rss peak_mb=$peak"
     kill "$pid"
     wait "$pid" || true
     # Each start inserts the clipboard text and saves; put the sample back for the next run.

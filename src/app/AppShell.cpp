@@ -139,7 +139,8 @@ void AppShell::launch()
     capture.loadReadTimeout();
     registerStoredShortcuts();
     m_context.groups().loadGroupNames();
-    history.loadItems();
+    // A long history is read while the tray, the shortcuts and the command interface already answer.
+    history.startLoadingItems();
     // The count first: the clipboard's text is read on the worker, and a copy made while it reads is then a change
     // the monitor records.
     capture.recordChangeCount();

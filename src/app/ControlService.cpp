@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <sys/socket.h>
 #include <sys/time.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace tavrin {
@@ -52,7 +53,35 @@ bool ControlService::registerOn(QDBusConnection bus)
 
 void ControlService::fail(const char *errorName, const QString &message)
 {
+    if (m_answering) {
+        m_answering->bus.send(m_answering->call.createErrorReply(QString::fromLatin1(errorName), message));
+        m_answering->failed = true;
+        return;
+    }
     sendErrorReply(QString::fromLatin1(errorName), message);
+}
+
+template <typename Answer> auto ControlService::withHistory(Answer answer) -> decltype(answer())
+{
+    using Result = decltype(answer());
+    HistoryStore &history = m_context.history();
+    if (history.isLoaded() || !calledFromDBus())
+        return answer();
+    setDelayedReply(true);
+    history.whenLoaded(this, [this, answer, putOff = PutOffCall{message(), connection()}]() mutable {
+        m_answering = &putOff;
+        if constexpr (std::is_void_v<Result>) {
+            answer();
+            if (!putOff.failed)
+                putOff.bus.send(putOff.call.createReply());
+        } else {
+            const Result result = answer();
+            if (!putOff.failed)
+                putOff.bus.send(putOff.call.createReply(QVariant::fromValue(result)));
+        }
+        m_answering = nullptr;
+    });
+    return Result();
 }
 
 std::optional<int> ControlService::rowOf(uint index)
@@ -66,14 +95,16 @@ std::optional<int> ControlService::rowOf(uint index)
 
 QDBusUnixFileDescriptor ControlService::List(const QVariantMap &options)
 {
-    return startListing(EntryListing{}, options);
+    return withHistory([this, options] { return startListing(EntryListing{}, options); });
 }
 
 QDBusUnixFileDescriptor ControlService::Search(const QString &text, const QVariantMap &options)
 {
-    EntryListing listing;
-    listing.search = text;
-    return startListing(std::move(listing), options);
+    return withHistory([this, text, options] {
+        EntryListing listing;
+        listing.search = text;
+        return startListing(std::move(listing), options);
+    });
 }
 
 QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const QVariantMap &options)
@@ -147,21 +178,25 @@ QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const
 
 uint ControlService::Count()
 {
-    return uint(m_context.history().items().size());
+    return withHistory([this] { return uint(m_context.history().items().size()); });
 }
 
 void ControlService::Copy(uint index)
 {
-    if (const std::optional<int> row = rowOf(index))
-        m_context.capture().pasteEngine().writeItemToClipboard(m_context.history().items().at(*row));
+    withHistory([this, index] {
+        if (const std::optional<int> row = rowOf(index))
+            m_context.capture().pasteEngine().writeItemToClipboard(m_context.history().items().at(*row));
+    });
 }
 
 void ControlService::Paste(uint index)
 {
     // The window in front is the one the command came from (a terminal, or the window under a launcher that has
     // closed): the engine pastes there, as it does from the list window.
-    if (const std::optional<int> row = rowOf(index))
-        m_context.capture().pasteEngine().pasteItem(m_context.history().items().at(*row));
+    withHistory([this, index] {
+        if (const std::optional<int> row = rowOf(index))
+            m_context.capture().pasteEngine().pasteItem(m_context.history().items().at(*row));
+    });
 }
 
 void ControlService::Add(const QString &text)
@@ -184,43 +219,49 @@ void ControlService::Add(const QString &text)
 
 void ControlService::Remove(uint index)
 {
-    if (const std::optional<int> row = rowOf(index))
-        m_context.history().removeItem(*row);
+    withHistory([this, index] {
+        if (const std::optional<int> row = rowOf(index))
+            m_context.history().removeItem(*row);
+    });
 }
 
 void ControlService::Pin(uint index)
 {
-    const std::optional<int> row = rowOf(index);
-    if (!row)
-        return;
-    HistoryStore &history = m_context.history();
-    if (*row < history.pinCount()) {
-        fail(bus::errors::kInvalidArgument, tr("entry %1 is pinned already").arg(index));
-        return;
-    }
-    if (history.pinCount() >= QuickListView::kMaximumPins) {
-        fail(bus::errors::kTooManyPins, tr("%n entries are pinned already, the most there can be; unpin one first",
-                                           nullptr, QuickListView::kMaximumPins));
-        return;
-    }
-    history.togglePin(*row);
+    withHistory([this, index] {
+        const std::optional<int> row = rowOf(index);
+        if (!row)
+            return;
+        HistoryStore &history = m_context.history();
+        if (*row < history.pinCount()) {
+            fail(bus::errors::kInvalidArgument, tr("entry %1 is pinned already").arg(index));
+            return;
+        }
+        if (history.pinCount() >= QuickListView::kMaximumPins) {
+            fail(bus::errors::kTooManyPins, tr("%n entries are pinned already, the most there can be; unpin one first",
+                                               nullptr, QuickListView::kMaximumPins));
+            return;
+        }
+        history.togglePin(*row);
+    });
 }
 
 void ControlService::Unpin(uint index)
 {
-    const std::optional<int> row = rowOf(index);
-    if (!row)
-        return;
-    if (*row >= m_context.history().pinCount()) {
-        fail(bus::errors::kInvalidArgument, tr("entry %1 is not pinned").arg(index));
-        return;
-    }
-    m_context.history().togglePin(*row);
+    withHistory([this, index] {
+        const std::optional<int> row = rowOf(index);
+        if (!row)
+            return;
+        if (*row >= m_context.history().pinCount()) {
+            fail(bus::errors::kInvalidArgument, tr("entry %1 is not pinned").arg(index));
+            return;
+        }
+        m_context.history().togglePin(*row);
+    });
 }
 
 void ControlService::Clear()
 {
-    m_context.history().clearAll();
+    withHistory([this] { m_context.history().clearAll(); });
 }
 
 void ControlService::ShowList()

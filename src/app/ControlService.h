@@ -3,6 +3,7 @@
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
 #include <QObject>
 #include <QString>
@@ -57,7 +58,17 @@ private:
     std::optional<int> rowOf(uint index);
     QDBusUnixFileDescriptor startListing(EntryListing listing, const QVariantMap &options);
     void fail(const char *errorName, const QString &message);
+    /// Answers with answer() now when the history is in; a call that comes while it is being read is answered once it
+    /// is (the reply put off), so that no command sees a history without its older entries.
+    template <typename Answer> auto withHistory(Answer answer) -> decltype(answer());
 
+    // A call whose reply was put off, while it is being answered.
+    struct PutOffCall {
+        QDBusMessage call;
+        QDBusConnection bus;
+        bool failed = false;
+    };
+    PutOffCall *m_answering = nullptr;
     AppContext &m_context;
     AppShell &m_shell;
     std::optional<QDBusConnection> m_bus;

@@ -10,9 +10,11 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <system_error>
 
 namespace tavrin {
 
@@ -42,6 +44,9 @@ QStringList &keptUntilExit()
 
 HistoryStore::~HistoryStore()
 {
+    // The reading thread hands its result to this object: it must be done first.
+    if (m_loading.valid())
+        m_loading.wait();
     m_scheduler.cancel(m_saveTimer);
     m_scheduler.cancel(m_retryTimer);
     if (m_keepUntilExit)
@@ -65,49 +70,21 @@ void HistoryStore::loadPinCount()
     m_pinCount = m_settings.number(keys::pinCount);
 }
 
-void HistoryStore::loadItems()
-{
-    QString path;
-    if (rememberedPath()) {
-        usablePath(&path);
-    } else {
-        // Settings that were lost or reset do not make the history the user had a stranger: a history file at the
-        // default path is theirs.
-        path = defaultPath();
-        if (QFileInfo::exists(path)) {
-            qCInfo(lcStore).noquote() << "no history path remembered; reading" << path;
-            m_settings.setString(keys::historyPath, path);
-        }
-    }
-    const ListFileRead read = m_folder.read(path);
-    Q_EMIT itemsAboutToBeReset();
-    m_items = read.strings;
-    const std::int64_t storedPins = m_pinCount;
-    const qsizetype replayed = replayJournal(path);
-    // The rest of the program relies on 0 <= pinCount <= number of entries. The stored count belongs to the file,
-    // so it is only brought in line with a file that could be read: restoring a damaged file brings its pins back.
-    m_pinCount = std::clamp<std::int64_t>(m_pinCount, 0, m_items.size());
-    if (m_pinCount != storedPins && !read.isDamaged())
-        storePinCount();
-    m_savedChanges = m_changes;
-    m_foldedChanges = m_changes;
-    // A missing file is written at the first save even without changes: other programs find the history there.
-    m_fileStale = read.isDamaged() || read.status == ListFileRead::Status::missing || replayed > 0;
-    Q_EMIT itemsReset();
-    // Entries read from another file than the one saved to are not there yet.
-    if (path != historyPath() && !m_items.isEmpty()) {
-        changed();
-        m_fileStale = true;
-    }
-    // Changes found in the journal go into the history file now, so that other programs reading it see them.
-    if (replayed > 0 || path != historyPath())
-        saveHistory();
-}
+// The history file read and its journal applied: all of a load that can happen off the GUI thread.
+struct LoadedHistory {
+    ListFileRead read;
+    std::int64_t pinCount = 0;
+    qsizetype replayed = 0;
+};
 
-qsizetype HistoryStore::replayJournal(const QString &historyPath)
+namespace {
+
+// Applies the journal beside the history file at historyPath to the entries just read from it; the number of changes
+// applied.
+qsizetype applyJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount)
 {
     const QString path = journalPathFor(historyPath);
-    const JournalReplay replay = tavrin::replayJournal(historyPath, m_items, m_pinCount);
+    const JournalReplay replay = replayJournal(historyPath, items, pinCount);
     const auto keepAside = [&path](const QString &label, const QString &why) {
         const QString aside = moveAside(path, label);
         qCWarning(lcStore).noquote() << "the journal" << path << QStringLiteral("%1;").arg(why) << "it is kept as"
@@ -138,8 +115,128 @@ qsizetype HistoryStore::replayJournal(const QString &historyPath)
     return replay.applied;
 }
 
+LoadedHistory readHistory(ListFolder &folder, const QString &path, std::int64_t pinCount)
+{
+    LoadedHistory loaded{folder.read(path), pinCount, 0};
+    loaded.replayed = applyJournal(path, loaded.read.strings, loaded.pinCount);
+    return loaded;
+}
+
+}  // namespace
+
+QString HistoryStore::pathToLoad()
+{
+    if (rememberedPath()) {
+        QString path;
+        usablePath(&path);
+        return path;
+    }
+    // Settings that were lost or reset do not make the history the user had a stranger: a history file at the
+    // default path is theirs.
+    QString path = defaultPath();
+    if (QFileInfo::exists(path)) {
+        qCInfo(lcStore).noquote() << "no history path remembered; reading" << path;
+        m_settings.setString(keys::historyPath, path);
+    }
+    return path;
+}
+
+void HistoryStore::loadItems()
+{
+    const QString path = pathToLoad();
+    takeLoaded(path, readHistory(m_folder, path, m_pinCount));
+}
+
+void HistoryStore::startLoadingItems()
+{
+    if (!isLoaded())
+        return;
+    m_loadingPath = pathToLoad();
+    const auto readFile = [this, path = m_loadingPath, pins = m_pinCount] {
+        QElapsedTimer timer;
+        timer.start();
+        auto read = std::make_shared<LoadedHistory>(readHistory(m_folder, path, pins));
+        qCInfo(lcStore).noquote() << QStringLiteral("read %1 in %2 ms (entries: %3)")
+                                         .arg(path)
+                                         .arg(timer.elapsed())
+                                         .arg(read->read.strings.size());
+        QMetaObject::invokeMethod(this, &HistoryStore::finishLoading, Qt::QueuedConnection);
+        return read;
+    };
+    try {
+        m_loading = std::async(std::launch::async, readFile);
+    } catch (const std::system_error &error) {
+        // Without a thread to spare the file is read here, at once.
+        qCWarning(lcStore, "the history is read on the GUI thread: no thread could be started (%s)", error.what());
+        takeLoaded(m_loadingPath, readHistory(m_folder, m_loadingPath, m_pinCount));
+        Q_EMIT loaded();
+    }
+}
+
+void HistoryStore::finishLoading()
+{
+    if (isLoaded())
+        return;
+    const std::shared_ptr<LoadedHistory> read = m_loading.get();
+    takeLoaded(m_loadingPath, std::move(*read));
+    // Copies made while the file was read are newer than everything in it.
+    const QStringList captured = std::exchange(m_capturedWhileLoading, {});
+    for (const QString &entry : captured)
+        insertCaptured(entry);
+    if (std::exchange(m_saveWhenLoaded, false))
+        saveHistory();
+    else if (!captured.isEmpty())
+        scheduleSave();
+    Q_EMIT loaded();
+    const auto waiting = std::exchange(m_waitingForLoad, {});
+    for (const auto &[context, call] : waiting) {
+        if (context)
+            call();
+    }
+}
+
+void HistoryStore::whenLoaded(QObject *context, std::function<void()> call)
+{
+    if (isLoaded())
+        call();
+    else
+        m_waitingForLoad.append({QPointer<QObject>(context), std::move(call)});
+}
+
+void HistoryStore::takeLoaded(const QString &path, LoadedHistory loaded)
+{
+    Q_EMIT itemsAboutToBeReset();
+    const ListFileRead &read = loaded.read;
+    m_items = std::move(loaded.read.strings);
+    const std::int64_t storedPins = m_pinCount;
+    m_pinCount = loaded.pinCount;
+    const qsizetype replayed = loaded.replayed;
+    // The rest of the program relies on 0 <= pinCount <= number of entries. The stored count belongs to the file,
+    // so it is only brought in line with a file that could be read: restoring a damaged file brings its pins back.
+    m_pinCount = std::clamp<std::int64_t>(m_pinCount, 0, m_items.size());
+    if (m_pinCount != storedPins && !read.isDamaged())
+        storePinCount();
+    m_savedChanges = m_changes;
+    m_foldedChanges = m_changes;
+    // A missing file is written at the first save even without changes: other programs find the history there.
+    m_fileStale = read.isDamaged() || read.status == ListFileRead::Status::missing || replayed > 0;
+    Q_EMIT itemsReset();
+    // Entries read from another file than the one saved to are not there yet.
+    if (path != historyPath() && !m_items.isEmpty()) {
+        changed();
+        m_fileStale = true;
+    }
+    // Changes found in the journal go into the history file now, so that other programs reading it see them.
+    if (replayed > 0 || path != historyPath())
+        saveHistory();
+}
+
 void HistoryStore::insertCaptured(const QString &item)
 {
+    if (!isLoaded()) {
+        m_capturedWhileLoading.append(item);
+        return;
+    }
     const int at = int(std::min<std::int64_t>(m_pinCount, m_items.size()));
     Q_EMIT itemAboutToBeInserted(at);
     insertEntry(m_items, at, item);
@@ -186,6 +283,11 @@ void HistoryStore::removeItem(int index)
 
 void HistoryStore::clearAll()
 {
+    // What the user sees cleared includes what is still being read.
+    if (!isLoaded()) {
+        whenLoaded(this, [this] { clearAll(); });
+        return;
+    }
     m_pinCount = 0;
     storePinCount();
     Q_EMIT itemsAboutToBeReset();
@@ -205,6 +307,8 @@ void HistoryStore::record(JournalRecord::Op op, int a, int b, const QString &tex
 
 void HistoryStore::syncJournal()
 {
+    if (!isLoaded())
+        return;
     m_scheduler.cancel(m_saveTimer);
     m_saveTimer = 0;
     const QString path = historyPath();
@@ -222,6 +326,11 @@ void HistoryStore::syncJournal()
 
 void HistoryStore::saveHistory()
 {
+    // Until the entries are in, the file holds more than the list: the save waits for them.
+    if (!isLoaded()) {
+        m_saveWhenLoaded = true;
+        return;
+    }
     if (m_foldedChanges == m_changes && !m_fileStale && !m_foldFailed)
         return;
     // Whatever waits for the journal is in the snapshot written now.
@@ -256,6 +365,7 @@ bool HistoryStore::hasPendingSave() const
 
 bool HistoryStore::flushPendingSave(QString *error)
 {
+    finishLoading();
     m_scheduler.cancel(m_saveTimer);
     m_saveTimer = 0;
     saveHistory();

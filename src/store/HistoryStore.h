@@ -5,18 +5,22 @@
 #include "store/BackgroundWriter.h"
 #include "store/FailingFiles.h"
 #include "store/HistoryJournal.h"
+#include "store/StringListFiles.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
 namespace tavrin {
 
-class ListFolder;
 class SettingsStore;
+struct LoadedHistory;
 
 // The clipboard history: entries newest first below a block of pinned entries, kept in one file.
 // Lives on the GUI thread; every change happens there.
@@ -51,6 +55,16 @@ public:
     /// one cannot be used (see historyPath). A pin count beyond the entries read is clamped, and stored only when the
     /// file could be read whole.
     void loadItems();
+    /// The same on a thread of its own, so that a long history holds up nothing: the entries come in on the GUI
+    /// thread once read (itemsReset, then loaded). Meanwhile the list is empty, captures wait to be inserted after the
+    /// entries read, a clear waits to clear them too, and nothing is saved.
+    void startLoadingItems();
+    /// Waits for a load started by startLoadingItems and takes its entries in now; nothing when none is running.
+    void finishLoading();
+    /// False from startLoadingItems until its entries are in.
+    bool isLoaded() const { return !m_loading.valid(); }
+    /// Runs call on the GUI thread once the entries are in (at once when they are), unless context is gone by then.
+    void whenLoaded(QObject *context, std::function<void()> call);
 
     /// Inserts a captured entry directly below the pins; scheduleSave puts it on disk.
     void insertCaptured(const QString &item);
@@ -100,6 +114,8 @@ Q_SIGNALS:
     void itemsAboutToBeReset();
     void itemsReset();
     void pinCountChanged(std::int64_t pinCount);
+    /// The entries of a load started by startLoadingItems are in (after itemsReset), with the captures made meanwhile.
+    void loaded();
     /// Saving to path started failing; said once until it recovers. Saving is retried meanwhile.
     void saveFailed(const QString &path, const QString &reason);
     /// Saving to path works again after a failure.
@@ -110,6 +126,10 @@ Q_SIGNALS:
 
 private:
     std::optional<QString> rememberedPath() const;
+    /// The file a load reads (and remembers as the history path when a file is found where none was remembered).
+    QString pathToLoad();
+    /// Takes in the entries read from path.
+    void takeLoaded(const QString &path, LoadedHistory loaded);
     /// The remembered path when it can be used; otherwise the default one, remembered and told about. For a load,
     /// readFrom is where the entries are read from.
     QString usablePath(QString *readFrom = nullptr);
@@ -119,9 +139,6 @@ private:
     void record(JournalRecord::Op op, int a, int b = 0, const QString &text = QString());
     /// Queues the append of the journal's new records.
     void syncJournal();
-    /// Applies the journal beside the history file at historyPath to the entries just read from it; the number of
-    /// changes applied.
-    qsizetype replayJournal(const QString &historyPath);
     void writeFinished(const QString &path, quint64 changes, bool ok, const QString &error);
     void scheduleRetry();
 
@@ -147,6 +164,12 @@ private:
     FailingFiles m_failing;
     QString m_lastFailure;
     BackgroundWriter m_writer;
+    // A load running on its own thread, the file it reads, and what waits for it.
+    std::future<std::shared_ptr<LoadedHistory>> m_loading;
+    QString m_loadingPath;
+    QStringList m_capturedWhileLoading;
+    bool m_saveWhenLoaded = false;
+    QList<std::pair<QPointer<QObject>, std::function<void()>>> m_waitingForLoad;
 };
 
 }  // namespace tavrin

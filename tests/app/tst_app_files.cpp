@@ -47,6 +47,7 @@ struct App : test::FakeAppContext {
     {
         settings->setInteger(keys::firstRun, 1);
         shell->launch();
+        context->history().finishLoading();
     }
     QString file(const QString &name) const
     {

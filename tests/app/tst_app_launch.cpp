@@ -66,7 +66,12 @@ struct App : test::FakeAppContext {
         context.reset();
     }
 
-    void launch() { shell->launch(); }
+    /// The launch, and the history it reads in the background taken in.
+    void launch()
+    {
+        shell->launch();
+        context->history().finishLoading();
+    }
     void finishedFirstRunBefore() { settings->setInteger(keys::firstRun, 1); }
 
     WindowRegistry &windows() { return context->windows(); }

@@ -228,6 +228,51 @@ private Q_SLOTS:
         QVERIFY(tavrin.terminate());
     }
 
+    void commandsWhileALongHistoryIsReadAnswerWithAllOfIt()
+    {
+        // Long enough that reading it takes seconds in a test build, so the commands below come while it is read.
+        constexpr int kEntries = 1000000;
+        QStringList entries;
+        entries.reserve(kEntries);
+        for (int i = kEntries; i >= 1; --i)
+            entries.append(QStringLiteral("entry %1").arg(i));
+        QVERIFY(writeStringListAtPath(e2e::historyPath(), entries));
+        const QByteArray readLine = "tavrin.store: read " + e2e::historyPath().toUtf8() + " in ";
+
+        e2e::TavrinProcess tavrin;
+        QVERIFY(tavrin.start());
+        // A command that needs no history answers while it is being read.
+        QVERIFY(QTest::qWaitFor([] { return tavrinCommand({QStringLiteral("resume")}).exitCode == 0; }, 10000));
+        QCOMPARE(tavrinCommand({QStringLiteral("add"), QStringLiteral("added while reading")}).exitCode, 0);
+        QCoreApplication::processEvents();  // what the program wrote so far is taken from its pipe
+        QVERIFY2(!tavrin.errorOutput().contains(readLine), "the history was read before the commands came");
+        // One that needs it is answered once it is in, its refusal too, and counts every entry and the added one.
+        const e2e::ToolResult refused = tavrinCommand({QStringLiteral("remove"), QString::number(kEntries + 2)});
+        QTRY_VERIFY(tavrin.errorOutput().contains(readLine));
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains(QStringLiteral("there is no entry %1: the history has %2 entries")
+                                          .arg(kEntries + 2)
+                                          .arg(kEntries + 1)
+                                          .toUtf8()),
+                 refused.err.constData());
+        QCOMPARE(tavrinCommand({QStringLiteral("pin"), QStringLiteral("2")}).exitCode, 0);
+        const e2e::ToolResult shown = tavrinCommand(
+            {QStringLiteral("list"), QStringLiteral("--json"), QStringLiteral("--limit"), QStringLiteral("3")});
+        const QJsonArray rows = QJsonDocument::fromJson(shown.out).array();
+        QStringList texts;
+        for (const auto &row : rows)
+            texts.append(row.toObject().value(QStringLiteral("text")).toString());
+        QCOMPARE(texts, QStringList({QStringLiteral("entry %1").arg(kEntries), QStringLiteral("added while reading"),
+                                     QStringLiteral("entry %1").arg(kEntries - 1)}));
+
+        QCOMPARE(tavrinCommand({QStringLiteral("quit")}).exitCode, 0);
+        QVERIFY(tavrin.waitForExit(30000));
+        const QStringList saved = readStringListAtPath(e2e::historyPath());
+        QCOMPARE(saved.size(), kEntries + 1);
+        QCOMPARE(saved.mid(0, 3), texts);
+        QCOMPARE(saved.constLast(), QStringLiteral("entry 1"));
+    }
+
     void theLauncherScriptsPasteTheChosenEntry()
     {
         e2e::TavrinProcess tavrin;

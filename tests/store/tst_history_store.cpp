@@ -309,6 +309,98 @@ private Q_SLOTS:
         }
     }
 
+    void aHistoryReadInTheBackgroundKeepsWhatHappensMeanwhile()
+    {
+        test::TestDirs dirs;
+        {
+            Run first(dirs);
+            first.history.loadHistory();
+            for (const QString &entry : letters(QStringLiteral("edcba")))
+                first.history.insertCaptured(entry);
+            first.history.togglePin(1);  // b
+            QVERIFY(first.history.flushPendingSave());
+        }
+        const QString path = dirs.documents() + QStringLiteral("/myfile.plist");
+        const QByteArray fileBefore = test::readFile(path);
+        const QByteArray journalBefore = test::readFile(journalPathFor(path));
+        Run run(dirs);
+        QSignalSpy resets(&run.history, &HistoryStore::itemsReset);
+        QSignalSpy loaded(&run.history, &HistoryStore::loaded);
+        run.history.loadPinCount();
+        run.history.startLoadingItems();
+        // The entries come in through the event loop only: until then the list is empty and nothing is written.
+        QVERIFY(!run.history.isLoaded());
+        QVERIFY(run.history.items().isEmpty());
+        run.history.insertCaptured(QStringLiteral("x"));
+        run.history.insertCaptured(QStringLiteral("y"));
+        run.history.togglePin(0);
+        run.history.removeItem(0);
+        run.history.saveHistory();
+        run.clock.advance(HistoryStore::kSaveDelay * 4);
+        QVERIFY(run.history.items().isEmpty());
+        QVERIFY(run.history.waitForWrites());
+        QCOMPARE(test::readFile(path), fileBefore);
+        QCOMPARE(test::readFile(journalPathFor(path)), journalBefore);
+        bool ranAfterLoad = false;
+        QObject gone;
+        bool ranForGone = false;
+        run.history.whenLoaded(&run.history, [&] { ranAfterLoad = run.history.items().size() == 7; });
+        {
+            QObject context;
+            run.history.whenLoaded(&context, [&] { ranForGone = true; });
+        }
+
+        QVERIFY(loaded.wait(10000));
+        QVERIFY(run.history.isLoaded());
+        QCOMPARE(resets.size(), 1);
+        // The copies made meanwhile are the newest, below the pin.
+        QCOMPARE(run.history.items(), letters(QStringLiteral("byxacde")));
+        QCOMPARE(run.history.pinCount(), 1);
+        QVERIFY(ranAfterLoad);
+        QVERIFY(!ranForGone);
+        bool ranAtOnce = false;
+        run.history.whenLoaded(&gone, [&] { ranAtOnce = true; });
+        QVERIFY(ranAtOnce);
+        // The save asked for meanwhile happens now, with the copies.
+        QVERIFY(run.history.waitForWrites());
+        QCOMPARE(readStringListAtPath(path), letters(QStringLiteral("byxacde")));
+    }
+
+    void aQuitOrAClearWhileTheHistoryIsReadWaitsForIt()
+    {
+        test::TestDirs dirs;
+        const QString path = dirs.documents() + QStringLiteral("/myfile.plist");
+        QVERIFY(writeStringListAtPath(path, letters(QStringLiteral("abc"))));
+        {
+            Run run(dirs);
+            run.history.loadPinCount();
+            run.history.startLoadingItems();
+            run.history.insertCaptured(QStringLiteral("n"));
+            // A quit takes the entries in before it saves: the file keeps them and gains the copy.
+            QVERIFY(run.history.flushPendingSave());
+            QVERIFY(run.history.isLoaded());
+            QCOMPARE(readStringListAtPath(path), letters(QStringLiteral("nabc")));
+        }
+        {
+            Run run(dirs);
+            run.history.loadPinCount();
+            run.history.startLoadingItems();
+            // A clear asked for meanwhile clears what is read too, and the copies made after it stay.
+            run.history.clearAll();
+            QSignalSpy loaded(&run.history, &HistoryStore::loaded);
+            QVERIFY(loaded.wait(10000));
+            QVERIFY(run.history.items().isEmpty());
+            run.history.insertCaptured(QStringLiteral("z"));
+            QVERIFY(run.history.flushPendingSave());
+            QCOMPARE(readStringListAtPath(path), QStringList{QStringLiteral("z")});
+        }
+        {
+            // A store that goes while its file is read waits for the reading thread, which must not reach it after.
+            Run run(dirs);
+            run.history.startLoadingItems();
+        }
+    }
+
     void anEmptyOrRelativeRememberedPathMeansTheDefaultOne()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
