@@ -5,11 +5,15 @@
 
 #include <QStringDecoder>
 
+#include <cerrno>
+
 #include <algorithm>
 #include <cstring>
 #include <future>
 #include <thread>
 #include <vector>
+
+#include <unistd.h>
 
 namespace tavrin::plist {
 
@@ -318,53 +322,208 @@ bool readBody(Cursor &c, qsizetype minPieceBytes, int maxPieces, QStringList &st
 
 }  // namespace
 
-std::optional<QStringList> readStringArrayFast(const QByteArray &bytes, qsizetype minPieceBytes, int maxPieces,
-                                               int *piecesRead)
+namespace {
+
+// Everything before the array: a byte order mark, the XML declaration (UTF-8 only), comments, a doctype without an
+// internal subset, and the plist element's start tag. False for anything else.
+bool takePrologue(Cursor &c)
 {
-    int pieces = 1;
-    Cursor c(bytes.constData(), bytes.constData() + bytes.size());
     c.take("\xEF\xBB\xBF");
     c.skipSpace();
     if (c.take("<?xml")) {
         const char *declEnd = static_cast<const char *>(::memmem(c.p, size_t(c.e - c.p), "?>", 2));
         if (!declEnd)
-            return std::nullopt;
+            return false;
         const QByteArray decl = QByteArray(c.p, declEnd - c.p).toLower();
         if (decl.contains("encoding") && !decl.contains("utf-8"))
-            return std::nullopt;
+            return false;
         c.p = declEnd + 2;
     }
     if (!c.skipMisc())
-        return std::nullopt;
+        return false;
     if (c.take("<!DOCTYPE")) {
         const char *close = static_cast<const char *>(std::memchr(c.p, '>', size_t(c.e - c.p)));
         const char *subset = static_cast<const char *>(std::memchr(c.p, '[', size_t(c.e - c.p)));
         if (!close || (subset && subset < close))
-            return std::nullopt;
+            return false;
         c.p = close + 1;
     }
     if (!c.skipMisc() || !c.take("<plist"))
-        return std::nullopt;
+        return false;
     const char *plistOpen = static_cast<const char *>(std::memchr(c.p, '>', size_t(c.e - c.p)));
     if (!plistOpen || plistOpen[-1] == '/')
-        return std::nullopt;
+        return false;
     c.p = plistOpen + 1;
-    if (!c.skipMisc())
-        return std::nullopt;
+    return c.skipMisc();
+}
 
+// Everything after the array.
+bool takeEpilogue(Cursor &c)
+{
+    return c.skipMisc() && c.take("</plist>") && c.skipMisc() && c.atEnd();
+}
+
+int piecesFor(int maxPieces)
+{
+    return maxPieces > 0 ? maxPieces : int(std::clamp(std::thread::hardware_concurrency(), 1U, 4U));
+}
+
+}  // namespace
+
+std::optional<QStringList> readStringArrayFast(const QByteArray &bytes, qsizetype minPieceBytes, int maxPieces,
+                                               int *piecesRead)
+{
+    int pieces = 1;
+    Cursor c(bytes.constData(), bytes.constData() + bytes.size());
+    if (!takePrologue(c))
+        return std::nullopt;
     QStringList strings;
     if (!c.take("<array/>")) {
         if (!c.take("<array>"))
             return std::nullopt;
-        if (maxPieces <= 0)
-            maxPieces = int(std::clamp(std::thread::hardware_concurrency(), 1U, 4U));
-        if (!readBody(c, minPieceBytes, maxPieces, strings, pieces))
+        if (!readBody(c, minPieceBytes, piecesFor(maxPieces), strings, pieces))
             return std::nullopt;
     }
-    if (!c.skipMisc() || !c.take("</plist>") || !c.skipMisc() || !c.atEnd())
+    if (!takeEpilogue(c))
         return std::nullopt;
     if (piecesRead)
         *piecesRead = pieces;
+    return strings;
+}
+
+namespace {
+
+// Appends n bytes read at offset to out; false when the file cannot be read or ends before.
+bool readAt(int fd, qint64 offset, qsizetype n, QByteArray &out)
+{
+    const qsizetype old = out.size();
+    out.resize(old + n);
+    qsizetype done = 0;
+    while (done < n) {
+        const ssize_t got = ::pread(fd, out.data() + old + done, size_t(n - done), off_t(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            out.resize(old + done);
+            return false;
+        }
+        done += got;
+    }
+    return true;
+}
+
+constexpr char kEndTag[] = "</string>";
+constexpr qsizetype kEndTagSize = sizeof(kEndTag) - 1;
+
+// Just after the last end tag between begin and end; null when there is none.
+const char *afterLastEndTag(const char *begin, const char *end)
+{
+    for (const char *p = end; p > begin;) {
+        const auto *open = static_cast<const char *>(::memrchr(begin, '<', size_t(p - begin)));
+        if (!open)
+            return nullptr;
+        if (end - open >= kEndTagSize && std::memcmp(open, kEndTag, kEndTagSize) == 0)
+            return open + kEndTagSize;
+        p = open;
+    }
+    return nullptr;
+}
+
+// Where the body from bodyStart to the file's end is cut into pieces: just after an end tag, found by reading a little
+// at each cut (more where an entry is long). None when the file cannot be read.
+std::optional<QList<qint64>> filePieceBounds(int fd, qint64 bodyStart, qint64 size, int pieces)
+{
+    QList<qint64> bounds{bodyStart};
+    for (int i = 1; i < pieces; ++i) {
+        const qint64 from = std::max(bodyStart + (size - bodyStart) / pieces * i, bounds.constLast());
+        std::optional<qint64> bound;
+        for (qsizetype window = qsizetype(64) << 10;; window *= 4) {
+            QByteArray bytes;
+            const qsizetype n = qsizetype(std::min<qint64>(window, size - from));
+            if (!readAt(fd, from, n, bytes))
+                return std::nullopt;
+            if (const void *hit = ::memmem(bytes.constData(), size_t(n), kEndTag, kEndTagSize)) {
+                bound = from + (static_cast<const char *>(hit) - bytes.constData()) + kEndTagSize;
+                break;
+            }
+            if (from + n >= size)
+                break;
+        }
+        if (!bound)
+            break;
+        bounds.append(*bound);
+    }
+    bounds.append(size);
+    return bounds;
+}
+
+// Reads the entries of the file's bytes from..to in chunks, each read up to its last end tag and the rest carried into
+// the next; the last piece also reads "</array>" and what follows it. False when the piece does not read.
+bool readFilePiece(int fd, qint64 from, qint64 to, bool last, qsizetype chunkBytes, QStringList &strings)
+{
+    QByteArray buffer;
+    for (qint64 at = from;;) {
+        const qsizetype n = qsizetype(std::min<qint64>(chunkBytes, to - at));
+        if (!readAt(fd, at, n, buffer))
+            return false;
+        at += n;
+        const bool end = at >= to;
+        const char *begin = buffer.constData();
+        const char *stop = end ? begin + buffer.size() : afterLastEndTag(begin, begin + buffer.size());
+        if (!stop)
+            continue;  // a long entry: read on
+        Cursor c(begin, stop);
+        if (end && last)
+            return readEntries(c, true, strings) && takeEpilogue(c);
+        if (!readEntries(c, false, strings))
+            return false;
+        if (end)
+            return true;
+        buffer.remove(0, stop - begin);
+    }
+}
+
+}  // namespace
+
+std::optional<QStringList> readStringArrayFile(int fd, qint64 size, qsizetype minPieceBytes, int maxPieces,
+                                               qsizetype chunkBytes, int *piecesRead)
+{
+    QByteArray head;
+    if (!readAt(fd, 0, qsizetype(std::min<qint64>(size, qint64(64) << 10)), head))
+        return std::nullopt;
+    Cursor c(head.constData(), head.constData() + head.size());
+    if (!takePrologue(c) || !c.take("<array>"))
+        return std::nullopt;
+    const qint64 bodyStart = c.p - head.constData();
+    const int wanted =
+        int(std::clamp<qint64>((size - bodyStart) / std::max<qsizetype>(minPieceBytes, 1), 1, piecesFor(maxPieces)));
+    const std::optional<QList<qint64>> bounds = filePieceBounds(fd, bodyStart, size, wanted);
+    if (!bounds)
+        return std::nullopt;
+    const qsizetype pieces = bounds->size() - 1;
+    std::vector<QStringList> parts(static_cast<size_t>(pieces));
+    std::vector<std::future<bool>> others;
+    for (qsizetype i = 1; i < pieces; ++i) {
+        // Where no thread can be started, libstdc++ defers the piece to the get() below, on this thread.
+        others.push_back(
+            std::async(std::launch::async | std::launch::deferred,
+                       [fd, from = bounds->at(i), to = bounds->at(i + 1), last = i == pieces - 1, chunkBytes,
+                        &part = parts[size_t(i)]] { return readFilePiece(fd, from, to, last, chunkBytes, part); }));
+    }
+    bool read = readFilePiece(fd, bounds->at(0), bounds->at(1), pieces == 1, chunkBytes, parts[0]);
+    for (std::future<bool> &other : others)
+        read = other.get() && read;
+    if (!read)
+        return std::nullopt;
+    if (piecesRead)
+        *piecesRead = int(pieces);
+    qsizetype total = 0;
+    for (const QStringList &part : std::as_const(parts))
+        total += part.size();
+    QStringList strings;
+    strings.reserve(total);
+    for (QStringList &part : parts)
+        strings.append(std::move(part));
     return strings;
 }
 

@@ -12,6 +12,7 @@
 #include <QIODevice>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,8 +56,34 @@ void setError(QString *error, const QString &reason)
 
 }  // namespace
 
+namespace {
+
+// A long list file in our own form, read straight from the file so that its bytes are never all in memory beside the
+// entries; none for anything else, which is then read whole.
+std::optional<QStringList> readLongListFile(const QString &path, qint64 maxSize)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < plist::kMinPieceBytes ||
+        st.st_size > maxSize)
+        return std::nullopt;
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<QStringList> strings;
+    // Checked again on the open file: what was looked at may have been replaced since.
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxSize)
+        strings = plist::readStringArrayFile(fd, st.st_size);
+    ::close(fd);
+    return strings;
+}
+
+}  // namespace
+
 ListFileRead readListFile(const QString &path, qint64 maxSize)
 {
+    if (std::optional<QStringList> strings = readLongListFile(path, maxSize))
+        return ListFileRead{ListFileRead::Status::read, std::move(*strings), {}, {}};
     const FileContent file = readWholeFile(path, maxSize);
     if (file.status == FileContent::Status::missing)
         return {};

@@ -16,7 +16,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tavrin;
 
@@ -291,6 +293,64 @@ private Q_SLOTS:
             QVERIFY(!plist::readStringArrayFast(doc, 256, 1));
             QVERIFY(!plist::readStringArrayFast(doc, 256, 4));
         }
+    }
+
+    void aListReadFromItsFileInChunksIsTheListReadWhole()
+    {
+        QRandomGenerator rng(12);
+        QStringList strings;
+        for (int i = 0; i < 40; ++i)
+            strings += awkwardStrings() + unencodableStrings() + QStringList{QString(), randomString(rng)};
+        // An entry longer than many chunks, and one of empty entries only, which hold no end tag.
+        strings.insert(7, QString(5000, QLatin1Char('l')));
+        strings.insert(90, QStringLiteral("after the empty ones"));
+        for (int i = 0; i < 300; ++i)
+            strings.insert(90, QString());
+        const QByteArray bytes = plist::serializeStringArray(strings);
+        const test::TestDirs dirs;
+        const QString path = dirs.documents() + QStringLiteral("/list.plist");
+        const auto readFile = [&path](const QByteArray &content, qsizetype minPiece, int pieces, qsizetype chunk,
+                                      int *piecesRead = nullptr) {
+            test::writeFile(path, content);
+            const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+            const std::optional<QStringList> read =
+                plist::readStringArrayFile(fd, QFileInfo(path).size(), minPiece, pieces, chunk, piecesRead);
+            ::close(fd);
+            return read;
+        };
+        // Chunks from a few bytes (every cut of every tag is met) to more than the file, in up to sixteen pieces.
+        for (const qsizetype chunk : {qsizetype(7), qsizetype(100), qsizetype(4096), qsizetype(1) << 20}) {
+            for (const int pieces : {1, 2, 3, 16}) {
+                int piecesRead = 0;
+                QCOMPARE(readFile(bytes, 256, pieces, chunk, &piecesRead), std::optional<QStringList>(strings));
+                QCOMPARE(piecesRead, pieces);
+            }
+        }
+
+        // What the reader of whole lists refuses, this one refuses too: a cut inside a comment holding end tags, a
+        // list cut off, an element of another type, another encoding. The file is then read whole.
+        const QByteArray head("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<array>\n");
+        const QByteArray inside = head + "<string>a</string><!-- " + QByteArray("</string> ").repeated(500) +
+                                  "--><string>b</string>\n</array>\n</plist>\n";
+        QByteArray foreign = bytes;
+        foreign.insert(bytes.lastIndexOf("<string>"), "<integer>1</integer>");
+        QByteArray latin1 = bytes;
+        latin1.replace("UTF-8", "ISO-8859-1");
+        for (const QByteArray &doc : {inside, bytes.left(bytes.size() * 3 / 4), foreign, latin1}) {
+            for (const int pieces : {1, 4})
+                QVERIFY(!readFile(doc, 64, pieces, 100));
+        }
+        // The list files' reader reads long files this way, and what this way refuses whole.
+        QStringList longList;
+        for (int i = 0; i < 50000; ++i)
+            longList.append(QStringLiteral("entry %1 & <more>").arg(i).repeated(6));
+        QByteArray longBytes = plist::serializeStringArray(longList);
+        QVERIFY(longBytes.size() > plist::kMinPieceBytes);
+        test::writeFile(path, longBytes);
+        QCOMPARE(readListFile(path).strings, longList);
+        longBytes.replace("UTF-8", "ISO-8859-1");
+        QVERIFY(!readFile(longBytes, plist::kMinPieceBytes, 0, plist::kChunkBytes));
+        QCOMPARE(readListFile(path).strings, longList);
     }
 
     void damagedOrForeignFilesReadEmptyAndAreKept()
