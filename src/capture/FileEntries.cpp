@@ -37,7 +37,7 @@ QList<FileEntries::Info> inspect(const QStringList &entries)
 FileEntries::FileEntries(HistoryStore &history, Dispatcher &dispatcher, const Scheduler &clock, QObject *parent)
     : QObject(parent), m_clock(clock), m_dispatcher(dispatcher)
 {
-    connect(&history, &HistoryStore::itemsReset, this, [this, &history] { lookAt(history.items()); });
+    connect(&history, &HistoryStore::itemsReset, this, [this, &history] { lookAtPathsAmong(history.items()); });
     connect(&history, &HistoryStore::itemInserted, this,
             [this, &history](int index) { lookAt({history.items().at(index)}); });
 }
@@ -63,6 +63,19 @@ FileEntries::Info FileEntries::info(const QString &entry)
     if (m_clock.now() - known->checkedAt >= kFreshFor)
         lookAt({entry});
     return known->info;
+}
+
+void FileEntries::lookAtPathsAmong(const QStringList &entries)
+{
+    // A loaded history of a million entries is sifted on the files lane, not the GUI thread; the paths come back.
+    m_dispatcher.runInBackground(Dispatcher::Lane::Files, this, [this, entries]() -> Dispatcher::Task {
+        QStringList paths;
+        for (const QString &entry : entries) {
+            if (couldBeFile(entry))
+                paths.append(entry);
+        }
+        return [this, paths = std::move(paths)] { lookAt(paths); };
+    });
 }
 
 void FileEntries::lookAt(const QStringList &entries)

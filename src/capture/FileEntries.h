@@ -42,6 +42,8 @@ public:
     Info info(const QString &entry);
     /// Looks at the entries that could be paths, in the background.
     void lookAt(const QStringList &entries);
+    /// The same for a long list, which is sifted for paths in the background too.
+    void lookAtPathsAmong(const QStringList &entries);
 
     /// True for the entries that can name a file at all: absolute paths no longer than a path can be.
     static bool couldBeFile(const QString &entry);

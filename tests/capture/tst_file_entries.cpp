@@ -124,6 +124,9 @@ private Q_SLOTS:
         f.history.saveHistory();
         QVERIFY(f.history.waitForWrites());
         f.history.loadItems();
+        QCOMPARE(f.filesJobs(), 1);  // the entries sifted off the GUI thread
+        QCOMPARE(f.dispatcher.runBackground(), 1);
+        QCOMPARE(f.dispatcher.runMain(), 1);
         QCOMPARE(f.filesJobs(), 3);  // 256 + 256 + 89 paths, the text left out
         f.files.lookAt(f.history.items());
         QCOMPARE(f.filesJobs(), 3);  // already on their way
