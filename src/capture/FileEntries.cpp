@@ -74,7 +74,12 @@ void FileEntries::lookAtPathsAmong(const QStringList &entries)
             if (couldBeFile(entry))
                 paths.append(entry);
         }
-        return [this, paths = std::move(paths)] { lookAt(paths); };
+        // Not marked as pending: a hundred thousand paths would take the GUI thread that long to hash. One asked
+        // about meanwhile is looked at twice, which costs a stat.
+        return [this, paths = std::move(paths)] {
+            for (qsizetype from = 0; from < paths.size(); from += kBatchSize)
+                startBatch(paths.mid(from, kBatchSize));
+        };
     });
 }
 
