@@ -134,14 +134,15 @@ QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const
     }
 
     const HistoryStore &history = m_context.history();
-    listing.items = history.items();  // shared, not copied: the thread reads a snapshot
     listing.pinCount = history.pinCount();
     FileEntries &files = m_context.capture().fileEntries();
-    // Without a search the rows shown are the first ones: a short listing of a long history costs what it shows. A
-    // search finds its rows on the listing's thread, so every entry's kind goes along.
-    const qsizetype shown = listing.search || listing.limit == 0
-                                ? listing.items.size()
-                                : std::min<qsizetype>(listing.items.size(), qsizetype(listing.limit));
+    // Without a search the rows shown are the first ones: a short listing of a long history costs what it shows, and
+    // takes only those, so that a capture while it is written does not copy the whole history away from it. A search
+    // finds its rows on the listing's thread, so it reads a snapshot of every entry (shared, not copied), and every
+    // entry's kind goes along.
+    const bool whole = listing.search || listing.limit == 0 || listing.limit >= history.items().size();
+    listing.items = whole ? history.items() : history.items().first(qsizetype(listing.limit));
+    const qsizetype shown = listing.items.size();
     for (qsizetype i = 0; i < shown; ++i) {
         const QString &entry = listing.items.at(i);
         if (!FileEntries::couldBeFile(entry))
