@@ -459,13 +459,15 @@ std::optional<QList<qint64>> filePieceBounds(int fd, qint64 bodyStart, qint64 si
 
 // Reads the entries of the file's bytes from..to in chunks, each read up to its last end tag and the rest carried into
 // the next; the last piece also reads "</array>" and what follows it. False when the piece does not read.
-bool readFilePiece(int fd, qint64 from, qint64 to, bool last, qsizetype chunkBytes, QStringList &strings)
+bool readFilePiece(int fd, qint64 from, qint64 to, bool last, qsizetype chunkBytes, QStringList &strings, quint32 *crc)
 {
     QByteArray buffer;
     for (qint64 at = from;;) {
         const qsizetype n = qsizetype(std::min<qint64>(chunkBytes, to - at));
         if (!readAt(fd, at, n, buffer))
             return false;
+        if (crc)
+            *crc = crc32(buffer.constData() + buffer.size() - n, n, *crc);
         at += n;
         const bool end = at >= to;
         const char *begin = buffer.constData();
@@ -486,7 +488,7 @@ bool readFilePiece(int fd, qint64 from, qint64 to, bool last, qsizetype chunkByt
 }  // namespace
 
 std::optional<QStringList> readStringArrayFile(int fd, qint64 size, qsizetype minPieceBytes, int maxPieces,
-                                               qsizetype chunkBytes, int *piecesRead)
+                                               qsizetype chunkBytes, int *piecesRead, FileChecksum *checksum)
 {
     QByteArray head;
     if (!readAt(fd, 0, qsizetype(std::min<qint64>(size, qint64(64) << 10)), head))
@@ -502,21 +504,33 @@ std::optional<QStringList> readStringArrayFile(int fd, qint64 size, qsizetype mi
         return std::nullopt;
     const qsizetype pieces = bounds->size() - 1;
     std::vector<QStringList> parts(static_cast<size_t>(pieces));
+    // Each piece's checksum, when the file's is asked for.
+    std::vector<quint32> crcs(static_cast<size_t>(pieces), 0);
     std::vector<std::future<bool>> others;
     for (qsizetype i = 1; i < pieces; ++i) {
         // Where no thread can be started, libstdc++ defers the piece to the get() below, on this thread.
         others.push_back(
             std::async(std::launch::async | std::launch::deferred,
                        [fd, from = bounds->at(i), to = bounds->at(i + 1), last = i == pieces - 1, chunkBytes,
-                        &part = parts[size_t(i)]] { return readFilePiece(fd, from, to, last, chunkBytes, part); }));
+                        &part = parts[size_t(i)], crc = checksum ? &crcs[size_t(i)] : nullptr] {
+                           return readFilePiece(fd, from, to, last, chunkBytes, part, crc);
+                       }));
     }
-    bool read = readFilePiece(fd, bounds->at(0), bounds->at(1), pieces == 1, chunkBytes, parts[0]);
+    bool read = readFilePiece(fd, bounds->at(0), bounds->at(1), pieces == 1, chunkBytes, parts[0],
+                              checksum ? &crcs[0] : nullptr);
     for (std::future<bool> &other : others)
         read = other.get() && read;
     if (!read)
         return std::nullopt;
     if (piecesRead)
         *piecesRead = int(pieces);
+    if (checksum) {
+        // The bytes before the array, then each piece in order: the checksum of the bytes that were read.
+        quint32 crc = crc32(head.constData(), qsizetype(bodyStart));
+        for (qsizetype i = 0; i < pieces; ++i)
+            crc = crc32Combine(crc, crcs[size_t(i)], bounds->at(i + 1) - bounds->at(i));
+        *checksum = FileChecksum{size, crc};
+    }
     qsizetype total = 0;
     for (const QStringList &part : std::as_const(parts))
         total += part.size();

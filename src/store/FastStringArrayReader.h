@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/FileChecksum.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -28,10 +30,11 @@ inline constexpr qsizetype kChunkBytes = qsizetype(4) << 20;
 
 /// The same read from an open file of size bytes in pieces side by side as above, each read in chunks of chunkBytes
 /// (more where an entry is longer), so that the file's bytes are never all in memory. None for anything else, and when
-/// the file cannot be read or ends early: the whole file then goes to the other readers, which say why.
+/// the file cannot be read or ends early: the whole file then goes to the other readers, which say why. checksum,
+/// when given, gets that of the bytes read.
 std::optional<QStringList> readStringArrayFile(int fd, qint64 size, qsizetype minPieceBytes = kMinPieceBytes,
                                                int maxPieces = 0, qsizetype chunkBytes = kChunkBytes,
-                                               int *piecesRead = nullptr);
+                                               int *piecesRead = nullptr, FileChecksum *checksum = nullptr);
 
 /// What can still be read of an array of strings in that form that is no longer well-formed (bytes flipped, cut
 /// off): every whole entry, in order, with a reference it cannot decode ("&l4;") kept as it stands and bytes that

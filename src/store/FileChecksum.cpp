@@ -5,6 +5,7 @@
 #include <QtEndian>
 
 #include <array>
+#include <utility>
 
 namespace tavrin {
 
@@ -50,6 +51,52 @@ quint32 crc32(const char *data, qsizetype size, quint32 crc)
     for (; size > 0; ++data, --size)
         crc = kCrc[0][(crc ^ quint8(*data)) & 0xFF] ^ (crc >> 8);
     return ~crc;
+}
+
+namespace {
+
+// Appending zero bits to a message is a linear map of its CRC: a 32 × 32 matrix over GF(2), one column a word.
+quint32 gf2Times(const std::array<quint32, 32> &matrix, quint32 vector)
+{
+    quint32 sum = 0;
+    for (std::size_t i = 0; vector != 0; vector >>= 1, ++i) {
+        if (vector & 1)
+            sum ^= matrix[i];
+    }
+    return sum;
+}
+
+std::array<quint32, 32> gf2Square(const std::array<quint32, 32> &matrix)
+{
+    std::array<quint32, 32> square{};
+    for (std::size_t i = 0; i < 32; ++i)
+        square[i] = gf2Times(matrix, matrix[i]);
+    return square;
+}
+
+}  // namespace
+
+quint32 crc32Combine(quint32 first, quint32 second, qint64 secondSize)
+{
+    if (secondSize <= 0)
+        return first;
+    // The operator for one zero bit, then for two and four; each further square doubles the zeros it appends.
+    std::array<quint32, 32> odd{};
+    odd[0] = 0xEDB88320u;
+    for (std::size_t i = 1; i < 32; ++i)
+        odd[i] = quint32(1) << (i - 1);
+    std::array<quint32, 32> even = gf2Square(odd);
+    odd = gf2Square(even);
+    // Each turn squares the last operator into the other, and applies it where secondSize has a bit.
+    std::array<quint32, 32> *last = &odd;
+    std::array<quint32, 32> *next = &even;
+    for (; secondSize != 0; secondSize >>= 1) {
+        *next = gf2Square(*last);
+        if (secondSize & 1)
+            first = gf2Times(*next, first);
+        std::swap(last, next);
+    }
+    return first ^ second;
 }
 
 bool checksumOfFile(const QString &path, FileChecksum *checksum, QString *error)

@@ -232,7 +232,14 @@ bool applyJournalRecord(const JournalRecord &record, QStringList &items, std::in
     return true;
 }
 
-JournalReplay replayJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount)
+bool journalHasChanges(const QString &historyPath)
+{
+    const JournalRead journal = readJournal(journalPathFor(historyPath));
+    return journal.status == JournalRead::Status::read && !journal.records.isEmpty();
+}
+
+JournalReplay replayJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount,
+                            const std::optional<FileChecksum> &historyChecksum)
 {
     JournalReplay replay;
     const JournalRead journal = readJournal(journalPathFor(historyPath));
@@ -244,9 +251,11 @@ JournalReplay replayJournal(const QString &historyPath, QStringList &items, std:
     }
     if (journal.status != JournalRead::Status::read || journal.records.isEmpty())
         return replay;
-    FileChecksum base;
+    // The checksum of the bytes the entries came from, when the reader took it: reading the file again would cost
+    // as much once more, and could meet another file put there in between.
+    FileChecksum base = historyChecksum.value_or(FileChecksum{});
     QString error;
-    if (!checksumOfFile(historyPath, &base, &error)) {
+    if (!historyChecksum && !checksumOfFile(historyPath, &base, &error)) {
         replay.outcome = JournalReplay::Outcome::unreadable;
         replay.damage = QStringLiteral("%1 cannot be read again: %2").arg(historyPath, error);
         return replay;

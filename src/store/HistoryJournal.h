@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <optional>
 
 namespace tavrin {
 
@@ -88,7 +89,13 @@ struct JournalReplay {
     QString damage;
 };
 /// Applies the journal beside the history file at historyPath to the entries read from it. Nothing is written.
-JournalReplay replayJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount);
+/// historyChecksum is that of the history file's bytes the entries were read from, when known; otherwise the file is
+/// read again for it.
+JournalReplay replayJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount,
+                            const std::optional<FileChecksum> &historyChecksum = std::nullopt);
+/// True when the journal beside the history file at historyPath holds changes to replay: a load then wants the
+/// history file's checksum.
+bool journalHasChanges(const QString &historyPath);
 
 // The journal file as the writer thread sees it. The GUI thread adds encoded records; the writer thread appends them
 // (appendPending) or starts the journal over after the history file was written whole (restart). Records are kept

@@ -91,10 +91,11 @@ namespace {
 
 // Applies the journal beside the history file at historyPath to the entries just read from it; the number of changes
 // applied.
-qsizetype applyJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount)
+qsizetype applyJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount,
+                       const std::optional<FileChecksum> &historyChecksum)
 {
     const QString path = journalPathFor(historyPath);
-    const JournalReplay replay = replayJournal(historyPath, items, pinCount);
+    const JournalReplay replay = replayJournal(historyPath, items, pinCount, historyChecksum);
     const auto keepAside = [&path](const QString &label, const QString &why) {
         const QString aside = moveAside(path, label);
         qCWarning(lcStore).noquote() << "the journal" << path << QStringLiteral("%1;").arg(why) << "it is kept as"
@@ -127,8 +128,9 @@ qsizetype applyJournal(const QString &historyPath, QStringList &items, std::int6
 
 LoadedHistory readHistory(ListFolder &folder, const QString &path, std::int64_t pinCount)
 {
-    LoadedHistory loaded{folder.read(path), pinCount, 0};
-    loaded.replayed = applyJournal(path, loaded.read.strings, loaded.pinCount);
+    // The checksum is taken while the file is read, and only when the journal has changes to match it against.
+    LoadedHistory loaded{folder.read(path, journalHasChanges(path)), pinCount, 0};
+    loaded.replayed = applyJournal(path, loaded.read.strings, loaded.pinCount, loaded.read.checksum);
     return loaded;
 }
 

@@ -22,7 +22,7 @@ namespace {
 
 ListFileRead damaged(const QString &reason)
 {
-    return ListFileRead{ListFileRead::Status::damaged, {}, reason, {}};
+    return ListFileRead{ListFileRead::Status::damaged, {}, reason, {}, {}};
 }
 
 bool writeList(const QString &path, const QStringList &strings, QString *error, FileChecksum *written = nullptr)
@@ -60,7 +60,7 @@ namespace {
 
 // A long list file in our own form, read straight from the file so that its bytes are never all in memory beside the
 // entries; none for anything else, which is then read whole.
-std::optional<QStringList> readLongListFile(const QString &path, qint64 maxSize)
+std::optional<QStringList> readLongListFile(const QString &path, qint64 maxSize, FileChecksum *checksum)
 {
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
@@ -73,25 +73,35 @@ std::optional<QStringList> readLongListFile(const QString &path, qint64 maxSize)
     std::optional<QStringList> strings;
     // Checked again on the open file: what was looked at may have been replaced since.
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxSize)
-        strings = plist::readStringArrayFile(fd, st.st_size);
+        strings =
+            plist::readStringArrayFile(fd, st.st_size, plist::kMinPieceBytes, 0, plist::kChunkBytes, nullptr, checksum);
     ::close(fd);
     return strings;
 }
 
 }  // namespace
 
-ListFileRead readListFile(const QString &path, qint64 maxSize)
+ListFileRead readListFile(const QString &path, qint64 maxSize, bool withChecksum)
 {
-    if (std::optional<QStringList> strings = readLongListFile(path, maxSize))
-        return ListFileRead{ListFileRead::Status::read, std::move(*strings), {}, {}};
+    FileChecksum checksum;
+    if (std::optional<QStringList> strings = readLongListFile(path, maxSize, withChecksum ? &checksum : nullptr)) {
+        ListFileRead read{ListFileRead::Status::read, std::move(*strings), {}, {}, {}};
+        if (withChecksum)
+            read.checksum = checksum;
+        return read;
+    }
     const FileContent file = readWholeFile(path, maxSize);
     if (file.status == FileContent::Status::missing)
         return {};
     if (file.status == FileContent::Status::failed)
         return damaged(file.error);
     const QByteArray &bytes = file.bytes;
-    if (std::optional<QStringList> strings = plist::parseStringArray(bytes))
-        return ListFileRead{ListFileRead::Status::read, std::move(*strings), {}, {}};
+    if (std::optional<QStringList> strings = plist::parseStringArray(bytes)) {
+        ListFileRead read{ListFileRead::Status::read, std::move(*strings), {}, {}, {}};
+        if (withChecksum)
+            read.checksum = FileChecksum{bytes.size(), crc32(bytes.constData(), bytes.size())};
+        return read;
+    }
     // A well-formed list of something else is another program's: nothing of it is taken.
     if (plist::parse(bytes))
         return damaged(QStringLiteral("it is not a property list of strings"));
@@ -99,10 +109,12 @@ ListFileRead readListFile(const QString &path, qint64 maxSize)
     if (!salvaged || salvaged->strings.isEmpty())
         return damaged(QStringLiteral("it is not a property list of strings"));
     const qsizetype readable = salvaged->strings.size();
-    return ListFileRead{ListFileRead::Status::partlyRead, std::move(salvaged->strings),
+    return ListFileRead{ListFileRead::Status::partlyRead,
+                        std::move(salvaged->strings),
                         readable == 1 ? QStringLiteral("it is damaged; 1 entry could still be read")
                                       : QStringLiteral("it is damaged; %1 entries could still be read").arg(readable),
-                        std::move(salvaged->problems)};
+                        std::move(salvaged->problems),
+                        {}};
 }
 
 QStringList readStringListAtPath(const QString &path)
@@ -126,9 +138,9 @@ QString ListFolder::pathFor(const QString &name) const
     return m_directory + QLatin1Char('/') + name + QStringLiteral(".plist");
 }
 
-ListFileRead ListFolder::read(const QString &path)
+ListFileRead ListFolder::read(const QString &path, bool withChecksum)
 {
-    ListFileRead result = readListFile(path, m_maxFileSize);
+    ListFileRead result = readListFile(path, m_maxFileSize, withChecksum);
     remember(path, result.isDamaged() ? Knowledge::damaged : Knowledge::known, result.reason);
     if (result.status == ListFileRead::Status::damaged) {
         qCWarning(lcStore).noquote() << "cannot read" << path << QStringLiteral("(%1);").arg(result.reason)

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <mutex>
+#include <optional>
 
 namespace tavrin {
 
@@ -31,13 +32,15 @@ struct ListFileRead {
     QString reason;
     /// For a partly read file, each problem met (an entry left out, a reference kept as it stands).
     QStringList problems;
+    /// For a file read whole, when asked for: the checksum of the bytes that were read.
+    std::optional<FileChecksum> checksum;
 
     /// True when the file is not as it was written: it is kept aside before anything replaces it.
     bool isDamaged() const { return status == Status::damaged || status == Status::partlyRead; }
 };
 
 /// Reads the strings of a list file as it stands; nothing is remembered or moved.
-ListFileRead readListFile(const QString &path, qint64 maxSize = kMaxStoredFileSize);
+ListFileRead readListFile(const QString &path, qint64 maxSize = kMaxStoredFileSize, bool withChecksum = false);
 /// The strings only: empty for a missing or damaged file.
 QStringList readStringListAtPath(const QString &path);
 /// Writes the strings atomically at a full path, replacing the file there, and creates the folder (0700) when it is
@@ -63,7 +66,7 @@ public:
     QString pathFor(const QString &name) const;
 
     /// Reads a file and remembers whether it could be read.
-    ListFileRead read(const QString &path);
+    ListFileRead read(const QString &path, bool withChecksum = false);
     /// Writes atomically, first moving aside a file in the way as above; written gets the checksum of what was written.
     bool write(const QString &path, const QStringList &strings, QString *error = nullptr,
                FileChecksum *written = nullptr);

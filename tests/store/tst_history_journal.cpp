@@ -123,6 +123,17 @@ private Q_SLOTS:
             block.append(char(i % 256));
         QCOMPARE(crc32(block.constData(), block.size()), 0xB70B4C26u);  // Python's zlib.crc32(bytes(range(256)) * 4)
         QCOMPARE(crc32(block.constData() + 13, block.size() - 13, crc32(block.constData(), 13)), 0xB70B4C26u);
+        // Pieces checked apart make the whole's checksum, whatever their lengths (odd and even, empty, long).
+        for (const qsizetype cut :
+             {qsizetype(0), qsizetype(1), qsizetype(13), qsizetype(512), qsizetype(1023), qsizetype(1024)}) {
+            const quint32 first = crc32(block.constData(), cut);
+            const quint32 second = crc32(block.constData() + cut, block.size() - cut);
+            QCOMPARE(crc32Combine(first, second, block.size() - cut), 0xB70B4C26u);
+        }
+        const QByteArray longer = block.repeated(3000);
+        QCOMPARE(crc32Combine(crc32(longer.constData(), 1000001),
+                              crc32(longer.constData() + 1000001, 2072000 - 1000001), 2072000 - 1000001),
+                 crc32(longer.constData(), 2072000));
     }
 
     void everyKindOfChangeIsReplayedOnce()

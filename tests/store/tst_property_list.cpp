@@ -310,20 +310,26 @@ private Q_SLOTS:
         const test::TestDirs dirs;
         const QString path = dirs.documents() + QStringLiteral("/list.plist");
         const auto readFile = [&path](const QByteArray &content, qsizetype minPiece, int pieces, qsizetype chunk,
-                                      int *piecesRead = nullptr) {
+                                      int *piecesRead = nullptr, FileChecksum *checksum = nullptr) {
             test::writeFile(path, content);
             const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
             const std::optional<QStringList> read =
-                plist::readStringArrayFile(fd, QFileInfo(path).size(), minPiece, pieces, chunk, piecesRead);
+                plist::readStringArrayFile(fd, QFileInfo(path).size(), minPiece, pieces, chunk, piecesRead, checksum);
             ::close(fd);
             return read;
         };
-        // Chunks from a few bytes (every cut of every tag is met) to more than the file, in up to sixteen pieces.
+        // Chunks from a few bytes (every cut of every tag is met) to more than the file, in up to sixteen pieces; the
+        // checksum taken while reading is the file's.
+        FileChecksum whole;
+        test::writeFile(path, bytes);
+        QVERIFY(checksumOfFile(path, &whole));
         for (const qsizetype chunk : {qsizetype(7), qsizetype(100), qsizetype(4096), qsizetype(1) << 20}) {
             for (const int pieces : {1, 2, 3, 16}) {
                 int piecesRead = 0;
-                QCOMPARE(readFile(bytes, 256, pieces, chunk, &piecesRead), std::optional<QStringList>(strings));
+                FileChecksum read;
+                QCOMPARE(readFile(bytes, 256, pieces, chunk, &piecesRead, &read), std::optional<QStringList>(strings));
                 QCOMPARE(piecesRead, pieces);
+                QCOMPARE(read, whole);
             }
         }
 
@@ -347,10 +353,17 @@ private Q_SLOTS:
         QByteArray longBytes = plist::serializeStringArray(longList);
         QVERIFY(longBytes.size() > plist::kMinPieceBytes);
         test::writeFile(path, longBytes);
-        QCOMPARE(readListFile(path).strings, longList);
+        QVERIFY(checksumOfFile(path, &whole));
+        ListFileRead read = readListFile(path, kMaxStoredFileSize, true);
+        QCOMPARE(read.strings, longList);
+        QCOMPARE(read.checksum, std::optional<FileChecksum>(whole));
+        QCOMPARE(readListFile(path).checksum, std::nullopt);
         longBytes.replace("UTF-8", "ISO-8859-1");
         QVERIFY(!readFile(longBytes, plist::kMinPieceBytes, 0, plist::kChunkBytes));
-        QCOMPARE(readListFile(path).strings, longList);
+        QVERIFY(checksumOfFile(path, &whole));
+        read = readListFile(path, kMaxStoredFileSize, true);
+        QCOMPARE(read.strings, longList);
+        QCOMPARE(read.checksum, std::optional<FileChecksum>(whole));
     }
 
     void damagedOrForeignFilesReadEmptyAndAreKept()
