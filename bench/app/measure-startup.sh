@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Start-up of the real program until a command that needs no history answers, until one that needs all of it
-# answers (the history is read), until its list window is shown; a second start's hand-over; resident and peak
-# memory; with histories of 0, 10,000, 100,000 and 1,000,000 sample entries (five runs each), on a
-# private X11 desktop; then the start with 100,000 entries while the clipboard's owner never answers (a stopped xclip).
+# Start-up of the real program until a command that needs no history answers, until its list window is shown, until
+# a command that needs all of the history answers (the history is read); a second start's hand-over; resident and
+# peak memory; with histories of 0, 10,000, 100,000 and 1,000,000 sample entries (five runs each), on a
+# private X11 desktop; then the start with 100,000 entries while the clipboard's owner never answers (a stopped xclip),
+# and the start with 1,000,000 entries and a journal of changes left by a killed run.
 # Usage: bench/app/measure-startup.sh [build-dir]   (builds a release tavrin and bench_history there)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -71,3 +72,28 @@ for run in 1 2 3 4 5; do
 done
 kill -CONT "$owner"
 kill "$owner" 2>/dev/null || true
+
+# After an unclean end: a million entries, three commands' entries in the journal, the program killed; each start
+# then replays the journal (and folds it, so the pair is put back before each run).
+cp "$samples/history-1000000.plist" "$data/myfile.plist"
+"$bin" >/dev/null 2>&1 &
+pid=$!
+until "$bin" list --limit 1 >/dev/null 2>&1; do sleep 0.01; done
+for i in 1 2 3; do "$bin" add "added before the kill $i"; done
+sleep 1  # past the journal's sync
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+pair=$(mktemp -d)
+cp "$data/myfile.plist" "$data/myfile.plist.journal" "$pair/"
+for run in 1 2 3 4 5; do
+  cp "$pair/myfile.plist" "$pair/myfile.plist.journal" "$data/"
+  t0=$(date +%s%N)
+  "$bin" >/dev/null 2>&1 &
+  pid=$!
+  until "$bin" list --limit 1 >/dev/null 2>&1; do sleep 0.005; done
+  t1=$(date +%s%N)
+  echo "journal entries=1000000 run=$run ready_ms=$(((t1 - t0) / 1000000))"
+  kill -9 "$pid"
+  wait "$pid" 2>/dev/null || true
+done
+rm -rf "$pair"
