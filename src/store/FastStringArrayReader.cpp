@@ -280,6 +280,32 @@ QList<const char *> pieceBounds(const char *begin, const char *end, qsizetype mi
 // Reads the array's body from c on, in pieces read side by side, and leaves c after "</array>". When a piece does not
 // read (cut inside a comment, or the body is not ours), the body is read again in one go, so the answer is always
 // that of a reader that never cuts.
+// Reads pieces 0 to pieces - 1 side by side with readPiece(index, part), the first on this thread, and joins their
+// entries in order into strings. False, leaving strings alone, when a piece does not read.
+template <typename ReadPiece>
+bool readPiecesSideBySide(qsizetype pieces, const ReadPiece &readPiece, QStringList &strings)
+{
+    std::vector<QStringList> parts(static_cast<size_t>(pieces));
+    std::vector<std::future<bool>> others;
+    for (qsizetype i = 1; i < pieces; ++i) {
+        // Where no thread can be started, libstdc++ defers the piece to the get() below, on this thread.
+        others.push_back(std::async(std::launch::async | std::launch::deferred,
+                                    [&readPiece, i, &part = parts[size_t(i)]] { return readPiece(i, part); }));
+    }
+    bool read = readPiece(0, parts[0]);
+    for (std::future<bool> &other : others)
+        read = other.get() && read;
+    if (!read)
+        return false;
+    qsizetype total = 0;
+    for (const QStringList &part : std::as_const(parts))
+        total += part.size();
+    strings.reserve(strings.size() + total);
+    for (QStringList &part : parts)
+        strings.append(std::move(part));
+    return true;
+}
+
 bool readBody(Cursor &c, qsizetype minPieceBytes, int maxPieces, QStringList &strings, int &piecesRead)
 {
     const QList<const char *> bounds = pieceBounds(c.p, c.e, minPieceBytes, maxPieces);
@@ -287,36 +313,20 @@ bool readBody(Cursor &c, qsizetype minPieceBytes, int maxPieces, QStringList &st
     piecesRead = 1;
     if (pieces == 1)
         return readEntries(c, true, strings);
-    std::vector<QStringList> parts(static_cast<size_t>(pieces));
     // The last piece runs to the end of the bytes; its cursor ends up after "</array>".
     Cursor last(bounds.at(pieces - 1), c.e);
-    std::vector<std::future<bool>> others;
-    for (qsizetype i = 1; i < pieces; ++i) {
-        QStringList &part = parts[size_t(i)];
-        const bool isLast = i == pieces - 1;
+    const auto readPiece = [&](qsizetype i, QStringList &part) {
+        if (i == pieces - 1)
+            return readEntries(last, true, part);
         Cursor piece(bounds.at(i), bounds.at(i + 1));
-        // Where no thread can be started, libstdc++ defers the piece to the get() below, on this thread.
-        others.push_back(
-            std::async(std::launch::async | std::launch::deferred, [&part, &last, piece, isLast]() mutable {
-                return isLast ? readEntries(last, true, part) : readEntries(piece, false, part);
-            }));
-    }
-    Cursor first(bounds.at(0), bounds.at(1));
-    bool read = readEntries(first, false, parts[0]);
-    for (std::future<bool> &other : others)
-        read = other.get() && read;
-    if (!read) {
+        return readEntries(piece, false, part);
+    };
+    if (!readPiecesSideBySide(pieces, readPiece, strings)) {
         strings.clear();
         return readEntries(c, true, strings);
     }
     c.p = last.p;
     piecesRead = int(pieces);
-    qsizetype total = 0;
-    for (const QStringList &part : std::as_const(parts))
-        total += part.size();
-    strings.reserve(total);
-    for (QStringList &part : parts)
-        strings.append(std::move(part));
     return true;
 }
 
@@ -503,24 +513,14 @@ std::optional<QStringList> readStringArrayFile(int fd, qint64 size, qsizetype mi
     if (!bounds)
         return std::nullopt;
     const qsizetype pieces = bounds->size() - 1;
-    std::vector<QStringList> parts(static_cast<size_t>(pieces));
     // Each piece's checksum, when the file's is asked for.
     std::vector<quint32> crcs(static_cast<size_t>(pieces), 0);
-    std::vector<std::future<bool>> others;
-    for (qsizetype i = 1; i < pieces; ++i) {
-        // Where no thread can be started, libstdc++ defers the piece to the get() below, on this thread.
-        others.push_back(
-            std::async(std::launch::async | std::launch::deferred,
-                       [fd, from = bounds->at(i), to = bounds->at(i + 1), last = i == pieces - 1, chunkBytes,
-                        &part = parts[size_t(i)], crc = checksum ? &crcs[size_t(i)] : nullptr] {
-                           return readFilePiece(fd, from, to, last, chunkBytes, part, crc);
-                       }));
-    }
-    bool read = readFilePiece(fd, bounds->at(0), bounds->at(1), pieces == 1, chunkBytes, parts[0],
-                              checksum ? &crcs[0] : nullptr);
-    for (std::future<bool> &other : others)
-        read = other.get() && read;
-    if (!read)
+    const auto readPiece = [&](qsizetype i, QStringList &part) {
+        return readFilePiece(fd, bounds->at(i), bounds->at(i + 1), i == pieces - 1, chunkBytes, part,
+                             checksum ? &crcs[size_t(i)] : nullptr);
+    };
+    QStringList strings;
+    if (!readPiecesSideBySide(pieces, readPiece, strings))
         return std::nullopt;
     if (piecesRead)
         *piecesRead = int(pieces);
@@ -531,13 +531,6 @@ std::optional<QStringList> readStringArrayFile(int fd, qint64 size, qsizetype mi
             crc = crc32Combine(crc, crcs[size_t(i)], bounds->at(i + 1) - bounds->at(i));
         *checksum = FileChecksum{size, crc};
     }
-    qsizetype total = 0;
-    for (const QStringList &part : std::as_const(parts))
-        total += part.size();
-    QStringList strings;
-    strings.reserve(total);
-    for (QStringList &part : parts)
-        strings.append(std::move(part));
     return strings;
 }
 
