@@ -132,9 +132,18 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     return true;
 }
 
-FileContent readWholeFile(const QString &path, qint64 maxSize)
+namespace {
+
+QString tooLargeReason(qint64 size, qint64 maxSize)
 {
-    auto failed = [](const QString &reason) { return FileContent{FileContent::Status::failed, {}, reason}; };
+    return QStringLiteral("it holds %1 bytes, more than the %2 such a file may have").arg(size).arg(maxSize);
+}
+
+}  // namespace
+
+OpenedFile openFileForReading(const QString &path, qint64 maxSize)
+{
+    auto failed = [](const QString &reason) { return OpenedFile{FileContent::Status::failed, -1, 0, reason}; };
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
     if (::stat(native.constData(), &st) != 0) {
@@ -152,21 +161,29 @@ FileContent readWholeFile(const QString &path, qint64 maxSize)
         ::close(fd);
         return failed(reason);
     };
-    const auto tooLarge = [maxSize](qint64 size) {
-        return QStringLiteral("it holds %1 bytes, more than the %2 such a file may have").arg(size).arg(maxSize);
-    };
     // Checked on the open file, so that nothing larger is ever read.
     if (::fstat(fd, &st) != 0)
         return closeAndFail(systemErrorText(errno));
     if (!S_ISREG(st.st_mode))
         return closeAndFail(QStringLiteral("it is not a regular file"));
     if (st.st_size > maxSize)
-        return closeAndFail(tooLarge(st.st_size));
+        return closeAndFail(tooLargeReason(st.st_size, maxSize));
+    return OpenedFile{FileContent::Status::read, fd, qint64(st.st_size), {}};
+}
+
+FileContent readOpenedFile(const OpenedFile &file, qint64 maxSize)
+{
+    if (file.status != FileContent::Status::read)
+        return FileContent{file.status, {}, file.error};
+    const auto closeAndFail = [&file](const QString &reason) {
+        ::close(file.fd);
+        return FileContent{FileContent::Status::failed, {}, reason};
+    };
     QByteArray bytes;
-    bytes.reserve(qsizetype(st.st_size));
+    bytes.reserve(qsizetype(file.size));
     char buffer[65536];
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -174,11 +191,16 @@ FileContent readWholeFile(const QString &path, qint64 maxSize)
         if (got == 0)
             break;
         if (bytes.size() + got > maxSize)
-            return closeAndFail(tooLarge(bytes.size() + got));
+            return closeAndFail(tooLargeReason(bytes.size() + got, maxSize));
         bytes.append(buffer, got);
     }
-    ::close(fd);
+    ::close(file.fd);
     return FileContent{FileContent::Status::read, std::move(bytes), {}};
+}
+
+FileContent readWholeFile(const QString &path, qint64 maxSize)
+{
+    return readOpenedFile(openFileForReading(path, maxSize), maxSize);
 }
 
 QString moveAside(const QString &path, const QString &label, QString *error)

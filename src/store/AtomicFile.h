@@ -29,6 +29,17 @@ struct FileContent {
 /// Reads the regular file at path (a link to one is followed) of at most maxSize bytes, with the system's reason on
 /// failure. Nothing at path, or a link to nothing, is missing; a folder, a pipe or a device is never opened.
 FileContent readWholeFile(const QString &path, qint64 maxSize);
+/// readWholeFile in two steps, for a reader that reads some files its own way: the file opened with its checks (read:
+/// fd is open and size is what it holds; missing; failed with the reason)...
+struct OpenedFile {
+    FileContent::Status status = FileContent::Status::missing;
+    int fd = -1;
+    qint64 size = 0;
+    QString error;
+};
+OpenedFile openFileForReading(const QString &path, qint64 maxSize);
+/// ...then what it holds from its current offset on, the descriptor closed (or the outcome of the opening).
+FileContent readOpenedFile(const OpenedFile &file, qint64 maxSize);
 
 /// Renames whatever is at path (a file, a folder, a link) to "<path>.<label>-<time>" beside it, so that what it holds
 /// is kept for the user. Returns the new path, or an empty string (with the reason in error) when it could not be

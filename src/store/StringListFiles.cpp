@@ -12,7 +12,6 @@
 #include <QIODevice>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,41 +55,25 @@ void setError(QString *error, const QString &reason)
 
 }  // namespace
 
-namespace {
-
-// A long list file in our own form, read straight from the file so that its bytes are never all in memory beside the
-// entries; none for anything else, which is then read whole.
-std::optional<QStringList> readLongListFile(const QString &path, qint64 maxSize, FileChecksum *checksum)
-{
-    const QByteArray native = QFile::encodeName(path);
-    struct stat st {};
-    if (::stat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < plist::kMinPieceBytes ||
-        st.st_size > maxSize)
-        return std::nullopt;
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return std::nullopt;
-    std::optional<QStringList> strings;
-    // Checked again on the open file: what was looked at may have been replaced since.
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxSize)
-        strings =
-            plist::readStringArrayFile(fd, st.st_size, plist::kMinPieceBytes, 0, plist::kChunkBytes, nullptr, checksum);
-    ::close(fd);
-    return strings;
-}
-
-}  // namespace
-
 ListFileRead readListFile(const QString &path, qint64 maxSize, bool withChecksum)
 {
-    FileChecksum checksum;
-    if (std::optional<QStringList> strings = readLongListFile(path, maxSize, withChecksum ? &checksum : nullptr)) {
-        ListFileRead read{ListFileRead::Status::read, std::move(*strings), {}, {}, {}};
-        if (withChecksum)
-            read.checksum = checksum;
-        return read;
+    const OpenedFile opened = openFileForReading(path, maxSize);
+    // A long list file in our own form is read straight from the file, so that its bytes are never all in memory
+    // beside the entries; anything else is read whole.
+    if (opened.status == FileContent::Status::read && opened.size >= plist::kMinPieceBytes) {
+        FileChecksum checksum;
+        std::optional<QStringList> strings =
+            plist::readStringArrayFile(opened.fd, opened.size, plist::kMinPieceBytes, 0, plist::kChunkBytes, nullptr,
+                                       withChecksum ? &checksum : nullptr);
+        if (strings) {
+            ::close(opened.fd);
+            ListFileRead read{ListFileRead::Status::read, std::move(*strings), {}, {}, {}};
+            if (withChecksum)
+                read.checksum = checksum;
+            return read;
+        }
     }
-    const FileContent file = readWholeFile(path, maxSize);
+    const FileContent file = readOpenedFile(opened, maxSize);
     if (file.status == FileContent::Status::missing)
         return {};
     if (file.status == FileContent::Status::failed)
