@@ -232,24 +232,22 @@ bool applyJournalRecord(const JournalRecord &record, QStringList &items, std::in
     return true;
 }
 
-bool journalHasChanges(const QString &historyPath)
+JournalReplay replayJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount)
 {
-    const JournalRead journal = readJournal(journalPathFor(historyPath));
-    return journal.status == JournalRead::Status::read && !journal.records.isEmpty();
+    return replayJournal(readJournal(journalPathFor(historyPath)), historyPath, items, pinCount, std::nullopt);
 }
 
-JournalReplay replayJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount,
-                            const std::optional<FileChecksum> &historyChecksum)
+JournalReplay replayJournal(const JournalRead &journal, const QString &historyPath, QStringList &items,
+                            std::int64_t &pinCount, const std::optional<FileChecksum> &historyChecksum)
 {
     JournalReplay replay;
-    const JournalRead journal = readJournal(journalPathFor(historyPath));
     replay.tornTail = journal.tornTail;
     replay.damage = journal.damage;
     if (journal.status == JournalRead::Status::unreadable) {
         replay.outcome = JournalReplay::Outcome::unreadable;
         return replay;
     }
-    if (journal.status != JournalRead::Status::read || journal.records.isEmpty())
+    if (!journal.hasChanges())
         return replay;
     // The checksum of the bytes the entries came from, when the reader took it: reading the file again would cost
     // as much once more, and could meet another file put there in between.

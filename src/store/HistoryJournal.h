@@ -68,6 +68,9 @@ struct JournalRead {
     bool tornTail = false;
     /// Why reading stopped before the end, when it did for another reason than a torn last record.
     QString damage;
+
+    /// True when it holds changes to replay.
+    bool hasChanges() const { return status == Status::read && !records.isEmpty(); }
 };
 JournalRead readJournal(const QString &path);
 
@@ -89,13 +92,11 @@ struct JournalReplay {
     QString damage;
 };
 /// Applies the journal beside the history file at historyPath to the entries read from it. Nothing is written.
-/// historyChecksum is that of the history file's bytes the entries were read from, when known; otherwise the file is
-/// read again for it.
-JournalReplay replayJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount,
-                            const std::optional<FileChecksum> &historyChecksum = std::nullopt);
-/// True when the journal beside the history file at historyPath holds changes to replay: a load then wants the
-/// history file's checksum.
-bool journalHasChanges(const QString &historyPath);
+JournalReplay replayJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount);
+/// The same with the journal already read; historyChecksum is that of the history file's bytes the entries were read
+/// from, when known, otherwise the file is read again for it.
+JournalReplay replayJournal(const JournalRead &journal, const QString &historyPath, QStringList &items,
+                            std::int64_t &pinCount, const std::optional<FileChecksum> &historyChecksum);
 
 // The journal file as the writer thread sees it. The GUI thread adds encoded records; the writer thread appends them
 // (appendPending) or starts the journal over after the history file was written whole (restart). Records are kept

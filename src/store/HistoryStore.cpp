@@ -89,13 +89,13 @@ struct LoadedHistory {
 
 namespace {
 
-// Applies the journal beside the history file at historyPath to the entries just read from it; the number of changes
-// applied.
-qsizetype applyJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount,
-                       const std::optional<FileChecksum> &historyChecksum)
+// Applies the journal read from beside the history file at historyPath to the entries just read from it; the number
+// of changes applied.
+qsizetype applyJournal(const JournalRead &journal, const QString &historyPath, QStringList &items,
+                       std::int64_t &pinCount, const std::optional<FileChecksum> &historyChecksum)
 {
     const QString path = journalPathFor(historyPath);
-    const JournalReplay replay = replayJournal(historyPath, items, pinCount, historyChecksum);
+    const JournalReplay replay = replayJournal(journal, historyPath, items, pinCount, historyChecksum);
     const auto keepAside = [&path](const QString &label, const QString &why) {
         const QString aside = moveAside(path, label);
         qCWarning(lcStore).noquote() << "the journal" << path << QStringLiteral("%1;").arg(why) << "it is kept as"
@@ -129,8 +129,9 @@ qsizetype applyJournal(const QString &historyPath, QStringList &items, std::int6
 LoadedHistory readHistory(ListFolder &folder, const QString &path, std::int64_t pinCount)
 {
     // The checksum is taken while the file is read, and only when the journal has changes to match it against.
-    LoadedHistory loaded{folder.read(path, journalHasChanges(path)), pinCount, 0};
-    loaded.replayed = applyJournal(path, loaded.read.strings, loaded.pinCount, loaded.read.checksum);
+    const JournalRead journal = readJournal(journalPathFor(path));
+    LoadedHistory loaded{folder.read(path, journal.hasChanges()), pinCount, 0};
+    loaded.replayed = applyJournal(journal, path, loaded.read.strings, loaded.pinCount, loaded.read.checksum);
     return loaded;
 }
 
