@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/QuickListWindow.h"
 
+#include "app/AppLog.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMetaProperty>
@@ -87,6 +89,7 @@ void QuickListWindow::showWindow()
     if (!m_placed)
         placeOnScreen();
     fitToContent();
+    waitForTheFocus();
     showAndActivate(this, activateOnDesktop);
 }
 
@@ -99,10 +102,40 @@ void QuickListWindow::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
+void QuickListWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_scheduler) {
+        m_scheduler->cancel(m_focusWait);
+        m_focusWait = 0;
+    }
+    QWidget::changeEvent(event);
+}
+
+void QuickListWindow::waitForTheFocus()
+{
+    if (!m_scheduler)
+        return;
+    m_scheduler->cancel(m_focusWait);
+    m_focusWait = m_scheduler->scheduleOnce(kFocusWait, this, [this] {
+        m_focusWait = 0;
+        // Never given the focus (the desktop refused it), the window goes as the program's focus did.
+        if (m_programInactive && isVisible())
+            hide();
+    });
+}
+
 void QuickListWindow::applicationStateChanged(Qt::ApplicationState state)
 {
-    if (state != Qt::ApplicationActive && isVisible())
-        hide();
+    m_programInactive = state != Qt::ApplicationActive;
+    if (!m_programInactive || !isVisible())
+        return;
+    // The loss of the focus is reported late (Qt's X11 backend waits 100 ms for the focus to come back), so a loss
+    // reported while the window waits for the focus it was just given may be the one from before it was shown.
+    if (m_scheduler && m_scheduler->isPending(m_focusWait)) {
+        qCDebug(lcApp, "the list waits for the focus: the program lost it before the list was shown");
+        return;
+    }
+    hide();
 }
 
 }  // namespace tavrin

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/WindowActivation.h"
+#include "platform/Scheduler.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -10,6 +11,7 @@ namespace tavrin {
 
 // The small window without a title bar that shows the quick-access list at the top right of the screen, above
 // other windows. It hides as soon as the program loses the focus, and on Escape when its content leaves that key.
+// After a show it waits for the focus it asked for (at most kFocusWait) before a loss of the focus hides it.
 //
 // Its height is the one its content asks for: the content's int property "viewHeight" when it has one, else the
 // content's size hint; never more than the screen's free height. The property's notify signal, or else a signal
@@ -32,6 +34,11 @@ public:
     /// How the desktop is asked to give the window the focus (see showAndActivate).
     DesktopActivation activateOnDesktop;
 
+    /// How long a show waits for the focus before a loss of the program's focus hides the window again.
+    static constexpr std::chrono::milliseconds kFocusWait{2000};
+    /// The timers of that wait; without one a loss of the focus always hides the window.
+    void setScheduler(Scheduler *scheduler) { m_scheduler = scheduler; }
+
     /// True once the window's position was chosen (at the first showing).
     bool isPlaced() const { return m_placed; }
 
@@ -41,14 +48,19 @@ public Q_SLOTS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     int wantedHeight() const;
     void placeOnScreen();
     void applicationStateChanged(Qt::ApplicationState state);
+    void waitForTheFocus();
 
     QPointer<QWidget> m_content;
     bool m_placed = false;
+    Scheduler *m_scheduler = nullptr;
+    Scheduler::TimerId m_focusWait = 0;
+    bool m_programInactive = false;
 };
 
 }  // namespace tavrin

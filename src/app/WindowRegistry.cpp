@@ -57,6 +57,7 @@ void WindowRegistry::setFactories()
         auto *window = new QuickListWindow;
         window->setContent(quickListView());
         window->activateOnDesktop = desktopActivation();
+        window->setScheduler(m_context.platform().scheduler.get());
         return window;
     });
     setMainWindowFactories();

@@ -10,6 +10,7 @@
 #include "capture/CaptureServices.h"
 #include "capture/ClipboardMonitor.h"
 #include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeScheduler.h"
 #include "platform/fake/FakeWorkspace.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
@@ -34,6 +35,7 @@ struct Context {
     AppContext context{std::make_unique<FakePlatform>(), std::make_unique<SettingsStore>()};
     WindowRegistry &windows = context.windows();
     FakeWorkspace &workspace = *static_cast<FakePlatform &>(context.platform()).fakeWorkspace;
+    FakeScheduler &clock = *static_cast<FakePlatform &>(context.platform()).fakeScheduler;
 };
 
 // A list view as the popover window sees it: a wanted height that changes with its rows.
@@ -283,11 +285,63 @@ private Q_SLOTS:
         QTest::keyClick(c.windows.quickListView(), Qt::Key_Escape);
         QVERIFY(!popover->isVisible());
 
-        // The state the platform reports when another application takes the focus.
+        // The state the platform reports when another application takes the focus. (The offscreen platform keeps
+        // the focus on a hidden window: the other window takes it first, so that the list's show moves it.)
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
         popover->showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(popover));
         Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
         QVERIFY(!popover->isVisible());
         QVERIFY(other.isVisible());
+    }
+
+    void aShownListWaitsForItsFocusBeforeALossOfTheFocusHidesIt()
+    {
+        Context c;
+        QuickListWindow *popover = c.windows.quickListWindow();
+        // The shortcut pressed just after another application took the focus: the report of that loss comes after
+        // the show, before the window has the focus.
+        popover->showWindow();
+        QVERIFY(!popover->isActiveWindow());
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(popover->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(popover));
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        // Once it had the focus, a loss hides it at once.
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!popover->isVisible());
+
+        // Likewise when the shortcut comes while the window is still on screen and the focus just went elsewhere.
+        popover->showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(popover));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        popover->showWindow();
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(popover->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(popover));
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!popover->isVisible());
+
+        // A show that never gets the focus (the desktop refused it) ends with the wait while the program is away;
+        // shown again while it already has the focus, it hides at the end of the wait too.
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        popover->showWindow();
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        c.clock.advance(QuickListWindow::kFocusWait - std::chrono::milliseconds(1));
+        QVERIFY(popover->isVisible());
+        c.clock.advance(std::chrono::milliseconds(1));
+        QVERIFY(!popover->isVisible());
+        popover->showWindow();
+        QVERIFY(QTest::qWaitForWindowActive(popover));
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        popover->showWindow();
+        c.clock.advance(QuickListWindow::kFocusWait);
+        QVERIFY(popover->isVisible());
     }
 };
 

@@ -11,7 +11,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <csignal>
 
 using namespace tavrin;
 
@@ -131,6 +134,46 @@ private Q_SLOTS:
         QCOMPARE(e2e::windowGeometry(list).topLeft(), frame.topLeft());
         QVERIFY(tavrin.terminate());
         QCOMPARE(tavrin.exitCode(), 0);
+    }
+
+    void theShortcutPressedAsTheFocusLeavesTheProgramShowsTheListOnASlowDesktop()
+    {
+        e2e::storeRecordedQuickAccessShortcut();
+        e2e::TavrinProcess tavrin;
+        tavrin.setEnvironmentValue(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("tavrin.app.debug=true"));
+        QVERIFY(startAndWaitForList(tavrin));
+        e2e::OtherWindow other;
+        QVERIFY(other.open());
+        QVERIFY(pressShortcut());
+        QTRY_VERIFY_WITH_TIMEOUT(e2e::activeWindow() != 0 && e2e::activeWindow() == e2e::shownListWindow(tavrin.pid()),
+                                 5000);
+
+        // The window manager stalls, as on a loaded machine, while the focus goes to the other window (set on the
+        // display directly) and the shortcut is pressed right after: the program learns of the loss only after its
+        // show, and the list must not take it for a reason to go.
+        const pid_t windowManager = pid_t(qEnvironmentVariableIntValue("TAVRIN_SESSION_WM_PID"));
+        QVERIFY(windowManager > 0);
+        QVERIFY(::kill(windowManager, SIGSTOP) == 0);
+        const auto resume = qScopeGuard([windowManager] { ::kill(windowManager, SIGCONT); });
+        QCOMPARE(e2e::runTool(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QString::number(other.window)})
+                     .exitCode,
+                 0);
+        QVERIFY(pressShortcut());
+        // Until the program has had the report (which it logs), or has hidden the list on it.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return tavrin.errorOutput().contains("the list waits for the focus") ||
+                       e2e::shownListWindow(tavrin.pid()) == 0;
+            },
+            5000));
+        ::kill(windowManager, SIGCONT);
+
+        QTRY_VERIFY_WITH_TIMEOUT(e2e::activeWindow() != 0 && e2e::activeWindow() == e2e::shownListWindow(tavrin.pid()),
+                                 5000);
+        // Once it has the focus, a click elsewhere hides it as before.
+        QVERIFY(other.click());
+        QTRY_COMPARE_WITH_TIMEOUT(e2e::shownListWindow(tavrin.pid()), quint64(0), 5000);
+        QVERIFY(tavrin.terminate());
     }
 
     void aSecondStartBringsTheFirstForwardAndEnds()

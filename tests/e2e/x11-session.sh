@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command inside a private X11 desktop: Xvfb on a free display (1280x800, or TAVRIN_SESSION_SCREEN
-# such as 2560x1600x24), its own D-Bus session bus,
-# openbox as window manager, trayer as tray host, and private XDG folders (unless
-# TAVRIN_SESSION_KEEP_FILES=1). Everything started here is stopped again when the command ends, and its
-# exit status is passed on.
+# such as 2560x1600x24), its own D-Bus session bus, openbox as window manager (its process id in
+# TAVRIN_SESSION_WM_PID), trayer as tray host, and private XDG folders (unless TAVRIN_SESSION_KEEP_FILES=1).
+# Everything started here is stopped again when the command ends, and its exit status is passed on.
 set -euo pipefail
 source "$(dirname "$0")/session-common.sh"
 
@@ -45,6 +44,8 @@ start_session_bus
 
 setsid openbox --sm-disable >"$session/openbox.log" 2>&1 &
 pids+=($!)
+# Tests stall the window manager (SIGSTOP) to play a desktop under load.
+export TAVRIN_SESSION_WM_PID=$!
 setsid trayer --edge top --align right --widthtype request --height 24 --SetDockType true >"$session/trayer.log" 2>&1 &
 pids+=($!)
 
