@@ -39,9 +39,16 @@ const QStringList kWords = {
     QStringLiteral("42"),
 };
 
-}  // namespace
+const QStringList kNonLatinWords = {
+    QString::fromUtf8("привет"),  QString::fromUtf8("буфер"),    QString::fromUtf8("обмена"),
+    QString::fromUtf8("встреча"), QString::fromUtf8("καλημέρα"), QString::fromUtf8("κόσμε"),
+    QString::fromUtf8("مرحبا"),   QString::fromUtf8("بالعالم"),  QString::fromUtf8("नमस्ते"),
+    QString::fromUtf8("दुनिया"),   QString::fromUtf8("日本語"),   QString::fromUtf8("クリップボード"),
+    QString::fromUtf8("会議"),    QString::fromUtf8("剪贴板"),   QString::fromUtf8("你好世界"),
+    QString::fromUtf8("2024"),    QString::fromUtf8("—"),        QString::fromUtf8("😀"),
+};
 
-QStringList sampleHistory(int n, quint32 seed)
+QStringList sampleFrom(const QStringList &words, int n, quint32 seed)
 {
     QRandomGenerator rng(seed);
     QStringList entries;
@@ -56,13 +63,25 @@ QStringList sampleHistory(int n, quint32 seed)
         } else {
             const bool multiLine = rng.bounded(4) == 0;
             while (entry.toUtf8().size() < target) {
-                entry += kWords.at(int(rng.bounded(qsizetype(kWords.size()))));
+                entry += words.at(int(rng.bounded(qsizetype(words.size()))));
                 entry += (multiLine && rng.bounded(8) == 0) ? QStringLiteral("\n") : QStringLiteral(" ");
             }
         }
         entries.append(entry);
     }
     return entries;
+}
+
+}  // namespace
+
+QStringList sampleHistory(int n, quint32 seed)
+{
+    return sampleFrom(kWords, n, seed);
+}
+
+QStringList nonLatinSampleHistory(int n, quint32 seed)
+{
+    return sampleFrom(kNonLatinWords, n, seed);
 }
 
 qint64 utf8Size(const QStringList &entries)

@@ -3,8 +3,8 @@
 // their argument (10,000, 100,000 and 1,000,000 entries; pick one with --benchmark_filter='.../100000$').
 //
 // Besides the benchmarks, `bench_history --write-sample=<dir>` writes the sample history files
-// (history-10000.plist, history-100000.plist, history-1000000.plist) so other readers can be measured on the same
-// files.
+// (history-10000.plist, history-100000.plist, history-1000000.plist, and history-nonlatin-1000000.plist with words
+// of other scripts) so other readers can be measured on the same files.
 #include "SampleHistory.h"
 #include "platform/fake/FakeScheduler.h"
 #include "store/AtomicFile.h"
@@ -116,9 +116,9 @@ void BM_LoadHistory(benchmark::State &state)
 }
 
 // The parse alone; freeing what it made is left out of the time, as a program keeps its history.
-void parseHistory(benchmark::State &state, int maxPieces)
+void parseHistory(benchmark::State &state, int maxPieces, const QStringList &entries)
 {
-    const QByteArray bytes = plist::serializeStringArray(sample(int(state.range(0))));
+    const QByteArray bytes = plist::serializeStringArray(entries);
     for (auto _ : state) {
         std::optional<QStringList> parsed = plist::readStringArrayFast(bytes, plist::kMinPieceBytes, maxPieces);
         benchmark::DoNotOptimize(parsed);
@@ -131,13 +131,19 @@ void parseHistory(benchmark::State &state, int maxPieces)
 // In pieces side by side, one per core (up to four), as the program reads.
 void BM_ParseHistory(benchmark::State &state)
 {
-    parseHistory(state, 0);
+    parseHistory(state, 0, sample(int(state.range(0))));
+}
+
+// The same with words in other scripts than Latin, whose texts take less room than their UTF-8 bytes.
+void BM_ParseNonLatinHistory(benchmark::State &state)
+{
+    parseHistory(state, 0, bench::nonLatinSampleHistory(int(state.range(0))));
 }
 
 // In one piece on one thread, to see what the pieces gain.
 void BM_ParseHistoryInOnePiece(benchmark::State &state)
 {
-    parseHistory(state, 1);
+    parseHistory(state, 1, sample(int(state.range(0))));
 }
 
 // What a capture costs the GUI thread: the insertion and its journal record, handed over for the next append.
@@ -220,6 +226,7 @@ BENCHMARK(BM_SaveHistory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond
 BENCHMARK(BM_SerializeHistory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadHistory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ParseHistory)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ParseNonLatinHistory)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ParseHistoryInOnePiece)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 // A fixed number of captures, so that the history stays near its size, below the journal's bound, so that no run
 // writes the history file whole.
@@ -244,7 +251,8 @@ int main(int argc, char **argv)
                 if (!writeStringListAtPath(sampleFile(dir, n), sample(n)))
                     return 1;
             }
-            return 0;
+            const QString nonLatin = dir + QStringLiteral("/history-nonlatin-1000000.plist");
+            return writeStringListAtPath(nonLatin, bench::nonLatinSampleHistory(1000000)) ? 0 : 1;
         }
     }
     benchmark::Initialize(&argc, argv);

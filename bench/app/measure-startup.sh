@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the real program until a command that needs no history answers, until its list window is shown, until
 # a command that needs all of the history answers (the history is read); a second start's hand-over; resident and
-# peak memory; with histories of 0, 10,000, 100,000 and 1,000,000 sample entries (five runs each), on a
-# private X11 desktop; then the start with 100,000 entries while the clipboard's owner never answers (a stopped xclip),
-# and the start with 1,000,000 entries and a journal of changes left by a killed run.
+# peak memory; with histories of 0, 10,000, 100,000 and 1,000,000 sample entries (five runs each) and 1,000,000 entries
+# in scripts other than Latin (three runs), on a private X11 desktop; then the start with 100,000 entries while the
+# clipboard's owner never answers (a stopped xclip), and the start with 1,000,000 entries and a journal of changes left
+# by a killed run.
 # Usage: bench/app/measure-startup.sh [build-dir]   (builds a release tavrin and bench_history there)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -21,13 +22,15 @@ bin=$2
 samples=$3
 data="$XDG_DATA_HOME/tavrin"
 mkdir -p "$XDG_CONFIG_HOME/tavrin" "$data"
-for entries in 0 10000 100000 1000000; do
-  if [ "$entries" -eq 0 ]; then
+for entries in 0 10000 100000 1000000 nonlatin-1000000; do
+  runs=5
+  if [ "$entries" = 0 ]; then
     rm -f "$data/myfile.plist"
   else
     cp "$samples/history-$entries.plist" "$data/myfile.plist"
+    [ "$entries" != nonlatin-1000000 ] || runs=3
   fi
-  for run in 1 2 3 4 5; do
+  for run in $(seq $runs); do
     use_history "$data/myfile.plist"
     t0=$(date +%s%N)
     "$bin" >/dev/null 2>&1 &
@@ -50,7 +53,7 @@ for entries in 0 10000 100000 1000000; do
     kill "$pid"
     wait "$pid" || true
     # Each start inserts the clipboard text and saves; put the sample back for the next run.
-    [ "$entries" -eq 0 ] || cp "$samples/history-$entries.plist" "$data/myfile.plist"
+    [ "$entries" = 0 ] || cp "$samples/history-$entries.plist" "$data/myfile.plist"
   done
 done
 

@@ -178,26 +178,6 @@ std::optional<QByteArray> decodeEntities(const char *p, const char *e, QList<QBy
     return out;
 }
 
-// True when the UTF-8 text holds U+FDD0, the mark of our escapes (rare: a noncharacter).
-bool holdsEscapeMark(const char *p, const char *e)
-{
-    while (p < e) {
-        const char *lead = static_cast<const char *>(std::memchr(p, 0xEF, size_t(e - p)));
-        if (!lead)
-            return false;
-        if (e - lead >= 3 && uchar(lead[1]) == 0xB7 && uchar(lead[2]) == 0x90)
-            return true;
-        p = lead + 1;
-    }
-    return false;
-}
-
-QString toText(const char *p, const char *e)
-{
-    const QString text = QString::fromUtf8(p, e - p);
-    return holdsEscapeMark(p, e) ? unescapeUnencodable(text) : text;
-}
-
 bool isBlank(const char *p, const char *e)
 {
     return std::all_of(p, e, [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
@@ -212,12 +192,12 @@ QString salvagedText(const char *p, const char *e, qsizetype entry, QStringList 
         problems.append(QStringLiteral("entry %1: \"%2\" is no character reference; kept as it stands")
                             .arg(entry)
                             .arg(QString::fromUtf8(reference)));
+    // Decoded once to learn of bytes that are not UTF-8 (a damaged file is rare), then as every text is.
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(decoded);
+    const QString checked = utf8.decode(decoded);
     if (utf8.hasError())
         problems.append(QStringLiteral("entry %1: bytes that are not UTF-8 are replaced").arg(entry));
-    return holdsEscapeMark(decoded.constData(), decoded.constData() + decoded.size()) ? unescapeUnencodable(text)
-                                                                                      : text;
+    return textFromUtf8(decoded.constData(), decoded.size());
 }
 
 }  // namespace
@@ -252,9 +232,9 @@ bool readEntries(Cursor &c, bool last, QStringList &strings)
             const std::optional<QByteArray> decoded = decodeEntities(textBegin, textEnd);
             if (!decoded)
                 return false;
-            strings.append(toText(decoded->constData(), decoded->constData() + decoded->size()));
+            strings.append(textFromUtf8(decoded->constData(), decoded->size()));
         } else {
-            strings.append(toText(textBegin, textEnd));
+            strings.append(textFromUtf8(textBegin, textEnd - textBegin));
         }
     }
 }

@@ -68,7 +68,7 @@ std::optional<JournalRecord> decodePayload(const char *data, qsizetype size, QSt
     record.pinCount = get<qint64>(data + 16);
     record.device = get<quint64>(data + 24);
     record.time = get<qint64>(data + 32);
-    record.text = plist::unescapeUnencodable(QString::fromUtf8(data + kRecordFixedSize, size - kRecordFixedSize));
+    record.text = plist::textFromUtf8(data + kRecordFixedSize, size - kRecordFixedSize);
     return record;
 }
 

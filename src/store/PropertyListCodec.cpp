@@ -254,14 +254,7 @@ QString stringOf(plist_t node)
 {
     uint64_t length = 0;
     const char *data = plist_get_string_ptr(node, &length);
-    if (!data)
-        return QString();
-    // U+FDD0 in UTF-8; only strings that hold it need the slower unescape.
-    static constexpr char kEscapeUtf8[] = "\xEF\xB7\x90";
-    QString text = QString::fromUtf8(data, qsizetype(length));
-    if (length >= 3 && ::memmem(data, length, kEscapeUtf8, 3))
-        return unescapeUnencodable(text);
-    return text;
+    return data ? textFromUtf8(data, qsizetype(length)) : QString();
 }
 
 QVariant toVariant(plist_t node)
@@ -350,6 +343,38 @@ QString escapeUnencodable(const QString &text)
         }
     }
     return out;
+}
+
+namespace {
+
+// True when the UTF-8 text holds U+FDD0, the mark of our escapes (rare: a noncharacter).
+bool holdsEscapeMark(const char *p, const char *e)
+{
+    while (p < e) {
+        const char *lead = static_cast<const char *>(std::memchr(p, 0xEF, size_t(e - p)));
+        if (!lead)
+            return false;
+        if (e - lead >= 3 && uchar(lead[1]) == 0xB7 && uchar(lead[2]) == 0x90)
+            return true;
+        p = lead + 1;
+    }
+    return false;
+}
+
+}  // namespace
+
+QString textFromUtf8(const char *data, qsizetype size)
+{
+    QString text = QString::fromUtf8(data, size);
+    // Only texts that hold the mark need the slower unescape, which builds a new string anyway.
+    if (holdsEscapeMark(data, data + size))
+        return unescapeUnencodable(text);
+    // The decoder makes room for a character a byte: twice or three times what text in most scripts but Latin
+    // needs, and a history holds a million texts.
+    static constexpr qsizetype kSlack = 8;
+    if (text.capacity() - text.size() > kSlack)
+        text.squeeze();
+    return text;
 }
 
 QString unescapeUnencodable(const QString &text)

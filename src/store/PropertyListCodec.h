@@ -39,4 +39,7 @@ std::optional<QVariant> parse(const QByteArray &bytes);
 QString escapeUnencodable(const QString &text);
 QString unescapeUnencodable(const QString &text);
 
+/// A stored text from its UTF-8 bytes, with our escapes undone, holding no more memory than its characters need.
+QString textFromUtf8(const char *data, qsizetype size);
+
 }  // namespace tavrin::plist

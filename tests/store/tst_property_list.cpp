@@ -254,6 +254,33 @@ private Q_SLOTS:
                  std::optional<QStringList>(QStringList{QStringLiteral("<raw>")}));
     }
 
+    void textsReadHoldNoMoreMemoryThanTheirCharactersNeed()
+    {
+        // Three bytes of UTF-8 a character: a decoder making room for a character a byte holds three times as much.
+        const QString cjk = QString::fromUtf8("日本語のテキスト").repeated(40);
+        const QString cyrillic = QString::fromUtf8("Привет, мир. ").repeated(40);
+        const QStringList texts = {cjk, cyrillic, cjk + plist::escapeUnencodable(QString(QChar(char16_t(1)))),
+                                   cyrillic + QStringLiteral(" &amp; <tag>")};
+        const auto fits = [](const QStringList &read) {
+            return std::all_of(read.begin(), read.end(),
+                               [](const QString &text) { return text.capacity() - text.size() <= 8; });
+        };
+        const QByteArray xml = plist::serializeStringArray(texts);
+        QCOMPARE(plist::readStringArrayFast(xml), std::optional<QStringList>(texts));
+        QVERIFY(fits(*plist::readStringArrayFast(xml)));
+        QVERIFY(fits(*plist::parseStringArrayGeneral(xml)));
+        // Long enough to be read in pieces on threads.
+        test::TestDirs dirs;
+        const QString path = dirs.documents() + QStringLiteral("/scripts.plist");
+        QStringList many;
+        for (int i = 0; i < 5000; ++i)
+            many += texts;
+        test::writeFile(path, plist::serializeStringArray(many));
+        const ListFileRead read = readListFile(path);
+        QCOMPARE(read.strings, many);
+        QVERIFY(fits(read.strings));
+    }
+
     void aListReadInPiecesIsTheListReadWhole()
     {
         QRandomGenerator rng(11);
