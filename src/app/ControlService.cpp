@@ -13,6 +13,7 @@
 #include "capture/SequentialMode.h"
 #include "capture/SequentialQueue.h"
 #include "cli/ControlBus.h"
+#include "platform/OwnedFd.h"
 #include "platform/Platform.h"
 #include "store/HistoryStore.h"
 #include "ui/lists/QuickListView.h"
@@ -21,6 +22,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <type_traits>
@@ -135,24 +137,11 @@ QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const
 
     const HistoryStore &history = m_context.history();
     listing.pinCount = history.pinCount();
-    FileEntries &files = m_context.capture().fileEntries();
-    // Without a search the rows shown are the first ones: a short listing of a long history costs what it shows, and
-    // takes only those, so that a capture while it is written does not copy the whole history away from it. A search
-    // finds its rows on the listing's thread, so it reads a snapshot of every entry (shared, not copied), and every
-    // entry's kind goes along.
+    // Without a search the rows are the first ones: a short listing of a long history takes only those, so that a
+    // capture while it is written does not copy the whole history away from it. A search reads a snapshot of every
+    // entry (shared, not copied).
     const bool whole = listing.search || listing.limit == 0 || listing.limit >= history.items().size();
     listing.items = whole ? history.items() : history.items().first(qsizetype(listing.limit));
-    const qsizetype shown = listing.items.size();
-    for (qsizetype i = 0; i < shown; ++i) {
-        const QString &entry = listing.items.at(i);
-        if (!FileEntries::couldBeFile(entry))
-            continue;
-        const FileEntries::Info info = files.info(entry);
-        if (!info.isFile)
-            continue;
-        listing.kinds.resize(i + 1, EntryKind::Text);
-        listing.kinds[i] = info.isFolder ? EntryKind::Folder : EntryKind::File;
-    }
 
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
@@ -166,13 +155,36 @@ QDBusUnixFileDescriptor ControlService::startListing(EntryListing listing, const
     ::shutdown(ends[1], SHUT_WR);
     const QDBusUnixFileDescriptor readEnd(ends[1]);  // a copy of its own
     ::close(ends[1]);
-    // A listing still being read when the program ends is waited for by the dispatcher, within the stalled-reader
-    // limit.
-    m_context.platform().dispatcher->runInBackground(
-        Dispatcher::Lane::Output, this, [listing = std::move(listing), fd = ends[0]]() -> Dispatcher::Task {
-            if (!listing.writeTo(fd))
-                qCInfo(lcApp, "a listing ended early: its reader went away or stopped reading");
-            return {};
+    // The rows are chosen on the output lane, their kinds looked up on the GUI thread (only for those that could be
+    // files), and they are written on the output lane. A listing still being written when the program ends is waited
+    // for by the dispatcher, within the stalled-reader limit; one dropped before it is written closes its channel.
+    auto channel = std::make_shared<OwnedFd>(ends[0]);
+    Dispatcher &dispatcher = *m_context.platform().dispatcher;
+    const auto write = [channel](const EntryListing &chosen) {
+        if (!chosen.writeTo(channel->take()))
+            qCInfo(lcApp, "a listing ended early: its reader went away or stopped reading");
+    };
+    dispatcher.runInBackground(
+        Dispatcher::Lane::Output, this,
+        [this, &dispatcher, listing = std::move(listing), write]() mutable -> Dispatcher::Task {
+            const QList<qsizetype> couldBeFiles = listing.chooseRows();
+            if (couldBeFiles.isEmpty()) {
+                write(listing);
+                return {};
+            }
+            return [this, &dispatcher, listing = std::move(listing), couldBeFiles, write]() mutable {
+                FileEntries &files = m_context.capture().fileEntries();
+                for (const qsizetype row : couldBeFiles) {
+                    const FileEntries::Info info = files.info(listing.items.at(listing.rows.at(row)));
+                    if (info.isFile)
+                        listing.setKind(row, info.isFolder ? EntryKind::Folder : EntryKind::File);
+                }
+                dispatcher.runInBackground(Dispatcher::Lane::Output, this,
+                                           [listing = std::move(listing), write]() -> Dispatcher::Task {
+                                               write(listing);
+                                               return {};
+                                           });
+            };
         });
     return readEnd;
 }

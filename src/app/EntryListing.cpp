@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/EntryListing.h"
 
+#include "capture/FileEntries.h"
 #include "store/SearchQuery.h"
 
 #include <cerrno>
@@ -28,18 +29,38 @@ bool sendAll(int fd, const char *data, qsizetype size)
 
 }  // namespace
 
-bool EntryListing::writeTo(int fd) const
+QList<qsizetype> EntryListing::chooseRows()
 {
-    EntryListWriter writer(format, width, [fd](const char *data, qsizetype size) { return sendAll(fd, data, size); });
     const std::optional<SearchQuery> query = search ? std::optional<SearchQuery>(SearchQuery(*search)) : std::nullopt;
-    std::uint32_t written = 0;
-    bool ok = true;
-    for (qsizetype i = 0; ok && i < items.size() && (limit == 0 || written < limit); ++i) {
+    QList<qsizetype> couldBeFiles;
+    rows.clear();
+    for (qsizetype i = 0; i < items.size() && (limit == 0 || rows.size() < qsizetype(limit)); ++i) {
         const QString &entry = items.at(i);
         if (query && !query->matches(entry))
             continue;
-        ok = writer.write(i + 1, entry, i < pinCount, i < kinds.size() ? kinds.at(i) : EntryKind::Text);
-        ++written;
+        if (FileEntries::couldBeFile(entry))
+            couldBeFiles.append(rows.size());
+        rows.append(i);
+    }
+    return couldBeFiles;
+}
+
+void EntryListing::setKind(qsizetype row, EntryKind kind)
+{
+    if (kind == EntryKind::Text && row >= kinds.size())
+        return;
+    if (row >= kinds.size())
+        kinds.resize(row + 1, EntryKind::Text);
+    kinds[row] = kind;
+}
+
+bool EntryListing::writeTo(int fd) const
+{
+    EntryListWriter writer(format, width, [fd](const char *data, qsizetype size) { return sendAll(fd, data, size); });
+    bool ok = true;
+    for (qsizetype row = 0; ok && row < rows.size(); ++row) {
+        const qsizetype at = rows.at(row);
+        ok = writer.write(at + 1, items.at(at), at < pinCount, row < kinds.size() ? kinds.at(row) : EntryKind::Text);
     }
     ok = writer.finish() && ok;
     ::close(fd);

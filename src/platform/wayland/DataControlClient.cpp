@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/wayland/DataControlClient.h"
 
+#include "platform/OwnedFd.h"
 #include "platform/wayland/WaylandDisplay.h"
 #include "platform/wayland/WaylandLog.h"
 
@@ -20,19 +21,6 @@ namespace tavrin {
 namespace {
 // A reader that takes nothing for this long is given up.
 constexpr auto kTransferTimeout = std::chrono::seconds(10);
-
-// Closes a pipe end that a command did not get to hand on (the thread stopped first).
-struct OwnedFd {
-    int fd = -1;
-    explicit OwnedFd(int f) : fd(f) {}
-    OwnedFd(const OwnedFd &) = delete;
-    OwnedFd &operator=(const OwnedFd &) = delete;
-    ~OwnedFd()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 }  // namespace
 
 DataControlClient::DataControlClient(SelectionListener listener, const char *display, DataRequestListener dataRequested)
@@ -199,12 +187,13 @@ int DataControlClient::receive(std::uint64_t generation, const std::string &type
     const auto [readEnd, writeEnd] = pipeIo::openPipe();
     if (readEnd < 0)
         return -1;
+    // Closed by the command, or with it when the thread stopped before it ran.
     auto write = std::make_shared<OwnedFd>(writeEnd);
     post([this, generation, type, write] {
         // The request carries a copy of the write end; ours closes when this command is done, so the reader sees
         // the end of the data once the owner closes its copy.
         if (generation == m_selection.generation && m_selectionOffer)
-            dataControl::receive(m_selectionOffer, type.c_str(), write->fd);
+            dataControl::receive(m_selectionOffer, type.c_str(), write->get());
     });
     return readEnd;
 }
