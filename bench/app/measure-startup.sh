@@ -49,7 +49,7 @@ for entries in 0 10000 100000 1000000 nonlatin-1000000; do
     rss=$(awk '/^VmRSS/ {print int($2 / 1024)}' "/proc/$pid/status")
     peak=$(awk '/^VmHWM/ {print int($2 / 1024)}' "/proc/$pid/status")
     echo "entries=$entries run=$run bus_answer_ms=$(((tb - t0) / 1000000)) ready_ms=$(((tr - t0) / 1000000))" \
-      "list_shown_ms=$(((t1 - t0) / 1000000)) second_start_ms=$(((t2 - t1) / 1000000)) rss_mb=$rss peak_mb=$peak"
+      "list_shown_ms=$(((t1 - t0) / 1000000)) second_start_ms=$(((t2 - tr) / 1000000)) rss_mb=$rss peak_mb=$peak"
     kill "$pid"
     wait "$pid" || true
     # Each start inserts the clipboard text and saves; put the sample back for the next run.
