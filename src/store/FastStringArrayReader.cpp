@@ -5,15 +5,13 @@
 
 #include <QStringDecoder>
 
-#include <cerrno>
-
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <future>
 #include <thread>
-#include <vector>
-
 #include <unistd.h>
+#include <vector>
 
 namespace tavrin::plist {
 
@@ -257,9 +255,6 @@ QList<const char *> pieceBounds(const char *begin, const char *end, qsizetype mi
     return bounds;
 }
 
-// Reads the array's body from c on, in pieces read side by side, and leaves c after "</array>". When a piece does not
-// read (cut inside a comment, or the body is not ours), the body is read again in one go, so the answer is always
-// that of a reader that never cuts.
 // Reads pieces 0 to pieces - 1 side by side with readPiece(index, part), the first on this thread, and joins their
 // entries in order into strings. False, leaving strings alone, when a piece does not read.
 template <typename ReadPiece>
@@ -286,6 +281,9 @@ bool readPiecesSideBySide(qsizetype pieces, const ReadPiece &readPiece, QStringL
     return true;
 }
 
+// Reads the array's body from c on, in pieces read side by side, and leaves c after "</array>". When a piece does not
+// read (cut inside a comment, or the body is not ours), the body is read again in one go, so the answer is always
+// that of a reader that never cuts.
 bool readBody(Cursor &c, qsizetype minPieceBytes, int maxPieces, QStringList &strings, int &piecesRead)
 {
     const QList<const char *> bounds = pieceBounds(c.p, c.e, minPieceBytes, maxPieces);
