@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TrayIcon.h"
 
+#include "app/AppLog.h"
 #include "app/TrayMenuWindow.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QWindow>
+
+#include <algorithm>
 
 // The tray image is compiled into this library; a static library's resources are registered only when asked for.
 static void registerAppResources()
@@ -28,6 +33,9 @@ TrayIcon::TrayIcon(QObject *parent) : QObject(parent), m_tray(new QSystemTrayIco
             openMenuWindow();
     });
     connect(m_menu, &QMenu::aboutToShow, this, &TrayIcon::refillMenu);
+    m_dockCheck.setSingleShot(true);
+    m_dockCheck.setInterval(kDockWaitMs);
+    connect(&m_dockCheck, &QTimer::timeout, this, &TrayIcon::checkDocked);
 }
 
 TrayIcon::~TrayIcon()
@@ -42,7 +50,33 @@ void TrayIcon::setup()
     showState();
     m_tray->setContextMenu(m_menu);
     m_tray->show();
+    qCDebug(lcApp, "the icon is offered to the tray");
     m_setUp = true;
+    m_dockCheck.start();
+}
+
+void TrayIcon::checkDocked()
+{
+    // On X11 Qt shows the item as a window of its own that stays unmapped until the tray embeds it. A tray can drop
+    // the request: trayer ignores a window id it saw a moment before, which a restarted program gets again when
+    // its previous run quit before the tray got round to it. A new window has a new id.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto icon = std::find_if(windows.cbegin(), windows.cend(),
+                                   [](const QWidget *window) { return window->inherits("QSystemTrayIconSys"); });
+    if (icon == windows.cend() || ((*icon)->windowHandle() && (*icon)->windowHandle()->isExposed()))
+        return;
+    if (m_redocks == kRedockTries) {
+        qCWarning(lcApp,
+                  "the tray did not take the icon after %d tries; the list opens with its shortcut or by "
+                  "starting tavrin again",
+                  m_redocks + 1);
+        return;
+    }
+    ++m_redocks;
+    qCInfo(lcApp, "the tray did not take the icon within %d ms; offering it again", kDockWaitMs);
+    m_tray->hide();
+    m_tray->show();
+    m_dockCheck.start();
 }
 
 void TrayIcon::refillMenu()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -16,7 +17,7 @@ class TrayMenuWindow;
 // image and tool tip; from then on a left click on it emits clicked(), and a right click opens its menu, which is
 // filled anew each time it opens (menuAboutToShow); where the tray shows no menus, the menu opens in a window of
 // ours (TrayMenuWindow). While recording is paused it shows a second image and says so
-// in its tool tip.
+// in its tool tip. An XEmbed tray that has not taken the item a while after it was offered is offered a new one.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +39,10 @@ public:
     /// The window that shows the menu where the tray does not; null until it was needed.
     TrayMenuWindow *menuWindow() const { return m_menuWindow.get(); }
 
+    /// How long an XEmbed tray has to take the item before it is offered again, and how often that is done.
+    static constexpr int kDockWaitMs = 3000;
+    static constexpr int kRedockTries = 2;
+
     /// Shows whether recording is paused.
     void setPaused(bool paused);
     bool showsPaused() const { return m_paused; }
@@ -52,10 +57,13 @@ private:
     void showState();
     void refillMenu();
     void openMenuWindow();
+    void checkDocked();
 
     QSystemTrayIcon *m_tray;
     QMenu *m_menu;
     std::unique_ptr<TrayMenuWindow> m_menuWindow;
+    QTimer m_dockCheck;
+    int m_redocks = 0;
     bool m_setUp = false;
     bool m_paused = false;
 };
