@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command inside a private X11 desktop: Xvfb on a free display (1280x800, or TAVRIN_SESSION_SCREEN
 # such as 2560x1600x24), its own D-Bus session bus, openbox as window manager (its process id in
-# TAVRIN_SESSION_WM_PID), trayer as tray host (in TAVRIN_SESSION_TRAY_PID), and private XDG folders (unless TAVRIN_SESSION_KEEP_FILES=1).
+# TAVRIN_SESSION_WM_PID), trayer as tray host (in TAVRIN_SESSION_TRAY_PID), and private XDG folders (unless
+# TAVRIN_SESSION_KEEP_FILES=1).
 # Everything started here is stopped again when the command ends, and its exit status is passed on.
 set -euo pipefail
 source "$(dirname "$0")/session-common.sh"
