@@ -120,7 +120,7 @@ void parseHistory(benchmark::State &state, int maxPieces, const QStringList &ent
 {
     const QByteArray bytes = plist::serializeStringArray(entries);
     for (auto _ : state) {
-        std::optional<QStringList> parsed = plist::readStringArrayFast(bytes, plist::kMinPieceBytes, maxPieces);
+        std::optional<EntryList> parsed = plist::readStringArrayFast(bytes, plist::kMinPieceBytes, maxPieces);
         benchmark::DoNotOptimize(parsed);
         state.PauseTiming();
         parsed.reset();

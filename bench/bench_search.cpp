@@ -12,9 +12,9 @@ using namespace tavrin;
 
 namespace {
 
-const QStringList &history()
+const EntryList &history()
 {
-    static const QStringList entries = bench::sampleHistory(100000);
+    static const EntryList entries = bench::sampleHistory(100000);
     return entries;
 }
 
@@ -22,10 +22,10 @@ const QStringList &history()
 void BM_SearchHistory(benchmark::State &state, const char *text)
 {
     const SearchQuery query(QString::fromUtf8(text));
-    const QStringList &entries = history();
+    const EntryList &entries = history();
     qsizetype hits = 0;
     for (auto _ : state) {
-        const QStringList results = query.filter(entries);
+        const EntryList results = query.filter(entries);
         hits = results.size();
         benchmark::DoNotOptimize(hits);
     }
@@ -35,11 +35,11 @@ void BM_SearchHistory(benchmark::State &state, const char *text)
 // The next keystroke: the results of the previous text are narrowed.
 void BM_NarrowSearch(benchmark::State &state, const char *previous, const char *text)
 {
-    const QStringList before = SearchQuery(QString::fromUtf8(previous)).filter(history());
+    const EntryList before = SearchQuery(QString::fromUtf8(previous)).filter(history());
     const SearchQuery query(QString::fromUtf8(text));
     qsizetype hits = 0;
     for (auto _ : state) {
-        const QStringList results = query.filter(before);
+        const EntryList results = query.filter(before);
         hits = results.size();
         benchmark::DoNotOptimize(hits);
     }
@@ -52,12 +52,12 @@ void BM_NarrowSearch(benchmark::State &state, const char *previous, const char *
 void BM_TypeWord(benchmark::State &state, const char *word)
 {
     const QString text = QString::fromUtf8(word);
-    const QStringList &entries = history();
+    const EntryList &entries = history();
     double slowest = 0;
     double total = 0;
     qint64 keystrokes = 0;
     for (auto _ : state) {
-        QStringList results = entries;
+        EntryList results = entries;
         SearchQuery previous;
         for (qsizetype n = 1; n <= text.size(); ++n) {
             const auto start = std::chrono::steady_clock::now();

@@ -35,10 +35,10 @@ QList<qsizetype> EntryListing::chooseRows()
     QList<qsizetype> couldBeFiles;
     rows.clear();
     for (qsizetype i = 0; i < items.size() && (limit == 0 || rows.size() < qsizetype(limit)); ++i) {
-        const QString &entry = items.at(i);
-        if (query && !query->matches(entry))
+        const QByteArrayView stored = items.storedAt(i);
+        if (query && !query->matchesStored(stored))
             continue;
-        if (FileEntries::couldBeFile(entry))
+        if (stored.startsWith('/') && FileEntries::couldBeFile(items.at(i)))
             couldBeFiles.append(rows.size());
         rows.append(i);
     }

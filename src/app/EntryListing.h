@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/EntryListWriter.h"
+#include "store/EntryList.h"
 
 #include <QList>
 #include <QString>
@@ -16,7 +17,7 @@ namespace tavrin {
 // holds up the GUI thread. The rows are chosen on that thread too (chooseRows); the GUI thread only looks up the kind
 // of those that could be files, and the rows are then written (writeTo).
 struct EntryListing {
-    QStringList items;
+    EntryList items;
     std::int64_t pinCount = 0;
     /// Only the entries that contain this text, when given.
     std::optional<QString> search;

@@ -21,7 +21,7 @@ TrayMenu::TrayMenu(AppContext &context, std::function<void()> showList)
 
 void TrayMenu::fill(QMenu *menu) const
 {
-    const QStringList &items = m_context.history().items();
+    const EntryList &items = m_context.history().items();
     const qsizetype pins = m_context.history().pinCount();
     for (qsizetype row = 0; row < std::min<qsizetype>(kEntries, items.size()); ++row) {
         // The entry at the moment of the click: the history may have changed while the menu was open.

@@ -65,14 +65,17 @@ FileEntries::Info FileEntries::info(const QString &entry)
     return known->info;
 }
 
-void FileEntries::lookAtPathsAmong(const QStringList &entries)
+void FileEntries::lookAtPathsAmong(const EntryList &entries)
 {
     // A loaded history of a million entries is sifted on the files lane, not the GUI thread; the paths come back.
     m_dispatcher.runInBackground(Dispatcher::Lane::Files, this, [this, entries]() -> Dispatcher::Task {
         QStringList paths;
-        for (const QString &entry : entries) {
-            if (couldBeFile(entry))
-                paths.append(entry);
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            // Only a text that starts with a slash is made a QString to be looked at.
+            if (!entries.storedAt(i).startsWith('/'))
+                continue;
+            if (QString entry = entries.at(i); couldBeFile(entry))
+                paths.append(std::move(entry));
         }
         // Not marked as pending: a hundred thousand paths would take the GUI thread that long to hash. One asked
         // about meanwhile is looked at twice, which costs a stat.

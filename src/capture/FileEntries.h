@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Dispatcher.h"
+#include "store/EntryList.h"
 
 #include <QHash>
 #include <QObject>
@@ -43,7 +44,7 @@ public:
     /// Looks at the entries that could be paths, in the background.
     void lookAt(const QStringList &entries);
     /// The same for a long list, which is sifted for paths in the background too.
-    void lookAtPathsAmong(const QStringList &entries);
+    void lookAtPathsAmong(const EntryList &entries);
 
     /// True for the entries that can name a file at all: absolute paths no longer than a path can be.
     static bool couldBeFile(const QString &entry);

@@ -202,9 +202,19 @@ QString salvagedText(const char *p, const char *e, qsizetype entry, QStringList 
 
 namespace {
 
+// Most texts are kept as they were read; the few that are not in the stored form (bytes that are not UTF-8, our escape,
+// characters XML cannot carry) go through QString, as any text given to the list does.
+void appendText(EntryList &strings, const char *data, qsizetype size)
+{
+    if (isStoredForm(data, size))
+        strings.appendStored(QByteArrayView(data, size));
+    else
+        strings.append(textFromUtf8(data, size));
+}
+
 // Reads the entries of one piece of an array's body up to its end, or, for the last piece, up to "</array>" (the
 // cursor is left after it). False when the piece holds anything else: a piece cut inside a comment fails this way.
-bool readEntries(Cursor &c, bool last, QStringList &strings)
+bool readEntries(Cursor &c, bool last, EntryList &strings)
 {
     for (;;) {
         if (!c.skipMisc())
@@ -214,7 +224,7 @@ bool readEntries(Cursor &c, bool last, QStringList &strings)
         if (c.take("</array>"))
             return last;
         if (c.take("<string/>")) {
-            strings.append(QString());
+            strings.appendStored({});
             continue;
         }
         if (!c.take("<string>"))
@@ -230,9 +240,9 @@ bool readEntries(Cursor &c, bool last, QStringList &strings)
             const std::optional<QByteArray> decoded = decodeEntities(textBegin, textEnd);
             if (!decoded)
                 return false;
-            strings.append(textFromUtf8(decoded->constData(), decoded->size()));
+            appendText(strings, decoded->constData(), decoded->size());
         } else {
-            strings.append(textFromUtf8(textBegin, textEnd - textBegin));
+            appendText(strings, textBegin, textEnd - textBegin);
         }
     }
 }
@@ -258,9 +268,9 @@ QList<const char *> pieceBounds(const char *begin, const char *end, qsizetype mi
 // Reads pieces 0 to pieces - 1 side by side with readPiece(index, part), the first on this thread, and joins their
 // entries in order into strings. False, leaving strings alone, when a piece does not read.
 template <typename ReadPiece>
-bool readPiecesSideBySide(qsizetype pieces, const ReadPiece &readPiece, QStringList &strings)
+bool readPiecesSideBySide(qsizetype pieces, const ReadPiece &readPiece, EntryList &strings)
 {
-    std::vector<QStringList> parts(static_cast<size_t>(pieces));
+    std::vector<EntryList> parts(static_cast<size_t>(pieces));
     std::vector<std::future<bool>> others;
     for (qsizetype i = 1; i < pieces; ++i) {
         // Where no thread can be started, libstdc++ defers the piece to the get() below, on this thread.
@@ -273,10 +283,11 @@ bool readPiecesSideBySide(qsizetype pieces, const ReadPiece &readPiece, QStringL
     if (!read)
         return false;
     qsizetype total = 0;
-    for (const QStringList &part : std::as_const(parts))
+    for (const EntryList &part : std::as_const(parts))
         total += part.size();
     strings.reserve(strings.size() + total);
-    for (QStringList &part : parts)
+    // The pieces' texts stay where they were read: the list takes over their arenas.
+    for (EntryList &part : parts)
         strings.append(std::move(part));
     return true;
 }
@@ -284,7 +295,7 @@ bool readPiecesSideBySide(qsizetype pieces, const ReadPiece &readPiece, QStringL
 // Reads the array's body from c on, in pieces read side by side, and leaves c after "</array>". When a piece does not
 // read (cut inside a comment, or the body is not ours), the body is read again in one go, so the answer is always
 // that of a reader that never cuts.
-bool readBody(Cursor &c, qsizetype minPieceBytes, int maxPieces, QStringList &strings, int &piecesRead)
+bool readBody(Cursor &c, qsizetype minPieceBytes, int maxPieces, EntryList &strings, int &piecesRead)
 {
     const QList<const char *> bounds = pieceBounds(c.p, c.e, minPieceBytes, maxPieces);
     const qsizetype pieces = bounds.size() - 1;
@@ -293,7 +304,7 @@ bool readBody(Cursor &c, qsizetype minPieceBytes, int maxPieces, QStringList &st
         return readEntries(c, true, strings);
     // The last piece runs to the end of the bytes; its cursor ends up after "</array>".
     Cursor last(bounds.at(pieces - 1), c.e);
-    const auto readPiece = [&](qsizetype i, QStringList &part) {
+    const auto readPiece = [&](qsizetype i, EntryList &part) {
         if (i == pieces - 1)
             return readEntries(last, true, part);
         Cursor piece(bounds.at(i), bounds.at(i + 1));
@@ -358,14 +369,14 @@ int piecesFor(int maxPieces)
 
 }  // namespace
 
-std::optional<QStringList> readStringArrayFast(const QByteArray &bytes, qsizetype minPieceBytes, int maxPieces,
-                                               int *piecesRead)
+std::optional<EntryList> readStringArrayFast(const QByteArray &bytes, qsizetype minPieceBytes, int maxPieces,
+                                             int *piecesRead)
 {
     int pieces = 1;
     Cursor c(bytes.constData(), bytes.constData() + bytes.size());
     if (!takePrologue(c))
         return std::nullopt;
-    QStringList strings;
+    EntryList strings;
     if (!c.take("<array/>")) {
         if (!c.take("<array>"))
             return std::nullopt;
@@ -447,7 +458,7 @@ std::optional<QList<qint64>> filePieceBounds(int fd, qint64 bodyStart, qint64 si
 
 // Reads the entries of the file's bytes from..to in chunks, each read up to its last end tag and the rest carried into
 // the next; the last piece also reads "</array>" and what follows it. False when the piece does not read.
-bool readFilePiece(int fd, qint64 from, qint64 to, bool last, qsizetype chunkBytes, QStringList &strings, quint32 *crc)
+bool readFilePiece(int fd, qint64 from, qint64 to, bool last, qsizetype chunkBytes, EntryList &strings, quint32 *crc)
 {
     QByteArray buffer;
     for (qint64 at = from;;) {
@@ -475,8 +486,8 @@ bool readFilePiece(int fd, qint64 from, qint64 to, bool last, qsizetype chunkByt
 
 }  // namespace
 
-std::optional<QStringList> readStringArrayFile(int fd, qint64 size, qsizetype minPieceBytes, int maxPieces,
-                                               qsizetype chunkBytes, int *piecesRead, FileChecksum *checksum)
+std::optional<EntryList> readStringArrayFile(int fd, qint64 size, qsizetype minPieceBytes, int maxPieces,
+                                             qsizetype chunkBytes, int *piecesRead, FileChecksum *checksum)
 {
     QByteArray head;
     if (!readAt(fd, 0, qsizetype(std::min<qint64>(size, qint64(64) << 10)), head))
@@ -493,11 +504,11 @@ std::optional<QStringList> readStringArrayFile(int fd, qint64 size, qsizetype mi
     const qsizetype pieces = bounds->size() - 1;
     // Each piece's checksum, when the file's is asked for.
     std::vector<quint32> crcs(static_cast<size_t>(pieces), 0);
-    const auto readPiece = [&](qsizetype i, QStringList &part) {
+    const auto readPiece = [&](qsizetype i, EntryList &part) {
         return readFilePiece(fd, bounds->at(i), bounds->at(i + 1), i == pieces - 1, chunkBytes, part,
                              checksum ? &crcs[size_t(i)] : nullptr);
     };
-    QStringList strings;
+    EntryList strings;
     if (!readPiecesSideBySide(pieces, readPiece, strings))
         return std::nullopt;
     if (piecesRead)

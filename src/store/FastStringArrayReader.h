@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/EntryList.h"
 #include "store/FileChecksum.h"
 
 #include <QByteArray>
@@ -22,8 +23,8 @@ inline constexpr qsizetype kMinPieceBytes = qsizetype(4) << 20;
 /// A long list is read in pieces of at least minPieceBytes side by side, one per core up to four (or maxPieces when
 /// above 0); the answer is the same as when read in one piece. piecesRead, when given, tells how many pieces a list
 /// that was read came in (1 when it was read whole, also after pieces that did not read on their own).
-std::optional<QStringList> readStringArrayFast(const QByteArray &bytes, qsizetype minPieceBytes = kMinPieceBytes,
-                                               int maxPieces = 0, int *piecesRead = nullptr);
+std::optional<EntryList> readStringArrayFast(const QByteArray &bytes, qsizetype minPieceBytes = kMinPieceBytes,
+                                             int maxPieces = 0, int *piecesRead = nullptr);
 
 /// A list file is read this much at a time.
 inline constexpr qsizetype kChunkBytes = qsizetype(4) << 20;
@@ -32,9 +33,9 @@ inline constexpr qsizetype kChunkBytes = qsizetype(4) << 20;
 /// (more where an entry is longer), so that the file's bytes are never all in memory. None for anything else, and when
 /// the file cannot be read or ends early: the whole file then goes to the other readers, which say why. checksum,
 /// when given, gets that of the bytes read.
-std::optional<QStringList> readStringArrayFile(int fd, qint64 size, qsizetype minPieceBytes = kMinPieceBytes,
-                                               int maxPieces = 0, qsizetype chunkBytes = kChunkBytes,
-                                               int *piecesRead = nullptr, FileChecksum *checksum = nullptr);
+std::optional<EntryList> readStringArrayFile(int fd, qint64 size, qsizetype minPieceBytes = kMinPieceBytes,
+                                             int maxPieces = 0, qsizetype chunkBytes = kChunkBytes,
+                                             int *piecesRead = nullptr, FileChecksum *checksum = nullptr);
 
 /// What can still be read of an array of strings in that form that is no longer well-formed (bytes flipped, cut
 /// off): every whole entry, in order, with a reference it cannot decode ("&l4;") kept as it stands and bytes that

@@ -122,7 +122,7 @@ GroupStore::RenameOutcome GroupStore::renameGroup(int index, const QString &text
     // New file first: the old one goes only once its items are safe under the new name. An old file that cannot be
     // read is moved aside rather than removed.
     const QString oldPath = isValidGroupName(stored) ? m_folder.pathFor(stored) : QString();
-    const QStringList items = oldPath.isEmpty() ? QStringList() : m_folder.read(oldPath).strings;
+    const QStringList items = oldPath.isEmpty() ? QStringList() : m_folder.read(oldPath).strings.toStringList();
     if (!writeGroupItems(text, items))
         return RenameOutcome::writeFailed;
     if (!oldPath.isEmpty())
@@ -150,7 +150,7 @@ QStringList GroupStore::readGroupItems(const QString &name) const
 {
     if (!isValidGroupName(name))
         return {};
-    return m_folder.read(m_folder.pathFor(name)).strings;
+    return m_folder.read(m_folder.pathFor(name)).strings.toStringList();
 }
 
 bool GroupStore::writeGroupItems(const QString &name, const QStringList &items)

@@ -2,7 +2,6 @@
 #include "store/HistoryJournal.h"
 
 #include "store/AtomicFile.h"
-#include "store/EntryListEdits.h"
 #include "store/PropertyListCodec.h"
 #include "store/StoreLog.h"
 #include "store/StringListFiles.h"
@@ -206,19 +205,19 @@ JournalRead readJournal(const QString &path)
     return result;
 }
 
-bool applyJournalRecord(const JournalRecord &record, QStringList &items, std::int64_t &pinCount)
+bool applyJournalRecord(const JournalRecord &record, EntryList &items, std::int64_t &pinCount)
 {
     const qsizetype size = items.size();
     switch (record.op) {
     case JournalRecord::Op::insert:
         if (record.a < 0 || record.a > size || record.pinCount < 0 || record.pinCount > size + 1)
             return false;
-        insertEntry(items, record.a, record.text);
+        items.insert(record.a, record.text);
         break;
     case JournalRecord::Op::remove:
         if (record.a < 0 || record.a >= size || record.pinCount < 0 || record.pinCount > size - 1)
             return false;
-        removeEntry(items, record.a);
+        items.removeAt(record.a);
         break;
     case JournalRecord::Op::move:
         if (record.a < 0 || record.a >= size || record.b < 0 || record.b >= size || record.pinCount < 0 ||
@@ -232,12 +231,12 @@ bool applyJournalRecord(const JournalRecord &record, QStringList &items, std::in
     return true;
 }
 
-JournalReplay replayJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount)
+JournalReplay replayJournal(const QString &historyPath, EntryList &items, std::int64_t &pinCount)
 {
     return replayJournal(readJournal(journalPathFor(historyPath)), historyPath, items, pinCount, std::nullopt);
 }
 
-JournalReplay replayJournal(const JournalRead &journal, const QString &historyPath, QStringList &items,
+JournalReplay replayJournal(const JournalRead &journal, const QString &historyPath, EntryList &items,
                             std::int64_t &pinCount, const std::optional<FileChecksum> &historyChecksum)
 {
     JournalReplay replay;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/EntryList.h"
 #include "store/FileChecksum.h"
 
 #include <QByteArray>
@@ -75,7 +76,7 @@ struct JournalRead {
 JournalRead readJournal(const QString &path);
 
 /// Applies one change to the entries; false (nothing changed) when it does not fit them.
-bool applyJournalRecord(const JournalRecord &record, QStringList &items, std::int64_t &pinCount);
+bool applyJournalRecord(const JournalRecord &record, EntryList &items, std::int64_t &pinCount);
 
 /// What applying a journal to the entries read from its history file did.
 struct JournalReplay {
@@ -92,10 +93,10 @@ struct JournalReplay {
     QString damage;
 };
 /// Applies the journal beside the history file at historyPath to the entries read from it. Nothing is written.
-JournalReplay replayJournal(const QString &historyPath, QStringList &items, std::int64_t &pinCount);
+JournalReplay replayJournal(const QString &historyPath, EntryList &items, std::int64_t &pinCount);
 /// The same with the journal already read; historyChecksum is that of the history file's bytes the entries were read
 /// from, when known, otherwise the file is read again for it.
-JournalReplay replayJournal(const JournalRead &journal, const QString &historyPath, QStringList &items,
+JournalReplay replayJournal(const JournalRead &journal, const QString &historyPath, EntryList &items,
                             std::int64_t &pinCount, const std::optional<FileChecksum> &historyChecksum);
 
 // The journal file as the writer thread sees it. The GUI thread adds encoded records; the writer thread appends them

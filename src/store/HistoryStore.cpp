@@ -2,7 +2,6 @@
 #include "store/HistoryStore.h"
 
 #include "store/AtomicFile.h"
-#include "store/EntryListEdits.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
 #include "store/StoreLog.h"
@@ -44,9 +43,9 @@ HistoryStore::HistoryStore(SettingsStore &settings, Scheduler &scheduler, ListFo
 namespace {
 
 // Reachable to the end, so that leak checkers see it as kept, not lost.
-QStringList &keptUntilExit()
+EntryList &keptUntilExit()
 {
-    static auto *kept = new QStringList;
+    static auto *kept = new EntryList;
     return *kept;
 }
 
@@ -63,7 +62,7 @@ HistoryStore::~HistoryStore()
         keptUntilExit() = std::move(m_items);
 }
 
-const QStringList &HistoryStore::entriesKeptUntilExit()
+const EntryList &HistoryStore::entriesKeptUntilExit()
 {
     return keptUntilExit();
 }
@@ -91,8 +90,8 @@ namespace {
 
 // Applies the journal read from beside the history file at historyPath to the entries just read from it; the number
 // of changes applied.
-qsizetype applyJournal(const JournalRead &journal, const QString &historyPath, QStringList &items,
-                       std::int64_t &pinCount, const std::optional<FileChecksum> &historyChecksum)
+qsizetype applyJournal(const JournalRead &journal, const QString &historyPath, EntryList &items, std::int64_t &pinCount,
+                       const std::optional<FileChecksum> &historyChecksum)
 {
     const QString path = journalPathFor(historyPath);
     const JournalReplay replay = replayJournal(journal, historyPath, items, pinCount, historyChecksum);
@@ -256,7 +255,7 @@ void HistoryStore::insertCaptured(const QString &item)
     }
     const int at = int(std::min<std::int64_t>(m_pinCount, m_items.size()));
     Q_EMIT itemAboutToBeInserted(at);
-    insertEntry(m_items, at, item);
+    m_items.insert(at, item);
     record(JournalRecord::Op::insert, at, 0, item);
     Q_EMIT itemInserted(at);
 }
@@ -292,7 +291,7 @@ void HistoryStore::removeItem(int index)
         Q_EMIT pinCountChanged(m_pinCount);
     }
     Q_EMIT itemAboutToBeRemoved(index);
-    removeEntry(m_items, index);
+    m_items.removeAt(index);
     record(JournalRecord::Op::remove, index);
     Q_EMIT itemRemoved(index);
     syncJournal();
@@ -355,7 +354,7 @@ void HistoryStore::saveHistory()
     m_saveTimer = 0;
     const QString path = historyPath();
     m_journal->setPath(journalPathFor(path));
-    // The list is implicitly shared: the writer thread gets a snapshot without a copy of the texts.
+    // The list is shared: the writer thread gets a snapshot without a copy of the texts.
     m_writer.write(
         path,
         [&folder = m_folder, path, items = m_items, journal = m_journal, folded = m_changes](QString *error) {

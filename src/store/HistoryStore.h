@@ -3,6 +3,7 @@
 
 #include "platform/Scheduler.h"
 #include "store/BackgroundWriter.h"
+#include "store/EntryList.h"
 #include "store/FailingFiles.h"
 #include "store/HistoryJournal.h"
 #include "store/StringListFiles.h"
@@ -44,7 +45,7 @@ public:
     HistoryStore(SettingsStore &settings, Scheduler &scheduler, ListFolder &folder, QObject *parent = nullptr);
     ~HistoryStore() override;
 
-    const QStringList &items() const { return m_items; }
+    const EntryList &items() const { return m_items; }
     std::int64_t pinCount() const { return m_pinCount; }
 
     /// Both launch steps: the pin count, then the entries.
@@ -92,7 +93,7 @@ public:
     /// process's exit frees them at once (a long history would otherwise hold up the exit).
     void keepEntriesUntilExit() { m_keepUntilExit = true; }
     /// What keepEntriesUntilExit kept of the last store destroyed so.
-    static const QStringList &entriesKeptUntilExit();
+    static const EntryList &entriesKeptUntilExit();
     /// The history file: the remembered path when it is absolute and its folder can be written, else the default one
     /// in the data folder, remembered from now on (a remembered path given up is told by pathReplaced).
     QString historyPath();
@@ -145,7 +146,7 @@ private:
     SettingsStore &m_settings;
     Scheduler &m_scheduler;
     ListFolder &m_folder;
-    QStringList m_items;
+    EntryList m_items;
     std::int64_t m_pinCount = 0;
     // Changes made, how many of them are on disk (in the journal or the history file), and how many the history file
     // holds.

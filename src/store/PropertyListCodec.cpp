@@ -135,6 +135,24 @@ void appendXmlText(QByteArray &out, const QString &text)
     out.resize(o - out.constData());
 }
 
+// The same for a text in its stored form, where those characters are escaped already.
+void appendXmlStored(QByteArray &out, QByteArrayView stored)
+{
+    const qsizetype start = out.size();
+    out.resize(start + stored.size() * 5);
+    char *o = out.data() + start;
+    for (const char c : stored) {
+        switch (c) {
+        case '&': o = putLiteral(o, "&amp;"); break;
+        case '<': o = putLiteral(o, "&lt;"); break;
+        case '>': o = putLiteral(o, "&gt;"); break;
+        case '\r': o = putLiteral(o, "&#13;"); break;
+        default: *o++ = c; break;
+        }
+    }
+    out.resize(o - out.constData());
+}
+
 void appendIndent(QByteArray &out, int depth)
 {
     out.append(QByteArray(depth, '\t'));
@@ -377,6 +395,60 @@ QString textFromUtf8(const char *data, qsizetype size)
     return text;
 }
 
+bool isStoredForm(const char *data, qsizetype size)
+{
+    const auto *p = reinterpret_cast<const uchar *>(data);
+    const uchar *e = p + size;
+    const auto continuation = [](uchar c) { return (c & 0xC0) == 0x80; };
+    while (p < e) {
+        // Eight bytes at a time while they are printable ASCII (no high bit, none below a space).
+        if (e - p >= 8) {
+            quint64 word = 0;
+            std::memcpy(&word, p, sizeof word);
+            constexpr quint64 kHigh = 0x8080808080808080ULL;
+            constexpr quint64 kSpaces = 0x2020202020202020ULL;
+            if (((word | ((word - kSpaces) & ~word)) & kHigh) == 0) {
+                p += 8;
+                continue;
+            }
+        }
+        const uchar c = *p;
+        if (c < 0x80) {
+            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                return false;
+            ++p;
+            continue;
+        }
+        int length = 0;
+        uchar low = 0x80;
+        uchar high = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            low = c == 0xE0 ? 0xA0 : 0x80;
+            high = c == 0xED ? 0x9F : 0xBF;  // no surrogates
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            low = c == 0xF0 ? 0x90 : 0x80;
+            high = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (e - p < length || p[1] < low || p[1] > high)
+            return false;
+        for (int k = 2; k < length; ++k) {
+            if (!continuation(p[k]))
+                return false;
+        }
+        // Our escape mark (U+FDD0), U+FFFE and U+FFFF are written escaped.
+        if (c == 0xEF && ((p[1] == 0xB7 && p[2] == 0x90) || (p[1] == 0xBF && (p[2] == 0xBE || p[2] == 0xBF))))
+            return false;
+        p += length;
+    }
+    return true;
+}
+
 QString unescapeUnencodable(const QString &text)
 {
     qsizetype at = text.indexOf(QChar(kEscape));
@@ -403,7 +475,7 @@ QString unescapeUnencodable(const QString &text)
     return out;
 }
 
-bool writeStringArray(const QStringList &strings, const ChunkSink &sink, qsizetype chunkSize)
+bool writeStringArray(const EntryList &strings, const ChunkSink &sink, qsizetype chunkSize)
 {
     // A bounded buffer handed out in chunks: no second copy of a large history in memory.
     QByteArray chunk;
@@ -413,9 +485,9 @@ bool writeStringArray(const QStringList &strings, const ChunkSink &sink, qsizety
         chunk.append("<array/>\n");
     } else {
         chunk.append("<array>\n");
-        for (const QString &s : strings) {
+        for (qsizetype i = 0; i < strings.size(); ++i) {
             chunk.append("\t<string>");
-            appendXmlText(chunk, s);
+            appendXmlStored(chunk, strings.storedAt(i));
             chunk.append("</string>\n");
             if (chunk.size() >= chunkSize) {
                 if (!sink(chunk))
@@ -429,7 +501,7 @@ bool writeStringArray(const QStringList &strings, const ChunkSink &sink, qsizety
     return sink(chunk);
 }
 
-QByteArray serializeStringArray(const QStringList &strings)
+QByteArray serializeStringArray(const EntryList &strings)
 {
     QByteArray out;
     writeStringArray(strings, [&out](const QByteArray &chunk) {
@@ -447,12 +519,14 @@ QByteArray serialize(const QVariant &root)
     return out;
 }
 
-std::optional<QStringList> parseStringArray(const QByteArray &bytes)
+std::optional<EntryList> parseStringArray(const QByteArray &bytes)
 {
     const QByteArray utf8 = asUtf8(bytes);
-    if (std::optional<QStringList> fast = readStringArrayFast(utf8))
+    if (std::optional<EntryList> fast = readStringArrayFast(utf8))
         return fast;
-    return parseStringArrayGeneral(utf8);
+    if (std::optional<QStringList> general = parseStringArrayGeneral(utf8))
+        return EntryList(*general);
+    return std::nullopt;
 }
 
 std::optional<QStringList> parseStringArrayGeneral(const QByteArray &bytes)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/EntryList.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -22,14 +24,14 @@ namespace tavrin::plist {
 using ChunkSink = std::function<bool(const QByteArray &chunk)>;
 
 /// Serialises a list of strings as an XML property list whose root is an array.
-QByteArray serializeStringArray(const QStringList &strings);
+QByteArray serializeStringArray(const EntryList &strings);
 /// The same, handed to sink in pieces of about chunkSize bytes; false as soon as the sink fails.
-bool writeStringArray(const QStringList &strings, const ChunkSink &sink, qsizetype chunkSize = 1 << 20);
+bool writeStringArray(const EntryList &strings, const ChunkSink &sink, qsizetype chunkSize = 1 << 20);
 /// Serialises a value tree (bool, integer, real, string, data, date, list, map) as an XML property list.
 QByteArray serialize(const QVariant &root);
 
 /// Parses an XML or binary property list whose root is an array of strings; none for anything else.
-std::optional<QStringList> parseStringArray(const QByteArray &bytes);
+std::optional<EntryList> parseStringArray(const QByteArray &bytes);
 /// The same with the general parser only (libplist), which also reads binary lists.
 std::optional<QStringList> parseStringArrayGeneral(const QByteArray &bytes);
 /// Parses any property list into a value tree; none when it cannot be parsed.
@@ -41,5 +43,8 @@ QString unescapeUnencodable(const QString &text);
 
 /// A stored text from its UTF-8 bytes, with our escapes undone, holding no more memory than its characters need.
 QString textFromUtf8(const char *data, qsizetype size);
+/// Whether UTF-8 bytes read from a file are a text's stored form as they are (see EntryList): valid UTF-8 without
+/// the characters XML cannot carry and without our escape mark.
+bool isStoredForm(const char *data, qsizetype size);
 
 }  // namespace tavrin::plist

@@ -24,7 +24,7 @@ ListFileRead damaged(const QString &reason)
     return ListFileRead{ListFileRead::Status::damaged, {}, reason, {}, {}};
 }
 
-bool writeList(const QString &path, const QStringList &strings, QString *error, FileChecksum *written = nullptr)
+bool writeList(const QString &path, const EntryList &strings, QString *error, FileChecksum *written = nullptr)
 {
     FileChecksum checksum;
     const bool ok = writeFileAtomically(
@@ -62,7 +62,7 @@ ListFileRead readListFile(const QString &path, qint64 maxSize, bool withChecksum
     // beside the entries; anything else is read whole.
     if (opened.status == FileContent::Status::read && opened.size >= plist::kMinPieceBytes) {
         FileChecksum checksum;
-        std::optional<QStringList> strings =
+        std::optional<EntryList> strings =
             plist::readStringArrayFile(opened.fd, opened.size, plist::kMinPieceBytes, 0, plist::kChunkBytes, nullptr,
                                        withChecksum ? &checksum : nullptr);
         if (strings) {
@@ -79,7 +79,7 @@ ListFileRead readListFile(const QString &path, qint64 maxSize, bool withChecksum
     if (file.status == FileContent::Status::failed)
         return damaged(file.error);
     const QByteArray &bytes = file.bytes;
-    if (std::optional<QStringList> strings = plist::parseStringArray(bytes)) {
+    if (std::optional<EntryList> strings = plist::parseStringArray(bytes)) {
         ListFileRead read{ListFileRead::Status::read, std::move(*strings), {}, {}, {}};
         if (withChecksum)
             read.checksum = FileChecksum{bytes.size(), crc32(bytes.constData(), bytes.size())};
@@ -93,7 +93,7 @@ ListFileRead readListFile(const QString &path, qint64 maxSize, bool withChecksum
         return damaged(QStringLiteral("it is not a property list of strings"));
     const qsizetype readable = salvaged->strings.size();
     return ListFileRead{ListFileRead::Status::partlyRead,
-                        std::move(salvaged->strings),
+                        EntryList(salvaged->strings),
                         readable == 1 ? QStringLiteral("it is damaged; 1 entry could still be read")
                                       : QStringLiteral("it is damaged; %1 entries could still be read").arg(readable),
                         std::move(salvaged->problems),
@@ -102,10 +102,10 @@ ListFileRead readListFile(const QString &path, qint64 maxSize, bool withChecksum
 
 QStringList readStringListAtPath(const QString &path)
 {
-    return readListFile(path).strings;
+    return readListFile(path).strings.toStringList();
 }
 
-bool writeStringListAtPath(const QString &path, const QStringList &strings, QString *error)
+bool writeStringListAtPath(const QString &path, const EntryList &strings, QString *error)
 {
     ensurePrivateDirectory(QFileInfo(path).absolutePath());
     return writeList(path, strings, error);
@@ -141,7 +141,7 @@ ListFileRead ListFolder::read(const QString &path, bool withChecksum)
     return result;
 }
 
-bool ListFolder::write(const QString &path, const QStringList &strings, QString *error, FileChecksum *written)
+bool ListFolder::write(const QString &path, const EntryList &strings, QString *error, FileChecksum *written)
 {
     if (!clearTheWay(path, error))
         return false;

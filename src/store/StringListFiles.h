@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/EntryList.h"
 #include "store/FileChecksum.h"
 
 #include <QHash>
@@ -27,7 +28,7 @@ struct ListFileRead {
         partlyRead,  // a damaged file of which some entries could still be read: those, in order
     };
     Status status = Status::missing;
-    QStringList strings;
+    EntryList strings;
     /// Why a damaged or partly read file could not be read whole.
     QString reason;
     /// For a partly read file, each problem met (an entry left out, a reference kept as it stands).
@@ -46,7 +47,7 @@ QStringList readStringListAtPath(const QString &path);
 /// Writes the strings atomically at a full path, replacing the file there, and creates the folder (0700) when it is
 /// missing; false with the reason on failure. For tools and tests: the program writes through ListFolder, which
 /// creates no folder but its own.
-bool writeStringListAtPath(const QString &path, const QStringList &strings, QString *error = nullptr);
+bool writeStringListAtPath(const QString &path, const EntryList &strings, QString *error = nullptr);
 
 // The program's list files (the history and one file per group), all in one folder.
 //
@@ -68,7 +69,7 @@ public:
     /// Reads a file and remembers whether it could be read.
     ListFileRead read(const QString &path, bool withChecksum = false);
     /// Writes atomically, first moving aside a file in the way as above; written gets the checksum of what was written.
-    bool write(const QString &path, const QStringList &strings, QString *error = nullptr,
+    bool write(const QString &path, const EntryList &strings, QString *error = nullptr,
                FileChecksum *written = nullptr);
     /// Removes a file whose content was read; one that cannot be read is moved aside instead. True when it is gone.
     bool remove(const QString &path, QString *error = nullptr);

@@ -93,7 +93,7 @@ private Q_SLOTS:
         app.platform->fakeScheduler->advance(HistoryStore::kSaveDelay);
         QVERIFY(app.context->history().waitForWrites());
         QCOMPARE(test::readFile(history), before);
-        QStringList onDisk = readStringListAtPath(history);
+        EntryList onDisk = readListFile(history).strings;
         std::int64_t pins = 0;
         replayJournal(history, onDisk, pins);
         QCOMPARE(onDisk, expected);

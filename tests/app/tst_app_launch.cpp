@@ -84,10 +84,10 @@ struct App : test::FakeAppContext {
     QStringList historyOnDisk()
     {
         const QString path = dataFolder() + QStringLiteral("/myfile.plist");
-        QStringList items = readStringListAtPath(path);
+        EntryList items = readListFile(path).strings;
         std::int64_t pins = 0;
         replayJournal(path, items, pins);
-        return items;
+        return items.toStringList();
     }
 };
 

@@ -174,7 +174,7 @@ private Q_SLOTS:
             if (random.bounded(2))
                 owner.release();
             // Whatever was recorded is what was copied, each copy at most once.
-            const QStringList history = program->history->items();
+            const QStringList history = program->history->items().toStringList();
             for (const QString &entry : history) {
                 QVERIFY2(copied.contains(entry), qPrintable(entry));
                 QCOMPARE(history.count(entry), 1);

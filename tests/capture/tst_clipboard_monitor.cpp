@@ -18,10 +18,10 @@ struct Monitored : test::CaptureFixture {
     QStringList onDisk()
     {
         history.waitForWrites();
-        QStringList items = readStringListAtPath(historyFile());
+        EntryList items = readListFile(historyFile()).strings;
         std::int64_t pins = 0;
         replayJournal(historyFile(), items, pins);
-        return items;
+        return items.toStringList();
     }
 };
 

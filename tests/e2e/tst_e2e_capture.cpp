@@ -26,10 +26,10 @@ using namespace std::chrono_literals;
 // What the next start reads: the history file with its journal applied.
 QStringList historyOnDisk()
 {
-    QStringList items = readStringListAtPath(e2e::historyPath());
+    EntryList items = readListFile(e2e::historyPath()).strings;
     std::int64_t pins = 0;
     replayJournal(e2e::historyPath(), items, pins);
-    return items;
+    return items.toStringList();
 }
 
 // A copy by another client whose text the test knows to be read once requests() is 1.

@@ -54,10 +54,10 @@ QString dataFolder()
 // What the next start reads: the history file with its journal applied.
 QStringList historyOnDisk(const QString &path)
 {
-    QStringList items = readStringListAtPath(path);
+    EntryList items = readListFile(path).strings;
     std::int64_t pins = 0;
     replayJournal(path, items, pins);
-    return items;
+    return items.toStringList();
 }
 
 // What a history that cannot be saved says: the desktop notice, and the line at the quit.

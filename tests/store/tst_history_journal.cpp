@@ -150,7 +150,7 @@ private Q_SLOTS:
             run.history.removeItem(3);  // c
             run.capture({QStringLiteral("e")});
             QVERIFY(run.history.waitForWrites());
-            items = run.history.items();
+            items = run.history.items().toStringList();
             pins = run.history.pinCount();
             QCOMPARE(items,
                      (QStringList{QStringLiteral("a"), QStringLiteral("e"), QStringLiteral("b"), QStringLiteral("d")}));
@@ -228,11 +228,11 @@ private Q_SLOTS:
             Run run(probe);
             for (const QString &text : {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}) {
                 run.capture({text});
-                states.append(run.history.items());
+                states.append(run.history.items().toStringList());
             }
             run.history.removeItem(1);
             QVERIFY(run.history.waitForWrites());
-            states.append(run.history.items());
+            states.append(run.history.items().toStringList());
         }
         const QByteArray historyBytes = test::readFile(historyPath(probe));
         const QByteArray journal = test::readFile(journalPath(probe));
@@ -320,7 +320,7 @@ private Q_SLOTS:
         {
             Run run(dirs);
             run.capture({QStringLiteral("a"), QStringLiteral("b")});
-            items = run.history.items();
+            items = run.history.items().toStringList();
         }
         // The rewrite reached the disk, the program died before the journal was started over.
         QVERIFY(writeStringListAtPath(historyPath(dirs), items));

@@ -2,7 +2,6 @@
 #include "FileSizeLimit.h"
 #include "TestDirs.h"
 #include "platform/fake/FakeScheduler.h"
-#include "store/EntryListEdits.h"
 #include "store/HistoryJournal.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
@@ -37,10 +36,10 @@ struct Fixture {
     QStringList onDisk()
     {
         history.waitForWrites();
-        QStringList items = readStringListAtPath(historyPath());
+        EntryList items = readListFile(historyPath()).strings;
         std::int64_t pins = 0;
         replayJournal(historyPath(), items, pins);
-        return items;
+        return items.toStringList();
     }
     void fill(const QStringList &newestFirst)
     {
@@ -713,35 +712,6 @@ private Q_SLOTS:
         QCOMPARE(moved.first().at(0).toInt(), 2);
         QCOMPARE(moved.first().at(1).toInt(), 0);
         QCOMPARE(removed.first().at(0).toInt(), 1);
-    }
-    // Edits go through the nearer end of the list; at every place of lists of every small length, including lists
-    // that already have spare room at the front, the result is what a plain insertion or removal gives.
-    void editsThroughEitherEndKeepTheOrder()
-    {
-        for (qsizetype length = 0; length <= 7; ++length) {
-            QStringList base;
-            for (qsizetype i = 0; i < length; ++i)
-                base.append(QString::number(i));
-            for (qsizetype at = 0; at <= length; ++at) {
-                QStringList expected = base;
-                expected.insert(at, QStringLiteral("new"));
-                QStringList edited = base;
-                edited.prepend(QStringLiteral("spare"));
-                edited.removeFirst();  // leaves room at the front
-                insertEntry(edited, at, QStringLiteral("new"));
-                QCOMPARE(edited, expected);
-                insertEntry(edited, at, QStringLiteral("again"));
-                removeEntry(edited, at);
-                QCOMPARE(edited, expected);
-            }
-            for (qsizetype at = 0; at < length; ++at) {
-                QStringList expected = base;
-                expected.removeAt(at);
-                QStringList edited = base;
-                removeEntry(edited, at);
-                QCOMPARE(edited, expected);
-            }
-        }
     }
 };
 

@@ -31,7 +31,7 @@ struct Lists {
 
     QString path(const QString &name) const { return folder.pathFor(name); }
     bool write(const QString &name, const QStringList &strings) { return folder.write(path(name), strings); }
-    QStringList read(const QString &name) { return folder.read(path(name)).strings; }
+    QStringList read(const QString &name) { return folder.read(path(name)).strings.toStringList(); }
 };
 
 QStringList awkwardStrings()
@@ -267,7 +267,7 @@ private Q_SLOTS:
         };
         const QByteArray xml = plist::serializeStringArray(texts);
         QCOMPARE(plist::readStringArrayFast(xml), std::optional<QStringList>(texts));
-        QVERIFY(fits(*plist::readStringArrayFast(xml)));
+        QVERIFY(fits(plist::readStringArrayFast(xml)->toStringList()));
         QVERIFY(fits(*plist::parseStringArrayGeneral(xml)));
         // Long enough to be read in pieces on threads.
         test::TestDirs dirs;
@@ -278,7 +278,7 @@ private Q_SLOTS:
         test::writeFile(path, plist::serializeStringArray(many));
         const ListFileRead read = readListFile(path);
         QCOMPARE(read.strings, many);
-        QVERIFY(fits(read.strings));
+        QVERIFY(fits(read.strings.toStringList()));
     }
 
     void aListReadInPiecesIsTheListReadWhole()
@@ -340,7 +340,7 @@ private Q_SLOTS:
                                       int *piecesRead = nullptr, FileChecksum *checksum = nullptr) {
             test::writeFile(path, content);
             const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-            const std::optional<QStringList> read =
+            std::optional<EntryList> read =
                 plist::readStringArrayFile(fd, QFileInfo(path).size(), minPiece, pieces, chunk, piecesRead, checksum);
             ::close(fd);
             return read;

@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     history.loadHistory();
     QJsonObject out;
     out.insert(QStringLiteral("pinCount"), qint64(history.pinCount()));
-    out.insert(QStringLiteral("items"), QJsonArray::fromStringList(history.items()));
+    out.insert(QStringLiteral("items"), QJsonArray::fromStringList(history.items().toStringList()));
     const QByteArray json = QJsonDocument(out).toJson(QJsonDocument::Compact);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return 0;

@@ -5,14 +5,14 @@
 
 namespace tavrin {
 
-void releaseInBackground(Dispatcher &dispatcher, QObject *context, QStringList &&list)
+void releaseInBackground(Dispatcher &dispatcher, QObject *context, EntryList &&list)
 {
-    QStringList held = std::move(list);
-    if (held.size() < kReleaseInBackgroundFrom || !held.isDetached())
+    EntryList held = std::move(list);
+    if (held.size() < kReleaseInBackgroundFrom)
         return;
     dispatcher.runInBackground(Dispatcher::Lane::Release, context,
                                [held = std::move(held)]() mutable -> Dispatcher::Task {
-                                   held = QStringList();
+                                   held = EntryList();
                                    return {};
                                });
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QStringList>
+#include "store/EntryList.h"
 
 class QObject;
 
@@ -9,11 +9,10 @@ namespace tavrin {
 
 class Dispatcher;
 
-/// Lists this long are let go on a background lane: freeing a million texts holds a thread some 20 ms.
+/// Lists this long are let go on a background lane: the last holder of a long list frees its blocks and its order.
 inline constexpr qsizetype kReleaseInBackgroundFrom = 20000;
 
-/// Drops list. When this was its last holder and it is long, its texts are freed on the release lane instead of the
-/// calling thread; anywhere else dropping a shared list costs nothing.
-void releaseInBackground(Dispatcher &dispatcher, QObject *context, QStringList &&list);
+/// Drops list; a long one on the release lane instead of the calling thread.
+void releaseInBackground(Dispatcher &dispatcher, QObject *context, EntryList &&list);
 
 }  // namespace tavrin

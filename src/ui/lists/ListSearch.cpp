@@ -22,7 +22,7 @@ ListSearch::~ListSearch()
     m_shared->latest.store(++m_generation);
 }
 
-void ListSearch::search(const QStringList &source, const QString &text)
+void ListSearch::search(const EntryList &source, const QString &text)
 {
     const quint64 generation = ++m_generation;
     m_shared->latest.store(generation);
@@ -31,17 +31,17 @@ void ListSearch::search(const QStringList &source, const QString &text)
     // The same list object (shared, never changed in place while we hold it) means the same entries.
     const bool sameSource = m_source.constData() == source.constData() && m_source.size() == source.size();
     const bool narrow = sameSource && m_query && query.narrows(*m_query);
-    const QStringList base = narrow ? m_complete : source;
+    const EntryList base = narrow ? m_complete : source;
 
     if (query.isEmpty() || base.size() <= m_threshold) {
         apply(generation, source, query, query.filter(base));
         return;
     }
     m_pending = true;
-    filterInBackground(Run{generation, source, query, base}, 0, QStringList());
+    filterInBackground(Run{generation, source, query, base}, 0, EntryList());
 }
 
-void ListSearch::filterInBackground(Run run, qsizetype from, QStringList found)
+void ListSearch::filterInBackground(Run run, qsizetype from, EntryList found)
 {
     const qsizetype to = from == 0 ? std::min(run.base.size(), m_firstSlice) : run.base.size();
     std::shared_ptr<Shared> shared = m_shared;
@@ -76,14 +76,13 @@ void ListSearch::cancel()
 {
     m_shared->latest.store(++m_generation);
     m_pending = false;
-    m_source = QStringList();
+    m_source = EntryList();
     m_query.reset();
-    releaseInBackground(m_dispatcher, this, std::exchange(m_complete, QStringList()));
-    releaseInBackground(m_dispatcher, this, std::exchange(m_results, QStringList()));
+    releaseInBackground(m_dispatcher, this, std::exchange(m_complete, EntryList()));
+    releaseInBackground(m_dispatcher, this, std::exchange(m_results, EntryList()));
 }
 
-void ListSearch::apply(quint64 generation, const QStringList &source, const SearchQuery &query,
-                       const QStringList &results)
+void ListSearch::apply(quint64 generation, const EntryList &source, const SearchQuery &query, const EntryList &results)
 {
     if (generation != m_generation)
         return;  // a newer keystroke, or the end of the search, came first
@@ -97,14 +96,14 @@ void ListSearch::apply(quint64 generation, const QStringList &source, const Sear
     Q_EMIT resultsReady();
 }
 
-qsizetype ListSearch::sourcePosition(const QStringList &source, const QStringList &results, qsizetype row)
+qsizetype ListSearch::sourcePosition(const EntryList &source, const EntryList &results, qsizetype row)
 {
     if (row < 0 || row >= results.size())
         return -1;
     // Equal entries all match or all do not, so the row-th result is the row-th entry in order equal to a result.
     qsizetype result = 0;
     for (qsizetype i = 0; i < source.size(); ++i) {
-        if (source.at(i) != results.at(result))
+        if (source.storedAt(i) != results.storedAt(result))
             continue;
         if (result == row)
             return i;
@@ -113,15 +112,15 @@ qsizetype ListSearch::sourcePosition(const QStringList &source, const QStringLis
     return -1;
 }
 
-bool ListSearch::filter(const SearchQuery &query, const QStringList &list, qsizetype from, qsizetype to,
-                        QStringList &results, const std::atomic<quint64> &latest, quint64 generation)
+bool ListSearch::filter(const SearchQuery &query, const EntryList &list, qsizetype from, qsizetype to,
+                        EntryList &results, const std::atomic<quint64> &latest, quint64 generation)
 {
     constexpr qsizetype kCheckEvery = 2048;
     for (qsizetype i = from; i < to; ++i) {
         if ((i - from) % kCheckEvery == 0 && latest.load(std::memory_order_relaxed) != generation)
             return false;
-        if (query.matches(list.at(i)))
-            results.append(list.at(i));
+        if (query.matchesStored(list.storedAt(i)))
+            results.appendFrom(list, i);
     }
     return true;
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/EntryList.h"
 #include "store/SearchQuery.h"
 
 #include <QObject>
-#include <QStringList>
 
 #include <atomic>
 #include <memory>
@@ -32,14 +32,14 @@ public:
 
     /// Filters source for text: the entries that contain it, case-insensitively, unchanged and in order.
     /// resultsReady follows, at once or after the background filter.
-    void search(const QStringList &source, const QString &text);
+    void search(const EntryList &source, const QString &text);
     /// Forgets the search; results still on their way are dropped.
     void cancel();
 
     /// True while a background filter for the latest text runs, also after its first results came.
     bool isPending() const { return m_pending; }
     /// The results of the latest search: complete unless isPending(), else those of its newest entries so far.
-    const QStringList &results() const { return m_results; }
+    const EntryList &results() const { return m_results; }
     /// True when results() are the rest of the same search's results shown before: they begin with those.
     bool resultsExtendShown() const { return m_extendsShown; }
 
@@ -48,7 +48,7 @@ public:
 
     /// Where the result at row sits in the list that was searched (results are its matching entries in order);
     /// -1 when there is no such row.
-    static qsizetype sourcePosition(const QStringList &source, const QStringList &results, qsizetype row);
+    static qsizetype sourcePosition(const EntryList &source, const EntryList &results, qsizetype row);
 
 Q_SIGNALS:
     void resultsReady();
@@ -58,15 +58,15 @@ private:
 
     struct Run {
         quint64 generation;
-        QStringList source;
+        EntryList source;
         SearchQuery query;
-        QStringList base;
+        EntryList base;
     };
     /// Filters run.base from entry from on, adding to found; the first step stops after the first slice.
-    void filterInBackground(Run run, qsizetype from, QStringList found);
-    void apply(quint64 generation, const QStringList &source, const SearchQuery &query, const QStringList &results);
-    static bool filter(const SearchQuery &query, const QStringList &list, qsizetype from, qsizetype to,
-                       QStringList &results, const std::atomic<quint64> &latest, quint64 generation);
+    void filterInBackground(Run run, qsizetype from, EntryList found);
+    void apply(quint64 generation, const EntryList &source, const SearchQuery &query, const EntryList &results);
+    static bool filter(const SearchQuery &query, const EntryList &list, qsizetype from, qsizetype to,
+                       EntryList &results, const std::atomic<quint64> &latest, quint64 generation);
 
     Dispatcher &m_dispatcher;
     std::shared_ptr<Shared> m_shared;
@@ -77,11 +77,11 @@ private:
     bool m_extendsShown = false;
     quint64 m_partialShown = 0;  // the search whose first results were shown
     // The latest finished search: narrowing its results is only right for the same source.
-    QStringList m_source;
+    EntryList m_source;
     std::optional<SearchQuery> m_query;
-    QStringList m_complete;
+    EntryList m_complete;
     // What is shown: m_complete, or while a filter runs, the results of its newest entries so far.
-    QStringList m_results;
+    EntryList m_results;
 };
 
 }  // namespace tavrin

@@ -100,7 +100,7 @@ void QuickListView::removeSelectedEntry()
     } else {
         // Every other view of the group follows the store's signal.
         m_groupItems.removeAt(row);
-        m_services.groups.writeGroupItems(m_groupName, m_groupItems);
+        m_services.groups.writeGroupItems(m_groupName, m_groupItems.toStringList());
         reloadData();
     }
     m_services.capture.sound().play(QStringLiteral("Pop"));

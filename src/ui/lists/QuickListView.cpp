@@ -201,7 +201,7 @@ bool QuickListView::showTooltip() const
     return m_services.settings.flag(keys::showTooltip);
 }
 
-const QStringList &QuickListView::searchSource() const
+const EntryList &QuickListView::searchSource() const
 {
     return m_showsHistory ? m_services.history.items() : m_groupItems;
 }
@@ -211,7 +211,7 @@ bool QuickListView::isSearching() const
     return m_search->isSearching();
 }
 
-const QStringList &QuickListView::searchResults() const
+const EntryList &QuickListView::searchResults() const
 {
     return m_search->results();
 }
@@ -221,7 +221,7 @@ ListSearch &QuickListView::search() const
     return m_search->engine();
 }
 
-const QStringList &QuickListView::shownList() const
+const EntryList &QuickListView::shownList() const
 {
     return m_search->shownList(searchSource());
 }

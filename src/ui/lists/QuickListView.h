@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Scheduler.h"
+#include "store/EntryList.h"
 #include "ui/ViewServices.h"
 
 #include <QMenu>
@@ -61,12 +62,12 @@ public:
     // What the list shows.
     bool isSearching() const;
     bool showsHistory() const { return m_showsHistory; }
-    const QStringList &searchResults() const;
-    const QStringList &groupItems() const { return m_groupItems; }
+    const EntryList &searchResults() const;
+    const EntryList &groupItems() const { return m_groupItems; }
     /// The name of the group shown; empty while the history is shown.
     QString shownGroupName() const;
     /// Search results while searching, else the history or the group's items.
-    const QStringList &shownList() const;
+    const EntryList &shownList() const;
     /// Whether an entry is previewed on hover: the setting that "Show Tooltip" switches.
     bool showTooltip() const;
     int previewedRow() const { return m_previewedRow; }
@@ -148,7 +149,7 @@ private:
     /// A group's file changed: the group shown takes its new items, ending a search over the old ones.
     void groupItemsChanged(const QString &name, const QStringList &items);
     /// The list a search filters: the history or the group's items, never earlier results.
-    const QStringList &searchSource() const;
+    const EntryList &searchSource() const;
     void searchTextChanged(const QString &text);
     void applySearchResults();
     void selectRow(int row);
@@ -178,7 +179,7 @@ private:
 
     bool m_loaded = false;
     int m_viewHeight = kMinimumViewHeight;
-    QStringList m_groupItems;
+    EntryList m_groupItems;
     QString m_groupName;
     bool m_showsHistory = true;
     int m_previewedRow = -1;

@@ -17,14 +17,14 @@ SearchSession::SearchSession(Dispatcher &dispatcher, QObject *parent)
     });
 }
 
-qsizetype SearchSession::sourcePosition(const QStringList &source, qsizetype row) const
+qsizetype SearchSession::sourcePosition(const EntryList &source, qsizetype row) const
 {
     if (!m_searching)
         return row >= 0 && row < source.size() ? row : -1;
     return ListSearch::sourcePosition(source, m_results, row);
 }
 
-bool SearchSession::start(const QStringList &source)
+bool SearchSession::start(const EntryList &source)
 {
     if (m_searching)
         return false;
@@ -35,7 +35,7 @@ bool SearchSession::start(const QStringList &source)
     return true;
 }
 
-void SearchSession::filter(const QStringList &source, const QString &text)
+void SearchSession::filter(const EntryList &source, const QString &text)
 {
     m_engine->search(source, text);
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/EntryList.h"
+
 #include <QObject>
-#include <QStringList>
 
 namespace tavrin {
 
@@ -17,18 +18,18 @@ public:
     explicit SearchSession(Dispatcher &dispatcher, QObject *parent = nullptr);
 
     bool isSearching() const { return m_searching; }
-    const QStringList &results() const { return m_results; }
+    const EntryList &results() const { return m_results; }
     /// True when results() are the earlier results of the same search with more rows after them.
     bool resultsExtendShown() const { return m_extendsShown; }
     /// The results while searching, else source.
-    const QStringList &shownList(const QStringList &source) const { return m_searching ? m_results : source; }
+    const EntryList &shownList(const EntryList &source) const { return m_searching ? m_results : source; }
     /// Where a shown row sits in source; -1 for no such row.
-    qsizetype sourcePosition(const QStringList &source, qsizetype row) const;
+    qsizetype sourcePosition(const EntryList &source, qsizetype row) const;
 
     /// Starts a search over source, when none is on; true when it has just started (the view shows its list anew).
-    bool start(const QStringList &source);
+    bool start(const EntryList &source);
     /// Filters source for text; the results come with resultsArrived.
-    void filter(const QStringList &source, const QString &text);
+    void filter(const EntryList &source, const QString &text);
     /// Ends the search; results on their way are dropped. True when one was on.
     bool stop();
 
@@ -41,7 +42,7 @@ Q_SIGNALS:
 private:
     ListSearch *m_engine;
     bool m_searching = false;
-    QStringList m_results;
+    EntryList m_results;
     bool m_extendsShown = false;
 };
 

@@ -81,7 +81,7 @@ void ShownListModel::showHistory(const HistoryStore &history)
     beginResetModel();
     stopFollowing();
     // The rows are read from the history itself: a copy held here would make its next insertion copy every entry.
-    releaseInBackground(m_dispatcher, this, std::exchange(m_rows, QStringList()));
+    releaseInBackground(m_dispatcher, this, std::exchange(m_rows, EntryList()));
     m_history = &history;
     m_pinned = history.pinCount();
     m_connections << connect(&history, &HistoryStore::itemAboutToBeInserted, this,
@@ -117,12 +117,12 @@ void ShownListModel::showHistory(const HistoryStore &history)
     endResetModel();
 }
 
-const QStringList &ShownListModel::rows() const
+const EntryList &ShownListModel::rows() const
 {
     return m_history ? m_history->items() : m_rows;
 }
 
-void ShownListModel::showList(const QStringList &rows)
+void ShownListModel::showList(const EntryList &rows)
 {
     if (rows.constData() == this->rows().constData() && rows.size() == this->rows().size()) {
         // The same rows (a search starting over the list it filters): only the pin markers go. They are held here
@@ -140,7 +140,7 @@ void ShownListModel::showList(const QStringList &rows)
     endResetModel();
 }
 
-void ShownListModel::extendList(const QStringList &rows)
+void ShownListModel::extendList(const EntryList &rows)
 {
     Q_ASSERT(rows.size() >= m_rows.size());
     if (rows.size() <= m_rows.size())
@@ -150,7 +150,7 @@ void ShownListModel::extendList(const QStringList &rows)
     endInsertRows();
 }
 
-void ShownListModel::replaceRows(const QStringList &rows)
+void ShownListModel::replaceRows(const EntryList &rows)
 {
     releaseInBackground(m_dispatcher, this, std::exchange(m_rows, rows));
 }

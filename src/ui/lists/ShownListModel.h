@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/EntryList.h"
+
 #include <QAbstractListModel>
-#include <QStringList>
 
 namespace tavrin {
 
@@ -58,13 +59,13 @@ public:
     /// the history, nothing changes.
     void showHistory(const HistoryStore &history);
     /// Shows a fixed list, without pin markers.
-    void showList(const QStringList &rows);
+    void showList(const EntryList &rows);
     /// Shows rows, which begin with the rows shown now: the rest is inserted after them.
-    void extendList(const QStringList &rows);
+    void extendList(const EntryList &rows);
     bool followsHistory() const { return m_history != nullptr; }
 
     /// What is shown: the history's entries while following it.
-    const QStringList &rows() const;
+    const EntryList &rows() const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -72,7 +73,7 @@ public:
 
 private:
     /// Shows rows instead of the list shown; the caller announces the change.
-    void replaceRows(const QStringList &rows);
+    void replaceRows(const EntryList &rows);
     void stopFollowing();
     void redrawAll();
     /// The rows from row on whose shortcut prefix depends on their place (a row came or went above them).
@@ -83,7 +84,7 @@ private:
     Dispatcher &m_dispatcher;
     const HistoryStore *m_history = nullptr;
     QList<QMetaObject::Connection> m_connections;
-    QStringList m_rows;  // the fixed list; empty while following the history
+    EntryList m_rows;  // the fixed list; empty while following the history
     bool m_moving = false;  // a move of the history's is under way
     qsizetype m_pinned = 0;
     int m_arrowSpaces = kQuickListArrowSpaces;

@@ -41,7 +41,7 @@ HistoryListView *ClipboardPane::historyListView() const
     return static_cast<HistoryListView *>(m_listView);
 }
 
-const QStringList &ClipboardPane::searchSource() const
+const EntryList &ClipboardPane::searchSource() const
 {
     return m_services.history.items();
 }
@@ -153,7 +153,7 @@ QMimeData *ClipboardPane::beginRowsDrag(const QList<int> &rows)
 {
     QList<int> positions;
     QStringList entries;
-    const QStringList &items = m_services.history.items();
+    const EntryList &items = m_services.history.items();
     for (int row : rows) {
         const int position = sourcePosition(row);
         if (position < 0)

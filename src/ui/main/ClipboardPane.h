@@ -34,7 +34,7 @@ public:
     HistoryListView *historyListView() const;
 
 protected:
-    const QStringList &searchSource() const override;
+    const EntryList &searchSource() const override;
     void showSource() override;
     void addRowCommands(QMenu *menu, int clickedRow) override;
 

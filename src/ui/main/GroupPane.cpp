@@ -72,7 +72,7 @@ GroupPane::GroupPane(const ViewServices &services, DimmedSheets &sheets, QWidget
     reloadData();
 }
 
-const QStringList &GroupPane::searchSource() const
+const EntryList &GroupPane::searchSource() const
 {
     return items();
 }
@@ -127,7 +127,7 @@ void GroupPane::groupItemsChanged(const QString &name, const QStringList &items)
 
 void GroupPane::writeItems()
 {
-    m_services.groups.writeGroupItems(m_groupName, items());
+    m_services.groups.writeGroupItems(m_groupName, items().toStringList());
 }
 
 void GroupPane::addRowCommands(QMenu *menu, int)

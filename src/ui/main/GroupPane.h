@@ -26,7 +26,7 @@ public:
     /// The name of the group shown.
     QString groupName() const { return m_groupName; }
     /// The group's items (the group shown's items as edited here).
-    const QStringList &items() const { return m_items; }
+    const EntryList &items() const { return m_items; }
 
     /// The add button: a file or folder chosen in a sheet is appended.
     void addFileOrFolder();
@@ -41,7 +41,7 @@ public:
     QWidget *placeholder() const { return m_placeholder; }
 
 protected:
-    const QStringList &searchSource() const override;
+    const EntryList &searchSource() const override;
     void showSource() override;
     void addRowCommands(QMenu *menu, int clickedRow) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -56,7 +56,7 @@ private:
 
     DimmedSheets &m_sheets;
     QString m_groupName;
-    QStringList m_items;
+    EntryList m_items;
     QPushButton *m_addButton = nullptr;
     QWidget *m_placeholder = nullptr;
 };

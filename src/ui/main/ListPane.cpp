@@ -84,7 +84,7 @@ bool ListPane::isSearching() const
     return m_search->isSearching();
 }
 
-const QStringList &ListPane::searchResults() const
+const EntryList &ListPane::searchResults() const
 {
     return m_search->results();
 }
@@ -94,7 +94,7 @@ ListSearch &ListPane::search() const
     return m_search->engine();
 }
 
-const QStringList &ListPane::shownList() const
+const EntryList &ListPane::shownList() const
 {
     return m_search->shownList(searchSource());
 }
@@ -141,7 +141,7 @@ void ListPane::searchTextChanged(const QString &text)
     m_search->filter(searchSource(), text);
 }
 
-int ListPane::entryPositionNow(const QStringList &entries, int position, const QString &entry)
+int ListPane::entryPositionNow(const EntryList &entries, int position, const QString &entry)
 {
     if (position >= 0 && position < entries.size() && entries.at(position) == entry)
         return position;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/EntryList.h"
 #include "ui/ViewServices.h"
 
 #include <QMenu>
@@ -33,9 +34,9 @@ public:
     ~ListPane() override;
 
     bool isSearching() const;
-    const QStringList &searchResults() const;
+    const EntryList &searchResults() const;
     /// Search results while searching, else every entry.
-    const QStringList &shownList() const;
+    const EntryList &shownList() const;
     /// The position among every entry of a shown row (during a search, of that result); -1 for no such row.
     int sourcePosition(int row) const;
     int selectedRow() const;
@@ -75,7 +76,7 @@ protected:
     ListPane(const ViewServices &services, QListView *listView, QWidget *parent);
 
     /// Every entry of the pane, the list a search filters.
-    virtual const QStringList &searchSource() const = 0;
+    virtual const EntryList &searchSource() const = 0;
     /// Puts every entry into the model (not searching).
     virtual void showSource() = 0;
     /// Adds the pane's own commands to a row menu that was just built for a row.
@@ -84,7 +85,7 @@ protected:
     QHBoxLayout *topRow() const { return m_topRow; }
     /// Where an entry asked about at position is now: there, or (when the entries moved while a question was up)
     /// its nearest copy; -1 when it is gone.
-    static int entryPositionNow(const QStringList &entries, int position, const QString &entry);
+    static int entryPositionNow(const EntryList &entries, int position, const QString &entry);
     /// Searches the entries again with the text in the field (they changed during a search).
     void searchAgain();
 

@@ -105,7 +105,7 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 1);
         QVERIFY(f.history().waitForWrites());
         // On disk at once, in the history file's journal.
-        QStringList onDisk = readStringListAtPath(f.dataFolder() + QStringLiteral("/myfile.plist"));
+        EntryList onDisk = readListFile(f.dataFolder() + QStringLiteral("/myfile.plist")).strings;
         std::int64_t pins = 0;
         replayJournal(f.dataFolder() + QStringLiteral("/myfile.plist"), onDisk, pins);
         QCOMPARE(onDisk, QStringList({"c", "a", "b"}));
