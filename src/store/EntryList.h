@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <initializer_list>
-#include <iterator>
 #include <memory>
 #include <mutex>
 #include <utility>
@@ -70,16 +69,13 @@ public:
     EntryList(const QStringList &texts);
 
     qsizetype size() const { return m_index.size(); }
-    qsizetype count() const { return m_index.size(); }
     bool isEmpty() const { return m_index.isEmpty(); }
 
     /// The text at i.
     QString at(qsizetype i) const;
-    QString operator[](qsizetype i) const { return at(i); }
     QString first() const { return at(0); }
     QString last() const { return at(size() - 1); }
     QString constFirst() const { return first(); }
-    QString constLast() const { return last(); }
     QString value(qsizetype i) const { return i >= 0 && i < size() ? at(i) : QString(); }
     /// The stored form of the text at i (see above): valid until the last list sharing its arena goes.
     QByteArrayView storedAt(qsizetype i) const;
@@ -125,53 +121,25 @@ public:
     /// Bytes this list's arena holds in its blocks (shared with its copies).
     qsizetype arenaCapacity() const { return m_arena ? m_arena->capacity() : 0; }
 
-    /// Iterates the texts by value.
-    class const_iterator {
+    /// Goes through the texts in order, each made a QString as it is reached (for range-based loops).
+    class TextIterator {
     public:
-        using iterator_category = std::random_access_iterator_tag;
-        using value_type = QString;
-        using difference_type = qsizetype;
-        using pointer = void;
-        using reference = QString;
-
-        const_iterator() = default;
-        const_iterator(const EntryList *list, qsizetype i) : m_list(list), m_i(i) {}
+        TextIterator(const EntryList *list, qsizetype i) : m_list(list), m_i(i) {}
         QString operator*() const { return m_list->at(m_i); }
-        QString operator[](qsizetype n) const { return m_list->at(m_i + n); }
-        const_iterator &operator++()
+        TextIterator &operator++()
         {
             ++m_i;
             return *this;
         }
-        const_iterator operator++(int)
-        {
-            const const_iterator old = *this;
-            ++m_i;
-            return old;
-        }
-        const_iterator &operator--()
-        {
-            --m_i;
-            return *this;
-        }
-        const_iterator &operator+=(qsizetype n)
-        {
-            m_i += n;
-            return *this;
-        }
-        const_iterator operator+(qsizetype n) const { return {m_list, m_i + n}; }
-        const_iterator operator-(qsizetype n) const { return {m_list, m_i - n}; }
-        qsizetype operator-(const const_iterator &other) const { return m_i - other.m_i; }
-        bool operator==(const const_iterator &other) const { return m_i == other.m_i; }
-        bool operator!=(const const_iterator &other) const { return m_i != other.m_i; }
-        bool operator<(const const_iterator &other) const { return m_i < other.m_i; }
+        bool operator==(const TextIterator &other) const { return m_i == other.m_i; }
+        bool operator!=(const TextIterator &other) const { return m_i != other.m_i; }
 
     private:
-        const EntryList *m_list = nullptr;
-        qsizetype m_i = 0;
+        const EntryList *m_list;
+        qsizetype m_i;
     };
-    const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, size()}; }
+    TextIterator begin() const { return {this, 0}; }
+    TextIterator end() const { return {this, size()}; }
 
     /// The stored form of text.
     static QByteArray storedForm(const QString &text);

@@ -345,6 +345,10 @@ bool SearchQuery::matchesStored(QByteArrayView stored) const
         return false;
     if (!m_forms.isEmpty())
         return matchesForms(stored);
+    // A text of many megabytes gets a buffer of its own, so that the thread does not keep one that size.
+    constexpr qsizetype kLongestBuffered = qsizetype(1) << 20;
+    if (stored.size() > kLongestBuffered)
+        return matches(QString::fromUtf8(stored));
     thread_local QList<QChar> buffer;
     if (buffer.size() < stored.size())
         buffer.resize(stored.size());
