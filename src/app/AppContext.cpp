@@ -10,6 +10,7 @@
 #include "hotkeys/AppShortcuts.h"
 #include "platform/Platform.h"
 #include "store/GroupStore.h"
+#include "store/HistoryPacker.h"
 #include "store/HistoryStore.h"
 #include "store/PrivateFiles.h"
 #include "store/SettingsStore.h"
@@ -24,6 +25,7 @@ AppContext::AppContext(std::unique_ptr<Platform> platform, std::unique_ptr<Setti
       m_settings(std::move(settings)),
       m_listFolder(std::make_unique<ListFolder>(m_platform->locations->dataDirectory())),
       m_history(std::make_unique<HistoryStore>(*m_settings, *m_platform->scheduler, *m_listFolder)),
+      m_packer(std::make_unique<HistoryPacker>(*m_history, *m_platform->dispatcher, *m_platform->scheduler)),
       m_groups(std::make_unique<GroupStore>(*m_settings, *m_listFolder)),
       m_shortcuts(std::make_unique<AppShortcuts>(*m_settings, *m_platform->globalShortcuts)),
       m_capture(std::make_unique<CaptureServices>(m_platform->core(), *m_settings, *m_history)),
@@ -47,6 +49,7 @@ AppContext::~AppContext()
     m_capture.reset();
     m_shortcuts.reset();
     m_groups.reset();
+    m_packer.reset();
     m_history.reset();
 }
 

@@ -14,6 +14,7 @@ class CaptureServices;
 class CopyDroppedNotice;
 class WindowRegistry;
 class HistoryStore;
+class HistoryPacker;
 class AppShortcuts;
 class ListFolder;
 class GroupStore;
@@ -32,6 +33,7 @@ public:
     Platform &platform() { return *m_platform; }
     SettingsStore &settings() { return *m_settings; }
     HistoryStore &history() { return *m_history; }
+    HistoryPacker &packer() { return *m_packer; }
     GroupStore &groups() { return *m_groups; }
     /// The folder of the history and group files.
     ListFolder &listFolder() { return *m_listFolder; }
@@ -65,6 +67,7 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<ListFolder> m_listFolder;
     std::unique_ptr<HistoryStore> m_history;
+    std::unique_ptr<HistoryPacker> m_packer;
     std::unique_ptr<GroupStore> m_groups;
     std::unique_ptr<AppShortcuts> m_shortcuts;
     std::unique_ptr<CaptureServices> m_capture;

@@ -34,6 +34,7 @@ QList<qsizetype> EntryListing::chooseRows()
     const std::optional<SearchQuery> query = search ? std::optional<SearchQuery>(SearchQuery(*search)) : std::nullopt;
     QList<qsizetype> couldBeFiles;
     rows.clear();
+    const EntryList::ReadLock reading(items);
     for (qsizetype i = 0; i < items.size() && (limit == 0 || rows.size() < qsizetype(limit)); ++i) {
         const QByteArrayView stored = items.storedAt(i);
         if (query && !query->matchesStored(stored))
@@ -58,6 +59,7 @@ bool EntryListing::writeTo(int fd) const
 {
     EntryListWriter writer(format, width, [fd](const char *data, qsizetype size) { return sendAll(fd, data, size); });
     bool ok = true;
+    const EntryList::ReadLock reading(items);
     for (qsizetype row = 0; ok && row < rows.size(); ++row) {
         const qsizetype at = rows.at(row);
         ok = writer.write(at + 1, items.at(at), at < pinCount, row < kinds.size() ? kinds.at(row) : EntryKind::Text);

@@ -70,6 +70,7 @@ void FileEntries::lookAtPathsAmong(const EntryList &entries)
     // A loaded history of a million entries is sifted on the files lane, not the GUI thread; the paths come back.
     m_dispatcher.runInBackground(Dispatcher::Lane::Files, this, [this, entries]() -> Dispatcher::Task {
         QStringList paths;
+        const EntryList::ReadLock reading(entries);
         for (qsizetype i = 0; i < entries.size(); ++i) {
             // Only a text that starts with a slash is made a QString to be looked at.
             if (!entries.storedAt(i).startsWith('/'))

@@ -23,7 +23,7 @@ public:
         Search,  // filtering long lists
         Files,  // looking at the file system
         Output,  // writing listings to readers that may be slow; two threads, so one stalled reader blocks no other
-        Release,  // freeing long lists, which would hold up the thread that lets go of them
+        Release,  // freeing long lists, which would hold up the thread that lets go of them, and packing their texts
     };
 
     Dispatcher() = default;

@@ -4,130 +4,8 @@
 #include "store/PropertyListCodec.h"
 
 #include <algorithm>
-#include <cstring>
-#include <new>
-
-#include <sys/mman.h>
 
 namespace tavrin {
-
-namespace {
-
-// A new arena starts small (a group, a few captures) and doubles up to the full size.
-constexpr qsizetype kFirstBlock = qsizetype(4) << 10;
-constexpr qsizetype kFullBlock = qsizetype(1) << 20;
-// Longer texts get a block of their own rather than leave the rest of the current one unused.
-constexpr qsizetype kOwnBlockFrom = kFullBlock / 4;
-constexpr qsizetype kMaxLengthBytes = 10;
-// Blocks from this size on are mapped on their own.
-constexpr qsizetype kMapFrom = qsizetype(64) << 10;
-
-int putLength(char *out, quint64 n)
-{
-    int i = 0;
-    while (n >= 0x80) {
-        out[i++] = char(0x80 | (n & 0x7F));
-        n >>= 7;
-    }
-    out[i++] = char(n);
-    return i;
-}
-
-QByteArrayView readStored(const char *p)
-{
-    quint64 n = 0;
-    int shift = 0;
-    for (;;) {
-        const auto byte = quint64(uchar(*p++));
-        n |= (byte & 0x7F) << shift;
-        if (byte < 0x80)
-            break;
-        shift += 7;
-    }
-    return {p, qsizetype(n)};
-}
-
-}  // namespace
-
-EntryArena::Block::Block(qsizetype bytes) : size(bytes)
-{
-    if (bytes >= kMapFrom) {
-        void *mapped = ::mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (mapped == MAP_FAILED)
-            throw std::bad_alloc();
-        data = static_cast<char *>(mapped);
-    } else {
-        data = new char[size_t(bytes)];
-    }
-}
-
-EntryArena::Block &EntryArena::Block::operator=(Block &&other) noexcept
-{
-    if (this != &other) {
-        Block gone(std::move(*this));
-        data = std::exchange(other.data, nullptr);
-        size = std::exchange(other.size, 0);
-    }
-    return *this;
-}
-
-EntryArena::Block::~Block()
-{
-    if (!data)
-        return;
-    if (size >= kMapFrom)
-        ::munmap(data, size_t(size));
-    else
-        delete[] data;
-}
-
-const char *EntryArena::add(QByteArrayView stored)
-{
-    char length[kMaxLengthBytes];
-    const int lengthBytes = putLength(length, quint64(stored.size()));
-    const qsizetype need = lengthBytes + stored.size();
-    const std::lock_guard lock(m_mutex);
-    char *at = nullptr;
-    if (need >= kOwnBlockFrom) {
-        // A block of its own; appends go on in the current one.
-        m_blocks.emplace_back(need);
-        at = m_blocks.back().data;
-        m_capacity += need;
-    } else {
-        if (need > m_left) {
-            m_nextBlock = std::clamp(m_nextBlock * 2, kFirstBlock, kFullBlock);
-            const qsizetype block = std::max(m_nextBlock, need);
-            m_blocks.emplace_back(block);
-            m_free = m_blocks.back().data;
-            m_left = block;
-            m_capacity += block;
-        }
-        at = m_free;
-        m_free += need;
-        m_left -= need;
-    }
-    std::memcpy(at, length, size_t(lengthBytes));
-    if (!stored.isEmpty())
-        std::memcpy(at + lengthBytes, stored.data(), size_t(stored.size()));
-    return at;
-}
-
-qsizetype EntryArena::capacity() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_capacity;
-}
-
-void EntryArena::take(EntryArena &&other)
-{
-    const std::scoped_lock lock(m_mutex, other.m_mutex);
-    m_blocks.insert(m_blocks.end(), std::make_move_iterator(other.m_blocks.begin()),
-                    std::make_move_iterator(other.m_blocks.end()));
-    m_capacity += std::exchange(other.m_capacity, 0);
-    other.m_blocks.clear();
-    other.m_free = nullptr;
-    other.m_left = 0;
-}
 
 EntryList::EntryList(std::initializer_list<QString> texts)
 {
@@ -146,11 +24,6 @@ EntryList::EntryList(const QStringList &texts)
 QByteArray EntryList::storedForm(const QString &text)
 {
     return plist::escapeUnencodable(text).toUtf8();
-}
-
-QByteArrayView EntryList::storedAt(qsizetype i) const
-{
-    return readStored(m_index.at(i));
 }
 
 QString EntryList::at(qsizetype i) const
@@ -184,11 +57,19 @@ qsizetype EntryList::lastIndexOf(const QString &text, qsizetype from) const
     return -1;
 }
 
-EntryArena &EntryList::arena()
+EntryArena &EntryList::arenaToAppend()
 {
     if (!m_arena)
         m_arena = std::make_shared<EntryArena>();
     return *m_arena;
+}
+
+void EntryList::setPackWhenFull(bool on)
+{
+    if (on)
+        arenaToAppend().setPackWhenFull(true);
+    else if (m_arena)
+        m_arena->setPackWhenFull(false);
 }
 
 void EntryList::append(const QString &text)
@@ -198,7 +79,7 @@ void EntryList::append(const QString &text)
 
 void EntryList::appendStored(QByteArrayView stored)
 {
-    m_index.append(arena().add(stored));
+    m_index.append(arenaToAppend().add(stored));
 }
 
 void EntryList::appendFrom(const EntryList &other, qsizetype i)
@@ -229,7 +110,7 @@ void EntryList::append(EntryList &&other)
             other.clear();
             return;
         }
-        arena().take(std::move(*other.m_arena));
+        arenaToAppend().take(std::move(*other.m_arena));
     }
     m_index.append(std::move(other.m_index));
     other.clear();
@@ -237,7 +118,7 @@ void EntryList::append(EntryList &&other)
 
 void EntryList::insert(qsizetype i, const QString &text)
 {
-    const char *entry = arena().add(storedForm(text));
+    const char *entry = arenaToAppend().add(storedForm(text));
     // QList keeps spare room before its first element: an insertion near the front moves only the elements before.
     if (i > m_index.size() / 2) {
         m_index.insert(i, entry);

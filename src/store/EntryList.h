@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/EntryArena.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -8,48 +10,9 @@
 
 #include <initializer_list>
 #include <memory>
-#include <mutex>
 #include <utility>
-#include <vector>
 
 namespace tavrin {
-
-// Where the texts of entry lists live: blocks filled one after the other and never moved, so that a text stays where
-// it is for as long as any list refers to it. The copies of a list share its arena and may append to it from any
-// thread (the lock covers appends only: a text, once written, is read without it).
-class EntryArena {
-public:
-    EntryArena() = default;
-    EntryArena(const EntryArena &) = delete;
-    EntryArena &operator=(const EntryArena &) = delete;
-
-    /// Copies a stored text, its length before it; where it starts.
-    const char *add(QByteArrayView stored);
-    /// Takes over other's blocks: texts stay where they are.
-    void take(EntryArena &&other);
-    /// Bytes held in blocks, for the memory figures.
-    qsizetype capacity() const;
-
-private:
-    mutable std::mutex m_mutex;
-    // Large blocks are mapped on their own rather than taken from the allocator, whose heaps would keep the pages of
-    // whatever was freed between them.
-    struct Block {
-        char *data = nullptr;
-        qsizetype size = 0;
-        explicit Block(qsizetype bytes);
-        Block(Block &&other) noexcept : data(std::exchange(other.data, nullptr)), size(std::exchange(other.size, 0)) {}
-        Block &operator=(Block &&other) noexcept;
-        Block(const Block &) = delete;
-        Block &operator=(const Block &) = delete;
-        ~Block();
-    };
-    std::vector<Block> m_blocks;
-    char *m_free = nullptr;
-    qsizetype m_left = 0;
-    qsizetype m_nextBlock = 0;
-    qsizetype m_capacity = 0;
-};
 
 // A list of texts held as UTF-8, about ten bytes per entry beside the text, instead of a QString each: a history of a
 // million entries takes little more memory than its text. A text becomes a QString only where it is drawn, searched,
@@ -77,8 +40,13 @@ public:
     QString last() const { return at(size() - 1); }
     QString constFirst() const { return first(); }
     QString value(qsizetype i) const { return i >= 0 && i < size() ? at(i) : QString(); }
-    /// The stored form of the text at i (see above): valid until the last list sharing its arena goes.
-    QByteArrayView storedAt(qsizetype i) const;
+    /// The stored form of the text at i (see above): valid until the last list sharing its arena goes, or, for a
+    /// packed text, until this thread has read texts of several others (see EntryArena::read).
+    QByteArrayView storedAt(qsizetype i) const
+    {
+        Q_ASSERT(m_arena->mayRead());
+        return m_arena->read(m_index.at(i));
+    }
     /// Whether the text at i is the same as text.
     bool isAt(qsizetype i, const QString &text) const;
     qsizetype indexOf(const QString &text, qsizetype from = 0) const;
@@ -120,6 +88,18 @@ public:
 
     /// Bytes this list's arena holds in its blocks (shared with its copies).
     qsizetype arenaCapacity() const { return m_arena ? m_arena->capacity() : 0; }
+    /// See EntryArena::setPackWhenFull: for a list being read, which nothing else uses yet.
+    void setPackWhenFull(bool on);
+    /// The arena of the texts, shared with the copies; null for a list that never held any.
+    const std::shared_ptr<EntryArena> &arena() const { return m_arena; }
+    /// The entries' addresses in the arena, in order.
+    const char *const *entryAddresses() const { return m_index.constData(); }
+
+    /// Held while reading a list's texts off the thread that packs its arena (see EntryArena).
+    class ReadLock : public EntryArena::ReadLock {
+    public:
+        explicit ReadLock(const EntryList &list) : EntryArena::ReadLock(list.m_arena) {}
+    };
 
     /// Goes through the texts in order, each made a QString as it is reached (for range-based loops).
     class TextIterator {
@@ -146,7 +126,7 @@ public:
 
 private:
     /// The arena to append to, made when there is none.
-    EntryArena &arena();
+    EntryArena &arenaToAppend();
 
     std::shared_ptr<EntryArena> m_arena;
     QList<const char *> m_index;

@@ -216,6 +216,9 @@ void appendText(EntryList &strings, const char *data, qsizetype size)
 // cursor is left after it). False when the piece holds anything else: a piece cut inside a comment fails this way.
 bool readEntries(Cursor &c, bool last, EntryList &strings)
 {
+    // A long list is packed as it is read, so that it never takes the memory of all its text (see EntryArena); the
+    // public readers turn this off before they hand the list over.
+    strings.setPackWhenFull(true);
     for (;;) {
         if (!c.skipMisc())
             return false;
@@ -387,6 +390,7 @@ std::optional<EntryList> readStringArrayFast(const QByteArray &bytes, qsizetype 
         return std::nullopt;
     if (piecesRead)
         *piecesRead = pieces;
+    strings.setPackWhenFull(false);
     return strings;
 }
 
@@ -520,6 +524,7 @@ std::optional<EntryList> readStringArrayFile(int fd, qint64 size, qsizetype minP
             crc = crc32Combine(crc, crcs[size_t(i)], bounds->at(i + 1) - bounds->at(i));
         *checksum = FileChecksum{size, crc};
     }
+    strings.setPackWhenFull(false);
     return strings;
 }
 

@@ -485,6 +485,7 @@ bool writeStringArray(const EntryList &strings, const ChunkSink &sink, qsizetype
         chunk.append("<array/>\n");
     } else {
         chunk.append("<array>\n");
+        const EntryList::ReadLock reading(strings);
         for (qsizetype i = 0; i < strings.size(); ++i) {
             chunk.append("\t<string>");
             appendXmlStored(chunk, strings.storedAt(i));

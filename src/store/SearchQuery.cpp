@@ -362,6 +362,7 @@ EntryList SearchQuery::filter(const EntryList &source) const
     EntryList results;
     if (isEmpty())
         return results;
+    const EntryList::ReadLock reading(source);
     for (qsizetype i = 0; i < source.size(); ++i) {
         if (matchesStored(source.storedAt(i)))
             results.appendFrom(source, i);

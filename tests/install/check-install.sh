@@ -87,7 +87,7 @@ deb=$(ls "$work"/package/tavrin_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # (the X11 platform plugin comes with libqt6gui6)
-for lib in libqt6widgets6 libqt6gui6 libqt6dbus6 libxcb1 libcanberra0 libplist3 libqt6svg6; do
+for lib in libqt6widgets6 libqt6gui6 libqt6dbus6 libxcb1 libcanberra0 libplist3 liblz4-1 libqt6svg6; do
   grep -q "$lib" <<<"$depends" || fail "the package does not depend on $lib"
 done
 ! grep -q qt6-qpa-plugins <<<"$depends" || fail "the package depends on qt6-qpa-plugins, which it does not use"

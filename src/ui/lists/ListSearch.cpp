@@ -116,6 +116,7 @@ bool ListSearch::filter(const SearchQuery &query, const EntryList &list, qsizety
                         EntryList &results, const std::atomic<quint64> &latest, quint64 generation)
 {
     constexpr qsizetype kCheckEvery = 2048;
+    const EntryList::ReadLock reading(list);
     for (qsizetype i = from; i < to; ++i) {
         if ((i - from) % kCheckEvery == 0 && latest.load(std::memory_order_relaxed) != generation)
             return false;
