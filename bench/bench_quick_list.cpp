@@ -4,7 +4,9 @@
 #include "SampleHistory.h"
 #include "app/AppContext.h"
 #include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeScheduler.h"
 #include "platform/qt/QtDispatcher.h"
+#include "store/HistoryPacker.h"
 #include "store/HistoryStore.h"
 #include "store/SettingsKeys.h"
 #include "store/SettingsStore.h"
@@ -86,6 +88,7 @@ struct Program {
     Program()
     {
         auto platform = std::make_unique<FakePlatform>();
+        FakeScheduler *clock = platform->fakeScheduler;
         auto timed = std::make_unique<TimedDispatcher>();
         dispatcher = timed.get();
         platform->dispatcher = std::move(timed);
@@ -95,6 +98,11 @@ struct Program {
         settings->setString(keys::historyPath, file);
         context = std::make_unique<AppContext>(std::move(platform), std::move(settings));
         context->history().loadHistory();
+        // Searched and drawn as the program has it a moment after its start: with its older texts packed.
+        while (context->packer().isPacking()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            clock->advance(HistoryPacker::kRetryDelay);
+        }
     }
     ~Program()
     {
