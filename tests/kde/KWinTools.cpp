@@ -22,7 +22,9 @@ QDBusMessage scripting(const QString &method, const QVariantList &arguments)
     return QDBusConnection::sessionBus().call(message, QDBus::Block, 5000);
 }
 
-// Loads a script, runs it and unloads it again; true when KWin ran it.
+// Loads a script, runs it and unloads it again; true when KWin ran it. KWin reads the file on a thread of its own
+// and only then runs it, so the script is started through its own object, whose answer waits for the run: the
+// Scripting object's "start" answers at once, and a script unloaded before it was read never ran.
 bool runScript(const QString &code)
 {
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/kwin-test-XXXXXX.js"));
@@ -33,7 +35,17 @@ bool runScript(const QString &code)
     const QDBusReply<int> id = scripting(QStringLiteral("loadScript"), {file.fileName(), plugin});
     if (!id.isValid() || id.value() < 0)
         return false;
-    const bool ran = scripting(QStringLiteral("start"), {}).type() == QDBusMessage::ReplyMessage;
+    // KWin 5 puts the script's object at "/<id>", KWin 6 at "/Scripting/Script<id>".
+    bool ran = false;
+    for (const QString &path : {QStringLiteral("/%1"), QStringLiteral("/Scripting/Script%1")}) {
+        const QDBusMessage run =
+            QDBusMessage::createMethodCall(QStringLiteral("org.kde.KWin"), path.arg(id.value()),
+                                           QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run"));
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(run, QDBus::Block, 15000);
+        ran = reply.type() == QDBusMessage::ReplyMessage;
+        if (reply.errorName() != QStringLiteral("org.freedesktop.DBus.Error.UnknownObject"))
+            break;
+    }
     scripting(QStringLiteral("unloadScript"), {plugin});
     return ran;
 }

@@ -152,7 +152,10 @@ private:
     void backToTheTarget()
     {
         QVERIFY(kde::activateWindowTitled(QStringLiteral("Paste target")));
-        QTRY_COMPARE_WITH_TIMEOUT(m_focus.activeWindowClass(), QStringLiteral("tavrin-paste-target"), 10000);
+        const bool back = QTest::qWaitFor(
+            [this] { return m_focus.activeWindowClass() == QStringLiteral("tavrin-paste-target"); }, 10000);
+        QVERIFY2(back, qPrintable(QStringLiteral("%1 is still in front; the program's log:\n%2")
+                                      .arg(m_focus.activeWindowClass(), QString::fromUtf8(m_tavrin.errorOutput()))));
     }
 
     QTemporaryDir m_dir;
