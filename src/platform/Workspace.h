@@ -5,6 +5,9 @@
 #include <QUrl>
 
 #include <cstdint>
+#include <functional>
+
+class QObject;
 
 namespace tavrin {
 
@@ -30,6 +33,12 @@ public:
     virtual WindowId lastForeignActiveWindow() const = 0;
     /// Gives the focus to a window of another application; false when that failed.
     virtual bool activateWindow(WindowId window) = 0;
+    /// Calls back once, later on the context's thread, when one of this program's windows is destroyed, whoever did
+    /// it (a tray that gives up a window it embedded takes it down with it); false where windows cannot be watched.
+    virtual bool watchForDestruction(WindowId /*window*/, QObject * /*context*/, std::function<void()> /*destroyed*/)
+    {
+        return false;
+    }
 };
 
 }  // namespace tavrin

@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace tavrin {
 
 namespace {
@@ -40,19 +42,60 @@ Workspace::WindowId X11Workspace::lastForeignActiveWindow() const
     return m_lastForeign;
 }
 
+void X11Workspace::scheduleRead() const
+{
+    // Waiting for replies may have queued events inside xcb that the socket will not announce again.
+    if (m_readScheduled || !m_notifier)
+        return;
+    m_readScheduled = true;
+    QMetaObject::invokeMethod(
+        m_notifier, [this] { readEvents(); }, Qt::QueuedConnection);
+}
+
 void X11Workspace::readEvents() const
 {
+    m_readScheduled = false;
     if (!m_x.isValid())
         return;
     bool activeChanged = false;
     while (xcb_generic_event_t *raw = xcb_poll_for_event(m_x.get())) {
         xcb::Ptr<xcb_generic_event_t> event(raw);
-        if (xcb::eventType(event.get()) == XCB_PROPERTY_NOTIFY &&
+        const auto type = xcb::eventType(event.get());
+        if (type == XCB_PROPERTY_NOTIFY &&
             reinterpret_cast<const xcb_property_notify_event_t *>(event.get())->atom == m_activeAtom)
             activeChanged = true;
+        else if (type == XCB_DESTROY_NOTIFY)
+            noteDestroyed(reinterpret_cast<const xcb_destroy_notify_event_t *>(event.get())->window);
     }
     if (activeChanged)
         noteActiveWindow();
+}
+
+bool X11Workspace::watchForDestruction(WindowId window, QObject *context, std::function<void()> destroyed)
+{
+    if (!m_x.isValid() || window == 0)
+        return false;
+    // This connection's own interest in the window: Qt's selection on it stays as it is.
+    const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb::Ptr<xcb_generic_error_t> error(xcb_request_check(
+        m_x.get(), xcb_change_window_attributes_checked(m_x.get(), xcb_window_t(window), XCB_CW_EVENT_MASK, &mask)));
+    scheduleRead();
+    if (error)
+        return false;
+    m_watches.push_back({window, context, std::move(destroyed)});
+    return true;
+}
+
+void X11Workspace::noteDestroyed(WindowId window) const
+{
+    const auto watch = std::find_if(m_watches.begin(), m_watches.end(),
+                                    [window](const DestructionWatch &each) { return each.window == window; });
+    if (watch == m_watches.end())
+        return;
+    // Told later, not from inside whichever query read the notice.
+    if (watch->context)
+        QMetaObject::invokeMethod(watch->context, watch->destroyed, Qt::QueuedConnection);
+    m_watches.erase(watch);
 }
 
 void X11Workspace::noteActiveWindow() const
@@ -70,11 +113,19 @@ void X11Workspace::noteActiveWindow() const
         m_lastForeign = below;
 }
 
-Workspace::WindowId X11Workspace::topForeignWindow() const
+xcb::Ptr<xcb_get_property_reply_t> X11Workspace::property(WindowId window, xcb_atom_t name, xcb_atom_t type,
+                                                          std::uint32_t length) const
 {
     xcb_connection_t *c = m_x.get();
-    xcb::Ptr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, m_x.root(), m_stackingAtom, XCB_ATOM_WINDOW, 0, 4096), nullptr));
+    xcb::Ptr<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, xcb_window_t(window), name, type, 0, length), nullptr));
+    scheduleRead();
+    return reply;
+}
+
+Workspace::WindowId X11Workspace::topForeignWindow() const
+{
+    const xcb::Ptr<xcb_get_property_reply_t> reply = property(m_x.root(), m_stackingAtom, XCB_ATOM_WINDOW, 4096);
     if (!reply || reply->format != 32)
         return 0;
     const auto *windows = static_cast<const xcb_window_t *>(xcb_get_property_value(reply.get()));
@@ -89,9 +140,7 @@ Workspace::WindowId X11Workspace::topForeignWindow() const
 bool X11Workspace::isPanel(WindowId window) const
 {
     // Panels and the desktop stay above or below everything and never had the user's focus.
-    xcb_connection_t *c = m_x.get();
-    xcb::Ptr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, xcb_window_t(window), m_windowTypeAtom, XCB_ATOM_ATOM, 0, 16), nullptr));
+    const xcb::Ptr<xcb_get_property_reply_t> reply = property(window, m_windowTypeAtom, XCB_ATOM_ATOM, 16);
     if (!reply || reply->format != 32)
         return false;
     const auto *types = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
@@ -104,9 +153,7 @@ bool X11Workspace::isPanel(WindowId window) const
 
 bool X11Workspace::isOwnWindow(WindowId window) const
 {
-    xcb_connection_t *c = m_x.get();
-    xcb::Ptr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, xcb_window_t(window), m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+    const xcb::Ptr<xcb_get_property_reply_t> reply = property(window, m_pidAtom, XCB_ATOM_CARDINAL, 1);
     return reply && xcb_get_property_value_length(reply.get()) == 4 &&
            *static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get())) == std::uint32_t(::getpid());
 }
@@ -126,9 +173,7 @@ Workspace::WindowId X11Workspace::activeWindow() const
 {
     if (!m_x.isValid())
         return 0;
-    xcb_connection_t *c = m_x.get();
-    xcb::Ptr<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, m_x.root(), m_activeAtom, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    const xcb::Ptr<xcb_get_property_reply_t> reply = property(m_x.root(), m_activeAtom, XCB_ATOM_WINDOW, 1);
     if (!reply || xcb_get_property_value_length(reply.get()) != 4)
         return 0;
     return *static_cast<const xcb_window_t *>(xcb_get_property_value(reply.get()));
@@ -138,9 +183,7 @@ QString X11Workspace::windowClass(WindowId window) const
 {
     if (!m_x.isValid() || window == 0)
         return {};
-    xcb_connection_t *c = m_x.get();
-    xcb::Ptr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, xcb_window_t(window), XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr));
+    const xcb::Ptr<xcb_get_property_reply_t> reply = property(window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 256);
     if (!reply)
         return {};
     // WM_CLASS holds the instance name, then the class name, each ending in a zero byte.
