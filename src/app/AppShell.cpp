@@ -62,7 +62,7 @@ private:
 AppShell::AppShell(AppContext &context, QObject *parent)
     : QObject(parent),
       m_context(context),
-      m_trayIcon(std::make_unique<TrayIcon>()),
+      m_trayIcon(std::make_unique<TrayIcon>(context.platform().workspace.get())),
       m_trayMenu(std::make_unique<TrayMenu>(context, [this] { showQuickList(); })),
       m_hider(std::make_unique<ProgramHider>(*context.platform().workspace)),
       m_sequentialWindow(std::make_unique<QueueWindowOnFirstUse>(context.windows())),

@@ -3,6 +3,7 @@
 
 #include "app/AppLog.h"
 #include "app/TrayMenuWindow.h"
+#include "platform/Workspace.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,7 +21,21 @@ static void registerAppResources()
 
 namespace tavrin {
 
-TrayIcon::TrayIcon(QObject *parent) : QObject(parent), m_tray(new QSystemTrayIcon(this)), m_menu(new QMenu)
+namespace {
+
+// On X11 Qt shows the item as a window of its own that stays unmapped until the tray embeds it; null elsewhere.
+QWidget *iconWindow()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto icon = std::find_if(windows.cbegin(), windows.cend(),
+                                   [](const QWidget *window) { return window->inherits("QSystemTrayIconSys"); });
+    return icon == windows.cend() ? nullptr : *icon;
+}
+
+}  // namespace
+
+TrayIcon::TrayIcon(Workspace *workspace, QObject *parent)
+    : QObject(parent), m_workspace(workspace), m_tray(new QSystemTrayIcon(this)), m_menu(new QMenu)
 {
     registerAppResources();
     m_menu->setAccessibleName(QStringLiteral("Tavrin"));
@@ -52,31 +67,52 @@ void TrayIcon::setup()
     m_tray->show();
     qCDebug(lcApp, "the icon is offered to the tray");
     m_setUp = true;
+    watchIconWindow();
     m_dockCheck.start();
 }
 
 void TrayIcon::checkDocked()
 {
-    // On X11 Qt shows the item as a window of its own that stays unmapped until the tray embeds it. A tray can drop
-    // the request: trayer ignores a window id it saw a moment before, which a restarted program gets again when
-    // its previous run quit before the tray got round to it. A new window has a new id.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto icon = std::find_if(windows.cbegin(), windows.cend(),
-                                   [](const QWidget *window) { return window->inherits("QSystemTrayIconSys"); });
-    if (icon == windows.cend() || ((*icon)->windowHandle() && (*icon)->windowHandle()->isExposed()))
+    // A tray can drop the request: trayer ignores a window id it saw a moment before, which a restarted program gets
+    // again when its previous run quit before the tray got round to it. A new window has a new id.
+    const QWidget *icon = iconWindow();
+    if (!icon || (icon->internalWinId() != 0 && icon->windowHandle() && icon->windowHandle()->isExposed()))
         return;
+    offerAgain(QByteArrayLiteral("the tray did not take the icon within ") + QByteArray::number(kDockWaitMs) + " ms");
+}
+
+void TrayIcon::offerAgain(const QByteArray &why)
+{
     if (m_redocks == kRedockTries) {
-        qCWarning(lcApp,
-                  "the tray did not take the icon after %d tries; the list opens with its shortcut or by "
-                  "starting tavrin again",
-                  m_redocks + 1);
+        qCWarning(lcApp, "%s and it was offered %d times; the list opens with its shortcut or by starting tavrin again",
+                  why.constData(), m_redocks + 1);
         return;
     }
     ++m_redocks;
-    qCInfo(lcApp, "the tray did not take the icon within %d ms; offering it again", kDockWaitMs);
+    qCInfo(lcApp, "%s; offering it again", why.constData());
     m_tray->hide();
     m_tray->show();
+    watchIconWindow();
     m_dockCheck.start();
+}
+
+void TrayIcon::watchIconWindow()
+{
+    // The window can go while Qt goes on taking it as shown: a tray destroys it with the socket that held it, or Qt
+    // gives it up itself while a stalled tray catches up (seen with trayer after a quick restart).
+    QWidget *icon = iconWindow();
+    if (!m_workspace || !icon)
+        return;
+    const WId window = icon->winId();
+    const bool watched = m_workspace->watchForDestruction(window, this, [this, window] {
+        const QWidget *current = iconWindow();
+        // Our own hide() destroys the window too, with its widget; only the loss of the window still in use counts,
+        // or of any window of the widget still in use.
+        if (m_tray->isVisible() && current && (current->internalWinId() == window || current->internalWinId() == 0))
+            offerAgain(QByteArrayLiteral("the icon's window was destroyed"));
+    });
+    qCDebug(lcApp, "the icon's window 0x%llx %s", static_cast<unsigned long long>(window),
+            watched ? "is watched" : "cannot be watched");
 }
 
 void TrayIcon::refillMenu()

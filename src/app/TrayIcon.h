@@ -12,12 +12,14 @@ class QSystemTrayIcon;
 namespace tavrin {
 
 class TrayMenuWindow;
+class Workspace;
 
 // The program's item in the desktop's tray. It exists from the start but shows nothing until it is set up with its
 // image and tool tip; from then on a left click on it emits clicked(), and a right click opens its menu, which is
 // filled anew each time it opens (menuAboutToShow); where the tray shows no menus, the menu opens in a window of
 // ours (TrayMenuWindow). While recording is paused it shows a second image and says so
-// in its tool tip. An XEmbed tray that has not taken the item a while after it was offered is offered a new one.
+// in its tool tip. An XEmbed tray that has not taken the item a while after it was offered, or whose item lost its
+// window, is offered a new one.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +27,8 @@ public:
     static constexpr const char *kImage = ":/images/21.svg";
     static constexpr const char *kPausedImage = ":/images/21-paused.svg";
 
-    explicit TrayIcon(QObject *parent = nullptr);
+    /// The workspace, where given, tells when a tray destroys the item's window.
+    explicit TrayIcon(Workspace *workspace = nullptr, QObject *parent = nullptr);
     ~TrayIcon() override;
 
     /// Gives the item its image "21" and the tool tip "Tavrin" and puts it into the tray.
@@ -58,7 +61,10 @@ private:
     void refillMenu();
     void openMenuWindow();
     void checkDocked();
+    void offerAgain(const QByteArray &why);
+    void watchIconWindow();
 
+    Workspace *m_workspace;
     QSystemTrayIcon *m_tray;
     QMenu *m_menu;
     std::unique_ptr<TrayMenuWindow> m_menuWindow;

@@ -15,10 +15,26 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstdlib>
+
+#include <xcb/xcb.h>
 
 using namespace tavrin;
 
 namespace {
+
+// As any X client may: the window goes without its owner's say.
+bool destroyWindow(quint64 window)
+{
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    xcb_generic_error_t *error = xcb_connection_has_error(connection)
+                                     ? nullptr
+                                     : xcb_request_check(connection, xcb_destroy_window_checked(connection, window));
+    const bool done = !xcb_connection_has_error(connection) && !error;
+    std::free(error);
+    xcb_disconnect(connection);
+    return done;
+}
 
 bool pressShortcut()
 {
@@ -247,6 +263,23 @@ private Q_SLOTS:
         QVERIFY(docked);
         qInfo("offered again: %s", tavrin.errorOutput().contains("offering it again") ? "yes" : "no");
         QVERIFY(tavrin.terminate());
+    }
+
+    void anIconWhoseWindowAnotherProgramDestroyedIsOfferedANewOne()
+    {
+        // What trayer does when it handles a quit run's requests late: it destroys the window it embedded.
+        e2e::TavrinProcess tavrin;
+        QVERIFY(tavrin.startAndWaitForMonitor());
+        quint64 icon = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((icon = e2e::trayIconWindow(tavrin.pid())) != 0, 10000);
+        QVERIFY(destroyWindow(icon));
+        QTRY_VERIFY_WITH_TIMEOUT(tavrin.errorOutput().contains("the icon's window was destroyed; offering it again"),
+                                 10000);
+        quint64 offered = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((offered = e2e::trayIconWindow(tavrin.pid())) != 0, 10000);
+        QVERIFY(offered != icon);
+        QVERIFY(tavrin.terminate());
+        QCOMPARE(tavrin.exitCode(), 0);
     }
 
     void aGermanDesktopGetsGermanTexts()

@@ -192,18 +192,23 @@ quint64 shownMainWindow(qint64 pid)
     return shownWindowOfType(pid, "_NET_WM_WINDOW_TYPE_NORMAL");
 }
 
-bool hasTrayIcon(qint64 pid)
+quint64 trayIconWindow(qint64 pid)
 {
     for (quint64 window : windowsOf(pid, {})) {
         // The icon sits in a socket window of the tray host, which sits in the host's panel.
         quint64 ancestor = parentWindow(window);
         for (int level = 0; level < 4 && ancestor != 0; ++level) {
             if (windowProperty(ancestor, QStringLiteral("WM_CLASS")).contains(QStringLiteral("\"trayer\"")))
-                return true;
+                return window;
             ancestor = parentWindow(ancestor);
         }
     }
-    return false;
+    return 0;
+}
+
+bool hasTrayIcon(qint64 pid)
+{
+    return trayIconWindow(pid) != 0;
 }
 
 void clickOnDesktop()

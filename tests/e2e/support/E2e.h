@@ -61,6 +61,8 @@ quint64 shownListWindow(qint64 pid);
 quint64 shownMainWindow(qint64 pid);
 /// True when one of the process's windows sits inside the tray host (trayer).
 bool hasTrayIcon(qint64 pid);
+/// The program's window that the tray embedded, 0 when none.
+quint64 trayIconWindow(qint64 pid);
 /// Clicks on the empty desktop, away from every window: the program in front loses the focus.
 void clickOnDesktop();
 
