@@ -65,9 +65,11 @@ private:
     bool startWithTarget(e2e::TavrinProcess &tavrin, PasteTarget &target)
     {
         seedHistory();
+        // Generous waits: on a loaded machine the launch's list takes seconds to show, and its focus wait (2 s)
+        // comes before it goes.
         return tavrin.start() && tavrin.waitUntilRunning() &&
-               QTest::qWaitFor([&] { return e2e::shownListWindow(tavrin.pid()) != 0; }, 5000) && target.open() &&
-               QTest::qWaitFor([&] { return e2e::shownListWindow(tavrin.pid()) == 0; }, 5000);
+               QTest::qWaitFor([&] { return e2e::shownListWindow(tavrin.pid()) != 0; }, 10000) && target.open() &&
+               QTest::qWaitFor([&] { return e2e::shownListWindow(tavrin.pid()) == 0; }, 10000);
     }
     bool openListWithShortcut(e2e::TavrinProcess &tavrin)
     {
