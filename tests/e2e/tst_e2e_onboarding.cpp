@@ -169,7 +169,10 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!launcherNameRegistered(), 5000);
 
         // Tavrin runs in the tray with its list, and without its main window.
-        QTRY_VERIFY_WITH_TIMEOUT(e2e::hasTrayIcon(pid), 10000);
+        const bool docked = QTest::qWaitFor([pid] { return e2e::hasTrayIcon(pid); }, 10000);
+        if (!docked)
+            qInfo("the program's log:\n%s", launcher.errorOutput().constData());
+        QVERIFY(docked);
         QTRY_VERIFY_WITH_TIMEOUT(e2e::shownListWindow(pid) != 0, 5000);
         QCOMPARE(e2e::shownMainWindow(pid), quint64(0));
         QCOMPARE(visibleWindows(pid).size(), 2);
