@@ -83,6 +83,12 @@ void TrayIcon::checkDocked()
 
 void TrayIcon::offerAgain(const QByteArray &why)
 {
+    // With no tray now (the panel restarts), Qt keeps the item and hands it to the next tray itself; a new item
+    // would only be made while a tray is there.
+    if (!hasTray()) {
+        qCInfo(lcApp, "%s while no tray is running; the next tray gets the icon", why.constData());
+        return;
+    }
     if (m_redocks == kRedockTries) {
         qCWarning(lcApp, "%s and it was offered %d times; the list opens with its shortcut or by starting tavrin again",
                   why.constData(), m_redocks + 1);

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -313,6 +314,37 @@ private Q_SLOTS:
         QVERIFY2(labels.contains(QStringLiteral("Zwischenablage anzeigen")), qPrintable(labels.join(u'|')));
         QVERIFY(labels.contains(QStringLiteral("Beenden")));
         QVERIFY(!labels.contains(QStringLiteral("Quit")));
+        QVERIFY(tavrin.terminate());
+        QCOMPARE(tavrin.exitCode(), 0);
+    }
+
+    // Last: it replaces the session's tray with one of its own.
+    void aTrayThatRestartsGetsTheIconBack()
+    {
+        e2e::TavrinProcess tavrin;
+        QVERIFY(tavrin.startAndWaitForMonitor());
+        QTRY_VERIFY_WITH_TIMEOUT(e2e::hasTrayIcon(tavrin.pid()), 10000);
+        const pid_t tray = pid_t(qEnvironmentVariableIntValue("TAVRIN_SESSION_TRAY_PID"));
+        QVERIFY(tray > 0);
+        QVERIFY(::kill(tray, SIGTERM) == 0);
+        // The icon's window goes back to the root window; Qt hands it to the next tray, and watching it must not get
+        // in the way.
+        QTRY_VERIFY_WITH_TIMEOUT(!e2e::hasTrayIcon(tavrin.pid()), 10000);
+
+        QProcess panel;
+        panel.setStandardOutputFile(QProcess::nullDevice());
+        panel.setStandardErrorFile(QProcess::nullDevice());
+        panel.start(QStringLiteral("trayer"),
+                    {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
+                     QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("request"),
+                     QStringLiteral("--height"), QStringLiteral("24"), QStringLiteral("--SetDockType"),
+                     QStringLiteral("true")});
+        QVERIFY(panel.waitForStarted(5000));
+        auto stop = qScopeGuard([&panel] {
+            panel.terminate();
+            panel.waitForFinished(5000);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(e2e::hasTrayIcon(tavrin.pid()), 15000);
         QVERIFY(tavrin.terminate());
         QCOMPARE(tavrin.exitCode(), 0);
     }
